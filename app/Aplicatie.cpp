@@ -1,0 +1,77 @@
+#include "app/Aplicatie.h"
+
+#include "app/fMain.h"
+#include "editor/fEditareTezaurel.h"
+#include "platform/Ecran.h"
+#include "printing/frmTipareste.h"
+#include "selection/fDefSel.h"
+#include "store/mDefinitii.h"
+#include "viewer/fVizualizare.h"
+
+#include <QCoreApplication>
+
+namespace {
+// A window is placed at the centre of the screen on its first showing only;
+// afterwards it reappears where the user left it.
+void ArataModeless(QWidget &fereastra)
+{
+    const bool primaData = !fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(fereastra);
+    fereastra.show();
+    fereastra.raise();
+    fereastra.activateWindow();
+}
+} // namespace
+
+Aplicatie::Aplicatie(const QString &dosarAplicatie, Platforma &platforma,
+                     std::function<void()> iesire)
+    : m_definitii(std::make_unique<mDefinitii>(dosarAplicatie, platforma)),
+      m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
+{
+}
+
+Aplicatie::~Aplicatie() = default;
+
+template <typename F, typename... A>
+static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
+{
+    if (!fereastra)
+        fereastra = std::make_unique<F>(argumente...);
+    return *fereastra;
+}
+
+fMain &Aplicatie::Main() { return Creeaza(m_main, *m_definitii, static_cast<Ferestre &>(*this)); }
+fEditareTezaurel &Aplicatie::Editor()
+{
+    return Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
+}
+fVizualizare &Aplicatie::Vizualizare()
+{
+    return Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+}
+fDefSel &Aplicatie::DefSel() { return Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this)); }
+frmTipareste &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
+
+void Aplicatie::Porneste()
+{
+    Main().fMain_Form_Load();
+    ArataMain();
+}
+
+void Aplicatie::ArataMain() { ArataModeless(Main()); }
+void Aplicatie::ArataEditor() { ArataModeless(Editor()); }
+void Aplicatie::ArataVizualizare() { ArataModeless(Vizualizare()); }
+void Aplicatie::ArataDefSel() { ArataModeless(DefSel()); }
+
+void Aplicatie::ArataTipareste()
+{
+    frmTipareste &dialog = Tipareste();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(dialog);
+    dialog.exec();
+}
+
+void Aplicatie::Iesire() { m_iesire(); }

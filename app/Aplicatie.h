@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/Ferestre.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Platforma;
+class fDefSel;
+class fEditareTezaurel;
+class fMain;
+class fVizualizare;
+class frmTipareste;
+class mDefinitii;
+
+// Owns the shared state and the five windows, and carries out the roads
+// between them. Each window is created on its first showing and kept.
+class Aplicatie final : public Ferestre
+{
+public:
+    // iesire ends the run; by default it leaves Qt's event loop.
+    Aplicatie(const QString &dosarAplicatie, Platforma &platforma,
+              std::function<void()> iesire = {});
+    ~Aplicatie() override;
+
+    // Loads the collection and shows the main window centred on the screen.
+    void Porneste();
+
+    void ArataMain() override;
+    void ArataEditor() override;
+    void ArataVizualizare() override;
+    void ArataDefSel() override;
+    void ArataTipareste() override;
+    void Iesire() override;
+
+    mDefinitii &Definitii() { return *m_definitii; }
+    fMain &Main();
+    fEditareTezaurel &Editor();
+    fVizualizare &Vizualizare();
+    fDefSel &DefSel();
+    frmTipareste &Tipareste();
+
+private:
+    std::unique_ptr<mDefinitii> m_definitii;
+    std::function<void()> m_iesire;
+    std::unique_ptr<fMain> m_main;
+    std::unique_ptr<fEditareTezaurel> m_editor;
+    std::unique_ptr<fVizualizare> m_vizualizare;
+    std::unique_ptr<fDefSel> m_defSel;
+    std::unique_ptr<frmTipareste> m_tipareste;
+};

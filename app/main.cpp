@@ -1,0 +1,16 @@
+#include "app/Aplicatie.h"
+#include "platform/PlatformaQt.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication qapp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tezaurel"));
+    // The application folder is the folder of the executable: the collection,
+    // the pictures and the assets all live beside it.
+    PlatformaQt platforma;
+    Aplicatie aplicatie(QCoreApplication::applicationDirPath(), platforma);
+    aplicatie.Porneste();
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/Problema.h"
+
+#include <QString>
+
+#include <memory>
+
+// The collection file seen as numbered 512-byte records (record n starts at
+// byte (n - 1) * 512). A seam, so tests can make writes fail at a chosen point.
+class FisierInregistrari
+{
+public:
+    virtual ~FisierInregistrari() = default;
+
+    // Reads record nr into buffer. Returns how many bytes the file held for
+    // it (0..512); the bytes beyond those are left as they were.
+    virtual int Citeste(int nr, Problema::Inregistrare &buffer) = 0;
+    virtual bool Scrie(int nr, const Problema::Inregistrare &octeti) = 0;
+    // Pushes every write so far to the disk itself.
+    virtual bool Sincronizeaza() = 0;
+};
+
+class AccesFisiere
+{
+public:
+    enum class Mod { CitireScriere, DoarCitire };
+
+    virtual ~AccesFisiere() = default;
+    // Opens the file at cale; in read-write mode a missing file is created
+    // empty. Returns nullptr when it cannot be opened.
+    virtual std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) = 0;
+};
+
+// The real file system.
+class AccesFisiereDisc final : public AccesFisiere
+{
+public:
+    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override;
+};

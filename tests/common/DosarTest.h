@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/Problema.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <vector>
+
+// A fresh application folder with empty Probleme/ and teste/, removed afterwards.
+class DosarTest
+{
+public:
+    DosarTest();
+
+    QString Cale() const { return m_dosar.path(); }
+    QString Colectie() const { return Cale() + QStringLiteral("/Tezaurel.stn"); }
+
+    void ScrieOcteti(const QString &numeRelativ, const QByteArray &octeti) const;
+    QByteArray CitesteOcteti(const QString &numeRelativ) const;
+    // Writes a collection: header with the count, then the records from slot 2.
+    void ScrieColectie(const std::vector<Problema> &probleme) const;
+    // Saves a picture as BMP under Probleme/<nume>.
+    void ScriePoza(const QString &nume, const QImage &poza) const;
+
+private:
+    QTemporaryDir m_dosar;
+};
+
+Problema FaProblema(int clasa, int nivel, const QString &disciplina, const QString &capitol,
+                    const QString &fisier, bool stearsa = false,
+                    const QString &observatii = QString());
+
+// A picture with a recognisable pattern: each pixel's colour follows its coordinates.
+QImage PozaModel(int latime, int inaltime);

@@ -1,0 +1,60 @@
+#include "tests/common/PlatformaScriptata.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+void PlatformaScriptata::Mesaj(const QString &text)
+{
+    Mesaje << text;
+}
+
+bool PlatformaScriptata::IntrebareDaNu(const QString &text)
+{
+    Intrebari << text;
+    if (RaspunsuriDaNu.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool raspuns = RaspunsuriDaNu.front();
+    RaspunsuriDaNu.pop_front();
+    return raspuns;
+}
+
+std::optional<QString> PlatformaScriptata::CitesteText(const QString &intrebare)
+{
+    Prompturi << intrebare;
+    if (Raspunsuri.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << intrebare.toStdString();
+        return std::nullopt;
+    }
+    auto raspuns = Raspunsuri.front();
+    Raspunsuri.pop_front();
+    return raspuns;
+}
+
+QString PlatformaScriptata::AlegeFisier(const QString &dosarInitial)
+{
+    DosareInitiale << dosarInitial;
+    if (FisiereAlese.empty())
+        return {};
+    QString ales = FisiereAlese.front();
+    FisiereAlese.pop_front();
+    return ales;
+}
+
+void PlatformaScriptata::CantaSunet(const QString &cale)
+{
+    Sunete << cale;
+}
+
+void PlatformaScriptata::DeschideAjutor(const QString &cale)
+{
+    Ajutoare << cale;
+}
+
+bool PlatformaScriptata::StergeFisier(const QString &cale)
+{
+    Sterse << cale;
+    return StergereReuseste && QFile::remove(cale);
+}

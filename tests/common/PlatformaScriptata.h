@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/Platforma.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+// A platform whose user is a script: answers are taken from queues in order,
+// and every text shown is recorded so a test can compare it exactly.
+class PlatformaScriptata final : public Platforma
+{
+public:
+    void Mesaj(const QString &text) override;
+    bool IntrebareDaNu(const QString &text) override;
+    std::optional<QString> CitesteText(const QString &intrebare) override;
+    QString AlegeFisier(const QString &dosarInitial) override;
+    void CantaSunet(const QString &cale) override;
+    void DeschideAjutor(const QString &cale) override;
+    bool StergeFisier(const QString &cale) override;
+
+    // --- the script
+    std::deque<bool> RaspunsuriDaNu;
+    std::deque<std::optional<QString>> Raspunsuri; // nullopt = Cancel
+    std::deque<QString> FisiereAlese;
+    bool StergereReuseste = true;
+
+    // --- what was shown and asked
+    QStringList Mesaje;
+    QStringList Intrebari;     // Yes/No questions
+    QStringList Prompturi;     // input-box prompts
+    QStringList DosareInitiale;
+    QStringList Sunete;
+    QStringList Ajutoare;
+    QStringList Sterse;
+};
