@@ -27,6 +27,16 @@ void Panza::Copiaza(const QImage &sursa, QPoint la)
     pictor.drawImage(la, sursa);
 }
 
+void Panza::Copiaza(const QImage &sursa, QSize marime, QPoint la)
+{
+    PotrivesteMarimea();
+    if (m_imagine.isNull() || sursa.isNull())
+        return;
+    QPainter pictor(&m_imagine);
+    pictor.setCompositionMode(QPainter::CompositionMode_Source);
+    pictor.drawImage(la, sursa, QRect(QPoint(0, 0), marime));
+}
+
 void Panza::Refresh()
 {
     update();

@@ -21,6 +21,8 @@ public:
     // A plain copy of the whole picture with its top-left corner at la,
     // replacing what was there and clipped to the surface.
     void Copiaza(const QImage &sursa, QPoint la);
+    // A plain copy of the marime rectangle at the top-left of sursa.
+    void Copiaza(const QImage &sursa, QSize marime, QPoint la);
     void Refresh();
 
 signals:
