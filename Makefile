@@ -1,9 +1,11 @@
 # The two set-up commands of the README:
 #   make run    install what is missing, build, lay out the application folder, start Tezaurel
 #   make test   install what is missing, build, run every test
-.PHONY: run test build-release build-debug install clean
+.PHONY: run test bench build-release install clean
 
-PRESET_TEST ?= debug
+# The debug build, then the whole suite again under the address and
+# undefined-behaviour sanitizers.
+PRESETS_TEST ?= debug asan
 
 run: build-release
 	./build/release/Tezaurel/tezaurel
@@ -15,7 +17,14 @@ build-release:
 
 test:
 	sh scripts/dependinte.sh test
-	sh scripts/teste.sh $(PRESET_TEST)
+	for p in $(PRESETS_TEST); do sh scripts/teste.sh $$p || exit 1; done
+
+# Every benchmark, in the release build.
+bench:
+	sh scripts/dependinte.sh test
+	cmake --preset release -DTEZAUREL_TESTE=OFF -DTEZAUREL_BENCH=ON
+	cmake --build --preset release
+	for b in build/release/bench/bench_*; do $$b || exit 1; done
 
 # make install PREFIX=/opt/tezaurel: the same application folder under a prefix.
 PREFIX ?= $(HOME)/Tezaurel
