@@ -7,7 +7,9 @@
 # undefined-behaviour sanitizers.
 PRESETS_TEST ?= debug asan
 
+# On a first run the application folder gets a demonstration collection.
 run: build-release
+	./build/release/tools/tezaurel_demo build/release/Tezaurel
 	./build/release/Tezaurel/tezaurel
 
 build-release:
