@@ -28,10 +28,13 @@ bench:
 	cmake --build --preset release
 	for b in build/release/bench/bench_*; do $$b || exit 1; done
 
-# make install PREFIX=/opt/tezaurel: the same application folder under a prefix.
+# make install PREFIX=/some/folder: the same application folder under a prefix
+# (it must stay writable: the collection lives in it), with a menu entry.
 PREFIX ?= $(HOME)/Tezaurel
+MENIU ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/applications
 install: build-release
 	cmake --install build/release --prefix $(PREFIX)
+	mkdir -p $(MENIU) && cp $(PREFIX)/tezaurel.desktop $(MENIU)/tezaurel.desktop
 
 clean:
 	rm -rf build
