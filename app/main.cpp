@@ -2,11 +2,13 @@
 #include "platform/PlatformaQt.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tezaurel"));
+    QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/tezaurel.png")));
     // The application folder is the folder of the executable: the collection,
     // the pictures and the assets all live beside it.
     PlatformaQt platforma;
