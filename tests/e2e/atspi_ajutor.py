@@ -1,0 +1,252 @@
+"""Driving the real program as a user does: a private X server, a private
+session bus with the accessibility bus, and every control found by the caption
+a user reads."""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi, Gio, GLib  # noqa: E402
+
+
+class Esec(Exception):
+    pass
+
+
+def asteapta(conditie, descriere, timp=15.0, pas=0.05):
+    """Polls until conditie() is truthy and returns its value."""
+    limita = time.monotonic() + timp
+    while True:
+        valoare = conditie()
+        if valoare:
+            return valoare
+        if time.monotonic() > limita:
+            raise Esec("timed out waiting for " + descriere)
+        time.sleep(pas)
+
+
+class Sesiune:
+    """Xvfb + D-Bus session + AT-SPI bus, torn down on exit."""
+
+    def __init__(self, dosar_lucru):
+        self.dosar = dosar_lucru
+        self.procese = []
+        self.env = dict(os.environ)
+
+    def __enter__(self):
+        runtime = os.path.join(self.dosar, "runtime")
+        os.makedirs(runtime, mode=0o700, exist_ok=True)
+        self.env["XDG_RUNTIME_DIR"] = runtime
+        for cheie in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
+            self.env.pop(cheie, None)
+
+        citit, scris = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(scris), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+            pass_fds=(scris,), stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.dosar, "xvfb.log"), "w"))
+        os.close(scris)
+        self.procese.append(xvfb)
+        # Xvfb writes the number and its newline separately; closing the pipe
+        # before the newline arrives kills the server.
+        ecran = b""
+        while not ecran.endswith(b"\n"):
+            bucata = os.read(citit, 64)
+            if not bucata:
+                raise Esec("Xvfb gave no display number")
+            ecran += bucata
+        ecran = ecran.decode().strip()
+        os.close(citit)
+        self.env["DISPLAY"] = ":" + ecran
+
+        citit, scris = os.pipe()
+        dbus = subprocess.Popen(
+            ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % scris],
+            pass_fds=(scris,), env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(scris)
+        self.procese.append(dbus)
+        adresa = b""
+        while not adresa.endswith(b"\n"):
+            bucata = os.read(citit, 256)
+            if not bucata:
+                raise Esec("dbus-daemon gave no address")
+            adresa += bucata
+        os.close(citit)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = adresa.decode().strip()
+        os.environ.update({k: self.env[k] for k in
+                           ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+
+        self.procese.append(subprocess.Popen(
+            ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.env,
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        asteapta(self._bus_a11y, "the accessibility bus")
+        Atspi.init()
+        return self
+
+    def _bus_a11y(self):
+        try:
+            sesiune = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+            r = sesiune.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
+                                  None, GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE,
+                                  1000, None)
+            self.adresa_a11y = r.unpack()[0]
+            return True
+        except GLib.Error:
+            return False
+
+    def porneste(self, comanda, **kw):
+        env = dict(self.env)
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        env["QT_ACCESSIBILITY"] = "1"
+        p = subprocess.Popen(comanda, env=env, **kw)
+        self.procese.append(p)
+        return p
+
+    def captura(self, cale):
+        subprocess.run(["import", "-window", "root", cale], env=self.env, check=False,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def xdotool(self, *argumente):
+        subprocess.run(["xdotool"] + [str(a) for a in argumente], env=self.env, check=True)
+
+    def __exit__(self, *exc):
+        for p in reversed(self.procese):
+            if p.poll() is None:
+                p.send_signal(signal.SIGTERM)
+                try:
+                    p.wait(5)
+                except subprocess.TimeoutExpired:
+                    p.kill()
+        return False
+
+
+class Program:
+    """The program under test, seen through AT-SPI."""
+
+    def __init__(self, sesiune, nume_aplicatie):
+        self.sesiune = sesiune
+        self.nume = nume_aplicatie
+        self._conexiune = None
+
+    def aplicatie(self):
+        desktop = Atspi.get_desktop(0)
+        for i in range(desktop.get_child_count()):
+            a = desktop.get_child_at_index(i)
+            if a is not None and a.get_name() == self.nume:
+                return a
+        return None
+
+    @staticmethod
+    def vizibil(acc):
+        try:
+            return acc.get_state_set().contains(Atspi.StateType.SHOWING)
+        except GLib.Error:
+            return False
+
+    def toate(self, rol=None, nume=None, radacina=None, doar_vizibile=True):
+        gasite = []
+        start = radacina or self.aplicatie()
+        if start is None:
+            return gasite
+
+        def coboara(acc, adancime):
+            if acc is None or adancime > 40:
+                return
+            try:
+                n = acc.get_child_count()
+            except GLib.Error:
+                return
+            for i in range(n):
+                try:
+                    c = acc.get_child_at_index(i)
+                except GLib.Error:
+                    continue
+                if c is None:
+                    continue
+                if doar_vizibile and not self.vizibil(c):
+                    continue
+                try:
+                    potrivit = ((rol is None or c.get_role_name() == rol) and
+                                (nume is None or c.get_name() == nume))
+                except GLib.Error:
+                    continue
+                if potrivit:
+                    gasite.append(c)
+                coboara(c, adancime + 1)
+
+        coboara(start, 0)
+        return gasite
+
+    def gaseste(self, rol, nume, timp=15.0, radacina=None):
+        return asteapta(lambda: (self.toate(rol, nume, radacina) or [None])[0],
+                        "%s %r" % (rol, nume), timp)
+
+    def exista(self, rol, nume):
+        return bool(self.toate(rol, nume))
+
+    def apasa(self, acc):
+        """Runs the first action without waiting: the slot may open a modal dialog."""
+        if self._conexiune is None:
+            self._conexiune = Gio.DBusConnection.new_for_address_sync(
+                self.sesiune.adresa_a11y,
+                Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        mesaj = Gio.DBusMessage.new_method_call(acc.get_bus_name() if hasattr(acc, "get_bus_name")
+                                                else acc.app.bus_name,
+                                                acc.path, "org.a11y.atspi.Action", "DoAction")
+        mesaj.set_body(GLib.Variant("(i)", (0,)))
+        mesaj.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
+        self._conexiune.send_message(mesaj, Gio.DBusSendMessageFlags.NONE)
+        self._conexiune.flush_sync(None)
+
+    def apasa_meniu(self, titlu):
+        self.apasa(self.gaseste("menu item", titlu))
+
+    def apasa_buton(self, titlu, radacina=None):
+        self.apasa(self.gaseste("push button", titlu, radacina=radacina))
+
+    def mesaj(self, timp=15.0):
+        """The message box now shown: (its text, its alert)."""
+        alerta = self.gaseste("alert", "Tezaurel", timp)
+        etichete = [l.get_name() for l in self.toate("label", None, alerta) if l.get_name()]
+        return " ".join(etichete), alerta
+
+    def raspunde_ok(self, asteptat=None):
+        text, alerta = self.mesaj()
+        if asteptat is not None and text != asteptat:
+            raise Esec("message %r, expected %r" % (text, asteptat))
+        self.apasa_buton("OK", alerta)
+        asteapta(lambda: not self.toate("alert", "Tezaurel"), "the message to close")
+        return text
+
+    def scrie_in_prompt(self, text, intrebare=None):
+        dialog = self.gaseste("dialog", "Tezaurel")
+        if intrebare is not None:
+            etichete = [l.get_name() for l in self.toate("label", None, dialog)]
+            if intrebare not in etichete:
+                raise Esec("prompt %r, expected %r" % (etichete, intrebare))
+        camp = self.gaseste("text", None, radacina=dialog)
+        camp.get_editable_text_iface().set_text_contents(text)
+        self.apasa_buton("OK", dialog)
+        asteapta(lambda: not self.toate("dialog", "Tezaurel"), "the prompt to close")
+
+    def centru(self, acc):
+        e = acc.get_extents(Atspi.CoordType.SCREEN)
+        return e.x + e.width // 2, e.y + e.height // 2
+
+    def click(self, acc, buton=1):
+        x, y = self.centru(acc)
+        self.sesiune.xdotool("mousemove", x, y, "click", buton)
+
+
+def dosar_temporar():
+    return tempfile.mkdtemp(prefix="tezaurel-e2e-")
+
+
+def sterge(dosar):
+    shutil.rmtree(dosar, ignore_errors=True)
