@@ -7,7 +7,12 @@
 #include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
 
+#include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
+#include <QTimer>
+
+#include <chrono>
 
 namespace {
 constexpr int LatimeClient = Pixeli(16665);
@@ -36,19 +41,107 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     // Start from the designed client area; the banner later fits the width to its letters.
     m_suprafata->setMinimumSize(1, 1);
     resize(LatimeClient, InaltimeClient + menuBar()->sizeHint().height());
+
+    Ceas = [] {
+        return static_cast<quint64>(std::chrono::system_clock::now().time_since_epoch().count());
+    };
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(Banner::IntervalTimer);
+    connect(Timer1, &QTimer::timeout, this, &fMain::fMain_Timer1_Timer);
+
+    Picture2 = new Panza(m_suprafata);
+    Picture2->hide();
+
+    const auto litere = IncarcaLitere(m_definitii.DosarAplicatie());
+    for (int i = 0; i < Banner::NrLitere; ++i) {
+        auto *cutie = new QLabel(this);
+        cutie->setFrameStyle(QFrame::Box | QFrame::Plain);
+        cutie->setLineWidth(Banner::RamaCutie);
+        cutie->setPixmap(QPixmap::fromImage(litere[i]));
+        cutie->setFixedSize(litere[i].size() + QSize(2, 2) * Banner::RamaCutie);
+        cutie->hide();
+        Picture1[i] = cutie;
+    }
+    m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this), litere);
 }
+
+fMain::~fMain() = default;
 
 void fMain::fMain_Form_Load()
 {
+    m_aleator.seed(Ceas());
     m_definitii.IncarcaColectie();
     m_definitii.NrCapitole = 1;
     m_definitii.NrDiscipline = 1;
     m_definitii.SelectieNoua = Fals;
+
+    const QSize client = MarimeClient();
+    const int latimeBanner = m_banner->Aseaza(client);
+    resize(width() - client.width() + latimeBanner, height());
+    m_banner->Amesteca([this] { return m_aleator.generateDouble(); });
+    const QSize noua = MarimeClient();
+    Picture2->setGeometry(0, 0, noua.width(), noua.height());
+    m_banner->DeseneazaRandul();
+    m_banner->Porneste();
+}
+
+void fMain::fMain_Form_Resize()
+{
+    Picture2->setGeometry(0, 0, m_suprafata->width(), m_suprafata->height());
+}
+
+void fMain::fMain_Timer1_Timer()
+{
+    m_banner->Tick();
 }
 
 void fMain::resizeEvent(QResizeEvent *eveniment)
 {
     FereastraFixa::resizeEvent(eveniment);
+    fMain_Form_Resize();
+}
+
+QSize fMain::MarimeClient()
+{
+    // Qt lays a hidden window out only when it is shown, but the load measures
+    // and resizes the client area before the first showing.
+    layout()->invalidate();
+    layout()->activate();
+    return m_suprafata->size();
+}
+
+QImage &fMain::Plansa()
+{
+    return Picture2->Imagine();
+}
+
+void fMain::StergePlansa()
+{
+    Picture2->Cls();
+}
+
+void fMain::CopiazaPeFereastra()
+{
+    m_suprafata->Copiaza(Picture2->Imagine(), m_suprafata->size(), QPoint(0, 0));
+    m_suprafata->Refresh();
+}
+
+void fMain::ActiveazaTimer(bool activ)
+{
+    if (activ)
+        Timer1->start();
+    else
+        Timer1->stop();
+}
+
+bool fMain::FereastraVizibila() const
+{
+    return isVisible();
+}
+
+void fMain::CantaSunetul()
+{
+    m_definitii.platforma().CantaSunet(m_definitii.DosarAplicatie() + QStringLiteral("/next.wav"));
 }
 
 void fMain::fMain_mEditareTezaurel_Click()

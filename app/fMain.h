@@ -1,22 +1,35 @@
 #pragma once
 
+#include "app/Banner.h"
 #include "platform/FereastraFixa.h"
+
+#include <QRandomGenerator>
+
+#include <array>
+#include <functional>
+#include <memory>
 
 class Ferestre;
 class Panza;
 class mDefinitii;
 class QAction;
+class QLabel;
+class QTimer;
 
 // The start-up window and hub: its menu leads to every other window.
-class fMain : public FereastraFixa
+class fMain : public FereastraFixa, private GazdaBanner
 {
     Q_OBJECT
 
 public:
     fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    ~fMain() override;
 
     // The load sequence; run before the first showing and again after a purge.
     void fMain_Form_Load();
+    void fMain_Form_Resize();
+    // One step of the title animation.
+    void fMain_Timer1_Timer();
 
     Panza &Suprafata() { return *m_suprafata; }
     QAction *mEditareTezaurel = nullptr;
@@ -24,6 +37,14 @@ public:
     QAction *mStergereFizica = nullptr;
     QAction *mAjutor = nullptr;
     QAction *mIesire = nullptr;
+
+    QTimer *Timer1 = nullptr;
+    Panza *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
+    std::array<QLabel *, Banner::NrLitere> Picture1{}; // hidden glyph pictures
+    const Banner &Titlu() const { return *m_banner; }
+
+    // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
+    std::function<quint64()> Ceas;
 
 protected:
     void resizeEvent(QResizeEvent *eveniment) override;
@@ -35,7 +56,19 @@ private:
     void fMain_mAjutor_Click();
     void fMain_mIesire_Click();
 
+    // The client area as laid out now, even before the first showing.
+    QSize MarimeClient();
+
+    QImage &Plansa() override;
+    void StergePlansa() override;
+    void CopiazaPeFereastra() override;
+    void ActiveazaTimer(bool activ) override;
+    bool FereastraVizibila() const override;
+    void CantaSunetul() override;
+
     mDefinitii &m_definitii;
     Ferestre &m_ferestre;
     Panza *m_suprafata;
+    QRandomGenerator m_aleator;
+    std::unique_ptr<Banner> m_banner;
 };

@@ -1,0 +1,347 @@
+#include "app/Banner.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr QRgb Fundal = 0xfff0f0f0;
+// Where each test glyph's ink sits inside its 40 x 65 picture.
+constexpr int BlocX = 5;
+constexpr int BlocY = 10;
+
+QRgb CuloareLitera(int g)
+{
+    return qRgb(10 * g + 5, 200 - 5 * g, 90);
+}
+
+// White pictures with a block of colour unique to each glyph, so a frame
+// tells which glyph was drawn where.
+std::array<QImage, Banner::NrLitere> LitereTest()
+{
+    std::array<QImage, Banner::NrLitere> litere;
+    for (int g = 0; g < Banner::NrLitere; ++g) {
+        litere[g] = QImage(40, 65, QImage::Format_RGB32);
+        litere[g].fill(Qt::white);
+        for (int y = BlocY; y < 55; ++y)
+            for (int x = BlocX; x < 35; ++x)
+                litere[g].setPixel(x, y, CuloareLitera(g));
+    }
+    return litere;
+}
+
+// Top-left corner of glyph g's picture on the canvas, from its visible block;
+// (-1, -1) when it is not there.
+QPoint UndeEsteLitera(const QImage &plansa, int g)
+{
+    const QRgb culoare = CuloareLitera(g);
+    for (int y = 0; y < plansa.height(); ++y) {
+        const auto *rand = reinterpret_cast<const QRgb *>(plansa.constScanLine(y));
+        for (int x = 0; x < plansa.width(); ++x)
+            if (rand[x] == culoare)
+                return QPoint(x - BlocX, y - BlocY);
+    }
+    return QPoint(-1, -1);
+}
+
+class GazdaTest final : public GazdaBanner
+{
+public:
+    QImage &Plansa() override { return plansa; }
+    void StergePlansa() override { plansa.fill(Fundal); }
+    void CopiazaPeFereastra() override
+    {
+        fereastra = plansa.copy();
+        ++copieri;
+    }
+    void ActiveazaTimer(bool activ) override
+    {
+        timer = activ;
+        porniri += activ ? 1 : 0;
+    }
+    bool FereastraVizibila() const override { return vizibila; }
+    void CantaSunetul() override { ++sunete; }
+
+    QImage plansa;
+    QImage fereastra;
+    int copieri = 0;
+    bool timer = false;
+    int porniri = 0;
+    bool vizibila = true;
+    int sunete = 0;
+};
+
+// Rnd for a shuffle made of the given exchanges; after them every pair is
+// equal, so nothing else moves.
+std::function<double()> Amestecare(std::vector<std::pair<int, int>> schimburi, int *cereri = nullptr)
+{
+    auto numere = std::make_shared<std::vector<double>>();
+    for (auto [a, b] : schimburi) {
+        numere->push_back((a + 0.5) / 21);
+        numere->push_back((b + 0.5) / 21);
+    }
+    auto urmator = std::make_shared<size_t>(0);
+    return [numere, urmator, cereri] {
+        if (cereri)
+            ++*cereri;
+        const size_t i = (*urmator)++;
+        return i < numere->size() ? (*numere)[i] : 0.0;
+    };
+}
+
+class BannerTest : public ::testing::Test
+{
+protected:
+    // The main window's load, with the canvas following the client area.
+    void Pregateste(std::vector<std::pair<int, int>> schimburi, QSize client = {1111, 636})
+    {
+        const int latime = banner.Aseaza(client);
+        banner.Amesteca(Amestecare(std::move(schimburi)));
+        if (gazda.plansa.size() != QSize(latime, client.height())) {
+            gazda.plansa = QImage(latime, client.height(), QImage::Format_RGB32);
+            gazda.plansa.fill(Fundal);
+        }
+        banner.DeseneazaRandul();
+        banner.Porneste();
+    }
+
+    // Ticks until a swap lands; the number of ticks taken.
+    int TickPanaLaAterizare()
+    {
+        const auto inainte = banner.Ordine();
+        for (int tick = 1; tick < 1000; ++tick) {
+            banner.Tick();
+            if (banner.Ordine() != inainte)
+                return tick;
+        }
+        return -1;
+    }
+
+    void AsteaptaRandulFinal()
+    {
+        for (int g = 0; g < Banner::NrLitere; ++g)
+            EXPECT_EQ(banner.Ordine()[g], g);
+        for (int g = 0; g < Banner::NrLitere; ++g)
+            EXPECT_EQ(UndeEsteLitera(gazda.fereastra, g), QPoint(banner.Pozitii()[g].X, 283))
+                << "glyph " << g;
+        EXPECT_EQ(gazda.fereastra.pixel(0, 0), Fundal);
+    }
+
+    GazdaTest gazda;
+    Banner banner{gazda, LitereTest()};
+};
+
+TEST_F(BannerTest, RandulSeAseazaInZonaProiectata)
+{
+    EXPECT_EQ(banner.Aseaza({1111, 636}), 1010);
+    EXPECT_EQ(banner.RandY(), 283);
+    EXPECT_EQ(banner.CentruX(), 555);
+    const int x[] = {20,  62,  104, 146, 218, 260, 302, 344, 416, 458, 500,
+                     542, 614, 656, 698, 740, 782, 824, 866, 908, 950};
+    for (int i = 0; i < Banner::NrLitere; ++i) {
+        EXPECT_EQ(banner.Pozitii()[i].X, x[i]) << "slot " << i;
+        EXPECT_EQ(banner.Pozitii()[i].Y, 283);
+        EXPECT_EQ(banner.Pozitii()[i].Latime, 40);
+        EXPECT_EQ(banner.Pozitii()[i].Inaltime, 65);
+    }
+
+    // A later load measures the client area it finds, rounding down.
+    EXPECT_EQ(banner.Aseaza({1011, 700}), 1010);
+    EXPECT_EQ(banner.RandY(), 315);
+    EXPECT_EQ(banner.CentruX(), 505);
+    banner.Aseaza({1010, 68});
+    EXPECT_EQ(banner.RandY(), -1);
+}
+
+TEST_F(BannerTest, AmestecareaFolosesteDouaNumerePeSchimbSiSareSchimbulCuSine)
+{
+    banner.Aseaza({1111, 636});
+    int cereri = 0;
+    banner.Amesteca(Amestecare({{0, 20}, {3, 3}, {20, 5}}, &cereri));
+    EXPECT_EQ(cereri, 402);
+    std::array<int16_t, 21> asteptat{};
+    for (int i = 0; i < 21; ++i)
+        asteptat[i] = int16_t(i);
+    std::swap(asteptat[0], asteptat[20]);
+    std::swap(asteptat[20], asteptat[5]);
+    EXPECT_EQ(banner.Ordine(), asteptat);
+    EXPECT_EQ(banner.CautaLitera(0), 5);
+    EXPECT_EQ(banner.CautaLitera(20), 0);
+    EXPECT_EQ(banner.CautaLitera(21), -1);
+}
+
+TEST_F(BannerTest, PrimulCadruArataRandulAmestecatSiPregatesteSchimbul)
+{
+    Pregateste({{0, 20}});
+    EXPECT_EQ(gazda.copieri, 1);
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 20), QPoint(20, 283));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 0), QPoint(950, 283));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 7), QPoint(344, 283));
+    EXPECT_TRUE(gazda.timer);
+    EXPECT_EQ(banner.Tinta(), 0);
+    EXPECT_EQ(banner.Sursa(), 20);
+    EXPECT_EQ(banner.X1(), -535.0f);
+    EXPECT_EQ(banner.X2(), 395.0f);
+}
+
+TEST_F(BannerTest, SchimbulVecinilorAterizeazaLaAlSaselea)
+{
+    // Slots 0 and 1 are 42 pixels apart; a second swap waits at slots 5 and 9.
+    Pregateste({{0, 1}, {5, 9}});
+    const int yAsteptat[] = {0, -7, -10, -11, -8}; // Int(d (d - 42) / 42), d = 8 (tick - 1)
+    for (int tick = 1; tick <= 5; ++tick) {
+        const QPoint mobil1 = banner.Acum1();
+        const QPoint mobil2 = banner.Acum2();
+        banner.Tick();
+        const int d = 8 * (tick - 1);
+        EXPECT_EQ(mobil1, QPoint(20 + d, 283 - yAsteptat[tick - 1])) << "tick " << tick;
+        EXPECT_EQ(mobil2, QPoint(62 - d, 283 + yAsteptat[tick - 1])) << "tick " << tick;
+        EXPECT_EQ(banner.Ordine()[0], 1);
+        EXPECT_EQ(gazda.sunete, 0);
+        EXPECT_EQ(gazda.copieri, 1 + tick);
+    }
+    banner.Tick();
+    EXPECT_EQ(gazda.sunete, 1);
+    EXPECT_EQ(banner.Ordine()[0], 0);
+    EXPECT_EQ(banner.Ordine()[1], 1);
+    EXPECT_EQ(banner.Tinta(), 5);
+    EXPECT_EQ(banner.Sursa(), 9);
+    EXPECT_TRUE(gazda.timer);
+    EXPECT_EQ(gazda.porniri, 2);
+    // The landing tick already draws the next swap's first frame.
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 9), QPoint(260, 283));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 5), QPoint(458, 283));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 0), QPoint(20, 283));
+    // Slots 5 and 9 are 198 pixels apart: Int(198 / 8) + 1 ticks, the first of
+    // them being the landing tick just run.
+    EXPECT_EQ(TickPanaLaAterizare(), 198 / 8);
+    AsteaptaRandulFinal();
+}
+
+TEST_F(BannerTest, SchimbulDeLaPrimulLaUltimulTreceLa233DePixeliDeRand)
+{
+    Pregateste({{0, 20}});
+    // The parabola at its middle: -232.49 rounds down.
+    EXPECT_EQ(banner.YParabola(-535 + 464), -233);
+
+    for (int tick = 1; tick < 59; ++tick)
+        banner.Tick();
+    EXPECT_EQ(banner.Acum1(), QPoint(555 - 535 + 464, 283 + 233));
+    EXPECT_EQ(banner.Acum2(), QPoint(555 + 395 - 464, 283 - 233));
+    banner.Tick();
+    // Glyph 20 goes right below the row, glyph 0 left above it; their own
+    // slots are left empty, every other glyph stays in place.
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 20), QPoint(484, 516));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 0), QPoint(486, 50));
+    EXPECT_EQ(gazda.fereastra.pixel(20 + BlocX, 283 + BlocY), Fundal);
+    EXPECT_EQ(gazda.fereastra.pixel(950 + BlocX, 283 + BlocY), Fundal);
+    for (int g = 1; g < 20; ++g)
+        EXPECT_EQ(UndeEsteLitera(gazda.fereastra, g), QPoint(banner.Pozitii()[g].X, 283));
+
+    EXPECT_EQ(59 + TickPanaLaAterizare(), 117);
+    EXPECT_EQ(gazda.sunete, 1);
+    EXPECT_FALSE(gazda.timer);
+    EXPECT_EQ(banner.Tinta(), 21);
+    AsteaptaRandulFinal();
+}
+
+TEST_F(BannerTest, UltimulSchimbOpresteTimerulSiDeseneazaRandulFinal)
+{
+    Pregateste({{19, 20}});
+    EXPECT_EQ(banner.Tinta(), 19);
+    EXPECT_EQ(TickPanaLaAterizare(), 6);
+    EXPECT_FALSE(gazda.timer);
+    EXPECT_EQ(gazda.porniri, 1);
+    EXPECT_EQ(banner.Tinta(), 19);
+    AsteaptaRandulFinal();
+}
+
+TEST_F(BannerTest, AmestecareaFaraEfectDeseneazaRandulFinalPeLoc)
+{
+    Pregateste({});
+    EXPECT_FALSE(gazda.timer);
+    EXPECT_EQ(gazda.porniri, 0);
+    EXPECT_EQ(banner.Tinta(), 21);
+    EXPECT_EQ(gazda.copieri, 2);
+    AsteaptaRandulFinal();
+}
+
+TEST_F(BannerTest, SunetulDoarCandFereastraSeVede)
+{
+    Pregateste({{0, 1}, {2, 3}, {4, 5}});
+    gazda.vizibila = false;
+    TickPanaLaAterizare();
+    EXPECT_EQ(banner.Ordine()[0], 0);
+    EXPECT_EQ(gazda.sunete, 0);
+    gazda.vizibila = true;
+    TickPanaLaAterizare();
+    EXPECT_EQ(gazda.sunete, 1);
+}
+
+TEST_F(BannerTest, ReluareaDeseneazaPesteRandulVechiFaraSaStearga)
+{
+    Pregateste({{0, 20}});
+    for (int tick = 0; tick < 30; ++tick)
+        banner.Tick();
+    // What the canvas showed before, for instance a row drawn elsewhere.
+    gazda.plansa.fill(qRgb(255, 0, 0));
+
+    Pregateste({{2, 7}}, {1010, 636});
+    EXPECT_EQ(banner.CentruX(), 505);
+    EXPECT_EQ(banner.Tinta(), 2);
+    EXPECT_EQ(banner.Sursa(), 7);
+    EXPECT_TRUE(gazda.timer);
+    EXPECT_EQ(gazda.fereastra.pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(gazda.fereastra.pixel(20 + 1, 283 + 1), qRgb(255, 0, 0));
+    EXPECT_EQ(UndeEsteLitera(gazda.fereastra, 7), QPoint(104, 283));
+    banner.Tick();
+    EXPECT_EQ(gazda.fereastra.pixel(0, 0), Fundal);
+}
+
+TEST(CopieTransparenta, LasaCheiaSiIntindeSiTaieLaMargini)
+{
+    QImage litera(4, 4, QImage::Format_RGB32);
+    litera.fill(qRgb(255, 255, 0));
+    litera.setPixel(2, 2, qRgb(0, 0, 0));
+    QImage plansa(10, 10, QImage::Format_RGB32);
+    plansa.fill(Fundal);
+
+    CopieTransparenta(plansa, QRect(0, 0, 8, 8), litera, QRect(0, 0, 4, 4), litera.pixel(1, 1));
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            EXPECT_EQ(plansa.pixel(x, y), (x / 2 == 2 && y / 2 == 2 && x < 8 && y < 8)
+                                              ? qRgb(0, 0, 0)
+                                              : Fundal)
+                << x << "," << y;
+
+    // Key black this time: only the yellow pixels are copied, clipped at the edges.
+    plansa.fill(Fundal);
+    CopieTransparenta(plansa, QRect(7, -2, 4, 4), litera, QRect(0, 0, 4, 4), qRgb(0, 0, 0));
+    EXPECT_EQ(plansa.pixel(7, 0), qRgb(255, 255, 0));
+    EXPECT_EQ(plansa.pixel(9, 1), qRgb(255, 255, 0));
+    EXPECT_EQ(plansa.pixel(9, 0), Fundal);
+    EXPECT_EQ(plansa.pixel(6, 0), Fundal);
+    EXPECT_EQ(plansa.pixel(7, 2), Fundal);
+}
+
+TEST(Litere, FisierulLipsaEInlocuitDeLiteraDesenata)
+{
+    QTemporaryDir dosar;
+    const auto litere = IncarcaLitere(dosar.path());
+    for (const QImage &litera : litere) {
+        EXPECT_EQ(litera.size(), QSize(40, 65));
+        EXPECT_EQ(litera.pixel(1, 1), qRgb(255, 255, 255));
+    }
+    bool cerneala = false;
+    for (int y = 0; y < 65; ++y)
+        for (int x = 0; x < 40; ++x)
+            cerneala |= qGray(litere[0].pixel(x, y)) < 100;
+    EXPECT_TRUE(cerneala);
+}
+
+} // namespace
