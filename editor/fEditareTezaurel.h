@@ -2,17 +2,48 @@
 
 #include "platform/FereastraFixa.h"
 
+#include <memory>
+
+class EditareProbleme;
 class Ferestre;
+class Panza;
+class QAction;
+class QMouseEvent;
+class SuprafataPanza;
 class mDefinitii;
 
-class fEditareTezaurel : public FereastraFixa
-{
+// The problem editor: the window is the canvas the picture is dragged on.
+class fEditareTezaurel : public FereastraFixa {
     Q_OBJECT
 
 public:
     fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    ~fEditareTezaurel() override;
+
+    EditareProbleme &Editare() { return *m_editare; }
+    Panza &Suprafata() { return *m_suprafata; }
+
+    QAction *mIntroduceProblema = nullptr;
+    QAction *mSalveaza = nullptr;
+    QAction *mStergeProblema = nullptr;
+    QAction *mRevenire = nullptr;
+
+protected:
+    bool event(QEvent *eveniment) override;
 
 private:
+    void fEditareTezaurel_mIntroduceProblema_Click();
+    void fEditareTezaurel_mSalveaza_Click();
+    void fEditareTezaurel_mStergeProblema_Click();
+    void fEditareTezaurel_mRevenire_Click();
+    void fEditareTezaurel_Form_Activate();
+    void fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment);
+    void fEditareTezaurel_Form_MouseMove(QMouseEvent *eveniment);
+    void fEditareTezaurel_Form_MouseUp(QMouseEvent *eveniment);
+
     mDefinitii &m_definitii;
     Ferestre &m_ferestre;
+    Panza *m_suprafata;
+    std::unique_ptr<SuprafataPanza> m_panza;
+    std::unique_ptr<EditareProbleme> m_editare;
 };

@@ -1,0 +1,247 @@
+#include "editor/EditareProbleme.h"
+
+#include "editor/SuprafataDesen.h"
+#include "platform/Platforma.h"
+#include "store/mDefinitii.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QLocale>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace {
+
+const QString MesajFaraFisier = QStringLiteral("Nu ati selectat nici un fisier");
+const QString MesajNuEJpeg = QStringLiteral("Fisierul selectat nu este in format .jpg or .jpeg");
+const QString MesajProblemaExistenta =
+    QStringLiteral("Problema existenta! Va trebui stearsa inainte de a o redefini");
+const QString MesajProblemaInexistenta =
+    QStringLiteral("Problema nu exista in tezaurel si nu poate fi stearsa");
+const QString MesajStearsa = QStringLiteral("Problema stearsa cu succes");
+
+const QString PromptClasa =
+    QStringLiteral("Introduceti (ca numar) clasa de studiu atasata problemei");
+const QString PromptCapitol = QStringLiteral("Introduceti titlul capitolului atasat problemei");
+const QString PromptDisciplina = QStringLiteral("Introduceti specialitatea atasata problemei");
+const QString PromptNivel = QStringLiteral("Introduceti nivelul de notare atasat problemei");
+const QString PromptObservatii =
+    QStringLiteral("Introduceti obsevatii auxiliare atasate problemei");
+
+// Qt refuses pictures above 128 MB by default; an A3 page scanned at 600 dpi
+// needs about 280 MB and is a picture a teacher may well choose.
+constexpr int LimitaAlocareMb = 1024;
+
+bool AceeasiProblema(const Problema &p, const QString &nume) {
+    return !p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume;
+}
+
+} // namespace
+
+EditareProbleme::EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata)
+    : m_definitii(definitii)
+    , m_suprafata(suprafata) {}
+
+Platforma &EditareProbleme::platforma() const {
+    return m_definitii.platforma();
+}
+
+QString EditareProbleme::DosarInitial() const {
+    const QString probleme = m_definitii.DosarAplicatie() + QStringLiteral("/Probleme");
+    return QFileInfo(probleme).isDir() ? probleme : m_definitii.DosarAplicatie();
+}
+
+bool EditareProbleme::EsteJpeg(const QString &cale) {
+    const QString extensie = cale.mid(cale.lastIndexOf(QLatin1Char('.')) + 1).toLower();
+    return extensie == QLatin1String("jpg") || extensie == QLatin1String("jpeg");
+}
+
+QString EditareProbleme::NumeSimplu(const QString &cale) {
+    return cale.mid(cale.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text) {
+    bool ok = false;
+    const double valoare = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok)
+        return std::nullopt;
+    const double rotunjit = std::nearbyint(valoare); // halves to even
+    if (!(rotunjit >= -32768.0 && rotunjit <= 32767.0))
+        return std::nullopt;
+    return int16_t(rotunjit);
+}
+
+void EditareProbleme::DeschideFisier() {
+    const QString cale = platforma().AlegeFisier(DosarInitial());
+    m_numeFisier = cale;
+    if (m_numeFisier.isEmpty()) {
+        platforma().Mesaj(MesajFaraFisier);
+        return;
+    }
+    if (!EsteJpeg(cale)) {
+        platforma().Mesaj(MesajNuEJpeg);
+        m_numeFisier.clear();
+        return;
+    }
+    QImage poza = CitestePoza(cale);
+    if (poza.isNull()) {
+        platforma().Mesaj(
+            QStringLiteral("Nu am reusit sa citesc imaginea din fisierul selectat: %1").arg(cale));
+        m_numeFisier.clear();
+        return;
+    }
+
+    m_suprafata.Cls();
+    m_picture1 = std::move(poza);
+    m_panoramare.ImagineNoua();
+    m_latimeImagine = m_picture1.width();
+    m_inaltimeImagine = m_picture1.height();
+    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), QPoint(0, 0));
+    m_suprafata.Refresh();
+    m_numeFisier = NumeSimplu(cale);
+}
+
+QImage EditareProbleme::CitestePoza(const QString &cale) const {
+    // By content: a picture stored here holds BMP data under its .jpg name.
+    QImageReader cititor(cale);
+    cititor.setDecideFormatFromContent(true);
+    cititor.setAllocationLimit(LimitaAlocareMb);
+    QImage poza = cititor.read();
+    if (poza.isNull())
+        return poza;
+    // The holder keeps the canvas's own pixel format, so every drag step is a
+    // plain row copy; transparent parts lie on the holder's background.
+    if (poza.hasAlphaChannel()) {
+        QImage opaca(poza.size(), QImage::Format_RGB32);
+        opaca.fill(m_suprafata.Fundal());
+        QPainter(&opaca).drawImage(0, 0, poza);
+        return opaca;
+    }
+    poza.convertTo(QImage::Format_RGB32);
+    return poza;
+}
+
+bool EditareProbleme::ScriePoza(const QString &cale) const {
+    const QString dosar = m_definitii.CaleProbleme();
+    if (!QFileInfo(dosar).isDir()) {
+        platforma().Mesaj(QStringLiteral("Dosarul Probleme nu exista: %1. "
+                                         "Problema nu a fost salvata.")
+                              .arg(QDir::cleanPath(dosar)));
+        return false;
+    }
+    // Written aside and renamed into place, so a failure leaves no half picture.
+    QSaveFile fisier(cale);
+    if (!fisier.open(QIODevice::WriteOnly) || !QImageWriter(&fisier, "BMP").write(m_picture1) ||
+        !fisier.commit()) {
+        platforma().Mesaj(QStringLiteral("Nu am reusit sa scriu imaginea problemei: %1. "
+                                         "Problema nu a fost salvata.")
+                              .arg(cale));
+        return false;
+    }
+    return true;
+}
+
+int16_t EditareProbleme::CitesteIntreg(const QString &intrebare) const {
+    for (;;) {
+        if (const auto raspuns = platforma().CitesteText(intrebare))
+            if (const auto numar = ConvertesteIntreg(*raspuns))
+                return *numar;
+    }
+}
+
+QString EditareProbleme::CitesteText(const QString &intrebare) const {
+    return platforma().CitesteText(intrebare).value_or(QString());
+}
+
+void EditareProbleme::SalveazaProblema() {
+    if (m_numeFisier.isEmpty())
+        return;
+    if (m_definitii.ExistaProblema(m_numeFisier)) {
+        platforma().Mesaj(MesajProblemaExistenta);
+        return;
+    }
+    if (!m_definitii.PoateAdauga())
+        return;
+
+    const int k = ++m_definitii.NrProbleme;
+    Problema &problema = m_definitii.TabelProbleme[k];
+    problema = Problema();
+    problema.Fisier.Atribuie(m_numeFisier);
+
+    const QString caleImagine = m_definitii.CaleProbleme() + m_numeFisier;
+    bool imagineNoua = false;
+    if (!mDefinitii::ExistaFisier(caleImagine)) {
+        if (!ScriePoza(caleImagine)) {
+            AnuleazaAdaugarea(k);
+            return;
+        }
+        imagineNoua = true;
+    }
+
+    problema.Clasa = CitesteIntreg(PromptClasa);
+    problema.Capitol.Atribuie(CitesteText(PromptCapitol));
+    problema.Disciplina.Atribuie(CitesteText(PromptDisciplina));
+    problema.Nivel = CitesteIntreg(PromptNivel);
+    problema.Observatii.Atribuie(CitesteText(PromptObservatii));
+    problema.Sters = Fals;
+
+    if (!m_definitii.ScrieProblemaNoua()) {
+        // The store has taken the record back; a picture only it referred to
+        // would otherwise stay in Probleme for good, since the purge never sees it.
+        if (imagineNoua)
+            platforma().StergeFisier(caleImagine);
+        return;
+    }
+    Goleste();
+}
+
+void EditareProbleme::AnuleazaAdaugarea(int k) {
+    m_definitii.TabelProbleme[k] = Problema();
+    m_definitii.NrProbleme = int16_t(k - 1);
+}
+
+void EditareProbleme::StergeProblema() {
+    if (m_numeFisier.isEmpty())
+        return;
+    if (!m_definitii.ExistaProblema(m_numeFisier)) {
+        platforma().Mesaj(MesajProblemaInexistenta);
+        return;
+    }
+    for (int i = 2; i <= m_definitii.NrProbleme; ++i) {
+        if (AceeasiProblema(m_definitii.TabelProbleme[i], m_numeFisier)) {
+            if (!m_definitii.MarcheazaStearsa(i))
+                return;
+            break;
+        }
+    }
+    platforma().Mesaj(MesajStearsa);
+    Goleste();
+}
+
+void EditareProbleme::Goleste() {
+    m_numeFisier.clear();
+    m_suprafata.Cls();
+    m_suprafata.Refresh();
+    // Emptied, not released: the holder keeps its size as a blank surface.
+    if (!m_picture1.isNull())
+        m_picture1.fill(m_suprafata.Fundal());
+}
+
+void EditareProbleme::Misca(double x, double y) {
+    const auto p = m_panoramare.Misca(x, y);
+    if (!p)
+        return;
+    m_suprafata.Cls();
+    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), *p);
+    m_suprafata.Refresh();
+}
+
+void EditareProbleme::Elibereaza(double x, double y) {
+    const QPoint p = m_panoramare.Elibereaza(x, y);
+    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), p);
+    m_suprafata.Refresh();
+}

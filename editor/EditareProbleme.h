@@ -1,0 +1,73 @@
+#pragma once
+
+#include "editor/Panoramare.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class Platforma;
+class SuprafataDesen;
+class mDefinitii;
+
+// What the problem editor does: open a picture, save it as a new problem with
+// its metadata, mark a problem as deleted, and pan the picture about. The
+// window only forwards its menu clicks and mouse events here.
+class EditareProbleme {
+public:
+    EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata);
+
+    // --- the menu commands
+    void DeschideFisier();
+    void SalveazaProblema();
+    void StergeProblema();
+    // What "Revenire" does before the window hides; the panning offsets and
+    // the picture size are kept.
+    void Revenire() { Goleste(); }
+
+    // --- the canvas's events (pointer in canvas pixels, any button)
+    void Activare() { m_panoramare.Activare(); }
+    void Apasa(double x, double y) { m_panoramare.Apasa(x, y); }
+    void Misca(double x, double y);
+    void Elibereaza(double x, double y);
+
+    // "" when nothing is loaded that could be saved or marked.
+    const QString &NumeFisier() const { return m_numeFisier; }
+    int32_t LatimeImagine() const { return m_latimeImagine; }
+    int32_t InaltimeImagine() const { return m_inaltimeImagine; }
+    // The hidden holder: the picture at its natural size, source of every copy.
+    const QImage &Picture1() const { return m_picture1; }
+    const Panoramare &StareTragere() const { return m_panoramare; }
+
+    // The open-file dialog starts in Probleme, or in the application folder
+    // while there is no Probleme to start in.
+    QString DosarInitial() const;
+    // The text after the last "." of the whole path (all of it without a dot)
+    // must be jpg or jpeg in any case.
+    static bool EsteJpeg(const QString &cale);
+    // The text after the last path separator.
+    static QString NumeSimplu(const QString &cale);
+    // The system's number format, blanks around allowed, halves to even;
+    // nothing when the text is no number or falls outside 16 bits.
+    static std::optional<int16_t> ConvertesteIntreg(const QString &text);
+
+private:
+    Platforma &platforma() const;
+    QImage CitestePoza(const QString &cale) const;
+    // Writes the holder as BMP data; false, after telling the user, when it cannot.
+    bool ScriePoza(const QString &cale) const;
+    int16_t CitesteIntreg(const QString &intrebare) const;
+    QString CitesteText(const QString &intrebare) const;
+    void AnuleazaAdaugarea(int k);
+    void Goleste();
+
+    mDefinitii &m_definitii;
+    SuprafataDesen &m_suprafata;
+    Panoramare m_panoramare;
+    QImage m_picture1;
+    QString m_numeFisier;
+    int32_t m_latimeImagine = 0;
+    int32_t m_inaltimeImagine = 0;
+};
