@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -53,4 +55,23 @@ std::unique_ptr<FisierInregistrari> AccesFisiereDisc::Deschide(const QString &ca
     if (!fisier->Deschide(deschidere))
         return nullptr;
     return fisier;
+}
+
+bool AccesFisiere::Inlocuieste(const QString &sursa, const QString &destinatie)
+{
+    const QFileInfo vechi(destinatie);
+    if (vechi.exists())
+        QFile::setPermissions(sursa, vechi.permissions());
+    // QFile::rename refuses an existing destination; rename(2) replaces it atomically.
+    if (::rename(QFile::encodeName(sursa).constData(), QFile::encodeName(destinatie).constData())
+        != 0)
+        return false;
+    // The new name must survive a power cut too, not only the new bytes.
+    const int dosar = ::open(QFile::encodeName(vechi.absolutePath()).constData(),
+                             O_RDONLY | O_DIRECTORY);
+    if (dosar >= 0) {
+        ::fsync(dosar);
+        ::close(dosar);
+    }
+    return true;
 }

@@ -30,6 +30,11 @@ public:
     // Opens the file at cale; in read-write mode a missing file is created
     // empty. Returns nullptr when it cannot be opened.
     virtual std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) = 0;
+    // Puts the file at sursa in the place of destinatie in one step, so that
+    // whoever opens destinatie finds either the old file or the whole new one.
+    // The default works on the real file system and keeps destinatie's
+    // permissions.
+    virtual bool Inlocuieste(const QString &sursa, const QString &destinatie);
 };
 
 // The real file system.

@@ -1,13 +1,144 @@
 #include "store/StergereFizica.h"
 
 #include "platform/Platforma.h"
+#include "store/FisierInregistrari.h"
 #include "store/mDefinitii.h"
 
-bool StergereFizica(mDefinitii &definitii)
-{
+#include <QFileInfo>
+#include <QSet>
+
+#include <vector>
+
+namespace {
+
+using Inregistrare = Problema::Inregistrare;
+
+// The whole old file, record n at index n (index 0 unused). A short last
+// record is kept, padded with zeros: the rewrite never shortens the file.
+std::vector<Inregistrare> CitesteTot(FisierInregistrari &fisier) {
+    std::vector<Inregistrare> inregistrari(1);
+    for (int nr = 1;; ++nr) {
+        Inregistrare inregistrare{};
+        const int citit = fisier.Citeste(nr, inregistrare);
+        if (citit <= 0)
+            break;
+        inregistrari.push_back(inregistrare);
+        if (citit < Problema::MarimeInregistrare)
+            break;
+    }
+    return inregistrari;
+}
+
+// Writes the new collection under cale and pushes it to the disk. Record 1
+// goes last, as in the old in-place rewrite, so the file is complete before
+// its count says so.
+bool ScrieColectiaNoua(mDefinitii &definitii, const QString &cale,
+                       const std::vector<Inregistrare> &inregistrari) {
+    // Left by a purge that was cut off; opening would keep its old bytes.
+    if (QFileInfo(cale).isFile())
+        definitii.platforma().StergeFisier(cale);
+    if (QFileInfo::exists(cale))
+        return false;
+    auto fisier = definitii.Acces().Deschide(cale, AccesFisiere::Mod::CitireScriere);
+    if (!fisier)
+        return false;
+    for (size_t nr = 2; nr < inregistrari.size(); ++nr)
+        if (!fisier->Scrie(int(nr), inregistrari[nr]))
+            return false;
+    return fisier->Scrie(1, inregistrari[1]) && fisier->Sincronizeaza();
+}
+
+// A name from the file that could reach outside Probleme/, or name the folder
+// itself, must never lead to a deletion. Nor may a NUL: any layer that hands
+// the path on as a C string would cut it short and delete another picture.
+bool NumeDinProbleme(const QString &nume) {
+    return !nume.isEmpty() && nume != QLatin1String(".") && nume != QLatin1String("..") &&
+           !nume.contains(QLatin1Char('/')) && !nume.contains(QChar(0));
+}
+
+} // namespace
+
+bool StergereFizica(mDefinitii &definitii) {
+    Platforma &platforma = definitii.platforma();
     if (definitii.NrProbleme < 2) {
-        definitii.platforma().Mesaj(QStringLiteral("Nu sunt probleme de sters"));
+        platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
         return false;
     }
+
+    definitii.CaleColectie = definitii.DosarAplicatie() + QStringLiteral("/Tezaurel.stn");
+    std::vector<Inregistrare> inregistrari;
+    {
+        auto vechi = definitii.DeschidePentruScriere();
+        if (!vechi)
+            return false;
+        inregistrari = CitesteTot(*vechi);
+    }
+
+    // The table is not changed during the run, so the names still in use can
+    // be gathered once instead of asking ExistaProblema for every dropped one.
+    QSet<QString> numeActive;
+    for (int i = 2; i <= definitii.NrProbleme; ++i)
+        if (!definitii.TabelProbleme[i].EsteStearsa())
+            numeActive.insert(definitii.TabelProbleme[i].Fisier.FaraBlancuri());
+
+    int16_t pozitie = 1;
+    Problema ciorna;
+    QStringList deSters;
+    for (int i = 2; i <= definitii.NrProbleme; ++i) {
+        const Problema &problema = definitii.TabelProbleme[i];
+        if (!problema.EsteStearsa()) {
+            ciorna = problema;
+            ++pozitie;
+            if (inregistrari.size() <= size_t(pozitie))
+                inregistrari.resize(size_t(pozitie) + 1);
+            inregistrari[size_t(pozitie)] = ciorna.Codifica();
+        } else {
+            const QString nume = problema.Fisier.FaraBlancuri();
+            if (!numeActive.contains(nume))
+                deSters << nume;
+        }
+    }
+    // The rest of record 1 keeps the last kept problem: readers use only the count.
+    ciorna.Clasa = pozitie;
+    if (inregistrari.size() < 2)
+        inregistrari.resize(2);
+    inregistrari[1] = ciorna.Codifica();
+
+    // Written beside the collection, so the rename stays within one file system;
+    // a symlinked collection stays a link to the rewritten file.
+    QString tinta = QFileInfo(definitii.CaleColectie).canonicalFilePath();
+    if (tinta.isEmpty())
+        tinta = definitii.CaleColectie;
+    const QFileInfo infoTinta(tinta);
+    const QString temporar = infoTinta.absolutePath() + QStringLiteral("/.") +
+                             infoTinta.fileName() + QStringLiteral(".nou");
+    if (!ScrieColectiaNoua(definitii, temporar, inregistrari) ||
+        !definitii.Acces().Inlocuieste(temporar, tinta)) {
+        if (QFileInfo(temporar).isFile())
+            platforma.StergeFisier(temporar);
+        platforma.Mesaj(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
+                                       "Modificarea nu a fost salvata.")
+                            .arg(definitii.CaleColectie));
+        return false;
+    }
+
+    // Only now that the new collection is in place: a purge cut off earlier
+    // must find every picture its old records name.
+    int16_t sterse = 0;
+    for (const QString &nume : deSters) {
+        if (NumeDinProbleme(nume) && platforma.StergeFisier(definitii.CaleProbleme() + nume))
+            ++sterse;
+        else
+            platforma.Mesaj(QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume);
+    }
+    // A count is shown with a blank in the place of its sign.
+    if (sterse > 0)
+        platforma.Mesaj(QStringLiteral("Am sters: ") + QLatin1Char(' ') + QString::number(sterse) +
+                        QStringLiteral(" fisiere"));
+    else
+        platforma.Mesaj(QStringLiteral("Nu sunt fisiere marcate pentru sters"));
+
+    // The selection held positions of the old numbering.
+    definitii.NrSelectie = 1;
     return true;
 }

@@ -49,6 +49,7 @@ public:
     QString CaleProbleme() const { return m_dosarAplicatie + QStringLiteral("/Probleme/"); }
     QString CaleTeste() const { return m_dosarAplicatie + QStringLiteral("/teste/"); }
     Platforma &platforma() const { return m_platforma; }
+    AccesFisiere &Acces() const { return *m_acces; }
 
     void IncarcaColectie();
     bool ScrieAntet(FisierInregistrari &fisier) const;
