@@ -1,0 +1,452 @@
+#include "app/Aplicatie.h"
+#include "app/fMain.h"
+#include "store/StergereFizica.h"
+#include "store/mDefinitii.h"
+#include "tests/common/DosarTest.h"
+#include "tests/common/PlatformaScriptata.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+const QString EroareScriere = QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
+                                             "Modificarea nu a fost salvata.");
+
+// The real disk, with a journal of what the purge asks of it and faults on demand.
+class AccesJurnal final : public AccesFisiere {
+public:
+    int ScrieriPermise = INT_MAX; // every write after these fails
+    bool SincronizareReuseste = true;
+    bool InlocuireReuseste = true;
+    bool DoarCitire = false;
+    QStringList Jurnal;
+    const QStringList *Sterse = nullptr; // the platform's deletions, looked at on replace
+    qsizetype SterseLaInlocuire = -1;
+
+    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override;
+    bool Inlocuieste(const QString &sursa, const QString &destinatie) override {
+        Jurnal << "inlocuieste " + QFileInfo(sursa).fileName() + " " +
+                      QFileInfo(destinatie).fileName();
+        SterseLaInlocuire = Sterse ? Sterse->size() : -1;
+        return InlocuireReuseste && AccesFisiere::Inlocuieste(sursa, destinatie);
+    }
+};
+
+class FisierJurnal final : public FisierInregistrari {
+public:
+    FisierJurnal(std::unique_ptr<FisierInregistrari> real, AccesJurnal &acces)
+        : m_real(std::move(real))
+        , m_acces(acces) {}
+    int Citeste(int nr, Problema::Inregistrare &b) override { return m_real->Citeste(nr, b); }
+    bool Scrie(int nr, const Problema::Inregistrare &o) override {
+        m_acces.Jurnal << QString("scrie %1").arg(nr);
+        return m_acces.ScrieriPermise-- > 0 && m_real->Scrie(nr, o);
+    }
+    bool Sincronizeaza() override {
+        m_acces.Jurnal << "sincronizeaza";
+        return m_acces.SincronizareReuseste && m_real->Sincronizeaza();
+    }
+
+private:
+    std::unique_ptr<FisierInregistrari> m_real;
+    AccesJurnal &m_acces;
+};
+
+std::unique_ptr<FisierInregistrari> AccesJurnal::Deschide(const QString &cale, Mod mod) {
+    if (DoarCitire && mod == Mod::CitireScriere)
+        return nullptr;
+    auto real = AccesFisiereDisc().Deschide(cale, mod);
+    if (!real)
+        return nullptr;
+    Jurnal << "deschide " + QFileInfo(cale).fileName();
+    return std::make_unique<FisierJurnal>(std::move(real), *this);
+}
+
+QByteArray Octeti(const Problema &p) {
+    const auto r = p.Codifica();
+    return QByteArray(r.data(), Problema::MarimeInregistrare);
+}
+
+// Record 1 as the purge leaves it: the last kept problem under the count.
+QByteArray Antet(Problema ultima, int16_t numar) {
+    ultima.Clasa = numar;
+    return Octeti(ultima);
+}
+
+class Purjare : public ::testing::Test {
+protected:
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    AccesJurnal *acces = new AccesJurnal; // owned by definitii
+    mDefinitii definitii{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
+
+    // Writes the collection and a picture for every plain name, then loads it.
+    void Pregateste(const std::vector<Problema> &probleme) {
+        dosar.ScrieColectie(probleme);
+        for (const Problema &p : probleme) {
+            const QString nume = p.Fisier.FaraBlancuri();
+            if (!nume.isEmpty() && nume != "." && nume != ".." && !nume.contains('/') &&
+                !nume.contains(QChar(0)))
+                dosar.ScriePoza(nume, PozaModel(4, 3));
+        }
+        definitii.IncarcaColectie();
+        acces->Jurnal.clear();
+        acces->Sterse = &platforma.Sterse;
+    }
+    QByteArray Fisier() const { return dosar.CitesteOcteti("Tezaurel.stn"); }
+    QByteArray Inregistrarea(int nr) const { return Fisier().mid((nr - 1) * 512, 512); }
+    bool ArePoza(const QString &nume) const {
+        return QFileInfo::exists(dosar.Cale() + "/Probleme/" + nume);
+    }
+    QString Poza(const QString &nume) const { return dosar.Cale() + "/Probleme/" + nume; }
+    QString Temporar() const { return dosar.Cale() + "/.Tezaurel.stn.nou"; }
+};
+
+// Four problems in slots 2..5; the one in slot 3 is marked.
+std::vector<Problema> PatruCuAlDoileaMarcat() {
+    return {FaProblema(5, 6, "Geometrie", "Triunghiuri", "a.jpg", false, "usoara"),
+            FaProblema(9, 7, "Algebra", "Functii", "b.jpg", true),
+            FaProblema(10, 8, "Algebra", "Ecuatii", "c.jpg"),
+            FaProblema(12, 10, "Analiza", "Integrale", "d.jpg", false, "grea")};
+}
+
+TEST_F(Purjare, ColectieGoalaDaDoarMesajulFaraSaDeschidaFisierul) {
+    definitii.IncarcaColectie();
+    acces->Jurnal.clear();
+    definitii.NrSelectie = 0;
+    EXPECT_FALSE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Nu sunt probleme de sters"});
+    EXPECT_TRUE(acces->Jurnal.isEmpty());
+    EXPECT_EQ(definitii.NrSelectie, 0);
+    EXPECT_EQ(Fisier().size(), 0);
+}
+
+TEST_F(Purjare, NimicMarcatRescrieFiecareInregistrareLaLoculEi) {
+    const std::vector<Problema> probleme = {FaProblema(5, 5, "G", "T", "a.jpg"),
+                                            FaProblema(6, 6, "A", "F", "b.jpg", false, "obs"),
+                                            FaProblema(7, 7, "A", "E", "c.jpg")};
+    Pregateste(probleme);
+    const QByteArray inainte = Fisier();
+    definitii.NrSelectie = 3;
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Nu sunt fisiere marcate pentru sters"});
+    EXPECT_TRUE(platforma.Sterse.isEmpty());
+    EXPECT_EQ(definitii.NrSelectie, 1);
+    const QByteArray dupa = Fisier();
+    ASSERT_EQ(dupa.size(), inainte.size());
+    EXPECT_EQ(dupa.left(512), Antet(probleme[2], 4));
+    EXPECT_EQ(dupa.mid(512), inainte.mid(512));
+
+    definitii.IncarcaColectie();
+    ASSERT_EQ(definitii.NrProbleme, 4);
+    for (int i = 2; i <= 4; ++i)
+        EXPECT_EQ(definitii.TabelProbleme[i], probleme[i - 2]) << i;
+}
+
+TEST_F(Purjare, AlTreileaSlotMarcatSeInchideGolulSiSeStergePoza) {
+    const auto probleme = PatruCuAlDoileaMarcat();
+    Pregateste(probleme);
+    const QByteArray inainte = Fisier();
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Am sters:  1 fisiere"});
+    EXPECT_EQ(platforma.Sterse, QStringList{Poza("b.jpg")});
+    EXPECT_FALSE(ArePoza("b.jpg"));
+    for (const char *nume : {"a.jpg", "c.jpg", "d.jpg"})
+        EXPECT_TRUE(ArePoza(nume)) << nume;
+
+    // Not shortened: record 5 keeps the old 5 beyond the new count.
+    ASSERT_EQ(Fisier().size(), inainte.size());
+    EXPECT_EQ(Inregistrarea(1), Antet(probleme[3], 4));
+    EXPECT_EQ(Inregistrarea(2), Octeti(probleme[0]));
+    EXPECT_EQ(Inregistrarea(3), Octeti(probleme[2]));
+    EXPECT_EQ(Inregistrarea(4), Octeti(probleme[3]));
+    EXPECT_EQ(Inregistrarea(5), Octeti(probleme[3]));
+
+    definitii.IncarcaColectie();
+    ASSERT_EQ(definitii.NrProbleme, 4);
+    EXPECT_EQ(definitii.TabelProbleme[3], probleme[2]);
+    EXPECT_FALSE(QFileInfo::exists(Temporar()));
+}
+
+TEST_F(Purjare, ScrieInregistrarileInOrdineSiAntetulUltimulInainteDeInlocuire) {
+    const auto probleme = PatruCuAlDoileaMarcat();
+    Pregateste(probleme);
+    // A stray record after the count and an append cut off mid-record.
+    QByteArray cuRest =
+        Fisier() + Octeti(FaProblema(1, 1, "x", "y", "z.jpg")) + QByteArray(100, 'q');
+    dosar.ScrieOcteti("Tezaurel.stn", cuRest);
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(acces->Jurnal,
+              QStringList({"deschide Tezaurel.stn", "deschide .Tezaurel.stn.nou", "scrie 2",
+                           "scrie 3", "scrie 4", "scrie 5", "scrie 6", "scrie 7", "scrie 1",
+                           "sincronizeaza", "inlocuieste .Tezaurel.stn.nou Tezaurel.stn"}));
+    EXPECT_EQ(acces->SterseLaInlocuire, 0) << "a picture went before the collection was safe";
+
+    const QByteArray dupa = Fisier();
+    ASSERT_EQ(dupa.size(), 7 * 512);
+    EXPECT_EQ(dupa.mid(5 * 512), cuRest.mid(5 * 512) + QByteArray(412, '\0'));
+}
+
+TEST_F(Purjare, ToateMarcateLasaAntetulCuUnuSiZerouri) {
+    const std::vector<Problema> probleme = {FaProblema(5, 5, "G", "T", "a.jpg", true),
+                                            FaProblema(6, 6, "A", "F", "b.jpg", true),
+                                            FaProblema(7, 7, "A", "E", "c.jpg", true)};
+    Pregateste(probleme);
+    const QByteArray inainte = Fisier();
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Am sters:  3 fisiere"});
+    const QByteArray dupa = Fisier();
+    EXPECT_EQ(dupa.left(512), QByteArray("\x01\x00", 2) + QByteArray(510, '\0'));
+    EXPECT_EQ(dupa.mid(512), inainte.mid(512));
+    EXPECT_TRUE(QDir(dosar.Cale() + "/Probleme").isEmpty());
+    definitii.IncarcaColectie();
+    EXPECT_EQ(definitii.NrProbleme, 1);
+}
+
+struct CazPoze {
+    const char *nume;
+    std::vector<Problema> probleme;
+    QStringList mesaje;
+    QStringList pozeRamase;
+    int16_t numarNou;
+    const char *stearsaDeMana = nullptr; // a picture removed before the run
+};
+
+class PurjarePoze : public Purjare, public ::testing::WithParamInterface<CazPoze> {};
+
+TEST_P(PurjarePoze, MesajeSiPozeRamase) {
+    const CazPoze &caz = GetParam();
+    Pregateste(caz.probleme);
+    if (caz.stearsaDeMana)
+        QFile::remove(Poza(caz.stearsaDeMana));
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, caz.mesaje);
+    for (const QString &nume : caz.pozeRamase)
+        EXPECT_TRUE(ArePoza(nume)) << nume.toStdString();
+    definitii.IncarcaColectie();
+    EXPECT_EQ(definitii.NrProbleme, caz.numarNou);
+    for (int i = 2; i <= definitii.NrProbleme; ++i)
+        EXPECT_FALSE(definitii.TabelProbleme[i].EsteStearsa());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exemple, PurjarePoze,
+    ::testing::Values(
+        CazPoze{"NumeFolositDeOProblemaActiva",
+                {FaProblema(5, 5, "G", "T", "a.jpg", true), FaProblema(5, 5, "G", "T", "a.jpg")},
+                {"Nu sunt fisiere marcate pentru sters"},
+                {"a.jpg"},
+                2},
+        CazPoze{"DouaMarcateCuAcelasiNume",
+                {FaProblema(5, 5, "G", "T", "a.jpg", true), FaProblema(6, 6, "A", "F", "c.jpg"),
+                 FaProblema(7, 7, "A", "E", "a.jpg", true)},
+                {"Nu am reusit sa sterg fisierul: a.jpg", "Am sters:  1 fisiere"},
+                {"c.jpg"},
+                2},
+        CazPoze{"PozaStearsaDeMana",
+                {FaProblema(5, 5, "G", "T", "a.jpg"), FaProblema(6, 6, "A", "F", "b.jpg", true)},
+                {"Nu am reusit sa sterg fisierul: b.jpg", "Nu sunt fisiere marcate pentru sters"},
+                {"a.jpg"},
+                2,
+                "b.jpg"}),
+    [](const auto &caz) { return std::string(caz.param.nume); });
+
+TEST_F(Purjare, NumeleCareIesDinProblemeNuStergNimic) {
+    Problema cuNul = FaProblema(5, 5, "G", "T", "a.jpg", true);
+    cuNul.Fisier.Octeti[5] = '\0';
+    cuNul.Fisier.Octeti[6] = 'x';
+    Problema neatribuit = FaProblema(5, 5, "G", "T", "", true);
+    neatribuit.Fisier = TextFix<256>();
+    std::vector<Problema> probleme = {FaProblema(5, 5, "G", "T", "a.jpg")};
+    for (const char *nume : {"../Tezaurel.stn", "..", ".", "", "../x.jpg", "sub/a.jpg"})
+        probleme.push_back(FaProblema(5, 5, "G", "T", nume, true));
+    probleme.push_back(cuNul);
+    probleme.push_back(neatribuit);
+    Pregateste(probleme);
+    dosar.ScrieOcteti("x.jpg", "nu se sterge");
+    QDir(dosar.Cale()).mkpath("Probleme/sub");
+    dosar.ScrieOcteti("Probleme/sub/a.jpg", "nici asta");
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_TRUE(platforma.Sterse.isEmpty());
+    QStringList asteptate;
+    for (const char *nume : {"../Tezaurel.stn", "..", ".", "", "../x.jpg", "sub/a.jpg"})
+        asteptate << "Nu am reusit sa sterg fisierul: " + QString(nume);
+    asteptate << "Nu am reusit sa sterg fisierul: " + cuNul.Fisier.FaraBlancuri();
+    asteptate << "Nu am reusit sa sterg fisierul: " + QString(256, QChar(0));
+    asteptate << "Nu sunt fisiere marcate pentru sters";
+    EXPECT_EQ(platforma.Mesaje, asteptate);
+    EXPECT_TRUE(ArePoza("a.jpg"));
+    EXPECT_TRUE(ArePoza("sub/a.jpg"));
+    EXPECT_TRUE(QFileInfo::exists(dosar.Cale() + "/x.jpg"));
+    definitii.IncarcaColectie();
+    EXPECT_EQ(definitii.NrProbleme, 2);
+}
+
+// A purge made to fail at each of its steps in turn leaves the collection,
+// the pictures and the folder exactly as they were.
+TEST(PurjareCuEsec, OricareScriereEsuataNuSchimbaNimic) {
+    const std::vector<Problema> probleme = {
+        FaProblema(5, 5, "G", "T", "a.jpg", true), FaProblema(6, 6, "A", "F", "b.jpg"),
+        FaProblema(7, 7, "A", "E", "c.jpg", true), FaProblema(8, 8, "A", "E", "b.jpg", true),
+        FaProblema(9, 9, "A", "E", "d.jpg"),       FaProblema(10, 10, "A", "E", "e.jpg", true),
+        FaProblema(11, 11, "A", "E", "f.jpg")};
+    const int scrieri = 8; // records 2..8, then record 1
+
+    enum class Esec { Scriere, Sincronizare, Inlocuire, Niciunul };
+    std::vector<std::pair<Esec, int>> cazuri;
+    for (int k = 0; k < scrieri; ++k)
+        cazuri.emplace_back(Esec::Scriere, k);
+    cazuri.emplace_back(Esec::Sincronizare, 0);
+    cazuri.emplace_back(Esec::Inlocuire, 0);
+    cazuri.emplace_back(Esec::Niciunul, 0);
+
+    for (const auto &[esec, k] : cazuri) {
+        SCOPED_TRACE(testing::Message() << "esec " << int(esec) << " dupa " << k << " scrieri");
+        DosarTest dosar;
+        PlatformaScriptata platforma;
+        dosar.ScrieColectie(probleme);
+        for (const char *nume : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"})
+            dosar.ScriePoza(nume, PozaModel(2, 2));
+        const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
+        auto *acces = new AccesJurnal;
+        mDefinitii definitii(dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces));
+        definitii.IncarcaColectie();
+        definitii.NrSelectie = 4;
+        acces->ScrieriPermise = esec == Esec::Scriere ? k : INT_MAX;
+        acces->SincronizareReuseste = esec != Esec::Sincronizare;
+        acces->InlocuireReuseste = esec != Esec::Inlocuire;
+
+        const bool reusit = StergereFizica(definitii);
+
+        if (esec == Esec::Niciunul) {
+            EXPECT_TRUE(reusit);
+            EXPECT_EQ(acces->Jurnal.filter(QRegularExpression("^scrie ")).size(), scrieri);
+            EXPECT_EQ(platforma.Mesaje, QStringList{"Am sters:  3 fisiere"});
+            definitii.IncarcaColectie();
+            ASSERT_EQ(definitii.NrProbleme, 4);
+            EXPECT_EQ(definitii.TabelProbleme[2], probleme[1]);
+            EXPECT_EQ(definitii.TabelProbleme[3], probleme[4]);
+            EXPECT_EQ(definitii.TabelProbleme[4], probleme[6]);
+            continue;
+        }
+        EXPECT_FALSE(reusit);
+        EXPECT_EQ(platforma.Mesaje, QStringList{EroareScriere.arg(dosar.Colectie())});
+        EXPECT_EQ(platforma.Sterse, QStringList{dosar.Cale() + "/.Tezaurel.stn.nou"});
+        EXPECT_EQ(definitii.NrSelectie, 4);
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), inainte);
+        QStringList intrari =
+            QDir(dosar.Cale()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        intrari.sort();
+        EXPECT_EQ(intrari, QStringList({"Probleme", "Tezaurel.stn", "teste"}));
+        EXPECT_EQ(QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files).size(), 6);
+
+        PlatformaScriptata alta;
+        mDefinitii reincarcat(dosar.Cale(), alta);
+        reincarcat.IncarcaColectie();
+        ASSERT_EQ(reincarcat.NrProbleme, 8);
+        for (int i = 2; i <= 8; ++i)
+            EXPECT_EQ(reincarcat.TabelProbleme[i], probleme[i - 2]) << i;
+    }
+}
+
+TEST_F(Purjare, OColectieNouaLasataDeOPurjareIntreruptaNuStrica) {
+    const auto probleme = PatruCuAlDoileaMarcat();
+    Pregateste(probleme);
+    const QByteArray lung(20 * 512, 'j');
+    dosar.ScrieOcteti(".Tezaurel.stn.nou", lung);
+    const QByteArray inainte = Fisier();
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Sterse, QStringList({Temporar(), Poza("b.jpg")}));
+    ASSERT_EQ(Fisier().size(), inainte.size());
+    EXPECT_EQ(Inregistrarea(5), Octeti(probleme[3]));
+    EXPECT_FALSE(QFileInfo::exists(Temporar()));
+}
+
+TEST_F(Purjare, ColectiaCareNuPoateFiScrisaNuSeAtinge) {
+    Pregateste(PatruCuAlDoileaMarcat());
+    const QByteArray inainte = Fisier();
+    acces->DoarCitire = true;
+    EXPECT_FALSE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList{EroareScriere.arg(dosar.Colectie())});
+    EXPECT_TRUE(platforma.Sterse.isEmpty());
+    EXPECT_EQ(Fisier(), inainte);
+    EXPECT_TRUE(ArePoza("b.jpg"));
+
+    // Loaded read-only: the reason given at start-up is repeated.
+    platforma.Mesaje.clear();
+    definitii.IncarcaColectie();
+    ASSERT_EQ(platforma.Mesaje.size(), 1);
+    EXPECT_FALSE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje.size(), 2);
+    EXPECT_EQ(platforma.Mesaje[1], platforma.Mesaje[0]);
+    EXPECT_EQ(Fisier(), inainte);
+}
+
+TEST_F(Purjare, PastreazaLegaturaSiDrepturileFisierului) {
+    const auto probleme = PatruCuAlDoileaMarcat();
+    QDir(dosar.Cale()).mkpath("date");
+    dosar.ScrieColectie(probleme);
+    QFile::rename(dosar.Colectie(), dosar.Cale() + "/date/colectie.stn");
+    QFile::link(dosar.Cale() + "/date/colectie.stn", dosar.Colectie());
+    const auto drepturi = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    QFile::setPermissions(dosar.Cale() + "/date/colectie.stn", drepturi);
+    definitii.IncarcaColectie();
+    ASSERT_EQ(definitii.NrProbleme, 5);
+
+    EXPECT_TRUE(StergereFizica(definitii));
+    const QFileInfo legatura(dosar.Colectie());
+    EXPECT_TRUE(legatura.isSymLink());
+    EXPECT_EQ(QFileInfo(dosar.Cale() + "/date/colectie.stn").permissions() & 0x7077, drepturi);
+    EXPECT_EQ(Inregistrarea(1), Antet(probleme[3], 4));
+    EXPECT_EQ(QDir(dosar.Cale() + "/date").entryList(QDir::Files | QDir::Hidden),
+              QStringList{"colectie.stn"});
+}
+
+TEST(PurjareDinMeniu, ReincarcaColectiaSiGolesteSelectia) {
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    dosar.ScrieColectie(PatruCuAlDoileaMarcat());
+    dosar.ScriePoza("b.jpg", PozaModel(2, 2));
+    Aplicatie aplicatie(dosar.Cale(), platforma, [] {});
+    aplicatie.Porneste();
+    mDefinitii &d = aplicatie.Definitii();
+    ASSERT_EQ(d.NrProbleme, 5);
+    d.NrCapitole = 6;
+    d.NrDiscipline = 3;
+    d.SelectieNoua = Adevarat;
+    d.NrSelectie = 4;
+    platforma.Mesaje.clear();
+
+    aplicatie.Main().mStergereFizica->trigger();
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Am sters:  1 fisiere"});
+    EXPECT_EQ(d.NrProbleme, 4);
+    EXPECT_EQ(d.TabelProbleme[3].Fisier.FaraBlancuri(), "c.jpg");
+    EXPECT_EQ(d.NrCapitole, 1);
+    EXPECT_EQ(d.NrDiscipline, 1);
+    EXPECT_EQ(d.SelectieNoua, Fals);
+    EXPECT_EQ(d.NrSelectie, 1);
+    EXPECT_TRUE(aplicatie.Main().isVisible());
+
+    // Nothing marked any more: the same file comes back, and it is still reloaded.
+    d.NrCapitole = 6;
+    aplicatie.Main().mStergereFizica->trigger();
+    EXPECT_EQ(platforma.Mesaje.last(), "Nu sunt fisiere marcate pentru sters");
+    EXPECT_EQ(d.NrProbleme, 4);
+    EXPECT_EQ(d.NrCapitole, 1);
+}
+
+} // namespace
