@@ -1,19 +1,191 @@
 #include "printing/frmTipareste.h"
 
+#include "platform/Ecran.h"
+#include "platform/Platforma.h"
+#include "printing/CompunePagina.h"
+#include "printing/ImprimantaQt.h"
+#include "printing/VerificareTipareste.h"
 #include "store/mDefinitii.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QRadioButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int LatimeClient = 13905;
+constexpr int InaltimeClient = 6390;
+
+// Controls are placed as designed, in twips.
+template<typename W>
+W *Pune(W *control, int stanga, int sus, int latime, int inaltime)
+{
+    control->setGeometry(Pixeli(stanga), Pixeli(sus), Pixeli(latime), Pixeli(inaltime));
+    return control;
+}
+
+} // namespace
 
 frmTipareste::frmTipareste(mDefinitii &definitii, QWidget *parent)
-    : QDialog(parent), m_definitii(definitii)
+    : frmTipareste(definitii, std::make_unique<ImprimantaQt>(), parent)
+{}
+
+frmTipareste::frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> imprimanta,
+                           QWidget *parent)
+    : QDialog(parent)
+    , m_definitii(definitii)
+    , m_imprimanta(std::move(imprimanta))
 {
     setWindowTitle(QStringLiteral("Tipareste"));
-    auto *renunta = new QPushButton(QStringLiteral("Renunta"), this);
-    auto *asezare = new QVBoxLayout(this);
-    asezare->addWidget(renunta);
-    connect(renunta, &QPushButton::clicked, this, [this] { done(0); });
+
+    Frame1 = Pune(new QGroupBox(QStringLiteral("Tipareste"), this), 360, 120, 3855, 3015);
+    Option2 = Pune(new QRadioButton(QStringLiteral("La imprimanta"), Frame1), 360, 480, 2415, 615);
+    Option1 = Pune(new QRadioButton(QStringLiteral("In fisier"), Frame1), 360, 1680, 2415, 615);
+
+    auto eticheta = [this](const char *text, int stanga, int sus, int latime, int inaltime) {
+        return Pune(new QLabel(QString::fromLatin1(text), this), stanga, sus, latime, inaltime);
+    };
+    Label4 = eticheta("Stanga:", 5640, 360, 1335, 495);
+    Label5 = eticheta("Dreapta:", 5640, 1080, 1335, 495);
+    Label6 = eticheta("Top:", 5640, 1800, 1335, 495);
+    Label7 = eticheta("Bottom:", 5640, 2520, 1335, 495);
+    Label2 = eticheta("Selectati imprimanta", 10320, 360, 3855, 495);
+    Label1 = eticheta("Nr de exemplare", 10320, 1680, 3255, 615);
+    Label3 = eticheta("Nume fisier", 0, 3360, 1935, 375);
+    Label8 = eticheta("Antet", 4080, 4200, 2535, 375);
+
+    QLineEdit **margini[] = {&Text3, &Text4, &Text5, &Text6};
+    QScrollBar **bare[] = {&VScroll1, &VScroll2, &VScroll3, &VScroll4};
+    for (int i = 0; i < 4; ++i) {
+        const int sus = 360 + 720 * i;
+        QLineEdit *text = *margini[i] = Pune(new QLineEdit(this), 6960, sus, 1215, 495);
+        QScrollBar *bara = *bare[i] = Pune(new QScrollBar(Qt::Vertical, this), 8160, sus, 615, 495);
+        bara->setRange(0, 40);
+        bara->setSingleStep(1);
+        bara->setPageStep(1);
+        // Typing in the box leaves the bar where it is.
+        connect(bara, &QScrollBar::valueChanged, text,
+                [text](int valoare) { text->setText(TextMargine(valoare)); });
+    }
+
+    Combo1 = Pune(new QComboBox(this), 9960, 840, 3855, 420);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Printers are chosen from the list, not typed or completed.
+    Combo1->setCompleter(nullptr);
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
+    connect(Combo1, &QComboBox::activated, this, &frmTipareste::Combo1_Click);
+
+    Text1 = Pune(new QLineEdit(this), 11520, 2280, 735, 735);
+    Text2 = Pune(new QLineEdit(this), 1920, 3360, 3855, 495);
+    Text7 = Pune(new QPlainTextEdit(this), 120, 4560, 10575, 1695);
+    Text7->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    Command2 = Pune(new QPushButton(QStringLiteral("Print"), this), 10920, 4560, 2895, 735);
+    Command1 = Pune(new QPushButton(QStringLiteral("Renunta"), this), 10920, 5520, 2895, 735);
+    // Enter in a box must not press a button behind the user's back.
+    Command1->setAutoDefault(false);
+    Command2->setAutoDefault(false);
+
+    connect(Option1, &QRadioButton::toggled, this, [this](bool ales) {
+        if (ales)
+            Option1_Click();
+    });
+    connect(Option2, &QRadioButton::toggled, this, [this](bool ales) {
+        if (ales)
+            Option2_Click();
+    });
+    connect(Command1, &QPushButton::clicked, this, &frmTipareste::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmTipareste::Command2_Click);
+
+    setFixedSize(Pixeli(LatimeClient), Pixeli(InaltimeClient));
+    frmTipareste_Form_Load();
+}
+
+frmTipareste::~frmTipareste() = default;
+
+void frmTipareste::frmTipareste_Form_Load()
+{
+    LatimeFixa = width() * TwipsPePixel;
+    InaltimeFixa = height() * TwipsPePixel;
+    Text1->setText(QStringLiteral("1"));
+    Option2->setChecked(true);
+    Label3->hide();
+    Text2->hide();
+    Combo1->addItems(m_imprimanta->Imprimante());
+    Combo1->setCurrentIndex(-1);
+    Combo1->setEditText(QString());
+    VScroll1->setValue(20);
+    VScroll2->setValue(20);
+    VScroll3->setValue(30);
+    VScroll4->setValue(30);
+}
+
+void frmTipareste::Combo1_Click()
+{
+    const QString text = Combo1->currentText();
+    if (text.isEmpty()) {
+        Command2->setEnabled(false);
+        return;
+    }
+    m_imprimanta->Alege(text);
+    Command2->setEnabled(true);
+    Combo1->setEditText(Combo1->itemText(Combo1->currentIndex()));
+    Combo1->update();
+}
+
+void frmTipareste::Option1_Click()
+{
+    Combo1->setEnabled(false);
+    Label3->show();
+    Text2->show();
+}
+
+void frmTipareste::Option2_Click()
+{
+    Combo1->setEnabled(true);
+    Label3->hide();
+    Text2->hide();
+    Command2->setEnabled(true);
+}
+
+void frmTipareste::Command1_Click()
+{
+    done(QDialog::Rejected);
+}
+
+void frmTipareste::Command2_Click()
+{
+    TexteTipareste texte;
+    texte.LaImprimanta = Option2->isChecked();
+    texte.Imprimanta = Combo1->currentText();
+    texte.Exemplare = Text1->text();
+    texte.NumeFisier = Text2->text();
+    texte.Stanga = Text3->text();
+    texte.Dreapta = Text4->text();
+    texte.Sus = Text5->text();
+    texte.Jos = Text6->text();
+    texte.Antet = Text7->toPlainText();
+
+    const auto verificare = VerificaTiparirea(texte);
+    if (const QString *mesaj = std::get_if<QString>(&verificare)) {
+        m_definitii.platforma().Mesaj(*mesaj);
+        return;
+    }
+    const DatePagina &date = std::get<DatePagina>(verificare);
+    if (texte.LaImprimanta)
+        NrExemplare = date.NrExemplare;
+    CompunePagina(texte.LaImprimanta, date, m_definitii, *m_imprimanta);
+    // Several files can be written in a row; a printed page ends the visit.
+    if (texte.LaImprimanta)
+        done(QDialog::Accepted);
 }
 
 void frmTipareste::closeEvent(QCloseEvent *eveniment)
@@ -24,4 +196,21 @@ void frmTipareste::closeEvent(QCloseEvent *eveniment)
 void frmTipareste::reject()
 {
     // Escape would close the dialog behind the user's back; only "Renunta" leaves it.
+}
+
+void frmTipareste::resizeEvent(QResizeEvent *eveniment)
+{
+    QDialog::resizeEvent(eveniment);
+    const QSize fixa(LatimeFixa / TwipsPePixel, InaltimeFixa / TwipsPePixel);
+    if (LatimeFixa > 0 && size() != fixa)
+        resize(fixa);
+}
+
+bool frmTipareste::eventFilter(QObject *obiect, QEvent *eveniment)
+{
+    // One key in the printer box and the typing goes on in the copies box.
+    if (eveniment->type() == QEvent::KeyRelease &&
+        (obiect == Combo1 || obiect == Combo1->lineEdit()))
+        Text1->setFocus(Qt::OtherFocusReason);
+    return QDialog::eventFilter(obiect, eveniment);
 }

@@ -2,19 +2,81 @@
 
 #include <QDialog>
 
-class mDefinitii;
+#include <memory>
 
+class Imprimanta;
+class mDefinitii;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+// The print dialog: where the problem the viewer shows goes to a printer or to
+// a page file. Shown modally; left only through "Renunta" or after printing,
+// and keeps every value the user left in it.
 class frmTipareste : public QDialog
 {
     Q_OBJECT
 
 public:
+    // On the system's printers.
     explicit frmTipareste(mDefinitii &definitii, QWidget *parent = nullptr);
+    frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> imprimanta,
+                 QWidget *parent = nullptr);
+    ~frmTipareste() override;
+
+    Imprimanta &imprimanta() { return *m_imprimanta; }
+
+    QGroupBox *Frame1;
+    QRadioButton *Option1; // "In fisier"
+    QRadioButton *Option2; // "La imprimanta"
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *Label3;
+    QLabel *Label4;
+    QLabel *Label5;
+    QLabel *Label6;
+    QLabel *Label7;
+    QLabel *Label8;
+    QLineEdit *Text1; // copies
+    QLineEdit *Text2; // file name
+    QLineEdit *Text3; // margins: left, right, top, bottom
+    QLineEdit *Text4;
+    QLineEdit *Text5;
+    QLineEdit *Text6;
+    QPlainTextEdit *Text7; // header
+    QScrollBar *VScroll1;
+    QScrollBar *VScroll2;
+    QScrollBar *VScroll3;
+    QScrollBar *VScroll4;
+    QComboBox *Combo1;     // printers
+    QPushButton *Command1; // "Renunta"
+    QPushButton *Command2; // "Print"
+
+    int NrExemplare = 0;
+    // The window's size in twips as loaded; it never changes.
+    int LatimeFixa = 0;
+    int InaltimeFixa = 0;
+
+    void Command1_Click();
+    void Command2_Click();
 
 protected:
     void closeEvent(QCloseEvent *eveniment) override;
     void reject() override;
+    void resizeEvent(QResizeEvent *eveniment) override;
+    bool eventFilter(QObject *obiect, QEvent *eveniment) override;
 
 private:
+    void frmTipareste_Form_Load();
+    void Combo1_Click();
+    void Option1_Click();
+    void Option2_Click();
+
     mDefinitii &m_definitii;
+    std::unique_ptr<Imprimanta> m_imprimanta;
 };

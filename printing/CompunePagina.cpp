@@ -1,0 +1,89 @@
+#include "printing/CompunePagina.h"
+
+#include "platform/Platforma.h"
+#include "printing/Imprimanta.h"
+#include "printing/VerificareTipareste.h"
+#include "store/mDefinitii.h"
+
+#include <QImageReader>
+#include <QPainter>
+#include <QSaveFile>
+
+QImage IncarcaPozaCurenta(const mDefinitii &d)
+{
+    const int pozitie = d.PozitieCurenta;
+    if (pozitie < 2 || pozitie > d.NrSelectie)
+        return {};
+    const int slot = d.Selectie[size_t(pozitie)];
+    if (slot < 2 || slot > d.NrProbleme)
+        return {};
+    const QString nume = d.TabelProbleme[size_t(slot)].Fisier.FaraBlancuri();
+    if (nume.isEmpty())
+        return {};
+    // Pictures are stored as bitmap data under the user's .jpg names.
+    QImageReader cititor(d.CaleProbleme() + nume);
+    cititor.setDecideFormatFromContent(true);
+    return cititor.read();
+}
+
+QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QImage &poza)
+{
+    QImage pagina(Pagina::MarimeFisier(), QImage::Format_RGB32);
+    pagina.fill(Qt::white);
+    // 96 dots to the inch, so a viewer shows the page at its real size.
+    pagina.setDotsPerMeterX(3780);
+    pagina.setDotsPerMeterY(3780);
+    QPainter pictor(&pagina);
+    DeseneazaPagina(pictor, asezare, antet, poza);
+    return pagina;
+}
+
+namespace {
+
+void Tipareste(const AsezarePagina &asezare, const DatePagina &date, const QImage &poza,
+               Imprimanta &imprimanta)
+{
+    imprimanta.SeteazaExemplare(date.NrExemplare);
+    imprimanta.SeteazaPortret();
+    QPainter *pictor = imprimanta.IncepePagina();
+    if (!pictor)
+        return;
+    DeseneazaPagina(*pictor, asezare, date.Antet, poza);
+    imprimanta.TerminaDocument();
+}
+
+bool Salveaza(const QImage &pagina, const QString &cale)
+{
+    // Written aside and renamed at the end: a failed save leaves an earlier
+    // page of that name as it was, and a missing teste/ leaves nothing behind.
+    QSaveFile fisier(cale);
+    if (!fisier.open(QIODevice::WriteOnly))
+        return false;
+    if (!pagina.save(&fisier, "BMP")) {
+        fisier.cancelWriting();
+        return false;
+    }
+    return fisier.commit();
+}
+
+} // namespace
+
+void CompunePagina(bool LaImprimanta, const DatePagina &date, const mDefinitii &definitii,
+                   Imprimanta &imprimanta)
+{
+    const QImage poza = IncarcaPozaCurenta(definitii);
+    const AsezarePagina asezare = AseazaPagina(date.Stanga, date.Dreapta, date.Sus, poza.size());
+    if (LaImprimanta) {
+        Tipareste(asezare, date, poza, imprimanta);
+        return;
+    }
+
+    const QString numeFisier = date.NumeFisier + QStringLiteral(".jpg");
+    Platforma &platforma = definitii.platforma();
+    if (Salveaza(PaginaFisier(asezare, date.Antet, poza), definitii.CaleTeste() + numeFisier))
+        platforma.Mesaj(QStringLiteral("A fost creat fisierul: ") + numeFisier +
+                        QStringLiteral(" in folderul de lucru al aplicatiei."));
+    else
+        platforma.Mesaj(QStringLiteral(
+            "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare."));
+}
