@@ -1,17 +1,287 @@
 #include "selection/fDefSel.h"
 
 #include "app/Ferestre.h"
+#include "platform/Ecran.h"
+#include "selection/AsezareDefSel.h"
 #include "store/mDefinitii.h"
 
-#include <QMenuBar>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+
+const std::array<const char *, 8> TitluriClase = {"Clasa a V-a",    "Clasa a VI-a", "Clasa a VII-a",
+                                                  "Clasa a VIII-a", "Clasa a IX-a", "Clasa a X-a",
+                                                  "Clasa a XI-a",   "Clasa a XII-a"};
+const std::array<const char *, 6> TitluriNiveluri = {"Nivel 5", "Nivel 6", "Nivel 7",
+                                                     "Nivel 8", "Nivel 9", "Nivel 10"};
+
+QRect InPixeli(const QRect &twips)
+{
+    return QRect(Pixeli(twips.left()), Pixeli(twips.top()), Pixeli(twips.width()),
+                 Pixeli(twips.height()));
+}
+
+// A separator drawn as a sunken line centred on its coordinate.
+void AseazaLinie(QFrame *linie, const QLine &twips)
+{
+    const QPoint a(Pixeli(twips.x1()), Pixeli(twips.y1()));
+    const QPoint b(Pixeli(twips.x2()), Pixeli(twips.y2()));
+    if (a.y() == b.y())
+        linie->setGeometry(a.x(), a.y() - 1, b.x() - a.x(), 3);
+    else
+        linie->setGeometry(a.x() - 1, a.y(), 3, b.y() - a.y());
+}
+
+} // namespace
 
 fDefSel::fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
-    : FereastraFixa(parent), m_definitii(definitii), m_ferestre(ferestre)
+    : FereastraFixa(parent)
+    , m_ferestre(ferestre)
+    , m_model(definitii)
 {
     setWindowTitle(QStringLiteral("Definiti o selectie"));
-    QAction *revenire = menuBar()->addAction(QStringLiteral("Vizualizare"));
-    connect(revenire, &QAction::triggered, this, [this] {
-        hide();
+    auto *client = new QWidget(this);
+    setCentralWidget(client);
+
+    // Buttons, options, frames and labels are drawn larger than the lists:
+    // the desktop's sans face at 12 points.
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(12);
+
+    auto eticheta = [&](const char *nume, const QString &text) {
+        auto *l = new QLabel(text, client);
+        l->setObjectName(QString::fromLatin1(nume));
+        l->setFont(font);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    };
+    auto lista = [&](const char *nume, QLabel *titlu, ListaDefSel care) {
+        auto *l = new QListWidget(client);
+        l->setObjectName(QString::fromLatin1(nume));
+        l->setSelectionMode(QAbstractItemView::SingleSelection);
+        l->setAccessibleName(titlu->text());
+        titlu->setBuddy(l);
+        connect(l, &QListWidget::itemSelectionChanged, this, [this, l, care] {
+            const QList<QListWidgetItem *> alese = l->selectedItems();
+            m_model.Evidentiaza(care, alese.isEmpty() ? -1 : l->row(alese.constFirst()));
+        });
+        return l;
+    };
+    auto buton = [&](const char *nume, const QString &text, QWidget *parinte,
+                     void (fDefSel::*handler)()) {
+        auto *b = new QPushButton(text, parinte);
+        b->setObjectName(QString::fromLatin1(nume));
+        b->setFont(font);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    auto linie = [&](const char *nume, QFrame::Shape forma) {
+        auto *l = new QFrame(client);
+        l->setObjectName(QString::fromLatin1(nume));
+        l->setFrameShape(forma);
+        l->setFrameShadow(QFrame::Sunken);
+        return l;
+    };
+
+    Line2[0] = linie("Line2_0", QFrame::HLine);
+    Line2[1] = linie("Line2_1", QFrame::HLine);
+    Line1 = linie("Line1", QFrame::VLine);
+
+    Label1 = eticheta("Label1", QStringLiteral("Capitole"));
+    llCapitole = lista("llCapitole", Label1, ListaDefSel::llCapitole);
+    Label2 = eticheta("Label2", QStringLiteral("Selectie"));
+    lSelCaps = lista("lSelCaps", Label2, ListaDefSel::lSelCaps);
+    Label3 = eticheta("Label3", QStringLiteral("Disciplina"));
+    LDomenii = lista("LDomenii", Label3, ListaDefSel::LDomenii);
+    Label4 = eticheta("Label4", QStringLiteral("Selectie"));
+    lSelDomenii = lista("lSelDomenii", Label4, ListaDefSel::lSelDomenii);
+
+    Command1 = buton("Command1", QStringLiteral("Selecteaza"), client, &fDefSel::Command1_Click);
+    Command4 = buton("Command4", QStringLiteral("Deselecteaza"), client, &fDefSel::Command4_Click);
+    Command2 = buton("Command2", QStringLiteral("Selecteaza"), client, &fDefSel::Command2_Click);
+    Command5 = buton("Command5", QStringLiteral("Deselecteaza"), client, &fDefSel::Command5_Click);
+
+    Frame1 = new QGroupBox(QStringLiteral("Selectati clasa"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setFont(font);
+    for (int i = 0; i < int(Option1.size()); ++i) {
+        auto *o = new QRadioButton(QString::fromLatin1(TitluriClase[i]), Frame1);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        o->setFont(font);
+        o->setGeometry(InPixeli(AsezareOptiuneClasa(i)));
+        connect(o, &QRadioButton::toggled, this, [this, i](bool ales) {
+            if (ales)
+                Option1_Click(i);
+        });
+        Option1[i] = o;
+    }
+    Frame2 = new QGroupBox(QStringLiteral("Nivel de notare"), client);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFont(font);
+    for (int i = 0; i < int(Option2.size()); ++i) {
+        auto *o = new QRadioButton(QString::fromLatin1(TitluriNiveluri[i]), Frame2);
+        o->setObjectName(QStringLiteral("Option2_%1").arg(i));
+        o->setFont(font);
+        o->setGeometry(InPixeli(AsezareOptiuneNivel(i)));
+        connect(o, &QRadioButton::toggled, this, [this, i](bool ales) {
+            if (ales)
+                Option2_Click(i);
+        });
+        Option2[i] = o;
+    }
+
+    Command3 = buton("Command3", QStringLiteral("Vizualizare"), client, &fDefSel::Command3_Click);
+
+    // Tab goes down each column, list then its button, and ends on "Vizualizare".
+    const QList<QWidget *> ordine = {llCapitole, Command1,   lSelCaps,    Command4,
+                                     LDomenii,   Command2,   lSelDomenii, Command5,
+                                     Option1[0], Option2[0], Command3};
+    for (int i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
+
+    Form_Load();
+}
+
+QListWidget *fDefSel::Lista(ListaDefSel lista) const
+{
+    switch (lista) {
+    case ListaDefSel::llCapitole: return llCapitole;
+    case ListaDefSel::lSelCaps: return lSelCaps;
+    case ListaDefSel::LDomenii: return LDomenii;
+    case ListaDefSel::lSelDomenii: return lSelDomenii;
+    }
+    return nullptr;
+}
+
+void fDefSel::Form_Load()
+{
+    // Qt sizes the client area and leaves the border to the window manager,
+    // so the window is laid out as if it had none.
+    const QSize ecran = MarimeEcran();
+    const AsezareDefSel a =
+        CalculeazaAsezare(ecran.width() * TwipsPePixel, ecran.height() * TwipsPePixel);
+    Label1->setGeometry(InPixeli(a.Label1));
+    Label2->setGeometry(InPixeli(a.Label2));
+    Label3->setGeometry(InPixeli(a.Label3));
+    Label4->setGeometry(InPixeli(a.Label4));
+    llCapitole->setGeometry(InPixeli(a.llCapitole));
+    lSelCaps->setGeometry(InPixeli(a.lSelCaps));
+    LDomenii->setGeometry(InPixeli(a.LDomenii));
+    lSelDomenii->setGeometry(InPixeli(a.lSelDomenii));
+    Command1->setGeometry(InPixeli(a.Command1));
+    Command4->setGeometry(InPixeli(a.Command4));
+    Command2->setGeometry(InPixeli(a.Command2));
+    Command5->setGeometry(InPixeli(a.Command5));
+    Frame1->setGeometry(InPixeli(a.Frame1));
+    Frame2->setGeometry(InPixeli(a.Frame2));
+    Command3->setGeometry(InPixeli(a.Command3));
+    AseazaLinie(Line2[0], a.Line2_0);
+    AseazaLinie(Line2[1], a.Line2_1);
+    AseazaLinie(Line1, a.Line1);
+
+    LatimeFixa = a.LatimeFixa;
+    InaltimeFixa = a.InaltimeFixa;
+    ++BlocareDimensiune;
+    // Held from now on: the window cannot be resized at all.
+    setFixedSize(Pixeli(LatimeFixa), Pixeli(InaltimeFixa));
+    m_model.ListeIncarcate = Fals;
+}
+
+void fDefSel::showEvent(QShowEvent *eveniment)
+{
+    FereastraFixa::showEvent(eveniment);
+    Form_Activate();
+}
+
+void fDefSel::changeEvent(QEvent *eveniment)
+{
+    FereastraFixa::changeEvent(eveniment);
+    if (eveniment->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
+        Form_Activate();
+}
+
+void fDefSel::Form_Activate()
+{
+    if (m_model.UmpleListe())
+        ArataModelul();
+}
+
+void fDefSel::ArataModelul()
+{
+    for (ListaDefSel l : {ListaDefSel::llCapitole, ListaDefSel::lSelCaps, ListaDefSel::LDomenii,
+                          ListaDefSel::lSelDomenii}) {
+        QListWidget *w = Lista(l);
+        const QSignalBlocker blocare(w);
+        w->clear();
+        w->addItems(m_model.Intrari(l));
+        ArataEvidentierea(l);
+    }
+    // An exclusive group never lets its checked option go; lift that for the reset.
+    for (auto *grup : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame2)}) {
+        for (QRadioButton *o : grup->findChildren<QRadioButton *>()) {
+            o->setAutoExclusive(false);
+            o->setChecked(false);
+            o->setAutoExclusive(true);
+        }
+    }
+}
+
+void fDefSel::ArataEvidentierea(ListaDefSel lista)
+{
+    QListWidget *w = Lista(lista);
+    const QSignalBlocker blocare(w);
+    const int k = m_model.Evidentiat(lista);
+    if (k >= 0) {
+        w->setCurrentRow(k);
+    } else {
+        w->clearSelection();
+        w->setCurrentRow(-1);
+    }
+}
+
+void fDefSel::Option1_Click(int index)
+{
+    m_model.AlegeClasa(index);
+}
+
+void fDefSel::Option2_Click(int index)
+{
+    m_model.AlegeNivel(index);
+}
+
+void fDefSel::Muta(ListaDefSel sursa)
+{
+    const int k = m_model.Muta(sursa);
+    if (k < 0)
+        return;
+    const ListaDefSel tinta = ModelDefSel::Tinta(sursa);
+    QListWidget *s = Lista(sursa);
+    QListWidget *t = Lista(tinta);
+    {
+        // Moving the item itself keeps the list's scroll position.
+        const QSignalBlocker blocareS(s);
+        const QSignalBlocker blocareT(t);
+        t->addItem(s->takeItem(k));
+    }
+    ArataEvidentierea(sursa);
+    ArataEvidentierea(tinta);
+}
+
+void fDefSel::Command3_Click()
+{
+    switch (m_model.Vizualizare()) {
+    case ModelDefSel::Rezultat::Refacuta: ArataModelul(); break;
+    case ModelDefSel::Rezultat::Predata:
         m_ferestre.ArataVizualizare();
-    });
+        hide();
+        break;
+    }
 }

@@ -1,10 +1,23 @@
 #pragma once
 
 #include "platform/FereastraFixa.h"
+#include "selection/ModelDefSel.h"
+
+#include <array>
 
 class Ferestre;
 class mDefinitii;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
 
+// "Definiti o selectie": the user picks a class, a level, chapters and
+// disciplines; "Vizualizare" turns them into the current selection and goes
+// to the viewer. The lists and criteria live in ModelDefSel; this window
+// shows them and forwards the clicks.
 class fDefSel : public FereastraFixa
 {
     Q_OBJECT
@@ -12,7 +25,54 @@ class fDefSel : public FereastraFixa
 public:
     fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
 
+    ModelDefSel &Model() { return m_model; }
+    QListWidget *Lista(ListaDefSel lista) const;
+
+    // Fills the lists and clears every choice, once per showing.
+    void Form_Activate();
+
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QListWidget *llCapitole = nullptr;
+    QListWidget *lSelCaps = nullptr;
+    QListWidget *LDomenii = nullptr;
+    QListWidget *lSelDomenii = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command5 = nullptr;
+    QPushButton *Command3 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    std::array<QRadioButton *, 8> Option1{};
+    std::array<QRadioButton *, 6> Option2{};
+    std::array<QFrame *, 2> Line2{};
+    QFrame *Line1 = nullptr;
+
+    int16_t BlocareDimensiune = 0;
+    int LatimeFixa = 0;
+    int InaltimeFixa = 0;
+
+protected:
+    void showEvent(QShowEvent *eveniment) override;
+    void changeEvent(QEvent *eveniment) override;
+
 private:
-    mDefinitii &m_definitii;
+    void Form_Load();
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    void Command1_Click() { Muta(ListaDefSel::llCapitole); }
+    void Command4_Click() { Muta(ListaDefSel::lSelCaps); }
+    void Command2_Click() { Muta(ListaDefSel::LDomenii); }
+    void Command5_Click() { Muta(ListaDefSel::lSelDomenii); }
+    void Command3_Click();
+
+    void Muta(ListaDefSel sursa);
+    void ArataEvidentierea(ListaDefSel lista);
+    void ArataModelul();
+
     Ferestre &m_ferestre;
+    ModelDefSel m_model;
 };

@@ -1,0 +1,295 @@
+#include "app/Aplicatie.h"
+#include "app/Ferestre.h"
+#include "app/fMain.h"
+#include "platform/Ecran.h"
+#include "selection/fDefSel.h"
+#include "store/mDefinitii.h"
+#include "tests/selection/ColectieSelectie.h"
+#include "viewer/fVizualizare.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using L = ListaDefSel;
+
+// Records the hand-over instead of opening the real viewer, which consumes
+// SelectieNoua as soon as it is shown.
+class FerestreInregistrate final : public Ferestre
+{
+public:
+    std::function<void()> LaVizualizare;
+    int Vizualizari = 0;
+
+    void ArataMain() override {}
+    void ArataEditor() override {}
+    void ArataVizualizare() override
+    {
+        ++Vizualizari;
+        if (LaVizualizare)
+            LaVizualizare();
+    }
+    void ArataDefSel() override {}
+    void ArataTipareste() override {}
+    void Iesire() override {}
+};
+
+class FereastraDefSel : public ::testing::Test, protected ColectieSelectie
+{
+protected:
+    FerestreInregistrate ferestre;
+    std::unique_ptr<fDefSel> fereastra;
+    // The state at the moment the viewer is asked for.
+    struct
+    {
+        int16_t SelectieNoua = 0, NrSelectie = 0;
+        bool dialogVizibil = false;
+    } predare;
+
+    void SetUp() override
+    {
+        Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii"),
+              P(9, 8, "Algebra", "Ecuatii"), P(9, 7, "Analiza", "Limite", true),
+              P(11, 9, "Analiza", "Derivate")});
+        fereastra = std::make_unique<fDefSel>(d, ferestre);
+        ferestre.LaVizualizare = [this] {
+            predare = {d.SelectieNoua, d.NrSelectie, fereastra->isVisible()};
+        };
+        fereastra->show();
+    }
+
+    fDefSel &f() { return *fereastra; }
+
+    static QStringList Texte(const QListWidget *w)
+    {
+        QStringList texte;
+        for (int i = 0; i < w->count(); ++i)
+            texte << w->item(i)->text();
+        return texte;
+    }
+    static int Evidentiat(const QListWidget *w)
+    {
+        const auto alese = w->selectedItems();
+        return alese.isEmpty() ? -1 : w->row(alese.constFirst());
+    }
+    // The user clicks an entry, then a button.
+    void Apasa(L lista, int rand, QPushButton *buton)
+    {
+        f().Lista(lista)->setCurrentRow(rand);
+        buton->click();
+    }
+    // What the window shows is what the model holds.
+    void VerificaOglinda()
+    {
+        for (L l : {L::llCapitole, L::lSelCaps, L::LDomenii, L::lSelDomenii}) {
+            SCOPED_TRACE(static_cast<int>(l));
+            EXPECT_EQ(Texte(f().Lista(l)), f().Model().Intrari(l));
+            EXPECT_EQ(Evidentiat(f().Lista(l)), f().Model().Evidentiat(l));
+        }
+    }
+    bool VreoOptiuneAleasa()
+    {
+        for (auto *o : f().Option1)
+            if (o->isChecked())
+                return true;
+        for (auto *o : f().Option2)
+            if (o->isChecked())
+                return true;
+        return false;
+    }
+};
+
+TEST_F(FereastraDefSel, TitluriSiFonturi)
+{
+    EXPECT_EQ(f().windowTitle(), "Definiti o selectie");
+    EXPECT_EQ(QStringList(
+                  {f().Label1->text(), f().Label2->text(), f().Label3->text(), f().Label4->text()}),
+              QStringList({"Capitole", "Selectie", "Disciplina", "Selectie"}));
+    EXPECT_EQ(
+        QStringList({f().Command1->text(), f().Command4->text(), f().Command2->text(),
+                     f().Command5->text(), f().Command3->text()}),
+        QStringList({"Selecteaza", "Deselecteaza", "Selecteaza", "Deselecteaza", "Vizualizare"}));
+    EXPECT_EQ(f().Frame1->title(), "Selectati clasa");
+    EXPECT_EQ(f().Frame2->title(), "Nivel de notare");
+    QStringList optiuni;
+    for (auto *o : f().Option1)
+        optiuni << o->text();
+    for (auto *o : f().Option2)
+        optiuni << o->text();
+    EXPECT_EQ(optiuni,
+              QStringList({"Clasa a V-a", "Clasa a VI-a", "Clasa a VII-a", "Clasa a VIII-a",
+                           "Clasa a IX-a", "Clasa a X-a", "Clasa a XI-a", "Clasa a XII-a",
+                           "Nivel 5", "Nivel 6", "Nivel 7", "Nivel 8", "Nivel 9", "Nivel 10"}));
+
+    const QString sans = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    const QList<QWidget *> cu12 = {f().Label1,   f().Label4,     f().Command1,
+                                   f().Command5, f().Command3,   f().Frame1,
+                                   f().Frame2,   f().Option1[7], f().Option2[0]};
+    for (QWidget *w : cu12) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_EQ(w->font().pointSize(), 12);
+        EXPECT_EQ(w->font().family(), sans);
+    }
+    EXPECT_EQ(f().llCapitole->font(), QApplication::font(f().llCapitole));
+    for (L l : {L::llCapitole, L::lSelCaps, L::LDomenii, L::lSelDomenii}) {
+        EXPECT_FALSE(f().Lista(l)->isSortingEnabled());
+        EXPECT_EQ(f().Lista(l)->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+}
+
+TEST_F(FereastraDefSel, MarimeFixaDupaEcranSiNuSeInchide)
+{
+    const QSize ecran = MarimeEcran();
+    EXPECT_EQ(f().LatimeFixa, ecran.width() * TwipsPePixel);
+    EXPECT_EQ(f().BlocareDimensiune, 1);
+    const QSize fixa(Pixeli(f().LatimeFixa), Pixeli(f().InaltimeFixa));
+    EXPECT_EQ(f().size(), fixa);
+    f().resize(300, 200);
+    EXPECT_EQ(f().size(), fixa);
+
+    // "Vizualizare" ends 300 twips (20 pixels) above the bottom of the client area.
+    EXPECT_EQ(f().centralWidget()->height() - f().Command3->geometry().bottom() - 1, 20);
+    EXPECT_EQ(f().Option1[4]->geometry(), QRect(320, 40, 137, 33));
+    EXPECT_EQ(f().Option2[5]->geometry(), QRect(336, 168, 145, 33));
+
+    EXPECT_FALSE(f().close());
+    EXPECT_TRUE(f().isVisible());
+}
+
+TEST_F(FereastraDefSel, DrumulPanaLaVizualizareSiInapoiCurat)
+{
+    EXPECT_EQ(Texte(f().llCapitole), QStringList({"Functii", "Arii", "Ecuatii", "Derivate"}));
+    EXPECT_EQ(Texte(f().LDomenii), QStringList({"Algebra", "Geometrie", "Analiza"}));
+    VerificaOglinda();
+
+    Apasa(L::llCapitole, 2, f().Command1); // "Ecuatii"
+    f().Command1->click();                 // then "Derivate", which took its place
+    Apasa(L::llCapitole, 0, f().Command1); // then "Functii"
+    EXPECT_EQ(Texte(f().lSelCaps), QStringList({"Ecuatii", "Derivate", "Functii"}));
+    Apasa(L::lSelCaps, 1, f().Command4);
+    EXPECT_EQ(Texte(f().llCapitole), QStringList({"Arii", "Derivate"}));
+    Apasa(L::LDomenii, 0, f().Command2);
+    f().Command5->click(); // nothing highlighted in the chosen list yet
+    f().Command2->click();
+    EXPECT_EQ(Texte(f().lSelDomenii), QStringList({"Algebra", "Geometrie"}));
+    Apasa(L::lSelDomenii, 0, f().Command5);
+    EXPECT_EQ(Texte(f().LDomenii), QStringList({"Analiza", "Algebra"}));
+    Apasa(L::LDomenii, 1, f().Command2);
+    EXPECT_EQ(Texte(f().lSelDomenii), QStringList({"Geometrie", "Algebra"}));
+    VerificaOglinda();
+    f().Option1[4]->click();
+
+    f().Command3->click();
+    EXPECT_EQ(ferestre.Vizualizari, 1);
+    EXPECT_TRUE(predare.dialogVizibil); // the viewer comes up before the dialog goes
+    EXPECT_EQ(predare.SelectieNoua, Adevarat);
+    EXPECT_FALSE(f().isVisible());
+    EXPECT_EQ(d.NrSelectie, 3);
+    EXPECT_EQ(d.Selectie[2], 2);
+    EXPECT_EQ(d.Selectie[3], 4);
+    EXPECT_EQ(d.NrCapitole, 1);
+    EXPECT_EQ(d.NrDiscipline, 1);
+    EXPECT_TRUE(platforma.Intrebari.isEmpty());
+
+    // A problem added meanwhile shows up; nothing chosen before survives.
+    d.TabelProbleme[7] = P(5, 5, "Aritmetica", "Fractii");
+    d.NrProbleme = 7;
+    f().show();
+    EXPECT_TRUE(f().isVisible());
+    EXPECT_EQ(Texte(f().llCapitole),
+              QStringList({"Functii", "Arii", "Ecuatii", "Derivate", "Fractii"}));
+    EXPECT_TRUE(Texte(f().lSelCaps).isEmpty());
+    EXPECT_TRUE(Texte(f().lSelDomenii).isEmpty());
+    EXPECT_FALSE(VreoOptiuneAleasa());
+    EXPECT_EQ(f().Model().Filtre.FiltruClasa, Fals);
+    VerificaOglinda();
+}
+
+TEST_F(FereastraDefSel, OptiunileSiRefacereaLaDa)
+{
+    f().Option1[3]->click();
+    EXPECT_EQ(d.ClasaAleasa, 8);
+    f().Option2[5]->click();
+    EXPECT_EQ(d.NivelAles, 10);
+    Apasa(L::llCapitole, 1, f().Command1);
+
+    platforma.RaspunsuriDaNu = {true};
+    f().Command3->click();
+    EXPECT_EQ(platforma.Intrebari,
+              QStringList({"Nu s-a gasit nici o inregistrare in acest filtru... Refaceti "
+                           "cautarea?"}));
+    EXPECT_TRUE(f().isVisible());
+    EXPECT_EQ(ferestre.Vizualizari, 0);
+    EXPECT_FALSE(VreoOptiuneAleasa());
+    EXPECT_EQ(Texte(f().llCapitole), QStringList({"Functii", "Arii", "Ecuatii", "Derivate"}));
+    EXPECT_TRUE(Texte(f().lSelCaps).isEmpty());
+    VerificaOglinda();
+
+    // The options work again after the reset.
+    f().Option1[0]->click();
+    EXPECT_TRUE(f().Option1[0]->isChecked());
+    EXPECT_EQ(d.ClasaAleasa, 5);
+}
+
+TEST_F(FereastraDefSel, NuPredaSelectiaGoala)
+{
+    f().Option2[0]->click();
+    platforma.RaspunsuriDaNu = {false};
+    f().Command3->click();
+    EXPECT_EQ(platforma.Intrebari.size(), 1);
+    EXPECT_EQ(ferestre.Vizualizari, 1);
+    EXPECT_EQ(predare.NrSelectie, 1);
+    EXPECT_EQ(predare.SelectieNoua, Adevarat);
+    EXPECT_FALSE(f().isVisible());
+
+    // The selection is empty, so the viewer may open the dialog again at once.
+    f().show();
+    EXPECT_FALSE(VreoOptiuneAleasa());
+    EXPECT_EQ(f().Model().Filtre.FiltruNivel, Fals);
+}
+
+TEST_F(FereastraDefSel, Captura)
+{
+    Apasa(L::llCapitole, 1, f().Command1);
+    f().Option1[4]->click();
+    f().Option2[2]->click();
+    const QImage poza = f().grab().toImage();
+    EXPECT_EQ(poza.size(), f().size());
+    const QString dosarCapturi = qEnvironmentVariable("TEZAUREL_CAPTURI");
+    if (!dosarCapturi.isEmpty())
+        poza.save(QDir(dosarCapturi).filePath(QStringLiteral("fDefSel.png")));
+}
+
+// The real road: the dialog comes from the viewer and goes back to it.
+TEST(DefSelInAplicatie, VizualizareDuceLaVizualizator)
+{
+    DosarTest dosar;
+    dosar.ScrieColectie({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
+    PlatformaScriptata platforma;
+    Aplicatie aplicatie(dosar.Cale(), platforma, [] {});
+    aplicatie.Porneste();
+    aplicatie.Main().hide();
+    aplicatie.ArataDefSel();
+    fDefSel &f = aplicatie.DefSel();
+    EXPECT_EQ(f.llCapitole->count(), 2);
+    f.Option1[5]->click();
+    f.Command3->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(aplicatie.Vizualizare().isVisible());
+    EXPECT_EQ(aplicatie.Definitii().NrSelectie, 2);
+    EXPECT_EQ(aplicatie.Definitii().Selectie[2], 3);
+}
+
+} // namespace
