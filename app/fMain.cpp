@@ -87,6 +87,8 @@ void fMain::fMain_Form_Load()
 
 void fMain::fMain_Form_Resize()
 {
+    if (!Picture2) // a resize while the window is still being built
+        return;
     Picture2->setGeometry(0, 0, m_suprafata->width(), m_suprafata->height());
 }
 
