@@ -20,6 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
 
 QString Ruleaza(const QString &program, const QStringList &argumente, int *cod = nullptr)
@@ -79,7 +82,10 @@ TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
     f.Text1->setText("3");
     f.Text7->setPlainText("Lucrare de control\nClasa a IX-a");
 
-    const QString iesiri = QDir::homePath() + "/PDF";
+    // cups-pdf writes to the home the user database gives, whatever $HOME says.
+    const passwd *utilizator = getpwuid(getuid());
+    const QString iesiri =
+        (utilizator ? QString::fromLocal8Bit(utilizator->pw_dir) : QDir::homePath()) + "/PDF";
     const QStringList dinainte = Pdfuri(iesiri);
     f.Command2->click();
     EXPECT_FALSE(f.isVisible());
