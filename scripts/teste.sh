@@ -8,6 +8,9 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/tezaurel-runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
+# A CUPS queue that prints to PDF, so printing is tested for real.
+sh scripts/imprimanta-pdf.sh porneste; trap 'sh scripts/imprimanta-pdf.sh opreste' EXIT
+
 cmake --preset "$PRESET"
 cmake --build --preset "$PRESET"
 ctest --preset "$PRESET" --timeout 300
