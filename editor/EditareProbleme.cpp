@@ -32,10 +32,6 @@ const QString PromptNivel = QStringLiteral("Introduceti nivelul de notare atasat
 const QString PromptObservatii =
     QStringLiteral("Introduceti obsevatii auxiliare atasate problemei");
 
-// Qt refuses pictures above 128 MB by default; an A3 page scanned at 600 dpi
-// needs about 280 MB and is a picture a teacher may well choose.
-constexpr int LimitaAlocareMb = 1024;
-
 bool AceeasiProblema(const Problema &p, const QString &nume) {
     return !p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume;
 }
@@ -109,7 +105,6 @@ QImage EditareProbleme::CitestePoza(const QString &cale) const {
     // By content: a picture stored here holds BMP data under its .jpg name.
     QImageReader cititor(cale);
     cititor.setDecideFormatFromContent(true);
-    cititor.setAllocationLimit(LimitaAlocareMb);
     QImage poza = cititor.read();
     if (poza.isNull())
         return poza;
