@@ -1,17 +1,210 @@
 #include "viewer/fVizualizare.h"
 
 #include "app/Ferestre.h"
+#include "editor/SuprafataPanza.h"
+#include "platform/Ecran.h"
+#include "platform/Panza.h"
 #include "store/mDefinitii.h"
 
-#include <QMenuBar>
+#include <QAction>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+constexpr int LatimePicture1 = Pixeli(19095);
+constexpr int InaltimePicture1 = Pixeli(9975);
+constexpr int LatimeText1 = Pixeli(5295);
+constexpr int InaltimeText1 = Pixeli(1815);
+
+// An empty caption is the separator.
+const char *const TitluriButoane[] = {"Prima",
+                                      "Inainte",
+                                      "Inapoi",
+                                      "Ultima",
+                                      "",
+                                      "Defineste selectie",
+                                      "Anuleaza selectie",
+                                      "Arata/Ascunde Obs",
+                                      "Imprimare",
+                                      "Revenire Meniu"};
+
+bool StareNormala(Qt::WindowStates stare) {
+    return !(stare & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+int LatimeNormala() {
+    return int(0.9 * MarimeEcran().width());
+}
+} // namespace
 
 fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
-    : FereastraFixa(parent), m_definitii(definitii), m_ferestre(ferestre)
-{
+    : FereastraFixa(parent)
+    , Toolbar1(new QToolBar(this))
+    , Picture1(new Panza)
+    , Text1(new QPlainTextEdit(Picture1))
+    , StatusBar1(new QStatusBar(Picture1))
+    , m_ferestre(ferestre)
+    , m_panou(std::make_unique<SuprafataPanza>(*Picture1))
+    , m_logica(definitii, *m_panou) {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
-    QAction *revenire = menuBar()->addAction(QStringLiteral("Revenire Meniu"));
-    connect(revenire, &QAction::triggered, this, [this] {
+
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const char *titlu : TitluriButoane) {
+        if (*titlu == '\0') {
+            Toolbar1->addSeparator();
+            continue;
+        }
+        QAction *buton = Toolbar1->addAction(QString::fromLatin1(titlu));
+        // The buttons are a tenth of the window wide: a caption cut short
+        // can still be read whole.
+        buton->setToolTip(buton->text());
+        Toolbar1->widgetForAction(buton)->setFocusPolicy(Qt::NoFocus);
+    }
+    addToolBar(Qt::TopToolBarArea, Toolbar1);
+    connect(Toolbar1, &QToolBar::actionTriggered, this, &fVizualizare::Toolbar1_ButtonClick);
+
+    // The client area below the toolbar; the panel sits at its top-left and
+    // is clipped by it where the panel is larger than the window.
+    auto *client = new QWidget;
+    setCentralWidget(client);
+    Picture1->setParent(client);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->move(0, 0);
+    connect(Picture1, &Panza::Apasat, this, &fVizualizare::Picture1_MouseDown);
+    connect(Picture1, &Panza::Miscat, this, &fVizualizare::Picture1_MouseMove);
+    connect(Picture1, &Panza::Eliberat, this, &fVizualizare::Picture1_MouseUp);
+
+    Text1->setObjectName(QStringLiteral("Text1"));
+    // What is typed here would be saved nowhere.
+    Text1->setReadOnly(true);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setAutoFillBackground(true);
+    // A press on the status line must not start dragging the picture below it.
+    StatusBar1->setAttribute(Qt::WA_NoMousePropagation);
+
+    Form_Load();
+}
+
+fVizualizare::~fVizualizare() = default;
+
+QAction *fVizualizare::Buton(const QString &titlu) const {
+    for (QAction *a : Toolbar1->actions())
+        if (a->text() == titlu)
+            return a;
+    return nullptr;
+}
+
+void fVizualizare::Form_Load() {
+    m_logica.Form_Load();
+    Text1->hide();
+
+    // The designed panel shows whole below the toolbar, as far as the screen allows.
+    const QScreen *ecran = QGuiApplication::primaryScreen();
+    const int inaltimeMaxima = ecran ? ecran->availableGeometry().height() * 9 / 10 : 700;
+    resize(LatimeNormala(), std::min(InaltimeToolbar() + InaltimePicture1, inaltimeMaxima));
+    Form_Resize();
+}
+
+void fVizualizare::Form_Activate() {
+    m_logica.Form_Activate();
+    Afiseaza();
+}
+
+void fVizualizare::Form_Resize() {
+    if (StareNormala(windowState())) {
+        const int latime = LatimeNormala();
+        if (width() != latime)
+            resize(latime, height());
+        const int latimeButon = latime / 10;
+        for (QAction *a : Toolbar1->actions())
+            if (!a->isSeparator())
+                if (QWidget *buton = Toolbar1->widgetForAction(a))
+                    buton->setFixedWidth(latimeButon);
+    }
+    Aseaza();
+}
+
+void fVizualizare::Aseaza() {
+    // The window's client height, toolbar included; the panel starts below
+    // the toolbar, so its lower part lies past the window's bottom edge.
+    const int inaltime = height();
+    const int latime = width();
+    const int toolbar = InaltimeToolbar();
+    Picture1->resize(LatimePicture1, inaltime);
+    const int inaltimeBara = StatusBar1->sizeHint().height();
+    StatusBar1->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePicture1, inaltimeBara);
+    Text1->setGeometry(latime - LatimeText1, inaltime - InaltimeText1, LatimeText1, InaltimeText1);
+    // Asked for, it is read over the status line rather than under it.
+    Text1->raise();
+}
+
+int fVizualizare::InaltimeToolbar() const {
+    return Toolbar1->sizeHint().height();
+}
+
+void fVizualizare::Afiseaza() {
+    if (StatusBar1->currentMessage() != m_logica.TextStare) {
+        if (m_logica.TextStare.isEmpty())
+            StatusBar1->clearMessage();
+        else
+            StatusBar1->showMessage(m_logica.TextStare);
+    }
+    if (Text1->toPlainText() != m_logica.Text1)
+        Text1->setPlainText(m_logica.Text1);
+    Text1->setVisible(m_logica.Text1Vizibil);
+}
+
+bool fVizualizare::event(QEvent *eveniment) {
+    if (eveniment->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return FereastraFixa::event(eveniment);
+}
+
+void fVizualizare::resizeEvent(QResizeEvent *eveniment) {
+    FereastraFixa::resizeEvent(eveniment);
+    Form_Resize();
+}
+
+void fVizualizare::Toolbar1_ButtonClick(QAction *buton) {
+    const Vizualizator::Urmare urmare = m_logica.Toolbar1_ButtonClick(buton->text());
+    Afiseaza();
+    switch (urmare) {
+    case Vizualizator::Urmare::Ramane:
+        break;
+    case Vizualizator::Urmare::DefSel:
+        m_ferestre.ArataDefSel();
+        hide();
+        break;
+    case Vizualizator::Urmare::Tipareste:
+        m_ferestre.ArataTipareste();
+        break;
+    case Vizualizator::Urmare::Main:
         hide();
         m_ferestre.ArataMain();
-    });
+        break;
+    }
+}
+
+void fVizualizare::Picture1_MouseDown(QMouseEvent *eveniment) {
+    m_logica.Picture1_MouseDown(eveniment->position().x(), eveniment->position().y());
+}
+
+void fVizualizare::Picture1_MouseMove(QMouseEvent *eveniment) {
+    const QPointF la = eveniment->position();
+    if (const auto forma = m_logica.Picture1_MouseMove(la.x(), la.y()))
+        Picture1->setCursor(*forma);
+}
+
+void fVizualizare::Picture1_MouseUp(QMouseEvent *eveniment) {
+    m_logica.Picture1_MouseUp(eveniment->position().x(), eveniment->position().y());
 }

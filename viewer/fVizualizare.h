@@ -1,18 +1,59 @@
 #pragma once
 
 #include "platform/FereastraFixa.h"
+#include "viewer/Vizualizator.h"
+
+#include <memory>
 
 class Ferestre;
+class Panza;
+class QAction;
+class QMouseEvent;
+class QPlainTextEdit;
+class QStatusBar;
+class QToolBar;
 class mDefinitii;
 
-class fVizualizare : public FereastraFixa
-{
+// Pages through the current selection: the picture in a panel where it can
+// be dragged, the observations in a box shown on request, the problem's
+// metadata in the status line.
+class fVizualizare : public FereastraFixa {
     Q_OBJECT
 
 public:
     fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    ~fVizualizare() override;
+
+    Vizualizator &Logica() { return m_logica; }
+    QAction *Buton(const QString &titlu) const;
+
+    QToolBar *Toolbar1;
+    Panza *Picture1;
+    QPlainTextEdit *Text1;
+    QStatusBar *StatusBar1;
+
+    void Form_Activate();
+
+protected:
+    bool event(QEvent *eveniment) override;
+    void resizeEvent(QResizeEvent *eveniment) override;
 
 private:
-    mDefinitii &m_definitii;
+    void Form_Load();
+    void Form_Resize();
+    void Toolbar1_ButtonClick(QAction *buton);
+    void Picture1_MouseDown(QMouseEvent *eveniment);
+    void Picture1_MouseMove(QMouseEvent *eveniment);
+    void Picture1_MouseUp(QMouseEvent *eveniment);
+
+    // Places the status bar and the observations box against the window's
+    // bottom and right edges and stretches the panel to the window's height.
+    void Aseaza();
+    // Mirrors the logic's texts and the box's visibility into the controls.
+    void Afiseaza();
+    int InaltimeToolbar() const;
+
     Ferestre &m_ferestre;
+    std::unique_ptr<SuprafataDesen> m_panou;
+    Vizualizator m_logica;
 };

@@ -1,0 +1,259 @@
+#include "viewer/Vizualizator.h"
+
+#include "tests/viewer/ColectieVizualizare.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QRgb FundalPanou = qRgb(200, 200, 200);
+
+// A panel that draws like the real one and notes each operation.
+class PanouInregistrat final : public SuprafataDesen {
+public:
+    QImage Imagine{300, 200, QImage::Format_RGB32};
+    QStringList Operatii;
+
+    void Cls() override {
+        Imagine.fill(FundalPanou);
+        Operatii << "Cls";
+    }
+    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override {
+        Operatii << QString("Copiaza %1x%2 la %3,%4")
+                        .arg(marime.width())
+                        .arg(marime.height())
+                        .arg(la.x())
+                        .arg(la.y());
+        CopiazaDreptunghi(Imagine, sursa, marime, la);
+    }
+    void Refresh() override { Operatii << "Refresh"; }
+    QColor Fundal() const override { return QColor(FundalPanou); }
+};
+
+class Vizualizare : public ::testing::Test, public ColectieVizualizare {
+protected:
+    Vizualizare() { v.Form_Load(); }
+
+    // Shows the viewer as the selection dialog does after an evaluation.
+    void VineDinSelectie(std::initializer_list<int16_t> sloturi) {
+        Selecteaza(sloturi);
+        v.Activat = Fals;
+        v.Form_Activate();
+        panou.Operatii.clear();
+    }
+    Vizualizator::Urmare Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
+
+    PanouInregistrat panou;
+    Vizualizator v{definitii, panou};
+};
+
+TEST_F(Vizualizare, LiniaDeStareCaInExempluSiObservatiileFaraBlancuri) {
+    VineDinSelectie({2, 3, 5});
+    EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel "
+                           "Nota: 8 - Selectia contine: 3 inregistrari.");
+    EXPECT_EQ(v.Text1, "Domeniul de definitie");
+    EXPECT_FALSE(v.Text1Vizibil);
+    EXPECT_EQ(definitii.PozitieCurenta, 2);
+}
+
+TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete) {
+    VineDinSelectie({2, 3, 5});
+    const struct {
+        const char *buton;
+        int pozitie;
+        bool redesenat;
+    } pasi[] = {{"Inapoi", 2, false},  {"Inainte", 3, true}, {"Inainte", 4, true},
+                {"Inainte", 4, false}, {"Inapoi", 3, true},  {"Ultima", 4, true},
+                {"Prima", 2, true},    {"Prima", 2, true}};
+    for (const auto &pas : pasi) {
+        SCOPED_TRACE(pas.buton);
+        panou.Operatii.clear();
+        EXPECT_EQ(Apasa(pas.buton), Vizualizator::Urmare::Ramane);
+        EXPECT_EQ(definitii.PozitieCurenta, pas.pozitie);
+        EXPECT_EQ(!panou.Operatii.isEmpty(), pas.redesenat);
+    }
+    EXPECT_TRUE(platforma.Mesaje.isEmpty());
+}
+
+TEST_F(Vizualizare, OSinguraProblemaRamaneLaPozitia2) {
+    VineDinSelectie({3});
+    for (const char *buton : {"Inainte", "Inapoi"}) {
+        Apasa(buton);
+        EXPECT_EQ(definitii.PozitieCurenta, 2);
+        EXPECT_TRUE(panou.Operatii.isEmpty()) << buton;
+    }
+    for (const char *buton : {"Prima", "Ultima"}) {
+        Apasa(buton);
+        EXPECT_EQ(definitii.PozitieCurenta, 2);
+        EXPECT_EQ(v.TextStare.left(6), "t.jpeg");
+    }
+}
+
+TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea) {
+    VineDinSelectie({2, 3});
+    Apasa("Inainte");
+    Apasa("Arata/Ascunde Obs");
+    ASSERT_TRUE(v.Text1Vizibil);
+    panou.Operatii.clear();
+
+    Apasa("Anuleaza selectie");
+    EXPECT_EQ(definitii.NrSelectie, 1);
+    EXPECT_EQ(definitii.PozitieCurenta, 3);
+    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
+    EXPECT_EQ(panou.Imagine.pixel(5, 5), FundalPanou);
+    EXPECT_TRUE(v.TextStare.isEmpty());
+    EXPECT_FALSE(v.Text1Vizibil);
+
+    // The position may still move; nothing is shown for it.
+    panou.Operatii.clear();
+    Apasa("Inainte");
+    EXPECT_EQ(definitii.PozitieCurenta, 4);
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_FALSE(v.Text1Vizibil);
+    EXPECT_EQ(Apasa("Imprimare"), Vizualizator::Urmare::Ramane);
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Nu avem ce tipari"}));
+
+    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
+    EXPECT_EQ(definitii.SelectieNoua, Fals);
+    EXPECT_EQ(v.Activat, Fals);
+    EXPECT_EQ(platforma.Mesaje.size(), 1);
+}
+
+TEST_F(Vizualizare, SelectiaNouaCereAnulareaCeleiCurente) {
+    VineDinSelectie({2, 3});
+    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::Ramane);
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Anulati mai intai filtru curent!"}));
+    EXPECT_EQ(definitii.SelectieNoua, Adevarat);
+    EXPECT_EQ(v.Activat, Adevarat);
+    EXPECT_EQ(Apasa("Imprimare"), Vizualizator::Urmare::Tipareste);
+    EXPECT_EQ(platforma.Mesaje.size(), 1);
+}
+
+TEST_F(Vizualizare, SelectieGoala) {
+    EXPECT_EQ(definitii.NrSelectie, 0);
+    Apasa("Prima");
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_EQ(definitii.PozitieCurenta, 0);
+    EXPECT_FALSE(v.Text1Vizibil);
+    Apasa("Ultima");
+    EXPECT_EQ(definitii.PozitieCurenta, 0);
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+    EXPECT_TRUE(v.TextStare.isEmpty());
+
+    // "Nothing found", answered No: the viewer comes back with nothing to show.
+    VineDinSelectie({});
+    EXPECT_EQ(definitii.NrSelectie, 1);
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
+}
+
+TEST_F(Vizualizare, ObservatiileDeDouaOriRevinLaVizibilitateaDeDinainte) {
+    VineDinSelectie({2, 3});
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_TRUE(v.Text1Vizibil);
+    EXPECT_EQ(v.Text1, "Domeniul de definitie");
+    Apasa("Inainte");
+    EXPECT_TRUE(v.Text1Vizibil);
+    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_FALSE(v.Text1Vizibil);
+    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
+}
+
+TEST_F(Vizualizare, StareaPastrataIntreAfisari) {
+    // Load clears a flag left over from before.
+    definitii.SelectieNoua = Adevarat;
+    v.Form_Load();
+    EXPECT_EQ(definitii.SelectieNoua, Fals);
+
+    VineDinSelectie({2, 3, 5});
+    Apasa("Ultima");
+    // Back from the modal print dialog: nothing moves.
+    v.Form_Activate();
+    EXPECT_EQ(definitii.PozitieCurenta, 4);
+
+    // Back from the main window while the selection exists: its first problem again.
+    EXPECT_EQ(Apasa("Revenire Meniu"), Vizualizator::Urmare::Main);
+    EXPECT_EQ(v.Activat, Fals);
+    v.Form_Activate();
+    EXPECT_EQ(definitii.PozitieCurenta, 2);
+    EXPECT_EQ(v.Activat, Adevarat);
+
+    // Cancelled and redefined: only a new evaluation brings a problem back.
+    Apasa("Anuleaza selectie");
+    Apasa("Defineste selectie");
+    definitii.NrSelectie = 3;
+    v.Form_Activate();
+    EXPECT_TRUE(v.TextStare.isEmpty());
+}
+
+TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt) {
+    VineDinSelectie({2, 3});
+    v.Picture1_MouseDown(10, 10);
+    EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
+    v.Picture1_MouseUp(60, 40);
+    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Copiaza 60x40 la 30,15", "Refresh",
+                                           "Copiaza 60x40 la 50,30", "Refresh"}));
+    EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
+    EXPECT_EQ(v.Panorama.DeplasareX, 50);
+
+    Apasa("Inainte");
+    EXPECT_EQ(v.Panorama.DeplasareX, 0);
+    EXPECT_EQ(v.Panorama.DeplasareY, 0);
+    EXPECT_EQ(panou.Imagine.pixel(0, 0), PozaJpeg.pixel(0, 0));
+    EXPECT_EQ(panou.Imagine.pixel(50, 30), FundalPanou);
+
+    // A drag cut short by the window losing and regaining activation stops following.
+    v.Picture1_MouseDown(0, 0);
+    v.Form_Activate();
+    panou.Operatii.clear();
+    v.Picture1_MouseMove(30, 30);
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+}
+
+TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli) {
+    VineDinSelectie({2});
+    v.Picture1_MouseDown(0, 0);
+    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
+    const struct {
+        double x, y;
+        Qt::CursorShape forma;
+    } cazuri[] = {{25, 30, Qt::ArrowCursor},   {25.5, 27.5, Qt::SizeAllCursor},
+                  {26, 28, Qt::SizeAllCursor}, {64.9, 46.9, Qt::SizeAllCursor},
+                  {65, 30, Qt::ArrowCursor},   {30, 47, Qt::ArrowCursor},
+                  {4, 4, Qt::ArrowCursor},     {200, 150, Qt::ArrowCursor}};
+    for (const auto &c : cazuri)
+        EXPECT_EQ(v.Picture1_MouseMove(c.x, c.y), c.forma) << c.x << "," << c.y;
+
+    definitii.NrSelectie = 1; // the picture is still held, but nothing is selected
+    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+    definitii.NrSelectie = 2;
+    Apasa("Anuleaza selectie");
+    definitii.NrSelectie = 2; // a selection again, but the holder is empty
+    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+}
+
+TEST_F(Vizualizare, PozeleSeRecunoscDupaContinut) {
+    VineDinSelectie({2, 3, 4, 5});
+    EXPECT_EQ(v.Picture2, Poza12);
+    Apasa("Inainte");
+    EXPECT_EQ(v.Picture2, PozaJpeg);
+
+    // Missing, then not a picture: blank panel, status line and observations kept.
+    for (const char *fisier : {"lipsa.jpg", "stricat.jpg"}) {
+        panou.Operatii.clear();
+        Apasa("Inainte");
+        EXPECT_TRUE(v.Picture2.isNull());
+        EXPECT_EQ(panou.Operatii.first(), "Cls");
+        EXPECT_EQ(panou.Imagine.pixel(0, 0), FundalPanou);
+        EXPECT_TRUE(v.TextStare.startsWith(fisier)) << v.TextStare.toStdString();
+    }
+    EXPECT_EQ(v.Text1, "Poza pierduta");
+    EXPECT_EQ(definitii.PozitieCurenta, 5);
+    EXPECT_TRUE(platforma.Mesaje.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,193 @@
+#include "viewer/fVizualizare.h"
+
+#include "app/Ferestre.h"
+#include "platform/Ecran.h"
+#include "platform/Panza.h"
+#include "tests/viewer/ColectieVizualizare.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FerestreInregistrate final : public Ferestre {
+public:
+    QStringList Apeluri;
+
+    void ArataMain() override { Apeluri << "Main"; }
+    void ArataEditor() override { Apeluri << "Editor"; }
+    void ArataVizualizare() override { Apeluri << "Vizualizare"; }
+    void ArataDefSel() override { Apeluri << "DefSel"; }
+    void ArataTipareste() override { Apeluri << "Tipareste"; }
+    void Iesire() override { Apeluri << "Iesire"; }
+};
+
+class Fereastra : public ::testing::Test, public ColectieVizualizare {
+protected:
+    void Activeaza() {
+        QEvent activare(QEvent::WindowActivate);
+        QApplication::sendEvent(&f, &activare);
+    }
+    void Apasa(const char *titlu) {
+        QAction *buton = f.Buton(titlu);
+        ASSERT_NE(buton, nullptr) << titlu;
+        buton->trigger();
+    }
+    void Mouse(QEvent::Type tip, double x, double y, Qt::MouseButton buton = Qt::NoButton) {
+        const QPointF la(x, y);
+        QMouseEvent e(tip, la, f.Picture1->mapToGlobal(la), buton,
+                      tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(buton),
+                      Qt::NoModifier);
+        QApplication::sendEvent(f.Picture1, &e);
+    }
+    QRect InFereastra(QWidget *w) const { return QRect(w->mapTo(&f, QPoint(0, 0)), w->size()); }
+    QRgb PixelPanou(int x, int y) { return f.Picture1->Imagine().pixel(x, y); }
+
+    FerestreInregistrate ferestre;
+    fVizualizare f{definitii, ferestre};
+};
+
+TEST_F(Fereastra, AspectulLaIncarcare) {
+    f.show();
+    EXPECT_EQ(f.windowTitle(), "Vizualizare Probleme");
+    QStringList titluri;
+    for (QAction *a : f.Toolbar1->actions())
+        titluri << (a->isSeparator() ? "|" : a->text());
+    EXPECT_EQ(titluri, QStringList({"Prima", "Inainte", "Inapoi", "Ultima", "|",
+                                    "Defineste selectie", "Anuleaza selectie", "Arata/Ascunde Obs",
+                                    "Imprimare", "Revenire Meniu"}));
+    const int latime = int(0.9 * MarimeEcran().width());
+    EXPECT_EQ(f.width(), latime);
+    for (QAction *a : f.Toolbar1->actions()) {
+        if (a->isSeparator())
+            continue;
+        QWidget *buton = f.Toolbar1->widgetForAction(a);
+        EXPECT_EQ(buton->width(), latime / 10) << a->text().toStdString();
+        EXPECT_TRUE(buton->isVisible()) << "in the overflow menu: " << a->text().toStdString();
+    }
+
+    // The panel keeps its designed width, starts under the toolbar and runs
+    // past the bottom; the status bar meets the bottom edge, the box the right one.
+    const QRect panou = InFereastra(f.Picture1);
+    EXPECT_EQ(panou.topLeft(), QPoint(0, f.Toolbar1->geometry().bottom() + 1));
+    EXPECT_EQ(panou.size(), QSize(1273, f.height()));
+    EXPECT_EQ(InFereastra(f.StatusBar1).bottom() + 1, f.height());
+    EXPECT_EQ(InFereastra(f.StatusBar1).left(), 0);
+    EXPECT_EQ(InFereastra(f.Text1).right() + 1, f.width());
+    EXPECT_EQ(f.Text1->size(), QSize(353, 121));
+    EXPECT_TRUE(f.Text1->isHidden());
+
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(Fereastra, RedimensionareaPastreazaLatimeaDe90LaSuta) {
+    f.show();
+    const int latime = f.width();
+    f.resize(500, 420);
+    QApplication::processEvents();
+    EXPECT_EQ(f.size(), QSize(latime, 420));
+    EXPECT_EQ(f.Picture1->height(), 420);
+    EXPECT_EQ(InFereastra(f.StatusBar1).bottom() + 1, 420);
+    EXPECT_EQ(InFereastra(f.Text1).right() + 1, latime);
+
+    // Maximised, the window takes the whole screen; the panel keeps its width.
+    f.showMaximized();
+    QApplication::processEvents();
+    EXPECT_GT(f.width(), latime);
+    EXPECT_EQ(f.Picture1->width(), 1273);
+    EXPECT_EQ(InFereastra(f.StatusBar1).bottom() + 1, f.height());
+}
+
+TEST_F(Fereastra, DrumulPrinFerestreSiStareaIntreAfisari) {
+    Selecteaza({2, 3});
+    f.show();
+    Activeaza();
+    EXPECT_EQ(f.StatusBar1->currentMessage(),
+              "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel Nota: 8 - "
+              "Selectia contine: 2 inregistrari.");
+    EXPECT_EQ(PixelPanou(59, 39), Poza12.pixel(59, 39));
+
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_TRUE(f.Text1->isVisible());
+    EXPECT_EQ(f.Text1->toPlainText(), "Domeniul de definitie");
+    Apasa("Inainte");
+    Apasa("Imprimare");
+    EXPECT_EQ(ferestre.Apeluri, QStringList({"Tipareste"}));
+    EXPECT_TRUE(f.isVisible());
+
+    Apasa("Revenire Meniu");
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(f.Text1->isHidden());
+    EXPECT_EQ(ferestre.Apeluri.last(), "Main");
+
+    // From the main menu again: the selection starts over at its first problem.
+    f.show();
+    Activeaza();
+    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith("p12.jpg"));
+    EXPECT_TRUE(f.Text1->isHidden());
+
+    Apasa("Defineste selectie");
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Anulati mai intai filtru curent!"}));
+    EXPECT_TRUE(f.isVisible());
+    Apasa("Anuleaza selectie");
+    EXPECT_TRUE(f.StatusBar1->currentMessage().isEmpty());
+    EXPECT_EQ(PixelPanou(10, 10), f.Picture1->Fundal().rgb());
+    Apasa("Imprimare");
+    EXPECT_EQ(platforma.Mesaje.last(), "Nu avem ce tipari");
+    Apasa("Defineste selectie");
+    EXPECT_EQ(ferestre.Apeluri, QStringList({"Tipareste", "Main", "DefSel"}));
+    EXPECT_FALSE(f.isVisible());
+}
+
+TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli) {
+    Mouse(QEvent::MouseMove, 30, 30);
+    EXPECT_EQ(f.Picture1->cursor().shape(), Qt::ArrowCursor);
+
+    Selecteaza({2, 3});
+    f.show();
+    Activeaza();
+    Mouse(QEvent::MouseMove, 30, 30);
+    EXPECT_EQ(f.Picture1->cursor().shape(), Qt::SizeAllCursor);
+    Mouse(QEvent::MouseMove, 20, 30);
+    EXPECT_EQ(f.Picture1->cursor().shape(), Qt::ArrowCursor);
+    Mouse(QEvent::MouseMove, 30, 30);
+    EXPECT_EQ(f.Toolbar1->cursor().shape(), Qt::ArrowCursor);
+
+    // Dragged with the right button: it pans like the left one.
+    Mouse(QEvent::MouseButtonPress, 10, 10, Qt::RightButton);
+    Mouse(QEvent::MouseMove, 60, 40, Qt::RightButton);
+    Mouse(QEvent::MouseButtonRelease, 60, 40, Qt::RightButton);
+    EXPECT_EQ(PixelPanou(50, 30), Poza12.pixel(0, 0));
+    EXPECT_EQ(PixelPanou(49, 30), f.Picture1->Fundal().rgb());
+
+    Apasa("Inainte");
+    EXPECT_EQ(PixelPanou(0, 0), PozaJpeg.pixel(0, 0));
+    EXPECT_EQ(PixelPanou(50, 30), f.Picture1->Fundal().rgb());
+}
+
+TEST_F(Fereastra, ActivareaAdevarataArataPrimaProblema) {
+    Selecteaza({3});
+    f.show();
+    f.activateWindow();
+    const QDeadlineTimer limita(5000);
+    while (f.StatusBar1->currentMessage().isEmpty() && !limita.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
+
+    // A look at the window: TEZAUREL_CAPTURI=<folder> keeps a picture of it.
+    const QString capturi = qEnvironmentVariable("TEZAUREL_CAPTURI");
+    if (!capturi.isEmpty()) {
+        Apasa("Arata/Ascunde Obs");
+        f.grab().save(capturi + "/fVizualizare.png");
+    }
+}
+
+} // namespace

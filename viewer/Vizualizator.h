@@ -1,0 +1,59 @@
+#pragma once
+
+#include "editor/Panoramare.h"
+#include "editor/SuprafataDesen.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class mDefinitii;
+
+// What the viewer does, without its widgets: paging through the current
+// selection, the observations, the status line, the holder with the picture
+// and the dragging of it. The window forwards its events here, mirrors the
+// texts into its controls and carries out the moves to other windows.
+class Vizualizator {
+public:
+    // What the window has to do after a toolbar button.
+    enum class Urmare { Ramane, DefSel, Tipareste, Main };
+
+    Vizualizator(mDefinitii &definitii, SuprafataDesen &picture1);
+
+    // --- the window's state, kept between showings
+    int16_t Activat = 0;
+    QString TextStare;         // the status line; empty after a cancel
+    QString Text1;             // the observations box's text
+    bool Text1Vizibil = false; // the observations box is shown
+    QImage Picture2;           // the holder: the problem's picture at natural size
+    Panoramare Panorama;
+
+    void Form_Load();
+    void Form_Activate();
+
+    // A click on a toolbar button, found by its caption.
+    Urmare Toolbar1_ButtonClick(const QString &titlu);
+
+    void ArataProblema(int16_t &Pozitie);
+    // True when the selection dialog is to be shown and the viewer hidden.
+    bool DefinesteSelectie();
+    void AnuleazaSelectie();
+    void ArataAscundeObs();
+
+    // Pointer events of the panel, in its pixels. A move while no drag is in
+    // progress answers the pointer shape to show; during a drag, nothing.
+    void Picture1_MouseDown(double x, double y);
+    std::optional<Qt::CursorShape> Picture1_MouseMove(double x, double y);
+    void Picture1_MouseUp(double x, double y);
+
+private:
+    // Picture2 is emptied first: a picture that is missing or not understood
+    // leaves the holder empty and so the panel blank.
+    void IncarcaPoza(const QString &cale);
+    void Deseneaza(QPoint la);
+
+    mDefinitii &m_definitii;
+    SuprafataDesen &m_picture1;
+};
