@@ -1,0 +1,89 @@
+// The selection over the fullest collection: 1999 problems.
+#include "platform/Platforma.h"
+#include "selection/EvaluareSelectie.h"
+#include "selection/ModelDefSel.h"
+#include "store/mDefinitii.h"
+
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class PlatformaTacuta final : public Platforma
+{
+public:
+    void Mesaj(const QString &) override {}
+    bool IntrebareDaNu(const QString &) override { return false; }
+    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
+    QString AlegeFisier(const QString &) override { return {}; }
+    void CantaSunet(const QString &) override {}
+    void DeschideAjutor(const QString &) override {}
+    bool StergeFisier(const QString &) override { return false; }
+};
+
+QString Capitol(int k)
+{
+    return QStringLiteral("Capitolul %1: ecuatii si inecuatii").arg(k);
+}
+QString Disciplina(int k)
+{
+    return QStringLiteral("Disciplina %1").arg(k);
+}
+
+// Problem i has chapter i % capitole and discipline i % discipline.
+void Umple(mDefinitii &d, int capitole, int discipline)
+{
+    for (int i = 2; i <= mDefinitii::UltimulSlot; ++i) {
+        Problema &p = d.TabelProbleme[i];
+        p.Clasa = int16_t(5 + i % 8);
+        p.Nivel = int16_t(5 + i % 6);
+        p.Capitol.Atribuie(Capitol(i % capitole));
+        p.Disciplina.Atribuie(Disciplina(i % discipline));
+        p.Fisier.Atribuie(QStringLiteral("p%1.jpg").arg(i));
+    }
+    d.NrProbleme = mDefinitii::UltimulSlot;
+}
+
+// "Vizualizare" with 50 chapters and 10 disciplines chosen and no class or
+// level: every record is compared with the chosen chapters.
+void Evaluare50Capitole10Discipline(benchmark::State &stare)
+{
+    QTemporaryDir dosar;
+    PlatformaTacuta platforma;
+    mDefinitii d(dosar.path(), platforma);
+    Umple(d, 400, 40);
+    QStringList capitole, discipline;
+    for (int k = 0; k < 50; ++k)
+        capitole << Capitol(k * 7);
+    for (int k = 0; k < 10; ++k)
+        discipline << Disciplina(k * 3);
+    for (auto _ : stare) {
+        FiltreSelectie filtre;
+        ColecteazaAlegeri(d, capitole, discipline, filtre);
+        FiltreazaProbleme(d, filtre);
+        benchmark::DoNotOptimize(d.NrSelectie);
+    }
+    stare.counters["selectate"] = d.NrSelectie - 1;
+}
+BENCHMARK(Evaluare50Capitole10Discipline)->Unit(benchmark::kMicrosecond);
+
+// Showing the dialog over a collection whose every chapter is different.
+void UmplereListe1999Capitole(benchmark::State &stare)
+{
+    QTemporaryDir dosar;
+    PlatformaTacuta platforma;
+    mDefinitii d(dosar.path(), platforma);
+    Umple(d, 1999, 100);
+    ModelDefSel model(d);
+    for (auto _ : stare) {
+        model.ListeIncarcate = Fals;
+        model.UmpleListe();
+        benchmark::DoNotOptimize(model.Intrari(ListaDefSel::llCapitole).size());
+    }
+}
+BENCHMARK(UmplereListe1999Capitole)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
