@@ -31,28 +31,33 @@ namespace {
 std::atomic<bool> NumaraAlocari{false};
 std::atomic<long> Alocari{0};
 
-void Numara() {
+void Numara()
+{
     if (NumaraAlocari.load(std::memory_order_relaxed))
         Alocari.fetch_add(1, std::memory_order_relaxed);
 }
 } // namespace
 
-extern "C" void *malloc(size_t marime) {
+extern "C" void *malloc(size_t marime)
+{
     Numara();
     return __libc_malloc(marime);
 }
-extern "C" void *calloc(size_t numar, size_t marime) {
+extern "C" void *calloc(size_t numar, size_t marime)
+{
     Numara();
     return __libc_calloc(numar, marime);
 }
-extern "C" void *realloc(void *p, size_t marime) {
+extern "C" void *realloc(void *p, size_t marime)
+{
     Numara();
     return __libc_realloc(p, marime);
 }
 
 namespace {
 
-class PlatformaBanc final : public Platforma {
+class PlatformaBanc final : public Platforma
+{
 public:
     QString Fisier;
     void Mesaj(const QString &text) override { qWarning("%s", qPrintable(text)); }
@@ -64,7 +69,8 @@ public:
     bool StergeFisier(const QString &) override { return false; }
 };
 
-class FerestreBanc final : public Ferestre {
+class FerestreBanc final : public Ferestre
+{
 public:
     void ArataMain() override {}
     void ArataEditor() override {}
@@ -75,7 +81,8 @@ public:
 };
 
 // A page of ruled "text": dark strokes on white, like a scanned problem.
-QImage Pagina(int latime, int inaltime) {
+QImage Pagina(int latime, int inaltime)
+{
     QImage pagina(latime, inaltime, QImage::Format_RGB32);
     for (int y = 0; y < inaltime; ++y) {
         auto *rand = reinterpret_cast<QRgb *>(pagina.scanLine(y));
@@ -89,7 +96,8 @@ QImage Pagina(int latime, int inaltime) {
 
 // Arguments: picture width and height, canvas width and height; a last
 // argument of 1 also paints the canvas onto the window after each step.
-void PasTragere(benchmark::State &stare) {
+void PasTragere(benchmark::State &stare)
+{
     const QSize poza(int(stare.range(0)), int(stare.range(1)));
     const QSize suprafata(int(stare.range(2)), int(stare.range(3)));
     const bool cuPictare = stare.range(4) != 0;
@@ -145,7 +153,8 @@ BENCHMARK(PasTragere)
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicatie(argc, argv);

@@ -32,7 +32,8 @@ const QString PromptNivel = QStringLiteral("Introduceti nivelul de notare atasat
 const QString PromptObservatii =
     QStringLiteral("Introduceti obsevatii auxiliare atasate problemei");
 
-bool AceeasiProblema(const Problema &p, const QString &nume) {
+bool AceeasiProblema(const Problema &p, const QString &nume)
+{
     return !p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume;
 }
 
@@ -40,27 +41,33 @@ bool AceeasiProblema(const Problema &p, const QString &nume) {
 
 EditareProbleme::EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata)
     : m_definitii(definitii)
-    , m_suprafata(suprafata) {}
+    , m_suprafata(suprafata)
+{}
 
-Platforma &EditareProbleme::platforma() const {
+Platforma &EditareProbleme::platforma() const
+{
     return m_definitii.platforma();
 }
 
-QString EditareProbleme::DosarInitial() const {
+QString EditareProbleme::DosarInitial() const
+{
     const QString probleme = m_definitii.DosarAplicatie() + QStringLiteral("/Probleme");
     return QFileInfo(probleme).isDir() ? probleme : m_definitii.DosarAplicatie();
 }
 
-bool EditareProbleme::EsteJpeg(const QString &cale) {
+bool EditareProbleme::EsteJpeg(const QString &cale)
+{
     const QString extensie = cale.mid(cale.lastIndexOf(QLatin1Char('.')) + 1).toLower();
     return extensie == QLatin1String("jpg") || extensie == QLatin1String("jpeg");
 }
 
-QString EditareProbleme::NumeSimplu(const QString &cale) {
+QString EditareProbleme::NumeSimplu(const QString &cale)
+{
     return cale.mid(cale.lastIndexOf(QLatin1Char('/')) + 1);
 }
 
-std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text) {
+std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text)
+{
     bool ok = false;
     const double valoare = QLocale().toDouble(text.trimmed(), &ok);
     if (!ok)
@@ -71,7 +78,8 @@ std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text) {
     return int16_t(rotunjit);
 }
 
-void EditareProbleme::DeschideFisier() {
+void EditareProbleme::DeschideFisier()
+{
     const QString cale = platforma().AlegeFisier(DosarInitial());
     m_numeFisier = cale;
     if (m_numeFisier.isEmpty()) {
@@ -101,7 +109,8 @@ void EditareProbleme::DeschideFisier() {
     m_numeFisier = NumeSimplu(cale);
 }
 
-QImage EditareProbleme::CitestePoza(const QString &cale) const {
+QImage EditareProbleme::CitestePoza(const QString &cale) const
+{
     // By content: a picture stored here holds BMP data under its .jpg name.
     QImageReader cititor(cale);
     cititor.setDecideFormatFromContent(true);
@@ -120,7 +129,8 @@ QImage EditareProbleme::CitestePoza(const QString &cale) const {
     return poza;
 }
 
-bool EditareProbleme::ScriePoza(const QString &cale) const {
+bool EditareProbleme::ScriePoza(const QString &cale) const
+{
     const QString dosar = m_definitii.CaleProbleme();
     if (!QFileInfo(dosar).isDir()) {
         platforma().Mesaj(QStringLiteral("Dosarul Probleme nu exista: %1. "
@@ -140,7 +150,8 @@ bool EditareProbleme::ScriePoza(const QString &cale) const {
     return true;
 }
 
-int16_t EditareProbleme::CitesteIntreg(const QString &intrebare) const {
+int16_t EditareProbleme::CitesteIntreg(const QString &intrebare) const
+{
     for (;;) {
         if (const auto raspuns = platforma().CitesteText(intrebare))
             if (const auto numar = ConvertesteIntreg(*raspuns))
@@ -148,11 +159,13 @@ int16_t EditareProbleme::CitesteIntreg(const QString &intrebare) const {
     }
 }
 
-QString EditareProbleme::CitesteText(const QString &intrebare) const {
+QString EditareProbleme::CitesteText(const QString &intrebare) const
+{
     return platforma().CitesteText(intrebare).value_or(QString());
 }
 
-void EditareProbleme::SalveazaProblema() {
+void EditareProbleme::SalveazaProblema()
+{
     if (m_numeFisier.isEmpty())
         return;
     if (m_definitii.ExistaProblema(m_numeFisier)) {
@@ -194,12 +207,14 @@ void EditareProbleme::SalveazaProblema() {
     Goleste();
 }
 
-void EditareProbleme::AnuleazaAdaugarea(int k) {
+void EditareProbleme::AnuleazaAdaugarea(int k)
+{
     m_definitii.TabelProbleme[k] = Problema();
     m_definitii.NrProbleme = int16_t(k - 1);
 }
 
-void EditareProbleme::StergeProblema() {
+void EditareProbleme::StergeProblema()
+{
     if (m_numeFisier.isEmpty())
         return;
     if (!m_definitii.ExistaProblema(m_numeFisier)) {
@@ -217,7 +232,8 @@ void EditareProbleme::StergeProblema() {
     Goleste();
 }
 
-void EditareProbleme::Goleste() {
+void EditareProbleme::Goleste()
+{
     m_numeFisier.clear();
     m_suprafata.Cls();
     m_suprafata.Refresh();
@@ -226,7 +242,8 @@ void EditareProbleme::Goleste() {
         m_picture1.fill(m_suprafata.Fundal());
 }
 
-void EditareProbleme::Misca(double x, double y) {
+void EditareProbleme::Misca(double x, double y)
+{
     const auto p = m_panoramare.Misca(x, y);
     if (!p)
         return;
@@ -235,7 +252,8 @@ void EditareProbleme::Misca(double x, double y) {
     m_suprafata.Refresh();
 }
 
-void EditareProbleme::Elibereaza(double x, double y) {
+void EditareProbleme::Elibereaza(double x, double y)
+{
     const QPoint p = m_panoramare.Elibereaza(x, y);
     m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), p);
     m_suprafata.Refresh();

@@ -15,7 +15,8 @@ class mDefinitii;
 // What the problem editor does: open a picture, save it as a new problem with
 // its metadata, mark a problem as deleted, and pan the picture about. The
 // window only forwards its menu clicks and mouse events here.
-class EditareProbleme {
+class EditareProbleme
+{
 public:
     EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata);
 

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
-void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la) {
+void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la)
+{
     if (tinta.isNull() || sursa.isNull())
         return;
     // In 64 bits: a picture dragged far away must not wrap round into view.

@@ -7,7 +7,8 @@
 
 // The canvas a picture is panned on, as the logic sees it. The window hands
 // in its own surface; a test hands in a recording one.
-class SuprafataDesen {
+class SuprafataDesen
+{
 public:
     virtual ~SuprafataDesen() = default;
 

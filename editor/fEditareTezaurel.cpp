@@ -21,7 +21,8 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     , m_ferestre(ferestre)
     , m_suprafata(new Panza(this))
     , m_panza(std::make_unique<SuprafataPanza>(*m_suprafata))
-    , m_editare(std::make_unique<EditareProbleme>(m_definitii, *m_panza)) {
+    , m_editare(std::make_unique<EditareProbleme>(m_definitii, *m_panza))
+{
     setWindowTitle(QStringLiteral("Personalizare Tezaurel"));
     setCentralWidget(m_suprafata);
 
@@ -49,42 +50,51 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
 
 fEditareTezaurel::~fEditareTezaurel() = default;
 
-bool fEditareTezaurel::event(QEvent *eveniment) {
+bool fEditareTezaurel::event(QEvent *eveniment)
+{
     if (eveniment->type() == QEvent::WindowActivate)
         fEditareTezaurel_Form_Activate();
     return FereastraFixa::event(eveniment);
 }
 
-void fEditareTezaurel::fEditareTezaurel_mIntroduceProblema_Click() {
+void fEditareTezaurel::fEditareTezaurel_mIntroduceProblema_Click()
+{
     m_editare->DeschideFisier();
 }
 
-void fEditareTezaurel::fEditareTezaurel_mSalveaza_Click() {
+void fEditareTezaurel::fEditareTezaurel_mSalveaza_Click()
+{
     m_editare->SalveazaProblema();
 }
 
-void fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click() {
+void fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click()
+{
     m_editare->StergeProblema();
 }
 
-void fEditareTezaurel::fEditareTezaurel_mRevenire_Click() {
+void fEditareTezaurel::fEditareTezaurel_mRevenire_Click()
+{
     m_editare->Revenire();
     hide();
     m_ferestre.ArataMain();
 }
 
-void fEditareTezaurel::fEditareTezaurel_Form_Activate() {
+void fEditareTezaurel::fEditareTezaurel_Form_Activate()
+{
     m_editare->Activare();
 }
 
-void fEditareTezaurel::fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment) {
+void fEditareTezaurel::fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment)
+{
     m_editare->Apasa(eveniment->position().x(), eveniment->position().y());
 }
 
-void fEditareTezaurel::fEditareTezaurel_Form_MouseMove(QMouseEvent *eveniment) {
+void fEditareTezaurel::fEditareTezaurel_Form_MouseMove(QMouseEvent *eveniment)
+{
     m_editare->Misca(eveniment->position().x(), eveniment->position().y());
 }
 
-void fEditareTezaurel::fEditareTezaurel_Form_MouseUp(QMouseEvent *eveniment) {
+void fEditareTezaurel::fEditareTezaurel_Form_MouseUp(QMouseEvent *eveniment)
+{
     m_editare->Elibereaza(eveniment->position().x(), eveniment->position().y());
 }

@@ -13,7 +13,8 @@ class SuprafataPanza;
 class mDefinitii;
 
 // The problem editor: the window is the canvas the picture is dragged on.
-class fEditareTezaurel : public FereastraFixa {
+class fEditareTezaurel : public FereastraFixa
+{
     Q_OBJECT
 
 public:

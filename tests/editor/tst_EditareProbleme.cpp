@@ -23,13 +23,15 @@ const QColor CuloareFundal(10, 20, 30);
 
 // The scripted user, except that running out of answers stops the test: a
 // numeric prompt would otherwise ask again for ever.
-class PlatformaStricta final : public Platforma {
+class PlatformaStricta final : public Platforma
+{
 public:
     PlatformaScriptata s;
 
     void Mesaj(const QString &t) override { s.Mesaj(t); }
     bool IntrebareDaNu(const QString &t) override { return s.IntrebareDaNu(t); }
-    std::optional<QString> CitesteText(const QString &t) override {
+    std::optional<QString> CitesteText(const QString &t) override
+    {
         if (s.Raspunsuri.empty())
             throw std::runtime_error("no answer scripted for: " + t.toStdString());
         return s.CitesteText(t);
@@ -40,16 +42,19 @@ public:
     bool StergeFisier(const QString &c) override { return s.StergeFisier(c); }
 };
 
-class PanzaInregistrata final : public SuprafataDesen {
+class PanzaInregistrata final : public SuprafataDesen
+{
 public:
     QImage Imagine{120, 90, QImage::Format_RGB32};
     QStringList Operatii;
 
-    void Cls() override {
+    void Cls() override
+    {
         Imagine.fill(CuloareFundal);
         Operatii << "Cls";
     }
-    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override {
+    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override
+    {
         CopiazaDreptunghi(Imagine, sursa, marime, la);
         Operatii << QString("Copiaza %1x%2 la %3,%4")
                         .arg(marime.width())
@@ -62,19 +67,23 @@ public:
 };
 
 // Refuses to open the collection for writing once told to.
-class AccesCuRefuz final : public AccesFisiere {
+class AccesCuRefuz final : public AccesFisiere
+{
 public:
     bool &refuza;
     explicit AccesCuRefuz(bool &r)
-        : refuza(r) {}
-    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override {
+        : refuza(r)
+    {}
+    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override
+    {
         if (refuza && mod == Mod::CitireScriere)
             return nullptr;
         return AccesFisiereDisc().Deschide(cale, mod);
     }
 };
 
-class Editare : public ::testing::Test {
+class Editare : public ::testing::Test
+{
 protected:
     DosarTest dosar;
     PlatformaStricta platforma;
@@ -87,24 +96,29 @@ protected:
     void SetUp() override { panza.Imagine.fill(Qt::white); }
 
     // A picture outside the application folder; BMP data, so pixels compare exactly.
-    QString Poza(const QString &caleRelativa, const QImage &poza = PozaModel(40, 30)) {
+    QString Poza(const QString &caleRelativa, const QImage &poza = PozaModel(40, 30))
+    {
         const QString cale = dosar.Cale() + "/scanari/" + caleRelativa;
         QDir().mkpath(cale.left(cale.lastIndexOf('/')));
         poza.save(cale, "BMP");
         return cale;
     }
-    void Deschide(const QString &cale) {
+    void Deschide(const QString &cale)
+    {
         s.FisiereAlese.push_back(cale);
         editare.DeschideFisier();
     }
-    void Raspunde(std::initializer_list<std::optional<QString>> raspunsuri) {
+    void Raspunde(std::initializer_list<std::optional<QString>> raspunsuri)
+    {
         for (const auto &r : raspunsuri)
             s.Raspunsuri.push_back(r);
     }
 };
 
-TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea) {
-    struct Caz {
+TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea)
+{
+    struct Caz
+    {
         const char *cale;
         bool acceptat;
     };
@@ -116,8 +130,10 @@ TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea) {
     EXPECT_EQ(EditareProbleme::NumeSimplu("x.jpg"), "x.jpg");
 }
 
-TEST(EditareProbleme, ConversiaNumerica) {
-    struct Caz {
+TEST(EditareProbleme, ConversiaNumerica)
+{
+    struct Caz
+    {
         const char *text;
         std::optional<int16_t> valoare;
     };
@@ -135,7 +151,8 @@ TEST(EditareProbleme, ConversiaNumerica) {
     QLocale::setDefault(QLocale::c());
 }
 
-TEST_F(Editare, DeschidereaRefuzataLasaFereastraCumEra) {
+TEST_F(Editare, DeschidereaRefuzataLasaFereastraCumEra)
+{
     definitii.IncarcaColectie();
     Deschide(Poza("bun.jpg"));
     const QImage inainte = panza.Imagine;
@@ -166,7 +183,8 @@ TEST_F(Editare, DeschidereaRefuzataLasaFereastraCumEra) {
     EXPECT_EQ(s.DosareInitiale.first(), dosar.Cale() + "/Probleme");
 }
 
-TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu) {
+TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu)
+{
     definitii.IncarcaColectie();
     const QImage poza = PozaModel(300, 50);
     Deschide(Poza("a.b/x.y.jpeg", poza));
@@ -189,7 +207,8 @@ TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu) {
     EXPECT_EQ(editare.StareTragere().DeplasareY, 0);
 }
 
-TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet) {
+TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
+{
     definitii.IncarcaColectie(); // no collection yet: created empty
     const QImage poza = PozaModel(40, 30);
     Deschide(Poza("a.b/x.y.jpeg", poza));
@@ -229,7 +248,8 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet) {
     EXPECT_EQ(definitii.NrProbleme, 2);
 }
 
-TEST_F(Editare, AcelasiNumeActivEsteRefuzatChiarDinAltDosar) {
+TEST_F(Editare, AcelasiNumeActivEsteRefuzatChiarDinAltDosar)
+{
     dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
     definitii.IncarcaColectie();
     const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
@@ -250,7 +270,8 @@ TEST_F(Editare, AcelasiNumeActivEsteRefuzatChiarDinAltDosar) {
     EXPECT_EQ(s.Mesaje.last(), "Problema nu exista in tezaurel si nu poate fi stearsa");
 }
 
-TEST_F(Editare, MarcareaSiSalvareaDinNouRefolosescPozaStocata) {
+TEST_F(Editare, MarcareaSiSalvareaDinNouRefolosescPozaStocata)
+{
     const QImage stocata = PozaModel(20, 20);
     dosar.ScriePoza("p.jpg", stocata);
     dosar.ScrieColectie({FaProblema(5, 5, "Geometrie", "Arii", "q.jpg"),
@@ -279,7 +300,8 @@ TEST_F(Editare, MarcareaSiSalvareaDinNouRefolosescPozaStocata) {
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").at(0), 4);
 }
 
-TEST_F(Editare, TabelPlinSauDosarLipsaNuSchimbaNimic) {
+TEST_F(Editare, TabelPlinSauDosarLipsaNuSchimbaNimic)
+{
     definitii.IncarcaColectie();
     Deschide(Poza("x.jpg"));
     definitii.NrProbleme = mDefinitii::UltimulSlot;
@@ -307,7 +329,8 @@ TEST_F(Editare, TabelPlinSauDosarLipsaNuSchimbaNimic) {
     EXPECT_EQ(editare.NumeFisier(), "x.jpg");
 }
 
-TEST_F(Editare, ColectiaNescrisaAnuleazaAdaugareaSiMarcarea) {
+TEST_F(Editare, ColectiaNescrisaAnuleazaAdaugareaSiMarcarea)
+{
     dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
     definitii.IncarcaColectie();
     const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
@@ -334,7 +357,8 @@ TEST_F(Editare, ColectiaNescrisaAnuleazaAdaugareaSiMarcarea) {
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), colectie);
 }
 
-TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea) {
+TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
+{
     definitii.IncarcaColectie();
     const QImage poza = PozaModel(40, 30);
     Deschide(Poza("x.jpg", poza));
@@ -373,7 +397,8 @@ TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea) {
     EXPECT_EQ(panza.Imagine.pixel(55, 5), CuloareFundal.rgb());
 }
 
-TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie) {
+TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
+{
     const QImage sursa = PozaModel(30, 20);
     QImage tinta(25, 15, QImage::Format_RGB32);
     for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0)}) {

@@ -15,23 +15,27 @@
 
 namespace {
 
-class FereastraEditor : public ::testing::Test {
+class FereastraEditor : public ::testing::Test
+{
 protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     Aplicatie aplicatie{dosar.Cale(), platforma, [] {}};
 
-    fEditareTezaurel &DeschideEditorul() {
+    fEditareTezaurel &DeschideEditorul()
+    {
         aplicatie.Porneste();
         aplicatie.Main().mEditareTezaurel->trigger();
         return aplicatie.Editor();
     }
-    QString Poza(const QImage &poza) {
+    QString Poza(const QImage &poza)
+    {
         const QString cale = dosar.Cale() + "/scan.jpg";
         poza.save(cale, "BMP");
         return cale;
     }
-    static void Mouse(QWidget &w, QEvent::Type tip, QPointF la, Qt::MouseButton buton) {
+    static void Mouse(QWidget &w, QEvent::Type tip, QPointF la, Qt::MouseButton buton)
+    {
         const Qt::MouseButtons apasate = tip == QEvent::MouseButtonRelease ? Qt::NoButton : buton;
         QMouseEvent e(tip, la, w.mapToGlobal(la), tip == QEvent::MouseMove ? Qt::NoButton : buton,
                       apasate, Qt::NoModifier);
@@ -39,7 +43,8 @@ protected:
     }
 };
 
-TEST_F(FereastraEditor, TitluMeniuSuprafataSiInchidereRefuzata) {
+TEST_F(FereastraEditor, TitluMeniuSuprafataSiInchidereRefuzata)
+{
     fEditareTezaurel &f = DeschideEditorul();
     EXPECT_EQ(f.windowTitle(), "Personalizare Tezaurel");
     QStringList titluri;
@@ -58,7 +63,8 @@ TEST_F(FereastraEditor, TitluMeniuSuprafataSiInchidereRefuzata) {
     EXPECT_FALSE(aplicatie.Main().isVisible());
 }
 
-TEST_F(FereastraEditor, PozaIncarcataSeTrageCuOriceButonSiRamaneIntreAfisari) {
+TEST_F(FereastraEditor, PozaIncarcataSeTrageCuOriceButonSiRamaneIntreAfisari)
+{
     fEditareTezaurel &f = DeschideEditorul();
     const QImage poza = PozaModel(1200, 900);
     platforma.FisiereAlese.push_back(Poza(poza));
