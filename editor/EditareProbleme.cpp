@@ -1,5 +1,7 @@
 #include "editor/EditareProbleme.h"
 
+#include "store/CodPagina.h"
+
 #include "editor/SuprafataDesen.h"
 #include "platform/Platforma.h"
 #include "store/mDefinitii.h"
@@ -91,6 +93,21 @@ void EditareProbleme::DeschideFisier()
         m_numeFisier.clear();
         return;
     }
+    // The record keeps the name in the collection's code page: a name it
+    // cannot hold, or one longer than its field, would no longer lead back
+    // to the picture.
+    const QString nume = NumeSimplu(cale);
+    const QByteArray octeti = CodificaAnsi(nume);
+    const QString pastrat = DecodificaAnsi(octeti.constData(), int(octeti.size()));
+    if (pastrat.size() > decltype(Problema::Fisier)::Lungime ||
+        pastrat.count(QLatin1Char('?')) != nume.count(QLatin1Char('?'))) {
+        platforma().Mesaj(QStringLiteral("Numele fisierului nu poate fi pastrat in colectie: %1. "
+                                         "Redenumiti fisierul folosind litere romanesti sau "
+                                         "latine si cel mult 256 de caractere.")
+                              .arg(nume));
+        m_numeFisier.clear();
+        return;
+    }
     QImage poza = CitestePoza(cale);
     if (poza.isNull()) {
         platforma().Mesaj(
@@ -106,7 +123,8 @@ void EditareProbleme::DeschideFisier()
     m_inaltimeImagine = m_picture1.height();
     m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), QPoint(0, 0));
     m_suprafata.Refresh();
-    m_numeFisier = NumeSimplu(cale);
+    // Stored as the record will give it back (comma-below letters as cedilla).
+    m_numeFisier = pastrat;
 }
 
 QImage EditareProbleme::CitestePoza(const QString &cale) const

@@ -48,7 +48,7 @@ QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
 {
     // The desktop's own dialog where there is one; Qt's own otherwise, which
     // gets Romanian labels since Qt ships no Romanian catalogue.
-    QFileDialog dialog(QApplication::activeWindow(), QString(), dosarInitial);
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Deschide"), dosarInitial);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cauta in:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fisier:"));

@@ -207,6 +207,22 @@ TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu)
     EXPECT_EQ(editare.StareTragere().DeplasareY, 0);
 }
 
+TEST_F(Editare, NumeleTrebuieSaIncapaInInregistrare)
+{
+    definitii.IncarcaColectie();
+    Deschide(Poza(QString::fromUtf8("функция.jpg")));
+    Deschide(Poza(QString(260, 'a') + ".jpg"));
+    ASSERT_EQ(s.Mesaje.size(), 2);
+    EXPECT_TRUE(s.Mesaje[0].startsWith("Numele fisierului nu poate fi pastrat in colectie: "));
+    EXPECT_EQ(editare.NumeFisier(), "");
+
+    // Comma-below letters are kept as the cedilla letters the record holds,
+    // so the stored picture is found again by the name read back.
+    Deschide(Poza(QString::fromUtf8("ecuații.jpg")));
+    EXPECT_EQ(editare.NumeFisier(), QString::fromUtf8("ecuaţii.jpg"));
+    EXPECT_EQ(s.Mesaje.size(), 2);
+}
+
 TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
 {
     definitii.IncarcaColectie(); // no collection yet: created empty
