@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 constexpr int LatimePicture1 = Pixeli(19095);
@@ -33,11 +32,13 @@ const char *const TitluriButoane[] = {"Prima",
                                       "Imprimare",
                                       "Revenire Meniu"};
 
-bool StareNormala(Qt::WindowStates stare) {
+bool StareNormala(Qt::WindowStates stare)
+{
     return !(stare & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-int LatimeNormala() {
+int LatimeNormala()
+{
     return int(0.9 * MarimeEcran().width());
 }
 } // namespace
@@ -50,7 +51,8 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
     , StatusBar1(new QStatusBar(Picture1))
     , m_ferestre(ferestre)
     , m_panou(std::make_unique<SuprafataPanza>(*Picture1))
-    , m_logica(definitii, *m_panou) {
+    , m_logica(definitii, *m_panou)
+{
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
 
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -97,14 +99,16 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
 
 fVizualizare::~fVizualizare() = default;
 
-QAction *fVizualizare::Buton(const QString &titlu) const {
+QAction *fVizualizare::Buton(const QString &titlu) const
+{
     for (QAction *a : Toolbar1->actions())
         if (a->text() == titlu)
             return a;
     return nullptr;
 }
 
-void fVizualizare::Form_Load() {
+void fVizualizare::Form_Load()
+{
     m_logica.Form_Load();
     Text1->hide();
 
@@ -115,12 +119,14 @@ void fVizualizare::Form_Load() {
     Form_Resize();
 }
 
-void fVizualizare::Form_Activate() {
+void fVizualizare::Form_Activate()
+{
     m_logica.Form_Activate();
     Afiseaza();
 }
 
-void fVizualizare::Form_Resize() {
+void fVizualizare::Form_Resize()
+{
     if (StareNormala(windowState())) {
         const int latime = LatimeNormala();
         if (width() != latime)
@@ -134,7 +140,8 @@ void fVizualizare::Form_Resize() {
     Aseaza();
 }
 
-void fVizualizare::Aseaza() {
+void fVizualizare::Aseaza()
+{
     // The window's client height, toolbar included; the panel starts below
     // the toolbar, so its lower part lies past the window's bottom edge.
     const int inaltime = height();
@@ -148,11 +155,13 @@ void fVizualizare::Aseaza() {
     Text1->raise();
 }
 
-int fVizualizare::InaltimeToolbar() const {
+int fVizualizare::InaltimeToolbar() const
+{
     return Toolbar1->sizeHint().height();
 }
 
-void fVizualizare::Afiseaza() {
+void fVizualizare::Afiseaza()
+{
     if (StatusBar1->currentMessage() != m_logica.TextStare) {
         if (m_logica.TextStare.isEmpty())
             StatusBar1->clearMessage();
@@ -164,18 +173,21 @@ void fVizualizare::Afiseaza() {
     Text1->setVisible(m_logica.Text1Vizibil);
 }
 
-bool fVizualizare::event(QEvent *eveniment) {
+bool fVizualizare::event(QEvent *eveniment)
+{
     if (eveniment->type() == QEvent::WindowActivate)
         Form_Activate();
     return FereastraFixa::event(eveniment);
 }
 
-void fVizualizare::resizeEvent(QResizeEvent *eveniment) {
+void fVizualizare::resizeEvent(QResizeEvent *eveniment)
+{
     FereastraFixa::resizeEvent(eveniment);
     Form_Resize();
 }
 
-void fVizualizare::Toolbar1_ButtonClick(QAction *buton) {
+void fVizualizare::Toolbar1_ButtonClick(QAction *buton)
+{
     const Vizualizator::Urmare urmare = m_logica.Toolbar1_ButtonClick(buton->text());
     Afiseaza();
     switch (urmare) {
@@ -195,16 +207,19 @@ void fVizualizare::Toolbar1_ButtonClick(QAction *buton) {
     }
 }
 
-void fVizualizare::Picture1_MouseDown(QMouseEvent *eveniment) {
+void fVizualizare::Picture1_MouseDown(QMouseEvent *eveniment)
+{
     m_logica.Picture1_MouseDown(eveniment->position().x(), eveniment->position().y());
 }
 
-void fVizualizare::Picture1_MouseMove(QMouseEvent *eveniment) {
+void fVizualizare::Picture1_MouseMove(QMouseEvent *eveniment)
+{
     const QPointF la = eveniment->position();
     if (const auto forma = m_logica.Picture1_MouseMove(la.x(), la.y()))
         Picture1->setCursor(*forma);
 }
 
-void fVizualizare::Picture1_MouseUp(QMouseEvent *eveniment) {
+void fVizualizare::Picture1_MouseUp(QMouseEvent *eveniment)
+{
     m_logica.Picture1_MouseUp(eveniment->position().x(), eveniment->position().y());
 }

@@ -17,7 +17,8 @@ class mDefinitii;
 // Pages through the current selection: the picture in a panel where it can
 // be dragged, the observations in a box shown on request, the problem's
 // metadata in the status line.
-class fVizualizare : public FereastraFixa {
+class fVizualizare : public FereastraFixa
+{
     Q_OBJECT
 
 public:
@@ -25,6 +26,7 @@ public:
     ~fVizualizare() override;
 
     Vizualizator &Logica() { return m_logica; }
+    // The toolbar button with this caption; nullptr when there is none.
     QAction *Buton(const QString &titlu) const;
 
     QToolBar *Toolbar1;
@@ -32,14 +34,13 @@ public:
     QPlainTextEdit *Text1;
     QStatusBar *StatusBar1;
 
-    void Form_Activate();
-
 protected:
     bool event(QEvent *eveniment) override;
     void resizeEvent(QResizeEvent *eveniment) override;
 
 private:
     void Form_Load();
+    void Form_Activate();
     void Form_Resize();
     void Toolbar1_ButtonClick(QAction *buton);
     void Picture1_MouseDown(QMouseEvent *eveniment);
