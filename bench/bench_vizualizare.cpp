@@ -20,7 +20,8 @@
 
 namespace {
 
-class PlatformaTacuta final : public Platforma {
+class PlatformaTacuta final : public Platforma
+{
 public:
     void Mesaj(const QString &) override {}
     bool IntrebareDaNu(const QString &) override { return true; }
@@ -31,7 +32,8 @@ public:
     bool StergeFisier(const QString &) override { return false; }
 };
 
-class FerestreTacute final : public Ferestre {
+class FerestreTacute final : public Ferestre
+{
 public:
     void ArataMain() override {}
     void ArataEditor() override {}
@@ -45,8 +47,10 @@ const char *const Formate[] = {"BMP", "JPEG"};
 
 // Two problems whose pictures are copies of one page in the given format, the
 // viewer shown with the first of them.
-struct Mediu {
-    explicit Mediu(int format) {
+struct Mediu
+{
+    explicit Mediu(int format)
+    {
         QImage pagina(2480, 3508, QImage::Format_RGB32);
         for (int y = 0; y < pagina.height(); ++y) {
             auto *rand = reinterpret_cast<QRgb *>(pagina.scanLine(y));
@@ -76,7 +80,8 @@ struct Mediu {
     }
     bool Pregatit() { return f.Logica().Picture2.size() == QSize(2480, 3508); }
 
-    void Mouse(QEvent::Type tip, QPointF la, Qt::MouseButtons butoane) {
+    void Mouse(QEvent::Type tip, QPointF la, Qt::MouseButtons butoane)
+    {
         QMouseEvent e(tip, la, f.Picture1->mapToGlobal(la), Qt::LeftButton, butoane,
                       Qt::NoModifier);
         QApplication::sendEvent(f.Picture1, &e);
@@ -91,7 +96,8 @@ struct Mediu {
 };
 
 // What paging has to beat: QImageReader alone, deciding the format from content.
-void IncarcareSimpla(benchmark::State &stare) {
+void IncarcareSimpla(benchmark::State &stare)
+{
     Mediu m(int(stare.range(0)));
     stare.SetLabel(Formate[stare.range(0)]);
     for (auto _ : stare) {
@@ -104,7 +110,8 @@ void IncarcareSimpla(benchmark::State &stare) {
 BENCHMARK(IncarcareSimpla)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // "Inainte" until the new picture is painted on the panel.
-void Inainte(benchmark::State &stare) {
+void Inainte(benchmark::State &stare)
+{
     Mediu m(int(stare.range(0)));
     stare.SetLabel(Formate[stare.range(0)]);
     if (!m.Pregatit()) {
@@ -121,7 +128,8 @@ void Inainte(benchmark::State &stare) {
 BENCHMARK(Inainte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // One pointer move during a drag, painted.
-void PasTragere(benchmark::State &stare) {
+void PasTragere(benchmark::State &stare)
+{
     Mediu m(0);
     if (!m.Pregatit()) {
         stare.SkipWithError("picture not loaded");
@@ -140,7 +148,8 @@ BENCHMARK(PasTragere)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplicatie(argc, argv);

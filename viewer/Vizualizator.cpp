@@ -13,15 +13,18 @@ constexpr int MargineTragere = 20;
 
 Vizualizator::Vizualizator(mDefinitii &definitii, SuprafataDesen &picture1)
     : m_definitii(definitii)
-    , m_picture1(picture1) {}
+    , m_picture1(picture1)
+{}
 
-void Vizualizator::Form_Load() {
+void Vizualizator::Form_Load()
+{
     Activat = Fals;
     m_definitii.SelectieNoua = Fals;
     Text1Vizibil = false;
 }
 
-void Vizualizator::Form_Activate() {
+void Vizualizator::Form_Activate()
+{
     Panorama.Activare();
     if (Activat != Fals)
         return;
@@ -32,7 +35,8 @@ void Vizualizator::Form_Activate() {
     }
 }
 
-Vizualizator::Urmare Vizualizator::Toolbar1_ButtonClick(const QString &titlu) {
+Vizualizator::Urmare Vizualizator::Toolbar1_ButtonClick(const QString &titlu)
+{
     mDefinitii &d = m_definitii;
     if (titlu == QLatin1String("Prima")) {
         if (d.NrSelectie >= 2) {
@@ -73,7 +77,8 @@ Vizualizator::Urmare Vizualizator::Toolbar1_ButtonClick(const QString &titlu) {
     return Urmare::Ramane;
 }
 
-void Vizualizator::ArataProblema(int16_t &Pozitie) {
+void Vizualizator::ArataProblema(int16_t &Pozitie)
+{
     mDefinitii &d = m_definitii;
     if (Pozitie < 2 || Pozitie > d.NrSelectie)
         return;
@@ -95,7 +100,8 @@ void Vizualizator::ArataProblema(int16_t &Pozitie) {
     Deseneaza(QPoint(0, 0));
 }
 
-bool Vizualizator::DefinesteSelectie() {
+bool Vizualizator::DefinesteSelectie()
+{
     if (m_definitii.NrSelectie >= 2) {
         m_definitii.platforma().Mesaj(QStringLiteral("Anulati mai intai filtru curent!"));
         return false;
@@ -106,7 +112,8 @@ bool Vizualizator::DefinesteSelectie() {
     return true;
 }
 
-void Vizualizator::AnuleazaSelectie() {
+void Vizualizator::AnuleazaSelectie()
+{
     m_definitii.NrSelectie = 1;
     Picture2 = QImage();
     m_picture1.Cls();
@@ -115,7 +122,8 @@ void Vizualizator::AnuleazaSelectie() {
     Text1Vizibil = false;
 }
 
-void Vizualizator::ArataAscundeObs() {
+void Vizualizator::ArataAscundeObs()
+{
     if (m_definitii.NrSelectie < 2)
         return;
     Text1Vizibil = !Text1Vizibil;
@@ -126,11 +134,13 @@ void Vizualizator::ArataAscundeObs() {
         Text1 = m_definitii.TabelProbleme[m_definitii.Selectie[p]].Observatii.FaraBlancuri();
 }
 
-void Vizualizator::Picture1_MouseDown(double x, double y) {
+void Vizualizator::Picture1_MouseDown(double x, double y)
+{
     Panorama.Apasa(x, y);
 }
 
-std::optional<Qt::CursorShape> Vizualizator::Picture1_MouseMove(double x, double y) {
+std::optional<Qt::CursorShape> Vizualizator::Picture1_MouseMove(double x, double y)
+{
     if (const auto la = Panorama.Misca(x, y)) {
         m_picture1.Cls();
         Deseneaza(*la);
@@ -144,11 +154,13 @@ std::optional<Qt::CursorShape> Vizualizator::Picture1_MouseMove(double x, double
     return peste ? Qt::SizeAllCursor : Qt::ArrowCursor;
 }
 
-void Vizualizator::Picture1_MouseUp(double x, double y) {
+void Vizualizator::Picture1_MouseUp(double x, double y)
+{
     Deseneaza(Panorama.Elibereaza(x, y));
 }
 
-void Vizualizator::IncarcaPoza(const QString &cale) {
+void Vizualizator::IncarcaPoza(const QString &cale)
+{
     Picture2 = QImage();
     QImageReader cititor(cale);
     cititor.setDecideFormatFromContent(true);
@@ -163,7 +175,8 @@ void Vizualizator::IncarcaPoza(const QString &cale) {
     Picture2 = std::move(poza);
 }
 
-void Vizualizator::Deseneaza(QPoint la) {
+void Vizualizator::Deseneaza(QPoint la)
+{
     m_picture1.Copiaza(Picture2, Picture2.size(), la);
     m_picture1.Refresh();
 }

@@ -15,7 +15,8 @@ class mDefinitii;
 // selection, the observations, the status line, the holder with the picture
 // and the dragging of it. The window forwards its events here, mirrors the
 // texts into its controls and carries out the moves to other windows.
-class Vizualizator {
+class Vizualizator
+{
 public:
     // What the window has to do after a toolbar button.
     enum class Urmare { Ramane, DefSel, Tipareste, Main };

@@ -2,7 +2,8 @@
 
 #include <QImageReader>
 
-ColectieVizualizare::ColectieVizualizare() {
+ColectieVizualizare::ColectieVizualizare()
+{
     definitii.TabelProbleme[2] =
         FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   ");
     definitii.TabelProbleme[3] =
@@ -20,7 +21,8 @@ ColectieVizualizare::ColectieVizualizare() {
     dosar.ScrieOcteti("Probleme/stricat.jpg", QByteArray("nu este o poza", 14));
 }
 
-void ColectieVizualizare::Selecteaza(std::initializer_list<int16_t> sloturi) {
+void ColectieVizualizare::Selecteaza(std::initializer_list<int16_t> sloturi)
+{
     int16_t n = 1;
     for (int16_t slot : sloturi)
         definitii.Selectie[++n] = slot;

@@ -9,7 +9,8 @@
 // A small collection for paging: slot 2 is the worked example (p12.jpg,
 // bitmap data under a .jpg name), slot 3 a real JPEG under a .jpeg name,
 // slot 4 names a picture that is missing, slot 5 one that is not a picture.
-struct ColectieVizualizare {
+struct ColectieVizualizare
+{
     ColectieVizualizare();
 
     // Fills the selection as the evaluation hands it over: the given table

@@ -9,16 +9,19 @@ namespace {
 const QRgb FundalPanou = qRgb(200, 200, 200);
 
 // A panel that draws like the real one and notes each operation.
-class PanouInregistrat final : public SuprafataDesen {
+class PanouInregistrat final : public SuprafataDesen
+{
 public:
     QImage Imagine{300, 200, QImage::Format_RGB32};
     QStringList Operatii;
 
-    void Cls() override {
+    void Cls() override
+    {
         Imagine.fill(FundalPanou);
         Operatii << "Cls";
     }
-    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override {
+    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override
+    {
         Operatii << QString("Copiaza %1x%2 la %3,%4")
                         .arg(marime.width())
                         .arg(marime.height())
@@ -30,12 +33,14 @@ public:
     QColor Fundal() const override { return QColor(FundalPanou); }
 };
 
-class Vizualizare : public ::testing::Test, public ColectieVizualizare {
+class Vizualizare : public ::testing::Test, public ColectieVizualizare
+{
 protected:
     Vizualizare() { v.Form_Load(); }
 
     // Shows the viewer as the selection dialog does after an evaluation.
-    void VineDinSelectie(std::initializer_list<int16_t> sloturi) {
+    void VineDinSelectie(std::initializer_list<int16_t> sloturi)
+    {
         Selecteaza(sloturi);
         v.Activat = Fals;
         v.Form_Activate();
@@ -47,7 +52,8 @@ protected:
     Vizualizator v{definitii, panou};
 };
 
-TEST_F(Vizualizare, LiniaDeStareCaInExempluSiObservatiileFaraBlancuri) {
+TEST_F(Vizualizare, LiniaDeStareCaInExempluSiObservatiileFaraBlancuri)
+{
     VineDinSelectie({2, 3, 5});
     EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel "
                            "Nota: 8 - Selectia contine: 3 inregistrari.");
@@ -56,9 +62,11 @@ TEST_F(Vizualizare, LiniaDeStareCaInExempluSiObservatiileFaraBlancuri) {
     EXPECT_EQ(definitii.PozitieCurenta, 2);
 }
 
-TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete) {
+TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
+{
     VineDinSelectie({2, 3, 5});
-    const struct {
+    const struct
+    {
         const char *buton;
         int pozitie;
         bool redesenat;
@@ -75,7 +83,8 @@ TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete) {
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
 }
 
-TEST_F(Vizualizare, OSinguraProblemaRamaneLaPozitia2) {
+TEST_F(Vizualizare, OSinguraProblemaRamaneLaPozitia2)
+{
     VineDinSelectie({3});
     for (const char *buton : {"Inainte", "Inapoi"}) {
         Apasa(buton);
@@ -89,7 +98,8 @@ TEST_F(Vizualizare, OSinguraProblemaRamaneLaPozitia2) {
     }
 }
 
-TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea) {
+TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
+{
     VineDinSelectie({2, 3});
     Apasa("Inainte");
     Apasa("Arata/Ascunde Obs");
@@ -122,7 +132,8 @@ TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea) {
     EXPECT_EQ(platforma.Mesaje.size(), 1);
 }
 
-TEST_F(Vizualizare, SelectiaNouaCereAnulareaCeleiCurente) {
+TEST_F(Vizualizare, SelectiaNouaCereAnulareaCeleiCurente)
+{
     VineDinSelectie({2, 3});
     EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::Ramane);
     EXPECT_EQ(platforma.Mesaje, QStringList({"Anulati mai intai filtru curent!"}));
@@ -132,7 +143,8 @@ TEST_F(Vizualizare, SelectiaNouaCereAnulareaCeleiCurente) {
     EXPECT_EQ(platforma.Mesaje.size(), 1);
 }
 
-TEST_F(Vizualizare, SelectieGoala) {
+TEST_F(Vizualizare, SelectieGoala)
+{
     EXPECT_EQ(definitii.NrSelectie, 0);
     Apasa("Prima");
     Apasa("Arata/Ascunde Obs");
@@ -150,7 +162,8 @@ TEST_F(Vizualizare, SelectieGoala) {
     EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
 }
 
-TEST_F(Vizualizare, ObservatiileDeDouaOriRevinLaVizibilitateaDeDinainte) {
+TEST_F(Vizualizare, ObservatiileDeDouaOriRevinLaVizibilitateaDeDinainte)
+{
     VineDinSelectie({2, 3});
     Apasa("Arata/Ascunde Obs");
     EXPECT_TRUE(v.Text1Vizibil);
@@ -163,7 +176,8 @@ TEST_F(Vizualizare, ObservatiileDeDouaOriRevinLaVizibilitateaDeDinainte) {
     EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
 }
 
-TEST_F(Vizualizare, StareaPastrataIntreAfisari) {
+TEST_F(Vizualizare, StareaPastrataIntreAfisari)
+{
     // Load clears a flag left over from before.
     definitii.SelectieNoua = Adevarat;
     v.Form_Load();
@@ -190,7 +204,8 @@ TEST_F(Vizualizare, StareaPastrataIntreAfisari) {
     EXPECT_TRUE(v.TextStare.isEmpty());
 }
 
-TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt) {
+TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
+{
     VineDinSelectie({2, 3});
     v.Picture1_MouseDown(10, 10);
     EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
@@ -214,11 +229,13 @@ TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt) {
     EXPECT_TRUE(panou.Operatii.isEmpty());
 }
 
-TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli) {
+TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli)
+{
     VineDinSelectie({2});
     v.Picture1_MouseDown(0, 0);
     v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
-    const struct {
+    const struct
+    {
         double x, y;
         Qt::CursorShape forma;
     } cazuri[] = {{25, 30, Qt::ArrowCursor},   {25.5, 27.5, Qt::SizeAllCursor},
@@ -236,7 +253,8 @@ TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli) {
     EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
 }
 
-TEST_F(Vizualizare, PozeleSeRecunoscDupaContinut) {
+TEST_F(Vizualizare, PozeleSeRecunoscDupaContinut)
+{
     VineDinSelectie({2, 3, 4, 5});
     EXPECT_EQ(v.Picture2, Poza12);
     Apasa("Inainte");

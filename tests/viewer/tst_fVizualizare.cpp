@@ -17,7 +17,8 @@
 
 namespace {
 
-class FerestreInregistrate final : public Ferestre {
+class FerestreInregistrate final : public Ferestre
+{
 public:
     QStringList Apeluri;
 
@@ -29,18 +30,22 @@ public:
     void Iesire() override { Apeluri << "Iesire"; }
 };
 
-class Fereastra : public ::testing::Test, public ColectieVizualizare {
+class Fereastra : public ::testing::Test, public ColectieVizualizare
+{
 protected:
-    void Activeaza() {
+    void Activeaza()
+    {
         QEvent activare(QEvent::WindowActivate);
         QApplication::sendEvent(&f, &activare);
     }
-    void Apasa(const char *titlu) {
+    void Apasa(const char *titlu)
+    {
         QAction *buton = f.Buton(titlu);
         ASSERT_NE(buton, nullptr) << titlu;
         buton->trigger();
     }
-    void Mouse(QEvent::Type tip, double x, double y, Qt::MouseButton buton = Qt::NoButton) {
+    void Mouse(QEvent::Type tip, double x, double y, Qt::MouseButton buton = Qt::NoButton)
+    {
         const QPointF la(x, y);
         QMouseEvent e(tip, la, f.Picture1->mapToGlobal(la), buton,
                       tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(buton),
@@ -54,7 +59,8 @@ protected:
     fVizualizare f{definitii, ferestre};
 };
 
-TEST_F(Fereastra, AspectulLaIncarcare) {
+TEST_F(Fereastra, AspectulLaIncarcare)
+{
     f.show();
     EXPECT_EQ(f.windowTitle(), "Vizualizare Probleme");
     QStringList titluri;
@@ -88,7 +94,8 @@ TEST_F(Fereastra, AspectulLaIncarcare) {
     EXPECT_TRUE(f.isVisible());
 }
 
-TEST_F(Fereastra, RedimensionareaPastreazaLatimeaDe90LaSuta) {
+TEST_F(Fereastra, RedimensionareaPastreazaLatimeaDe90LaSuta)
+{
     f.show();
     const int latime = f.width();
     f.resize(500, 420);
@@ -106,7 +113,8 @@ TEST_F(Fereastra, RedimensionareaPastreazaLatimeaDe90LaSuta) {
     EXPECT_EQ(InFereastra(f.StatusBar1).bottom() + 1, f.height());
 }
 
-TEST_F(Fereastra, DrumulPrinFerestreSiStareaIntreAfisari) {
+TEST_F(Fereastra, DrumulPrinFerestreSiStareaIntreAfisari)
+{
     Selecteaza({2, 3});
     f.show();
     Activeaza();
@@ -147,7 +155,8 @@ TEST_F(Fereastra, DrumulPrinFerestreSiStareaIntreAfisari) {
     EXPECT_FALSE(f.isVisible());
 }
 
-TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli) {
+TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli)
+{
     Mouse(QEvent::MouseMove, 30, 30);
     EXPECT_EQ(f.Picture1->cursor().shape(), Qt::ArrowCursor);
 
@@ -173,7 +182,8 @@ TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli) {
     EXPECT_EQ(PixelPanou(50, 30), f.Picture1->Fundal().rgb());
 }
 
-TEST_F(Fereastra, ActivareaAdevarataArataPrimaProblema) {
+TEST_F(Fereastra, ActivareaAdevarataArataPrimaProblema)
+{
     Selecteaza({3});
     f.show();
     f.activateWindow();
