@@ -14,6 +14,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 constexpr int LatimePicture1 = Pixeli(19095);
 constexpr int InaltimePicture1 = Pixeli(9975);
@@ -150,7 +152,10 @@ void fVizualizare::Aseaza()
     Picture1->resize(LatimePicture1, inaltime);
     const int inaltimeBara = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePicture1, inaltimeBara);
-    Text1->setGeometry(latime - LatimeText1, inaltime - InaltimeText1, LatimeText1, InaltimeText1);
+    // Against the window's right edge, but never past the panel that holds it:
+    // on a screen wider than the panel it would otherwise be clipped away.
+    const int dreapta = std::min(latime, LatimePicture1);
+    Text1->setGeometry(dreapta - LatimeText1, inaltime - InaltimeText1, LatimeText1, InaltimeText1);
     // Asked for, it is read over the status line rather than under it.
     Text1->raise();
 }
