@@ -221,7 +221,7 @@ class Program:
         if asteptat is not None and text != asteptat:
             raise Esec("message %r, expected %r" % (text, asteptat))
         self.apasa_buton("OK", alerta)
-        asteapta(lambda: not self.toate("alert", "Tezaurel"), "the message to close")
+        asteapta(lambda: not self.vizibil(alerta), "the message to close")
         return text
 
     def scrie_in_prompt(self, text, intrebare=None):
@@ -233,7 +233,9 @@ class Program:
         camp = self.gaseste("text", None, radacina=dialog)
         camp.get_editable_text_iface().set_text_contents(text)
         self.apasa_buton("OK", dialog)
-        asteapta(lambda: not self.toate("dialog", "Tezaurel"), "the prompt to close")
+        # The same prompt may come straight back (a refused answer): wait for
+        # this one to go, not for every prompt.
+        asteapta(lambda: not self.vizibil(dialog), "the prompt to close")
 
     def centru(self, acc):
         e = acc.get_extents(Atspi.CoordType.SCREEN)
