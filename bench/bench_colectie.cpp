@@ -1,5 +1,5 @@
 // Loading the fullest collection the program can hold: 1999 problems.
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 
 #include <QFile>
@@ -8,18 +8,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class PlatformaTacuta final : public Platforma
-{
-public:
-    void Mesaj(const QString &) override {}
-    bool IntrebareDaNu(const QString &) override { return true; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
 
 void IncarcaColectiePlina(benchmark::State &stare)
 {

@@ -1,5 +1,5 @@
 // The selection over the fullest collection: 1999 problems.
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "selection/EvaluareSelectie.h"
 #include "selection/ModelDefSel.h"
 #include "store/mDefinitii.h"
@@ -9,18 +9,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class PlatformaTacuta final : public Platforma
-{
-public:
-    void Mesaj(const QString &) override {}
-    bool IntrebareDaNu(const QString &) override { return false; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
 
 QString Capitol(int k)
 {
@@ -51,6 +39,7 @@ void Evaluare50Capitole10Discipline(benchmark::State &stare)
 {
     QTemporaryDir dosar;
     PlatformaTacuta platforma;
+    platforma.RaspunsDaNu = false;
     mDefinitii d(dosar.path(), platforma);
     Umple(d, 400, 40);
     QStringList capitole, discipline;
@@ -73,6 +62,7 @@ void UmplereListe1999Capitole(benchmark::State &stare)
 {
     QTemporaryDir dosar;
     PlatformaTacuta platforma;
+    platforma.RaspunsDaNu = false;
     mDefinitii d(dosar.path(), platforma);
     Umple(d, 1999, 100);
     ModelDefSel model(d);

@@ -1,7 +1,7 @@
 // A page saved to a file from an A4 scan at 300 dpi (2480 x 3508), against the
 // bare load of that picture in the same run. Goal: the page takes at most 1.5
 // times the load, which every page includes.
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "printing/CompunePagina.h"
 #include "printing/Imprimanta.h"
 #include "printing/VerificareTipareste.h"
@@ -20,19 +20,6 @@
 #include <vector>
 
 namespace {
-
-class PlatformaTacuta final : public Platforma
-{
-public:
-    void Mesaj(const QString &text) override { Ultimul = text; }
-    bool IntrebareDaNu(const QString &) override { return true; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-    QString Ultimul;
-};
 
 class FaraImprimanta final : public Imprimanta
 {
@@ -116,7 +103,7 @@ void PaginaInFisier(benchmark::State &stare)
         CompunePagina(false, date, dosar.d, imprimanta);
         pagini.push_back(ceas.nsecsElapsed() / 1e6);
     }
-    if (!dosar.platforma.Ultimul.startsWith("A fost creat"))
+    if (!dosar.platforma.UltimulMesaj.startsWith("A fost creat"))
         stare.SkipWithError("the page was not saved");
     // Both timed side by side, so a busy machine slows them alike.
     const double raport = MedianaMs(pagini) / MedianaMs(incarcari);

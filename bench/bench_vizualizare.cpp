@@ -3,7 +3,7 @@
 // bitmap data and once as JPEG, both under .jpg names as the editor leaves them.
 #include "app/Ferestre.h"
 #include "platform/Panza.h"
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 #include "viewer/fVizualizare.h"
 
@@ -19,18 +19,6 @@
 #include <memory>
 
 namespace {
-
-class PlatformaTacuta final : public Platforma
-{
-public:
-    void Mesaj(const QString &) override {}
-    bool IntrebareDaNu(const QString &) override { return true; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
 
 class FerestreTacute final : public Ferestre
 {

@@ -1,7 +1,7 @@
 // Any bytes as Tezaurel.stn: the loader must neither crash nor misread, and
 // every record it loads must encode back to exactly the bytes it came from,
 // so a file written by another program survives a round trip through ours.
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "store/CodPagina.h"
 #include "store/mDefinitii.h"
 
@@ -10,18 +10,6 @@
 #include <cstring>
 
 namespace {
-
-class PlatformaTacuta final : public Platforma
-{
-public:
-    void Mesaj(const QString &) override {}
-    bool IntrebareDaNu(const QString &) override { return true; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
 
 // The collection file held in memory, so each input costs no disk access.
 class FisierMemorie final : public FisierInregistrari

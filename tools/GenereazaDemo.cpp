@@ -4,7 +4,7 @@
 // demonstration collection: the problems' texts are rendered into pictures
 // in Probleme/ and appended to Tezaurel.stn exactly as the editor does, so a
 // first run can select, view and print at once.
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 
 #include <QDir>
@@ -18,18 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-class PlatformaConsola final : public Platforma
-{
-public:
-    void Mesaj(const QString &text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
-    bool IntrebareDaNu(const QString &) override { return false; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
 
 struct ProblemaDemo
 {
@@ -134,7 +122,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(dosar + QStringLiteral("/Probleme"));
     QDir().mkpath(dosar + QStringLiteral("/teste"));
 
-    PlatformaConsola platforma;
+    PlatformaTacuta platforma;
+    platforma.LaMesaj = [](const QString &text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
     mDefinitii definitii(dosar, platforma);
     definitii.IncarcaColectie();
 

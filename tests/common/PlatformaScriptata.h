@@ -23,7 +23,8 @@ public:
 
     // --- the script
     std::deque<bool> RaspunsuriDaNu;
-    std::deque<std::optional<QString>> Raspunsuri; // nullopt = Cancel
+    // nullopt = Cancel; a prompt with no answer left throws std::runtime_error
+    std::deque<std::optional<QString>> Raspunsuri;
     std::deque<QString> FisiereAlese;
     bool StergereReuseste = true;
 

@@ -3,6 +3,7 @@
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
+#include "tests/common/SuprafataInregistrata.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,51 +21,6 @@ const QString PromptDisciplina = "Introduceti specialitatea atasata problemei";
 const QString PromptNivel = "Introduceti nivelul de notare atasat problemei";
 const QString PromptObservatii = "Introduceti obsevatii auxiliare atasate problemei";
 const QColor CuloareFundal(10, 20, 30);
-
-// The scripted user, except that running out of answers stops the test: a
-// numeric prompt would otherwise ask again for ever.
-class PlatformaStricta final : public Platforma
-{
-public:
-    PlatformaScriptata s;
-
-    void Mesaj(const QString &t) override { s.Mesaj(t); }
-    bool IntrebareDaNu(const QString &t) override { return s.IntrebareDaNu(t); }
-    std::optional<QString> CitesteText(const QString &t) override
-    {
-        if (s.Raspunsuri.empty())
-            throw std::runtime_error("no answer scripted for: " + t.toStdString());
-        return s.CitesteText(t);
-    }
-    QString AlegeFisier(const QString &d) override { return s.AlegeFisier(d); }
-    void CantaSunet(const QString &c) override { s.CantaSunet(c); }
-    void DeschideAjutor(const QString &c) override { s.DeschideAjutor(c); }
-    bool StergeFisier(const QString &c) override { return s.StergeFisier(c); }
-};
-
-class PanzaInregistrata final : public SuprafataDesen
-{
-public:
-    QImage Imagine{120, 90, QImage::Format_RGB32};
-    QStringList Operatii;
-
-    void Cls() override
-    {
-        Imagine.fill(CuloareFundal);
-        Operatii << "Cls";
-    }
-    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override
-    {
-        CopiazaDreptunghi(Imagine, sursa, marime, la);
-        Operatii << QString("Copiaza %1x%2 la %3,%4")
-                        .arg(marime.width())
-                        .arg(marime.height())
-                        .arg(la.x())
-                        .arg(la.y());
-    }
-    void Refresh() override { Operatii << "Refresh"; }
-    QColor Fundal() const override { return CuloareFundal; }
-};
 
 // Refuses to open the collection for writing once told to.
 class AccesCuRefuz final : public AccesFisiere
@@ -86,11 +42,11 @@ class Editare : public ::testing::Test
 {
 protected:
     DosarTest dosar;
-    PlatformaStricta platforma;
-    PlatformaScriptata &s = platforma.s;
+    PlatformaScriptata platforma;
+    PlatformaScriptata &s = platforma;
     bool refuzaScrierea = false;
     mDefinitii definitii{dosar.Cale(), platforma, std::make_unique<AccesCuRefuz>(refuzaScrierea)};
-    PanzaInregistrata panza;
+    SuprafataInregistrata panza{QSize(120, 90), CuloareFundal};
     EditareProbleme editare{definitii, panza};
 
     void SetUp() override { panza.Imagine.fill(Qt::white); }

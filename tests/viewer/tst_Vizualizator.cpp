@@ -1,5 +1,6 @@
 #include "viewer/Vizualizator.h"
 
+#include "tests/common/SuprafataInregistrata.h"
 #include "tests/viewer/ColectieVizualizare.h"
 
 #include <gtest/gtest.h>
@@ -7,31 +8,6 @@
 namespace {
 
 const QRgb FundalPanou = qRgb(200, 200, 200);
-
-// A panel that draws like the real one and notes each operation.
-class PanouInregistrat final : public SuprafataDesen
-{
-public:
-    QImage Imagine{300, 200, QImage::Format_RGB32};
-    QStringList Operatii;
-
-    void Cls() override
-    {
-        Imagine.fill(FundalPanou);
-        Operatii << "Cls";
-    }
-    void Copiaza(const QImage &sursa, QSize marime, QPoint la) override
-    {
-        Operatii << QString("Copiaza %1x%2 la %3,%4")
-                        .arg(marime.width())
-                        .arg(marime.height())
-                        .arg(la.x())
-                        .arg(la.y());
-        CopiazaDreptunghi(Imagine, sursa, marime, la);
-    }
-    void Refresh() override { Operatii << "Refresh"; }
-    QColor Fundal() const override { return QColor(FundalPanou); }
-};
 
 class Vizualizare : public ::testing::Test, public ColectieVizualizare
 {
@@ -48,7 +24,7 @@ protected:
     }
     Vizualizator::Urmare Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
 
-    PanouInregistrat panou;
+    SuprafataInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
     Vizualizator v{definitii, panou};
 };
 
