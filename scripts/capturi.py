@@ -1,0 +1,222 @@
+#!/usr/bin/python3
+"""Screenshots of the real program with the demonstration collection, under Xvfb.
+
+    capturi.py <built application folder> <tezaurel_demo> <output folder>
+
+The application folder is copied to a temporary folder and seeded there, so the
+build stays as it was. The program is driven as a user drives it (controls found
+through the accessibility interface by their captions, list entries clicked with
+xdotool); every window is grabbed on its own, and the page saved to teste/ is
+converted to PNG. Writes, in the output folder:
+
+    main-animatie.png  the main window, its title still sorting itself
+    main.png           the main window, the title in place
+    editor.png         the problem editor with a picture opened
+    selectie.png       the selection dialog with chapters and a discipline chosen
+    vizualizare.png    the viewer on a problem, its observations shown
+    tipareste.png      the print dialog, set to save the page to a file
+    pagina.png         that saved page
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import time
+import warnings
+
+RADACINA = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+sys.path.insert(0, os.path.join(RADACINA, "tests", "e2e"))
+from atspi_ajutor import Esec, Program, Sesiune, asteapta, dosar_temporar, sterge  # noqa: E402
+
+# The helpers reach text boxes through interfaces PyGObject calls deprecated; noise here.
+warnings.filterwarnings("ignore", category=DeprecationWarning)
+
+# Pictures above this size are scaled down until they fit.
+MARIME_MAXIMA = 300 * 1024
+
+CAPITOLE = ("Unghiuri", "Triunghiul dreptunghic", "Corpuri geometrice")
+DISCIPLINA = "Geometrie"
+ANTET = "Lucrare de control la geometrie - clasa a VII-a\nNume si prenume: ......................"
+NUME_PAGINA = "lucrare-geometrie"
+
+
+class Capturi:
+    def __init__(self, sesiune, aplicatie, lucru, iesire):
+        self.s = sesiune
+        self.aplicatie = aplicatie
+        self.lucru = lucru
+        self.iesire = iesire
+        self.p = Program(sesiune, "Tezaurel")
+
+    def fereastra_x(self, titlu):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
+                           env=self.s.env, capture_output=True, text=True)
+        ferestre = r.stdout.split()
+        return ferestre[-1] if ferestre else None
+
+    def focus(self, titlu):
+        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
+        self.s.xdotool("windowraise", fereastra)
+        self.s.xdotool("windowfocus", "--sync", fereastra)
+        return fereastra
+
+    def pastreaza(self, sursa, nume, chenar=()):
+        """Stores a picture as a PNG without timestamps, scaled down if it is too large."""
+        tinta = os.path.join(self.iesire, nume)
+        procent = 100
+        while True:
+            subprocess.run(["convert", sursa, *chenar, "-resize", "%d%%" % procent, "-strip",
+                            "-define", "png:exclude-chunks=date,time", "PNG24:" + tinta],
+                           check=True)
+            if os.path.getsize(tinta) <= MARIME_MAXIMA or procent <= 30:
+                break
+            procent -= 10
+        print("%-18s %6d bytes%s" % (nume, os.path.getsize(tinta),
+                                     "" if procent == 100 else " (scaled to %d%%)" % procent))
+
+    def captura(self, titlu, nume):
+        # Let the window finish painting what the last command changed.
+        time.sleep(0.6)
+        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
+        bruta = os.path.join(self.lucru, "brut-" + nume)
+        subprocess.run(["import", "-window", fereastra, bruta], env=self.s.env, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.pastreaza(bruta, nume)
+
+    def bara_de_stare(self):
+        bare = self.p.toate("status bar")
+        return bare[0].get_name() if bare else ""
+
+    def banner_oprit(self):
+        """Two looks a while apart show the same main window: the letters are in place."""
+        fereastra = self.fereastra_x("Main")
+        if not fereastra:
+            return False
+        a = os.path.join(self.lucru, "a.png")
+        b = os.path.join(self.lucru, "b.png")
+        for f in (a, b):
+            subprocess.run(["import", "-window", fereastra, f], env=self.s.env,
+                           capture_output=True)
+            time.sleep(0.4)
+        r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.s.env,
+                           capture_output=True, text=True)
+        return r.stderr.strip() == "0"
+
+    def muta_in_selectie(self, dialog, text, buton):
+        """Clicks an entry of an available list and presses the "Selecteaza" under it."""
+        p = self.p
+        self.focus("Definiti o selectie")
+        p.click(p.gaseste("list item", text, radacina=dialog))
+        p.apasa(p.toate("push button", "Selecteaza", dialog)[buton])
+        asteapta(lambda: any(l.get_name() == "Selectie" and
+                             any(c.get_name() == text for c in p.toate("list item", None, l))
+                             for l in p.toate("list", None, dialog)),
+                 text + " in a chosen list")
+
+    def ruleaza(self):
+        p = self.p
+        proces = self.s.porneste([os.path.join(self.aplicatie, "tezaurel")],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        p.gaseste("menu item", "Editare Tezaurel", timp=30)
+        time.sleep(1.5)
+        self.captura("Main", "main-animatie.png")
+
+        # The editor, with the picture of a stored problem opened from Probleme/.
+        p.apasa_meniu("Editare Tezaurel")
+        p.gaseste("frame", "Personalizare Tezaurel")
+        p.apasa_meniu("Deschide fisier")
+        p.gaseste("dialog", "Deschide")
+        self.focus("Deschide")
+        self.s.xdotool("type", "--delay", "5", os.path.join(self.aplicatie, "Probleme", "demo08.jpg"))
+        self.s.xdotool("key", "Return")
+        asteapta(lambda: not p.exista("dialog", "Deschide"), "the file dialog to close")
+        self.captura("Personalizare Tezaurel", "editor.png")
+        p.apasa_meniu("Revenire")
+
+        # The selection: three geometry chapters and the discipline.
+        p.apasa_meniu("Vizualizare Tezaurel")
+        p.apasa_buton("Defineste selectie")
+        dialog = p.gaseste("frame", "Definiti o selectie")
+        for capitol in CAPITOLE:
+            self.muta_in_selectie(dialog, capitol, 0)
+        self.muta_in_selectie(dialog, DISCIPLINA, 1)
+        self.captura("Definiti o selectie", "selectie.png")
+        p.apasa_buton("Vizualizare", dialog)
+
+        # The viewer, on the second problem of the selection, with its observations.
+        asteapta(lambda: "Selectia contine: 3 inregistrari." in self.bara_de_stare(),
+                 "the selection of three problems")
+        p.apasa_buton("Inainte")
+        asteapta(lambda: "Triunghiul dreptunghic" in self.bara_de_stare(), "the second problem")
+        p.apasa_buton("Arata/Ascunde Obs")
+        asteapta(lambda: [t for t in p.toate("text")
+                          if t.get_text_iface() and
+                          "Pitagora" in t.get_text_iface().get_text(0, -1)],
+                 "the observations")
+        self.captura("Vizualizare Probleme", "vizualizare.png")
+
+        # The print dialog, set to save the page, and the page it saves.
+        p.apasa_buton("Imprimare")
+        tip = p.gaseste("dialog", "Tipareste")
+        p.apasa(p.gaseste("radio button", "In fisier", radacina=tip))
+        eticheta = p.gaseste("label", "Nume fisier", radacina=tip)
+        y = eticheta.get_extents(0).y
+        nume = asteapta(lambda: [c for c in p.toate("text", None, tip)
+                                 if abs(c.get_extents(0).y - y) < 20], "the file name box")[0]
+        nume.get_editable_text_iface().set_text_contents(NUME_PAGINA)
+        antet = [t for t in p.toate("text", None, tip) if t.get_extents(0).height > 60]
+        if not antet:
+            raise Esec("no header box")
+        antet[0].get_editable_text_iface().set_text_contents(ANTET)
+        self.captura("Tipareste", "tipareste.png")
+        p.apasa_buton("Print", tip)
+        p.raspunde_ok("A fost creat fisierul: %s.jpg in folderul de lucru al aplicatiei."
+                      % NUME_PAGINA)
+        p.apasa_buton("Renunta", tip)
+        asteapta(lambda: not p.exista("dialog", "Tipareste"), "the print dialog to close")
+        # The page holds bitmap data under its .jpg name.
+        pagina = os.path.join(self.aplicatie, "teste", NUME_PAGINA + ".jpg")
+        # A thin grey edge, or the white sheet would melt into a white page around it.
+        self.pastreaza("bmp:" + pagina, "pagina.png", ("-bordercolor", "#999999", "-border", "1"))
+
+        # Back to the main window once its title has sorted itself.
+        p.apasa_buton("Revenire Meniu")
+        p.gaseste("menu item", "Stergere fizica")
+        asteapta(self.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
+        self.captura("Main", "main.png")
+        p.apasa_meniu("Iesire")
+        asteapta(lambda: proces.poll() is not None, "the program to end")
+
+
+def main():
+    if len(sys.argv) != 4:
+        print(__doc__.strip().splitlines()[2].strip(), file=sys.stderr)
+        return 2
+    sursa, demo, iesire = (os.path.abspath(a) for a in sys.argv[1:])
+    os.makedirs(iesire, exist_ok=True)
+    lucru = dosar_temporar()
+    aplicatie = os.path.join(lucru, "Tezaurel")
+    # Only the program and its assets: a collection or pages left in the build stay out.
+    shutil.copytree(sursa, aplicatie,
+                    ignore=lambda d, nume: [n for n in nume if n == "Tezaurel.stn" or
+                                            os.path.basename(d) in ("Probleme", "teste")])
+    reusit = False
+    with Sesiune(lucru) as s:
+        subprocess.run([demo, aplicatie], check=True, env=s.env, stdout=subprocess.DEVNULL)
+        capturi = Capturi(s, aplicatie, lucru, iesire)
+        try:
+            capturi.ruleaza()
+            reusit = True
+        except (Esec, AssertionError) as e:
+            print("FAILED: %s" % e, file=sys.stderr)
+            s.captura(os.path.join(lucru, "esec.png"))
+    if reusit:
+        sterge(lucru)
+        return 0
+    print("work folder kept: " + lucru, file=sys.stderr)
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
