@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
@@ -37,6 +36,22 @@ const QString PromptObservatii =
 bool AceeasiProblema(const Problema &p, const QString &nume)
 {
     return !p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume;
+}
+
+QString MesajPozaNecitita(const QString &cale, const PozaCitita &citita)
+{
+    switch (citita.Rezultat) {
+    case PozaCitita::Stare::Goala:
+        return QStringLiteral("Fisierul selectat este gol: %1").arg(cale);
+    case PozaCitita::Stare::Incompleta:
+        return QStringLiteral("Fisierul selectat este incomplet, imaginea din el este taiata: %1. "
+                              "Copiati sau scanati din nou problema.")
+            .arg(cale);
+    case PozaCitita::Stare::PreaMare:
+        return MesajPozaPreaMare(cale, citita.Marime);
+    default:
+        return QStringLiteral("Nu am reusit sa citesc imaginea din fisierul selectat: %1").arg(cale);
+    }
 }
 
 } // namespace
@@ -108,13 +123,13 @@ void EditareProbleme::DeschideFisier()
         m_numeFisier.clear();
         return;
     }
-    QImage poza = CitestePoza(cale);
-    if (poza.isNull()) {
-        platforma().Mesaj(
-            QStringLiteral("Nu am reusit sa citesc imaginea din fisierul selectat: %1").arg(cale));
+    PozaCitita citita = CitestePoza(cale);
+    if (citita.Rezultat != PozaCitita::Stare::Citita) {
+        platforma().Mesaj(MesajPozaNecitita(cale, citita));
         m_numeFisier.clear();
         return;
     }
+    QImage poza = std::move(citita.Poza);
 
     m_suprafata.Cls();
     m_picture1 = std::move(poza);
@@ -127,24 +142,25 @@ void EditareProbleme::DeschideFisier()
     m_numeFisier = pastrat;
 }
 
-QImage EditareProbleme::CitestePoza(const QString &cale) const
+PozaCitita EditareProbleme::CitestePoza(const QString &cale) const
 {
-    // By content: a picture stored here holds BMP data under its .jpg name.
-    QImageReader cititor(cale);
-    cititor.setDecideFormatFromContent(true);
-    QImage poza = cititor.read();
-    if (poza.isNull())
-        return poza;
+    // Under the same rules as the viewer and the page, so that every picture
+    // stored here can be shown and printed again.
+    PozaCitita citita = ::CitestePoza(cale);
+    if (citita.Rezultat != PozaCitita::Stare::Citita)
+        return citita;
+    QImage &poza = citita.Poza;
     // The holder keeps the canvas's own pixel format, so every drag step is a
     // plain row copy; transparent parts lie on the holder's background.
     if (poza.hasAlphaChannel()) {
         QImage opaca(poza.size(), QImage::Format_RGB32);
         opaca.fill(m_suprafata.Fundal());
         QPainter(&opaca).drawImage(0, 0, poza);
-        return opaca;
+        poza = std::move(opaca);
+    } else {
+        poza.convertTo(QImage::Format_RGB32);
     }
-    poza.convertTo(QImage::Format_RGB32);
-    return poza;
+    return citita;
 }
 
 bool EditareProbleme::ScriePoza(const QString &cale) const
@@ -200,7 +216,9 @@ void EditareProbleme::SalveazaProblema()
 
     const QString caleImagine = m_definitii.CaleProbleme() + m_numeFisier;
     bool imagineNoua = false;
-    if (!mDefinitii::ExistaFisier(caleImagine)) {
+    // An empty file holds no picture to keep (a copy that failed, say): the
+    // new problem's picture takes its place rather than referring to nothing.
+    if (!mDefinitii::ExistaFisier(caleImagine) || QFileInfo(caleImagine).size() == 0) {
         if (!ScriePoza(caleImagine)) {
             AnuleazaAdaugarea(k);
             return;

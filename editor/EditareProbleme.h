@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Panoramare.h"
+#include "store/CitirePoza.h"
 
 #include <QImage>
 #include <QString>
@@ -56,7 +57,8 @@ public:
 
 private:
     Platforma &platforma() const;
-    QImage CitestePoza(const QString &cale) const;
+    // The picture in the holder's pixel format, when it could be read.
+    PozaCitita CitestePoza(const QString &cale) const;
     // Writes the holder as BMP data; false, after telling the user, when it cannot.
     bool ScriePoza(const QString &cale) const;
     int16_t CitesteIntreg(const QString &intrebare) const;

@@ -3,13 +3,16 @@
 #include "platform/Platforma.h"
 #include "printing/Imprimanta.h"
 #include "printing/VerificareTipareste.h"
+#include "store/CitirePoza.h"
 #include "store/mDefinitii.h"
 
-#include <QImageReader>
 #include <QPainter>
 #include <QSaveFile>
 
-QImage IncarcaPozaCurenta(const mDefinitii &d)
+namespace {
+
+// Where the picture of the problem the viewer shows lives; empty when none is shown.
+QString CalePozaCurenta(const mDefinitii &d)
 {
     const int pozitie = d.PozitieCurenta;
     if (pozitie < 2 || pozitie > d.NrSelectie)
@@ -20,10 +23,20 @@ QImage IncarcaPozaCurenta(const mDefinitii &d)
     const QString nume = d.TabelProbleme[size_t(slot)].Fisier.FaraBlancuri();
     if (nume.isEmpty())
         return {};
-    // Pictures are stored as bitmap data under the user's .jpg names.
-    QImageReader cititor(d.CaleProbleme() + nume);
-    cititor.setDecideFormatFromContent(true);
-    return cititor.read();
+    return d.CaleProbleme() + nume;
+}
+
+PozaCitita CitestePozaCurenta(const mDefinitii &d)
+{
+    const QString cale = CalePozaCurenta(d);
+    return cale.isEmpty() ? PozaCitita() : CitestePoza(cale);
+}
+
+} // namespace
+
+QImage IncarcaPozaCurenta(const mDefinitii &d)
+{
+    return CitestePozaCurenta(d).Poza;
 }
 
 QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QImage &poza)
@@ -71,7 +84,13 @@ bool Salveaza(const QImage &pagina, const QString &cale)
 void CompunePagina(bool LaImprimanta, const DatePagina &date, const mDefinitii &definitii,
                    Imprimanta &imprimanta)
 {
-    const QImage poza = IncarcaPozaCurenta(definitii);
+    Platforma &platforma = definitii.platforma();
+    PozaCitita citita = CitestePozaCurenta(definitii);
+    // The page then carries the header alone, as for any picture that cannot
+    // be read; the user is told why, as the viewer told them.
+    if (citita.Rezultat == PozaCitita::Stare::PreaMare)
+        platforma.Mesaj(MesajPozaPreaMare(CalePozaCurenta(definitii), citita.Marime));
+    const QImage poza = std::move(citita.Poza);
     const AsezarePagina asezare = AseazaPagina(date.Stanga, date.Dreapta, date.Sus, poza.size());
     if (LaImprimanta) {
         Tipareste(asezare, date, poza, imprimanta);
@@ -79,7 +98,6 @@ void CompunePagina(bool LaImprimanta, const DatePagina &date, const mDefinitii &
     }
 
     const QString numeFisier = date.NumeFisier + QStringLiteral(".jpg");
-    Platforma &platforma = definitii.platforma();
     if (Salveaza(PaginaFisier(asezare, date.Antet, poza), definitii.CaleTeste() + numeFisier))
         platforma.Mesaj(QStringLiteral("A fost creat fisierul: ") + numeFisier +
                         QStringLiteral(" in folderul de lucru al aplicatiei."));

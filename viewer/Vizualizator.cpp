@@ -1,9 +1,8 @@
 #include "viewer/Vizualizator.h"
 
 #include "platform/Platforma.h"
+#include "store/CitirePoza.h"
 #include "store/mDefinitii.h"
-
-#include <QImageReader>
 
 namespace {
 // Margin, in pixels, inside the picture's top and left edges where the
@@ -162,11 +161,13 @@ void Vizualizator::Picture1_MouseUp(double x, double y)
 void Vizualizator::IncarcaPoza(const QString &cale)
 {
     Picture2 = QImage();
-    QImageReader cititor(cale);
-    cititor.setDecideFormatFromContent(true);
-    QImage poza;
-    if (!cititor.read(&poza))
+    PozaCitita citita = CitestePoza(cale);
+    // Too large to hold is the one case the blank panel would not explain.
+    if (citita.Rezultat == PozaCitita::Stare::PreaMare)
+        m_definitii.platforma().Mesaj(MesajPozaPreaMare(cale, citita.Marime));
+    if (citita.Rezultat != PozaCitita::Stare::Citita)
         return;
+    QImage poza = std::move(citita.Poza);
     // Converted once here so that every step of a drag is a plain copy.
     if (poza.format() != QImage::Format_RGB32 &&
         poza.format() != QImage::Format_ARGB32_Premultiplied)

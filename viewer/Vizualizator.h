@@ -50,8 +50,8 @@ public:
     void Picture1_MouseUp(double x, double y);
 
 private:
-    // Picture2 is emptied first: a picture that is missing or not understood
-    // leaves the holder empty and so the panel blank.
+    // Picture2 is emptied first: a picture that is missing, not understood,
+    // cut short or too large leaves the holder empty and so the panel blank.
     void IncarcaPoza(const QString &cale);
     void Deseneaza(QPoint la);
 
