@@ -1,0 +1,231 @@
+#include "editor/EditareProbleme.h"
+#include "store/CitirePoza.h"
+#include "store/mDefinitii.h"
+#include "tests/common/DosarTest.h"
+#include "tests/common/PlatformaScriptata.h"
+#include "tests/common/PozeGresite.h"
+#include "tests/common/SuprafataInregistrata.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QColor Fundal(10, 20, 30);
+
+class IntrariEditor : public ::testing::Test
+{
+protected:
+    DosarTest dosar;
+    PlatformaScriptata s;
+    mDefinitii definitii{dosar.Cale(), s};
+    SuprafataInregistrata panza{QSize(120, 90), Fundal};
+    EditareProbleme editare{definitii, panza};
+
+    // A file outside the application folder, as the open dialog would give it.
+    QString Scanare(const QString &nume, const QByteArray &octeti)
+    {
+        QDir(dosar.Cale()).mkpath("scanari");
+        dosar.ScrieOcteti("scanari/" + nume, octeti);
+        return dosar.Cale() + "/scanari/" + nume;
+    }
+    void Deschide(const QString &cale)
+    {
+        s.FisiereAlese.push_back(cale);
+        editare.DeschideFisier();
+    }
+    void Raspunde(std::initializer_list<QString> raspunsuri)
+    {
+        for (const QString &r : raspunsuri)
+            s.Raspunsuri.push_back(r);
+    }
+};
+
+TEST_F(IntrariEditor, FiecarePozaGresitaIsiSpuneMotivulSiLasaFereastraCumEra)
+{
+    definitii.IncarcaColectie();
+    const QImage buna = PozaModel(40, 30);
+    Deschide(Scanare("buna.jpg", OctetiPoza(buna, "BMP")));
+    const QImage inainte = panza.Imagine;
+    panza.Operatii.clear();
+
+    const QByteArray jpeg = OctetiPoza(PozaModel(64, 48), "JPEG");
+    const struct
+    {
+        const char *nume;
+        QByteArray octeti;
+        QString mesaj; // %1 is the chosen path
+    } cazuri[] = {
+        {"gol.jpg", {}, "Fisierul selectat este gol: %1"},
+        {"text.jpeg", "nu este o poza", "Nu am reusit sa citesc imaginea din fisierul selectat: %1"},
+        {"taiat.jpg", jpeg.left(jpeg.size() * 2 / 3),
+         "Fisierul selectat este incomplet, imaginea din el este taiata: %1. "
+         "Copiati sau scanati din nou problema."},
+        {"urias.jpg", JpegCuMarimea(60000, 60000),
+         "Imaginea este prea mare: %1 are 60000 x 60000 pixeli, iar Tezaurel poate incarca cel "
+         "mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). Scanati problema la o "
+         "rezolutie mai mica."},
+        {"bomba.jpg", PngCuMarimea(9000, 9000),
+         "Imaginea este prea mare: %1 are 9000 x 9000 pixeli, iar Tezaurel poate incarca cel "
+         "mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). Scanati problema la o "
+         "rezolutie mai mica."},
+    };
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        s.Mesaje.clear();
+        const QString cale = Scanare(c.nume, c.octeti);
+        Deschide(cale);
+        EXPECT_EQ(s.Mesaje, QStringList{c.mesaj.arg(cale)});
+        EXPECT_EQ(editare.NumeFisier(), "");
+        EXPECT_TRUE(panza.Operatii.isEmpty());
+        EXPECT_EQ(panza.Imagine, inainte);
+        EXPECT_EQ(editare.Picture1(), buna);
+        EXPECT_EQ(editare.LatimeImagine(), 40);
+    }
+    // Nothing loaded, so nothing to save.
+    editare.SalveazaProblema();
+    EXPECT_EQ(definitii.NrProbleme, 1);
+    EXPECT_TRUE(s.Prompturi.isEmpty());
+}
+
+// Over Qt's own default limit of 128 MB, under the program's.
+TEST_F(IntrariEditor, OPaginaA4ScanataLa600DpiSeDeschide)
+{
+    definitii.IncarcaColectie();
+    QImage pagina(4960, 7016, QImage::Format_RGB32);
+    pagina.fill(Qt::white);
+    Deschide(Scanare("a4.jpg", OctetiPoza(pagina, "JPEG")));
+    EXPECT_TRUE(s.Mesaje.isEmpty());
+    EXPECT_EQ(editare.NumeFisier(), "a4.jpg");
+    EXPECT_EQ(editare.LatimeImagine(), 4960);
+    EXPECT_EQ(editare.InaltimeImagine(), 7016);
+}
+
+TEST_F(IntrariEditor, OPozaGoalaDinProblemeEsteInlocuitaLaSalvare)
+{
+    definitii.IncarcaColectie();
+    dosar.ScrieOcteti("Probleme/p.jpg", {});
+    const QImage poza = PozaModel(40, 30);
+    Deschide(Scanare("p.jpg", OctetiPoza(poza, "JPEG")));
+    Raspunde({"9", "Functii", "Algebra", "7", ""});
+    editare.SalveazaProblema();
+    EXPECT_TRUE(s.Mesaje.isEmpty());
+    ASSERT_EQ(definitii.NrProbleme, 2);
+    const PozaCitita stocata = CitestePoza(dosar.Cale() + "/Probleme/p.jpg");
+    ASSERT_EQ(stocata.Rezultat, PozaCitita::Stare::Citita);
+    EXPECT_EQ(stocata.Poza.size(), QSize(40, 30));
+    EXPECT_TRUE(dosar.CitesteOcteti("Probleme/p.jpg").startsWith("BM"));
+}
+
+TEST_F(IntrariEditor, ColectiaCareEsteUnDosarNuPrimesteProbleme)
+{
+    QDir(dosar.Cale()).mkpath("Tezaurel.stn");
+    definitii.IncarcaColectie();
+    const QString eroare = "Nu am reusit sa deschid fisierul colectiei: " + dosar.Colectie() +
+                           ". Colectia este goala si nu poate fi modificata.";
+    EXPECT_EQ(s.Mesaje, QStringList{eroare});
+
+    Deschide(Scanare("p.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    editare.SalveazaProblema();
+    editare.StergeProblema();
+    EXPECT_EQ(s.Mesaje, QStringList({eroare, eroare,
+                                     "Problema nu exista in tezaurel si nu poate fi stearsa"}));
+    EXPECT_TRUE(s.Prompturi.isEmpty());
+    EXPECT_TRUE(QDir(dosar.Cale() + "/Probleme").isEmpty());
+    EXPECT_TRUE(QFileInfo(dosar.Colectie()).isDir());
+}
+
+TEST_F(IntrariEditor, TabelulPlinDinFisierNuScrieNiciPoza)
+{
+    std::vector<Problema> probleme(mDefinitii::UltimulSlot - 1,
+                                   FaProblema(9, 7, "Algebra", "Functii", "a.jpg"));
+    dosar.ScrieColectie(probleme);
+    const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
+    definitii.IncarcaColectie();
+    Deschide(Scanare("nou.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    editare.SalveazaProblema();
+    ASSERT_EQ(s.Mesaje.size(), 1);
+    EXPECT_TRUE(s.Mesaje[0].startsWith("Tezaurelul este plin"));
+    EXPECT_TRUE(s.Prompturi.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(dosar.Cale() + "/Probleme/nou.jpg"));
+    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), colectie);
+}
+
+// Permissions bind only a user other than root; CI runs as root.
+TEST_F(IntrariEditor, DosarulProblemeDoarCitire)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write in any folder";
+    definitii.IncarcaColectie();
+    const QString probleme = dosar.Cale() + "/Probleme";
+    QFile::setPermissions(probleme, QFile::ReadOwner | QFile::ExeOwner);
+    Deschide(Scanare("p.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    editare.SalveazaProblema();
+    QFile::setPermissions(probleme, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(s.Mesaje, QStringList{"Nu am reusit sa scriu imaginea problemei: " + probleme +
+                                    "/p.jpg. Problema nu a fost salvata."});
+    EXPECT_EQ(definitii.NrProbleme, 1);
+    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").size(), 0);
+}
+
+// The code page's upper half, each byte as the character it stands for.
+QString JumatateaSuperioara(int de, int cate)
+{
+    QByteArray octeti;
+    for (int i = 0; i < cate; ++i)
+        octeti.append(char(de + i));
+    return DecodificaAnsi(octeti.constData(), int(octeti.size()));
+}
+
+TEST_F(IntrariEditor, RaspunsurileCeleMaiLungiSiLitereleDinWindows1250)
+{
+    definitii.IncarcaColectie();
+    // The longest name a Linux folder holds: 255 bytes.
+    const QString lung = QString(251, 'n') + ".jpg";
+    Deschide(Scanare(lung, OctetiPoza(PozaModel(40, 30), "BMP")));
+    ASSERT_EQ(editare.NumeFisier(), lung);
+    Raspunde({"  12  ", QString(100000, 'c'), QString(5000, 'd'), "-32768",
+              JumatateaSuperioara(0x80, 128)});
+    editare.SalveazaProblema();
+
+    // Names of Romanian and other Central European letters are kept whole.
+    const QString litere = QString::fromUtf8("ĂÂÎŞŢăâîşţ-ČčĽľŘřŮůŐőŰű-€„”.jpg");
+    Deschide(Scanare(litere, OctetiPoza(PozaModel(20, 10), "BMP")));
+    ASSERT_EQ(editare.NumeFisier(), litere);
+    Raspunde({"9", JumatateaSuperioara(0x80, 100), JumatateaSuperioara(0xB0, 50), "8",
+              JumatateaSuperioara(0x9C, 100)});
+    editare.SalveazaProblema();
+    EXPECT_TRUE(s.Mesaje.isEmpty());
+
+    mDefinitii reincarcat(dosar.Cale(), s);
+    reincarcat.IncarcaColectie();
+    ASSERT_EQ(reincarcat.NrProbleme, 3);
+    const Problema &a = reincarcat.TabelProbleme[2];
+    EXPECT_EQ(a.Clasa, 12);
+    EXPECT_EQ(a.Nivel, -32768);
+    EXPECT_EQ(a.Capitol.FaraBlancuri(), QString(100, 'c'));
+    EXPECT_EQ(a.Disciplina.FaraBlancuri(), QString(50, 'd'));
+    EXPECT_EQ(a.Observatii.FaraBlancuri(), JumatateaSuperioara(0x80, 100));
+    EXPECT_EQ(a.Fisier.Text(), lung + ' ');
+    EXPECT_TRUE(reincarcat.ExistaProblema(lung));
+
+    const Problema &b = reincarcat.TabelProbleme[3];
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(uchar(b.Capitol.Octeti[size_t(i)]), 0x80 + i);
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(uchar(b.Disciplina.Octeti[size_t(i)]), 0xB0 + i);
+    EXPECT_EQ(uchar(b.Observatii.Octeti[99]), 0xFF);
+    EXPECT_TRUE(reincarcat.ExistaProblema(litere));
+    // The stored pictures are found again by the names read back.
+    EXPECT_EQ(CitestePoza(reincarcat.CaleProbleme() + a.Fisier.FaraBlancuri()).Rezultat,
+              PozaCitita::Stare::Citita);
+    EXPECT_EQ(CitestePoza(reincarcat.CaleProbleme() + b.Fisier.FaraBlancuri()).Rezultat,
+              PozaCitita::Stare::Citita);
+}
+
+} // namespace
