@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 QSize Pagina::MarimeFisier()
@@ -15,21 +16,36 @@ QSize Pagina::MarimeFisier()
             qRound(double(Inaltime) / TwipsPePixelFisier)};
 }
 
+namespace {
+
+// Cut to a whole twip. A margin typed as 1e30 or a picture a million times
+// taller than wide lies far off the page anyway; it is held where a QRect's
+// corners still fit in an int instead of overflowing the conversion.
+int TwipIntreg(double valoare)
+{
+    constexpr double Maxim = (1 << 30) - 1;
+    if (std::isnan(valoare))
+        return 0;
+    return int(std::clamp(std::floor(valoare), -Maxim, Maxim));
+}
+
+} // namespace
+
 AsezarePagina AseazaPagina(float stanga, float dreapta, float sus, QSize marimePoza)
 {
     using namespace Pagina;
     // Single precision throughout, as the page has always been computed: the
     // rounding of the last twip depends on it.
     const float latimeUtila = float(Latime) - (stanga + dreapta) * float(TwipsPeCm);
-    const int x = int(std::floor(stanga * float(TwipsPeCm)));
-    const int latime = int(std::floor(latimeUtila));
+    const int x = TwipIntreg(stanga * float(TwipsPeCm));
+    const int latime = TwipIntreg(latimeUtila);
 
     AsezarePagina asezare;
     asezare.Antet = QRect(x, SusAntet, latime, InaltimeAntet);
     if (marimePoza.width() > 0 && marimePoza.height() > 0) {
-        const int y = int(std::floor(double(sus * float(TwipsPeCm)) + 2.5 * TwipsPeCm));
+        const int y = TwipIntreg(double(sus * float(TwipsPeCm)) + 2.5 * TwipsPeCm);
         const float inaltime = latimeUtila * float(marimePoza.height()) / float(marimePoza.width());
-        asezare.Poza = QRect(x, y, latime, int(std::floor(inaltime)));
+        asezare.Poza = QRect(x, y, latime, TwipIntreg(inaltime));
     }
     return asezare;
 }

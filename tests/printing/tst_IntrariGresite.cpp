@@ -1,0 +1,201 @@
+#include "printing/CompunePagina.h"
+#include "printing/GeometriePagina.h"
+#include "printing/VerificareTipareste.h"
+#include "store/CitirePoza.h"
+#include "tests/common/PlatformaScriptata.h"
+#include "tests/common/PozeGresite.h"
+#include "tests/printing/ImprimantaScriptata.h"
+#include "tests/printing/ProblemaAfisata.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QString EroareStocare =
+    QStringLiteral("A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.");
+
+QString Creat(const QString &nume)
+{
+    return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei.";
+}
+
+class IntrariPagina : public ::testing::Test
+{
+protected:
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    mDefinitii d{dosar.Cale(), platforma};
+    ImprimantaScriptata imprimanta{{QStringLiteral("PDF")}};
+    DatePagina date = [] {
+        DatePagina p;
+        p.Antet = QStringLiteral("Teza la matematica");
+        p.NumeFisier = QStringLiteral("pagina");
+        return p;
+    }();
+
+    QImage Pagina(const QString &nume = QStringLiteral("pagina"))
+    {
+        return CitestePoza(dosar.Cale() + "/teste/" + nume + ".jpg").Poza;
+    }
+    // The header strip holds ink and the picture's place is white.
+    void DoarAntetul(const QImage &pagina)
+    {
+        ASSERT_EQ(pagina.size(), QSize(794, 1123));
+        EXPECT_LT(CelMaiIntunecat(pagina, QRect(75, 18, 644, 77)), 100);
+        EXPECT_EQ(CelMaiIntunecat(pagina, QRect(75, 132, 644, 900)), 255);
+    }
+};
+
+TEST_F(IntrariPagina, PozaCareNuSeCitesteDaOPaginaCuAntetulSingur)
+{
+    const QByteArray jpeg = OctetiPoza(PozaCadrane(400, 300), "JPEG");
+    const struct
+    {
+        const char *caz;
+        QByteArray octeti; // written as Probleme/p.jpg; empty name: no file
+        bool fisier;
+    } cazuri[] = {{"gol", {}, true},
+                  {"text", "nu este o poza", true},
+                  {"taiat", jpeg.left(jpeg.size() / 2), true},
+                  {"lipsa", {}, false}};
+    ArataProblema(dosar, d, QImage());
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.caz);
+        platforma.Mesaje.clear();
+        QFile::remove(dosar.Cale() + "/Probleme/p.jpg");
+        if (c.fisier)
+            dosar.ScrieOcteti("Probleme/p.jpg", c.octeti);
+        date.NumeFisier = c.caz;
+        CompunePagina(false, date, d, imprimanta);
+        EXPECT_EQ(platforma.Mesaje, QStringList{Creat(c.caz)});
+        DoarAntetul(Pagina(c.caz));
+    }
+    // Without Probleme/ at all, the same.
+    ASSERT_TRUE(QDir(dosar.Cale() + "/Probleme").removeRecursively());
+    platforma.Mesaje.clear();
+    date.NumeFisier = "faraprobleme";
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{Creat("faraprobleme")});
+    DoarAntetul(Pagina("faraprobleme"));
+}
+
+TEST_F(IntrariPagina, PozaPreaMareEsteSpusaIarPaginaAreDoarAntetul)
+{
+    ArataProblema(dosar, d, QImage());
+    dosar.ScrieOcteti("Probleme/p.jpg", BmpCuMarimea(20000, 20000));
+    const QString preaMare = "Imaginea este prea mare: " + dosar.Cale() +
+                             "/Probleme/p.jpg are 20000 x 20000 pixeli, iar Tezaurel poate "
+                             "incarca cel mult 70 de milioane de pixeli (o pagina A3 scanata la "
+                             "600 dpi). Scanati problema la o rezolutie mai mica.";
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList({preaMare, Creat("pagina")}));
+    DoarAntetul(Pagina());
+
+    platforma.Mesaje.clear();
+    CompunePagina(true, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{preaMare});
+    EXPECT_EQ(imprimanta.Operatii, QStringList({"exemplare 1", "portret", "pagina", "sfarsit"}));
+    EXPECT_EQ(CelMaiIntunecat(imprimanta.Foaie, QRect(120, 210, 950, 1400)), 255);
+}
+
+TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
+{
+    ArataProblema(dosar, d, PozaCadrane(40, 30));
+    // A folder already has the page's name.
+    QDir(dosar.Cale()).mkpath("teste/pagina.jpg/pastrat");
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{EroareStocare});
+    EXPECT_TRUE(QFileInfo(dosar.Cale() + "/teste/pagina.jpg/pastrat").isDir());
+
+    // A name longer than a file name may be: nothing is created.
+    platforma.Mesaje.clear();
+    date.NumeFisier = QString(300, 'n');
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{EroareStocare});
+    EXPECT_EQ(QDir(dosar.Cale() + "/teste").entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    // The longest that fits, with letters of the code page's upper half.
+    platforma.Mesaje.clear();
+    date.NumeFisier = QString::fromUtf8("ăâîşţ") + QString(241, 'n');
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{Creat(date.NumeFisier)});
+    EXPECT_EQ(Pagina(date.NumeFisier).size(), QSize(794, 1123));
+}
+
+// Permissions bind only a user other than root; CI runs as root.
+TEST_F(IntrariPagina, DosarulTesteDoarCitire)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may write in any folder";
+    ArataProblema(dosar, d, PozaCadrane(40, 30));
+    const QString teste = dosar.Cale() + "/teste";
+    QFile::setPermissions(teste, QFile::ReadOwner | QFile::ExeOwner);
+    CompunePagina(false, date, d, imprimanta);
+    QFile::setPermissions(teste, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(platforma.Mesaje, QStringList{EroareStocare});
+    EXPECT_TRUE(QDir(teste).isEmpty());
+}
+
+TEST_F(IntrariPagina, AntetulCelMaiLungSiLitereleDinWindows1250)
+{
+    ArataProblema(dosar, d, PozaCadrane(400, 300));
+    QByteArray octeti;
+    for (int i = 0x80; i <= 0xFF; ++i)
+        octeti.append(char(i));
+    date.Antet = DecodificaAnsi(octeti.constData(), int(octeti.size())) + '\n';
+    for (int i = 0; i < 3000; ++i)
+        date.Antet += QString(200, QChar(u'ş')) + '\n';
+    QElapsedTimer ceas;
+    ceas.start();
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{Creat("pagina")});
+    // Lines past the strip are not drawn at all.
+    EXPECT_LT(ceas.elapsed(), 5000);
+    const QImage pagina = Pagina();
+    EXPECT_LT(CelMaiIntunecat(pagina, QRect(75, 18, 644, 77)), 100);
+    EXPECT_TRUE(Aproape(pagina.pixel(78, 135), SusStanga));
+}
+
+TEST_F(IntrariPagina, MarginiSiPozeDincoloDePaginaNuDepasescIntregii)
+{
+    // Margins typed as huge numbers are refused, without overflowing on the way.
+    TexteTipareste texte;
+    texte.LaImprimanta = false;
+    texte.NumeFisier = "pagina";
+    texte.Dreapta = texte.Sus = texte.Jos = "1";
+    for (const char *stanga : {"1e30", "3e38", "100000000"}) {
+        texte.Stanga = stanga;
+        const auto rezultat = VerificaTiparirea(texte);
+        ASSERT_TRUE(std::holds_alternative<QString>(rezultat)) << stanga;
+        EXPECT_EQ(std::get<QString>(rezultat),
+                  "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...");
+    }
+    const AsezarePagina departe = AseazaPagina(0, 0, 3e30f, QSize(10, 10));
+    EXPECT_GT(departe.Poza.top(), Pagina::Inaltime);
+
+    // A picture three hundred thousand times taller than wide: its height on
+    // the page is held within the int range and the page is still drawn.
+    const AsezarePagina inalta = AseazaPagina(2, 2, 1, QSize(1, 300000));
+    EXPECT_EQ(inalta.Poza.topLeft(), QPoint(1134, 1984));
+    EXPECT_GT(inalta.Poza.height(), 1 << 29);
+    EXPECT_GT(inalta.Poza.bottom(), inalta.Poza.top());
+
+    ArataProblema(dosar, d, QImage());
+    QImage fir(1, 300000, QImage::Format_RGB32);
+    fir.fill(QColor(SusStanga));
+    dosar.ScriePoza("p.jpg", fir);
+    CompunePagina(false, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje, QStringList{Creat("pagina")});
+    const QImage pagina = Pagina();
+    EXPECT_TRUE(Aproape(pagina.pixel(400, 140), SusStanga));
+    EXPECT_TRUE(Aproape(pagina.pixel(400, 1120), SusStanga));
+}
+
+} // namespace
