@@ -50,7 +50,8 @@ QString MesajPozaNecitita(const QString &cale, const PozaCitita &citita)
     case PozaCitita::Stare::PreaMare:
         return MesajPozaPreaMare(cale, citita.Marime);
     default:
-        return QStringLiteral("Nu am reusit sa citesc imaginea din fisierul selectat: %1").arg(cale);
+        return QStringLiteral("Nu am reusit sa citesc imaginea din fisierul selectat: %1")
+            .arg(cale);
     }
 }
 

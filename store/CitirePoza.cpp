@@ -123,7 +123,8 @@ bool BitmapIntreg(const AntetBitmap &b, qint64 marimeFisier)
     if (b.Compresie != 0 && b.Compresie != 3) // BI_RGB, BI_BITFIELDS
         return true;
     const qint64 rand = (qAbs(b.Latime) * b.Biti + 31) / 32 * 4;
-    return marimeFisier >= b.InceputDate + rand * qAbs(b.Inaltime);
+    // In floating point: a forged header may multiply past 64 bits.
+    return double(marimeFisier) >= double(b.InceputDate) + double(rand) * double(qAbs(b.Inaltime));
 }
 
 } // namespace
@@ -171,8 +172,8 @@ PozaCitita CitestePoza(const QString &cale)
     AntetBitmap bitmap;
     const bool esteBitmap = CitesteAntetBitmap(antet, bitmap);
     // Qt will not even tell the size of a bitmap over 16384 x 16384.
-    if (!rezultat.Marime.isValid() && esteBitmap && bitmap.Latime > 0 &&
-        bitmap.Latime <= INT_MAX && qAbs(bitmap.Inaltime) <= INT_MAX)
+    if (!rezultat.Marime.isValid() && esteBitmap && bitmap.Latime > 0 && bitmap.Latime <= INT_MAX &&
+        qAbs(bitmap.Inaltime) <= INT_MAX)
         rezultat.Marime = QSize(int(bitmap.Latime), int(qAbs(bitmap.Inaltime)));
     if (rezultat.Marime.isValid() && !MarimeAcceptata(rezultat.Marime)) {
         rezultat.Rezultat = PozaCitita::Stare::PreaMare;

@@ -76,6 +76,6 @@ inline QByteArray PngCuMarimea(quint32 latime, quint32 inaltime)
     qToBigEndian<quint32>(inaltime, antet.data() + 4);
     antet[8] = 8; // bits per channel
     antet[9] = 2; // RGB
-    return QByteArray("\x89PNG\r\n\x1A\n", 8) + BucataPng("IHDR", antet) +
-           BucataPng("IDAT", {}) + BucataPng("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + BucataPng("IHDR", antet) + BucataPng("IDAT", {}) +
+           BucataPng("IEND", {});
 }

@@ -62,7 +62,8 @@ TEST_F(IntrariEditor, FiecarePozaGresitaIsiSpuneMotivulSiLasaFereastraCumEra)
         QString mesaj; // %1 is the chosen path
     } cazuri[] = {
         {"gol.jpg", {}, "Fisierul selectat este gol: %1"},
-        {"text.jpeg", "nu este o poza", "Nu am reusit sa citesc imaginea din fisierul selectat: %1"},
+        {"text.jpeg", "nu este o poza",
+         "Nu am reusit sa citesc imaginea din fisierul selectat: %1"},
         {"taiat.jpg", jpeg.left(jpeg.size() * 2 / 3),
          "Fisierul selectat este incomplet, imaginea din el este taiata: %1. "
          "Copiati sau scanati din nou problema."},

@@ -23,8 +23,7 @@ protected:
 };
 
 // Bytes straight from a record, as a Windows machine wrote them.
-template<int N>
-TextFix<N> DinOcteti(const QByteArray &octeti)
+template <int N> TextFix<N> DinOcteti(const QByteArray &octeti)
 {
     TextFix<N> text;
     text.Octeti.fill(' ');

@@ -55,19 +55,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Fisier{"jpeg", Jpeg, Stare::Citita, {120, 90}},
         Fisier{"progresiv", JpegProgresiv, Stare::Citita, {120, 90}},
-        Fisier{"bmp", Bmp, Stare::Citita, {120, 90}},
-        Fisier{"png", Png, Stare::Citita, {120, 90}},
+        Fisier{"bmp", Bmp, Stare::Citita, {120, 90}}, Fisier{"png", Png, Stare::Citita, {120, 90}},
         // Bytes after the end marker, as some cameras append, do not matter.
         Fisier{"coada", Jpeg + QByteArray(300, '\0'), Stare::Citita, {120, 90}},
-        Fisier{"gol", {}, Stare::Goala, {}},
-        Fisier{"text", "nu este o poza", Stare::Necitita, {}},
+        Fisier{"gol", {}, Stare::Goala, {}}, Fisier{"text", "nu este o poza", Stare::Necitita, {}},
         Fisier{"zerouri", QByteArray(4096, '\0'), Stare::Necitita, {}},
         // Qt would paint the missing part grey and call the picture read.
         Fisier{"jpegjumatate", Jpeg.left(Jpeg.size() / 2), Stare::Incompleta, {}},
         Fisier{"jpegantet", Jpeg.left(700), Stare::Incompleta, {}},
         Fisier{"jpegfarasfarsit", Jpeg.chopped(2), Stare::Incompleta, {120, 90}},
-        Fisier{"progresivjumatate", JpegProgresiv.left(JpegProgresiv.size() / 2),
-               Stare::Incompleta, {120, 90}},
+        Fisier{"progresivjumatate",
+               JpegProgresiv.left(JpegProgresiv.size() / 2),
+               Stare::Incompleta,
+               {120, 90}},
         Fisier{"bmpjumatate", Bmp.left(Bmp.size() / 2), Stare::Incompleta, {120, 90}},
         Fisier{"pngjumatate", Png.left(Png.size() / 2), Stare::Necitita, {}},
         // A few kilobytes each, declaring gigabytes of pixels.
@@ -85,19 +85,18 @@ TEST(LimitaPoza, PaginaA3La600DpiIncapeOPozaMaiMareNu)
         QSize marime;
         bool acceptata;
     } cazuri[] = {
-        {{2480, 3508}, true},   // A4 at 300 dpi
-        {{4960, 7016}, true},   // A4 at 600 dpi
-        {{8000, 6000}, true},   // a 48-megapixel phone photo
-        {{7016, 9921}, true},   // A3 at 600 dpi
-        {{8366, 8366}, true},   // 69,989,956 pixels
-        {{8367, 8367}, false},  // 70,006,689
-        {{1, 70000000}, true},
-        {{1, 70000001}, false},
+        {{2480, 3508}, true},  // A4 at 300 dpi
+        {{4960, 7016}, true},  // A4 at 600 dpi
+        {{8000, 6000}, true},  // a 48-megapixel phone photo
+        {{7016, 9921}, true},  // A3 at 600 dpi
+        {{8366, 8366}, true},  // 69,989,956 pixels
+        {{8367, 8367}, false}, // 70,006,689
+        {{1, 70000000}, true},   {{1, 70000001}, false},
         {{65535, 65535}, false}, // the largest a JPEG can declare
     };
     for (const auto &c : cazuri)
-        EXPECT_EQ(MarimeAcceptata(c.marime), c.acceptata) << c.marime.width() << "x"
-                                                           << c.marime.height();
+        EXPECT_EQ(MarimeAcceptata(c.marime), c.acceptata)
+            << c.marime.width() << "x" << c.marime.height();
     EXPECT_EQ(MesajPozaPreaMare("/a/Probleme/p.jpg", QSize(8400, 8400)),
               "Imaginea este prea mare: /a/Probleme/p.jpg are 8400 x 8400 pixeli, iar Tezaurel "
               "poate incarca cel mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). "

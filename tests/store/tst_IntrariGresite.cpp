@@ -13,9 +13,8 @@
 
 namespace {
 
-const QString EroareDeschidere =
-    QStringLiteral("Nu am reusit sa deschid fisierul colectiei: %1. "
-                   "Colectia este goala si nu poate fi modificata.");
+const QString EroareDeschidere = QStringLiteral("Nu am reusit sa deschid fisierul colectiei: %1. "
+                                                "Colectia este goala si nu poate fi modificata.");
 const QString EroareScriere = QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
                                              "Modificarea nu a fost salvata.");
 const QString MesajPlin =
@@ -121,8 +120,7 @@ TEST(IntrariGresiteColectie, DosarulAplicatieiFaraDrepturiPeDisc)
     definitii.IncarcaColectie();
     EXPECT_EQ(definitii.NrProbleme, 2);
     EXPECT_FALSE(StergereFizica(definitii));
-    QFile::setPermissions(dosar.Cale(),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(dosar.Cale(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(platforma.Mesaje, QStringList{EroareScriere.arg(dosar.Colectie())});
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), inainte);
 }
@@ -133,8 +131,8 @@ TEST(IntrariGresiteColectie, TabelulPlinDinFisierRefuzaAdaugareaDarSePoateGoli)
     PlatformaScriptata platforma;
     std::vector<Problema> probleme;
     for (int i = 2; i <= mDefinitii::UltimulSlot; ++i)
-        probleme.push_back(FaProblema(9, 7, "Algebra", QString("C%1").arg(i),
-                                      QString("p%1.jpg").arg(i), i == 2));
+        probleme.push_back(
+            FaProblema(9, 7, "Algebra", QString("C%1").arg(i), QString("p%1.jpg").arg(i), i == 2));
     dosar.ScrieColectie(probleme);
     const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
     ASSERT_EQ(inainte.size(), 2000 * 512);
@@ -193,8 +191,7 @@ TEST(IntrariGresiteColectie, TexteleCeleMaiLungiSePastreazaIntregi)
     reincarcat.IncarcaColectie();
     ASSERT_EQ(reincarcat.NrProbleme, 2);
     EXPECT_EQ(Inregistrare(reincarcat.TabelProbleme[2]), Inregistrare(plina));
-    EXPECT_EQ(reincarcat.TabelProbleme[2].Fisier.FaraBlancuri(),
-              QString(251, 'f') + ".jpgx");
+    EXPECT_EQ(reincarcat.TabelProbleme[2].Fisier.FaraBlancuri(), QString(251, 'f') + ".jpgx");
     EXPECT_EQ(reincarcat.TabelProbleme[2].Capitol.FaraBlancuri().size(), 100);
     EXPECT_TRUE(reincarcat.ExistaProblema(QString(251, 'f') + ".jpgx"));
 }
@@ -233,9 +230,9 @@ TEST(IntrariGresiteColectie, Octetii80PanaLaFFInFiecareCampTrecPrinNeschimbati)
     const QString nume = inalta.Fisier.FaraBlancuri();
     const QString numeAlta = alta.Fisier.FaraBlancuri();
     ASSERT_EQ(nume.size(), 68);
-    EXPECT_EQ(nume.at(0), QChar(0x20AC)); // 0x80, the euro sign
-    EXPECT_EQ(nume.at(0x3A), QChar(0x015F)); // 0xBA, s with cedilla
-    EXPECT_EQ(nume.at(1), QChar(0x0081)); // undefined in the code page, kept as itself
+    EXPECT_EQ(nume.at(0), QChar(0x20AC));        // 0x80, the euro sign
+    EXPECT_EQ(nume.at(0x3A), QChar(0x015F));     // 0xBA, s with cedilla
+    EXPECT_EQ(nume.at(1), QChar(0x0081));        // undefined in the code page, kept as itself
     EXPECT_EQ(numeAlta.at(0x3E), QChar(0x0163)); // 0xFE, t with cedilla
     dosar.ScriePoza(nume, PozaModel(4, 3));
     dosar.ScriePoza(numeAlta, PozaModel(4, 3));

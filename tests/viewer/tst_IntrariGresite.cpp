@@ -161,8 +161,8 @@ TEST_F(IntrariVizualizator, TexteleCeleMaiLungiSiOctetiiInaltiInLiniaDeStare)
 
     v.Toolbar1_ButtonClick("Inainte");
     EXPECT_EQ(v.Picture2.size(), QSize(40, 10));
-    EXPECT_TRUE(v.TextStare.startsWith(numeInalt + " - Capitolul: " +
-                                       DecodificaAnsi(octeti.constData() + 28, 100)));
+    EXPECT_TRUE(v.TextStare.startsWith(
+        numeInalt + " - Capitolul: " + DecodificaAnsi(octeti.constData() + 28, 100)));
     EXPECT_EQ(v.Text1, DecodificaAnsi(octeti.constData() + 20, 100));
     EXPECT_TRUE(v.Text1.contains(QChar(0x015F))); // 0xBA, s with cedilla
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
