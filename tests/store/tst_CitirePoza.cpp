@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <sys/stat.h>
 
 namespace {
@@ -75,6 +77,8 @@ INSTANTIATE_TEST_SUITE_P(
         Fisier{"bmpuriasa", BmpCuMarimea(100000, 100000), Stare::PreaMare, {100000, 100000}},
         Fisier{"bmpinalta", BmpCuMarimea(1, -70000001), Stare::PreaMare, {1, 70000001}},
         Fisier{"pnguriasa", PngCuMarimea(200000, 200000), Stare::PreaMare, {200000, 200000}},
+        // Dimensions no picture has, whose row arithmetic overflows 64 bits.
+        Fisier{"bmpfalsificat", BmpCuMarimea(INT_MIN, INT_MIN), Stare::Incompleta, {}},
         Fisier{"pestelimita", BmpCuMarimea(8367, 8367), Stare::PreaMare, {8367, 8367}}),
     [](const auto &caz) { return std::string(caz.param.nume); });
 
