@@ -17,53 +17,49 @@ struct Rand
     int inaltimeClient, inaltimeFixa;
 };
 
-class Asezare : public ::testing::TestWithParam<Rand>
-{};
-
-TEST_P(Asezare, PasCuPas)
-{
-    const Rand &r = GetParam();
-    const AsezareDefSel a = CalculeazaAsezare(r.ecranW, r.ecranH, r.ramaW, r.ramaH);
-    const int sw = r.ecranW - r.ramaW;
-
-    const QRect etichete[] = {a.Label1, a.Label2, a.Label3, a.Label4};
-    const QRect liste[] = {a.llCapitole, a.lSelCaps, a.LDomenii, a.lSelDomenii};
-    const QRect butoane[] = {a.Command1, a.Command4, a.Command2, a.Command5};
-    const int latimiButoane[] = {2415, 2415, 2655, 2775};
-    for (int k = 0; k < 4; ++k) {
-        SCOPED_TRACE(k);
-        EXPECT_EQ(etichete[k], QRect(r.stanga[k], 0, r.listaW, k == 3 ? 495 : 375));
-        EXPECT_EQ(liste[k], QRect(r.stanga[k], 425, r.listaW, r.listaH));
-        EXPECT_EQ(butoane[k], QRect(r.butoaneStanga[k], r.butoaneSus, latimiButoane[k], 495));
-    }
-    EXPECT_EQ(a.Frame1, QRect(r.stanga[0], r.cadreSus, r.cadruW, r.cadruH));
-    EXPECT_EQ(a.Frame2, QRect(r.stanga[2], r.cadreSus, r.cadruW, r.cadruH));
-    EXPECT_EQ(a.Line2_0, QLine(0, r.y0, sw, r.y0));
-    EXPECT_EQ(a.Line2_1, QLine(0, r.y2, sw, r.y2));
-    EXPECT_EQ(a.Line1, QLine(r.line1X, 0, r.line1X, r.y2));
-    EXPECT_EQ(a.Command3, QRect(r.command3Stanga, r.command3Sus, 2055, 495));
-    EXPECT_EQ(a.LatimeClient, sw);
-    EXPECT_EQ(a.InaltimeClient, r.inaltimeClient);
-    EXPECT_EQ(a.LatimeFixa, r.ecranW);
-    EXPECT_EQ(a.InaltimeFixa, r.inaltimeFixa);
-}
-
 // clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Ecrane, Asezare,
-    ::testing::Values(
-        Rand{"Ecran1024x768", 15360, 11520, 0, 0,
-             6766, 3622, 3072, 4608, 5760, {614, 3994, 8294, 11674},
-             5165, {942, 4322, 8502, 11822},
-             5860, 9582, 7680, 6652, 9882, 10677, 10677},
-        // With a border the client is smaller, but the vertical separator
-        // still halves the outer width.
-        Rand{"Ecran1366x768CuRama", 20490, 11520, 120, 450,
-             8973, 3481, 4074, 4428, 5535, {814, 5297, 10999, 15482},
-             4940, {1643, 6126, 11708, 16131},
-             5635, 9216, 10245, 9157, 9516, 10311, 10761}),
-    [](const auto &r) { return std::string(r.param.nume); });
+const Rand Ecrane[] = {
+    {"Ecran1024x768", 15360, 11520, 0, 0,
+     6766, 3622, 3072, 4608, 5760, {614, 3994, 8294, 11674},
+     5165, {942, 4322, 8502, 11822},
+     5860, 9582, 7680, 6652, 9882, 10677, 10677},
+    // With a border the client is smaller, but the vertical separator
+    // still halves the outer width.
+    {"Ecran1366x768CuRama", 20490, 11520, 120, 450,
+     8973, 3481, 4074, 4428, 5535, {814, 5297, 10999, 15482},
+     4940, {1643, 6126, 11708, 16131},
+     5635, 9216, 10245, 9157, 9516, 10311, 10761}};
 // clang-format on
+
+TEST(Asezare, PasCuPas)
+{
+    for (const Rand &r : Ecrane) {
+        SCOPED_TRACE(r.nume);
+        const AsezareDefSel a = CalculeazaAsezare(r.ecranW, r.ecranH, r.ramaW, r.ramaH);
+        const int sw = r.ecranW - r.ramaW;
+
+        const QRect etichete[] = {a.Label1, a.Label2, a.Label3, a.Label4};
+        const QRect liste[] = {a.llCapitole, a.lSelCaps, a.LDomenii, a.lSelDomenii};
+        const QRect butoane[] = {a.Command1, a.Command4, a.Command2, a.Command5};
+        const int latimiButoane[] = {2415, 2415, 2655, 2775};
+        for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(k);
+            EXPECT_EQ(etichete[k], QRect(r.stanga[k], 0, r.listaW, k == 3 ? 495 : 375));
+            EXPECT_EQ(liste[k], QRect(r.stanga[k], 425, r.listaW, r.listaH));
+            EXPECT_EQ(butoane[k], QRect(r.butoaneStanga[k], r.butoaneSus, latimiButoane[k], 495));
+        }
+        EXPECT_EQ(a.Frame1, QRect(r.stanga[0], r.cadreSus, r.cadruW, r.cadruH));
+        EXPECT_EQ(a.Frame2, QRect(r.stanga[2], r.cadreSus, r.cadruW, r.cadruH));
+        EXPECT_EQ(a.Line2_0, QLine(0, r.y0, sw, r.y0));
+        EXPECT_EQ(a.Line2_1, QLine(0, r.y2, sw, r.y2));
+        EXPECT_EQ(a.Line1, QLine(r.line1X, 0, r.line1X, r.y2));
+        EXPECT_EQ(a.Command3, QRect(r.command3Stanga, r.command3Sus, 2055, 495));
+        EXPECT_EQ(a.LatimeClient, sw);
+        EXPECT_EQ(a.InaltimeClient, r.inaltimeClient);
+        EXPECT_EQ(a.LatimeFixa, r.ecranW);
+        EXPECT_EQ(a.InaltimeFixa, r.inaltimeFixa);
+    }
+}
 
 TEST(AsezareOptiuni, PozitiiInCadre)
 {

@@ -5,20 +5,28 @@
 
 namespace {
 
+using V = std::vector<int>;
+
 class Evaluare : public ::testing::Test, protected ColectieSelectie
 {
 protected:
     FiltreSelectie filtre;
 
-    std::vector<int> Evalueaza(const QStringList &capitole = {}, const QStringList &discipline = {})
+    V Evalueaza(const QStringList &capitole = {}, const QStringList &discipline = {})
     {
         ColecteazaAlegeri(d, capitole, discipline, filtre);
         FiltreazaProbleme(d, filtre);
         return Selectate();
     }
+    void Criterii(int clasa, int nivel)
+    {
+        filtre = {};
+        filtre.FiltruClasa = clasa ? Adevarat : Fals;
+        filtre.FiltruNivel = nivel ? Adevarat : Fals;
+        d.ClasaAleasa = int16_t(clasa);
+        d.NivelAles = int16_t(nivel);
+    }
 };
-
-using V = std::vector<int>;
 
 TEST_F(Evaluare, ExistaComparaExactSlot2PanaLaUltimul)
 {
@@ -29,10 +37,8 @@ TEST_F(Evaluare, ExistaComparaExactSlot2PanaLaUltimul)
     d.NrCapitole = 3;
     EXPECT_TRUE(ExistaCapitol(d, "Functii"));
     EXPECT_TRUE(ExistaCapitol(d, "Ecuatii"));
-    EXPECT_FALSE(ExistaCapitol(d, "Limite"));
-    EXPECT_FALSE(ExistaCapitol(d, "functii"));
-    EXPECT_FALSE(ExistaCapitol(d, " Functii"));
-    EXPECT_FALSE(ExistaCapitol(d, "Functii ")); // the given text is not trimmed
+    for (const char *alt : {"Limite", "functii", " Functii", "Functii "})
+        EXPECT_FALSE(ExistaCapitol(d, alt)) << alt;
 
     d.TabelDiscipline[2] = "Algebra";
     EXPECT_FALSE(ExistaDisciplina(d, "Algebra"));
@@ -64,14 +70,6 @@ TEST_F(Evaluare, AlegerileIntraInTabeleDinSlotul2)
     EXPECT_EQ(filtre.FiltruDiscipline, Adevarat);
 }
 
-TEST_F(Evaluare, FaraCriteriiToateNemarcateleInOrdine)
-{
-    Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii", true),
-          P(5, 5, "Aritmetica", "Fractii"), P(12, 10, "Analiza", "Limite")});
-    EXPECT_EQ(Evalueaza(), V({2, 4, 5}));
-    EXPECT_EQ(d.NrSelectie, 4);
-}
-
 TEST_F(Evaluare, CriteriileSeCombina)
 {
     Pune({P(9, 7, "Algebra", "Functii"),   // 2
@@ -79,34 +77,23 @@ TEST_F(Evaluare, CriteriileSeCombina)
           P(9, 8, "Geometrie", "Functii"), // 4
           P(9, 7, "Geometrie", "Ecuatii"), // 5
           P(11, 7, "Analiza", "Limite"),   // 6
-          P(9, 7, "Algebra", "Ecuatii")}); // 7
-
-    SCOPED_TRACE("only a class: every level, discipline and chapter of it");
-    filtre.FiltruClasa = Adevarat;
-    d.ClasaAleasa = 9;
+          P(9, 7, "Algebra", "Ecuatii"),   // 7
+          P(9, 7, "Algebra", "Functii", true)});
+    EXPECT_EQ(Evalueaza(), V({2, 3, 4, 5, 6, 7})); // no criterion: every unmarked one
+    Criterii(9, 0);
     EXPECT_EQ(Evalueaza(), V({2, 4, 5, 7}));
-
-    filtre = {};
-    filtre.FiltruNivel = Adevarat;
-    d.NivelAles = 8;
+    Criterii(0, 8);
     EXPECT_EQ(Evalueaza(), V({4}));
-
     // Two chapters: table order, not grouped by chapter.
-    filtre = {};
+    Criterii(0, 0);
     EXPECT_EQ(Evalueaza({"Ecuatii", "Functii"}), V({2, 3, 4, 5, 7}));
-
     // Alternatives inside a criterion, all criteria together.
-    filtre = {};
-    filtre.FiltruClasa = Adevarat;
-    filtre.FiltruNivel = Adevarat;
-    d.ClasaAleasa = 9;
-    d.NivelAles = 7;
+    Criterii(9, 7);
     EXPECT_EQ(Evalueaza({"Ecuatii", "Limite"}, {"Algebra", "Analiza"}), V({7}));
-
+    // The marked record is left out even when all its texts are chosen.
+    EXPECT_EQ(Evalueaza({"Functii"}, {"Algebra"}), V({2}));
     // A chapter no problem of the class has: nothing passes.
-    filtre = {};
-    filtre.FiltruClasa = Adevarat;
-    d.ClasaAleasa = 11;
+    Criterii(11, 0);
     EXPECT_EQ(Evalueaza({"Functii"}), V({}));
     EXPECT_EQ(d.NrSelectie, 1);
 }
@@ -119,38 +106,11 @@ TEST_F(Evaluare, DoarBlancurileDeLaCoadaSuntIgnorate)
     EXPECT_EQ(Evalueaza({"Functii"}), V({2, 5, 6, 7}));
     filtre = {};
     EXPECT_EQ(Evalueaza({}, {"Algebra"}), V({2, 3, 4, 5, 7}));
-}
 
-TEST_F(Evaluare, CapitolAlbSeAlegeCaTextGol)
-{
+    // A blank chapter is chosen as the empty text.
     Pune({P(9, 7, "Algebra", "   "), P(9, 7, "Algebra", "Functii"), P(9, 7, "Algebra", "")});
+    filtre = {};
     EXPECT_EQ(Evalueaza({QString()}), V({2, 4}));
-}
-
-TEST_F(Evaluare, MarcateleNuIntraNiciCandTexteleLorSuntAlese)
-{
-    // The chosen texts exist because an unmarked record carries them.
-    Pune({P(9, 7, "Algebra", "Functii", true), P(9, 7, "Algebra", "Functii"),
-          P(9, 7, "Algebra", "Functii", true)});
-    filtre.FiltruClasa = Adevarat;
-    d.ClasaAleasa = 9;
-    EXPECT_EQ(Evalueaza({"Functii"}, {"Algebra"}), V({3}));
-}
-
-TEST_F(Evaluare, ColectiePlinaUmpleSlot2PanaLa2000)
-{
-    std::vector<Problema> toate(1999, P(9, 7, "Algebra", "Functii"));
-    toate[0].Sters = Adevarat;
-    Pune(toate);
-    EXPECT_EQ(Evalueaza().size(), 1998u);
-    EXPECT_EQ(d.Selectie[2], 3);
-
-    toate[0].Sters = Fals;
-    Pune(toate);
-    const V sel = Evalueaza({"Functii"});
-    ASSERT_EQ(d.NrSelectie, 2000);
-    EXPECT_EQ(sel.front(), 2);
-    EXPECT_EQ(sel.back(), 2000);
 }
 
 } // namespace
