@@ -59,7 +59,7 @@ protected:
     fVizualizare f{definitii, ferestre};
 };
 
-TEST_F(Fereastra, AspectulLaIncarcare)
+TEST_F(Fereastra, AspectulSiRedimensionarea)
 {
     f.show();
     EXPECT_EQ(f.windowTitle(), "Vizualizare Probleme");
@@ -79,8 +79,8 @@ TEST_F(Fereastra, AspectulLaIncarcare)
         EXPECT_TRUE(buton->isVisible()) << "in the overflow menu: " << a->text().toStdString();
     }
 
-    // The panel keeps its designed width, starts under the toolbar and runs
-    // past the bottom; the status bar meets the bottom edge, the box the right one.
+    // The panel keeps its designed width and runs past the bottom; the status
+    // bar meets the bottom edge, the observations box the right one.
     const QRect panou = InFereastra(f.Picture1);
     EXPECT_EQ(panou.topLeft(), QPoint(0, f.Toolbar1->geometry().bottom() + 1));
     EXPECT_EQ(panou.size(), QSize(1273, f.height()));
@@ -91,21 +91,14 @@ TEST_F(Fereastra, AspectulLaIncarcare)
     EXPECT_TRUE(f.Text1->isHidden());
 
     EXPECT_FALSE(f.close());
-    EXPECT_TRUE(f.isVisible());
-}
 
-TEST_F(Fereastra, RedimensionareaPastreazaLatimeaDe90LaSuta)
-{
-    f.show();
-    const int latime = f.width();
+    // Resized, it keeps 90% of the screen's width; maximised, the panel keeps its width.
     f.resize(500, 420);
     QApplication::processEvents();
     EXPECT_EQ(f.size(), QSize(latime, 420));
     EXPECT_EQ(f.Picture1->height(), 420);
     EXPECT_EQ(InFereastra(f.StatusBar1).bottom() + 1, 420);
     EXPECT_EQ(InFereastra(f.Text1).right() + 1, latime);
-
-    // Maximised, the window takes the whole screen; the panel keeps its width.
     f.showMaximized();
     QApplication::processEvents();
     EXPECT_GT(f.width(), latime);
@@ -167,8 +160,6 @@ TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli)
     EXPECT_EQ(f.Picture1->cursor().shape(), Qt::SizeAllCursor);
     Mouse(QEvent::MouseMove, 20, 30);
     EXPECT_EQ(f.Picture1->cursor().shape(), Qt::ArrowCursor);
-    Mouse(QEvent::MouseMove, 30, 30);
-    EXPECT_EQ(f.Toolbar1->cursor().shape(), Qt::ArrowCursor);
 
     // Dragged with the right button: it pans like the left one.
     Mouse(QEvent::MouseButtonPress, 10, 10, Qt::RightButton);
@@ -191,13 +182,6 @@ TEST_F(Fereastra, ActivareaAdevarataArataPrimaProblema)
     while (f.StatusBar1->currentMessage().isEmpty() && !limita.hasExpired())
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(f.StatusBar1->currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
-
-    // A look at the window: TEZAUREL_CAPTURI=<folder> keeps a picture of it.
-    const QString capturi = qEnvironmentVariable("TEZAUREL_CAPTURI");
-    if (!capturi.isEmpty()) {
-        Apasa("Arata/Ascunde Obs");
-        f.grab().save(capturi + "/fVizualizare.png");
-    }
 }
 
 } // namespace
