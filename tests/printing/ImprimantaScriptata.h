@@ -17,7 +17,7 @@ public:
     QStringList Imprimante() const override { return Nume; }
     bool Alege(const QString &nume) override
     {
-        Operatii << QStringLiteral("alege ") + nume;
+        Operatii << "alege " + nume;
         if (!Nume.contains(nume))
             return false;
         Aleasa = nume;
@@ -28,10 +28,10 @@ public:
     {
         Operatii << QStringLiteral("exemplare %1").arg(exemplare);
     }
-    void SeteazaPortret() override { Operatii << QStringLiteral("portret"); }
+    void SeteazaPortret() override { Operatii << "portret"; }
     QPainter *IncepePagina() override
     {
-        Operatii << QStringLiteral("pagina");
+        Operatii << "pagina";
         if (Refuza)
             return nullptr;
         Foaie = QImage(1191, 1684, QImage::Format_RGB32);
@@ -41,7 +41,7 @@ public:
     }
     bool TerminaDocument() override
     {
-        Operatii << QStringLiteral("sfarsit");
+        Operatii << "sfarsit";
         return m_pictor.end();
     }
 

@@ -6,86 +6,62 @@
 
 namespace {
 
-struct Caz
+TEST(Geometrie, DreptunghiurileInTwips)
 {
-    const char *nume;
-    float stanga, dreapta, sus;
-    QSize poza;
-    QRect antet, imagine;
-};
-
-void PrintTo(const Caz &c, std::ostream *os)
-{
-    *os << c.nume;
-}
-
-class Geometrie : public ::testing::TestWithParam<Caz>
-{};
-
-TEST_P(Geometrie, DreptunghiurileInTwips)
-{
-    const Caz &c = GetParam();
-    const AsezarePagina a = AseazaPagina(c.stanga, c.dreapta, c.sus, c.poza);
-    EXPECT_EQ(a.Antet, c.antet);
-    EXPECT_EQ(a.Poza, c.imagine);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pagina, Geometrie,
-    ::testing::Values(
+    const struct
+    {
+        const char *nume;
+        float stanga, dreapta, sus;
+        QSize poza;
+        QRect antet, imagine;
+    } cazuri[] = {
         // The dialog's starting margins, a picture three quarters as tall as wide.
-        Caz{"ExemplulLucrat",
-            2,
-            2,
-            1,
-            {4000, 3000},
-            {1134, 283, 9639, 1134},
-            {1134, 1984, 9639, 7229}},
-        Caz{"FaraMargini", 0, 0, 0, {100, 100}, {0, 283, 11907, 1134}, {0, 1417, 11907, 11907}},
+        {"ExemplulLucrat",
+         2,
+         2,
+         1,
+         {4000, 3000},
+         {1134, 283, 9639, 1134},
+         {1134, 1984, 9639, 7229}},
+        {"FaraMargini", 0, 0, 0, {100, 100}, {0, 283, 11907, 1134}, {0, 1417, 11907, 11907}},
         // 2.5 cm is 1417.5 twips, cut to 1417; 0.3 cm lands the picture at 1587.6.
-        Caz{"JumatatiTaiate",
-            2.5f,
-            1.5f,
-            0.3f,
-            {1000, 2000},
-            {1417, 283, 9639, 1134},
-            {1417, 1587, 9639, 19278}},
-        Caz{"MarginiDiferite",
-            4,
-            0,
-            4,
-            {800, 600},
-            {2268, 283, 9639, 1134},
-            {2268, 3685, 9639, 7229}},
+        {"JumatatiTaiate",
+         2.5f,
+         1.5f,
+         0.3f,
+         {1000, 2000},
+         {1417, 283, 9639, 1134},
+         {1417, 1587, 9639, 19278}},
+        {"MarginiDiferite", 4, 0, 4, {800, 600}, {2268, 283, 9639, 1134}, {2268, 3685, 9639, 7229}},
         // Far taller than the page: scaled to the width all the same, then cut by the sheet.
-        Caz{"PozaFoarteInalta",
-            2,
-            2,
-            1,
-            {100, 1000},
-            {1134, 283, 9639, 1134},
-            {1134, 1984, 9639, 96390}},
-        Caz{"FaraPoza", 2, 2, 1, {}, {1134, 283, 9639, 1134}, {}}),
-    [](const ::testing::TestParamInfo<Caz> &caz) { return std::string(caz.param.nume); });
-
-TEST(Geometrie, PaginaSalvataAreRezolutiaEcranului)
-{
+        {"PozaFoarteInalta",
+         2,
+         2,
+         1,
+         {100, 1000},
+         {1134, 283, 9639, 1134},
+         {1134, 1984, 9639, 96390}},
+        {"FaraPoza", 2, 2, 1, {}, {1134, 283, 9639, 1134}, {}},
+    };
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        const AsezarePagina a = AseazaPagina(c.stanga, c.dreapta, c.sus, c.poza);
+        EXPECT_EQ(a.Antet, c.antet);
+        EXPECT_EQ(a.Poza, c.imagine);
+    }
     EXPECT_EQ(Pagina::MarimeFisier(), QSize(794, 1123));
 }
 
-// The page drawn at one pixel for ten twips, as on a 144 dpi sheet.
-QImage Deseneaza(const AsezarePagina &a, const QString &antet, const QImage &poza = {})
+// The smallest rectangle holding every dark pixel of the page drawn at one
+// pixel for ten twips, as on a 144 dpi sheet.
+QRect Cerneala(const AsezarePagina &a, const QString &antet)
 {
     QImage foaie(1191, 1684, QImage::Format_RGB32);
     foaie.fill(Qt::white);
-    QPainter pictor(&foaie);
-    DeseneazaPagina(pictor, a, antet, poza);
-    return foaie;
-}
-
-// The smallest rectangle holding every dark pixel, in sheet pixels.
-QRect CernealaIn(const QImage &foaie)
-{
+    {
+        QPainter pictor(&foaie);
+        DeseneazaPagina(pictor, a, antet, {});
+    }
     QRect r;
     for (int y = 0; y < foaie.height(); ++y)
         for (int x = 0; x < foaie.width(); ++x)
@@ -96,14 +72,12 @@ QRect CernealaIn(const QImage &foaie)
 
 TEST(DesenPagina, AntetulSeStrangeDoarPeOrizontala)
 {
-    const QString antet =
-        QStringLiteral("MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM");
-    const QRect lat = CernealaIn(Deseneaza(AseazaPagina(0, 0, 1, {}), antet));
-    const QRect ingust = CernealaIn(Deseneaza(AseazaPagina(5, 5, 1, {}), antet));
+    const QString antet(68, 'M');
+    const QRect lat = Cerneala(AseazaPagina(0, 0, 1, {}), antet);
+    const QRect ingust = Cerneala(AseazaPagina(5, 5, 1, {}), antet);
 
-    // Without margins the strip is copied one to one, so the long line runs
-    // to the sheet's right edge and is cut there.
-    EXPECT_LE(lat.left(), 5) << "text starts at the strip's left edge";
+    // Without margins the strip is copied one to one: the long line runs to the sheet's edge.
+    EXPECT_LE(lat.left(), 5);
     EXPECT_GE(lat.right(), 1185);
     // 10 cm of margins leave 6237 of the strip's 11907 twips.
     EXPECT_NEAR(ingust.left(), 283.5 + lat.left() * 6237.0 / 11907, 2);
@@ -115,14 +89,9 @@ TEST(DesenPagina, AntetulSeStrangeDoarPeOrizontala)
 
 TEST(DesenPagina, AntetulPastreazaDoarRandurileCareIncap)
 {
-    const QString rand = QStringLiteral("Test de evaluare - clasa a IX-a");
-    const QRect unRand = CernealaIn(Deseneaza(AseazaPagina(2, 2, 1, {}), rand));
-    QStringList zece;
-    for (int i = 0; i < 10; ++i)
-        zece << rand;
-    const QRect multe = CernealaIn(Deseneaza(AseazaPagina(2, 2, 1, {}), zece.join("\r\n")));
-
-    // Each line starts again at the left edge, one under the other.
+    const QString rand = "Test de evaluare - clasa a IX-a";
+    const QRect unRand = Cerneala(AseazaPagina(2, 2, 1, {}), rand);
+    const QRect multe = Cerneala(AseazaPagina(2, 2, 1, {}), QStringList(10, rand).join("\r\n"));
     EXPECT_EQ(multe.left(), unRand.left());
     EXPECT_GT(multe.height(), 3 * unRand.height());
     // Whatever passes the strip's 2 cm is cut.

@@ -8,7 +8,6 @@
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -19,7 +18,7 @@
 namespace {
 
 const QString EroareStocare =
-    QStringLiteral("A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.");
+    "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
 
 QString Creat(const QString &nume)
 {
@@ -32,15 +31,15 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata imprimanta{{QStringLiteral("PDF")}};
+    ImprimantaScriptata imprimanta{{"PDF"}};
     DatePagina date = [] {
         DatePagina p;
-        p.Antet = QStringLiteral("Teza la matematica");
-        p.NumeFisier = QStringLiteral("pagina");
+        p.Antet = "Teza la matematica";
+        p.NumeFisier = "pagina";
         return p;
     }();
 
-    QImage Pagina(const QString &nume = QStringLiteral("pagina"))
+    QImage Pagina(const QString &nume = "pagina")
     {
         return CitestePoza(dosar.Cale() + "/teste/" + nume + ".jpg").Poza;
     }
@@ -59,7 +58,7 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaOPaginaCuAntetulSingur)
     const struct
     {
         const char *caz;
-        QByteArray octeti; // written as Probleme/p.jpg; empty name: no file
+        QByteArray octeti; // written as Probleme/p.jpg
         bool fisier;
     } cazuri[] = {{"gol", {}, true},
                   {"text", "nu este o poza", true},
@@ -152,12 +151,8 @@ TEST_F(IntrariPagina, AntetulCelMaiLungSiLitereleDinWindows1250)
     date.Antet = DecodificaAnsi(octeti.constData(), int(octeti.size())) + '\n';
     for (int i = 0; i < 3000; ++i)
         date.Antet += QString(200, QChar(u'ş')) + '\n';
-    QElapsedTimer ceas;
-    ceas.start();
     CompunePagina(false, date, d, imprimanta);
     EXPECT_EQ(platforma.Mesaje, QStringList{Creat("pagina")});
-    // Lines past the strip are not drawn at all.
-    EXPECT_LT(ceas.elapsed(), 5000);
     const QImage pagina = Pagina();
     EXPECT_LT(CelMaiIntunecat(pagina, QRect(75, 18, 644, 77)), 100);
     EXPECT_TRUE(Aproape(pagina.pixel(78, 135), SusStanga));

@@ -2,8 +2,6 @@
 
 #include <QLocale>
 
-#include <functional>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,117 +11,80 @@ TexteTipareste Pregatite(bool laImprimanta)
 {
     TexteTipareste t;
     t.LaImprimanta = laImprimanta;
-    t.Imprimanta = QStringLiteral("PDF");
-    t.Exemplare = QStringLiteral("1");
-    t.NumeFisier = QStringLiteral("test1");
-    t.Stanga = t.Dreapta = QStringLiteral("2");
-    t.Sus = t.Jos = QStringLiteral("1");
+    t.Imprimanta = "PDF";
+    t.Exemplare = "1";
+    t.NumeFisier = "test1";
+    t.Stanga = t.Dreapta = "2";
+    t.Sus = t.Jos = "1";
     return t;
 }
 
-QString Mesaj(const TexteTipareste &t)
+using Camp = QString TexteTipareste::*;
+struct Schimbare
 {
-    const auto r = VerificaTiparirea(t);
-    return std::holds_alternative<QString>(r) ? std::get<QString>(r) : QString();
-}
-
-struct Refuz
-{
-    const char *nume;
-    bool laImprimanta;
-    std::function<void(TexteTipareste &)> schimba;
-    const char *mesaj;
+    Camp camp;
+    const char *valoare;
 };
+const Camp Imp = &TexteTipareste::Imprimanta, Ex = &TexteTipareste::Exemplare,
+           Nume = &TexteTipareste::NumeFisier, St = &TexteTipareste::Stanga,
+           Dr = &TexteTipareste::Dreapta, Sus = &TexteTipareste::Sus, Jos = &TexteTipareste::Jos;
 
-void PrintTo(const Refuz &r, std::ostream *os)
-{
-    *os << r.nume;
-}
-
-class Verificare : public ::testing::TestWithParam<Refuz>
-{};
-
-TEST_P(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
-{
-    TexteTipareste t = Pregatite(GetParam().laImprimanta);
-    GetParam().schimba(t);
-    EXPECT_EQ(Mesaj(t), QString::fromUtf8(GetParam().mesaj));
-}
-
-const char *const Neales = "Nu ati ales imprimanta!....";
-const char *const FaraExemplare = "Nu ati definit numarul exemplarelor de tiparit!....";
 const char *const Nimic = "Nu avem nimic de tiparit!...";
 const char *const ExemplareGresite =
     "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
-const char *const FaraNume = "Nu ati definit numele fisierului!...";
 
-INSTANTIATE_TEST_SUITE_P(
-    Print, Verificare,
-    ::testing::Values(
-        // The printer is checked before the copies, and the copies before the margins.
-        Refuz{"FaraImprimanta", true,
-              [](auto &x) {
-                  x.Imprimanta.clear();
-                  x.Exemplare.clear();
-                  x.Stanga = "x";
-              },
-              Neales},
-        Refuz{"ExemplareGoale", true,
-              [](auto &x) {
-                  x.Exemplare.clear();
-                  x.Stanga = "x";
-              },
-              FaraExemplare},
-        Refuz{"ZeroExemplare", true,
-              [](auto &x) {
-                  x.Exemplare = "0";
-                  x.Stanga = "x";
-              },
-              Nimic},
-        Refuz{"SubJumatateSeRotunjesteLaZero", true, [](auto &x) { x.Exemplare = "0.4"; }, Nimic},
-        Refuz{"JumatateaMergeLaPar", true, [](auto &x) { x.Exemplare = "0.5"; }, Nimic},
-        Refuz{"Litere", true, [](auto &x) { x.Exemplare = "doua"; }, ExemplareGresite},
-        Refuz{"Negativ", true, [](auto &x) { x.Exemplare = "-2"; }, ExemplareGresite},
-        Refuz{"PesteInteger", true, [](auto &x) { x.Exemplare = "32768"; }, ExemplareGresite},
-        Refuz{"Blanc", true, [](auto &x) { x.Exemplare = " "; }, ExemplareGresite},
+TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
+{
+    // Several fields wrong at once show the order: printer, copies, name, margins.
+    const struct
+    {
+        bool laImprimanta;
+        std::vector<Schimbare> schimbari;
+        const char *mesaj;
+    } cazuri[] = {
+        {true, {{Imp, ""}, {Ex, ""}, {St, "x"}}, "Nu ati ales imprimanta!...."},
+        {true, {{Ex, ""}, {St, "x"}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
+        {true, {{Ex, "0"}, {St, "x"}}, Nimic},
+        {true, {{Ex, "0.4"}}, Nimic},
+        {true, {{Ex, "0.5"}}, Nimic}, // half rounds to even
+        {true, {{Ex, "doua"}}, ExemplareGresite},
+        {true, {{Ex, "-2"}}, ExemplareGresite},
+        {true, {{Ex, "32768"}}, ExemplareGresite},
+        {true, {{Ex, " "}}, ExemplareGresite},
         // A file needs no printer and no copies, only a name that stays in teste/.
-        Refuz{"FisierFaraNume", false,
-              [](auto &x) {
-                  x.Imprimanta.clear();
-                  x.Exemplare = "0";
-                  x.NumeFisier.clear();
-              },
-              FaraNume},
-        Refuz{"NumeCuDosar", false, [](auto &x) { x.NumeFisier = "../Tezaurel"; },
-              "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in "
-              "folderul teste!..."},
-        Refuz{"StangaText", true,
-              [](auto &x) {
-                  x.Stanga = "doi";
-                  x.Sus = "x";
-              },
-              "Marginea Stanga nu este un numar valid de centimetri!..."},
-        Refuz{"DreaptaGoala", false, [](auto &x) { x.Dreapta.clear(); },
-              "Marginea Dreapta nu este un numar valid de centimetri!..."},
-        Refuz{"SusNegativ", true, [](auto &x) { x.Sus = "-1"; },
-              "Marginea Top nu este un numar valid de centimetri!..."},
-        Refuz{"JosText", false, [](auto &x) { x.Jos = "1 cm"; },
-              "Marginea Bottom nu este un numar valid de centimetri!..."},
-        Refuz{"MarginiPreaLate", true,
-              [](auto &x) {
-                  x.Stanga = "11";
-                  x.Dreapta = "10";
-              },
-              "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!..."}),
-    [](const ::testing::TestParamInfo<Refuz> &caz) { return std::string(caz.param.nume); });
+        {false, {{Imp, ""}, {Ex, "0"}, {Nume, ""}}, "Nu ati definit numele fisierului!..."},
+        {false,
+         {{Nume, "../Tezaurel"}},
+         "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in "
+         "folderul teste!..."},
+        {true,
+         {{St, "doi"}, {Sus, "x"}},
+         "Marginea Stanga nu este un numar valid de centimetri!..."},
+        {false, {{Dr, ""}}, "Marginea Dreapta nu este un numar valid de centimetri!..."},
+        {true, {{Sus, "-1"}}, "Marginea Top nu este un numar valid de centimetri!..."},
+        {false, {{Jos, "1 cm"}}, "Marginea Bottom nu este un numar valid de centimetri!..."},
+        {true,
+         {{St, "11"}, {Dr, "10"}},
+         "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!..."},
+    };
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.mesaj);
+        TexteTipareste t = Pregatite(c.laImprimanta);
+        for (const Schimbare &s : c.schimbari)
+            t.*s.camp = s.valoare;
+        const auto r = VerificaTiparirea(t);
+        ASSERT_TRUE(std::holds_alternative<QString>(r));
+        EXPECT_EQ(std::get<QString>(r), c.mesaj);
+    }
+}
 
 TEST(Verificare, ValorileTrecuteAjungInPagina)
 {
     TexteTipareste t = Pregatite(true);
-    t.Exemplare = QStringLiteral("2.5");
-    t.Stanga = QStringLiteral("1.5");
-    t.Jos = QStringLiteral("0");
-    t.Antet = QStringLiteral("Teza\nClasa a IX-a");
+    t.Exemplare = "2.5";
+    t.Stanga = "1.5";
+    t.Jos = "0";
+    t.Antet = "Teza\nClasa a IX-a";
     const auto r = VerificaTiparirea(t);
     ASSERT_TRUE(std::holds_alternative<DatePagina>(r)) << qPrintable(std::get<QString>(r));
     const DatePagina &d = std::get<DatePagina>(r);
@@ -134,45 +95,32 @@ TEST(Verificare, ValorileTrecuteAjungInPagina)
     EXPECT_FLOAT_EQ(d.Jos, 0);
     EXPECT_EQ(d.Antet, t.Antet);
 
-    t.Exemplare = QStringLiteral("3.5");
+    t.Exemplare = "3.5";
     EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(t)).NrExemplare, 4);
-    t.Exemplare = QStringLiteral("32767");
+    t.Exemplare = "32767";
     EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(t)).NrExemplare, 32767);
 
     // For a file the copies box is not looked at.
     TexteTipareste f = Pregatite(false);
-    f.Exemplare = QStringLiteral("0");
-    EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(f)).NumeFisier, QStringLiteral("test1"));
+    f.Exemplare = "0";
+    EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(f)).NumeFisier, "test1");
 }
 
-TEST(Margini, BaraDeLaPatruLaZeroCentimetri)
+TEST(Margini, BaraDeLaPatruLaZeroCentimetriSiVirgulaRomaneasca)
 {
-    EXPECT_EQ(TextMargine(0), "4");
-    EXPECT_EQ(TextMargine(40), "0");
-    EXPECT_EQ(TextMargine(20), "2");
-    EXPECT_EQ(TextMargine(30), "1");
-    EXPECT_EQ(TextMargine(1), "3.9");
-    EXPECT_EQ(TextMargine(3), "3.7");
-    EXPECT_EQ(TextMargine(39), "0.1");
-}
+    const std::pair<int, const char *> bara[] = {{0, "4"},   {40, "0"},  {20, "2"},  {30, "1"},
+                                                 {1, "3.9"}, {3, "3.7"}, {39, "0.1"}};
+    for (const auto &[valoare, text] : bara)
+        EXPECT_EQ(TextMargine(valoare), text) << valoare;
 
-class MarginiRomanesti : public ::testing::Test
-{
-protected:
-    void SetUp() override { QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania)); }
-    void TearDown() override { QLocale::setDefault(m_inainte); }
-
-private:
-    QLocale m_inainte;
-};
-
-TEST_F(MarginiRomanesti, VirgulaZecimalaSiPunctulDeasemenea)
-{
+    const QLocale inainte;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     EXPECT_EQ(TextMargine(15), "2,5");
     EXPECT_EQ(CitesteNumar(TextMargine(15)), 2.5);
     EXPECT_EQ(CitesteNumar("2.5"), 2.5);
     EXPECT_EQ(CitesteNumar("abc"), std::nullopt);
     EXPECT_EQ(CitesteNumar(""), std::nullopt);
+    QLocale::setDefault(inainte);
 }
 
 } // namespace
