@@ -40,21 +40,14 @@ TEST(Inregistrare, CampNeatribuitEsteScrisCaZerouri)
     EXPECT_EQ(QByteArray(o.data(), 512), QByteArray(512, '\0'));
 }
 
-TEST(Inregistrare, TextulLungEsteTaiatLaLungimeaCampului)
+// Cut to the field's length, padded with blanks; only the trailing blanks trimmed.
+TEST(Inregistrare, TextulSeTaieSauSeCompleteazaCuBlancuri)
 {
-    TextFix<50> disciplina;
-    disciplina.Atribuie(QString(60, QLatin1Char('x')) + QStringLiteral("y"));
-    EXPECT_EQ(disciplina.Text(), QString(50, QLatin1Char('x')));
-
-    disciplina.Atribuie(QStringLiteral("Algebra"));
-    EXPECT_EQ(disciplina.Text(), QStringLiteral("Algebra") + QString(43, QLatin1Char(' ')));
-    EXPECT_EQ(disciplina.FaraBlancuri(), QStringLiteral("Algebra"));
-}
-
-TEST(Inregistrare, BlancurileDinInteriorRaman)
-{
-    TextFix<20> camp;
+    TextFix<50> camp;
+    camp.Atribuie(QString(60, QLatin1Char('x')) + QStringLiteral("y"));
+    EXPECT_EQ(camp.Text(), QString(50, QLatin1Char('x')));
     camp.Atribuie(QStringLiteral("  Ecuatii  de grad 2 "));
+    EXPECT_EQ(camp.Text(), QStringLiteral("  Ecuatii  de grad 2") + QString(30, QLatin1Char(' ')));
     EXPECT_EQ(camp.FaraBlancuri(), QStringLiteral("  Ecuatii  de grad 2"));
 }
 
