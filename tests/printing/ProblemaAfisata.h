@@ -1,10 +1,17 @@
 #pragma once
 
+#include "printing/CompunePagina.h"
+#include "printing/VerificareTipareste.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
+#include "tests/common/PlatformaScriptata.h"
+#include "tests/printing/ImprimantaScriptata.h"
 
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+
+#include <gtest/gtest.h>
 
 // A picture in four coloured quarters, easy to find again on a page.
 inline const QRgb SusStanga = qRgb(220, 0, 0);
@@ -56,3 +63,34 @@ inline int CelMaiIntunecat(const QImage &poza, const QRect &unde)
             minim = qMin(minim, qGray(poza.pixel(x, y)));
     return minim;
 }
+
+inline QString Creat(const QString &nume)
+{
+    return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei.";
+}
+inline const QString EroareStocare =
+    "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
+
+// A page composed on a scripted printer or saved to teste/.
+class PaginaTest : public ::testing::Test
+{
+protected:
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    mDefinitii d{dosar.Cale(), platforma};
+    ImprimantaScriptata imprimanta{{"PDF"}};
+    DatePagina date = [] {
+        DatePagina p;
+        p.Antet = "Teza la matematica";
+        p.NumeFisier = "pagina";
+        return p;
+    }();
+
+    // Read by Qt from its content, not through the program's own reader.
+    QImage Pagina(const QString &nume = "pagina") const
+    {
+        QImageReader cititor(dosar.Cale() + "/teste/" + nume + ".jpg");
+        cititor.setDecideFormatFromContent(true);
+        return cititor.read();
+    }
+};

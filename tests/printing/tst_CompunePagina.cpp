@@ -1,40 +1,11 @@
-#include "printing/CompunePagina.h"
-#include "printing/VerificareTipareste.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/printing/ImprimantaScriptata.h"
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QDir>
-#include <QImageReader>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-const QString Creat = "A fost creat fisierul: pagina.jpg in folderul de lucru al aplicatiei.";
 const QRgb Alb = qRgb(255, 255, 255);
-
-class Compunere : public ::testing::Test
-{
-protected:
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata imprimanta{{"PDF"}};
-    DatePagina date = [] {
-        DatePagina p;
-        p.Antet = "Teza la matematica";
-        p.NumeFisier = "pagina";
-        return p;
-    }();
-
-    QImage CitestePagina()
-    {
-        QImageReader cititor(dosar.Cale() + "/teste/pagina.jpg");
-        cititor.setDecideFormatFromContent(true);
-        return cititor.read();
-    }
-};
+using Compunere = PaginaTest;
 
 TEST_F(Compunere, LaImprimantaOPaginaInExemplareleCerute)
 {
@@ -74,7 +45,7 @@ TEST_F(Compunere, InFisierDateBmpSubNumeJpg)
     dosar.ScrieOcteti("teste/pagina.jpg", QByteArray(5000000, 'x')); // replaced
     CompunePagina(false, date, d, imprimanta);
 
-    EXPECT_EQ(platforma.Mesaje, QStringList({Creat}));
+    EXPECT_EQ(platforma.Mesaje, QStringList({Creat("pagina")}));
     EXPECT_TRUE(imprimanta.Operatii.isEmpty());
     const QByteArray octeti = dosar.CitesteOcteti("teste/pagina.jpg");
     ASSERT_GT(octeti.size(), 54);
@@ -82,7 +53,7 @@ TEST_F(Compunere, InFisierDateBmpSubNumeJpg)
     EXPECT_EQ(octeti.left(2), QByteArray("BM"));
     EXPECT_EQ(int(octeti[28]), 24) << "bits per pixel";
 
-    const QImage pagina = CitestePagina();
+    const QImage pagina = Pagina();
     EXPECT_EQ(pagina.size(), QSize(794, 1123));
     // The picture's rectangle at 15 twips to the pixel: (75.6, 132.3) to (718.2, 614.2).
     EXPECT_TRUE(Aproape(pagina.pixel(78, 135), SusStanga));
@@ -105,8 +76,7 @@ TEST_F(Compunere, InFisierDateBmpSubNumeJpg)
     date.Jos = 3.7f;
     date.NumeFisier = "pagina2";
     CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(platforma.Mesaje.last(),
-              "A fost creat fisierul: pagina2.jpg in folderul de lucru al aplicatiei.");
+    EXPECT_EQ(platforma.Mesaje.last(), Creat("pagina2"));
     EXPECT_EQ(dosar.CitesteOcteti("teste/pagina2.jpg"), dosar.CitesteOcteti("teste/pagina.jpg"));
 }
 
@@ -116,9 +86,7 @@ TEST_F(Compunere, FaraFolderulTesteNuSeCreeazaNimic)
     ASSERT_TRUE(QDir(dosar.Cale() + "/teste").removeRecursively());
     const QStringList inainte = QDir(dosar.Cale()).entryList(QDir::AllEntries | QDir::Hidden);
     CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(platforma.Mesaje,
-              QStringList({"A intervenit o eroare la salvarea fisierului. Verificati mediul de "
-                           "stocare."}));
+    EXPECT_EQ(platforma.Mesaje, QStringList({EroareStocare}));
     EXPECT_EQ(QDir(dosar.Cale()).entryList(QDir::AllEntries | QDir::Hidden), inainte);
 }
 

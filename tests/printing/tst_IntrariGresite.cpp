@@ -1,10 +1,5 @@
-#include "printing/CompunePagina.h"
 #include "printing/GeometriePagina.h"
-#include "printing/VerificareTipareste.h"
-#include "store/CitirePoza.h"
-#include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
-#include "tests/printing/ImprimantaScriptata.h"
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QDir>
@@ -17,32 +12,9 @@
 
 namespace {
 
-const QString EroareStocare =
-    "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
-
-QString Creat(const QString &nume)
-{
-    return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei.";
-}
-
-class IntrariPagina : public ::testing::Test
+class IntrariPagina : public PaginaTest
 {
 protected:
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata imprimanta{{"PDF"}};
-    DatePagina date = [] {
-        DatePagina p;
-        p.Antet = "Teza la matematica";
-        p.NumeFisier = "pagina";
-        return p;
-    }();
-
-    QImage Pagina(const QString &nume = "pagina")
-    {
-        return CitestePoza(dosar.Cale() + "/teste/" + nume + ".jpg").Poza;
-    }
     // The header strip holds ink and the picture's place is white.
     void DoarAntetul(const QImage &pagina)
     {
