@@ -78,7 +78,8 @@ public:
 
 // Rnd for a shuffle made of the given exchanges; after them every pair is
 // equal, so nothing else moves.
-std::function<double()> Amestecare(std::vector<std::pair<int, int>> schimburi, int *cereri = nullptr)
+std::function<double()> Amestecare(std::vector<std::pair<int, int>> schimburi,
+                                   int *cereri = nullptr)
 {
     auto numere = std::make_shared<std::vector<double>>();
     for (auto [a, b] : schimburi) {
@@ -144,10 +145,8 @@ TEST_F(BannerTest, RandulSeAseazaInZonaProiectata)
     const int x[] = {20,  62,  104, 146, 218, 260, 302, 344, 416, 458, 500,
                      542, 614, 656, 698, 740, 782, 824, 866, 908, 950};
     for (int i = 0; i < Banner::NrLitere; ++i) {
-        EXPECT_EQ(banner.Pozitii()[i].X, x[i]) << "slot " << i;
-        EXPECT_EQ(banner.Pozitii()[i].Y, 283);
-        EXPECT_EQ(banner.Pozitii()[i].Latime, 40);
-        EXPECT_EQ(banner.Pozitii()[i].Inaltime, 65);
+        const auto &p = banner.Pozitii()[i];
+        EXPECT_EQ(QRect(p.X, p.Y, p.Latime, p.Inaltime), QRect(x[i], 283, 40, 65)) << "slot " << i;
     }
 
     // A later load measures the client area it finds, rounding down.
@@ -164,11 +163,8 @@ TEST_F(BannerTest, AmestecareaFolosesteDouaNumerePeSchimbSiSareSchimbulCuSine)
     int cereri = 0;
     banner.Amesteca(Amestecare({{0, 20}, {3, 3}, {20, 5}}, &cereri));
     EXPECT_EQ(cereri, 402);
-    std::array<int16_t, 21> asteptat{};
-    for (int i = 0; i < 21; ++i)
-        asteptat[i] = int16_t(i);
-    std::swap(asteptat[0], asteptat[20]);
-    std::swap(asteptat[20], asteptat[5]);
+    const std::array<int16_t, 21> asteptat = {20, 1,  2,  3,  4,  0,  6,  7,  8,  9, 10,
+                                              11, 12, 13, 14, 15, 16, 17, 18, 19, 5};
     EXPECT_EQ(banner.Ordine(), asteptat);
     EXPECT_EQ(banner.CautaLitera(0), 5);
     EXPECT_EQ(banner.CautaLitera(20), 0);
@@ -209,8 +205,7 @@ TEST_F(BannerTest, SchimbulVecinilorAterizeazaLaAlSaselea)
     EXPECT_EQ(gazda.sunete, 1);
     EXPECT_EQ(banner.Ordine()[0], 0);
     EXPECT_EQ(banner.Ordine()[1], 1);
-    EXPECT_EQ(banner.Tinta(), 5);
-    EXPECT_EQ(banner.Sursa(), 9);
+    EXPECT_EQ(std::pair(banner.Tinta(), banner.Sursa()), std::pair(5, 9));
     EXPECT_TRUE(gazda.timer);
     EXPECT_EQ(gazda.porniri, 2);
     // The landing tick already draws the next swap's first frame.
@@ -314,9 +309,8 @@ TEST(CopieTransparenta, LasaCheiaSiIntindeSiTaieLaMargini)
     CopieTransparenta(plansa, QRect(0, 0, 8, 8), litera, QRect(0, 0, 4, 4), litera.pixel(1, 1));
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(plansa.pixel(x, y), (x / 2 == 2 && y / 2 == 2 && x < 8 && y < 8)
-                                              ? qRgb(0, 0, 0)
-                                              : Fundal)
+            EXPECT_EQ(plansa.pixel(x, y),
+                      (x / 2 == 2 && y / 2 == 2 && x < 8 && y < 8) ? qRgb(0, 0, 0) : Fundal)
                 << x << "," << y;
 
     // Key black this time: only the yellow pixels are copied, clipped at the edges.

@@ -22,7 +22,7 @@ protected:
     Aplicatie aplicatie{dosar.Cale(), platforma, [this] { ++iesiri; }};
 };
 
-TEST_F(Main, MeniulAreCeleCinciComenziInOrdine)
+TEST_F(Main, MeniulAreCeleCinciComenziSiFereastraNuSeInchide)
 {
     aplicatie.Porneste();
     fMain &f = aplicatie.Main();
@@ -32,13 +32,6 @@ TEST_F(Main, MeniulAreCeleCinciComenziInOrdine)
         titluri << a->text();
     EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
                                     "Ajutor", "Iesire"}));
-    EXPECT_TRUE(f.isVisible());
-}
-
-TEST_F(Main, FereastraNuSeInchide)
-{
-    aplicatie.Porneste();
-    fMain &f = aplicatie.Main();
     EXPECT_FALSE(f.close());
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(iesiri, 0);
@@ -58,17 +51,11 @@ TEST_F(Main, IncarcareaReseteazaStareaSelectiei)
     EXPECT_EQ(d.SelectieNoua, Fals);
 }
 
-TEST_F(Main, AjutorulCereFisierulDinDosarulAplicatiei)
+TEST_F(Main, AjutorulCereFisierulSiIesireaOpresteFaraIntrebari)
 {
     aplicatie.Porneste();
     aplicatie.Main().mAjutor->trigger();
     EXPECT_EQ(platforma.Ajutoare, QStringList({dosar.Cale() + "/help/index.html"}));
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-}
-
-TEST_F(Main, IesireOpresteProgramulFaraIntrebari)
-{
-    aplicatie.Porneste();
     aplicatie.Main().mIesire->trigger();
     EXPECT_EQ(iesiri, 1);
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
