@@ -31,53 +31,40 @@ void CandApareDialogul(std::function<void(QWidget *)> actiune)
     cronometru->start();
 }
 
-QStringList TextelButoanelor(QWidget *dialog)
+// What the teacher sees in a message box, buttons sorted; the default button last.
+QStringList CeSeVede(QMessageBox *m)
 {
     QStringList texte;
-    for (auto *b : dialog->findChildren<QAbstractButton *>())
+    for (auto *b : m->findChildren<QAbstractButton *>())
         if (!b->text().isEmpty())
             texte << b->text();
     texte.sort();
-    return texte;
+    return QStringList{m->windowTitle(), m->text()} + texte +
+           QStringList{m->defaultButton() ? m->defaultButton()->text() : QString()};
 }
 
-TEST(PlatformaQt, MesajulAreTitlulAplicatieiSiUnSingurButonOK)
+TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
 {
     PlatformaQt platforma;
-    QString titlu, text;
-    QStringList butoane;
+    QStringList vazut;
     QMessageBox::Icon icon = QMessageBox::Warning;
     CandApareDialogul([&](QWidget *d) {
         auto *m = qobject_cast<QMessageBox *>(d);
         ASSERT_NE(m, nullptr);
-        titlu = m->windowTitle();
-        text = m->text();
+        vazut = CeSeVede(m);
         icon = m->icon();
-        butoane = TextelButoanelor(m);
         m->accept();
     });
     platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
-    EXPECT_EQ(titlu, "Tezaurel");
-    EXPECT_EQ(text, "Nu sunt probleme de sters");
+    EXPECT_EQ(vazut, QStringList({"Tezaurel", "Nu sunt probleme de sters", "OK", ""}));
     EXPECT_EQ(icon, QMessageBox::NoIcon);
-    EXPECT_EQ(butoane, QStringList({"OK"}));
-}
 
-TEST(PlatformaQt, IntrebareaAreDaSiNuCuDaImplicit)
-{
-    PlatformaQt platforma;
-    QStringList butoane;
-    QString implicit;
     CandApareDialogul([&](QWidget *d) {
-        auto *m = qobject_cast<QMessageBox *>(d);
-        ASSERT_NE(m, nullptr);
-        butoane = TextelButoanelor(m);
-        implicit = m->defaultButton() ? m->defaultButton()->text() : QString();
-        m->defaultButton()->click();
+        vazut = CeSeVede(qobject_cast<QMessageBox *>(d));
+        qobject_cast<QMessageBox *>(d)->defaultButton()->click();
     });
     EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
-    EXPECT_EQ(butoane, QStringList({"Da", "Nu"}));
-    EXPECT_EQ(implicit, "Da");
+    EXPECT_EQ(vazut, QStringList({"Tezaurel", "Continuati?", "Da", "Nu", "Da"}));
 }
 
 TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
