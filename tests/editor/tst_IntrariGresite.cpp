@@ -55,6 +55,10 @@ TEST_F(IntrariEditor, FiecarePozaGresitaIsiSpuneMotivulSiLasaFereastraCumEra)
     panza.Operatii.clear();
 
     const QByteArray jpeg = OctetiPoza(PozaModel(64, 48), "JPEG");
+    const QString PreaMare =
+        "Imaginea este prea mare: %2 are %1 pixeli, iar Tezaurel poate incarca "
+        "cel mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). "
+        "Scanati problema la o rezolutie mai mica.";
     const struct
     {
         const char *nume;
@@ -67,14 +71,8 @@ TEST_F(IntrariEditor, FiecarePozaGresitaIsiSpuneMotivulSiLasaFereastraCumEra)
         {"taiat.jpg", jpeg.left(jpeg.size() * 2 / 3),
          "Fisierul selectat este incomplet, imaginea din el este taiata: %1. "
          "Copiati sau scanati din nou problema."},
-        {"urias.jpg", JpegCuMarimea(60000, 60000),
-         "Imaginea este prea mare: %1 are 60000 x 60000 pixeli, iar Tezaurel poate incarca cel "
-         "mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). Scanati problema la o "
-         "rezolutie mai mica."},
-        {"bomba.jpg", PngCuMarimea(9000, 9000),
-         "Imaginea este prea mare: %1 are 9000 x 9000 pixeli, iar Tezaurel poate incarca cel "
-         "mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). Scanati problema la o "
-         "rezolutie mai mica."},
+        {"urias.jpg", JpegCuMarimea(60000, 60000), PreaMare.arg("60000 x 60000")},
+        {"bomba.jpg", PngCuMarimea(9000, 9000), PreaMare.arg("9000 x 9000")},
     };
     for (const auto &c : cazuri) {
         SCOPED_TRACE(c.nume);

@@ -132,14 +132,6 @@ TEST_F(Colectie, AntetPeste2000IncarcaPrimele1999SiBlocheazaScrierea)
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), o);
 }
 
-TEST_F(Colectie, ExistaFisierNumaiPentruFisiere)
-{
-    dosar.ScrieOcteti("gol.jpg", {});
-    EXPECT_TRUE(mDefinitii::ExistaFisier(dosar.Cale() + "/gol.jpg"));
-    EXPECT_FALSE(mDefinitii::ExistaFisier(dosar.Cale() + "/lipsa.jpg"));
-    EXPECT_FALSE(mDefinitii::ExistaFisier(dosar.Cale() + "/Probleme"));
-}
-
 TEST_F(Colectie, FisierDoarCitireSeIncarcaDarNuSeModifica)
 {
     dosar.ScrieColectie({FaProblema(6, 6, "D", "C", "a.jpg")});
