@@ -1,10 +1,5 @@
-#include "editor/EditareProbleme.h"
 #include "editor/SuprafataDesen.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/common/SuprafataInregistrata.h"
-#include "tests/store/AccesJurnal.h"
+#include "tests/editor/EditorTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,40 +16,7 @@ const QString PromptCapitol = "Introduceti titlul capitolului atasat problemei";
 const QString PromptDisciplina = "Introduceti specialitatea atasata problemei";
 const QString PromptNivel = "Introduceti nivelul de notare atasat problemei";
 const QString PromptObservatii = "Introduceti obsevatii auxiliare atasate problemei";
-const QColor CuloareFundal(10, 20, 30);
-
-class Editare : public ::testing::Test
-{
-protected:
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    PlatformaScriptata &s = platforma;
-    AccesJurnal *acces = new AccesJurnal; // owned by definitii
-    mDefinitii definitii{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
-    SuprafataInregistrata panza{QSize(120, 90), CuloareFundal};
-    EditareProbleme editare{definitii, panza};
-
-    void SetUp() override { panza.Imagine.fill(Qt::white); }
-
-    // A picture outside the application folder; BMP data, so pixels compare exactly.
-    QString Poza(const QString &caleRelativa, const QImage &poza = PozaModel(40, 30))
-    {
-        const QString cale = dosar.Cale() + "/scanari/" + caleRelativa;
-        QDir().mkpath(cale.left(cale.lastIndexOf('/')));
-        poza.save(cale, "BMP");
-        return cale;
-    }
-    void Deschide(const QString &cale)
-    {
-        s.FisiereAlese.push_back(cale);
-        editare.DeschideFisier();
-    }
-    void Raspunde(std::initializer_list<std::optional<QString>> raspunsuri)
-    {
-        for (const auto &r : raspunsuri)
-            s.Raspunsuri.push_back(r);
-    }
-};
+using Editare = EditorTest;
 
 TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea)
 {

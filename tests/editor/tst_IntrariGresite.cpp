@@ -1,10 +1,5 @@
-#include "editor/EditareProbleme.h"
 #include "store/CitirePoza.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/common/PozeGresite.h"
-#include "tests/common/SuprafataInregistrata.h"
+#include "tests/editor/EditorTest.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,41 +11,13 @@
 
 namespace {
 
-const QColor Fundal(10, 20, 30);
-
-class IntrariEditor : public ::testing::Test
-{
-protected:
-    DosarTest dosar;
-    PlatformaScriptata s;
-    mDefinitii definitii{dosar.Cale(), s};
-    SuprafataInregistrata panza{QSize(120, 90), Fundal};
-    EditareProbleme editare{definitii, panza};
-
-    // A file outside the application folder, as the open dialog would give it.
-    QString Scanare(const QString &nume, const QByteArray &octeti)
-    {
-        QDir(dosar.Cale()).mkpath("scanari");
-        dosar.ScrieOcteti("scanari/" + nume, octeti);
-        return dosar.Cale() + "/scanari/" + nume;
-    }
-    void Deschide(const QString &cale)
-    {
-        s.FisiereAlese.push_back(cale);
-        editare.DeschideFisier();
-    }
-    void Raspunde(std::initializer_list<QString> raspunsuri)
-    {
-        for (const QString &r : raspunsuri)
-            s.Raspunsuri.push_back(r);
-    }
-};
+using IntrariEditor = EditorTest;
 
 TEST_F(IntrariEditor, FiecarePozaGresitaIsiSpuneMotivulSiLasaFereastraCumEra)
 {
     definitii.IncarcaColectie();
     const QImage buna = PozaModel(40, 30);
-    Deschide(Scanare("buna.jpg", OctetiPoza(buna, "BMP")));
+    Deschide(Poza("buna.jpg", buna));
     const QImage inainte = panza.Imagine;
     panza.Operatii.clear();
 
@@ -129,7 +96,7 @@ TEST_F(IntrariEditor, ColectiaCareEsteUnDosarNuPrimesteProbleme)
                            ". Colectia este goala si nu poate fi modificata.";
     EXPECT_EQ(s.Mesaje, QStringList{eroare});
 
-    Deschide(Scanare("p.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    Deschide(Poza("p.jpg"));
     editare.SalveazaProblema();
     editare.StergeProblema();
     EXPECT_EQ(s.Mesaje, QStringList({eroare, eroare,
@@ -146,7 +113,7 @@ TEST_F(IntrariEditor, TabelulPlinDinFisierNuScrieNiciPoza)
     dosar.ScrieColectie(probleme);
     const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
     definitii.IncarcaColectie();
-    Deschide(Scanare("nou.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    Deschide(Poza("nou.jpg"));
     editare.SalveazaProblema();
     ASSERT_EQ(s.Mesaje.size(), 1);
     EXPECT_TRUE(s.Mesaje[0].startsWith("Tezaurelul este plin"));
@@ -163,7 +130,7 @@ TEST_F(IntrariEditor, DosarulProblemeDoarCitire)
     definitii.IncarcaColectie();
     const QString probleme = dosar.Cale() + "/Probleme";
     QFile::setPermissions(probleme, QFile::ReadOwner | QFile::ExeOwner);
-    Deschide(Scanare("p.jpg", OctetiPoza(PozaModel(40, 30), "BMP")));
+    Deschide(Poza("p.jpg"));
     editare.SalveazaProblema();
     QFile::setPermissions(probleme, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(s.Mesaje, QStringList{"Nu am reusit sa scriu imaginea problemei: " + probleme +
@@ -186,7 +153,7 @@ TEST_F(IntrariEditor, RaspunsurileCeleMaiLungiSiLitereleDinWindows1250)
     definitii.IncarcaColectie();
     // The longest name a Linux folder holds: 255 bytes.
     const QString lung = QString(251, 'n') + ".jpg";
-    Deschide(Scanare(lung, OctetiPoza(PozaModel(40, 30), "BMP")));
+    Deschide(Poza(lung));
     ASSERT_EQ(editare.NumeFisier(), lung);
     Raspunde({"  12  ", QString(100000, 'c'), QString(5000, 'd'), "-32768",
               JumatateaSuperioara(0x80, 128)});
@@ -194,7 +161,7 @@ TEST_F(IntrariEditor, RaspunsurileCeleMaiLungiSiLitereleDinWindows1250)
 
     // Names of Romanian and other Central European letters are kept whole.
     const QString litere = QString::fromUtf8("ĂÂÎŞŢăâîşţ-ČčĽľŘřŮůŐőŰű-€„”.jpg");
-    Deschide(Scanare(litere, OctetiPoza(PozaModel(20, 10), "BMP")));
+    Deschide(Poza(litere, PozaModel(20, 10)));
     ASSERT_EQ(editare.NumeFisier(), litere);
     Raspunde({"9", JumatateaSuperioara(0x80, 100), JumatateaSuperioara(0xB0, 50), "8",
               JumatateaSuperioara(0x9C, 100)});
