@@ -88,8 +88,9 @@ TEST_F(Colectie, AntetulDecideCateInregistrariSeCitesc)
         d.IncarcaColectie();
         EXPECT_EQ(d.NrProbleme, c.asteptat);
         EXPECT_EQ(d.TabelProbleme[c.asteptat + 1], Problema());
-        if (c.asteptat > 2)
+        if (c.asteptat > 2) {
             EXPECT_EQ(d.TabelProbleme[3].Capitol.FaraBlancuri(), "C1");
+        }
     }
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
     // The next append goes to the slot after the whole records.

@@ -72,8 +72,9 @@ TEST_F(IntrariVizualizator, PozeleCareNuSeCitescLasaPanoulGol)
         EXPECT_EQ(panou.Imagine.pixel(0, 0), FundalPanou);
         EXPECT_EQ(panou.Imagine.pixel(299, 199), FundalPanou);
         EXPECT_TRUE(v.TextStare.startsWith(QString(fisier) + " - Capitolul: Functii"));
-        if (QString(fisier) == "gol.jpg")
+        if (QString(fisier) == "gol.jpg") {
             EXPECT_EQ(v.Text1, "fara poza");
+        }
     }
     EXPECT_EQ(platforma.Mesaje,
               QStringList{"Imaginea este prea mare: " + dosar.Cale() +
