@@ -49,18 +49,6 @@ class Capturi:
         self.iesire = iesire
         self.p = Program(sesiune, "Tezaurel")
 
-    def fereastra_x(self, titlu):
-        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
-                           env=self.s.env, capture_output=True, text=True)
-        ferestre = r.stdout.split()
-        return ferestre[-1] if ferestre else None
-
-    def focus(self, titlu):
-        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
-        self.s.xdotool("windowraise", fereastra)
-        self.s.xdotool("windowfocus", "--sync", fereastra)
-        return fereastra
-
     def pastreaza(self, sursa, nume, chenar=()):
         """Stores a picture as a PNG without timestamps, scaled down if it is too large."""
         tinta = os.path.join(self.iesire, nume)
@@ -78,35 +66,16 @@ class Capturi:
     def captura(self, titlu, nume):
         # Let the window finish painting what the last command changed.
         time.sleep(0.6)
-        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
+        fereastra = asteapta(lambda: self.p.fereastra_x(titlu), "X window " + titlu)
         bruta = os.path.join(self.lucru, "brut-" + nume)
         subprocess.run(["import", "-window", fereastra, bruta], env=self.s.env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self.pastreaza(bruta, nume)
 
-    def bara_de_stare(self):
-        bare = self.p.toate("status bar")
-        return bare[0].get_name() if bare else ""
-
-    def banner_oprit(self):
-        """Two looks a while apart show the same main window: the letters are in place."""
-        fereastra = self.fereastra_x("Main")
-        if not fereastra:
-            return False
-        a = os.path.join(self.lucru, "a.png")
-        b = os.path.join(self.lucru, "b.png")
-        for f in (a, b):
-            subprocess.run(["import", "-window", fereastra, f], env=self.s.env,
-                           capture_output=True)
-            time.sleep(0.4)
-        r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.s.env,
-                           capture_output=True, text=True)
-        return r.stderr.strip() == "0"
-
     def muta_in_selectie(self, dialog, text, buton):
         """Clicks an entry of an available list and presses the "Selecteaza" under it."""
         p = self.p
-        self.focus("Definiti o selectie")
+        self.p.focus("Definiti o selectie")
         p.click(p.gaseste("list item", text, radacina=dialog))
         p.apasa(p.toate("push button", "Selecteaza", dialog)[buton])
         asteapta(lambda: any(l.get_name() == "Selectie" and
@@ -127,7 +96,7 @@ class Capturi:
         p.gaseste("frame", "Personalizare Tezaurel")
         p.apasa_meniu("Deschide fisier")
         p.gaseste("dialog", "Deschide")
-        self.focus("Deschide")
+        self.p.focus("Deschide")
         self.s.xdotool("type", "--delay", "5", os.path.join(self.aplicatie, "Probleme", "demo08.jpg"))
         self.s.xdotool("key", "Return")
         asteapta(lambda: not p.exista("dialog", "Deschide"), "the file dialog to close")
@@ -145,10 +114,10 @@ class Capturi:
         p.apasa_buton("Vizualizare", dialog)
 
         # The viewer, on the second problem of the selection, with its observations.
-        asteapta(lambda: "Selectia contine: 3 inregistrari." in self.bara_de_stare(),
+        asteapta(lambda: "Selectia contine: 3 inregistrari." in self.p.bara_de_stare(),
                  "the selection of three problems")
         p.apasa_buton("Inainte")
-        asteapta(lambda: "Triunghiul dreptunghic" in self.bara_de_stare(), "the second problem")
+        asteapta(lambda: "Triunghiul dreptunghic" in self.p.bara_de_stare(), "the second problem")
         p.apasa_buton("Arata/Ascunde Obs")
         asteapta(lambda: [t for t in p.toate("text")
                           if t.get_text_iface() and
@@ -183,7 +152,7 @@ class Capturi:
         # Back to the main window once its title has sorted itself.
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")
-        asteapta(self.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
+        asteapta(self.p.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
         self.captura("Main", "main.png")
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the program to end")

@@ -237,6 +237,38 @@ class Program:
         # this one to go, not for every prompt.
         asteapta(lambda: not self.vizibil(dialog), "the prompt to close")
 
+    def fereastra_x(self, titlu):
+        """The X window with this title, shown now."""
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
+                           env=self.sesiune.env, capture_output=True, text=True)
+        ferestre = r.stdout.split()
+        return ferestre[-1] if ferestre else None
+
+    def focus(self, titlu):
+        """With no window manager, a window must be raised and focused by hand."""
+        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
+        self.sesiune.xdotool("windowraise", fereastra)
+        self.sesiune.xdotool("windowfocus", "--sync", fereastra)
+
+    def bara_de_stare(self):
+        bare = self.toate("status bar")
+        return bare[0].get_name() if bare else ""
+
+    def banner_oprit(self):
+        """Two looks a while apart show the same main window: the letters are in place."""
+        fereastra = self.fereastra_x("Main")
+        if not fereastra:
+            return False
+        a = os.path.join(self.sesiune.dosar, "a.png")
+        b = os.path.join(self.sesiune.dosar, "b.png")
+        for f in (a, b):
+            subprocess.run(["import", "-window", fereastra, f], env=self.sesiune.env,
+                           capture_output=True)
+            time.sleep(0.4)
+        r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.sesiune.env,
+                           capture_output=True, text=True)
+        return r.stderr.strip() == "0"
+
     def centru(self, acc):
         e = acc.get_extents(Atspi.CoordType.SCREEN)
         return e.x + e.width // 2, e.y + e.height // 2

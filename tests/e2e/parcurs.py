@@ -94,20 +94,9 @@ class Parcurs:
     def ok(self, asteptat=None):
         self.mesaje.append(self.p.raspunde_ok(asteptat))
 
-    def fereastra_x(self, titlu):
-        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
-                           env=self.s.env, capture_output=True, text=True)
-        ferestre = r.stdout.split()
-        return ferestre[-1] if ferestre else None
-
-    def focus(self, titlu):
-        fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
-        self.s.xdotool("windowraise", fereastra)
-        self.s.xdotool("windowfocus", "--sync", fereastra)
-
     def alege_fisier(self, cale):
         self.p.gaseste("dialog", "Deschide")
-        self.focus("Deschide")
+        self.p.focus("Deschide")
         self.s.xdotool("type", "--delay", "5", cale)
         self.s.xdotool("key", "Return")
         asteapta(lambda: not self.p.exista("dialog", "Deschide"), "the file dialog to close")
@@ -155,25 +144,6 @@ class Parcurs:
             raise Esec("no text box below " + eticheta)
         return min(campuri, key=lambda c: c.get_extents(0).y)
 
-    def bara_de_stare(self):
-        bare = self.p.toate("status bar")
-        return bare[0].get_name() if bare else ""
-
-    def banner_oprit(self):
-        """Two looks a while apart show the same main window: the letters are in place."""
-        fereastra = self.fereastra_x("Main")
-        if not fereastra:
-            return False
-        a = os.path.join(self.lucru, "a.png")
-        b = os.path.join(self.lucru, "b.png")
-        for f in (a, b):
-            subprocess.run(["import", "-window", fereastra, f], env=self.s.env,
-                           capture_output=True)
-            time.sleep(0.4)
-        r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.s.env,
-                           capture_output=True, text=True)
-        return r.stderr.strip() == "0"
-
     def ruleaza(self):
         p = self.p
         stn = os.path.join(self.aplicatie, "Tezaurel.stn")
@@ -215,7 +185,7 @@ class Parcurs:
         p.apasa_buton("Defineste selectie")
         dialog = p.gaseste("frame", "Definiti o selectie")
         p.apasa(p.gaseste("radio button", "Clasa a IX-a", radacina=dialog))
-        self.focus("Definiti o selectie")
+        self.p.focus("Definiti o selectie")
         p.click(p.gaseste("list item", "Funcţii", radacina=dialog))
         p.apasa(p.toate("push button", "Selecteaza", dialog)[0])
         asteapta(lambda: p.toate("list item", "Funcţii", dialog) and
@@ -224,14 +194,14 @@ class Parcurs:
                  "the chapter in the chosen list")
         self.poza("03-selectie")
         p.apasa_buton("Vizualizare", dialog)
-        stare = asteapta(lambda: self.bara_de_stare(), "the status line")
+        stare = asteapta(lambda: self.p.bara_de_stare(), "the status line")
         asteptat = ("unu.jpg - Capitolul: Funcţii-Disciplina: Algebră-Clasa: 9-Nivel Nota: 7 -"
                     " Selectia contine: 1 inregistrari.")
         assert stare == asteptat, "status line %r" % stare
         for buton in ("Inainte", "Inapoi", "Ultima", "Prima"):
             p.apasa_buton(buton)
             time.sleep(0.2)
-            assert self.bara_de_stare() == asteptat, "one problem stays shown after " + buton
+            assert self.p.bara_de_stare() == asteptat, "one problem stays shown after " + buton
         p.apasa_buton("Arata/Ascunde Obs")
         obs = asteapta(lambda: [t for t in p.toate("text")
                                 if "Se rezolva grafic" in text_din(t)],
@@ -260,7 +230,7 @@ class Parcurs:
             inainte = set(glob.glob(os.path.join(pdf_uri(), "*.pdf")))
             p.apasa(p.gaseste("radio button", "La imprimanta", radacina=tip))
             combo = p.gaseste("combo box", None, radacina=tip)
-            self.focus("Tipareste")
+            self.p.focus("Tipareste")
             e = combo.get_extents(0)
             self.s.xdotool("mousemove", e.x + e.width - 8, e.y + e.height // 2, "click", 1)
             p.click(p.gaseste("list item", "PDF"))
@@ -289,7 +259,7 @@ class Parcurs:
         self.pas = "5 purge"
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")
-        asteapta(self.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
+        asteapta(self.p.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
         self.poza("06-main-sortat")
         p.apasa_meniu("Stergere fizica")
         self.ok()
