@@ -70,6 +70,13 @@ inline QByteArray Octeti(const Problema &p)
     return QByteArray(r.data(), Problema::MarimeInregistrare);
 }
 
+// What the teacher reads when the collection could not be written.
+inline QString EroareScriere(const QString &colectie)
+{
+    return "Nu am reusit sa scriu in fisierul colectiei: " + colectie +
+           ". Modificarea nu a fost salvata.";
+}
+
 // Appends as the editor does: a new slot, then header and record.
 inline bool Adauga(mDefinitii &d, const Problema &p)
 {
