@@ -24,19 +24,9 @@ QByteArray Antet(int16_t numar)
     return o;
 }
 
-TEST_F(Colectie, AdaugareaInColectieGoalaScrie1024DeOcteti)
-{
-    definitii.IncarcaColectie(); // no file yet: an empty one is made
-    ASSERT_TRUE(Adauga(definitii, FaProblema(9, 7, "Algebra", "Functii", "a.jpg")));
-    const QByteArray fisier = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(fisier.size(), 1024);
-    EXPECT_EQ(fisier.left(512), Antet(2));
-    EXPECT_EQ(fisier.mid(512), Octeti(definitii.TabelProbleme[2]));
-}
-
 TEST_F(Colectie, TreiAdaugariDau2048DeOctetiCareSeReincarcaLaFel)
 {
-    definitii.IncarcaColectie();
+    definitii.IncarcaColectie(); // no file yet: an empty one is made
     ASSERT_TRUE(Adauga(definitii, FaProblema(5, 5, "Geometrie", "Triunghiuri", "a.jpg")));
     ASSERT_TRUE(Adauga(definitii, FaProblema(9, 7, "Algebra", "Functii", "b.jpg", false, "grea")));
     ASSERT_TRUE(Adauga(definitii, FaProblema(12, 10, "Analiza", "Integrale", "c.jpg")));

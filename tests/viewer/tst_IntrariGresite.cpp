@@ -76,8 +76,8 @@ TEST_F(IntrariVizualizator, PozeleCareNuSeCitescLasaPanoulGol)
             EXPECT_EQ(v.Text1, "fara poza");
         }
     }
-    EXPECT_EQ(platforma.Mesaje,
-              QStringList{MesajPozaPreaMare(dosar.Cale() + "/Probleme/uriasa.jpg", {65000, 65000})});
+    EXPECT_EQ(platforma.Mesaje, QStringList{MesajPozaPreaMare(dosar.Cale() + "/Probleme/uriasa.jpg",
+                                                              {65000, 65000})});
     // The pointer and a drag on the empty holder paint nothing but the background.
     EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
     v.Picture1_MouseDown(10, 10);

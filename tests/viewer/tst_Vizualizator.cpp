@@ -186,8 +186,10 @@ TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli)
     {
         double x, y;
         Qt::CursorShape forma;
-    } cazuri[] = {{25, 30, Qt::ArrowCursor},      {25.5, 27.5, Qt::SizeAllCursor},
-                  {64.9, 46.9, Qt::SizeAllCursor}, {65, 30, Qt::ArrowCursor},
+    } cazuri[] = {{25, 30, Qt::ArrowCursor},
+                  {25.5, 27.5, Qt::SizeAllCursor},
+                  {64.9, 46.9, Qt::SizeAllCursor},
+                  {65, 30, Qt::ArrowCursor},
                   {30, 47, Qt::ArrowCursor}};
     for (const auto &c : cazuri)
         EXPECT_EQ(v.Picture1_MouseMove(c.x, c.y), c.forma) << c.x << "," << c.y;
