@@ -28,48 +28,6 @@ protected:
     }
 };
 
-TEST_F(Evaluare, ExistaComparaExactSlot2PanaLaUltimul)
-{
-    EXPECT_FALSE(ExistaCapitol(d, QString())); // NrCapitole = 1: nothing to find
-    d.TabelCapitole[2] = "Functii";
-    d.TabelCapitole[3] = "Ecuatii";
-    d.TabelCapitole[4] = "Limite"; // beyond the last used slot
-    d.NrCapitole = 3;
-    EXPECT_TRUE(ExistaCapitol(d, "Functii"));
-    EXPECT_TRUE(ExistaCapitol(d, "Ecuatii"));
-    for (const char *alt : {"Limite", "functii", " Functii", "Functii "})
-        EXPECT_FALSE(ExistaCapitol(d, alt)) << alt;
-
-    d.TabelDiscipline[2] = "Algebra";
-    EXPECT_FALSE(ExistaDisciplina(d, "Algebra"));
-    d.NrDiscipline = 2;
-    EXPECT_TRUE(ExistaDisciplina(d, "Algebra"));
-    EXPECT_FALSE(ExistaDisciplina(d, "ALGEBRA"));
-}
-
-TEST_F(Evaluare, AlegerileIntraInTabeleDinSlotul2)
-{
-    d.NrCapitole = 7; // what the list filling left behind
-    d.NrDiscipline = 4;
-    ColecteazaAlegeri(d, {"Ecuatii", "Functii"}, {}, filtre);
-    EXPECT_EQ(filtre.FiltruCapitole, Adevarat);
-    EXPECT_EQ(filtre.FiltruDiscipline, Fals);
-    EXPECT_EQ(d.NrCapitole, 3);
-    EXPECT_EQ(d.TabelCapitole[2], "Ecuatii");
-    EXPECT_EQ(d.TabelCapitole[3], "Functii");
-    EXPECT_EQ(d.NrDiscipline, 4);
-
-    // Every distinct text of a full collection can be chosen, past slot 500.
-    QStringList multe;
-    for (int i = 0; i < 1999; ++i)
-        multe << QString::number(i);
-    ColecteazaAlegeri(d, multe, {"Algebra"}, filtre);
-    EXPECT_EQ(d.NrCapitole, 2000);
-    EXPECT_EQ(d.TabelCapitole[2000], "1998");
-    EXPECT_EQ(d.NrDiscipline, 2);
-    EXPECT_EQ(filtre.FiltruDiscipline, Adevarat);
-}
-
 TEST_F(Evaluare, CriteriileSeCombina)
 {
     Pune({P(9, 7, "Algebra", "Functii"),   // 2
