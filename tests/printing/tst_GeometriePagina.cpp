@@ -1,7 +1,5 @@
 #include "printing/GeometriePagina.h"
 
-#include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,35 +29,6 @@ TEST(Geometrie, DreptunghiurileInTwips)
         EXPECT_EQ(a.Poza, c.imagine);
     }
     EXPECT_EQ(Pagina::MarimeFisier(), QSize(794, 1123));
-}
-
-// The smallest rectangle holding every dark pixel of the page drawn at one
-// pixel for ten twips, as on a 144 dpi sheet.
-QRect Cerneala(const AsezarePagina &a, const QString &antet)
-{
-    QImage foaie(1191, 1684, QImage::Format_RGB32);
-    foaie.fill(Qt::white);
-    {
-        QPainter pictor(&foaie);
-        DeseneazaPagina(pictor, a, antet, {});
-    }
-    QRect r;
-    for (int y = 0; y < foaie.height(); ++y)
-        for (int x = 0; x < foaie.width(); ++x)
-            if (qGray(foaie.pixel(x, y)) < 128)
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-TEST(DesenPagina, AntetulPastreazaDoarRandurileCareIncap)
-{
-    const QString rand = "Test de evaluare - clasa a IX-a";
-    const QRect unRand = Cerneala(AseazaPagina(2, 2, 1, {}), rand);
-    const QRect multe = Cerneala(AseazaPagina(2, 2, 1, {}), QStringList(10, rand).join("\r\n"));
-    EXPECT_GT(multe.height(), 3 * unRand.height());
-    // Whatever passes the strip's 2 cm is cut.
-    EXPECT_GE(unRand.top(), 28);
-    EXPECT_LE(multe.bottom(), 141);
 }
 
 } // namespace

@@ -123,28 +123,6 @@ TEST_F(Tipareste, PrintLaImprimanta)
     EXPECT_LT(CelMaiIntunecat(imprimanta->Foaie, QRect(113, 28, 964, 113)), 100);
 }
 
-TEST_F(Tipareste, InFisierDialogulRamaneDeschis)
-{
-    f.Option1->click();
-    EXPECT_FALSE(f.Combo1->isEnabled());
-    EXPECT_TRUE(f.Label3->isVisible());
-    EXPECT_TRUE(f.Text2->isVisible());
-
-    // No printer was chosen and that is not asked about.
-    for (const char *nume : {"", "test1", "test2"}) {
-        f.Text2->setText(nume);
-        f.Command2->click();
-    }
-    EXPECT_EQ(platforma.Mesaje, QStringList({"Nu ati definit numele fisierului!...", Creat("test1"),
-                                             Creat("test2")}));
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(imprimanta->Operatii.isEmpty());
-
-    f.Option2->click();
-    EXPECT_TRUE(f.Combo1->isEnabled());
-    EXPECT_FALSE(f.Text2->isVisible());
-}
-
 TEST_F(Tipareste, DoarRenuntaIlInchideIarValorileRaman)
 {
     EXPECT_FALSE(f.close());
