@@ -95,11 +95,6 @@ TEST(Verificare, ValorileTrecuteAjungInPagina)
 
     t.Exemplare = "32767";
     EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(t)).NrExemplare, 32767);
-
-    // For a file the copies box is not looked at.
-    TexteTipareste f = Pregatite(false);
-    f.Exemplare = "0";
-    EXPECT_EQ(std::get<DatePagina>(VerificaTiparirea(f)).NumeFisier, "test1");
 }
 
 TEST(Margini, BaraDeLaPatruLaZeroCentimetriSiVirgulaRomaneasca)
