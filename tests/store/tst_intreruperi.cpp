@@ -82,13 +82,43 @@ std::vector<Problema> Colectie(int numar)
     return probleme;
 }
 
-// A fresh start on what the disk holds now.
-mDefinitii Reincarca(const DosarTest &dosar, PlatformaScriptata &platforma)
+// A collection of `existente` problems on disk, loaded through a file layer
+// that is then told where to fail.
+struct Scena
 {
-    mDefinitii d(dosar.Cale(), platforma);
-    d.IncarcaColectie();
-    return d;
-}
+    DosarTest dosar;
+    std::vector<Problema> inainte;
+    PlatformaScriptata platforma;
+    AccesCazator *cazator = nullptr;
+    std::unique_ptr<mDefinitii> d;
+
+    Scena(int existente, Cadere cadere)
+        : inainte(Colectie(existente))
+    {
+        dosar.ScrieColectie(inainte);
+        auto acces = std::make_unique<AccesCazator>();
+        cazator = acces.get();
+        d = std::make_unique<mDefinitii>(dosar.Cale(), platforma, std::move(acces));
+        d->IncarcaColectie();
+        cazator->Activ = true;
+        cazator->cadere = cadere;
+    }
+
+    // A fresh start on what the disk holds now; every problem stored before
+    // must be there unchanged.
+    std::unique_ptr<mDefinitii> Reincarca()
+    {
+        auto dupa = std::make_unique<mDefinitii>(dosar.Cale(), altaPlatforma);
+        dupa->IncarcaColectie();
+        EXPECT_GE(dupa->NrProbleme, int(inainte.size()) + 1);
+        for (size_t i = 0; i < inainte.size() && int(i) + 2 <= dupa->NrProbleme; ++i)
+            EXPECT_EQ(dupa->TabelProbleme[i + 2], inainte[i]) << i;
+        return dupa;
+    }
+
+private:
+    PlatformaScriptata altaPlatforma;
+};
 
 class Intreruperi : public ::testing::TestWithParam<int>
 {
@@ -99,35 +129,22 @@ TEST_P(Intreruperi, AdaugareaIntreruptaNuPierdeNimic)
     const int existente = GetParam();
     for (int k = 0; k <= 2; ++k) {
         for (int rupt : {0, 2, 100, 511}) {
-            DosarTest dosar;
-            const auto inainte = Colectie(existente);
-            dosar.ScrieColectie(inainte);
-            PlatformaScriptata platforma;
-            auto acces = std::make_unique<AccesCazator>();
-            AccesCazator *cazator = acces.get();
-            mDefinitii d(dosar.Cale(), platforma, std::move(acces));
-            d.IncarcaColectie();
-
-            cazator->Activ = true;
-            cazator->cadere = {k, rupt, false};
+            SCOPED_TRACE(testing::Message() << "k=" << k << " rupt=" << rupt);
+            Scena scena(existente, {k, rupt, false});
+            mDefinitii &d = *scena.d;
             const Problema noua = FaProblema(9, 9, "Geometrie", "Cercul", "nou.jpg");
             ASSERT_TRUE(d.PoateAdauga());
             d.NrProbleme++;
             d.TabelProbleme[size_t(d.NrProbleme)] = noua;
             const bool scris = d.ScrieProblemaNoua();
 
-            PlatformaScriptata alta;
-            mDefinitii dupa = Reincarca(dosar, alta);
-            SCOPED_TRACE(testing::Message() << "k=" << k << " rupt=" << rupt);
-            ASSERT_GE(dupa.NrProbleme, existente + 1);
-            ASSERT_LE(dupa.NrProbleme, existente + 2);
-            for (int i = 0; i < existente; ++i)
-                EXPECT_EQ(dupa.TabelProbleme[size_t(i + 2)], inainte[size_t(i)]) << i;
-            if (dupa.NrProbleme == existente + 2) {
-                EXPECT_EQ(dupa.TabelProbleme[size_t(existente + 2)], noua);
+            const auto dupa = scena.Reincarca();
+            ASSERT_LE(dupa->NrProbleme, existente + 2);
+            if (dupa->NrProbleme == existente + 2) {
+                EXPECT_EQ(dupa->TabelProbleme[size_t(existente + 2)], noua);
             }
             if (scris) {
-                EXPECT_EQ(dupa.NrProbleme, existente + 2);
+                EXPECT_EQ(dupa->NrProbleme, existente + 2);
             } else {
                 EXPECT_EQ(d.NrProbleme, existente + 1); // undone in memory
             }
@@ -141,25 +158,12 @@ TEST_P(Intreruperi, MarcareaIntreruptaLasaProblemaIntreaga)
     if (existente == 0)
         GTEST_SKIP() << "nothing to mark";
     for (int rupt : {0, 2, 100, 510}) {
-        DosarTest dosar;
-        const auto inainte = Colectie(existente);
-        dosar.ScrieColectie(inainte);
-        PlatformaScriptata platforma;
-        auto acces = std::make_unique<AccesCazator>();
-        AccesCazator *cazator = acces.get();
-        mDefinitii d(dosar.Cale(), platforma, std::move(acces));
-        d.IncarcaColectie();
-        cazator->Activ = true;
-        cazator->cadere = {0, rupt, false};
+        SCOPED_TRACE(testing::Message() << "rupt=" << rupt);
+        Scena scena(existente, {0, rupt, false});
         const int tinta = existente + 1;
-        EXPECT_FALSE(d.MarcheazaStearsa(tinta));
-        EXPECT_FALSE(d.TabelProbleme[size_t(tinta)].EsteStearsa());
-
-        PlatformaScriptata alta;
-        mDefinitii dupa = Reincarca(dosar, alta);
-        ASSERT_EQ(dupa.NrProbleme, existente + 1);
-        for (int i = 0; i < existente; ++i)
-            EXPECT_EQ(dupa.TabelProbleme[size_t(i + 2)], inainte[size_t(i)]) << rupt << " " << i;
+        EXPECT_FALSE(scena.d->MarcheazaStearsa(tinta));
+        EXPECT_FALSE(scena.d->TabelProbleme[size_t(tinta)].EsteStearsa());
+        EXPECT_EQ(scena.Reincarca()->NrProbleme, existente + 1);
     }
 }
 
