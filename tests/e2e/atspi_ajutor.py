@@ -46,38 +46,13 @@ class Sesiune:
         for cheie in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
             self.env.pop(cheie, None)
 
-        citit, scris = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(scris), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-            pass_fds=(scris,), stdout=subprocess.DEVNULL, stderr=open(os.path.join(self.dosar, "xvfb.log"), "w"))
-        os.close(scris)
-        self.procese.append(xvfb)
-        # Xvfb writes the number and its newline separately; closing the pipe
-        # before the newline arrives kills the server.
-        ecran = b""
-        while not ecran.endswith(b"\n"):
-            bucata = os.read(citit, 64)
-            if not bucata:
-                raise Esec("Xvfb gave no display number")
-            ecran += bucata
-        ecran = ecran.decode().strip()
-        os.close(citit)
+        ecran = self._porneste_cu_raspuns(
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"], open(os.path.join(self.dosar, "xvfb.log"), "w"))
         self.env["DISPLAY"] = ":" + ecran
-
-        citit, scris = os.pipe()
-        dbus = subprocess.Popen(
-            ["dbus-daemon", "--session", "--nofork", "--print-address=%d" % scris],
-            pass_fds=(scris,), env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(scris)
-        self.procese.append(dbus)
-        adresa = b""
-        while not adresa.endswith(b"\n"):
-            bucata = os.read(citit, 256)
-            if not bucata:
-                raise Esec("dbus-daemon gave no address")
-            adresa += bucata
-        os.close(citit)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = adresa.decode().strip()
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self._porneste_cu_raspuns(
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
+            subprocess.DEVNULL)
         os.environ.update({k: self.env[k] for k in
                            ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
 
@@ -87,6 +62,26 @@ class Sesiune:
         asteapta(self._bus_a11y, "the accessibility bus")
         Atspi.init()
         return self
+
+    def _porneste_cu_raspuns(self, comanda, jurnal):
+        """Starts a server that writes one line (its display or address) to a
+        pipe given as {fd}, and returns that line."""
+        citit, scris = os.pipe()
+        proces = subprocess.Popen([a.replace("{fd}", str(scris)) for a in comanda],
+                                  pass_fds=(scris,), env=self.env,
+                                  stdout=subprocess.DEVNULL, stderr=jurnal)
+        os.close(scris)
+        self.procese.append(proces)
+        # Xvfb writes the number and its newline separately; closing the pipe
+        # before the newline arrives kills the server.
+        rand = b""
+        while not rand.endswith(b"\n"):
+            bucata = os.read(citit, 256)
+            if not bucata:
+                raise Esec(comanda[0] + " reported nothing")
+            rand += bucata
+        os.close(citit)
+        return rand.decode().strip()
 
     def _bus_a11y(self):
         try:
