@@ -2,11 +2,11 @@
 // copy the whole picture at its new place (clipped), refresh. Measured through
 // the editor window itself on an A4 page scanned at 300 dpi, with the number
 // of heap allocations each step makes.
-#include "app/Ferestre.h"
+#include "bench/FerestreTacute.h"
 #include "editor/EditareProbleme.h"
 #include "editor/fEditareTezaurel.h"
 #include "platform/Panza.h"
-#include "platform/Platforma.h"
+#include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 
 #include <QApplication>
@@ -56,30 +56,6 @@ extern "C" void *realloc(void *p, size_t marime)
 
 namespace {
 
-class PlatformaBanc final : public Platforma
-{
-public:
-    QString Fisier;
-    void Mesaj(const QString &text) override { qWarning("%s", qPrintable(text)); }
-    bool IntrebareDaNu(const QString &) override { return false; }
-    std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return Fisier; }
-    void CantaSunet(const QString &) override {}
-    void DeschideAjutor(const QString &) override {}
-    bool StergeFisier(const QString &) override { return false; }
-};
-
-class FerestreBanc final : public Ferestre
-{
-public:
-    void ArataMain() override {}
-    void ArataEditor() override {}
-    void ArataVizualizare() override {}
-    void ArataDefSel() override {}
-    void ArataTipareste() override {}
-    void Iesire() override {}
-};
-
 // A page of ruled "text": dark strokes on white, like a scanned problem.
 QImage Pagina(int latime, int inaltime)
 {
@@ -104,11 +80,12 @@ void PasTragere(benchmark::State &stare)
 
     QTemporaryDir dosar;
     QDir(dosar.path()).mkpath("Probleme");
-    PlatformaBanc platforma;
-    platforma.Fisier = dosar.path() + "/pagina.jpg";
-    Pagina(poza.width(), poza.height()).save(platforma.Fisier, "JPEG", 90);
+    PlatformaTacuta platforma;
+    platforma.LaMesaj = [](const QString &text) { qWarning("%s", qPrintable(text)); };
+    platforma.FisierAles = dosar.path() + "/pagina.jpg";
+    Pagina(poza.width(), poza.height()).save(platforma.FisierAles, "JPEG", 90);
 
-    FerestreBanc ferestre;
+    FerestreTacute ferestre;
     mDefinitii definitii(dosar.path(), platforma);
     definitii.IncarcaColectie();
     fEditareTezaurel editor(definitii, ferestre);

@@ -1,7 +1,7 @@
 // Paging in the viewer against a bare load of the same picture, and one step
 // of a drag. The pictures are A4 pages at 300 dpi (2480x3508), stored once as
 // bitmap data and once as JPEG, both under .jpg names as the editor leaves them.
-#include "app/Ferestre.h"
+#include "bench/FerestreTacute.h"
 #include "platform/Panza.h"
 #include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
@@ -19,17 +19,6 @@
 #include <memory>
 
 namespace {
-
-class FerestreTacute final : public Ferestre
-{
-public:
-    void ArataMain() override {}
-    void ArataEditor() override {}
-    void ArataVizualizare() override {}
-    void ArataDefSel() override {}
-    void ArataTipareste() override {}
-    void Iesire() override {}
-};
 
 const char *const Formate[] = {"BMP", "JPEG"};
 

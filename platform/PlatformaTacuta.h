@@ -12,6 +12,7 @@ class PlatformaTacuta final : public Platforma
 public:
     bool RaspunsDaNu = true;
     bool RezultatStergere = false;
+    QString FisierAles; // what the file dialog "chooses"
     QString UltimulMesaj;
     std::function<void(const QString &)> LaMesaj;
 
@@ -23,7 +24,7 @@ public:
     }
     bool IntrebareDaNu(const QString &) override { return RaspunsDaNu; }
     std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
-    QString AlegeFisier(const QString &) override { return {}; }
+    QString AlegeFisier(const QString &) override { return FisierAles; }
     void CantaSunet(const QString &) override {}
     void DeschideAjutor(const QString &) override {}
     bool StergeFisier(const QString &) override { return RezultatStergere; }
