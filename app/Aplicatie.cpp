@@ -3,6 +3,7 @@
 #include "app/fMain.h"
 #include "editor/fEditareTezaurel.h"
 #include "platform/Ecran.h"
+#include "platform/Platforma.h"
 #include "printing/frmTipareste.h"
 #include "selection/fDefSel.h"
 #include "store/mDefinitii.h"
@@ -57,6 +58,12 @@ void Aplicatie::Porneste()
 {
     Main().fMain_Form_Load();
     ArataMain();
+    // The collection works without the database: a damaged one is set aside
+    // and the user told once the main window is there to be told over.
+    BazaDate &baza = m_definitii->Baza();
+    baza.Deschide();
+    if (!baza.Raport().isEmpty())
+        m_definitii->platforma().Mesaj(baza.Raport());
 }
 
 void Aplicatie::ArataMain() { ArataModeless(Main()); }

@@ -12,6 +12,7 @@ mDefinitii::mDefinitii(QString dosarAplicatie, Platforma &platforma,
     , m_dosarAplicatie(std::move(dosarAplicatie))
     , m_platforma(platforma)
     , m_acces(acces ? std::move(acces) : std::make_unique<AccesFisiereDisc>())
+    , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))
 {}
 
 void mDefinitii::IncarcaColectie()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/BazaDate.h"
 #include "store/FisierInregistrari.h"
 #include "store/Problema.h"
 
@@ -50,6 +51,8 @@ public:
     QString CaleTeste() const { return m_dosarAplicatie + QStringLiteral("/teste/"); }
     Platforma &platforma() const { return m_platforma; }
     AccesFisiere &Acces() const { return *m_acces; }
+    // Tezaurel.db beside the collection; opened by the application at start-up.
+    BazaDate &Baza() const { return *m_baza; }
 
     void IncarcaColectie();
     bool ScrieAntet(FisierInregistrari &fisier) const;
@@ -76,5 +79,6 @@ private:
     QString m_dosarAplicatie;
     Platforma &m_platforma;
     std::unique_ptr<AccesFisiere> m_acces;
+    std::unique_ptr<BazaDate> m_baza;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
 };

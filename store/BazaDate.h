@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+
+// Tezaurel.db, the SQLite database beside Tezaurel.stn: everything the
+// collection file has no room for (test papers, usage, recognised text) lives
+// here, so the collection stays byte for byte what the Windows program reads.
+//
+// The collection may sit on a school's network folder, where SQLite's WAL
+// needs shared memory it does not have: the rollback journal is used, with a
+// bounded busy wait, so two programs on one folder share the file through the
+// file system's locks.
+class BazaDate
+{
+public:
+    // Each part that keeps data here creates its own tables; the statements
+    // must be idempotent (CREATE ... IF NOT EXISTS), they run at every open.
+    using Schema = std::function<bool(QSqlDatabase &)>;
+
+    explicit BazaDate(QString cale);
+    ~BazaDate();
+    BazaDate(const BazaDate &) = delete;
+    BazaDate &operator=(const BazaDate &) = delete;
+
+    // Opens the file, creating it when missing. A file that SQLite cannot
+    // open or finds damaged is renamed to Tezaurel.db.deteriorat (replacing
+    // an older one) and a fresh database is started; Raport() then says so.
+    // False when not even a fresh one can be made (a read-only folder).
+    bool Deschide();
+    void AdaugaSchema(Schema schema) { m_scheme.push_back(std::move(schema)); }
+
+    bool EsteDeschisa() const { return m_db.isValid() && m_db.isOpen(); }
+    QSqlDatabase &Conexiune() { return m_db; }
+    const QString &Cale() const { return m_cale; }
+    // What the user is to be told about the last Deschide; empty when all went well.
+    const QString &Raport() const { return m_raport; }
+
+    // Runs fapta inside one transaction: committed when it returns true,
+    // rolled back otherwise, so a crash leaves the last committed state.
+    // False, with Raport() set, when the database was busy or failed.
+    bool Tranzactie(const std::function<bool(QSqlDatabase &)> &fapta);
+
+    static constexpr int AsteptareMaximaMs = 5000;
+
+private:
+    bool DeschideFisier();
+    bool Verifica();
+    bool CreeazaScheme();
+    void Inchide();
+
+    QString m_cale;
+    QString m_numeConexiune;
+    QSqlDatabase m_db;
+    QString m_raport;
+    std::vector<Schema> m_scheme;
+};
