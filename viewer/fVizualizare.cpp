@@ -8,6 +8,8 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -109,6 +111,16 @@ QAction *fVizualizare::Buton(const QString &titlu) const
     return nullptr;
 }
 
+QMenu *fVizualizare::Meniu(const QString &titlu)
+{
+    for (QAction *a : menuBar()->actions())
+        if (a->menu() && a->text() == titlu)
+            return a->menu();
+    QMenu *meniu = menuBar()->addMenu(titlu);
+    Aseaza();
+    return meniu;
+}
+
 void fVizualizare::Form_Load()
 {
     m_logica.Form_Load();
@@ -117,7 +129,7 @@ void fVizualizare::Form_Load()
     // The designed panel shows whole below the toolbar, as far as the screen allows.
     const QScreen *ecran = QGuiApplication::primaryScreen();
     const int inaltimeMaxima = ecran ? ecran->availableGeometry().height() * 9 / 10 : 700;
-    resize(LatimeNormala(), std::min(InaltimeToolbar() + InaltimePicture1, inaltimeMaxima));
+    resize(LatimeNormala(), std::min(InaltimeDeasupra() + InaltimePicture1, inaltimeMaxima));
     Form_Resize();
 }
 
@@ -148,7 +160,7 @@ void fVizualizare::Aseaza()
     // the toolbar, so its lower part lies past the window's bottom edge.
     const int inaltime = height();
     const int latime = width();
-    const int toolbar = InaltimeToolbar();
+    const int toolbar = InaltimeDeasupra();
     Picture1->resize(LatimePicture1, inaltime);
     const int inaltimeBara = StatusBar1->sizeHint().height();
     StatusBar1->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePicture1, inaltimeBara);
@@ -163,6 +175,13 @@ void fVizualizare::Aseaza()
 int fVizualizare::InaltimeToolbar() const
 {
     return Toolbar1->sizeHint().height();
+}
+
+int fVizualizare::InaltimeDeasupra() const
+{
+    // menuWidget(), unlike menuBar(), does not create a bar that has no menu yet.
+    const QWidget *bara = menuWidget();
+    return InaltimeToolbar() + (bara && !bara->actions().isEmpty() ? bara->sizeHint().height() : 0);
 }
 
 void fVizualizare::Afiseaza()

@@ -8,6 +8,7 @@
 class Ferestre;
 class Panza;
 class QAction;
+class QMenu;
 class QMouseEvent;
 class QPlainTextEdit;
 class QStatusBar;
@@ -28,6 +29,10 @@ public:
     Vizualizator &Logica() { return m_logica; }
     // The toolbar button with this caption; nullptr when there is none.
     QAction *Buton(const QString &titlu) const;
+    // The menu of the viewer's menu bar with this title, made on first use.
+    // The toolbar keeps the window's own commands; every command added later
+    // lives in these menus, so the toolbar's captions keep their room.
+    QMenu *Meniu(const QString &titlu);
 
     QToolBar *Toolbar1;
     Panza *Picture1;
@@ -53,6 +58,8 @@ private:
     // Mirrors the logic's texts and the box's visibility into the controls.
     void Afiseaza();
     int InaltimeToolbar() const;
+    // The menu bar and the toolbar together: what lies above the client area.
+    int InaltimeDeasupra() const;
 
     Ferestre &m_ferestre;
     std::unique_ptr<SuprafataDesen> m_panou;
