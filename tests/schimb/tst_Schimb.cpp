@@ -226,3 +226,24 @@ TEST(Schimb, OPozaCareNuEsteImagineSeOmiteFaraSaLaseFisier)
 }
 
 } // namespace
+
+namespace {
+
+// The package fuzzer's seeds and anything it ever found failing: each opens
+// or is refused with a reason, and every picture it lets through can be read.
+TEST(CorpusFuzz, FiecarePachetSeDeschideSauSeRefuzaCuMotiv)
+{
+    const QDir corpus(QStringLiteral(TEZAUREL_CORPUS_PACHET));
+    const QStringList fisiere = corpus.entryList(QDir::Files);
+    ASSERT_FALSE(fisiere.isEmpty());
+    for (const QString &nume : fisiere) {
+        SCOPED_TRACE(nume.toStdString());
+        QString motiv;
+        auto sursa = DeschideSursa(corpus.filePath(nume), motiv);
+        EXPECT_EQ(sursa == nullptr, !motiv.isEmpty());
+        for (int i = 0; sursa && i < int(sursa->Probleme().size()); ++i)
+            EXPECT_TRUE(sursa->Poza(i, motiv).has_value());
+    }
+}
+
+} // namespace
