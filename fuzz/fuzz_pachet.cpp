@@ -2,23 +2,11 @@
 // must neither crash nor read past what the archive may hold.
 #include "schimb/SursaProbleme.h"
 
-#include <QDir>
-#include <QFile>
-
-#include <unistd.h>
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
-    static const QString cale =
-        QDir::tempPath() + QStringLiteral("/fuzz-pachet-%1.tezaurel").arg(::getpid());
-    {
-        QFile f(cale);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        f.write(reinterpret_cast<const char *>(date), qint64(marime));
-    }
     QString motiv;
-    if (auto sursa = DeschideSursa(cale, motiv))
+    const QByteArray octeti(reinterpret_cast<const char *>(date), qsizetype(marime));
+    if (auto sursa = DeschidePachet(octeti, motiv))
         for (int i = 0; i < int(sursa->Probleme().size()); ++i)
             sursa->Poza(i, motiv);
     return 0;

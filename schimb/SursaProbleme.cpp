@@ -105,9 +105,28 @@ public:
     // "" when the package is whole and agrees with its manifest.
     QString Deschide(const QString &cale)
     {
-        const QString nume = QFileInfo(cale).fileName();
         int eroare = 0;
         m_zip = zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
+        return Verifica(QFileInfo(cale).fileName());
+    }
+
+    QString Deschide(const QByteArray &octeti)
+    {
+        m_octeti = octeti;
+        zip_error_t eroare;
+        zip_error_init(&eroare);
+        if (zip_source_t *sursa = zip_source_buffer_create(m_octeti.constData(),
+                                                           zip_uint64_t(m_octeti.size()), 0, &eroare)) {
+            m_zip = zip_open_from_source(sursa, ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
+            if (!m_zip)
+                zip_source_free(sursa);
+        }
+        zip_error_fini(&eroare);
+        return Verifica(QStringLiteral("din memorie"));
+    }
+
+    QString Verifica(const QString &nume)
+    {
         if (!m_zip)
             return QStringLiteral("Fișierul %1 nu este un pachet Tezaurel: arhiva nu poate fi "
                                   "citită.").arg(nume);
@@ -155,7 +174,7 @@ public:
         m_probleme = ProblemeDin(octeti);
         if (!Citeste(manifest, Pachet::OctetiMaximiManifest, octeti))
             return QStringLiteral("Pachetul %1 este deteriorat.").arg(nume);
-        return Verifica(nume, QJsonDocument::fromJson(octeti).object(), poze);
+        return VerificaManifest(nume, QJsonDocument::fromJson(octeti).object(), poze);
     }
 
     const std::vector<Problema> &Probleme() const override { return m_probleme; }
@@ -201,7 +220,7 @@ private:
         return zip_fclose(f) == 0 && bun;
     }
 
-    QString Verifica(const QString &nume, const QJsonObject &manifest,
+    QString VerificaManifest(const QString &nume, const QJsonObject &manifest,
                      const std::map<QString, std::pair<zip_int64_t, qint64>> &poze)
     {
         const QString nepotrivire = QStringLiteral("Pachetul %1 nu se potrivește cu lista lui "
@@ -233,6 +252,7 @@ private:
         return {};
     }
 
+    QByteArray m_octeti; // a package read from memory lives as long as its archive
     zip_t *m_zip = nullptr;
     std::vector<Problema> m_probleme;
     std::vector<zip_int64_t> m_indexPoza;
@@ -257,6 +277,15 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
     }
     auto pachet = std::make_unique<SursaPachet>();
     motiv = pachet->Deschide(cale);
+    if (!motiv.isEmpty())
+        return nullptr;
+    return pachet;
+}
+
+std::unique_ptr<SursaProbleme> DeschidePachet(const QByteArray &octeti, QString &motiv)
+{
+    auto pachet = std::make_unique<SursaPachet>();
+    motiv = pachet->Deschide(octeti);
     if (!motiv.isEmpty())
         return nullptr;
     return pachet;

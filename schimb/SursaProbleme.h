@@ -29,3 +29,6 @@ public:
 // computer leaves them. nullptr with motiv set when it cannot be used at all;
 // nothing has been read into this collection then.
 std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv);
+
+// A package whose bytes are already in memory (one received whole).
+std::unique_ptr<SursaProbleme> DeschidePachet(const QByteArray &octeti, QString &motiv);
