@@ -35,3 +35,10 @@ bool StocheazaPoza(const QString &sursa, const QImage &poza, const QString &dest
     }
     return fisier.commit();
 }
+
+bool ScrieOctetiPoza(const QByteArray &octeti, const QString &destinatie)
+{
+    QSaveFile fisier(destinatie);
+    return fisier.open(QIODevice::WriteOnly) && fisier.write(octeti) == octeti.size()
+           && fisier.commit();
+}

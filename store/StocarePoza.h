@@ -11,3 +11,6 @@
 // or a crash never leaves half a picture under the problem's name.
 // False when destinatie could not be written; nothing is left behind then.
 bool StocheazaPoza(const QString &sursa, const QImage &poza, const QString &destinatie);
+
+// The same for a picture's bytes already in memory (one taken out of a package).
+bool ScrieOctetiPoza(const QByteArray &octeti, const QString &destinatie);

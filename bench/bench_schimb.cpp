@@ -1,0 +1,133 @@
+// Importing a colleague's package of 200 scanned problems (300-dpi A4 JPEGs).
+// Goal: at most 20 s for the whole import, duplicates found by hashing at the
+// speed the disk gives, which the second benchmark measures alone.
+#include "platform/PlatformaTacuta.h"
+#include "schimb/ImportProbleme.h"
+#include "schimb/Pachet.h"
+#include "schimb/SursaProbleme.h"
+#include "store/mDefinitii.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int NumarProbleme = 200;
+
+struct Progres final : ProgresImport
+{
+    void Avans(int, int) override {}
+    bool Anulat() override { return false; }
+};
+
+// One scan, made distinct 200 times by a comment segment after its start
+// marker, so that no two pictures hash alike and none is a duplicate.
+const QString &Pachet200()
+{
+    static QTemporaryDir dosar;
+    static const QString cale = dosar.path() + "/200.tezaurel";
+    if (QFile::exists(cale))
+        return cale;
+    QImage pagina(2480, 3508, QImage::Format_RGB32);
+    pagina.fill(Qt::white);
+    QPainter p(&pagina);
+    p.setFont(QFont("DejaVu Sans", 40));
+    for (int rand = 0; rand < 40; ++rand)
+        p.drawText(150, 200 + rand * 80, "Fie funcţia f : R → R, f(x) = 2x + 3. Arătaţi că f este injectivă.");
+    p.end();
+    QByteArray jpeg;
+    QBuffer b(&jpeg);
+    b.open(QIODevice::WriteOnly);
+    pagina.save(&b, "JPG", 85);
+
+    QDir().mkpath(dosar.path() + "/sursa/Probleme");
+    QByteArray colectie(512, '\0');
+    colectie[0] = char((NumarProbleme + 1) & 0xFF);
+    colectie[1] = char((NumarProbleme + 1) >> 8);
+    for (int i = 0; i < NumarProbleme; ++i) {
+        const QByteArray comentariu = QByteArray("problema ") + QByteArray::number(i);
+        QByteArray varianta = jpeg.left(2) + QByteArray("\xFF\xFE") + char(0)
+                              + char(comentariu.size() + 2) + comentariu + jpeg.mid(2);
+        const QString nume = QStringLiteral("p%1.jpg").arg(i);
+        QFile f(dosar.path() + "/sursa/Probleme/" + nume);
+        f.open(QIODevice::WriteOnly);
+        f.write(varianta);
+        Problema pr;
+        pr.Clasa = 9;
+        pr.Nivel = 7;
+        pr.Disciplina.Atribuie("Algebră");
+        pr.Capitol.Atribuie("Funcţii");
+        pr.Fisier.Atribuie(nume);
+        const auto r = pr.Codifica();
+        colectie.append(r.data(), 512);
+    }
+    QFile f(dosar.path() + "/sursa/Tezaurel.stn");
+    f.open(QIODevice::WriteOnly);
+    f.write(colectie);
+    f.close();
+
+    PlatformaTacuta platforma;
+    mDefinitii sursa(dosar.path() + "/sursa", platforma);
+    sursa.IncarcaColectie();
+    std::vector<int> sloturi;
+    for (int i = 2; i <= sursa.NrProbleme; ++i)
+        sloturi.push_back(i);
+    Pachet::Exporta(sursa, sloturi, cale);
+    return cale;
+}
+
+void ImportPachet200(benchmark::State &stare)
+{
+    const QString pachet = Pachet200();
+    for (auto _ : stare) {
+        QTemporaryDir tinta;
+        QDir().mkpath(tinta.path() + "/Probleme");
+        PlatformaTacuta platforma;
+        mDefinitii definitii(tinta.path(), platforma);
+        definitii.IncarcaColectie();
+        QString motiv;
+        auto sursa = DeschideSursa(pachet, motiv);
+        Progres progres;
+        const RaportImport r = ImportaProbleme(definitii, *sursa, progres);
+        if (r.Adaugate != NumarProbleme)
+            stare.SkipWithError("not every problem was imported");
+    }
+    stare.counters["obiectiv_s"] = 20;
+}
+BENCHMARK(ImportPachet200)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
+
+// The baseline: every byte of the package read and hashed once.
+void HashPachet200(benchmark::State &stare)
+{
+    const QString pachet = Pachet200();
+    for (auto _ : stare) {
+        QFile f(pachet);
+        f.open(QIODevice::ReadOnly);
+        QCryptographicHash h(QCryptographicHash::Sha256);
+        h.addData(&f);
+        benchmark::DoNotOptimize(h.result());
+        stare.counters["MB"] = double(f.size()) / (1024 * 1024);
+    }
+}
+BENCHMARK(HashPachet200)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplicatie(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

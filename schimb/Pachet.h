@@ -1,0 +1,35 @@
+#pragma once
+
+#include "store/Problema.h"
+
+#include <QString>
+
+#include <vector>
+
+class mDefinitii;
+
+// A .tezaurel package is a zip archive:
+//   Tezaurel.stn     the problems, in the collection format, renumbered from record 2
+//   Probleme/<name>  each problem's picture, its own bytes
+//   manifest.json    the program and date, the number of problems and, for each
+//                    picture, its name, size and SHA-256
+// A copy of the archive's Tezaurel.stn and Probleme/ is itself a collection
+// the program (and the Windows one) opens.
+namespace Pachet {
+
+inline const QString Extensie = QStringLiteral(".tezaurel");
+inline const QString NumeManifest = QStringLiteral("manifest.json");
+inline const QString NumeColectie = QStringLiteral("Tezaurel.stn");
+inline const QString DosarPoze = QStringLiteral("Probleme/");
+
+// Limits a package must respect before anything of it is decompressed: an
+// archive that declares more is refused outright, however small it is.
+constexpr qint64 OctetiMaximiPoza = 300LL * 1024 * 1024;
+constexpr qint64 OctetiMaximiManifest = 8LL * 1024 * 1024;
+
+// Writes the problems in slots (positions in TabelProbleme, in the order
+// given) with their pictures to cale. "" on success, otherwise why not; a
+// failed export leaves no file behind.
+QString Exporta(const mDefinitii &definitii, const std::vector<int> &sloturi, const QString &cale);
+
+} // namespace Pachet
