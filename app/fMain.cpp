@@ -7,7 +7,6 @@
 #include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
 
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
@@ -52,17 +51,8 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     Picture2 = new Panza(m_suprafata);
     Picture2->hide();
 
-    const auto litere = IncarcaLitere(m_definitii.DosarAplicatie());
-    for (int i = 0; i < Banner::NrLitere; ++i) {
-        auto *cutie = new QLabel(this);
-        cutie->setFrameStyle(QFrame::Box | QFrame::Plain);
-        cutie->setLineWidth(Banner::RamaCutie);
-        cutie->setPixmap(QPixmap::fromImage(litere[i]));
-        cutie->setFixedSize(litere[i].size() + QSize(2, 2) * Banner::RamaCutie);
-        cutie->hide();
-        Picture1[i] = cutie;
-    }
-    m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this), litere);
+    m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this),
+                                        IncarcaLitere(m_definitii.DosarAplicatie()));
 }
 
 fMain::~fMain() = default;

@@ -5,7 +5,6 @@
 
 #include <QRandomGenerator>
 
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -13,7 +12,6 @@ class Ferestre;
 class Panza;
 class mDefinitii;
 class QAction;
-class QLabel;
 class QTimer;
 
 // The start-up window and hub: its menu leads to every other window.
@@ -40,7 +38,6 @@ public:
 
     QTimer *Timer1 = nullptr;
     Panza *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
-    std::array<QLabel *, Banner::NrLitere> Picture1{}; // hidden glyph pictures
     const Banner &Titlu() const { return *m_banner; }
 
     // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.

@@ -33,11 +33,6 @@ const QString PromptNivel = QStringLiteral("Introduceti nivelul de notare atasat
 const QString PromptObservatii =
     QStringLiteral("Introduceti obsevatii auxiliare atasate problemei");
 
-bool AceeasiProblema(const Problema &p, const QString &nume)
-{
-    return !p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume;
-}
-
 QString MesajPozaNecitita(const QString &cale, const PozaCitita &citita)
 {
     switch (citita.Rezultat) {
@@ -254,17 +249,13 @@ void EditareProbleme::StergeProblema()
 {
     if (m_numeFisier.isEmpty())
         return;
-    if (!m_definitii.ExistaProblema(m_numeFisier)) {
+    const int slot = m_definitii.SlotProblema(m_numeFisier);
+    if (slot == 0) {
         platforma().Mesaj(MesajProblemaInexistenta);
         return;
     }
-    for (int i = 2; i <= m_definitii.NrProbleme; ++i) {
-        if (AceeasiProblema(m_definitii.TabelProbleme[i], m_numeFisier)) {
-            if (!m_definitii.MarcheazaStearsa(i))
-                return;
-            break;
-        }
-    }
+    if (!m_definitii.MarcheazaStearsa(slot))
+        return;
     platforma().Mesaj(MesajStearsa);
     Goleste();
 }

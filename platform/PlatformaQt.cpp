@@ -6,10 +6,30 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSoundEffect>
 #include <QUrl>
+
+namespace {
+// The question has two answers and only two: Qt would take Escape or the
+// window's close button for "Nu", and the user would be sent on without
+// having answered.
+class IntrebareFaraRenuntare final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *eveniment) override
+    {
+        if (!eveniment->matches(QKeySequence::Cancel))
+            QMessageBox::keyPressEvent(eveniment);
+    }
+    void closeEvent(QCloseEvent *eveniment) override { eveniment->ignore(); }
+};
+} // namespace
 
 PlatformaQt::PlatformaQt() = default;
 PlatformaQt::~PlatformaQt() = default;
@@ -24,8 +44,8 @@ void PlatformaQt::Mesaj(const QString &text)
 
 bool PlatformaQt::IntrebareDaNu(const QString &text)
 {
-    QMessageBox caseta(QMessageBox::NoIcon, TitluAplicatie, text,
-                       QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    IntrebareFaraRenuntare caseta(QMessageBox::NoIcon, TitluAplicatie, text,
+                                  QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     caseta.button(QMessageBox::Yes)->setText(QStringLiteral("Da"));
     caseta.button(QMessageBox::No)->setText(QStringLiteral("Nu"));
     caseta.setDefaultButton(QMessageBox::Yes);

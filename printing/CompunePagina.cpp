@@ -6,6 +6,7 @@
 #include "store/CitirePoza.h"
 #include "store/mDefinitii.h"
 
+#include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -67,9 +68,17 @@ void Tipareste(const AsezarePagina &asezare, const DatePagina &date, const QImag
 
 bool Salveaza(const QImage &pagina, const QString &cale)
 {
+    // The rename at the end asks only the folder's leave, so a page marked
+    // read-only would be replaced: refused here, for root too, as rm warns.
+    const QFileInfo existent(cale);
+    constexpr QFile::Permissions Scriere = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (existent.exists() && (!existent.isWritable() || !(existent.permissions() & Scriere)))
+        return false;
     // Written aside and renamed at the end: a failed save leaves an earlier
     // page of that name as it was, and a missing teste/ leaves nothing behind.
     QSaveFile fisier(cale);
+    // A folder closed to new files still lets a page already in it be rewritten in place.
+    fisier.setDirectWriteFallback(true);
     if (!fisier.open(QIODevice::WriteOnly))
         return false;
     if (!pagina.save(&fisier, "BMP")) {

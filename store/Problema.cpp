@@ -12,14 +12,14 @@ constexpr int OffsetFisier = 254;
 constexpr int OffsetSters = 510;
 
 // Little-endian two's complement, whatever the machine.
-void ScrieIntreg(char *tinta, int16_t valoare)
+void CodificaIntreg(char *tinta, int16_t valoare)
 {
     const auto v = static_cast<uint16_t>(valoare);
     tinta[0] = static_cast<char>(v & 0xFF);
     tinta[1] = static_cast<char>(v >> 8);
 }
 
-int16_t CitesteIntreg(const char *sursa)
+int16_t DecodificaIntreg(const char *sursa)
 {
     const auto v = static_cast<uint16_t>(static_cast<unsigned char>(sursa[0])
                                          | (static_cast<unsigned char>(sursa[1]) << 8));
@@ -27,13 +27,13 @@ int16_t CitesteIntreg(const char *sursa)
 }
 
 template<int N>
-void ScrieText(char *tinta, const TextFix<N> &text)
+void CodificaText(char *tinta, const TextFix<N> &text)
 {
     std::memcpy(tinta, text.Octeti.data(), N);
 }
 
 template<int N>
-void CitesteText(const char *sursa, TextFix<N> &text)
+void DecodificaText(const char *sursa, TextFix<N> &text)
 {
     std::memcpy(text.Octeti.data(), sursa, N);
 }
@@ -43,25 +43,25 @@ void CitesteText(const char *sursa, TextFix<N> &text)
 Problema::Inregistrare Problema::Codifica() const
 {
     Inregistrare octeti{};
-    ScrieIntreg(octeti.data(), Clasa);
-    ScrieIntreg(octeti.data() + OffsetNivel, Nivel);
-    ScrieText(octeti.data() + OffsetDisciplina, Disciplina);
-    ScrieText(octeti.data() + OffsetCapitol, Capitol);
-    ScrieText(octeti.data() + OffsetObservatii, Observatii);
-    ScrieText(octeti.data() + OffsetFisier, Fisier);
-    ScrieIntreg(octeti.data() + OffsetSters, Sters);
+    CodificaIntreg(octeti.data(), Clasa);
+    CodificaIntreg(octeti.data() + OffsetNivel, Nivel);
+    CodificaText(octeti.data() + OffsetDisciplina, Disciplina);
+    CodificaText(octeti.data() + OffsetCapitol, Capitol);
+    CodificaText(octeti.data() + OffsetObservatii, Observatii);
+    CodificaText(octeti.data() + OffsetFisier, Fisier);
+    CodificaIntreg(octeti.data() + OffsetSters, Sters);
     return octeti;
 }
 
 Problema Problema::Decodifica(const Inregistrare &octeti)
 {
     Problema p;
-    p.Clasa = CitesteIntreg(octeti.data());
-    p.Nivel = CitesteIntreg(octeti.data() + OffsetNivel);
-    CitesteText(octeti.data() + OffsetDisciplina, p.Disciplina);
-    CitesteText(octeti.data() + OffsetCapitol, p.Capitol);
-    CitesteText(octeti.data() + OffsetObservatii, p.Observatii);
-    CitesteText(octeti.data() + OffsetFisier, p.Fisier);
-    p.Sters = CitesteIntreg(octeti.data() + OffsetSters);
+    p.Clasa = DecodificaIntreg(octeti.data());
+    p.Nivel = DecodificaIntreg(octeti.data() + OffsetNivel);
+    DecodificaText(octeti.data() + OffsetDisciplina, p.Disciplina);
+    DecodificaText(octeti.data() + OffsetCapitol, p.Capitol);
+    DecodificaText(octeti.data() + OffsetObservatii, p.Observatii);
+    DecodificaText(octeti.data() + OffsetFisier, p.Fisier);
+    p.Sters = DecodificaIntreg(octeti.data() + OffsetSters);
     return p;
 }

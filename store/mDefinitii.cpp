@@ -87,14 +87,14 @@ bool mDefinitii::ExistaFisier(const QString &cale)
     return QFileInfo(cale).isFile();
 }
 
-bool mDefinitii::ExistaProblema(const QString &nume) const
+int mDefinitii::SlotProblema(const QString &nume) const
 {
     for (int i = 2; i <= NrProbleme; ++i) {
         const Problema &p = TabelProbleme[i];
         if (!p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume)
-            return true;
+            return i;
     }
-    return false;
+    return 0;
 }
 
 bool mDefinitii::PoateAdauga() const

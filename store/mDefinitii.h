@@ -58,7 +58,9 @@ public:
     bool ScrieAntet(FisierInregistrari &fisier) const;
     bool ScrieProblema(FisierInregistrari &fisier, int i) const;
     static bool ExistaFisier(const QString &cale);
-    bool ExistaProblema(const QString &nume) const;
+    // The slot of the problem not marked deleted whose picture is nume; 0 when none.
+    int SlotProblema(const QString &nume) const;
+    bool ExistaProblema(const QString &nume) const { return SlotProblema(nume) != 0; }
 
     // False, after telling the user why, when the collection may not be
     // changed (file unreadable or not understood at load) or has no free slot.

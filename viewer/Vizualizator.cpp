@@ -25,6 +25,10 @@ void Vizualizator::Form_Load()
 void Vizualizator::Form_Activate()
 {
     Panorama.Activare();
+    // The selection can be emptied while the viewer is hidden (the purge
+    // renumbers the collection): what it still shows is then gone.
+    if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || Text1Vizibil))
+        AnuleazaSelectie();
     if (Activat != Fals)
         return;
     Activat = Adevarat;

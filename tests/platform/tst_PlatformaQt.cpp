@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +63,18 @@ TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
     });
     EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Continuati?", "Da", "Nu", "Da"}));
+
+    // Escape and the close button give no answer: the box waits for one of its two buttons.
+    bool ramas = false;
+    CandApareDialogul([&](QWidget *d) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(d, &escape);
+        d->close();
+        ramas = d->isVisible();
+        qobject_cast<QMessageBox *>(d)->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
+    EXPECT_TRUE(ramas);
 }
 
 TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)

@@ -105,6 +105,31 @@ TEST_F(IntrariPagina, DosarulTesteDoarCitire)
     EXPECT_TRUE(QDir(teste).isEmpty());
 }
 
+// A read-only page is never replaced; a writable one in a closed folder is rewritten in place.
+TEST_F(IntrariPagina, PaginaExistentaDoarCitireSauInDosarInchis)
+{
+    ArataProblema(dosar, d, PozaCadrane(40, 30));
+    const QString teste = dosar.Cale() + "/teste", pagina = teste + "/pagina.jpg";
+    using P = QFile::Permissions;
+    const P rw = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const P r = QFile::ReadOwner | QFile::ExeOwner;
+    for (const auto &[fisier, folder, mesaj] :
+         {std::tuple{r, rw, EroareStocare}, std::tuple{rw, r, Creat("pagina")}}) {
+        if (folder == r && geteuid() == 0)
+            continue; // root may create files in any folder
+        dosar.ScrieOcteti("teste/pagina.jpg", "vechi");
+        QFile::setPermissions(pagina, fisier);
+        QFile::setPermissions(teste, folder);
+        platforma.Mesaje.clear();
+        CompunePagina(false, date, d, imprimanta);
+        QFile::setPermissions(teste, rw);
+        QFile::setPermissions(pagina, rw);
+        EXPECT_EQ(platforma.Mesaje, QStringList(mesaj));
+        EXPECT_EQ(dosar.CitesteOcteti("teste/pagina.jpg").startsWith("BM"), mesaj != EroareStocare);
+        EXPECT_EQ(QDir(teste).entryList(QDir::Files | QDir::Hidden), QStringList(u"pagina.jpg"_qs));
+    }
+}
+
 TEST_F(IntrariPagina, AntetulCelMaiLungSiLitereleDinWindows1250)
 {
     ArataProblema(dosar, d, PozaCadrane(400, 300));

@@ -101,6 +101,19 @@ TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
     EXPECT_EQ(v.Activat, Fals);
 }
 
+// The purge empties the selection while the viewer is hidden; shown again, it is as after a cancel.
+TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
+{
+    VineDinSelectie({2, 3});
+    Apasa("Arata/Ascunde Obs");
+    definitii.NrSelectie = 1;
+    v.Form_Activate();
+    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
+    EXPECT_TRUE(v.TextStare.isEmpty());
+    EXPECT_FALSE(v.Text1Vizibil);
+}
+
 TEST_F(Vizualizare, SelectieGoala)
 {
     Apasa("Ultima");
