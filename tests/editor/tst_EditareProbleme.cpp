@@ -1,4 +1,4 @@
-#include "editor/SuprafataDesen.h"
+#include "platform/Panza.h"
 #include "tests/editor/EditorTest.h"
 
 #include <QDir>
