@@ -181,7 +181,7 @@ void Banner::DeseneazaFixe(int k, int b)
 {
     if (k >= NrLitere || b >= NrLitere)
         return;
-    m_gazda.StergePlansa();
+    m_gazda.StergePanzaAscunsa();
     for (int i = 0; i < NrLitere; ++i)
         if (i != k && i != b)
             DeseneazaInSlot(m_ordine[i], i);
@@ -194,15 +194,15 @@ void Banner::DeseneazaMobile(int k, int b)
     const QRect sursa(0, 0, LatimeMobil, InaltimeMobil);
     const QImage &literaK = m_litere[m_ordine[k]];
     const QImage &literaB = m_litere[m_ordine[b]];
-    CopieTransparenta(m_gazda.Plansa(), QRect(m_acum1, sursa.size()), literaK, sursa,
+    CopieTransparenta(m_gazda.PanzaAscunsa(), QRect(m_acum1, sursa.size()), literaK, sursa,
                       literaK.pixel(1, 1));
-    CopieTransparenta(m_gazda.Plansa(), QRect(m_acum2, sursa.size()), literaB, sursa,
+    CopieTransparenta(m_gazda.PanzaAscunsa(), QRect(m_acum2, sursa.size()), literaB, sursa,
                       literaB.pixel(1, 1));
 }
 
 void Banner::DeseneazaFinal()
 {
-    m_gazda.StergePlansa();
+    m_gazda.StergePanzaAscunsa();
     for (int i = 0; i < NrLitere; ++i)
         DeseneazaInSlot(m_ordine[i], i);
     m_gazda.CopiazaPeFereastra();
@@ -212,7 +212,7 @@ void Banner::DeseneazaInSlot(int g, int i)
 {
     const Pozitie &slot = m_pozitii[i];
     const Pozitie &propriu = m_pozitii[g];
-    CopieTransparenta(m_gazda.Plansa(), QRect(slot.X, slot.Y, slot.Latime, slot.Inaltime),
+    CopieTransparenta(m_gazda.PanzaAscunsa(), QRect(slot.X, slot.Y, slot.Latime, slot.Inaltime),
                       m_litere[g], QRect(0, 0, propriu.Latime, propriu.Inaltime),
                       m_litere[g].pixel(1, 1));
 }

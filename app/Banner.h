@@ -17,9 +17,9 @@ public:
     virtual ~GazdaBanner() = default;
 
     // The canvas, already sized to the client area.
-    virtual QImage &Plansa() = 0;
+    virtual QImage &PanzaAscunsa() = 0;
     // Fills the canvas with its background, the system's button face.
-    virtual void StergePlansa() = 0;
+    virtual void StergePanzaAscunsa() = 0;
     // Copies the canvas whole onto the window's persistent surface and shows it.
     virtual void CopiazaPeFereastra() = 0;
     virtual void ActiveazaTimer(bool activ) = 0;

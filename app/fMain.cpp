@@ -2,7 +2,7 @@
 
 #include "app/Ferestre.h"
 #include "platform/Ecran.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "platform/Platforma.h"
 #include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
@@ -20,10 +20,10 @@ constexpr int InaltimeClient = Pixeli(9540);
 
 fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     : FereastraFixa(parent), m_definitii(definitii), m_ferestre(ferestre),
-      m_suprafata(new Panza(this))
+      m_panza(new PanzaQt(this))
 {
     setWindowTitle(QStringLiteral("Main"));
-    setCentralWidget(m_suprafata);
+    setCentralWidget(m_panza);
 
     auto adauga = [this](const QString &titlu, void (fMain::*handler)()) {
         QAction *a = menuBar()->addAction(titlu);
@@ -38,7 +38,7 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     mIesire = adauga(QStringLiteral("Iesire"), &fMain::fMain_mIesire_Click);
 
     // Start from the designed client area; the banner later fits the width to its letters.
-    m_suprafata->setMinimumSize(1, 1);
+    m_panza->setMinimumSize(1, 1);
     resize(LatimeClient, InaltimeClient + menuBar()->sizeHint().height());
 
     Ceas = [] {
@@ -48,7 +48,7 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     Timer1->setInterval(Banner::IntervalTimer);
     connect(Timer1, &QTimer::timeout, this, &fMain::fMain_Timer1_Timer);
 
-    Picture2 = new Panza(m_suprafata);
+    Picture2 = new PanzaQt(m_panza);
     Picture2->hide();
 
     m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this),
@@ -79,7 +79,7 @@ void fMain::fMain_Form_Resize()
 {
     if (!Picture2) // a resize while the window is still being built
         return;
-    Picture2->setGeometry(0, 0, m_suprafata->width(), m_suprafata->height());
+    Picture2->setGeometry(0, 0, m_panza->width(), m_panza->height());
 }
 
 void fMain::fMain_Timer1_Timer()
@@ -99,23 +99,23 @@ QSize fMain::MarimeClient()
     // and resizes the client area before the first showing.
     layout()->invalidate();
     layout()->activate();
-    return m_suprafata->size();
+    return m_panza->size();
 }
 
-QImage &fMain::Plansa()
+QImage &fMain::PanzaAscunsa()
 {
     return Picture2->Imagine();
 }
 
-void fMain::StergePlansa()
+void fMain::StergePanzaAscunsa()
 {
     Picture2->Cls();
 }
 
 void fMain::CopiazaPeFereastra()
 {
-    m_suprafata->Copiaza(Picture2->Imagine(), m_suprafata->size(), QPoint(0, 0));
-    m_suprafata->Refresh();
+    m_panza->Copiaza(Picture2->Imagine(), m_panza->size(), QPoint(0, 0));
+    m_panza->Refresh();
 }
 
 void fMain::ActiveazaTimer(bool activ)

@@ -9,7 +9,7 @@
 #include <memory>
 
 class Ferestre;
-class Panza;
+class PanzaQt;
 class mDefinitii;
 class QAction;
 class QTimer;
@@ -29,7 +29,7 @@ public:
     // One step of the title animation.
     void fMain_Timer1_Timer();
 
-    Panza &Suprafata() { return *m_suprafata; }
+    PanzaQt &Panza() { return *m_panza; }
     QAction *mEditareTezaurel = nullptr;
     QAction *mVizualizareTezaurel = nullptr;
     QAction *mStergereFizica = nullptr;
@@ -37,7 +37,7 @@ public:
     QAction *mIesire = nullptr;
 
     QTimer *Timer1 = nullptr;
-    Panza *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
+    PanzaQt *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
     const Banner &Titlu() const { return *m_banner; }
 
     // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
@@ -56,8 +56,8 @@ private:
     // The client area as laid out now, even before the first showing.
     QSize MarimeClient();
 
-    QImage &Plansa() override;
-    void StergePlansa() override;
+    QImage &PanzaAscunsa() override;
+    void StergePanzaAscunsa() override;
     void CopiazaPeFereastra() override;
     void ActiveazaTimer(bool activ) override;
     bool FereastraVizibila() const override;
@@ -65,7 +65,7 @@ private:
 
     mDefinitii &m_definitii;
     Ferestre &m_ferestre;
-    Panza *m_suprafata;
+    PanzaQt *m_panza;
     QRandomGenerator m_aleator;
     std::unique_ptr<Banner> m_banner;
 };

@@ -11,14 +11,14 @@ namespace {
 class GazdaBench final : public GazdaBanner
 {
 public:
-    QImage &Plansa() override { return plansa; }
-    void StergePlansa() override { plansa.fill(0xfff0f0f0); }
-    void CopiazaPeFereastra() override { fereastra = plansa.copy(); }
+    QImage &PanzaAscunsa() override { return panza; }
+    void StergePanzaAscunsa() override { panza.fill(0xfff0f0f0); }
+    void CopiazaPeFereastra() override { fereastra = panza.copy(); }
     void ActiveazaTimer(bool activ) override { timer = activ; }
     bool FereastraVizibila() const override { return false; }
     void CantaSunetul() override {}
 
-    QImage plansa{1010, 636, QImage::Format_RGB32};
+    QImage panza{1010, 636, QImage::Format_RGB32};
     QImage fereastra;
     bool timer = false;
 };

@@ -5,7 +5,7 @@
 #include "bench/FerestreTacute.h"
 #include "editor/EditareProbleme.h"
 #include "editor/fEditareTezaurel.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 
@@ -90,9 +90,9 @@ void PasTragere(benchmark::State &stare)
     definitii.IncarcaColectie();
     fEditareTezaurel editor(definitii, ferestre);
     editor.show();
-    editor.resize(editor.size() + suprafata - editor.Suprafata().size());
+    editor.resize(editor.size() + suprafata - editor.Panza().size());
     QApplication::processEvents();
-    if (editor.Suprafata().size() != suprafata) {
+    if (editor.Panza().size() != suprafata) {
         stare.SkipWithError("the canvas did not take the size asked for");
         return;
     }
@@ -112,7 +112,7 @@ void PasTragere(benchmark::State &stare)
         const double d = double(++pas % 200);
         editare.Misca(400 - d, 300 - d);
         if (cuPictare)
-            editor.Suprafata().repaint();
+            editor.Panza().repaint();
     }
     NumaraAlocari = false;
     stare.counters["alocari_pe_pas"] =

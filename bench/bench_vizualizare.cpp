@@ -2,7 +2,7 @@
 // of a drag. The pictures are A4 pages at 300 dpi (2480x3508), stored once as
 // bitmap data and once as JPEG, both under .jpg names as the editor leaves them.
 #include "bench/FerestreTacute.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "platform/PlatformaTacuta.h"
 #include "store/mDefinitii.h"
 #include "viewer/fVizualizare.h"
@@ -55,7 +55,7 @@ struct Mediu
         QApplication::sendEvent(&f, &activare);
         QApplication::processEvents();
     }
-    bool Pregatit() { return f.Logica().Picture2.size() == QSize(2480, 3508); }
+    bool Pregatit() { return f.Logica().Picture2.Naturala().size() == QSize(2480, 3508); }
 
     void Mouse(QEvent::Type tip, QPointF la, Qt::MouseButtons butoane)
     {

@@ -2,16 +2,15 @@
 
 #include "store/CodPagina.h"
 
-#include "editor/SuprafataDesen.h"
+#include "platform/Panza.h"
 #include "platform/Platforma.h"
+#include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QLocale>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -52,9 +51,10 @@ QString MesajPozaNecitita(const QString &cale, const PozaCitita &citita)
 
 } // namespace
 
-EditareProbleme::EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata)
+EditareProbleme::EditareProbleme(mDefinitii &definitii, Panza &panza)
     : m_definitii(definitii)
-    , m_suprafata(suprafata)
+    , m_panza(panza)
+    , m_poza(panza)
 {}
 
 Platforma &EditareProbleme::platforma() const
@@ -125,15 +125,11 @@ void EditareProbleme::DeschideFisier()
         m_numeFisier.clear();
         return;
     }
-    QImage poza = std::move(citita.Poza);
-
-    m_suprafata.Cls();
-    m_picture1 = std::move(poza);
-    m_panoramare.ImagineNoua();
-    m_latimeImagine = m_picture1.width();
-    m_inaltimeImagine = m_picture1.height();
-    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), QPoint(0, 0));
-    m_suprafata.Refresh();
+    const QFileInfo info(cale);
+    m_caleAleasa = cale;
+    m_marimeAleasa = info.size();
+    m_modificareAleasa = info.lastModified();
+    m_poza.Arata(std::move(citita.Poza));
     // Stored as the record will give it back (comma-below letters as cedilla).
     m_numeFisier = pastrat;
 }
@@ -150,7 +146,7 @@ PozaCitita EditareProbleme::CitestePoza(const QString &cale) const
     // plain row copy; transparent parts lie on the holder's background.
     if (poza.hasAlphaChannel()) {
         QImage opaca(poza.size(), QImage::Format_RGB32);
-        opaca.fill(m_suprafata.Fundal());
+        opaca.fill(m_panza.Fundal());
         QPainter(&opaca).drawImage(0, 0, poza);
         poza = std::move(opaca);
     } else {
@@ -168,10 +164,12 @@ bool EditareProbleme::ScriePoza(const QString &cale) const
                               .arg(QDir::cleanPath(dosar)));
         return false;
     }
-    // Written aside and renamed into place, so a failure leaves no half picture.
-    QSaveFile fisier(cale);
-    if (!fisier.open(QIODevice::WriteOnly) || !QImageWriter(&fisier, "BMP").write(m_picture1) ||
-        !fisier.commit()) {
+    // A file changed since it was shown would store another picture than the
+    // one the teacher saw: the holder is stored instead.
+    const QFileInfo aleasa(m_caleAleasa);
+    const bool neschimbata =
+        aleasa.size() == m_marimeAleasa && aleasa.lastModified() == m_modificareAleasa;
+    if (!StocheazaPoza(neschimbata ? m_caleAleasa : QString(), m_poza.Naturala(), cale)) {
         platforma().Mesaj(QStringLiteral("Nu am reusit sa scriu imaginea problemei: %1. "
                                          "Problema nu a fost salvata.")
                               .arg(cale));
@@ -263,26 +261,7 @@ void EditareProbleme::StergeProblema()
 void EditareProbleme::Goleste()
 {
     m_numeFisier.clear();
-    m_suprafata.Cls();
-    m_suprafata.Refresh();
+    m_caleAleasa.clear();
     // Emptied, not released: the holder keeps its size as a blank surface.
-    if (!m_picture1.isNull())
-        m_picture1.fill(m_suprafata.Fundal());
-}
-
-void EditareProbleme::Misca(double x, double y)
-{
-    const auto p = m_panoramare.Misca(x, y);
-    if (!p)
-        return;
-    m_suprafata.Cls();
-    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), *p);
-    m_suprafata.Refresh();
-}
-
-void EditareProbleme::Elibereaza(double x, double y)
-{
-    const QPoint p = m_panoramare.Elibereaza(x, y);
-    m_suprafata.Copiaza(m_picture1, QSize(m_latimeImagine, m_inaltimeImagine), p);
-    m_suprafata.Refresh();
+    m_poza.Albeste();
 }

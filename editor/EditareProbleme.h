@@ -1,8 +1,9 @@
 #pragma once
 
-#include "editor/Panoramare.h"
+#include "panoramare/PozaPanoramata.h"
 #include "store/CitirePoza.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 
@@ -10,7 +11,7 @@
 #include <optional>
 
 class Platforma;
-class SuprafataDesen;
+class Panza;
 class mDefinitii;
 
 // What the problem editor does: open a picture, save it as a new problem with
@@ -19,7 +20,7 @@ class mDefinitii;
 class EditareProbleme
 {
 public:
-    EditareProbleme(mDefinitii &definitii, SuprafataDesen &suprafata);
+    EditareProbleme(mDefinitii &definitii, Panza &panza);
 
     // --- the menu commands
     void DeschideFisier();
@@ -29,19 +30,21 @@ public:
     // the picture size are kept.
     void Revenire() { Goleste(); }
 
-    // --- the canvas's events (pointer in canvas pixels, any button)
-    void Activare() { m_panoramare.Activare(); }
-    void Apasa(double x, double y) { m_panoramare.Apasa(x, y); }
-    void Misca(double x, double y);
-    void Elibereaza(double x, double y);
+    // --- the surface's events (pointer in surface pixels, any button)
+    void Activare() { m_poza.Activare(); }
+    void Apasa(double x, double y) { m_poza.Apasa(x, y); }
+    void Misca(double x, double y) { m_poza.Misca(x, y); }
+    void Elibereaza(double x, double y) { m_poza.Elibereaza(x, y); }
+    // The picture as shown, for the zoom commands.
+    PozaPanoramata &Poza() { return m_poza; }
 
     // "" when nothing is loaded that could be saved or marked.
     const QString &NumeFisier() const { return m_numeFisier; }
-    int32_t LatimeImagine() const { return m_latimeImagine; }
-    int32_t InaltimeImagine() const { return m_inaltimeImagine; }
-    // The hidden holder: the picture at its natural size, source of every copy.
-    const QImage &Picture1() const { return m_picture1; }
-    const Panoramare &StareTragere() const { return m_panoramare; }
+    int32_t LatimeImagine() const { return m_poza.Naturala().width(); }
+    int32_t InaltimeImagine() const { return m_poza.Naturala().height(); }
+    // The hidden holder: the picture at its natural size, as it is stored.
+    const QImage &Picture1() const { return m_poza.Naturala(); }
+    const Panoramare &StareTragere() const { return m_poza.Panorama; }
 
     // The open-file dialog starts in Probleme, or in the application folder
     // while there is no Probleme to start in.
@@ -59,7 +62,8 @@ private:
     Platforma &platforma() const;
     // The picture in the holder's pixel format, when it could be read.
     PozaCitita CitestePoza(const QString &cale) const;
-    // Writes the holder as BMP data; false, after telling the user, when it cannot.
+    // Stores the chosen file's own bytes, or the holder when the file changed
+    // since it was shown; false, after telling the user, when it cannot.
     bool ScriePoza(const QString &cale) const;
     int16_t CitesteIntreg(const QString &intrebare) const;
     QString CitesteText(const QString &intrebare) const;
@@ -67,10 +71,11 @@ private:
     void Goleste();
 
     mDefinitii &m_definitii;
-    SuprafataDesen &m_suprafata;
-    Panoramare m_panoramare;
-    QImage m_picture1;
+    Panza &m_panza;
+    PozaPanoramata m_poza;
     QString m_numeFisier;
-    int32_t m_latimeImagine = 0;
-    int32_t m_inaltimeImagine = 0;
+    // The file shown, as it was when it was read.
+    QString m_caleAleasa;
+    qint64 m_marimeAleasa = 0;
+    QDateTime m_modificareAleasa;
 };

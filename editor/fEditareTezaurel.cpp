@@ -2,9 +2,9 @@
 
 #include "app/Ferestre.h"
 #include "editor/EditareProbleme.h"
-#include "editor/SuprafataPanza.h"
+#include "panoramare/MeniuZoom.h"
 #include "platform/Ecran.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "store/mDefinitii.h"
 
 #include <QMenuBar>
@@ -19,12 +19,11 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     : FereastraFixa(parent)
     , m_definitii(definitii)
     , m_ferestre(ferestre)
-    , m_suprafata(new Panza(this))
-    , m_panza(std::make_unique<SuprafataPanza>(*m_suprafata))
+    , m_panza(new PanzaQt(this))
     , m_editare(std::make_unique<EditareProbleme>(m_definitii, *m_panza))
 {
     setWindowTitle(QStringLiteral("Personalizare Tezaurel"));
-    setCentralWidget(m_suprafata);
+    setCentralWidget(m_panza);
 
     auto adauga = [this](const QString &titlu, void (fEditareTezaurel::*handler)()) {
         QAction *a = menuBar()->addAction(titlu);
@@ -40,11 +39,14 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
 
-    connect(m_suprafata, &Panza::Apasat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseDown);
-    connect(m_suprafata, &Panza::Miscat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseMove);
-    connect(m_suprafata, &Panza::Eliberat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseUp);
+    AdaugaZoom(*menuBar()->addMenu(QStringLiteral("Vedere")), *m_panza, m_editare->Poza(),
+               [this] { return m_panza->width(); });
 
-    m_suprafata->setMinimumSize(1, 1);
+    connect(m_panza, &PanzaQt::Apasat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseDown);
+    connect(m_panza, &PanzaQt::Miscat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseMove);
+    connect(m_panza, &PanzaQt::Eliberat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseUp);
+
+    m_panza->setMinimumSize(1, 1);
     resize(LatimeClient, InaltimeClient + menuBar()->sizeHint().height());
 }
 

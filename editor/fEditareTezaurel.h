@@ -6,10 +6,9 @@
 
 class EditareProbleme;
 class Ferestre;
-class Panza;
+class PanzaQt;
 class QAction;
 class QMouseEvent;
-class SuprafataPanza;
 class mDefinitii;
 
 // The problem editor: the window is the canvas the picture is dragged on.
@@ -22,7 +21,7 @@ public:
     ~fEditareTezaurel() override;
 
     EditareProbleme &Editare() { return *m_editare; }
-    Panza &Suprafata() { return *m_suprafata; }
+    PanzaQt &Panza() { return *m_panza; }
 
     QAction *mIntroduceProblema = nullptr;
     QAction *mSalveaza = nullptr;
@@ -44,7 +43,6 @@ private:
 
     mDefinitii &m_definitii;
     Ferestre &m_ferestre;
-    Panza *m_suprafata;
-    std::unique_ptr<SuprafataPanza> m_panza;
+    PanzaQt *m_panza;
     std::unique_ptr<EditareProbleme> m_editare;
 };

@@ -1,86 +1,39 @@
 #include "platform/Panza.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-Panza::Panza(QWidget *parent)
-    : QWidget(parent)
-    , m_fundal(palette().color(QPalette::Button))
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
-}
+#include <algorithm>
+#include <cstring>
 
-void Panza::Cls()
+void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la)
 {
-    PotrivesteMarimea();
-    m_imagine.fill(m_fundal);
-}
-
-void Panza::Copiaza(const QImage &sursa, QPoint la)
-{
-    PotrivesteMarimea();
-    if (m_imagine.isNull() || sursa.isNull())
+    if (tinta.isNull() || sursa.isNull())
         return;
-    QPainter pictor(&m_imagine);
-    pictor.setCompositionMode(QPainter::CompositionMode_Source);
-    pictor.drawImage(la, sursa);
-}
-
-void Panza::Copiaza(const QImage &sursa, QSize marime, QPoint la)
-{
-    PotrivesteMarimea();
-    if (m_imagine.isNull() || sursa.isNull())
+    // In 64 bits: a picture dragged far away must not wrap round into view.
+    const qint64 latime = std::min(marime.width(), sursa.width());
+    const qint64 inaltime = std::min(marime.height(), sursa.height());
+    const qint64 x0 = std::max<qint64>(la.x(), 0);
+    const qint64 y0 = std::max<qint64>(la.y(), 0);
+    const qint64 x1 = std::min<qint64>(la.x() + latime, tinta.width());
+    const qint64 y1 = std::min<qint64>(la.y() + inaltime, tinta.height());
+    if (x0 >= x1 || y0 >= y1)
         return;
-    QPainter pictor(&m_imagine);
-    pictor.setCompositionMode(QPainter::CompositionMode_Source);
-    pictor.drawImage(la, sursa, QRect(QPoint(0, 0), marime));
-}
 
-void Panza::Refresh()
-{
-    update();
-}
-
-void Panza::paintEvent(QPaintEvent *)
-{
-    PotrivesteMarimea();
-    QPainter pictor(this);
-    pictor.drawImage(0, 0, m_imagine);
-}
-
-void Panza::resizeEvent(QResizeEvent *)
-{
-    PotrivesteMarimea();
-}
-
-void Panza::PotrivesteMarimea() const
-{
-    // A hidden widget gets its resize event only when shown, but windows draw
-    // before their first showing: the size is checked wherever it matters.
-    // Growing keeps what was drawn; the new part starts as background.
-    if (m_imagine.size() == size())
+    const int sx = int(x0 - la.x());
+    const int sy = int(y0 - la.y());
+    const int w = int(x1 - x0);
+    const int h = int(y1 - y0);
+    if (tinta.format() == sursa.format() && tinta.depth() == 32) {
+        uchar *randTinta = tinta.bits() + y0 * tinta.bytesPerLine() + x0 * 4;
+        const uchar *randSursa = sursa.constBits() + qint64(sy) * sursa.bytesPerLine() + sx * 4;
+        for (int y = 0; y < h; ++y) {
+            std::memcpy(randTinta, randSursa, size_t(w) * 4);
+            randTinta += tinta.bytesPerLine();
+            randSursa += sursa.bytesPerLine();
+        }
         return;
-    QImage noua(size(), QImage::Format_RGB32);
-    noua.fill(m_fundal);
-    if (!m_imagine.isNull()) {
-        QPainter pictor(&noua);
-        pictor.drawImage(0, 0, m_imagine);
     }
-    m_imagine = std::move(noua);
-}
-
-void Panza::mousePressEvent(QMouseEvent *eveniment)
-{
-    emit Apasat(eveniment);
-}
-
-void Panza::mouseMoveEvent(QMouseEvent *eveniment)
-{
-    emit Miscat(eveniment);
-}
-
-void Panza::mouseReleaseEvent(QMouseEvent *eveniment)
-{
-    emit Eliberat(eveniment);
+    QPainter pictor(&tinta);
+    pictor.setCompositionMode(QPainter::CompositionMode_Source);
+    pictor.drawImage(QPoint(int(x0), int(y0)), sursa, QRect(sx, sy, w, h));
 }

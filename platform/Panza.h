@@ -1,45 +1,28 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
-#include <QWidget>
+#include <QPoint>
+#include <QSize>
 
-// A drawing surface that keeps what is drawn on it: the widget paints itself
-// from its own image, and a refresh makes the latest drawing visible.
-class Panza : public QWidget
+// A drawing surface: what a picture is shown and dragged on. The windows hand
+// in their PanzaQt; a test hands in a recording one.
+class Panza
 {
-    Q_OBJECT
-
 public:
-    explicit Panza(QWidget *parent = nullptr);
+    virtual ~Panza() = default;
 
-    QImage &Imagine() { PotrivesteMarimea(); return m_imagine; }
-    const QImage &Imagine() const { PotrivesteMarimea(); return m_imagine; }
-    QColor Fundal() const { return m_fundal; }
-    void SeteazaFundal(const QColor &fundal) { m_fundal = fundal; }
-
-    void Cls();
-    // A plain copy of the whole picture with its top-left corner at la,
-    // replacing what was there and clipped to the surface.
-    void Copiaza(const QImage &sursa, QPoint la);
-    // A plain copy of the marime rectangle at the top-left of sursa.
-    void Copiaza(const QImage &sursa, QSize marime, QPoint la);
-    void Refresh();
-
-signals:
-    void Apasat(QMouseEvent *eveniment);
-    void Miscat(QMouseEvent *eveniment);
-    void Eliberat(QMouseEvent *eveniment);
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-    void resizeEvent(QResizeEvent *) override;
-    void mousePressEvent(QMouseEvent *eveniment) override;
-    void mouseMoveEvent(QMouseEvent *eveniment) override;
-    void mouseReleaseEvent(QMouseEvent *eveniment) override;
-
-private:
-    void PotrivesteMarimea() const;
-
-    mutable QImage m_imagine; // follows the widget's size
-    QColor m_fundal;
+    // Fills the surface with its background colour.
+    virtual void Cls() = 0;
+    // A plain copy of the marime rectangle at the top-left of sursa with its
+    // corner at la, replacing what was there and clipped to the surface.
+    virtual void Copiaza(const QImage &sursa, QSize marime, QPoint la) = 0;
+    // Makes the latest drawing visible.
+    virtual void Refresh() = 0;
+    virtual QColor Fundal() const = 0;
 };
+
+// The one copy behind Panza::Copiaza, for one image onto another. Between
+// images of the same 32-bit format it copies whole rows and allocates nothing,
+// so a drag step costs what the visible part costs, however large the picture.
+void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la);

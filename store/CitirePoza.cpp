@@ -199,6 +199,9 @@ PozaCitita CitestePoza(const QString &cale)
     QImageReader cititor(&fisier);
     cititor.setDecideFormatFromContent(true);
     cititor.setAllocationLimit(LimitaAlocareMb);
+    // A phone photo says in its EXIF data which way is up; the stored file
+    // keeps that data, so every reader turns the picture the same way.
+    cititor.setAutoTransform(true);
     QImage poza = cititor.read();
     if (poza.isNull())
         return rezultat;

@@ -19,10 +19,13 @@ bool SePastreazaOctetii(QByteArray octeti)
 
 bool StocheazaPoza(const QString &sursa, const QImage &poza, const QString &destinatie)
 {
-    QFile fisierSursa(sursa);
-    if (!fisierSursa.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray octeti = fisierSursa.readAll();
+    QByteArray octeti;
+    if (!sursa.isEmpty()) {
+        QFile fisierSursa(sursa);
+        if (!fisierSursa.open(QIODevice::ReadOnly))
+            return false;
+        octeti = fisierSursa.readAll();
+    }
 
     QSaveFile fisier(destinatie);
     if (!fisier.open(QIODevice::WriteOnly))

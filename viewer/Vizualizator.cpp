@@ -10,9 +10,9 @@ namespace {
 constexpr int MargineTragere = 20;
 } // namespace
 
-Vizualizator::Vizualizator(mDefinitii &definitii, SuprafataDesen &picture1)
-    : m_definitii(definitii)
-    , m_picture1(picture1)
+Vizualizator::Vizualizator(mDefinitii &definitii, Panza &picture1)
+    : Picture2(picture1)
+    , m_definitii(definitii)
 {}
 
 void Vizualizator::Form_Load()
@@ -24,7 +24,7 @@ void Vizualizator::Form_Load()
 
 void Vizualizator::Form_Activate()
 {
-    Panorama.Activare();
+    Picture2.Activare();
     // The selection can be emptied while the viewer is hidden (the purge
     // renumbers the collection): what it still shows is then gone.
     if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || Text1Vizibil))
@@ -97,10 +97,20 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
                 QStringLiteral(" Selectia contine: ") + QString::number(d.NrSelectie - 1) +
                 QStringLiteral(" inregistrari.");
 
-    IncarcaPoza(d.CaleProbleme() + fisier);
-    m_picture1.Cls();
-    Panorama.ImagineNoua();
-    Deseneaza(QPoint(0, 0));
+    Picture2.Arata(IncarcaPoza(d.CaleProbleme() + fisier));
+    // Read ahead only once the picture asked for is shown: it does not share
+    // the processor with them.
+    QStringList vecini;
+    for (const int16_t vecin : {int16_t(Pozitie + 1), int16_t(Pozitie - 1)})
+        if (vecin >= 2 && vecin <= d.NrSelectie)
+            vecini << CalePoza(vecin);
+    m_cache.Pregateste(CalePoza(Pozitie), vecini);
+}
+
+QString Vizualizator::CalePoza(int16_t pozitie) const
+{
+    const mDefinitii &d = m_definitii;
+    return d.CaleProbleme() + d.TabelProbleme[d.Selectie[pozitie]].Fisier.FaraBlancuri();
 }
 
 bool Vizualizator::DefinesteSelectie()
@@ -118,9 +128,8 @@ bool Vizualizator::DefinesteSelectie()
 void Vizualizator::AnuleazaSelectie()
 {
     m_definitii.NrSelectie = 1;
-    Picture2 = QImage();
-    m_picture1.Cls();
-    m_picture1.Refresh();
+    Picture2.Goleste();
+    m_cache.Goleste();
     TextStare.clear();
     Text1Vizibil = false;
 }
@@ -139,49 +148,34 @@ void Vizualizator::ArataAscundeObs()
 
 void Vizualizator::Picture1_MouseDown(double x, double y)
 {
-    Panorama.Apasa(x, y);
+    Picture2.Apasa(x, y);
 }
 
 std::optional<Qt::CursorShape> Vizualizator::Picture1_MouseMove(double x, double y)
 {
-    if (const auto la = Panorama.Misca(x, y)) {
-        m_picture1.Cls();
-        Deseneaza(*la);
+    if (Picture2.Panorama.Tragere) {
+        Picture2.Misca(x, y);
         return std::nullopt;
     }
-    const double stanga = Panorama.DeplasareX;
-    const double sus = Panorama.DeplasareY;
-    const bool peste = x > stanga + MargineTragere && x < stanga + Picture2.width() &&
-                       y > sus + MargineTragere && y < sus + Picture2.height() &&
+    const double stanga = Picture2.Panorama.DeplasareX;
+    const double sus = Picture2.Panorama.DeplasareY;
+    const QImage &afisata = Picture2.Afisata();
+    const bool peste = x > stanga + MargineTragere && x < stanga + afisata.width() &&
+                       y > sus + MargineTragere && y < sus + afisata.height() &&
                        m_definitii.NrSelectie >= 2;
     return peste ? Qt::SizeAllCursor : Qt::ArrowCursor;
 }
 
 void Vizualizator::Picture1_MouseUp(double x, double y)
 {
-    Deseneaza(Panorama.Elibereaza(x, y));
+    Picture2.Elibereaza(x, y);
 }
 
-void Vizualizator::IncarcaPoza(const QString &cale)
+QImage Vizualizator::IncarcaPoza(const QString &cale)
 {
-    Picture2 = QImage();
-    PozaCitita citita = CitestePoza(cale);
+    PozaCitita citita = m_cache.Ia(cale);
     // Too large to hold is the one case the blank panel would not explain.
     if (citita.Rezultat == PozaCitita::Stare::PreaMare)
         m_definitii.platforma().Mesaj(MesajPozaPreaMare(cale, citita.Marime));
-    if (citita.Rezultat != PozaCitita::Stare::Citita)
-        return;
-    QImage poza = std::move(citita.Poza);
-    // Converted once here so that every step of a drag is a plain copy.
-    if (poza.format() != QImage::Format_RGB32 &&
-        poza.format() != QImage::Format_ARGB32_Premultiplied)
-        poza.convertTo(poza.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                              : QImage::Format_RGB32);
-    Picture2 = std::move(poza);
-}
-
-void Vizualizator::Deseneaza(QPoint la)
-{
-    m_picture1.Copiaza(Picture2, Picture2.size(), la);
-    m_picture1.Refresh();
+    return citita.Rezultat == PozaCitita::Stare::Citita ? std::move(citita.Poza) : QImage();
 }

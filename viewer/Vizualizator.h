@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/Panoramare.h"
-#include "editor/SuprafataDesen.h"
+#include "panoramare/PozaPanoramata.h"
+#include "viewer/CachePoze.h"
 
 #include <QImage>
 #include <QString>
@@ -9,11 +9,12 @@
 #include <cstdint>
 #include <optional>
 
+class Panza;
 class mDefinitii;
 
 // What the viewer does, without its widgets: paging through the current
-// selection, the observations, the status line, the holder with the picture
-// and the dragging of it. The window forwards its events here, mirrors the
+// selection, the observations, the status line, the holder with the picture,
+// its neighbours read ahead, and the dragging and zooming of it. The window forwards its events here, mirrors the
 // texts into its controls and carries out the moves to other windows.
 class Vizualizator
 {
@@ -21,15 +22,14 @@ public:
     // What the window has to do after a toolbar button.
     enum class Urmare { Ramane, DefSel, Tipareste, Main };
 
-    Vizualizator(mDefinitii &definitii, SuprafataDesen &picture1);
+    Vizualizator(mDefinitii &definitii, Panza &picture1);
 
     // --- the window's state, kept between showings
     int16_t Activat = 0;
     QString TextStare;         // the status line; empty after a cancel
     QString Text1;             // the observations box's text
     bool Text1Vizibil = false; // the observations box is shown
-    QImage Picture2;           // the holder: the problem's picture at natural size
-    Panoramare Panorama;
+    PozaPanoramata Picture2;   // the holder: the problem's picture, dragged and zoomed
 
     void Form_Load();
     void Form_Activate();
@@ -50,11 +50,11 @@ public:
     void Picture1_MouseUp(double x, double y);
 
 private:
-    // Picture2 is emptied first: a picture that is missing, not understood,
-    // cut short or too large leaves the holder empty and so the panel blank.
-    void IncarcaPoza(const QString &cale);
-    void Deseneaza(QPoint la);
+    // A picture that is missing, not understood, cut short or too large
+    // leaves the holder empty and so the panel blank.
+    QImage IncarcaPoza(const QString &cale);
+    QString CalePoza(int16_t pozitie) const;
 
     mDefinitii &m_definitii;
-    SuprafataDesen &m_picture1;
+    CachePoze m_cache;
 };

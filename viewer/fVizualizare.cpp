@@ -1,9 +1,9 @@
 #include "viewer/fVizualizare.h"
 
 #include "app/Ferestre.h"
-#include "editor/SuprafataPanza.h"
+#include "panoramare/MeniuZoom.h"
 #include "platform/Ecran.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "store/mDefinitii.h"
 
 #include <QAction>
@@ -50,12 +50,11 @@ int LatimeNormala()
 fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     : FereastraFixa(parent)
     , Toolbar1(new QToolBar(this))
-    , Picture1(new Panza)
+    , Picture1(new PanzaQt)
     , Text1(new QPlainTextEdit(Picture1))
     , StatusBar1(new QStatusBar(Picture1))
     , m_ferestre(ferestre)
-    , m_panou(std::make_unique<SuprafataPanza>(*Picture1))
-    , m_logica(definitii, *m_panou)
+    , m_logica(definitii, *Picture1)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
 
@@ -85,9 +84,11 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
     Picture1->setParent(client);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->move(0, 0);
-    connect(Picture1, &Panza::Apasat, this, &fVizualizare::Picture1_MouseDown);
-    connect(Picture1, &Panza::Miscat, this, &fVizualizare::Picture1_MouseMove);
-    connect(Picture1, &Panza::Eliberat, this, &fVizualizare::Picture1_MouseUp);
+    connect(Picture1, &PanzaQt::Apasat, this, &fVizualizare::Picture1_MouseDown);
+    connect(Picture1, &PanzaQt::Miscat, this, &fVizualizare::Picture1_MouseMove);
+    connect(Picture1, &PanzaQt::Eliberat, this, &fVizualizare::Picture1_MouseUp);
+    AdaugaZoom(*Meniu(QStringLiteral("Vedere")), *Picture1, m_logica.Picture2,
+               [this] { return std::min(width(), Picture1->width()); });
 
     Text1->setObjectName(QStringLiteral("Text1"));
     // What is typed here would be saved nowhere.

@@ -6,7 +6,7 @@
 #include <memory>
 
 class Ferestre;
-class Panza;
+class PanzaQt;
 class QAction;
 class QMenu;
 class QMouseEvent;
@@ -35,7 +35,7 @@ public:
     QMenu *Meniu(const QString &titlu);
 
     QToolBar *Toolbar1;
-    Panza *Picture1;
+    PanzaQt *Picture1;
     QPlainTextEdit *Text1;
     QStatusBar *StatusBar1;
 
@@ -62,6 +62,5 @@ private:
     int InaltimeDeasupra() const;
 
     Ferestre &m_ferestre;
-    std::unique_ptr<SuprafataDesen> m_panou;
     Vizualizator m_logica;
 };

@@ -37,12 +37,12 @@ std::array<QImage, Banner::NrLitere> LitereTest()
 
 // Top-left corner of glyph g's picture on the canvas, from its visible block;
 // (-1, -1) when it is not there.
-QPoint UndeEsteLitera(const QImage &plansa, int g)
+QPoint UndeEsteLitera(const QImage &panza, int g)
 {
     const QRgb culoare = CuloareLitera(g);
-    for (int y = 0; y < plansa.height(); ++y) {
-        const auto *rand = reinterpret_cast<const QRgb *>(plansa.constScanLine(y));
-        for (int x = 0; x < plansa.width(); ++x)
+    for (int y = 0; y < panza.height(); ++y) {
+        const auto *rand = reinterpret_cast<const QRgb *>(panza.constScanLine(y));
+        for (int x = 0; x < panza.width(); ++x)
             if (rand[x] == culoare)
                 return QPoint(x - BlocX, y - BlocY);
     }
@@ -52,11 +52,11 @@ QPoint UndeEsteLitera(const QImage &plansa, int g)
 class GazdaTest final : public GazdaBanner
 {
 public:
-    QImage &Plansa() override { return plansa; }
-    void StergePlansa() override { plansa.fill(Fundal); }
+    QImage &PanzaAscunsa() override { return panza; }
+    void StergePanzaAscunsa() override { panza.fill(Fundal); }
     void CopiazaPeFereastra() override
     {
-        fereastra = plansa.copy();
+        fereastra = panza.copy();
         ++copieri;
     }
     void ActiveazaTimer(bool activ) override
@@ -67,7 +67,7 @@ public:
     bool FereastraVizibila() const override { return vizibila; }
     void CantaSunetul() override { ++sunete; }
 
-    QImage plansa;
+    QImage panza;
     QImage fereastra;
     int copieri = 0;
     bool timer = false;
@@ -103,9 +103,9 @@ protected:
     {
         const int latime = banner.Aseaza(client);
         banner.Amesteca(Amestecare(std::move(schimburi)));
-        if (gazda.plansa.size() != QSize(latime, client.height())) {
-            gazda.plansa = QImage(latime, client.height(), QImage::Format_RGB32);
-            gazda.plansa.fill(Fundal);
+        if (gazda.panza.size() != QSize(latime, client.height())) {
+            gazda.panza = QImage(latime, client.height(), QImage::Format_RGB32);
+            gazda.panza.fill(Fundal);
         }
         banner.DeseneazaRandul();
         banner.Porneste();
@@ -213,7 +213,7 @@ TEST_F(BannerTest, ReluareaDeseneazaPesteRandulVechiFaraSaStearga)
     for (int tick = 0; tick < 30; ++tick)
         banner.Tick();
     // What the canvas showed before, for instance a row drawn elsewhere.
-    gazda.plansa.fill(qRgb(255, 0, 0));
+    gazda.panza.fill(qRgb(255, 0, 0));
 
     Pregateste({{2, 7}}, {1010, 636});
     EXPECT_EQ(gazda.fereastra.pixel(0, 0), qRgb(255, 0, 0));
@@ -228,22 +228,22 @@ TEST(CopieTransparenta, LasaCheiaSiIntindeSiTaieLaMargini)
     QImage litera(4, 4, QImage::Format_RGB32);
     litera.fill(qRgb(255, 255, 0));
     litera.setPixel(2, 2, qRgb(0, 0, 0));
-    QImage plansa(10, 10, QImage::Format_RGB32);
-    plansa.fill(Fundal);
+    QImage panza(10, 10, QImage::Format_RGB32);
+    panza.fill(Fundal);
 
-    CopieTransparenta(plansa, QRect(0, 0, 8, 8), litera, QRect(0, 0, 4, 4), litera.pixel(1, 1));
+    CopieTransparenta(panza, QRect(0, 0, 8, 8), litera, QRect(0, 0, 4, 4), litera.pixel(1, 1));
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 10; ++x)
-            EXPECT_EQ(plansa.pixel(x, y),
+            EXPECT_EQ(panza.pixel(x, y),
                       (x / 2 == 2 && y / 2 == 2 && x < 8 && y < 8) ? qRgb(0, 0, 0) : Fundal)
                 << x << "," << y;
 
     // Key black this time: only the yellow pixels are copied, clipped at the edges.
-    plansa.fill(Fundal);
-    CopieTransparenta(plansa, QRect(7, -2, 4, 4), litera, QRect(0, 0, 4, 4), qRgb(0, 0, 0));
-    EXPECT_EQ(plansa.pixel(7, 0), qRgb(255, 255, 0));
-    EXPECT_EQ(plansa.pixel(9, 1), qRgb(255, 255, 0));
-    EXPECT_EQ(plansa.pixel(9, 0), Fundal);
+    panza.fill(Fundal);
+    CopieTransparenta(panza, QRect(7, -2, 4, 4), litera, QRect(0, 0, 4, 4), qRgb(0, 0, 0));
+    EXPECT_EQ(panza.pixel(7, 0), qRgb(255, 255, 0));
+    EXPECT_EQ(panza.pixel(9, 1), qRgb(255, 255, 0));
+    EXPECT_EQ(panza.pixel(9, 0), Fundal);
 }
 
 TEST(Litere, FisierulLipsaEInlocuitDeLiteraDesenata)

@@ -1,7 +1,7 @@
 #include "app/Aplicatie.h"
 #include "app/Banner.h"
 #include "app/fMain.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -58,13 +58,13 @@ TEST_F(BannerFereastra, IncarcareaPotrivesteFereastraDupaRand)
     aplicatie.Porneste();
     fMain &f = aplicatie.Main();
     EXPECT_EQ(f.Titlu().RandY(), 283);
-    EXPECT_EQ(f.Suprafata().size(), QSize(1010, 636));
+    EXPECT_EQ(f.Panza().size(), QSize(1010, 636));
     EXPECT_TRUE(f.Timer1->isActive());
 
     // The shuffled row is on the window, the same as on the canvas.
     const QRect rand(20, 283, 970, 65);
-    EXPECT_EQ(f.Suprafata().Imagine().copy(rand), f.Picture2->Imagine().copy(rand));
-    EXPECT_NE(f.Suprafata().Imagine().pixel(20 + 20, 283 + 30), f.Picture2->Fundal().rgb());
+    EXPECT_EQ(f.Panza().Imagine().copy(rand), f.Picture2->Imagine().copy(rand));
+    EXPECT_NE(f.Panza().Imagine().pixel(20 + 20, 283 + 30), f.Picture2->Fundal().rgb());
 }
 
 TEST_F(BannerFereastra, AceeasiSamantaAcelasiAmestecSiCeasulDaAltul)
@@ -96,7 +96,7 @@ TEST_F(BannerFereastra, SunetulCandFereastraSeVedeSiAnimatiaMergeSiAscunsa)
     EXPECT_TRUE(InOrdine(f.Titlu()));
 }
 
-TEST_F(BannerFereastra, MarireaFerestreiMaresteDoarPlansa)
+TEST_F(BannerFereastra, MarireaFerestreiMaresteDoarPanza)
 {
     aplicatie.Porneste();
     fMain &f = aplicatie.Main();
@@ -122,7 +122,7 @@ TEST_F(BannerFereastra, StergereaFizicaReiaBannerulInLatimeaDe1010)
 
     f.Ceas = [] { return quint64(99); };
     f.mStergereFizica->trigger();
-    EXPECT_EQ(f.Suprafata().width(), 1010);
+    EXPECT_EQ(f.Panza().width(), 1010);
     EXPECT_EQ(f.Titlu().CentruX(), 650);
     EXPECT_EQ(f.pos(), unde);
     EXPECT_TRUE(f.Timer1->isActive());

@@ -5,7 +5,7 @@
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
-#include "tests/common/SuprafataInregistrata.h"
+#include "tests/common/PanzaInregistrata.h"
 #include "tests/store/AccesJurnal.h"
 
 #include <QDir>
@@ -25,7 +25,7 @@ protected:
     PlatformaScriptata s;
     AccesJurnal *acces = new AccesJurnal; // owned by definitii
     mDefinitii definitii{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
-    SuprafataInregistrata panza{QSize(120, 90), CuloareFundal};
+    PanzaInregistrata panza{QSize(120, 90), CuloareFundal};
     EditareProbleme editare{definitii, panza};
 
     void SetUp() override { panza.Imagine.fill(Qt::white); }

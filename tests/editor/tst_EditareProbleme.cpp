@@ -1,4 +1,4 @@
-#include "editor/SuprafataDesen.h"
+#include "platform/Panza.h"
 #include "tests/editor/EditorTest.h"
 
 #include <QDir>
@@ -142,6 +142,46 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
     editare.SalveazaProblema();
     EXPECT_EQ(s.Prompturi.size(), 8);
     EXPECT_EQ(definitii.NrProbleme, 2);
+}
+
+// A JPEG that says, in the EXIF data a phone writes, that it is turned a quarter.
+QByteArray CuOrientare(QByteArray jpeg)
+{
+    const QByteArray tiff("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
+    return jpeg.insert(2, QByteArray("\xFF\xE1\0\x22" "Exif\0\0", 10) + tiff);
+}
+
+TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
+{
+    definitii.IncarcaColectie();
+    const QImage poza = PozaModel(40, 30);
+    const struct
+    {
+        const char *nume;
+        QByteArray octeti;
+        bool pastrati;
+        QSize aratata;
+    } cazuri[] = {{"telefon.jpg", CuOrientare(OctetiPoza(poza, "JPEG")), true, QSize(30, 40)},
+                  {"png.jpg", OctetiPoza(poza, "PNG"), true, QSize(40, 30)},
+                  {"ppm.jpg", OctetiPoza(poza, "PPM"), false, QSize(40, 30)},
+                  {"schimbat.jpg", OctetiPoza(poza, "JPEG"), false, QSize(40, 30)}};
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        const QString aleasa = Scanare(c.nume, c.octeti);
+        Deschide(aleasa);
+        const QImage aratata = editare.Picture1();
+        EXPECT_EQ(aratata.size(), c.aratata);
+        if (QByteArray(c.nume) == "schimbat.jpg") // replaced after it was shown
+            Scanare(c.nume, OctetiPoza(PozaModel(8, 8), "JPEG"));
+        Raspunde({"9", "Functii", "Algebra", "7", ""});
+        editare.SalveazaProblema();
+        const QByteArray stocati = dosar.CitesteOcteti(QString("Probleme/") + c.nume);
+        EXPECT_EQ(stocati == c.octeti, c.pastrati);
+        EXPECT_EQ(c.pastrati || stocati.startsWith("BM"), true);
+        const PozaCitita citita = CitestePoza(dosar.Cale() + "/Probleme/" + c.nume);
+        EXPECT_EQ(citita.Poza.convertToFormat(QImage::Format_RGB32), aratata);
+    }
+    EXPECT_TRUE(s.Mesaje.isEmpty());
 }
 
 TEST_F(Editare, AcelasiNumeActivEsteRefuzatChiarDinAltDosar)

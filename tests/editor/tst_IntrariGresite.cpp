@@ -69,7 +69,7 @@ TEST_F(IntrariEditor, OPozaGoalaDinProblemeEsteInlocuitaLaSalvare)
     const PozaCitita stocata = CitestePoza(dosar.Cale() + "/Probleme/p.jpg");
     ASSERT_EQ(stocata.Rezultat, PozaCitita::Stare::Citita);
     EXPECT_EQ(stocata.Poza.size(), QSize(40, 30));
-    EXPECT_TRUE(dosar.CitesteOcteti("Probleme/p.jpg").startsWith("BM"));
+    EXPECT_EQ(dosar.CitesteOcteti("Probleme/p.jpg"), OctetiPoza(poza, "JPEG"));
 }
 
 TEST_F(IntrariEditor, ColectiaCareEsteUnDosarNuPrimesteProbleme)

@@ -2,7 +2,7 @@
 #include "app/fMain.h"
 #include "editor/EditareProbleme.h"
 #include "editor/fEditareTezaurel.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -51,10 +51,10 @@ TEST_F(FereastraEditor, PozaIncarcataSeTrageCuOriceButonSiRamaneIntreAfisari)
     ASSERT_EQ(f.Editare().NumeFisier(), "scan.jpg");
 
     const QImage vazuta = f.grab().toImage();
-    const QPoint colt = f.Suprafata().geometry().topLeft();
+    const QPoint colt = f.Panza().geometry().topLeft();
     EXPECT_EQ(vazuta.pixel(colt + QPoint(300, 200)), poza.pixel(300, 200));
 
-    Panza &p = f.Suprafata();
+    PanzaQt &p = f.Panza();
     Mouse(p, QEvent::MouseButtonPress, {400, 300}, Qt::RightButton);
     Mouse(p, QEvent::MouseMove, {450, 280}, Qt::RightButton);
     EXPECT_EQ(p.Imagine().pixel(50, 0), poza.pixel(0, 20));

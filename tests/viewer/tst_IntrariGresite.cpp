@@ -5,7 +5,7 @@
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
-#include "tests/common/SuprafataInregistrata.h"
+#include "tests/common/PanzaInregistrata.h"
 
 #include <QDir>
 
@@ -21,7 +21,7 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     mDefinitii definitii{dosar.Cale(), platforma};
-    SuprafataInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
+    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
     Vizualizator v{definitii, panou};
 
     // Every problem of the table selected, and the viewer shown as the
@@ -58,7 +58,7 @@ TEST_F(IntrariVizualizator, PozeleCareNuSeCitescLasaPanoulGol)
                          Cu("uriasa.jpg")});
     definitii.IncarcaColectie();
     SelecteazaTot();
-    EXPECT_EQ(v.Picture2, buna);
+    EXPECT_EQ(v.Picture2.Naturala(), buna);
 
     // The earlier rule for a picture that cannot be read: a blank panel, the
     // status line and the observations as for any other problem; a message
@@ -68,7 +68,7 @@ TEST_F(IntrariVizualizator, PozeleCareNuSeCitescLasaPanoulGol)
         SCOPED_TRACE(fisier);
         panou.Operatii.clear();
         v.Toolbar1_ButtonClick("Inainte");
-        EXPECT_TRUE(v.Picture2.isNull());
+        EXPECT_TRUE(v.Picture2.Naturala().isNull());
         EXPECT_EQ(panou.Operatii.first(), "Cls");
         EXPECT_EQ(panou.Imagine.pixel(299, 199), FundalPanou);
         EXPECT_TRUE(v.TextStare.startsWith(QString(fisier) + " - Capitolul: Functii"));
@@ -85,7 +85,7 @@ TEST_F(IntrariVizualizator, PozeleCareNuSeCitescLasaPanoulGol)
     v.Picture1_MouseUp(50, 50);
     EXPECT_EQ(panou.Imagine.pixel(60, 60), FundalPanou);
     v.Toolbar1_ButtonClick("Prima");
-    EXPECT_EQ(v.Picture2, buna);
+    EXPECT_EQ(v.Picture2.Naturala(), buna);
     EXPECT_EQ(platforma.Mesaje.size(), 1);
 }
 
@@ -95,9 +95,9 @@ TEST_F(IntrariVizualizator, FaraDosarulProblemeToatePanourileSuntGoale)
     ASSERT_TRUE(QDir(dosar.Cale() + "/Probleme").removeRecursively());
     definitii.IncarcaColectie();
     SelecteazaTot();
-    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
     v.Toolbar1_ButtonClick("Inainte");
-    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
     EXPECT_EQ(panou.Imagine.pixel(0, 0), FundalPanou);
     EXPECT_TRUE(v.TextStare.startsWith("b.jpg - "));
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
@@ -131,10 +131,10 @@ TEST_F(IntrariVizualizator, TexteleCeleMaiLungiSiOctetiiInaltiInLiniaDeStare)
                                "-Clasa: -32768-Nivel Nota: 32767 - Selectia contine: 2 "
                                "inregistrari.");
     EXPECT_EQ(v.Text1, QString(100, 'o'));
-    EXPECT_EQ(v.Picture2.size(), QSize(30, 20));
+    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(30, 20));
 
     v.Toolbar1_ButtonClick("Inainte");
-    EXPECT_EQ(v.Picture2.size(), QSize(40, 10));
+    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(40, 10));
     EXPECT_TRUE(v.TextStare.startsWith(numeInalt + " - Capitolul: "));
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
 }
@@ -150,7 +150,7 @@ TEST_F(IntrariVizualizator, SelectiaPlinaAjungeLaUltimaPozitie)
     v.Toolbar1_ButtonClick("Inainte");
     EXPECT_EQ(definitii.PozitieCurenta, 2000);
     EXPECT_TRUE(v.TextStare.endsWith("- Selectia contine: 1999 inregistrari."));
-    EXPECT_EQ(v.Picture2.size(), QSize(8, 6));
+    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(8, 6));
 }
 
 } // namespace

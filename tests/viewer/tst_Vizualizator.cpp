@@ -1,6 +1,6 @@
 #include "viewer/Vizualizator.h"
 
-#include "tests/common/SuprafataInregistrata.h"
+#include "tests/common/PanzaInregistrata.h"
 #include "tests/viewer/ColectieVizualizare.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +24,7 @@ protected:
     }
     Vizualizator::Urmare Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
 
-    SuprafataInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
+    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
     Vizualizator v{definitii, panou};
 };
 
@@ -36,9 +36,9 @@ TEST_F(Vizualizare, LiniaDeStareCaInExempluSiPozeleRecunoscuteDupaContinut)
     EXPECT_EQ(v.Text1, "Domeniul de definitie");
     EXPECT_FALSE(v.Text1Vizibil);
     EXPECT_EQ(definitii.PozitieCurenta, 2);
-    EXPECT_EQ(v.Picture2, Poza12);
+    EXPECT_EQ(v.Picture2.Naturala(), Poza12);
     Apasa("Inainte");
-    EXPECT_EQ(v.Picture2, PozaJpeg);
+    EXPECT_EQ(v.Picture2.Naturala(), PozaJpeg);
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
 }
 
@@ -82,7 +82,7 @@ TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
 
     Apasa("Anuleaza selectie");
     EXPECT_EQ(definitii.NrSelectie, 1);
-    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
     EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
     EXPECT_TRUE(v.TextStare.isEmpty());
     EXPECT_FALSE(v.Text1Vizibil);
@@ -176,11 +176,11 @@ TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
     EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
     v.Picture1_MouseUp(60, 40);
     EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
-    EXPECT_EQ(v.Panorama.DeplasareX, 50);
+    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 50);
 
     Apasa("Inainte"); // the window's test looks at the pixels
-    EXPECT_EQ(v.Panorama.DeplasareX, 0);
-    EXPECT_EQ(v.Panorama.DeplasareY, 0);
+    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 0);
+    EXPECT_EQ(v.Picture2.Panorama.DeplasareY, 0);
 
     // A drag cut short by the window losing and regaining activation stops following.
     v.Picture1_MouseDown(0, 0);

@@ -1,7 +1,7 @@
 #include "viewer/fVizualizare.h"
 
 #include "app/Ferestre.h"
-#include "platform/Panza.h"
+#include "platform/PanzaQt.h"
 #include "tests/viewer/ColectieVizualizare.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <optional>
 
-// Dragging a picture about its canvas. The picture stays at natural size in a
-// hidden holder and each step copies it whole to a new position; this class
+// Dragging a picture about its surface. The picture stays at its shown size in
+// a hidden holder and each step copies it whole to a new position; this class
 // only decides where. One instance per window, all zero when it is created.
 class Panoramare
 {

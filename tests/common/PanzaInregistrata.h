@@ -1,16 +1,16 @@
 #pragma once
 
-#include "editor/SuprafataDesen.h"
+#include "platform/Panza.h"
 
 #include <QImage>
 #include <QStringList>
 
-// A canvas that draws like the real one and notes each operation, so a test
+// A drawing surface that draws like the real one and notes each operation, so a test
 // can check both the pixels and the order of clear, copy and refresh.
-class SuprafataInregistrata final : public SuprafataDesen
+class PanzaInregistrata final : public Panza
 {
 public:
-    SuprafataInregistrata(QSize marime, QColor fundal)
+    PanzaInregistrata(QSize marime, QColor fundal)
         : Imagine(marime, QImage::Format_RGB32), m_fundal(fundal)
     {}
 

@@ -1,4 +1,4 @@
-#include "editor/Panoramare.h"
+#include "panoramare/Panoramare.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "store/CitirePoza.h"
+
+#include <QDateTime>
+#include <QFuture>
+#include <QHash>
+#include <QStringList>
+#include <QThreadPool>
+
+// The pictures of the problem shown and of its neighbours in the selection,
+// the neighbours decoded ahead on other threads, so that paging to one of
+// them shows it at once. At most Capacitate decoded pictures are held. A file
+// changed on disk since it was read (another size or time) is read again.
+class CachePoze
+{
+public:
+    static constexpr int Capacitate = 3;
+
+    CachePoze();
+    ~CachePoze();
+
+    // The picture at cale: at once when held, when its read ahead ends if it
+    // is being read, otherwise read here and now.
+    PozaCitita Ia(const QString &cale);
+    // Keeps curenta and vecini, forgets the rest and starts reading the
+    // neighbours not held. Never waits.
+    void Pregateste(const QString &curenta, const QStringList &vecini);
+    void Goleste();
+
+    bool Tine(const QString &cale) const { return m_intrari.contains(cale); }
+    qsizetype Tinute() const { return m_intrari.size(); }
+
+    // A picture read the same way here and on the worker threads: in the
+    // formats a drag copies without conversion.
+    static PozaCitita Citeste(const QString &cale);
+
+private:
+    struct Intrare
+    {
+        QFuture<PozaCitita> Poza;
+        qint64 Marime = -1;
+        QDateTime Modificare;
+    };
+    static Intrare Amprenta(const QString &cale);
+    void Uita(const QString &cale);
+
+    QThreadPool m_fire; // first, so it outlives the reads it runs
+    QHash<QString, Intrare> m_intrari;
+    QString m_ultima; // the last picture handed out
+};
