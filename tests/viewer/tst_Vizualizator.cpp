@@ -108,7 +108,7 @@ TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
     Apasa("Arata/Ascunde Obs");
     definitii.NrSelectie = 1;
     v.Form_Activate();
-    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
     EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
     EXPECT_TRUE(v.TextStare.isEmpty());
     EXPECT_FALSE(v.Text1Vizibil);
