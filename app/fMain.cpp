@@ -7,6 +7,7 @@
 #include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -25,6 +26,9 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Main"));
     setCentralWidget(m_suprafata);
+    // A shared install keeps each user's collection elsewhere: say where.
+    m_suprafata->setToolTip(QStringLiteral("Dosarul de date: %1")
+                                .arg(QDir::toNativeSeparators(m_definitii.DosarAplicatie())));
 
     auto adauga = [this](const QString &titlu, void (fMain::*handler)()) {
         QAction *a = menuBar()->addAction(titlu);
@@ -52,7 +56,7 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     Picture2 = new Panza(m_suprafata);
     Picture2->hide();
 
-    const auto litere = IncarcaLitere(m_definitii.DosarAplicatie());
+    const auto litere = IncarcaLitere(m_definitii.DosarResurse());
     for (int i = 0; i < Banner::NrLitere; ++i) {
         auto *cutie = new QLabel(this);
         cutie->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -143,7 +147,7 @@ bool fMain::FereastraVizibila() const
 
 void fMain::CantaSunetul()
 {
-    m_definitii.platforma().CantaSunet(m_definitii.DosarAplicatie() + QStringLiteral("/next.wav"));
+    m_definitii.platforma().CantaSunet(m_definitii.DosarResurse() + QStringLiteral("/next.wav"));
 }
 
 void fMain::fMain_mEditareTezaurel_Click()
@@ -166,7 +170,7 @@ void fMain::fMain_mStergereFizica_Click()
 
 void fMain::fMain_mAjutor_Click()
 {
-    m_definitii.platforma().DeschideAjutor(m_definitii.DosarAplicatie() +
+    m_definitii.platforma().DeschideAjutor(m_definitii.DosarResurse() +
                                            QStringLiteral("/help/index.html"));
 }
 
