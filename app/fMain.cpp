@@ -41,6 +41,12 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     mStergereFizica = adauga(QStringLiteral("Stergere fizica"), &fMain::fMain_mStergereFizica_Click);
     mAjutor = adauga(QStringLiteral("Ajutor"), &fMain::fMain_mAjutor_Click);
     mIesire = adauga(QStringLiteral("Iesire"), &fMain::fMain_mIesire_Click);
+    // Keys rather than mnemonics: an "&" would change the captions.
+    mEditareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    mVizualizareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    mStergereFizica->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Del")));
+    mAjutor->setShortcut(QKeySequence(QStringLiteral("F1")));
+    mIesire->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     // Start from the designed client area; the banner later fits the width to its letters.
     m_suprafata->setMinimumSize(1, 1);

@@ -39,6 +39,11 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
                              &fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click);
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
+    // Keys rather than mnemonics: an "&" would change the captions.
+    mIntroduceProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    mSalveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    mStergeProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    mRevenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
 
     connect(m_suprafata, &Panza::Apasat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseDown);
     connect(m_suprafata, &Panza::Miscat, this, &fEditareTezaurel::fEditareTezaurel_Form_MouseMove);

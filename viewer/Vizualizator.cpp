@@ -158,6 +158,16 @@ void Vizualizator::Picture1_MouseUp(double x, double y)
     Deseneaza(Panorama.Elibereaza(x, y));
 }
 
+void Vizualizator::Panoreaza(int dx, int dy)
+{
+    if (Panorama.Tragere || Picture2.isNull() || m_definitii.NrSelectie < 2)
+        return;
+    Panorama.DeplasareX += dx;
+    Panorama.DeplasareY += dy;
+    m_picture1.Cls();
+    Deseneaza(QPoint(Panorama.DeplasareX, Panorama.DeplasareY));
+}
+
 void Vizualizator::IncarcaPoza(const QString &cale)
 {
     Picture2 = QImage();
