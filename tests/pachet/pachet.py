@@ -40,12 +40,16 @@ def utilizator(radacina):
         fa_poza(poza, "1. O problemă din pachet.")
         proces = s.porneste([os.path.join(radacina, "usr/bin/tezaurel")])
         parcurs.p.gaseste("menu item", "Editare Tezaurel", timp=30)
-        parcurs.p.apasa_meniu("Editare Tezaurel")
+        # The menus' keys, from the main window to the editor and back out.
+        parcurs.p.focus("Main")
+        s.xdotool("key", "ctrl+e")
         parcurs.adauga(poza, None, UNU)
         asteapta(lambda: os.path.getsize(os.path.join(date, "Tezaurel.stn")) == 1024,
                  "the problem in the user's collection")
-        parcurs.p.apasa_meniu("Revenire")
-        parcurs.p.apasa_meniu("Iesire")
+        parcurs.p.focus("Personalizare Tezaurel")
+        s.xdotool("key", "Escape")
+        parcurs.p.focus("Main")
+        s.xdotool("key", "ctrl+q")
         asteapta(lambda: proces.poll() is not None, "the program to end")
     assert os.listdir(os.path.join(date, "Probleme")) == ["unu.jpg"]
     assert os.path.isdir(os.path.join(date, "teste"))

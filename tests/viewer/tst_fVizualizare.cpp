@@ -110,7 +110,7 @@ TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli)
     EXPECT_EQ(PixelPanou(49, 30), f.Picture1->Fundal().rgb());
 }
 
-TEST_F(Fereastra, TastelePaginheazaSiMutaPoza)
+TEST_F(Fereastra, TastelePagineazaSiMutaPoza)
 {
     Selecteaza({2, 3, 2});
     f.show();
