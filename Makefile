@@ -1,7 +1,8 @@
 # The two set-up commands of the README:
 #   make run    install what is missing, build, lay out the application folder, start Tezaurel
 #   make test   install what is missing, build, run every test
-.PHONY: run test bench build-release install clean
+#   make deb    the Debian package tezaurel_<version>_<arch>.deb
+.PHONY: run test bench build-release install deb clean
 
 # The debug build, then the whole suite again under the address and
 # undefined-behaviour sanitizers.
@@ -33,8 +34,13 @@ bench:
 PREFIX ?= $(HOME)/Tezaurel
 MENIU ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/applications
 install: build-release
-	cmake --install build/release --prefix $(PREFIX)
+	cmake --install build/release --prefix $(PREFIX) --component portabil
 	mkdir -p $(MENIU) && cp $(PREFIX)/tezaurel.desktop $(MENIU)/tezaurel.desktop
+
+# make deb: the Debian package for a system-wide install, in build/pachet/.
+deb: build-release
+	sh scripts/dependinte.sh test
+	cpack -G DEB --config build/release/CPackConfig.cmake -B build/pachet
 
 clean:
 	rm -rf build

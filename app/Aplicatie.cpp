@@ -25,9 +25,9 @@ void ArataModeless(QWidget &fereastra)
 }
 } // namespace
 
-Aplicatie::Aplicatie(const QString &dosarAplicatie, Platforma &platforma,
+Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      std::function<void()> iesire)
-    : m_definitii(std::make_unique<mDefinitii>(dosarAplicatie, platforma)),
+    : m_definitii(std::make_unique<mDefinitii>(dosare, platforma)),
       m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {
 }

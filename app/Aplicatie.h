@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Ferestre.h"
+#include "platform/DosareAplicatie.h"
 
 #include <QString>
 
@@ -21,7 +22,7 @@ class Aplicatie final : public Ferestre
 {
 public:
     // iesire ends the run; by default it leaves Qt's event loop.
-    Aplicatie(const QString &dosarAplicatie, Platforma &platforma,
+    Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
               std::function<void()> iesire = {});
     ~Aplicatie() override;
 

@@ -7,6 +7,7 @@
 #include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
 
+#include <QDir>
 #include <QLayout>
 #include <QMenuBar>
 #include <QTimer>
@@ -24,6 +25,9 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Main"));
     setCentralWidget(m_panza);
+    // A shared install keeps each user's collection elsewhere: say where.
+    m_panza->setToolTip(QStringLiteral("Dosarul de date: %1")
+                            .arg(QDir::toNativeSeparators(m_definitii.DosarAplicatie())));
 
     auto adauga = [this](const QString &titlu, void (fMain::*handler)()) {
         QAction *a = menuBar()->addAction(titlu);
@@ -36,6 +40,12 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     mStergereFizica = adauga(QStringLiteral("Stergere fizica"), &fMain::fMain_mStergereFizica_Click);
     mAjutor = adauga(QStringLiteral("Ajutor"), &fMain::fMain_mAjutor_Click);
     mIesire = adauga(QStringLiteral("Iesire"), &fMain::fMain_mIesire_Click);
+    // Keys rather than mnemonics: an "&" would change the captions.
+    mEditareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
+    mVizualizareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    mStergereFizica->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Del")));
+    mAjutor->setShortcut(QKeySequence(QStringLiteral("F1")));
+    mIesire->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     // Start from the designed client area; the banner later fits the width to its letters.
     m_panza->setMinimumSize(1, 1);
@@ -52,7 +62,7 @@ fMain::fMain(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     Picture2->hide();
 
     m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this),
-                                        IncarcaLitere(m_definitii.DosarAplicatie()));
+                                        IncarcaLitere(m_definitii.DosarResurse()));
 }
 
 fMain::~fMain() = default;
@@ -133,7 +143,7 @@ bool fMain::FereastraVizibila() const
 
 void fMain::CantaSunetul()
 {
-    m_definitii.platforma().CantaSunet(m_definitii.DosarAplicatie() + QStringLiteral("/next.wav"));
+    m_definitii.platforma().CantaSunet(m_definitii.DosarResurse() + QStringLiteral("/next.wav"));
 }
 
 void fMain::fMain_mEditareTezaurel_Click()
@@ -156,7 +166,7 @@ void fMain::fMain_mStergereFizica_Click()
 
 void fMain::fMain_mAjutor_Click()
 {
-    m_definitii.platforma().DeschideAjutor(m_definitii.DosarAplicatie() +
+    m_definitii.platforma().DeschideAjutor(m_definitii.DosarResurse() +
                                            QStringLiteral("/help/index.html"));
 }
 

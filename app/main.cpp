@@ -1,4 +1,5 @@
 #include "app/Aplicatie.h"
+#include "platform/DosareAplicatie.h"
 #include "platform/PlatformaQt.h"
 
 #include <QApplication>
@@ -8,11 +9,17 @@ int main(int argc, char *argv[])
 {
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tezaurel"));
-    QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/tezaurel.png")));
-    // The application folder is the folder of the executable: the collection,
-    // the pictures and the assets all live beside it.
+    // A portable folder keeps everything beside the executable; a system-wide
+    // install gives each user a data folder of their own.
+    const QString dosarProgram = QCoreApplication::applicationDirPath();
+    const DosareAplicatie dosare = DosareProgram(dosarProgram);
+    QApplication::setWindowIcon(QIcon(dosare.Resurse + QStringLiteral("/tezaurel.png")));
     PlatformaQt platforma;
-    Aplicatie aplicatie(QCoreApplication::applicationDirPath(), platforma);
+    // The portable folder is left as it was found: its folders come with it.
+    if (dosare.Date != dosarProgram)
+        if (const QString eroare = PregatesteDosarDate(dosare); !eroare.isEmpty())
+            platforma.Mesaj(eroare);
+    Aplicatie aplicatie(dosare, platforma);
     aplicatie.Porneste();
     return QApplication::exec();
 }

@@ -38,6 +38,11 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
                              &fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click);
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
+    // Keys rather than mnemonics: an "&" would change the captions.
+    mIntroduceProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    mSalveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    mStergeProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    mRevenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
 
     AdaugaZoom(*menuBar()->addMenu(QStringLiteral("Vedere")), *m_panza, m_editare->Poza(),
                [this] { return m_panza->width(); });

@@ -48,6 +48,16 @@ void PozaPanoramata::Misca(double x, double y)
     }
 }
 
+void PozaPanoramata::Deplaseaza(int dx, int dy)
+{
+    if (Panorama.Tragere || m_naturala.isNull())
+        return;
+    Panorama.DeplasareX += dx;
+    Panorama.DeplasareY += dy;
+    m_panza.Cls();
+    Deseneaza(QPoint(Panorama.DeplasareX, Panorama.DeplasareY));
+}
+
 void PozaPanoramata::Elibereaza(double x, double y)
 {
     Deseneaza(Panorama.Elibereaza(x, y));

@@ -36,6 +36,8 @@ public:
     void Misca(double x, double y);
     void Elibereaza(double x, double y);
     void Activare() { Panorama.Activare(); }
+    // A step of the arrow keys: the picture moves as under a drag.
+    void Deplaseaza(int dx, int dy);
 
     // Zoom commands about the panel's corner, and the wheel about the
     // pointer. latimePanou: the width of the panel's visible part.

@@ -87,6 +87,8 @@ frmTipareste::frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> im
     Text2 = Pune(new QLineEdit(this), 1920, 3360, 3855, 495);
     Text7 = Pune(new QPlainTextEdit(this), 120, 4560, 10575, 1695);
     Text7->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab leaves the header for the buttons, as in every other box.
+    Text7->setTabChangesFocus(true);
 
     Command2 = Pune(new QPushButton(QStringLiteral("Print"), this), 10920, 4560, 2895, 735);
     Command1 = Pune(new QPushButton(QStringLiteral("Renunta"), this), 10920, 5520, 2895, 735);

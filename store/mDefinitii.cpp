@@ -4,12 +4,13 @@
 
 #include <QFileInfo>
 
-mDefinitii::mDefinitii(QString dosarAplicatie, Platforma &platforma,
+mDefinitii::mDefinitii(DosareAplicatie dosare, Platforma &platforma,
                        std::unique_ptr<AccesFisiere> acces)
     : TabelProbleme(UltimulSlot + 1)
     , TabelCapitole(CapitoleInitiale)
     , TabelDiscipline(DisciplineInitiale)
-    , m_dosarAplicatie(std::move(dosarAplicatie))
+    , m_dosarAplicatie(std::move(dosare.Date))
+    , m_dosarResurse(std::move(dosare.Resurse))
     , m_platforma(platforma)
     , m_acces(acces ? std::move(acces) : std::make_unique<AccesFisiereDisc>())
     , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))

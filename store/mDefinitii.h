@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DosareAplicatie.h"
 #include "store/BazaDate.h"
 #include "store/FisierInregistrari.h"
 #include "store/Problema.h"
@@ -22,9 +23,10 @@ public:
     static constexpr int CapitoleInitiale = 501;
     static constexpr int DisciplineInitiale = 101;
 
-    // The application folder is the one holding Tezaurel.stn, Probleme/ and teste/.
+    // The application folder is the one holding Tezaurel.stn, Probleme/ and teste/;
+    // the assets may lie elsewhere (a system-wide install).
     // Without an AccesFisiere the real file system is used.
-    mDefinitii(QString dosarAplicatie, Platforma &platforma,
+    mDefinitii(DosareAplicatie dosare, Platforma &platforma,
                std::unique_ptr<AccesFisiere> acces = nullptr);
 
     // --- the collection
@@ -47,6 +49,8 @@ public:
     int16_t PozitieCurenta = 0;
 
     const QString &DosarAplicatie() const { return m_dosarAplicatie; }
+    // Where the help, the sound and the banner's letters were installed.
+    const QString &DosarResurse() const { return m_dosarResurse; }
     QString CaleProbleme() const { return m_dosarAplicatie + QStringLiteral("/Probleme/"); }
     QString CaleTeste() const { return m_dosarAplicatie + QStringLiteral("/teste/"); }
     Platforma &platforma() const { return m_platforma; }
@@ -79,6 +83,7 @@ private:
     void AnuntaEroareScriere() const;
 
     QString m_dosarAplicatie;
+    QString m_dosarResurse;
     Platforma &m_platforma;
     std::unique_ptr<AccesFisiere> m_acces;
     std::unique_ptr<BazaDate> m_baza;

@@ -171,6 +171,12 @@ void Vizualizator::Picture1_MouseUp(double x, double y)
     Picture2.Elibereaza(x, y);
 }
 
+void Vizualizator::Panoreaza(int dx, int dy)
+{
+    if (m_definitii.NrSelectie >= 2)
+        Picture2.Deplaseaza(dx, dy);
+}
+
 QImage Vizualizator::IncarcaPoza(const QString &cale)
 {
     PozaCitita citita = m_cache.Ia(cale);

@@ -48,6 +48,9 @@ public:
     void Picture1_MouseDown(double x, double y);
     std::optional<Qt::CursorShape> Picture1_MouseMove(double x, double y);
     void Picture1_MouseUp(double x, double y);
+    // An arrow key: the picture moves by (dx, dy) from where it rests, as
+    // after a drag. Nothing while a drag is in progress or nothing is shown.
+    void Panoreaza(int dx, int dy);
 
 private:
     // A picture that is missing, not understood, cut short or too large

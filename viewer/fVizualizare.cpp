@@ -36,6 +36,32 @@ const char *const TitluriButoane[] = {"Prima",
                                       "Imprimare",
                                       "Revenire Meniu"};
 
+// Keys of the toolbar's commands; the captions stay as they are.
+const struct
+{
+    const char *titlu;
+    const char *tasta;
+} TasteButoane[] = {{"Prima", "Home"},
+                    {"Inainte", "PgDown"},
+                    {"Inapoi", "PgUp"},
+                    {"Ultima", "End"},
+                    {"Defineste selectie", "Ctrl+D"},
+                    {"Anuleaza selectie", "Ctrl+Shift+D"},
+                    {"Arata/Ascunde Obs", "Ctrl+O"},
+                    {"Imprimare", "Ctrl+P"},
+                    {"Revenire Meniu", "Esc"}};
+
+// An arrow key moves the picture the other way, as a scroll bar would.
+constexpr int PasPanoramare = 40;
+const struct
+{
+    Qt::Key tasta;
+    int dx, dy;
+} TastePanoramare[] = {{Qt::Key_Left, PasPanoramare, 0},
+                       {Qt::Key_Right, -PasPanoramare, 0},
+                       {Qt::Key_Up, 0, PasPanoramare},
+                       {Qt::Key_Down, 0, -PasPanoramare}};
+
 bool StareNormala(Qt::WindowStates stare)
 {
     return !(stare & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
@@ -73,6 +99,18 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
         // can still be read whole.
         buton->setToolTip(buton->text());
         Toolbar1->widgetForAction(buton)->setFocusPolicy(Qt::NoFocus);
+    }
+    for (const auto &t : TasteButoane) {
+        QAction *buton = Buton(QString::fromLatin1(t.titlu));
+        buton->setShortcut(QKeySequence(QString::fromLatin1(t.tasta)));
+        buton->setToolTip(QStringLiteral("%1 (%2)").arg(
+            buton->text(), buton->shortcut().toString(QKeySequence::NativeText)));
+    }
+    for (const auto &t : TastePanoramare) {
+        auto *tasta = new QAction(this);
+        tasta->setShortcut(t.tasta);
+        connect(tasta, &QAction::triggered, this, [this, t] { m_logica.Panoreaza(t.dx, t.dy); });
+        addAction(tasta);
     }
     addToolBar(Qt::TopToolBarArea, Toolbar1);
     connect(Toolbar1, &QToolBar::actionTriggered, this, &fVizualizare::Toolbar1_ButtonClick);

@@ -207,6 +207,15 @@ class Parcurs:
                                 if "Se rezolva grafic" in text_din(t)],
                        "the observations")
         assert obs
+        # The keyboard: the paging keys keep the one problem, Ctrl+O hides and shows the box.
+        obs_vizibile = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]
+        p.focus("Vizualizare Probleme")
+        for tasta in ("Next", "Prior", "End", "Home", "Right", "ctrl+o"):
+            self.s.xdotool("key", tasta)
+        asteapta(lambda: not obs_vizibile(), "Ctrl+O to hide the observations")
+        assert self.p.bara_de_stare() == asteptat, "one problem stays shown after the keys"
+        self.s.xdotool("key", "ctrl+o")
+        asteapta(obs_vizibile, "Ctrl+O to show the observations")
         self.poza("04-vizualizare")
 
         self.pas = "4 print"

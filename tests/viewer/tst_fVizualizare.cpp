@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStatusBar>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,27 @@ TEST_F(Fereastra, TragereaSiIndicatorulPeste20DePixeli)
     Mouse(QEvent::MouseButtonRelease, 60, 40, Qt::RightButton);
     EXPECT_EQ(PixelPanou(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(PixelPanou(49, 30), f.Picture1->Fundal().rgb());
+}
+
+TEST_F(Fereastra, TastelePagineazaSiMutaPoza)
+{
+    Selecteaza({2, 3, 2});
+    f.show();
+    QApplication::setActiveWindow(&f);
+    Activeaza();
+    const struct { Qt::Key tasta; int pozitie, x, y; } randuri[] = {
+        {Qt::Key_End, 4, 0, 0},   {Qt::Key_PageUp, 3, 0, 0}, {Qt::Key_Home, 2, 0, 0},
+        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    for (const auto &r : randuri) {
+        SCOPED_TRACE(r.tasta);
+        QTest::keyClick(&f, r.tasta);
+        EXPECT_EQ(definitii.PozitieCurenta, r.pozitie);
+        EXPECT_EQ(QPoint(f.Logica().Picture2.Panorama.DeplasareX, f.Logica().Picture2.Panorama.DeplasareY),
+                  QPoint(r.x, r.y));
+    }
+    EXPECT_EQ(PixelPanou(0, 40), PozaJpeg.pixel(40, 0));
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_EQ(ferestre.Apeluri, QStringList({"Main"}));
 }
 
 TEST_F(Fereastra, ActivareaAdevarataArataPrimaProblema)
