@@ -144,7 +144,8 @@ QString MesajPozaPreaMare(const QString &cale, QSize marime)
         .arg(marime.height());
 }
 
-PozaCitita CitestePoza(const QString &cale)
+namespace {
+PozaCitita Citeste(const QString &cale, bool doarVerifica)
 {
     PozaCitita rezultat;
     const QFileInfo info(cale);
@@ -199,6 +200,8 @@ PozaCitita CitestePoza(const QString &cale)
     QImageReader cititor(&fisier);
     cititor.setDecideFormatFromContent(true);
     cititor.setAllocationLimit(LimitaAlocareMb);
+    if (doarVerifica && rezultat.Marime.isValid() && antet.startsWith("\xFF\xD8\xFF"))
+        cititor.setScaledSize((rezultat.Marime + QSize(7, 7)) / 8);
     QImage poza = cititor.read();
     if (poza.isNull())
         return rezultat;
@@ -207,8 +210,21 @@ PozaCitita CitestePoza(const QString &cale)
         rezultat.Rezultat = PozaCitita::Stare::PreaMare;
         return rezultat;
     }
-    rezultat.Marime = poza.size();
-    rezultat.Poza = std::move(poza);
+    if (!doarVerifica) {
+        rezultat.Marime = poza.size();
+        rezultat.Poza = std::move(poza);
+    }
     rezultat.Rezultat = PozaCitita::Stare::Citita;
     return rezultat;
+}
+} // namespace
+
+PozaCitita CitestePoza(const QString &cale)
+{
+    return Citeste(cale, false);
+}
+
+PozaCitita VerificaPoza(const QString &cale)
+{
+    return Citeste(cale, true);
 }
