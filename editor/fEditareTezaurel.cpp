@@ -3,10 +3,13 @@
 #include "app/Ferestre.h"
 #include "editor/EditareProbleme.h"
 #include "editor/SuprafataPanza.h"
+#include "import/ImportQt.h"
 #include "platform/Ecran.h"
 #include "platform/Panza.h"
+#include "platform/Platforma.h"
 #include "store/mDefinitii.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -26,7 +29,7 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     setWindowTitle(QStringLiteral("Personalizare Tezaurel"));
     setCentralWidget(m_suprafata);
 
-    auto adauga = [this](const QString &titlu, void (fEditareTezaurel::*handler)()) {
+    auto adauga = [this](const QString &titlu, auto handler) {
         QAction *a = menuBar()->addAction(titlu);
         connect(a, &QAction::triggered, this, handler);
         return a;
@@ -37,6 +40,12 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
                        &fEditareTezaurel::fEditareTezaurel_mSalveaza_Click);
     mStergeProblema = adauga(QStringLiteral("Sterge problema"),
                              &fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click);
+    mRepuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
+                             [this] { m_editare->RepuneProblema(); });
+    mRepuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
+    mImportaDosar = adauga(QStringLiteral("Importă dosar…"),
+                           &fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click);
+    mImportaDosar->setShortcut(Qt::CTRL | Qt::Key_I);
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
 
@@ -70,6 +79,15 @@ void fEditareTezaurel::fEditareTezaurel_mSalveaza_Click()
 void fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click()
 {
     m_editare->StergeProblema();
+}
+
+void fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click()
+{
+    ImportQt interfata(m_definitii.platforma(), this);
+    const auto raport = ImportDosar(m_definitii, interfata)
+                            .Importa(m_definitii.platforma().AlegeDosar(QDir::homePath()));
+    if (raport)
+        ImportQt::ArataRaport(*raport, this);
 }
 
 void fEditareTezaurel::fEditareTezaurel_mRevenire_Click()

@@ -10,6 +10,7 @@
 #include <optional>
 
 class mDefinitii;
+struct Problema;
 
 // What the viewer does, without its widgets: paging through the current
 // selection, the observations, the status line, the holder with the picture
@@ -38,6 +39,10 @@ public:
     Urmare Toolbar1_ButtonClick(const QString &titlu);
 
     void ArataProblema(int16_t &Pozitie);
+    // The shown problem's slot in TabelProbleme; 0 when none is shown.
+    int SlotCurent() const;
+    // After the shown problem's details changed: the texts again, the picture left as it is.
+    void ReafiseazaDetalii();
     // True when the selection dialog is to be shown and the viewer hidden.
     bool DefinesteSelectie();
     void AnuleazaSelectie();
@@ -53,6 +58,7 @@ private:
     // Picture2 is emptied first: a picture that is missing, not understood,
     // cut short or too large leaves the holder empty and so the panel blank.
     void IncarcaPoza(const QString &cale);
+    void CompuneTexte(const Problema &p);
     void Deseneaza(QPoint la);
 
     mDefinitii &m_definitii;
