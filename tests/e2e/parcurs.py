@@ -229,6 +229,7 @@ class Parcurs:
         self.s.xdotool("key", "ctrl+e")
         forma = p.gaseste("dialog", "Corectează detaliile problemei")
         self.camp_langa(forma, "Capitolul:").get_editable_text_iface().set_text_contents(UNU_CORECTAT[3])
+        self.poza("08-corectare")
         p.apasa_buton("Salvează", forma)
         asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
         p.apasa_buton("Arata/Ascunde Obs")
