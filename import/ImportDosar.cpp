@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <map>
 
@@ -117,6 +118,12 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             return std::nullopt;
     }
 
+    // Decoding is what takes the time, so the pictures are checked on every
+    // core, ahead of the copying and appending, which stay in order here.
+    QFuture<std::optional<QString>> verificari = QtConcurrent::mapped(
+        nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
+            return MotivNuEPoza(cale + n);
+        });
     const int total = int(nume.size());
     for (int i = 0; i < total; ++i) {
         const QString &n = nume[i];
@@ -134,7 +141,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
         }();
         if (const auto motiv = VerificaNumeFisier(n)) {
             omite(*motiv);
-        } else if (const auto motivPoza = MotivNuEPoza(cale)) {
+        } else if (const auto motivPoza = verificari.resultAt(i)) {
             omite(*motivPoza);
         } else if (!detalii) {
             omite(QStringLiteral("nu are un rând bun în probleme.csv"));
@@ -164,6 +171,8 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             ++raport.Adaugate;
         }
     }
+    verificari.cancel();
+    verificari.waitForFinished();
     m_interfata.Progres(total, total, QString());
     return raport;
 }
