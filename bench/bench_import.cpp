@@ -71,7 +71,10 @@ const QTemporaryDir &Sursa()
             f.open(QIODevice::WriteOnly);
             f.write(jpeg);
             csv += QString("foto%1.jpg;%2;%3;Geometrie;Triunghiuri;din culegere\n")
-                       .arg(i).arg(5 + i % 8).arg(5 + i % 6).toUtf8();
+                       .arg(i)
+                       .arg(5 + i % 8)
+                       .arg(5 + i % 6)
+                       .toUtf8();
         }
         QFile f(dosar.filePath("probleme.csv"));
         f.open(QIODevice::WriteOnly);

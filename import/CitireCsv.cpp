@@ -10,8 +10,8 @@
 namespace {
 
 enum Coloana { Fisier, Clasa, Nivel, Disciplina, Capitol, Observatii, NrColoane };
-constexpr std::array<const char *, NrColoane> NumeColoane = {
-    "fisier", "clasa", "nivel", "disciplina", "capitol", "observatii"};
+constexpr std::array<const char *, NrColoane> NumeColoane = {"fisier",     "clasa",   "nivel",
+                                                             "disciplina", "capitol", "observatii"};
 
 QString Decodifica(const QByteArray &octeti)
 {
@@ -73,7 +73,8 @@ std::vector<InregistrareCsv> DesparteCsv(const QString &text, QChar separator)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         if (inGhilimele) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"')) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('"')) {
                 camp += c;
                 ++i;
             } else if (c == QLatin1Char('"')) {
@@ -91,7 +92,8 @@ std::vector<InregistrareCsv> DesparteCsv(const QString &text, QChar separator)
             camp.clear();
             areCamp = true;
         } else if (c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             ++linie;
             incheieInregistrarea();
@@ -120,7 +122,8 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
     const QStringList &antet = inregistrari.front().Campuri;
     for (int i = 0; i < antet.size(); ++i)
         for (int c = 0; c < NrColoane; ++c)
-            if (antet[i].trimmed().compare(QLatin1String(NumeColoane[c]), Qt::CaseInsensitive) == 0 &&
+            if (antet[i].trimmed().compare(QLatin1String(NumeColoane[c]), Qt::CaseInsensitive) ==
+                    0 &&
                 pozitie[c] < 0)
                 pozitie[c] = i;
     for (const int c : {Fisier, Clasa, Nivel})
@@ -136,11 +139,14 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
     for (size_t r = 1; r < inregistrari.size(); ++r) {
         const InregistrareCsv &inregistrare = inregistrari[r];
         const int linie = qAbs(inregistrare.Linie);
-        auto greseala = [&](const QString &motiv) {
-            tabel.RanduriGresite << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(motiv);
-        };
+        auto greseala =
+            [&](const QString &motiv) {
+                tabel.RanduriGresite
+                    << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(motiv);
+            };
         if (inregistrare.Linie < 0) {
-            greseala(QStringLiteral("ghilimelele deschise nu se închid până la sfârșitul fișierului"));
+            greseala(
+                QStringLiteral("ghilimelele deschise nu se închid până la sfârșitul fișierului"));
             continue;
         }
         if (inregistrare.Campuri.join(QString()).trimmed().isEmpty())
@@ -158,8 +164,10 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
         RandCsv rand;
         rand.Linie = linie;
         rand.Fisier = camp(Fisier).trimmed();
-        const auto clasa = Numar(camp(Clasa), DetaliiProblema::ClasaMinima, DetaliiProblema::ClasaMaxima);
-        const auto nivel = Numar(camp(Nivel), DetaliiProblema::NivelMinim, DetaliiProblema::NivelMaxim);
+        const auto clasa =
+            Numar(camp(Clasa), DetaliiProblema::ClasaMinima, DetaliiProblema::ClasaMaxima);
+        const auto nivel =
+            Numar(camp(Nivel), DetaliiProblema::NivelMinim, DetaliiProblema::NivelMaxim);
         rand.Detalii.Disciplina = camp(Disciplina).trimmed();
         rand.Detalii.Capitol = camp(Capitol).trimmed();
         rand.Detalii.Observatii = camp(Observatii).trimmed();
@@ -178,7 +186,8 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
         } else if (const auto motivTexte = VerificaDetalii(rand.Detalii)) {
             greseala(*motivTexte);
         } else if (const auto [it, nou] = primaLinie.emplace(rand.Fisier, linie); !nou) {
-            greseala(QStringLiteral("fișierul %1 are deja rândul %2").arg(rand.Fisier).arg(it->second));
+            greseala(
+                QStringLiteral("fișierul %1 are deja rândul %2").arg(rand.Fisier).arg(it->second));
         } else {
             rand.Detalii.Clasa = *clasa;
             rand.Detalii.Nivel = *nivel;

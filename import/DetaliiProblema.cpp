@@ -33,8 +33,7 @@ std::optional<QString> VerificaCamp(const QString &nume, const QString &text, in
     return std::nullopt;
 }
 
-template<typename Camp>
-QStringList TexteDistincte(const mDefinitii &d, Camp camp)
+template <typename Camp> QStringList TexteDistincte(const mDefinitii &d, Camp camp)
 {
     std::set<QString> texte;
     for (int i = 2; i <= d.NrProbleme; ++i) {

@@ -29,14 +29,17 @@ std::optional<QString> MotivNuEPoza(const QString &cale)
         return QStringLiteral("nu este o poză JPEG, PNG sau bitmap");
     const PozaCitita verificata = VerificaPoza(cale);
     switch (verificata.Rezultat) {
-    case PozaCitita::Stare::Citita: return std::nullopt;
-    case PozaCitita::Stare::Incompleta: return QStringLiteral("poza este incompletă, îi lipsește sfârșitul");
+    case PozaCitita::Stare::Citita:
+        return std::nullopt;
+    case PozaCitita::Stare::Incompleta:
+        return QStringLiteral("poza este incompletă, îi lipsește sfârșitul");
     case PozaCitita::Stare::PreaMare:
         return QStringLiteral("poza are %1 x %2 pixeli, peste cei 70 de milioane pe care îi "
                               "poate încărca Tezaurel")
             .arg(verificata.Marime.width())
             .arg(verificata.Marime.height());
-    default: return QStringLiteral("poza nu poate fi citită");
+    default:
+        return QStringLiteral("poza nu poate fi citită");
     }
 }
 
@@ -44,7 +47,8 @@ std::optional<QString> MotivNuEPoza(const QString &cale)
 
 QString RaportImport::Text() const
 {
-    QString text = QStringLiteral("Probleme adăugate: %1. Omise: %2.").arg(Adaugate).arg(Omise.size());
+    QString text =
+        QStringLiteral("Probleme adăugate: %1. Omise: %2.").arg(Adaugate).arg(Omise.size());
     if (Anulat)
         text += QStringLiteral("\nImportul a fost anulat; problemele adăugate până atunci au rămas "
                                "în colecție.");
@@ -81,7 +85,8 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
     RaportImport raport;
     const QDir sursa(dosar);
     QStringList nume = sursa.entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    nume.removeIf([](const QString &n) { return n.compare(ImportDosar::NumeCsv, Qt::CaseInsensitive) == 0; });
+    nume.removeIf(
+        [](const QString &n) { return n.compare(ImportDosar::NumeCsv, Qt::CaseInsensitive) == 0; });
 
     // With a probleme.csv each picture takes its own row's details; without
     // one, all take the same, asked once.
@@ -120,8 +125,8 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
 
     // Decoding is what takes the time, so the pictures are checked on every
     // core, ahead of the copying and appending, which stay in order here.
-    QFuture<std::optional<QString>> verificari = QtConcurrent::mapped(
-        nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
+    QFuture<std::optional<QString>> verificari =
+        QtConcurrent::mapped(nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
             return MotivNuEPoza(cale + n);
         });
     const int total = int(nume.size());
@@ -132,7 +137,9 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             raport.Anulat = true;
             break;
         }
-        auto omite = [&](const QString &motiv) { raport.Omise << n + QStringLiteral(": ") + motiv; };
+        auto omite = [&](const QString &motiv) {
+            raport.Omise << n + QStringLiteral(": ") + motiv;
+        };
         const QString cale = sursa.filePath(n);
         const QString destinatie = m_definitii.CaleProbleme() + n;
         const auto detalii = comune ? comune : [&]() -> std::optional<DetaliiProblema> {

@@ -46,11 +46,10 @@ void ImportQt::Progres(int facute, int total, const QString &nume)
         m_progres->setAutoClose(false);
         m_progres->setAutoReset(false);
     }
-    m_progres->setLabelText(nume.isEmpty() ? QStringLiteral("Gata.")
-                                           : QStringLiteral("Adaug %1 (%2 din %3)")
-                                                 .arg(nume)
-                                                 .arg(facute + 1)
-                                                 .arg(total));
+    m_progres->setLabelText(
+        nume.isEmpty()
+            ? QStringLiteral("Gata.")
+            : QStringLiteral("Adaug %1 (%2 din %3)").arg(nume).arg(facute + 1).arg(total));
     m_progres->setValue(facute);
     QApplication::processEvents();
     if (facute >= total)

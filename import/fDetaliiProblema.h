@@ -20,9 +20,9 @@ class fDetaliiProblema final : public QDialog
     Q_OBJECT
 
 public:
-    fDetaliiProblema(const QString &titlu, const QString &textButon, const DetaliiProblema &initiale,
-                     const QStringList &capitole, const QStringList &discipline,
-                     QWidget *parent = nullptr);
+    fDetaliiProblema(const QString &titlu, const QString &textButon,
+                     const DetaliiProblema &initiale, const QStringList &capitole,
+                     const QStringList &discipline, QWidget *parent = nullptr);
 
     DetaliiProblema Detalii() const;
     std::function<bool(const DetaliiProblema &)> Accepta;

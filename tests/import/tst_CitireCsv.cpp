@@ -33,14 +33,18 @@ TEST(CitireCsv, Cazuri)
         QByteArray octeti;
         const char *asteptat;
     } cazuri[] = {
-        {"virgule", "fisier,clasa,nivel,disciplina,capitol,observatii\na.jpg,9,7,Algebra,Funcții,\n",
+        {"virgule",
+         "fisier,clasa,nivel,disciplina,capitol,observatii\na.jpg,9,7,Algebra,Funcții,\n",
          "a.jpg:9:7:Algebra:Funcții:"},
         {"punct și virgulă, CRLF, ordine schimbată",
          "Nivel;FISIER;clasa;capitol\r\n6;b.png;12;Integrale\r\n\r\n", "b.png:12:6::Integrale:"},
         {"ghilimele cu separator, rând nou și ghilimele dublate",
-         "fisier,clasa,nivel,observatii\n\"c, d.jpg\",5,5,\"zice \"\"da\"\"\nși gata\"\ne.jpg,5,5,x\n",
+         "fisier,clasa,nivel,observatii\n\"c, d.jpg\",5,5,\"zice \"\"da\"\"\nși "
+         "gata\"\ne.jpg,5,5,x\n",
          "c, d.jpg:5:5:::zice \"da\"\nși gata e.jpg:5:5:::x"},
-        {"UTF-8 cu semn", "\xEF\xBB\xBF" "fisier;clasa;nivel;capitol\nf.jpg;8;9;Ecuații\n",
+        {"UTF-8 cu semn",
+         "\xEF\xBB\xBF"
+         "fisier;clasa;nivel;capitol\nf.jpg;8;9;Ecuații\n",
          "f.jpg:8:9::Ecuații:"},
         {"Windows-1250", "fisier;clasa;nivel;capitol\ng.jpg;8;9;Ecua\xFEii \xEEn \xE2\n",
          "g.jpg:8:9::Ecuaţii în â:"},
@@ -51,10 +55,11 @@ TEST(CitireCsv, Cazuri)
          "k.jpg:6:6:::"},
         {"numere greșite", "fisier,clasa,nivel\na.jpg,IX,7\nb.jpg,13,7\nc.jpg,9,4\nd.jpg, 9 ,10\n",
          "d.jpg:9:10::: !2 !3 !4"},
-        {"nume ce ies din dosar sau se repetă", "fisier,clasa,nivel\n../x.jpg,9,7\na.jpg,9,7\na.jpg,9,8\n",
-         "a.jpg:9:7::: !2 !4"},
+        {"nume ce ies din dosar sau se repetă",
+         "fisier,clasa,nivel\n../x.jpg,9,7\na.jpg,9,7\na.jpg,9,8\n", "a.jpg:9:7::: !2 !4"},
         {"text prea lung sau de nepăstrat",
-         "fisier,clasa,nivel,disciplina,capitol\na.jpg,9,7," + QByteArray(51, 'x') + ",\nb.jpg,9,7,,∑\n",
+         "fisier,clasa,nivel,disciplina,capitol\na.jpg,9,7," + QByteArray(51, 'x') +
+             ",\nb.jpg,9,7,,∑\n",
          "!2 !3"},
         {"ghilimele neînchise", "fisier,clasa,nivel\na.jpg,9,7\n\"b.jpg,9,7\nc.jpg,9,7\n",
          "a.jpg:9:7::: !3"},
@@ -82,7 +87,8 @@ TEST(CitireCsv, CorpusulFuzzeruluiDaDoarRanduriPastrabile)
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         for (const RandCsv &r : CitesteCsv(f.readAll()).Randuri) {
             EXPECT_FALSE(VerificaNumeFisier(r.Fisier) || VerificaDetalii(r.Detalii));
-            EXPECT_TRUE(r.Detalii.Clasa >= 5 && r.Detalii.Clasa <= 12 && r.Detalii.Nivel >= 5 && r.Detalii.Nivel <= 10);
+            EXPECT_TRUE(r.Detalii.Clasa >= 5 && r.Detalii.Clasa <= 12 && r.Detalii.Nivel >= 5 &&
+                        r.Detalii.Nivel <= 10);
         }
     }
 }

@@ -54,15 +54,22 @@ TEST_F(Import, TreizeciDePozeCuCsvDauExactColectiaAsteptata)
     std::vector<Problema> asteptate;
     for (int i = 0; i < 30; ++i) {
         const QString nume = QString("p%1.jpg").arg(i, 2, 10, QChar('0'));
-        csv += QString("%1;%2;%3;Algebră;Funcții %4;\"a; b\"\n").arg(nume).arg(5 + i % 8).arg(5 + i % 6).arg(i).toUtf8();
-        asteptate.push_back(FaProblema(5 + i % 8, 5 + i % 6, "Algebră", QString("Funcții %1").arg(i), nume, false, "a; b"));
+        csv += QString("%1;%2;%3;Algebră;Funcții %4;\"a; b\"\n")
+                   .arg(nume)
+                   .arg(5 + i % 8)
+                   .arg(5 + i % 6)
+                   .arg(i)
+                   .toUtf8();
+        asteptate.push_back(FaProblema(5 + i % 8, 5 + i % 6, "Algebră",
+                                       QString("Funcții %1").arg(i), nume, false, "a; b"));
     }
     Scanare("probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
 
     const RaportImport raport = Importa();
     EXPECT_EQ(raport.Adaugate, 30);
-    EXPECT_EQ(raport.Omise, QStringList({"probleme.csv, rândul 32: fișierul lipsa.jpg nu este în dosar",
-                                         "note.txt: nu este o poză JPEG, PNG sau bitmap"}));
+    EXPECT_EQ(raport.Omise,
+              QStringList({"probleme.csv, rândul 32: fișierul lipsa.jpg nu este în dosar",
+                           "note.txt: nu este o poză JPEG, PNG sau bitmap"}));
     DosarTest asteptat;
     asteptat.ScrieColectie(asteptate);
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat.CitesteOcteti("Tezaurel.stn"));
@@ -81,7 +88,8 @@ TEST_F(Import, OprireaLasaDoarProblemeIntregi)
         int existente, anuleazaLa, scrieriPermise, adaugate;
         const char *ultimulMotiv;
     } cazuri[] = {
-        {"tabelul se umple", 1997, INT_MAX, INT_MAX, 2, "p04.jpg: tabelul colecției este plin (cel mult 1999 de probleme)"},
+        {"tabelul se umple", 1997, INT_MAX, INT_MAX, 2,
+         "p04.jpg: tabelul colecției este plin (cel mult 1999 de probleme)"},
         {"anulare după a treia", 0, 3, INT_MAX, 3, ""},
         {"fișierul colecției refuză a treia scriere", 0, INT_MAX, 2 * 2, 2,
          "p02.jpg: fișierul colecției nu a putut fi scris; importul s-a oprit"},
@@ -91,7 +99,8 @@ TEST_F(Import, OprireaLasaDoarProblemeIntregi)
         QDir(sursa).removeRecursively();
         for (const QString &n : InProbleme())
             QFile::remove(dosar.Cale() + "/Probleme/" + n);
-        dosar.ScrieColectie(std::vector<Problema>(c.existente, FaProblema(9, 7, "", "", "vechi.jpg")));
+        dosar.ScrieColectie(
+            std::vector<Problema>(c.existente, FaProblema(9, 7, "", "", "vechi.jpg")));
         Poze(5);
         interfata = {};
         interfata.Detalii = DetaliiProblema{9, 7, "Geometrie", "Cercul", ""};
@@ -120,9 +129,12 @@ TEST_F(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
     definitii.IncarcaColectie();
     const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
 
-    ASSERT_TRUE(CorecteazaDetalii(definitii, 2, {6, 8, "Algebră", "Ecuații de gradul II", "din manual\npagina 3"}));
+    ASSERT_TRUE(CorecteazaDetalii(
+        definitii, 2, {6, 8, "Algebră", "Ecuații de gradul II", "din manual\npagina 3"}));
     QByteArray asteptat = inainte;
-    const auto corectata = FaProblema(6, 8, "Algebră", "Ecuații de gradul II", "a.jpg", false, "din manual\npagina 3").Codifica();
+    const auto corectata =
+        FaProblema(6, 8, "Algebră", "Ecuații de gradul II", "a.jpg", false, "din manual\npagina 3")
+            .Codifica();
     asteptat.replace(512, 512, QByteArray(corectata.data(), 512));
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
 
@@ -132,17 +144,22 @@ TEST_F(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
     Deschide(Poza("b.jpg"));
     editare.RepuneProblema(); // already back: nothing written
-    EXPECT_EQ(s.Mesaje.mid(s.Mesaje.size() - 2), QStringList({"Problema a fost repusă în colecție.",
-                                                                "Problema este în colecție și nu este marcată pentru ștergere."}));
+    EXPECT_EQ(s.Mesaje.mid(s.Mesaje.size() - 2),
+              QStringList({"Problema a fost repusă în colecție.",
+                           "Problema este în colecție și nu este marcată pentru ștergere."}));
 
     const struct
     {
         DetaliiProblema detalii;
         const char *mesaj;
     } refuzuri[] = {
-        {{6, 8, QString(51, 'x'), "", ""}, "Disciplina: textul are 51 de caractere, dar încap cel mult 50. Scurtați-l."},
-        {{6, 8, "", "Sume ∑", ""}, "Capitolul: caracterul „∑” nu poate fi păstrat în colecție (codificarea Windows-1250 nu îl are). Înlocuiți-l."},
-        {{6, 8, "", "", QString(101, 'y')}, "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l."},
+        {{6, 8, QString(51, 'x'), "", ""},
+         "Disciplina: textul are 51 de caractere, dar încap cel mult 50. Scurtați-l."},
+        {{6, 8, "", "Sume ∑", ""},
+         "Capitolul: caracterul „∑” nu poate fi păstrat în colecție (codificarea Windows-1250 nu "
+         "îl are). Înlocuiți-l."},
+        {{6, 8, "", "", QString(101, 'y')},
+         "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l."},
     };
     for (const auto &r : refuzuri) {
         EXPECT_FALSE(CorecteazaDetalii(definitii, 2, r.detalii));
