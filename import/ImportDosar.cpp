@@ -3,6 +3,7 @@
 #include "import/CitireCsv.h"
 #include "platform/Platforma.h"
 #include "store/CitirePoza.h"
+#include "store/CodPagina.h"
 #include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
@@ -141,7 +142,11 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             raport.Omise << n + QStringLiteral(": ") + motiv;
         };
         const QString cale = sursa.filePath(n);
-        const QString destinatie = m_definitii.CaleProbleme() + n;
+        // Stored under the name the record gives back (ș ț as ş ţ), so the
+        // viewer finds the picture again.
+        const QByteArray cod = CodificaAnsi(n);
+        const QString pastrat = DecodificaAnsi(cod.constData(), int(cod.size()));
+        const QString destinatie = m_definitii.CaleProbleme() + pastrat;
         const auto detalii = comune ? comune : [&]() -> std::optional<DetaliiProblema> {
             const auto it = dinCsv.find(n);
             return it == dinCsv.end() ? std::nullopt : std::optional(it->second);
@@ -152,7 +157,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             omite(*motivPoza);
         } else if (!detalii) {
             omite(QStringLiteral("nu are un rând bun în probleme.csv"));
-        } else if (m_definitii.ExistaProblema(n)) {
+        } else if (m_definitii.ExistaProblema(pastrat)) {
             omite(QStringLiteral("numele este folosit deja de o problemă din colecție"));
         } else if (QFileInfo::exists(destinatie)) {
             omite(QStringLiteral("în dosarul Probleme există deja un fișier cu acest nume"));
@@ -164,7 +169,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             const int k = ++m_definitii.NrProbleme;
             Problema &p = m_definitii.TabelProbleme[size_t(k)];
             p = Problema();
-            p.Fisier.Atribuie(n);
+            p.Fisier.Atribuie(pastrat);
             detalii->AplicaLa(p);
             p.Sters = Fals;
             if (!m_definitii.ScrieProblemaNoua()) {
