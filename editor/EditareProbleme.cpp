@@ -258,6 +258,33 @@ void EditareProbleme::StergeProblema()
     Goleste();
 }
 
+void EditareProbleme::RepuneProblema()
+{
+    if (m_numeFisier.isEmpty())
+        return;
+    // A problem saved again under the same name has taken the marked one's
+    // place; two unmarked problems would then share one picture.
+    if (m_definitii.ExistaProblema(m_numeFisier)) {
+        platforma().Mesaj(QStringLiteral("Problema este în colecție și nu este marcată pentru "
+                                         "ștergere."));
+        return;
+    }
+    // The latest of several marked problems with this picture is the one the
+    // teacher marked last.
+    for (int i = m_definitii.NrProbleme; i >= 2; --i) {
+        Problema p = m_definitii.TabelProbleme[i];
+        if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
+            p.Sters = Fals;
+            if (!m_definitii.RescrieProblema(i, p))
+                return;
+            platforma().Mesaj(QStringLiteral("Problema a fost repusă în colecție."));
+            Goleste();
+            return;
+        }
+    }
+    platforma().Mesaj(QStringLiteral("Problema nu este marcată pentru ștergere în tezaurel."));
+}
+
 void EditareProbleme::Goleste()
 {
     m_numeFisier.clear();

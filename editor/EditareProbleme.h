@@ -26,6 +26,8 @@ public:
     void DeschideFisier();
     void SalveazaProblema();
     void StergeProblema();
+    // Takes the deletion mark off the opened picture's problem, until the purge.
+    void RepuneProblema();
     // What "Revenire" does before the window hides; the panning offsets and
     // the picture size are kept.
     void Revenire() { Goleste(); }

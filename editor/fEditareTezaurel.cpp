@@ -2,11 +2,14 @@
 
 #include "app/Ferestre.h"
 #include "editor/EditareProbleme.h"
+#include "import/ImportQt.h"
 #include "panoramare/MeniuZoom.h"
 #include "platform/Ecran.h"
 #include "platform/PanzaQt.h"
+#include "platform/Platforma.h"
 #include "store/mDefinitii.h"
 
+#include <QDir>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -25,7 +28,7 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     setWindowTitle(QStringLiteral("Personalizare Tezaurel"));
     setCentralWidget(m_panza);
 
-    auto adauga = [this](const QString &titlu, void (fEditareTezaurel::*handler)()) {
+    auto adauga = [this](const QString &titlu, auto handler) {
         QAction *a = menuBar()->addAction(titlu);
         connect(a, &QAction::triggered, this, handler);
         return a;
@@ -36,6 +39,12 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
                        &fEditareTezaurel::fEditareTezaurel_mSalveaza_Click);
     mStergeProblema = adauga(QStringLiteral("Sterge problema"),
                              &fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click);
+    mRepuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
+                             [this] { m_editare->RepuneProblema(); });
+    mRepuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
+    mImportaDosar = adauga(QStringLiteral("Importă dosar…"),
+                           &fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click);
+    mImportaDosar->setShortcut(Qt::CTRL | Qt::Key_I);
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
     // Keys rather than mnemonics: an "&" would change the captions.
@@ -77,6 +86,15 @@ void fEditareTezaurel::fEditareTezaurel_mSalveaza_Click()
 void fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click()
 {
     m_editare->StergeProblema();
+}
+
+void fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click()
+{
+    ImportQt interfata(m_definitii.platforma(), this);
+    const auto raport = ImportDosar(m_definitii, interfata)
+                            .Importa(m_definitii.platforma().AlegeDosar(QDir::homePath()));
+    if (raport)
+        ImportQt::ArataRaport(*raport, this);
 }
 
 void fEditareTezaurel::fEditareTezaurel_mRevenire_Click()

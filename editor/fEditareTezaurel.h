@@ -26,6 +26,8 @@ public:
     QAction *mIntroduceProblema = nullptr;
     QAction *mSalveaza = nullptr;
     QAction *mStergeProblema = nullptr;
+    QAction *mRepuneProblema = nullptr;
+    QAction *mImportaDosar = nullptr;
     QAction *mRevenire = nullptr;
 
 protected:
@@ -35,6 +37,7 @@ private:
     void fEditareTezaurel_mIntroduceProblema_Click();
     void fEditareTezaurel_mSalveaza_Click();
     void fEditareTezaurel_mStergeProblema_Click();
+    void fEditareTezaurel_mImportaDosar_Click();
     void fEditareTezaurel_mRevenire_Click();
     void fEditareTezaurel_Form_Activate();
     void fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment);

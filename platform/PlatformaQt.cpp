@@ -80,6 +80,21 @@ QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
     return dialog.selectedFiles().constFirst();
 }
 
+QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Alegeți dosarul"),
+                       dosarInitial);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosar:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Alege"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 void PlatformaQt::CantaSunet(const QString &cale)
 {
     if (!QFileInfo(cale).isFile()) {

@@ -13,6 +13,7 @@ public:
     bool RaspunsDaNu = true;
     bool RezultatStergere = false;
     QString FisierAles; // what the file dialog "chooses"
+    QString DosarAles;
     QString UltimulMesaj;
     std::function<void(const QString &)> LaMesaj;
 
@@ -25,6 +26,7 @@ public:
     bool IntrebareDaNu(const QString &) override { return RaspunsDaNu; }
     std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
     QString AlegeFisier(const QString &) override { return FisierAles; }
+    QString AlegeDosar(const QString &) override { return DosarAles; }
     void CantaSunet(const QString &) override {}
     void DeschideAjutor(const QString &) override {}
     bool StergeFisier(const QString &) override { return RezultatStergere; }

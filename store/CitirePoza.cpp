@@ -144,7 +144,8 @@ QString MesajPozaPreaMare(const QString &cale, QSize marime)
         .arg(marime.height());
 }
 
-PozaCitita CitestePoza(const QString &cale)
+namespace {
+PozaCitita Citeste(const QString &cale, bool doarVerifica)
 {
     PozaCitita rezultat;
     const QFileInfo info(cale);
@@ -202,6 +203,8 @@ PozaCitita CitestePoza(const QString &cale)
     // A phone photo says in its EXIF data which way is up; the stored file
     // keeps that data, so every reader turns the picture the same way.
     cititor.setAutoTransform(true);
+    if (doarVerifica && rezultat.Marime.isValid() && antet.startsWith("\xFF\xD8\xFF"))
+        cititor.setScaledSize((rezultat.Marime + QSize(7, 7)) / 8);
     QImage poza = cititor.read();
     if (poza.isNull())
         return rezultat;
@@ -210,8 +213,21 @@ PozaCitita CitestePoza(const QString &cale)
         rezultat.Rezultat = PozaCitita::Stare::PreaMare;
         return rezultat;
     }
-    rezultat.Marime = poza.size();
-    rezultat.Poza = std::move(poza);
+    if (!doarVerifica) {
+        rezultat.Marime = poza.size();
+        rezultat.Poza = std::move(poza);
+    }
     rezultat.Rezultat = PozaCitita::Stare::Citita;
     return rezultat;
+}
+} // namespace
+
+PozaCitita CitestePoza(const QString &cale)
+{
+    return Citeste(cale, false);
+}
+
+PozaCitita VerificaPoza(const QString &cale)
+{
+    return Citeste(cale, true);
 }

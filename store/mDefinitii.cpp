@@ -151,6 +151,19 @@ bool mDefinitii::MarcheazaStearsa(int i)
     return false;
 }
 
+bool mDefinitii::RescrieProblema(int i, const Problema &noua)
+{
+    const Problema inainte = TabelProbleme[i];
+    TabelProbleme[i] = noua;
+    auto fisier = DeschidePentruScriere();
+    if (fisier && ScrieProblema(*fisier, i) && fisier->Sincronizeaza())
+        return true;
+    if (fisier)
+        AnuntaEroareScriere();
+    TabelProbleme[i] = inainte;
+    return false;
+}
+
 void mDefinitii::AnuntaEroareScriere() const
 {
     m_platforma.Mesaj(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "

@@ -75,6 +75,9 @@ public:
     // Marks slot i as deleted in the table and in the file; undone in memory
     // when the file cannot be written.
     bool MarcheazaStearsa(int i);
+    // Puts noua in slot i, in the table and in the file; undone in memory
+    // when the file cannot be written.
+    bool RescrieProblema(int i, const Problema &noua);
     // Opens the collection for writing, or tells the user why it cannot.
     std::unique_ptr<FisierInregistrari> DeschidePentruScriere() const;
     bool ModificariPermise() const { return m_motivBlocare.isEmpty(); }

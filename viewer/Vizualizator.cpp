@@ -86,18 +86,10 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     if (Pozitie < 2 || Pozitie > d.NrSelectie)
         return;
     const Problema &p = d.TabelProbleme[d.Selectie[Pozitie]];
-    Text1 = p.Observatii.FaraBlancuri();
     d.PozitieCurenta = Pozitie;
+    CompuneTexte(p);
 
-    const QString fisier = p.Fisier.FaraBlancuri();
-    TextStare = fisier + QStringLiteral(" - Capitolul: ") + p.Capitol.FaraBlancuri() +
-                QStringLiteral("-Disciplina: ") + p.Disciplina.FaraBlancuri() +
-                QStringLiteral("-Clasa: ") + QString::number(p.Clasa) +
-                QStringLiteral("-Nivel Nota: ") + QString::number(p.Nivel) + QStringLiteral(" -") +
-                QStringLiteral(" Selectia contine: ") + QString::number(d.NrSelectie - 1) +
-                QStringLiteral(" inregistrari.");
-
-    Picture2.Arata(IncarcaPoza(d.CaleProbleme() + fisier));
+    Picture2.Arata(IncarcaPoza(d.CaleProbleme() + p.Fisier.FaraBlancuri()));
     // Read ahead only once the picture asked for is shown: it does not share
     // the processor with them.
     QStringList vecini;
@@ -111,6 +103,32 @@ QString Vizualizator::CalePoza(int16_t pozitie) const
 {
     const mDefinitii &d = m_definitii;
     return d.CaleProbleme() + d.TabelProbleme[d.Selectie[pozitie]].Fisier.FaraBlancuri();
+}
+
+void Vizualizator::CompuneTexte(const Problema &p)
+{
+    Text1 = p.Observatii.FaraBlancuri();
+    TextStare = p.Fisier.FaraBlancuri() + QStringLiteral(" - Capitolul: ") +
+                p.Capitol.FaraBlancuri() + QStringLiteral("-Disciplina: ") +
+                p.Disciplina.FaraBlancuri() + QStringLiteral("-Clasa: ") +
+                QString::number(p.Clasa) + QStringLiteral("-Nivel Nota: ") +
+                QString::number(p.Nivel) + QStringLiteral(" -") +
+                QStringLiteral(" Selectia contine: ") + QString::number(m_definitii.NrSelectie - 1) +
+                QStringLiteral(" inregistrari.");
+}
+
+int Vizualizator::SlotCurent() const
+{
+    const mDefinitii &d = m_definitii;
+    if (TextStare.isEmpty() || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie)
+        return 0;
+    return d.Selectie[d.PozitieCurenta];
+}
+
+void Vizualizator::ReafiseazaDetalii()
+{
+    if (const int slot = SlotCurent())
+        CompuneTexte(m_definitii.TabelProbleme[slot]);
 }
 
 bool Vizualizator::DefinesteSelectie()

@@ -11,6 +11,7 @@
 
 class Panza;
 class mDefinitii;
+struct Problema;
 
 // What the viewer does, without its widgets: paging through the current
 // selection, the observations, the status line, the holder with the picture,
@@ -38,6 +39,10 @@ public:
     Urmare Toolbar1_ButtonClick(const QString &titlu);
 
     void ArataProblema(int16_t &Pozitie);
+    // The shown problem's slot in TabelProbleme; 0 when none is shown.
+    int SlotCurent() const;
+    // After the shown problem's details changed: the texts again, the picture left as it is.
+    void ReafiseazaDetalii();
     // True when the selection dialog is to be shown and the viewer hidden.
     bool DefinesteSelectie();
     void AnuleazaSelectie();
@@ -57,6 +62,7 @@ private:
     // leaves the holder empty and so the panel blank.
     QImage IncarcaPoza(const QString &cale);
     QString CalePoza(int16_t pozitie) const;
+    void CompuneTexte(const Problema &p);
 
     mDefinitii &m_definitii;
     CachePoze m_cache;

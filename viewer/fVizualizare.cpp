@@ -1,9 +1,11 @@
 #include "viewer/fVizualizare.h"
 
 #include "app/Ferestre.h"
+#include "import/fDetaliiProblema.h"
 #include "panoramare/MeniuZoom.h"
 #include "platform/Ecran.h"
 #include "platform/PanzaQt.h"
+#include "platform/Platforma.h"
 #include "store/mDefinitii.h"
 
 #include <QAction>
@@ -80,6 +82,7 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
     , Text1(new QPlainTextEdit(Picture1))
     , StatusBar1(new QStatusBar(Picture1))
     , m_ferestre(ferestre)
+    , m_definitii(definitii)
     , m_logica(definitii, *Picture1)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
@@ -138,6 +141,10 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
     StatusBar1->setAttribute(Qt::WA_NoMousePropagation);
 
     Form_Load();
+
+    QAction *corecteaza = Meniu(QStringLiteral("Problemă"))->addAction(QStringLiteral("Corectează detaliile…"));
+    corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
+    connect(corecteaza, &QAction::triggered, this, &fVizualizare::mCorecteazaDetalii_Click);
 }
 
 fVizualizare::~fVizualizare() = default;
@@ -268,6 +275,25 @@ void fVizualizare::Toolbar1_ButtonClick(QAction *buton)
         m_ferestre.ArataMain();
         break;
     }
+}
+
+void fVizualizare::mCorecteazaDetalii_Click()
+{
+    const int slot = m_logica.SlotCurent();
+    if (!slot) {
+        m_definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă de corectat."));
+        return;
+    }
+    fDetaliiProblema forma(QStringLiteral("Corectează detaliile problemei"), QStringLiteral("Salvează"),
+                           DetaliiProblema::DinProblema(m_definitii.TabelProbleme[slot]),
+                           CapitoleExistente(m_definitii), DisciplineExistente(m_definitii), this);
+    forma.Accepta = [this, slot](const DetaliiProblema &d) {
+        return CorecteazaDetalii(m_definitii, slot, d);
+    };
+    if (forma.exec() != QDialog::Accepted)
+        return;
+    m_logica.ReafiseazaDetalii();
+    Afiseaza();
 }
 
 void fVizualizare::Picture1_MouseDown(QMouseEvent *eveniment)

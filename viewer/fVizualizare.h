@@ -51,6 +51,7 @@ private:
     void Picture1_MouseDown(QMouseEvent *eveniment);
     void Picture1_MouseMove(QMouseEvent *eveniment);
     void Picture1_MouseUp(QMouseEvent *eveniment);
+    void mCorecteazaDetalii_Click();
 
     // Places the status bar and the observations box against the window's
     // bottom and right edges and stretches the panel to the window's height.
@@ -62,5 +63,6 @@ private:
     int InaltimeDeasupra() const;
 
     Ferestre &m_ferestre;
+    mDefinitii &m_definitii;
     Vizualizator m_logica;
 };

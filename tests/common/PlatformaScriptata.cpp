@@ -45,6 +45,12 @@ QString PlatformaScriptata::AlegeFisier(const QString &dosarInitial)
     return ales;
 }
 
+QString PlatformaScriptata::AlegeDosar(const QString &dosarInitial)
+{
+    DosareInitiale << dosarInitial;
+    return DosarAles;
+}
+
 void PlatformaScriptata::CantaSunet(const QString &cale)
 {
     Sunete << cale;

@@ -17,6 +17,7 @@ public:
     bool IntrebareDaNu(const QString &text) override;
     std::optional<QString> CitesteText(const QString &intrebare) override;
     QString AlegeFisier(const QString &dosarInitial) override;
+    QString AlegeDosar(const QString &dosarInitial) override;
     void CantaSunet(const QString &cale) override;
     void DeschideAjutor(const QString &cale) override;
     bool StergeFisier(const QString &cale) override;
@@ -26,6 +27,7 @@ public:
     // nullopt = Cancel; a prompt with no answer left throws std::runtime_error
     std::deque<std::optional<QString>> Raspunsuri;
     std::deque<QString> FisiereAlese;
+    QString DosarAles;
     bool StergereReuseste = true;
 
     // --- what was shown and asked

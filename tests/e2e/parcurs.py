@@ -41,6 +41,9 @@ def inregistrare(clasa, nivel, disciplina, capitol, observatii, fisier, sters):
 
 UNU = (9, 7, "Algebră", "Funcţii", "Se rezolva grafic", "unu.jpg")
 DOI = (9, 8, "Algebră", "Funcţii", "a doua", "doi.jpg")
+PATRU = (10, 7, "Geometrie", "Vectori", "a; b", "patru.jpg")
+UNU_CORECTAT = UNU[:3] + ("Funcţii liniare",) + UNU[4:]
+TREI = (10, 6, "Geometrie", "Vectori", "", "trei.png")
 
 
 def fa_poza(cale, text):
@@ -177,6 +180,26 @@ class Parcurs:
         assert os.path.getsize(stn) == 3 * 512, "header and two records"
         with open(os.path.join(probleme, "unu.jpg"), "rb") as f:
             assert f.read(2) == b"BM", "stored as bitmap data"
+        # A folder imported at once: two pictures with their CSV, and a text that is no picture.
+        dosar = os.path.join(self.lucru, "import")
+        os.makedirs(dosar)
+        fa_poza(os.path.join(dosar, "trei.png"), "3. Aratati ca AB + BC = AC.")
+        fa_poza(os.path.join(dosar, "patru.jpg"), "4. Aflati modulul vectorului u.")
+        with open(os.path.join(dosar, "probleme.csv"), "w", encoding="cp1250") as f:
+            f.write("fisier;clasa;nivel;disciplina;capitol;observatii\n" +
+                    "".join("%s;%d;%d;%s;%s;\"%s\"\n" % (r[5], *r[:5]) for r in (TREI, PATRU)))
+        with open(os.path.join(dosar, "citeste.txt"), "w") as f:
+            f.write("nu e poza")
+        p.focus("Personalizare Tezaurel")
+        self.s.xdotool("key", "ctrl+i")
+        p.gaseste("dialog", "Alegeți dosarul")
+        p.focus("Alegeți dosarul")
+        self.s.xdotool("type", "--delay", "5", dosar)
+        self.s.xdotool("key", "Return")
+        raport = p.gaseste("dialog", "Raportul importului", timp=30)
+        self.poza("07-import-raport")
+        assert p.toate("label", "Probleme adăugate: 2. Omise: 1.", raport), "the report's summary"
+        p.apasa_buton("OK", raport)
         p.apasa_meniu("Revenire")
         p.gaseste("menu item", "Vizualizare Tezaurel")
 
@@ -202,6 +225,13 @@ class Parcurs:
             p.apasa_buton(buton)
             time.sleep(0.2)
             assert self.p.bara_de_stare() == asteptat, "one problem stays shown after " + buton
+        p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+e")
+        forma = p.gaseste("dialog", "Corectează detaliile problemei")
+        self.camp_langa(forma, "Capitolul:").get_editable_text_iface().set_text_contents(UNU_CORECTAT[3])
+        self.poza("08-corectare")
+        p.apasa_buton("Salvează", forma)
+        asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
         p.apasa_buton("Arata/Ascunde Obs")
         obs = asteapta(lambda: [t for t in p.toate("text")
                                 if "Se rezolva grafic" in text_din(t)],
@@ -272,7 +302,7 @@ class Parcurs:
         self.poza("06-main-sortat")
         p.apasa_meniu("Stergere fizica")
         self.ok()
-        assert sorted(os.listdir(probleme)) == ["unu.jpg"], os.listdir(probleme)
+        assert sorted(os.listdir(probleme)) == ["patru.jpg", "trei.png", "unu.jpg"], os.listdir(probleme)
 
         self.pas = "6 exit"
         p.apasa_meniu("Iesire")
@@ -280,9 +310,8 @@ class Parcurs:
 
         with open(stn, "rb") as f:
             continut = f.read()
-        a = inregistrare(*UNU, False)
-        b = inregistrare(*DOI, True)
-        asteptat = struct.pack("<h", 2) + a[2:] + a + b
+        a, t = inregistrare(*UNU_CORECTAT, False), inregistrare(*TREI, False)
+        asteptat = struct.pack("<h", 4) + t[2:] + a + inregistrare(*PATRU, False) + t + t
         assert continut == asteptat, "Tezaurel.stn differs from the expected bytes"
 
 

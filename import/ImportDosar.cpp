@@ -1,0 +1,190 @@
+#include "import/ImportDosar.h"
+
+#include "import/CitireCsv.h"
+#include "platform/Platforma.h"
+#include "store/CitirePoza.h"
+#include "store/CodPagina.h"
+#include "store/StocarePoza.h"
+#include "store/mDefinitii.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QtConcurrent/QtConcurrentMap>
+
+#include <map>
+
+namespace {
+
+// A probleme.csv bigger than this is no list of a folder's pictures.
+constexpr qint64 MarimeMaximaCsv = 16 * 1024 * 1024;
+
+// Why the file is not a picture the collection takes; nothing when it is.
+std::optional<QString> MotivNuEPoza(const QString &cale)
+{
+    QImageReader cititor(cale);
+    cititor.setDecideFormatFromContent(true);
+    const QByteArray format = cititor.format();
+    if (format != "jpeg" && format != "png" && format != "bmp")
+        return QStringLiteral("nu este o poză JPEG, PNG sau bitmap");
+    const PozaCitita verificata = VerificaPoza(cale);
+    switch (verificata.Rezultat) {
+    case PozaCitita::Stare::Citita:
+        return std::nullopt;
+    case PozaCitita::Stare::Incompleta:
+        return QStringLiteral("poza este incompletă, îi lipsește sfârșitul");
+    case PozaCitita::Stare::PreaMare:
+        return QStringLiteral("poza are %1 x %2 pixeli, peste cei 70 de milioane pe care îi "
+                              "poate încărca Tezaurel")
+            .arg(verificata.Marime.width())
+            .arg(verificata.Marime.height());
+    default:
+        return QStringLiteral("poza nu poate fi citită");
+    }
+}
+
+} // namespace
+
+QString RaportImport::Text() const
+{
+    QString text =
+        QStringLiteral("Probleme adăugate: %1. Omise: %2.").arg(Adaugate).arg(Omise.size());
+    if (Anulat)
+        text += QStringLiteral("\nImportul a fost anulat; problemele adăugate până atunci au rămas "
+                               "în colecție.");
+    for (const QString &motiv : Omise)
+        text += QStringLiteral("\n• ") + motiv;
+    return text;
+}
+
+ImportDosar::ImportDosar(mDefinitii &definitii, InterfataImport &interfata)
+    : m_definitii(definitii)
+    , m_interfata(interfata)
+{}
+
+std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
+{
+    Platforma &platforma = m_definitii.platforma();
+    if (dosar.isEmpty()) {
+        platforma.Mesaj(QStringLiteral("Nu ați ales niciun dosar."));
+        return std::nullopt;
+    }
+    if (!QFileInfo(dosar).isDir()) {
+        platforma.Mesaj(QStringLiteral("Dosarul nu există: %1").arg(dosar));
+        return std::nullopt;
+    }
+    if (!QFileInfo(m_definitii.CaleProbleme()).isDir()) {
+        platforma.Mesaj(QStringLiteral("Dosarul Probleme nu există: %1. Nu a fost adăugată "
+                                       "nicio problemă.")
+                            .arg(QDir::cleanPath(m_definitii.CaleProbleme())));
+        return std::nullopt;
+    }
+    if (!m_definitii.PoateAdauga())
+        return std::nullopt;
+
+    RaportImport raport;
+    const QDir sursa(dosar);
+    QStringList nume = sursa.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    nume.removeIf(
+        [](const QString &n) { return n.compare(ImportDosar::NumeCsv, Qt::CaseInsensitive) == 0; });
+
+    // With a probleme.csv each picture takes its own row's details; without
+    // one, all take the same, asked once.
+    std::optional<DetaliiProblema> comune;
+    std::map<QString, DetaliiProblema> dinCsv;
+    const QStringList csv = sursa.entryList({NumeCsv}, QDir::Files | QDir::Hidden);
+    if (!csv.isEmpty()) {
+        QFile fisier(sursa.filePath(csv.first()));
+        if (fisier.size() > MarimeMaximaCsv || !fisier.open(QIODevice::ReadOnly)) {
+            platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată nicio "
+                                           "problemă.")
+                                .arg(fisier.fileName()));
+            return std::nullopt;
+        }
+        TabelCsv tabel = CitesteCsv(fisier.readAll());
+        if (!tabel.Eroare.isEmpty()) {
+            platforma.Mesaj(QStringLiteral("%1: %2. Nu a fost adăugată nicio problemă.")
+                                .arg(fisier.fileName(), tabel.Eroare));
+            return std::nullopt;
+        }
+        raport.Omise = tabel.RanduriGresite;
+        for (RandCsv &rand : tabel.Randuri) {
+            if (!nume.contains(rand.Fisier))
+                raport.Omise << QStringLiteral("probleme.csv, rândul %1: fișierul %2 nu este în "
+                                               "dosar")
+                                    .arg(rand.Linie)
+                                    .arg(rand.Fisier);
+            dinCsv.emplace(rand.Fisier, rand.Detalii);
+        }
+    } else {
+        comune = m_interfata.CereDetalii(CapitoleExistente(m_definitii),
+                                         DisciplineExistente(m_definitii));
+        if (!comune)
+            return std::nullopt;
+    }
+
+    // Decoding is what takes the time, so the pictures are checked on every
+    // core, ahead of the copying and appending, which stay in order here.
+    QFuture<std::optional<QString>> verificari =
+        QtConcurrent::mapped(nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
+            return MotivNuEPoza(cale + n);
+        });
+    const int total = int(nume.size());
+    for (int i = 0; i < total; ++i) {
+        const QString &n = nume[i];
+        m_interfata.Progres(i, total, n);
+        if (m_interfata.Anulat()) {
+            raport.Anulat = true;
+            break;
+        }
+        auto omite = [&](const QString &motiv) {
+            raport.Omise << n + QStringLiteral(": ") + motiv;
+        };
+        const QString cale = sursa.filePath(n);
+        // Stored under the name the record gives back (ș ț as ş ţ), so the
+        // viewer finds the picture again.
+        const QByteArray cod = CodificaAnsi(n);
+        const QString pastrat = DecodificaAnsi(cod.constData(), int(cod.size()));
+        const QString destinatie = m_definitii.CaleProbleme() + pastrat;
+        const auto detalii = comune ? comune : [&]() -> std::optional<DetaliiProblema> {
+            const auto it = dinCsv.find(n);
+            return it == dinCsv.end() ? std::nullopt : std::optional(it->second);
+        }();
+        if (const auto motiv = VerificaNumeFisier(n)) {
+            omite(*motiv);
+        } else if (const auto motivPoza = verificari.resultAt(i)) {
+            omite(*motivPoza);
+        } else if (!detalii) {
+            omite(QStringLiteral("nu are un rând bun în probleme.csv"));
+        } else if (m_definitii.ExistaProblema(pastrat)) {
+            omite(QStringLiteral("numele este folosit deja de o problemă din colecție"));
+        } else if (QFileInfo::exists(destinatie)) {
+            omite(QStringLiteral("în dosarul Probleme există deja un fișier cu acest nume"));
+        } else if (m_definitii.NrProbleme >= mDefinitii::UltimulSlot) {
+            omite(QStringLiteral("tabelul colecției este plin (cel mult 1999 de probleme)"));
+        } else if (!StocheazaPoza(cale, QImage(), destinatie)) {
+            omite(QStringLiteral("nu am reușit să copiez poza în dosarul Probleme"));
+        } else {
+            const int k = ++m_definitii.NrProbleme;
+            Problema &p = m_definitii.TabelProbleme[size_t(k)];
+            p = Problema();
+            p.Fisier.Atribuie(pastrat);
+            detalii->AplicaLa(p);
+            p.Sters = Fals;
+            if (!m_definitii.ScrieProblemaNoua()) {
+                // The store has told the user and taken the record back; the
+                // picture nobody refers to goes too, and so does the rest of
+                // the folder, since the collection file refuses writes.
+                platforma.StergeFisier(destinatie);
+                omite(QStringLiteral("fișierul colecției nu a putut fi scris; importul s-a oprit"));
+                break;
+            }
+            ++raport.Adaugate;
+        }
+    }
+    verificari.cancel();
+    verificari.waitForFinished();
+    m_interfata.Progres(total, total, QString());
+    return raport;
+}
