@@ -41,8 +41,7 @@ PozaCitita CachePoze::Ia(const QString &cale)
 {
     Intrare acum = Amprenta(cale);
     const auto gasita = m_intrari.constFind(cale);
-    if (gasita != m_intrari.constEnd() && gasita->Marime == acum.Marime &&
-        gasita->Modificare == acum.Modificare && !gasita->Poza.isCanceled()) {
+    if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum)) {
         m_ultima = cale;
         return gasita->Poza.result();
     }
@@ -68,8 +67,7 @@ void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini)
             break;
         Intrare acum = Amprenta(vecin);
         const auto gasita = m_intrari.constFind(vecin);
-        if (gasita != m_intrari.constEnd() && gasita->Marime == acum.Marime &&
-            gasita->Modificare == acum.Modificare)
+        if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum))
             continue;
         acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::Citeste, vecin);
         m_intrari.insert(vecin, acum);

@@ -41,6 +41,10 @@ private:
         QFuture<PozaCitita> Poza;
         qint64 Marime = -1;
         QDateTime Modificare;
+        bool AcelasiFisier(const Intrare &acum) const
+        {
+            return Marime == acum.Marime && Modificare == acum.Modificare;
+        }
     };
     static Intrare Amprenta(const QString &cale);
     void Uita(const QString &cale);
