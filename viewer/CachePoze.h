@@ -28,6 +28,8 @@ public:
     void Pregateste(const QString &curenta, const QStringList &vecini);
     void Goleste();
 
+    // Waits for every read ahead to end: for measuring, never for showing.
+    void AsteaptaCitirile() { m_fire.waitForDone(); }
     bool Tine(const QString &cale) const { return m_intrari.contains(cale); }
     qsizetype Tinute() const { return m_intrari.size(); }
 

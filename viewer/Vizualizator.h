@@ -31,6 +31,8 @@ public:
     bool Text1Vizibil = false; // the observations box is shown
     PozaPanoramata Picture2;   // the holder: the problem's picture, dragged and zoomed
 
+    CachePoze &Cache() { return m_cache; }
+
     void Form_Load();
     void Form_Activate();
 
