@@ -1,6 +1,7 @@
 #include "viewer/CachePoze.h"
 
 #include <QFileInfo>
+#include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 
 CachePoze::CachePoze()
@@ -25,6 +26,16 @@ PozaCitita CachePoze::Citeste(const QString &cale)
     return citita;
 }
 
+PozaCitita CachePoze::CitesteInainte(const QString &cale)
+{
+    QImageReader cititor(cale);
+    cititor.setDecideFormatFromContent(true);
+    const QSize marime = cititor.size();
+    if (int64_t(marime.width()) * marime.height() > PixeliMaximiVecin)
+        return PozaCitita();
+    return Citeste(cale);
+}
+
 CachePoze::Intrare CachePoze::Amprenta(const QString &cale)
 {
     // Taken before the read: a change during it shows as a change next time.
@@ -42,8 +53,11 @@ PozaCitita CachePoze::Ia(const QString &cale)
     Intrare acum = Amprenta(cale);
     const auto gasita = m_intrari.constFind(cale);
     if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum)) {
-        m_ultima = cale;
-        return gasita->Poza.result();
+        PozaCitita citita = gasita->Poza.result();
+        if (!gasita->Inainte || citita.Rezultat == PozaCitita::Stare::Citita) {
+            m_ultima = cale;
+            return citita;
+        }
     }
     // A jump away from the pictures held: only the one shown may be a neighbour.
     if (m_intrari.size() >= Capacitate)
@@ -69,7 +83,8 @@ void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini)
         const auto gasita = m_intrari.constFind(vecin);
         if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum))
             continue;
-        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::Citeste, vecin);
+        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, vecin);
+        acum.Inainte = true;
         m_intrari.insert(vecin, acum);
     }
 }

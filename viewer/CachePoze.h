@@ -16,6 +16,9 @@ class CachePoze
 {
 public:
     static constexpr int Capacitate = 3;
+    // A neighbour larger than this (an A4 page at 400 dpi) is left to be read
+    // when it is shown: three of the largest pictures would take 840 MB.
+    static constexpr int64_t PixeliMaximiVecin = 16'000'000;
 
     CachePoze();
     ~CachePoze();
@@ -36,6 +39,8 @@ public:
     // A picture read the same way here and on the worker threads: in the
     // formats a drag copies without conversion.
     static PozaCitita Citeste(const QString &cale);
+    // Citeste for a neighbour; nothing for one too large to read ahead.
+    static PozaCitita CitesteInainte(const QString &cale);
 
 private:
     struct Intrare
@@ -43,6 +48,7 @@ private:
         QFuture<PozaCitita> Poza;
         qint64 Marime = -1;
         QDateTime Modificare;
+        bool Inainte = false; // read ahead: anything but a picture is read again
         bool AcelasiFisier(const Intrare &acum) const
         {
             return Marime == acum.Marime && Modificare == acum.Modificare;
