@@ -54,7 +54,7 @@ public:
 private:
     // A picture that is missing, not understood, cut short or too large
     // leaves the holder empty and so the panel blank.
-    QImage IncarcaPoza(const QString &cale);
+    CachePoze::PozaGata IncarcaPoza(const QString &cale);
     QString CalePoza(int16_t pozitie) const;
 
     mDefinitii &m_definitii;

@@ -13,7 +13,7 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     for (int i = 0; i < 4; ++i)
         dosar.ScriePoza(QString(QChar('a' + i)), PozaModel(10 + i, 10));
     CachePoze cache;
-    auto latime = [&](char nume) { return cache.Ia(cale(nume)).Poza.width(); };
+    auto latime = [&](char nume) { return cache.Ia(cale(nume)).Citita.Poza.width(); };
 
     EXPECT_EQ(latime('a'), 10);
     cache.Pregateste(cale('a'), {cale('b')});
