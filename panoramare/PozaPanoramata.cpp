@@ -6,11 +6,17 @@ PozaPanoramata::PozaPanoramata(Panza &panza)
     : m_panza(panza)
 {}
 
-void PozaPanoramata::Arata(QImage poza)
+void PozaPanoramata::Arata(QImage poza, QImage afisata, double factor)
 {
+    m_afisata = QImage();
     m_naturala = std::move(poza);
     m_scara.PozaNoua(m_naturala.size());
-    Scaleaza();
+    if (!afisata.isNull() && factor == m_scara.Factor()) {
+        m_factorAfisat = factor;
+        m_afisata = std::move(afisata);
+    } else {
+        Scaleaza();
+    }
     m_panza.Cls();
     Panorama.ImagineNoua();
     Deseneaza(QPoint(0, 0));
@@ -75,11 +81,17 @@ void PozaPanoramata::Scaleaza()
         m_afisata = m_naturala; // shared, not copied
         return;
     }
-    m_afisata = m_naturala.scaled(Scara::Marime(m_naturala.size(), m_factorAfisat),
-                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_afisata = Scalata(m_naturala, m_factorAfisat);
+}
+
+QImage PozaPanoramata::Scalata(const QImage &poza, double factor)
+{
+    QImage scalata = poza.scaled(Scara::Marime(poza.size(), factor), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     // The panel's own format, so a drag step stays a row copy.
-    if (m_afisata.format() != m_naturala.format())
-        m_afisata.convertTo(m_naturala.format());
+    if (scalata.format() != poza.format())
+        scalata.convertTo(poza.format());
+    return scalata;
 }
 
 void PozaPanoramata::Redeseneaza(bool schimbat, QPointF centru)

@@ -23,8 +23,9 @@ public:
     const Scara &Zoom() const { return m_scara; }
 
     // A new picture, drawn at the panel's corner at the zoom chosen so far.
-    // An empty one leaves the panel blank.
-    void Arata(QImage poza);
+    // An empty one leaves the panel blank. afisata: the picture already
+    // scaled by factor, used when that is the zoom it is shown at.
+    void Arata(QImage poza, QImage afisata = {}, double factor = 1.0);
     // Releases the picture and blanks the panel.
     void Goleste();
     // Blanks the panel; the holder keeps its size, filled with background,
@@ -46,6 +47,9 @@ public:
     void MarimeNaturala() { Redeseneaza(m_scara.MarimeNaturala(), {}); }
     void PotrivesteLaLatime(int latimePanou);
     void Rotita(int unghi, QPointF la) { Redeseneaza(m_scara.Rotita(m_naturala.size(), unghi), la); }
+
+    // The one smooth scaling, in the picture's own pixel format.
+    static QImage Scalata(const QImage &poza, double factor);
 
 private:
     void Scaleaza();

@@ -1,6 +1,9 @@
 #include "viewer/CachePoze.h"
 
+#include "panoramare/PozaPanoramata.h"
+
 #include <QFileInfo>
+#include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 
 CachePoze::CachePoze()
@@ -25,6 +28,25 @@ PozaCitita CachePoze::Citeste(const QString &cale)
     return citita;
 }
 
+CachePoze::PozaGata CachePoze::CitesteInainte(const QString &cale, Scara zoom)
+{
+    QImageReader cititor(cale);
+    cititor.setDecideFormatFromContent(true);
+    const QSize marime = cititor.size();
+    PozaGata gata;
+    if (int64_t(marime.width()) * marime.height() > PixeliMaximiVecin)
+        return gata;
+    gata.Citita = Citeste(cale);
+    zoom.PozaNoua(gata.Citita.Poza.size());
+    // Only smaller: a larger copy of each neighbour would cost more memory
+    // than the scaling costs time.
+    if (gata.Citita.Rezultat == PozaCitita::Stare::Citita && zoom.Factor() < 1.0) {
+        gata.Factor = zoom.Factor();
+        gata.Afisata = PozaPanoramata::Scalata(gata.Citita.Poza, gata.Factor);
+    }
+    return gata;
+}
+
 CachePoze::Intrare CachePoze::Amprenta(const QString &cale)
 {
     // Taken before the read: a change during it shows as a change next time.
@@ -37,28 +59,30 @@ CachePoze::Intrare CachePoze::Amprenta(const QString &cale)
     return intrare;
 }
 
-PozaCitita CachePoze::Ia(const QString &cale)
+CachePoze::PozaGata CachePoze::Ia(const QString &cale)
 {
     Intrare acum = Amprenta(cale);
     const auto gasita = m_intrari.constFind(cale);
-    if (gasita != m_intrari.constEnd() && gasita->Marime == acum.Marime &&
-        gasita->Modificare == acum.Modificare && !gasita->Poza.isCanceled()) {
-        m_ultima = cale;
-        return gasita->Poza.result();
+    if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum)) {
+        PozaGata gata = gasita->Poza.result();
+        if (!gasita->Inainte || gata.Citita.Rezultat == PozaCitita::Stare::Citita) {
+            m_ultima = cale;
+            return gata;
+        }
     }
     // A jump away from the pictures held: only the one shown may be a neighbour.
     if (m_intrari.size() >= Capacitate)
         for (const QString &c : m_intrari.keys())
             if (c != m_ultima)
                 Uita(c);
-    PozaCitita citita = Citeste(cale);
-    acum.Poza = QtFuture::makeReadyFuture(citita);
+    PozaGata gata{Citeste(cale), {}, 1.0};
+    acum.Poza = QtFuture::makeReadyFuture(gata);
     m_intrari.insert(cale, acum);
     m_ultima = cale;
-    return citita;
+    return gata;
 }
 
-void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini)
+void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini, Scara zoom)
 {
     for (const QString &c : m_intrari.keys())
         if (c != curenta && !vecini.contains(c))
@@ -68,10 +92,10 @@ void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini)
             break;
         Intrare acum = Amprenta(vecin);
         const auto gasita = m_intrari.constFind(vecin);
-        if (gasita != m_intrari.constEnd() && gasita->Marime == acum.Marime &&
-            gasita->Modificare == acum.Modificare)
+        if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum))
             continue;
-        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::Citeste, vecin);
+        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, vecin, zoom);
+        acum.Inainte = true;
         m_intrari.insert(vecin, acum);
     }
 }

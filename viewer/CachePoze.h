@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panoramare/Scara.h"
 #include "store/CitirePoza.h"
 
 #include <QDateTime>
@@ -15,32 +16,53 @@
 class CachePoze
 {
 public:
+    // A picture and, for a neighbour shown smaller than natural size, its
+    // copy at the zoom it will be shown at, scaled on the worker thread too.
+    struct PozaGata
+    {
+        PozaCitita Citita;
+        QImage Afisata;
+        double Factor = 1.0;
+    };
+
     static constexpr int Capacitate = 3;
+    // A neighbour larger than this (an A4 page at 400 dpi) is left to be read
+    // when it is shown: three of the largest pictures would take 840 MB.
+    static constexpr int64_t PixeliMaximiVecin = 16'000'000;
 
     CachePoze();
     ~CachePoze();
 
     // The picture at cale: at once when held, when its read ahead ends if it
     // is being read, otherwise read here and now.
-    PozaCitita Ia(const QString &cale);
+    PozaGata Ia(const QString &cale);
     // Keeps curenta and vecini, forgets the rest and starts reading the
-    // neighbours not held. Never waits.
-    void Pregateste(const QString &curenta, const QStringList &vecini);
+    // neighbours not held, to be shown at zoom. Never waits.
+    void Pregateste(const QString &curenta, const QStringList &vecini, Scara zoom = {});
     void Goleste();
 
+    // Waits for every read ahead to end: for measuring, never for showing.
+    void AsteaptaCitirile() { m_fire.waitForDone(); }
     bool Tine(const QString &cale) const { return m_intrari.contains(cale); }
     qsizetype Tinute() const { return m_intrari.size(); }
 
     // A picture read the same way here and on the worker threads: in the
     // formats a drag copies without conversion.
     static PozaCitita Citeste(const QString &cale);
+    // Citeste for a neighbour; nothing for one too large to read ahead.
+    static PozaGata CitesteInainte(const QString &cale, Scara zoom);
 
 private:
     struct Intrare
     {
-        QFuture<PozaCitita> Poza;
+        QFuture<PozaGata> Poza;
         qint64 Marime = -1;
         QDateTime Modificare;
+        bool Inainte = false; // read ahead: anything but a picture is read again
+        bool AcelasiFisier(const Intrare &acum) const
+        {
+            return Marime == acum.Marime && Modificare == acum.Modificare;
+        }
     };
     static Intrare Amprenta(const QString &cale);
     void Uita(const QString &cale);

@@ -89,14 +89,15 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     d.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 
-    Picture2.Arata(IncarcaPoza(d.CaleProbleme() + p.Fisier.FaraBlancuri()));
+    CachePoze::PozaGata gata = IncarcaPoza(d.CaleProbleme() + p.Fisier.FaraBlancuri());
+    Picture2.Arata(std::move(gata.Citita.Poza), std::move(gata.Afisata), gata.Factor);
     // Read ahead only once the picture asked for is shown: it does not share
     // the processor with them.
     QStringList vecini;
     for (const int16_t vecin : {int16_t(Pozitie + 1), int16_t(Pozitie - 1)})
         if (vecin >= 2 && vecin <= d.NrSelectie)
             vecini << CalePoza(vecin);
-    m_cache.Pregateste(CalePoza(Pozitie), vecini);
+    m_cache.Pregateste(CalePoza(Pozitie), vecini, Picture2.Zoom());
 }
 
 QString Vizualizator::CalePoza(int16_t pozitie) const
@@ -195,11 +196,14 @@ void Vizualizator::Panoreaza(int dx, int dy)
         Picture2.Deplaseaza(dx, dy);
 }
 
-QImage Vizualizator::IncarcaPoza(const QString &cale)
+CachePoze::PozaGata Vizualizator::IncarcaPoza(const QString &cale)
 {
-    PozaCitita citita = m_cache.Ia(cale);
+    CachePoze::PozaGata gata = m_cache.Ia(cale);
+    PozaCitita &citita = gata.Citita;
     // Too large to hold is the one case the blank panel would not explain.
     if (citita.Rezultat == PozaCitita::Stare::PreaMare)
         m_definitii.platforma().Mesaj(MesajPozaPreaMare(cale, citita.Marime));
-    return citita.Rezultat == PozaCitita::Stare::Citita ? std::move(citita.Poza) : QImage();
+    if (citita.Rezultat != PozaCitita::Stare::Citita)
+        gata = CachePoze::PozaGata();
+    return gata;
 }

@@ -32,6 +32,8 @@ public:
     bool Text1Vizibil = false; // the observations box is shown
     PozaPanoramata Picture2;   // the holder: the problem's picture, dragged and zoomed
 
+    CachePoze &Cache() { return m_cache; }
+
     void Form_Load();
     void Form_Activate();
 
@@ -60,7 +62,7 @@ public:
 private:
     // A picture that is missing, not understood, cut short or too large
     // leaves the holder empty and so the panel blank.
-    QImage IncarcaPoza(const QString &cale);
+    CachePoze::PozaGata IncarcaPoza(const QString &cale);
     QString CalePoza(int16_t pozitie) const;
     void CompuneTexte(const Problema &p);
 

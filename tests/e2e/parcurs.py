@@ -178,8 +178,8 @@ class Parcurs:
         p.apasa_meniu("Sterge problema")
         self.ok("Problema stearsa cu succes")
         assert os.path.getsize(stn) == 3 * 512, "header and two records"
-        with open(os.path.join(probleme, "unu.jpg"), "rb") as f:
-            assert f.read(2) == b"BM", "stored as bitmap data"
+        with open(os.path.join(probleme, "unu.jpg"), "rb") as f, open(unu, "rb") as ales:
+            assert f.read() == ales.read(), "stored as the chosen file's own bytes"
         # A folder imported at once: two pictures with their CSV, and a text that is no picture.
         dosar = os.path.join(self.lucru, "import")
         os.makedirs(dosar)
@@ -247,6 +247,18 @@ class Parcurs:
         self.s.xdotool("key", "ctrl+o")
         asteapta(obs_vizibile, "Ctrl+O to show the observations")
         self.poza("04-vizualizare")
+        # Zoom: "L" fits the picture to the panel's width, "0" brings back its natural size.
+        p.focus("Vizualizare Probleme")
+        vederi = [os.path.join(self.lucru, "zoom%d.png" % i) for i in range(3)]
+        for i, tasta in enumerate(("", "l", "0")):
+            if tasta:
+                self.s.xdotool("key", tasta)
+                time.sleep(0.3)
+            subprocess.run(["import", "-window", p.fereastra_x("Vizualizare Probleme"), vederi[i]],
+                           env=self.s.env, capture_output=True)
+        la = [subprocess.run(["compare", "-metric", "AE", vederi[0], v, "null:"], env=self.s.env,
+                             capture_output=True, text=True).stderr.strip() for v in vederi[1:]]
+        assert la[0] != "0" and la[1] == "0", "zoom to width and back: %r" % la
 
         self.pas = "4 print"
         p.apasa_buton("Imprimare")
