@@ -232,6 +232,7 @@ class Parcurs:
         self.poza("08-corectare")
         p.apasa_buton("Salvează", forma)
         asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
+        asteptat = asteptat.replace("Capitolul: Funcţii-", "Capitolul: Funcţii liniare-")
         p.apasa_buton("Arata/Ascunde Obs")
         obs = asteapta(lambda: [t for t in p.toate("text")
                                 if "Se rezolva grafic" in text_din(t)],
