@@ -43,6 +43,7 @@ void ImportQt::Progres(int facute, int total, const QString &nume)
         m_progres->setWindowTitle(QStringLiteral("Import"));
         m_progres->setWindowModality(Qt::WindowModal);
         m_progres->setMinimumDuration(0);
+        m_progres->setMinimumWidth(400);
         m_progres->setAutoClose(false);
         m_progres->setAutoReset(false);
     }

@@ -195,6 +195,12 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
         rezultat.Rezultat = PozaCitita::Stare::Incompleta;
         return rezultat;
     }
+    // The walk through a JPEG's segments and scans is the check that tells;
+    // decoding would add nothing, since libjpeg paints over damaged data.
+    if (doarVerifica && antet.startsWith("\xFF\xD8\xFF") && rezultat.Marime.isValid()) {
+        rezultat.Rezultat = PozaCitita::Stare::Citita;
+        return rezultat;
+    }
 
     fisier.seek(0);
     QImageReader cititor(&fisier);
@@ -203,8 +209,6 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
     // A phone photo says in its EXIF data which way is up; the stored file
     // keeps that data, so every reader turns the picture the same way.
     cititor.setAutoTransform(true);
-    if (doarVerifica && rezultat.Marime.isValid() && antet.startsWith("\xFF\xD8\xFF"))
-        cititor.setScaledSize((rezultat.Marime + QSize(7, 7)) / 8);
     QImage poza = cititor.read();
     if (poza.isNull())
         return rezultat;

@@ -35,9 +35,9 @@ struct PozaCitita
 // picture that the viewer or the page cannot show. The format is recognised
 // by the content, never by the name.
 PozaCitita CitestePoza(const QString &cale);
-// The same checks without keeping the picture: a JPEG is decoded at an eighth
-// of its size, which still reads all of its data but costs a fraction of the
-// time, so a folder of phone photos is checked quickly. Poza stays empty.
+// The same checks without keeping the picture, and a JPEG not decoded at all:
+// its segments and scans are walked to its end, which is what tells a whole
+// one, so a folder of phone photos is checked quickly. Poza stays empty.
 PozaCitita VerificaPoza(const QString &cale);
 
 bool MarimeAcceptata(QSize marime);

@@ -50,6 +50,7 @@ TEST_F(Import, TreizeciDePozeCuCsvDauExactColectiaAsteptata)
 {
     Poze(30);
     Scanare("note.txt", "nu e poza");
+    Scanare("rupt.jpg", OctetiPoza(PozaModel(50, 40), "JPEG").chopped(100));
     QByteArray csv = "fisier;clasa;nivel;disciplina;capitol;observatii\n";
     std::vector<Problema> asteptate;
     for (int i = 0; i < 30; ++i) {
@@ -69,7 +70,8 @@ TEST_F(Import, TreizeciDePozeCuCsvDauExactColectiaAsteptata)
     EXPECT_EQ(raport.Adaugate, 30);
     EXPECT_EQ(raport.Omise,
               QStringList({"probleme.csv, rândul 32: fișierul lipsa.jpg nu este în dosar",
-                           "note.txt: nu este o poză JPEG, PNG sau bitmap"}));
+                           "note.txt: nu este o poză JPEG, PNG sau bitmap",
+                           "rupt.jpg: poza este incompletă, îi lipsește sfârșitul"}));
     DosarTest asteptat;
     asteptat.ScrieColectie(asteptate);
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat.CitesteOcteti("Tezaurel.stn"));
