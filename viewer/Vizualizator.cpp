@@ -97,7 +97,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
                 QStringLiteral(" Selectia contine: ") + QString::number(d.NrSelectie - 1) +
                 QStringLiteral(" inregistrari.");
 
-    IncarcaPoza(d.CaleProbleme() + fisier);
+    IncarcaPoza(d.CalePoza(fisier).Cale);
     m_picture1.Cls();
     Panorama.ImagineNoua();
     Deseneaza(QPoint(0, 0));

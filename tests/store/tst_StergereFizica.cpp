@@ -175,6 +175,32 @@ TEST_F(Purjare, NumeleCareIesDinProblemeNuStergNimic) {
     EXPECT_EQ(definitii.NrProbleme, 2);
 }
 
+// A copy from Windows: names and folders in another case than the files have.
+TEST_F(Purjare, NumeleDinWindowsSeGasescOricumArLitereleDarNiciodataDoua) {
+    Pregateste({FaProblema(5, 5, "G", "T", "A.jpg"), FaProblema(5, 5, "G", "T", "a.JPG", true),
+                FaProblema(6, 6, "A", "F", "POZA2.jpg", true), FaProblema(7, 7, "A", "E", "x.jpg", true)});
+    QDir d(dosar.Cale());
+    for (const char *redenumire : {"Probleme/A.jpg|Probleme/A.JPG", "Probleme/POZA2.jpg|Probleme/poza2.JPG",
+                                   "Probleme/x.jpg|Probleme/X.jpg", "Probleme/a.JPG|Probleme/x.JPG",
+                                   "Probleme|PROBLEME"})
+        ASSERT_TRUE(d.rename(QString(redenumire).section('|', 0, 0), QString(redenumire).section('|', 1)));
+    const QString p = dosar.Cale() + "/PROBLEME/";
+    using S = CaleGasita::Stare;
+    for (const auto &[nume, stare, cale] : {std::tuple{"a.jpg", S::Gasita, p + "A.JPG"},
+                                            std::tuple{"poza2.jpg", S::Gasita, p + "poza2.JPG"},
+                                            std::tuple{"x.JPG", S::Gasita, p + "x.JPG"},
+                                            std::tuple{"x.jpg", S::Ambigua, p + "x.jpg"},
+                                            std::tuple{"y.jpg", S::Lipsa, p + "y.jpg"}}) {
+        EXPECT_EQ(definitii.CalePoza(nume).Rezultat, stare) << nume;
+        EXPECT_EQ(definitii.CalePoza(nume).Cale, cale) << nume;
+    }
+    // The kept problem's picture stays, the ambiguous pair stays, the one match goes.
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje,
+              QStringList({"Nu am reusit sa sterg fisierul: x.jpg", "Am sters:  1 fisiere"}));
+    EXPECT_EQ(QDir(p).entryList(QDir::Files, QDir::Name), QStringList({"A.JPG", "X.jpg", "x.JPG"}));
+}
+
 // A purge made to fail at each of its steps in turn leaves the collection,
 // the pictures and the folder exactly as they were.
 TEST(PurjareCuEsec, OricareScriereEsuataNuSchimbaNimic) {

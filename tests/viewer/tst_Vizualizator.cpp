@@ -3,6 +3,8 @@
 #include "tests/common/SuprafataInregistrata.h"
 #include "tests/viewer/ColectieVizualizare.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,14 @@ TEST_F(Vizualizare, LiniaDeStareCaInExempluSiPozeleRecunoscuteDupaContinut)
     Apasa("Inainte");
     EXPECT_EQ(v.Picture2, PozaJpeg);
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
+}
+
+TEST_F(Vizualizare, PozaCopiataDinWindowsCuAlteLitere)
+{
+    QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
+    QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
+    VineDinSelectie({2});
+    EXPECT_EQ(v.Picture2, Poza12);
 }
 
 TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
