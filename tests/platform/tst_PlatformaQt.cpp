@@ -1,8 +1,10 @@
 #include "platform/PlatformaQt.h"
+#include "platform/Traducere.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileSystemModel>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -95,6 +97,18 @@ TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
 
     CandApareDialogul([](QWidget *d) { qobject_cast<QDialog *>(d)->reject(); });
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
+}
+
+// Qt's own file dialog and menus, in the contexts Qt looks its texts up in.
+TEST(PlatformaQt, TexteleLuiQtSuntInRomana)
+{
+    ASSERT_TRUE(InstaleazaTraducereaQt(*qApp, QStringLiteral(TEZAUREL_DOSAR_APLICATIE)));
+    QFileSystemModel model;
+    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Data modificării");
+    for (const auto &[context, text, tradus] : {std::tuple{"QFileDialog", "Detail View", "Detalii"},
+                                               std::tuple{"QFileDialog", "Back", "Înapoi"},
+                                               std::tuple{"QLineEdit", "&Paste", "&Lipește"}})
+        EXPECT_EQ(QCoreApplication::translate(context, text), QString::fromUtf8(tradus));
 }
 
 } // namespace
