@@ -10,6 +10,9 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QUrl>
@@ -81,6 +84,13 @@ QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
     // and dates whole; wide enough for them, within a 1024 x 768 screen.
     if (const QScreen *ecran = QGuiApplication::primaryScreen())
         dialog.resize(ecran->availableSize().boundedTo(QSize(900, 560)));
+    if (auto *coloane = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        coloane->header()->setStretchLastSection(false);
+        coloane->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        coloane->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto *despartire = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        despartire->setSizes({160, 740});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
