@@ -1,6 +1,7 @@
 #include "app/Aplicatie.h"
 #include "platform/DosareAplicatie.h"
 #include "platform/PlatformaQt.h"
+#include "platform/Traducere.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     // install gives each user a data folder of their own.
     const QString dosarProgram = QCoreApplication::applicationDirPath();
     const DosareAplicatie dosare = DosareProgram(dosarProgram);
+    InstaleazaTraducereaQt(qapp, dosare.Resurse);
     QApplication::setWindowIcon(QIcon(dosare.Resurse + QStringLiteral("/tezaurel.png")));
     PlatformaQt platforma;
     // The portable folder is left as it was found: its folders come with it.

@@ -64,7 +64,7 @@ Platforma &EditareProbleme::platforma() const
 
 QString EditareProbleme::DosarInitial() const
 {
-    const QString probleme = m_definitii.DosarAplicatie() + QStringLiteral("/Probleme");
+    const QString probleme = QDir::cleanPath(m_definitii.CaleProbleme());
     return QFileInfo(probleme).isDir() ? probleme : m_definitii.DosarAplicatie();
 }
 
@@ -208,7 +208,9 @@ void EditareProbleme::SalveazaProblema()
     problema = Problema();
     problema.Fisier.Atribuie(m_numeFisier);
 
-    const QString caleImagine = m_definitii.CaleProbleme() + m_numeFisier;
+    // The picture may be there already under a name in another case; when two
+    // such names are there, the new picture takes the exact one.
+    const QString caleImagine = m_definitii.CalePoza(m_numeFisier).Cale;
     bool imagineNoua = false;
     // An empty file holds no picture to keep (a copy that failed, say): the
     // new problem's picture takes its place rather than referring to nothing.

@@ -5,10 +5,15 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QSplitter>
+#include <QTreeView>
+#include <QScreen>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -75,6 +80,17 @@ QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fisier:"));
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Deschide"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    // Qt's own dialog opens too narrow for its columns to show names, sizes
+    // and dates whole; wide enough for them, within a 1024 x 768 screen.
+    if (const QScreen *ecran = QGuiApplication::primaryScreen())
+        dialog.resize(ecran->availableSize().boundedTo(QSize(900, 560)));
+    if (auto *coloane = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        coloane->header()->setStretchLastSection(false);
+        coloane->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        coloane->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto *despartire = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        despartire->setSizes({160, 740});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();

@@ -24,7 +24,7 @@ QString CalePozaCurenta(const mDefinitii &d)
     const QString nume = d.TabelProbleme[size_t(slot)].Fisier.FaraBlancuri();
     if (nume.isEmpty())
         return {};
-    return d.CaleProbleme() + nume;
+    return d.CalePoza(nume).Cale;
 }
 
 PozaCitita CitestePozaCurenta(const mDefinitii &d)

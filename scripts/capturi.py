@@ -11,6 +11,7 @@ converted to PNG. Writes, in the output folder:
 
     main-animatie.png  the main window, its title still sorting itself
     main.png           the main window, the title in place
+    deschide.png       the open-file dialog, in Romanian
     editor.png         the problem editor with a picture opened
     selectie.png       the selection dialog with chapters and a discipline chosen
     vizualizare.png    the viewer on a problem, its observations shown
@@ -96,6 +97,7 @@ class Capturi:
         p.gaseste("frame", "Personalizare Tezaurel")
         p.apasa_meniu("Deschide fisier")
         p.gaseste("dialog", "Deschide")
+        self.captura("Deschide", "deschide.png")
         self.p.focus("Deschide")
         self.s.xdotool("type", "--delay", "5", os.path.join(self.aplicatie, "Probleme", "demo08.jpg"))
         self.s.xdotool("key", "Return")

@@ -5,7 +5,10 @@
 #include "store/mDefinitii.h"
 
 #include <QFileInfo>
+#include <QMultiHash>
 #include <QSet>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -124,9 +127,23 @@ bool StergereFizica(mDefinitii &definitii) {
 
     // Only now that the new collection is in place: a purge cut off earlier
     // must find every picture its old records name.
+    // A name from Windows may reach, in another case, the picture of a kept
+    // problem; only names equal but for case can, so only those are looked up.
+    QMultiHash<QString, QString> activeDupaLitere;
+    for (const QString &nume : numeActive)
+        activeDupaLitere.insert(nume.toCaseFolded(), nume);
+    const auto folosita = [&](const QString &nume, const QString &cale) {
+        const auto [de, pana] = activeDupaLitere.equal_range(nume.toCaseFolded());
+        return std::any_of(de, pana,
+                           [&](const QString &activ) { return definitii.CalePoza(activ).Cale == cale; });
+    };
     int16_t sterse = 0;
     for (const QString &nume : deSters) {
-        if (NumeDinProbleme(nume) && platforma.StergeFisier(definitii.CaleProbleme() + nume))
+        // Two pictures differing only in case: which one was meant is not known.
+        const CaleGasita poza = NumeDinProbleme(nume) ? definitii.CalePoza(nume) : CaleGasita();
+        if (poza.EsteGasita() && folosita(nume, poza.Cale))
+            continue;
+        if (poza.EsteGasita() && platforma.StergeFisier(poza.Cale))
             ++sterse;
         else
             platforma.Mesaj(QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume);

@@ -88,6 +88,11 @@ bool mDefinitii::ExistaFisier(const QString &cale)
     return QFileInfo(cale).isFile();
 }
 
+CaleGasita mDefinitii::CalePoza(const QString &nume) const
+{
+    return GasesteInDosar(Dosar(QStringLiteral("Probleme")), nume);
+}
+
 int mDefinitii::SlotProblema(const QString &nume) const
 {
     for (int i = 2; i <= NrProbleme; ++i) {

@@ -3,6 +3,7 @@
 #include "platform/DosareAplicatie.h"
 #include "store/BazaDate.h"
 #include "store/FisierInregistrari.h"
+#include "store/NumeWindows.h"
 #include "store/Problema.h"
 
 #include <QString>
@@ -51,8 +52,11 @@ public:
     const QString &DosarAplicatie() const { return m_dosarAplicatie; }
     // Where the help, the sound and the banner's letters were installed.
     const QString &DosarResurse() const { return m_dosarResurse; }
-    QString CaleProbleme() const { return m_dosarAplicatie + QStringLiteral("/Probleme/"); }
-    QString CaleTeste() const { return m_dosarAplicatie + QStringLiteral("/teste/"); }
+    // The folders as they are on disk, in whatever case a copy from Windows gave them.
+    QString CaleProbleme() const { return Dosar(QStringLiteral("Probleme")) + QLatin1Char('/'); }
+    QString CaleTeste() const { return Dosar(QStringLiteral("teste")) + QLatin1Char('/'); }
+    // The picture a problem names, found in Probleme/ as GasesteInDosar finds it.
+    CaleGasita CalePoza(const QString &nume) const;
     Platforma &platforma() const { return m_platforma; }
     AccesFisiere &Acces() const { return *m_acces; }
     // Tezaurel.db beside the collection; opened by the application at start-up.
@@ -84,6 +88,7 @@ public:
 
 private:
     void AnuntaEroareScriere() const;
+    QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }
 
     QString m_dosarAplicatie;
     QString m_dosarResurse;

@@ -89,7 +89,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     d.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 
-    CachePoze::PozaGata gata = IncarcaPoza(d.CaleProbleme() + p.Fisier.FaraBlancuri());
+    CachePoze::PozaGata gata = IncarcaPoza(d.CalePoza(p.Fisier.FaraBlancuri()).Cale);
     Picture2.Arata(std::move(gata.Citita.Poza), std::move(gata.Afisata), gata.Factor);
     // Read ahead only once the picture asked for is shown: it does not share
     // the processor with them.
@@ -103,7 +103,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
 QString Vizualizator::CalePoza(int16_t pozitie) const
 {
     const mDefinitii &d = m_definitii;
-    return d.CaleProbleme() + d.TabelProbleme[d.Selectie[pozitie]].Fisier.FaraBlancuri();
+    return d.CalePoza(d.TabelProbleme[d.Selectie[pozitie]].Fisier.FaraBlancuri()).Cale;
 }
 
 void Vizualizator::CompuneTexte(const Problema &p)

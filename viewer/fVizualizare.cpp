@@ -9,6 +9,7 @@
 #include "store/mDefinitii.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -196,8 +197,32 @@ void fVizualizare::Form_Resize()
             if (!a->isSeparator())
                 if (QWidget *buton = Toolbar1->widgetForAction(a))
                     buton->setFixedWidth(latimeButon);
+        PotrivesteTitlurile(latimeButon);
     }
     Aseaza();
+}
+
+void fVizualizare::PotrivesteTitlurile(int latimeButon)
+{
+    // A tenth of a 1024-pixel screen is narrower than "Arata/Ascunde Obs" in
+    // the usual font: the toolbar's font shrinks until every caption fits whole,
+    // never below a size still read from a desk's distance.
+    constexpr double MarimeMinima = 6.5;
+    constexpr int Margini = 10; // the button's frame and padding, both sides
+    QFont font = QApplication::font(Toolbar1);
+    // A desktop may give its font in pixels; shrinking is done in points.
+    font.setPointSizeF(QFontInfo(font).pointSizeF());
+    for (;;) {
+        const QFontMetrics masura(font);
+        bool incap = true;
+        for (QAction *a : Toolbar1->actions())
+            incap = incap && masura.horizontalAdvance(a->text()) + Margini <= latimeButon;
+        if (incap || font.pointSizeF() - 0.5 < MarimeMinima)
+            break;
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (Toolbar1->font() != font)
+        Toolbar1->setFont(font);
 }
 
 void fVizualizare::Aseaza()

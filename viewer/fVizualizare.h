@@ -56,6 +56,8 @@ private:
     // Places the status bar and the observations box against the window's
     // bottom and right edges and stretches the panel to the window's height.
     void Aseaza();
+    // Shrinks the toolbar's font until every caption fits a button this wide.
+    void PotrivesteTitlurile(int latimeButon);
     // Mirrors the logic's texts and the box's visibility into the controls.
     void Afiseaza();
     int InaltimeToolbar() const;

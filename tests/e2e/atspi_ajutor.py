@@ -47,7 +47,9 @@ class Sesiune:
             self.env.pop(cheie, None)
 
         ecran = self._porneste_cu_raspuns(
-            ["Xvfb", "-displayfd", "{fd}", "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+            # TEZAUREL_ECRAN=1024x768x24 shows the program as a school computer's screen does.
+            ["Xvfb", "-displayfd", "{fd}", "-screen", "0",
+             os.environ.get("TEZAUREL_ECRAN", "1280x1024x24"), "-nolisten", "tcp",
              "-noreset"], open(os.path.join(self.dosar, "xvfb.log"), "w"))
         self.env["DISPLAY"] = ":" + ecran
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._porneste_cu_raspuns(

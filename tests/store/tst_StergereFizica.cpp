@@ -175,6 +175,25 @@ TEST_F(Purjare, NumeleCareIesDinProblemeNuStergNimic) {
     EXPECT_EQ(definitii.NrProbleme, 2);
 }
 
+// A copy from Windows: names and folders in another case than the files have.
+TEST_F(Purjare, NumeleDinWindowsSeGasescOricumArLitereleDarNiciodataDoua) {
+    Pregateste({FaProblema(5, 5, "G", "T", "A.jpg"), FaProblema(5, 5, "G", "T", "a.JPG", true),
+                FaProblema(6, 6, "A", "F", "POZA2.jpg", true), FaProblema(7, 7, "A", "E", "x.jpg", true)});
+    QDir d(dosar.Cale() + "/Probleme");
+    d.rename("A.jpg", "A.JPG"), d.rename("POZA2.jpg", "poza2.JPG"), d.rename("x.jpg", "X.jpg");
+    d.rename("a.JPG", "x.JPG"), d.rename("../Probleme", "../PROBLEME");
+    const QString p = dosar.Cale() + "/PROBLEME/";
+    for (const auto &[nume, gasita] : {std::pair{"a.jpg", "A.JPG"}, {"poza2.jpg", "poza2.JPG"},
+                                       {"x.JPG", "x.JPG"}, {"x.jpg", ""}, {"y.jpg", ""}})
+        EXPECT_EQ(definitii.CalePoza(nume).EsteGasita() ? definitii.CalePoza(nume).Cale : "",
+                  *gasita ? p + gasita : "") << nume;
+    EXPECT_EQ(definitii.CalePoza("x.jpg").Rezultat, CaleGasita::Stare::Ambigua);
+    // The kept problem's picture stays, the ambiguous pair stays, the one match goes.
+    EXPECT_TRUE(StergereFizica(definitii));
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Nu am reusit sa sterg fisierul: x.jpg", "Am sters:  1 fisiere"}));
+    EXPECT_EQ(QDir(p).entryList(QDir::Files, QDir::Name), QStringList({"A.JPG", "X.jpg", "x.JPG"}));
+}
+
 // A purge made to fail at each of its steps in turn leaves the collection,
 // the pictures and the folder exactly as they were.
 TEST(PurjareCuEsec, OricareScriereEsuataNuSchimbaNimic) {

@@ -3,6 +3,8 @@
 #include "tests/common/PanzaInregistrata.h"
 #include "tests/viewer/ColectieVizualizare.h"
 
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,14 @@ TEST_F(Vizualizare, LiniaDeStareCaInExempluSiPozeleRecunoscuteDupaContinut)
     Apasa("Inainte");
     EXPECT_EQ(v.Picture2.Naturala(), PozaJpeg);
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
+}
+
+TEST_F(Vizualizare, PozaCopiataDinWindowsCuAlteLitere)
+{
+    QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
+    QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
+    VineDinSelectie({2});
+    EXPECT_EQ(v.Picture2, Poza12);
 }
 
 TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
@@ -108,10 +118,8 @@ TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
     Apasa("Arata/Ascunde Obs");
     definitii.NrSelectie = 1;
     v.Form_Activate();
-    EXPECT_TRUE(v.Picture2.Naturala().isNull());
+    EXPECT_TRUE(v.Picture2.Naturala().isNull() && v.TextStare.isEmpty() && !v.Text1Vizibil);
     EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-    EXPECT_TRUE(v.TextStare.isEmpty());
-    EXPECT_FALSE(v.Text1Vizibil);
 }
 
 TEST_F(Vizualizare, SelectieGoala)
