@@ -49,7 +49,7 @@ TEST_F(Vizualizare, PozaCopiataDinWindowsCuAlteLitere)
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
     VineDinSelectie({2});
-    EXPECT_EQ(v.Picture2, Poza12);
+    EXPECT_EQ(v.Picture2.Naturala(), Poza12);
 }
 
 TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
