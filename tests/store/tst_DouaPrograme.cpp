@@ -1,146 +1,185 @@
-// Several Tezaurel programs on one collection: nothing one of them stored is
-// lost or damaged by another.
-#include "store/ZavorColectie.h"
+// Several Tezaurel programs on one collection, each a process of its own:
+// nothing one of them stored is lost or damaged by another.
+#include "store/StergereFizica.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 #include "tests/store/AccesJurnal.h"
-#include "tests/store/ProblemeDriver.h"
 
 #include <QMap>
-#include <QProcess>
+#include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr int N = 100;
 
-// Every problem both drivers kept is in the file once, byte for byte, and the
-// count is right. A purge by A before its problem purjaLa removed the marked
-// problems of B (finished by then) and those A had marked so far.
-void VerificaColectia(const DosarTest &dosar, int purjaLa)
+Problema ProblemaLui(const QString &x, int j)
 {
-    const QByteArray f = dosar.CitesteOcteti("Tezaurel.stn");
-    const int numar = uint8_t(f[0]) | uint8_t(f[1]) << 8;
-    ASSERT_GE(f.size(), numar * 512);
-    QMap<QByteArray, int> gasite;
-    for (int i = 2; i <= numar; ++i)
-        ++gasite[f.mid((i - 1) * 512, 512)];
-    int asteptate = 0;
-    for (const QString x : {"A", "B"})
-        for (int j = 0; j < N; ++j) {
-            Problema p = ProblemaDriver(x, j);
-            const bool marcata = MarcataDeDriver(j, N);
-            if (marcata && purjaLa >= 0 && (x == "B" || j + 5 < purjaLa))
-                continue;
-            p.Sters = marcata ? Adevarat : Fals;
-            EXPECT_EQ(gasite.value(Octeti(p)), 1) << qPrintable(x) << j;
-            ++asteptate;
-        }
-    EXPECT_EQ(numar - 1, asteptate);
+    return FaProblema(5 + j % 8, 5 + j % 6, x, QString("Capitolul %1").arg(j), x + QString::number(j),
+                      false, QString(100, QChar(u'a' + j % 26)));
+}
+bool Marcata(int j) { return j % 10 == 4 && j + 5 < N; } // once problem j + 5 is stored
+
+template <typename F> pid_t Proces(F f)
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(f());
+    return pid;
+}
+int Sfarsit(pid_t pid)
+{
+    int stare = 0;
+    waitpid(pid, &stare, 0);
+    return WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+}
+void Semnal(const QString &f) { QFile(f).open(QIODevice::WriteOnly); }
+void Asteapta(const QString &f)
+{
+    while (!QFile::exists(f))
+        QThread::msleep(2);
 }
 
-TEST(DouaPrograme, FiecareProblemaRamaneODataChiarCuOPurjareLaJumatate)
+// Program x appends N problems, marking some on the way; before problem j,
+// la(j) may purge, signal or wait. Exit 0 when every write went through.
+template <typename F> int Program(const QString &dosar, const QString &x, F la)
 {
-    const struct
-    {
-        const char *nume;
-        QStringList a, b;
-        int purjaLa;
-        QString mesajA;
-    } cazuri[] = {
-        {"fara purjare", {}, {}, -1, {}},
-        // B still has the collection open: A is refused and told why.
-        {"purjare refuzata",
-         {"--purja", "50", "--dupa", "B50@50", "--semnal", "A50@51"},
-         {"--semnal", "B50@50", "--dupa", "A50@99"}, -1, MesajColectieDeschisaInAltProgram},
-        // B has closed it: A purges, reloads and goes on.
-        {"purjare facuta", {"--purja", "50", "--dupa", "Bgata@50"}, {"--semnal", "Bgata@100"}, 50, {}},
-    };
-    for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.nume);
+    PlatformaScriptata platforma;
+    mDefinitii d(dosar, platforma);
+    d.IncarcaColectie();
+    bool bine = true;
+    for (int j = 0; j < N; ++j) {
+        la(j, d);
+        d.TabelProbleme[++d.NrProbleme] = ProblemaLui(x, j);
+        bine &= d.ScrieProblemaNoua();
+        if (j >= 5 && Marcata(j - 5)) {
+            int i = 2;
+            while (d.TabelProbleme[i].Fisier.FaraBlancuri() != x + QString::number(j - 5))
+                ++i;
+            bine &= d.MarcheazaStearsa(i);
+        }
+    }
+    return bine && !platforma.Mesaje.contains(MesajColectieSchimbata) ? 0 : 1;
+}
+
+// A purges before its problem 50: while B still runs it is refused; once B
+// has closed the collection it removes B's marked problems and its own so far.
+TEST(DouaPrograme, FiecareProblemaRamaneODataByteCuByte)
+{
+    for (const bool bIesit : {false, true}) {
+        SCOPED_TRACE(bIesit);
         DosarTest dosar;
-        auto argumente = [&](const QString &eticheta, QStringList extra) {
-            for (QString &s : extra)
-                if (s.contains('@'))
-                    s.prepend(dosar.Cale() + "/");
-            return QStringList{dosar.Cale(), eticheta, QString::number(N)} + extra;
-        };
-        QProcess a, b;
-        a.start(TEZAUREL_DRIVER, argumente("A", c.a));
-        b.start(TEZAUREL_DRIVER, argumente("B", c.b));
-        ASSERT_TRUE(a.waitForFinished(60000) && b.waitForFinished(60000));
-        EXPECT_EQ(a.exitCode(), 0);
-        EXPECT_EQ(b.exitCode(), 0);
-        EXPECT_TRUE(QString(a.readAllStandardOutput()).contains(c.mesajA));
-        VerificaColectia(dosar, c.purjaLa);
+        const QString semnal = dosar.Cale() + "/B27", gata = dosar.Cale() + "/Bgata";
+        bool purjat = false;
+        const pid_t b = Proces([&] {
+            const int r = Program(dosar.Cale(), "B", [&](int j, mDefinitii &) {
+                if (j == 27)
+                    Semnal(semnal);
+                if (j == 28)
+                    Asteapta(semnal + "A");
+                if (j == 99 && !bIesit)
+                    Asteapta(gata); // still open during A's purge
+            });
+            Semnal(gata);
+            return r;
+        });
+        const pid_t a = Proces([&] {
+            return Program(dosar.Cale(), "A", [&](int j, mDefinitii &d) {
+                if (j == 0) // A then holds B24 as it was before B marked it
+                    Asteapta(semnal);
+                if (j == 1)
+                    Semnal(semnal + "A");
+                if (j != 50)
+                    return;
+                Asteapta(bIesit ? gata : semnal);
+                purjat = StergereFizica(d);
+                if (purjat != bIesit)
+                    _exit(2);
+                if (purjat)
+                    d.IncarcaColectie();
+                else
+                    Semnal(gata);
+            });
+        });
+        ASSERT_EQ(Sfarsit(a), 0);
+        ASSERT_EQ(Sfarsit(b), 0);
+
+        const QByteArray f = dosar.CitesteOcteti("Tezaurel.stn");
+        const int numar = uint8_t(f[0]) | uint8_t(f[1]) << 8;
+        QMap<QByteArray, int> gasite;
+        for (int i = 2; i <= numar; ++i)
+            ++gasite[f.mid((i - 1) * 512, 512)];
+        int pastrate = 0;
+        for (const QString x : {"A", "B"})
+            for (int j = 0; j < N; ++j) {
+                Problema p = ProblemaLui(x, j);
+                p.Sters = Marcata(j) ? Adevarat : Fals;
+                if (!(p.Sters && bIesit && (x == "B" || j + 5 < 50)))
+                    pastrate += gasite.value(Octeti(p)) == 1;
+            }
+        EXPECT_EQ(pastrate, bIesit ? 2 * N - 15 : 2 * N);
+        EXPECT_EQ(numar - 1, pastrate);
     }
 }
 
 TEST(DouaPrograme, ZavorulUnuiProgramOmoratEsteLuatDeCelalalt)
 {
     DosarTest dosar;
-    QProcess tine;
-    tine.start(TEZAUREL_DRIVER, {dosar.Cale(), "--tine"});
-    ASSERT_TRUE(tine.waitForReadyRead(10000));
+    const pid_t tine = Proces([&] {
+        ZavorColectie zavor(dosar.Colectie());
+        zavor.IaScrierea();
+        Semnal(dosar.Cale() + "/tin");
+        for (;;)
+            pause();
+        return 0;
+    });
+    Asteapta(dosar.Cale() + "/tin");
     ZavorColectie zavor(dosar.Colectie(), std::chrono::milliseconds(100));
     EXPECT_EQ(zavor.IaScrierea(), ZavorColectie::Rezultat::Ocupat);
-    tine.kill(); // SIGKILL: no chance to let go
-    tine.waitForFinished();
+    kill(tine, SIGKILL); // no chance to let go
+    Sfarsit(tine);
     EXPECT_EQ(zavor.IaScrierea(), ZavorColectie::Rezultat::Luat);
 }
 
 // Between our load and our writes another program appends, marks the problem
-// we show, or puts a file of its own in place (a purge of a program that could
+// we show, or puts a file of its own in place (a purge by a program that could
 // not say it was there, a copy restored). We append e, then mark slot 3 (b).
 TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
 {
-    enum class Fapta { Adauga, Marcheaza, Inlocuieste };
     const struct
     {
-        Fapta fapta;
+        char fapta;
         const char *fisier; // names in the file, * for a mark
         int mesaje;
-    } cazuri[] = {
-        {Fapta::Adauga, "a b* c d e", 0},
-        {Fapta::Marcheaza, "a b* c e", 1},
-        {Fapta::Inlocuieste, "a c* x e", 1},
-    };
+    } cazuri[] = {{'a', "a b* c d e", 0}, {'m', "a b* c e", 1}, {'i', "a c* x e", 1}};
     for (const auto &c : cazuri) {
         SCOPED_TRACE(c.fisier);
-        DosarTest dosar;
+        DosarTest dosar, alt;
         auto p = [](const char *nume) { return FaProblema(6, 6, "D", "C", nume); };
         dosar.ScrieColectie({p("a"), p("b"), p("c")});
+        alt.ScrieColectie({p("a"), p("c"), p("x")});
         PlatformaScriptata platforma;
-        mDefinitii noi(dosar.Cale(), platforma);
+        mDefinitii noi(dosar.Cale(), platforma), altul(dosar.Cale(), platforma);
         noi.IncarcaColectie();
-        {
-            PlatformaScriptata a;
-            mDefinitii altul(dosar.Cale(), a);
-            altul.IncarcaColectie();
-            if (c.fapta == Fapta::Adauga) {
-                ASSERT_TRUE(Adauga(altul, p("d")));
-            } else if (c.fapta == Fapta::Marcheaza) {
-                ASSERT_TRUE(altul.MarcheazaStearsa(3));
-            }
-        }
-        if (c.fapta == Fapta::Inlocuieste) {
-            DosarTest alt;
-            alt.ScrieColectie({p("a"), p("c"), p("x")});
-            ASSERT_TRUE(QFile::rename(alt.Colectie(), dosar.Colectie() + ".tmp") &&
-                        noi.Acces().Inlocuieste(dosar.Colectie() + ".tmp", dosar.Colectie()));
-        }
+        altul.IncarcaColectie();
+        EXPECT_TRUE(c.fapta != 'a' || Adauga(altul, p("d")));
+        EXPECT_TRUE(c.fapta != 'm' || altul.MarcheazaStearsa(3));
+        EXPECT_TRUE(c.fapta != 'i' || noi.Acces().Inlocuieste(alt.Colectie(), dosar.Colectie()));
         ASSERT_TRUE(Adauga(noi, p("e")));
         noi.MarcheazaStearsa(3);
 
         EXPECT_EQ(platforma.Mesaje.size(), c.mesaje);
-        mDefinitii citit(dosar.Cale(), platforma);
-        citit.IncarcaColectie();
         QStringList nume;
-        for (int i = 2; i <= citit.NrProbleme; ++i)
-            nume << citit.TabelProbleme[i].Fisier.FaraBlancuri() +
-                        (citit.TabelProbleme[i].EsteStearsa() ? "*" : "");
+        altul.IncarcaColectie();
+        for (int i = 2; i <= altul.NrProbleme; ++i)
+            nume << altul.TabelProbleme[i].Fisier.FaraBlancuri() +
+                        (altul.TabelProbleme[i].EsteStearsa() ? "*" : "");
         EXPECT_EQ(nume.join(' '), c.fisier);
     }
 }
