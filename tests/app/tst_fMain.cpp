@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QMenuBar>
 
 #include <gtest/gtest.h>
@@ -50,16 +49,6 @@ TEST_F(Main, IncarcareaReseteazaStareaSelectiei)
     EXPECT_EQ(d.NrCapitole, 1);
     EXPECT_EQ(d.NrDiscipline, 1);
     EXPECT_EQ(d.SelectieNoua, Fals);
-}
-
-// What the load found wrong is told over the main window, once it is shown.
-TEST_F(Main, RaportulIncarcariiVineDupaCeFereastraEsteAratata)
-{
-    QDir(dosar.Cale()).mkpath("Tezaurel.stn");
-    aplicatie.Main().fMain_Form_Load();
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-    aplicatie.Porneste();
-    EXPECT_EQ(platforma.Mesaje, QStringList{aplicatie.Definitii().RaportIncarcare()});
 }
 
 TEST_F(Main, AjutorulCereFisierulSiIesireaOpresteFaraIntrebari)

@@ -24,12 +24,7 @@ template <typename F> pid_t Proces(F f)
     const pid_t pid = fork();
     return pid == 0 ? _exit(f()), 0 : pid;
 }
-int Sfarsit(pid_t pid)
-{
-    int stare = -1;
-    waitpid(pid, &stare, 0);
-    return stare;
-}
+int Sfarsit(pid_t pid) { return waitpid(pid, &pid, 0) > 0 ? pid : -1; } // 0: exit(0)
 void Semnal(const QString &f) { QFile(f).open(QIODevice::WriteOnly); }
 void Asteapta(const QString &f) { while (!QFile::exists(f)) QThread::msleep(2); }
 
