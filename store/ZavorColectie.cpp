@@ -24,26 +24,38 @@ ZavorColectie::~ZavorColectie()
 bool ZavorColectie::Deschide()
 {
     const QByteArray cale = QFile::encodeName(m_cale);
+    const QByteArray colectie = QFile::encodeName(m_caleColectie);
+    // One who may only read the collection makes no lock file: his would bar
+    // the collection's owner from locking it.
+    const bool poateScrie = ::access(colectie.constData(), W_OK) == 0 || errno == ENOENT;
     m_scriere = true;
     m_fd = ::open(cale.constData(), O_RDWR | O_CLOEXEC);
-    if (m_fd < 0 && errno == ENOENT) {
+    if (m_fd < 0 && errno == ENOENT && poateScrie) {
         m_fd = ::open(cale.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        struct stat colectie {};
-        if (m_fd >= 0 && ::stat(QFile::encodeName(m_caleColectie).constData(), &colectie) == 0) {
+        struct stat info {};
+        if (m_fd >= 0 && ::stat(colectie.constData(), &info) == 0) {
             // Whoever may write the collection must be able to lock it: in a
             // folder shared by a group, the lock file belongs to that group too.
-            if (::fchown(m_fd, uid_t(-1), colectie.st_gid) != 0) {
+            if (::fchown(m_fd, uid_t(-1), info.st_gid) != 0) {
                 // Not a member of the collection's group: the mode still helps.
             }
-            ::fchmod(m_fd, colectie.st_mode & 0666);
+            ::fchmod(m_fd, info.st_mode & 0666);
         }
         if (m_fd < 0 && errno == EEXIST)
             m_fd = ::open(cale.constData(), O_RDWR | O_CLOEXEC);
     }
+    m_deschisa = cale;
+    if (m_fd < 0 && !QFile::exists(m_cale)) {
+        // No lock file can be made in a read-only folder; nor can the purge
+        // put a new collection there, so the collection itself, never
+        // replaced, can carry the locks. Nothing is written into it.
+        m_fd = ::open(colectie.constData(), O_RDWR | O_CLOEXEC);
+        m_deschisa = colectie;
+    }
     if (m_fd < 0) {
-        // A read-only folder or lock file: a reader can still say it is there.
+        // Only a reader: he can still say he is there.
         m_scriere = false;
-        m_fd = ::open(cale.constData(), O_RDONLY | O_CLOEXEC);
+        m_fd = ::open(m_deschisa.constData(), O_RDONLY | O_CLOEXEC);
     }
     return m_fd >= 0;
 }
@@ -77,7 +89,7 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
         // program lock a file of its own: follow the name, as it does.
         struct stat tinut {}, numit {};
         if (::fstat(m_fd, &tinut) == 0 &&
-            ::stat(QFile::encodeName(m_cale).constData(), &numit) == 0 &&
+            ::stat(m_deschisa.constData(), &numit) == 0 &&
             tinut.st_dev == numit.st_dev && tinut.st_ino == numit.st_ino)
             break;
         if (redeschideri == 3)

@@ -12,7 +12,8 @@
 // POSIX locks, closing some other descriptor of the file does not drop them.
 // They sit in a file of their own because the purge replaces Tezaurel.stn by
 // a new file, and a lock on the old one would guard nothing. Nothing is ever
-// written into the lock file, and it is never deleted.
+// written into the lock file, and it is never deleted. In a folder where it
+// cannot be made, the collection (which no purge can replace there) carries them.
 //
 // Byte 0 is the write lock: exclusive, held only for the length of one write.
 // Byte 1 is the presence: shared while a program has the collection open,
@@ -52,6 +53,7 @@ private:
     QString m_caleColectie;
     QString m_cale;
     std::chrono::milliseconds m_asteptare;
+    QByteArray m_deschisa; // the file locked: the lock file, or the collection when none can be made
     int m_fd = -1;
     bool m_scriere = false; // the descriptor can take exclusive locks
     short m_prezenta = 0;   // F_RDLCK or F_WRLCK while held
