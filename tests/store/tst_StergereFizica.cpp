@@ -262,8 +262,9 @@ TEST_F(Purjare, PastreazaLegaturaSiDrepturileFisierului) {
     const auto drepturi = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     QFile::setPermissions(dosar.Cale() + "/date/colectie.stn", drepturi);
     // A collection shared by a group stays the group's; only root may give it away here.
-    if (geteuid() == 0)
+    if (geteuid() == 0) {
         ASSERT_EQ(chown(QFile::encodeName(dosar.Cale() + "/date/colectie.stn"), 65534, 65534), 0);
+    }
     definitii.IncarcaColectie();
     ASSERT_EQ(definitii.NrProbleme, 5);
 
