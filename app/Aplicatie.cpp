@@ -58,6 +58,9 @@ void Aplicatie::Porneste()
 {
     Main().fMain_Form_Load();
     ArataMain();
+    // What the load found wrong is told over the window, not before any is there.
+    if (!m_definitii->RaportIncarcare().isEmpty())
+        m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
     // The collection works without the database: a damaged one is set aside
     // and the user told once the main window is there to be told over.
     BazaDate &baza = m_definitii->Baza();

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 // The collection file seen as numbered 512-byte records (record n starts at
 // byte (n - 1) * 512). A seam, so tests can make writes fail at a chosen point.
@@ -19,6 +20,9 @@ public:
     virtual bool Scrie(int nr, const Problema::Inregistrare &octeti) = 0;
     // Pushes every write so far to the disk itself.
     virtual bool Sincronizeaza() = 0;
+    // Device and inode, to tell apart another file put in its place under the
+    // same name; {0, 0} when unknown.
+    virtual std::pair<quint64, quint64> Identitate() const { return {0, 0}; }
 };
 
 class AccesFisiere
@@ -33,8 +37,10 @@ public:
     // Puts the file at sursa in the place of destinatie in one step, so that
     // whoever opens destinatie finds either the old file or the whole new one.
     // The default works on the real file system and keeps destinatie's
-    // permissions.
+    // permissions, and its owner and group as far as the user may set them.
     virtual bool Inlocuieste(const QString &sursa, const QString &destinatie);
+    // Removes a file of the store's own (never a picture); true when it is gone.
+    virtual bool Sterge(const QString &cale);
 };
 
 // The real file system.

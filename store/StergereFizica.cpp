@@ -39,7 +39,7 @@ bool ScrieColectiaNoua(mDefinitii &definitii, const QString &cale,
                        const std::vector<Inregistrare> &inregistrari) {
     // Left by a purge that was cut off; opening would keep its old bytes.
     if (QFileInfo(cale).isFile())
-        definitii.platforma().StergeFisier(cale);
+        definitii.Acces().Sterge(cale);
     if (QFileInfo::exists(cale))
         return false;
     auto fisier = definitii.Acces().Deschide(cale, AccesFisiere::Mod::CitireScriere);
@@ -59,23 +59,16 @@ bool NumeDinProbleme(const QString &nume) {
            !nume.contains(QLatin1Char('/')) && !nume.contains(QChar(0));
 }
 
-} // namespace
-
-bool StergereFizica(mDefinitii &definitii) {
+// Under the purge's exclusive hold of the collection. The messages are only
+// gathered: the others wait while the user reads.
+bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
     Platforma &platforma = definitii.platforma();
-    if (definitii.NrProbleme < 2) {
-        platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
-        return false;
-    }
-
-    definitii.CaleColectie = definitii.DosarAplicatie() + QStringLiteral("/Tezaurel.stn");
     std::vector<Inregistrare> inregistrari;
-    {
-        auto vechi = definitii.DeschidePentruScriere();
-        if (!vechi)
-            return false;
-        inregistrari = CitesteTot(*vechi);
-    }
+    mDefinitii::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true);
+    if (!scriere)
+        return false;
+    inregistrari = CitesteTot(*scriere.Fisier);
+    scriere.Fisier.reset();
 
     // The table is not changed during the run, so the names still in use can
     // be gathered once instead of asking ExistaProblema for every dropped one.
@@ -118,10 +111,8 @@ bool StergereFizica(mDefinitii &definitii) {
     if (!ScrieColectiaNoua(definitii, temporar, inregistrari) ||
         !definitii.Acces().Inlocuieste(temporar, tinta)) {
         if (QFileInfo(temporar).isFile())
-            platforma.StergeFisier(temporar);
-        platforma.Mesaj(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
-                                       "Modificarea nu a fost salvata.")
-                            .arg(definitii.CaleColectie));
+            definitii.Acces().Sterge(temporar);
+        definitii.AnuntaEroareScriere();
         return false;
     }
 
@@ -146,14 +137,38 @@ bool StergereFizica(mDefinitii &definitii) {
         if (poza.EsteGasita() && platforma.StergeFisier(poza.Cale))
             ++sterse;
         else
-            platforma.Mesaj(QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume);
+            mesaje << QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume;
     }
     // A count is shown with a blank in the place of its sign.
     if (sterse > 0)
-        platforma.Mesaj(QStringLiteral("Am sters: ") + QLatin1Char(' ') + QString::number(sterse) +
-                        QStringLiteral(" fisiere"));
+        mesaje << QStringLiteral("Am sters: ") + QLatin1Char(' ') + QString::number(sterse) +
+                      QStringLiteral(" fisiere");
     else
-        platforma.Mesaj(QStringLiteral("Nu sunt fisiere marcate pentru sters"));
+        mesaje << QStringLiteral("Nu sunt fisiere marcate pentru sters");
+    return true;
+}
+
+} // namespace
+
+bool StergereFizica(mDefinitii &definitii) {
+    Platforma &platforma = definitii.platforma();
+    if (definitii.NrProbleme < 2) {
+        platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
+        return false;
+    }
+
+    definitii.CaleColectie = definitii.DosarAplicatie() + QStringLiteral("/Tezaurel.stn");
+    // Alone with the collection: no other program keeps a table of the old
+    // numbering, nor saves a problem over a picture about to be deleted.
+    if (!definitii.IaColectiaExclusiv())
+        return false;
+    QStringList mesaje;
+    const bool rescrisa = Compacteaza(definitii, mesaje);
+    definitii.ElibereazaColectiaExclusiva();
+    for (const QString &mesaj : mesaje)
+        platforma.Mesaj(mesaj);
+    if (!rescrisa)
+        return false;
 
     // The selection held positions of the old numbering.
     definitii.NrSelectie = 1;

@@ -16,58 +16,114 @@ mDefinitii::mDefinitii(DosareAplicatie dosare, Platforma &platforma,
     , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))
 {}
 
+mDefinitii::~mDefinitii() = default;
+
+namespace {
+const QString MesajPlin = QStringLiteral("Tezaurelul este plin: nu mai este loc pentru inca o "
+                                         "problema (cel mult 1999). Stergeti mai intai "
+                                         "problemele de care nu mai aveti nevoie.");
+const QString MesajScriereOcupata = QStringLiteral(
+    "Colecția este scrisă chiar acum de alt program Tezaurel (pe acest calculator sau în "
+    "rețea). Modificarea nu a fost salvată; încercați din nou peste câteva clipe.");
+const QString MesajFaraZavor = QStringLiteral(
+    "Nu am reușit să folosesc fișierul de blocare %1, prin care programele Tezaurel care "
+    "folosesc aceeași colecție se așteaptă unul pe altul. Modificarea nu a fost salvată.");
+} // namespace
+
+ZavorColectie &mDefinitii::Zavor()
+{
+    if (!m_zavor) {
+        // Beside the file itself: two folders that link to one collection share its lock.
+        const QFileInfo colectie(CaleColectie);
+        QString cale = colectie.canonicalFilePath();
+        if (cale.isEmpty())
+            cale = QFileInfo(colectie.absolutePath()).canonicalFilePath() + QLatin1Char('/') +
+                   colectie.fileName();
+        m_zavor = std::make_unique<ZavorColectie>(cale);
+    }
+    return *m_zavor;
+}
+
 void mDefinitii::IncarcaColectie()
 {
     CaleColectie = m_dosarAplicatie + QStringLiteral("/Tezaurel.stn");
     m_motivBlocare.clear();
+    m_raportIncarcare.clear();
+    // Waits for a purge running elsewhere. A program that cannot say it is
+    // here still works: its writes check what changed under it all the same.
+    Zavor().IaPrezenta();
 
     auto fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::CitireScriere);
     if (!fisier && QFileInfo(CaleColectie).isFile()) {
         // A read-only medium: the teacher can still browse and print.
         fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::DoarCitire);
-        if (fisier) {
+        if (fisier)
             m_motivBlocare = QStringLiteral("Fisierul colectiei poate fi doar citit: %1. "
                                             "Problemele pot fi vizualizate, dar colectia nu "
                                             "poate fi modificata.")
                                  .arg(CaleColectie);
-            m_platforma.Mesaj(m_motivBlocare);
-        }
     }
     if (!fisier) {
         m_motivBlocare = QStringLiteral("Nu am reusit sa deschid fisierul colectiei: %1. "
                                         "Colectia este goala si nu poate fi modificata.")
                              .arg(CaleColectie);
-        m_platforma.Mesaj(m_motivBlocare);
+        m_raportIncarcare = m_motivBlocare;
         NrProbleme = 1;
         return;
     }
-
-    Problema::Inregistrare antet{};
-    fisier->Citeste(1, antet);
-    int numar = Problema::Decodifica(antet).Clasa;
-    if (numar <= 1) {
-        NrProbleme = 1;
-        return;
-    }
-    if (numar > UltimulSlot) {
-        // Written by something else: load what fits and leave the file as it is.
-        numar = UltimulSlot;
-        m_motivBlocare = QStringLiteral("Fisierul colectiei anunta mai multe probleme decat "
-                                        "incap in Tezaurel. Au fost incarcate primele 1999 "
-                                        "probleme; colectia nu poate fi modificata.");
-        m_platforma.Mesaj(m_motivBlocare);
-    }
-
+    m_identitate = fisier->Identitate();
     NrProbleme = 1;
-    for (int i = 2; i <= numar; ++i) {
+    CitesteProblemele(*fisier, CitesteAntet(*fisier));
+    m_raportIncarcare = m_motivBlocare;
+}
+
+int mDefinitii::CitesteAntet(FisierInregistrari &fisier)
+{
+    Problema::Inregistrare antet{};
+    fisier.Citeste(1, antet);
+    const int numar = Problema::Decodifica(antet).Clasa;
+    if (numar <= UltimulSlot)
+        return numar;
+    // Written by something else: load what fits and leave the file as it is.
+    m_motivBlocare = QStringLiteral("Fisierul colectiei anunta mai multe probleme decat "
+                                    "incap in Tezaurel. Au fost incarcate primele 1999 "
+                                    "probleme; colectia nu poate fi modificata.");
+    return UltimulSlot;
+}
+
+// Loads records NrProbleme + 1 to ultima. A count past the end of the file is
+// an append interrupted between its header and its record: only the complete
+// records count.
+void mDefinitii::CitesteProblemele(FisierInregistrari &fisier, int ultima)
+{
+    NrProbleme = std::max<int16_t>(NrProbleme, 1);
+    for (int i = NrProbleme + 1; i <= ultima; ++i) {
         Problema::Inregistrare inregistrare{};
-        // A count past the end of the file is an append interrupted between
-        // its header and its record: keep only the complete records.
-        if (fisier->Citeste(i, inregistrare) < Problema::MarimeInregistrare)
+        if (fisier.Citeste(i, inregistrare) < Problema::MarimeInregistrare)
             break;
         TabelProbleme[i] = Problema::Decodifica(inregistrare);
         NrProbleme = int16_t(i);
     }
+}
+
+// Under the write lock. Problems other programs appended are loaded after
+// ours; a file put in place of the loaded one (a purge, a copy restored) or
+// shortened is read again from the start. True in that second case.
+bool mDefinitii::AduceLaZi(FisierInregistrari &fisier)
+{
+    const auto identitate = fisier.Identitate();
+    const int numar = std::max(CitesteAntet(fisier), 1); // an empty file holds no problem
+    const bool inlocuit = identitate != m_identitate && identitate != std::pair<quint64, quint64>{} &&
+                          m_identitate != std::pair<quint64, quint64>{};
+    if (!inlocuit && numar >= NrProbleme) {
+        CitesteProblemele(fisier, numar);
+        return false;
+    }
+    NrProbleme = 1;
+    CitesteProblemele(fisier, numar);
+    m_identitate = identitate;
+    NrSelectie = 1; // positions of the old numbering
+    return true;
 }
 
 bool mDefinitii::ScrieAntet(FisierInregistrari &fisier) const
@@ -110,63 +166,146 @@ bool mDefinitii::PoateAdauga() const
         return false;
     }
     if (NrProbleme >= UltimulSlot) {
-        m_platforma.Mesaj(QStringLiteral("Tezaurelul este plin: nu mai este loc pentru inca o "
-                                         "problema (cel mult 1999). Stergeti mai intai "
-                                         "problemele de care nu mai aveti nevoie."));
+        m_platforma.Mesaj(MesajPlin);
         return false;
     }
     return true;
 }
 
-std::unique_ptr<FisierInregistrari> mDefinitii::DeschidePentruScriere() const
+mDefinitii::Scriere::Scriere(Scriere &&alta) noexcept
+    : Fisier(std::move(alta.Fisier))
+    , Reincarcata(alta.Reincarcata)
+    , m_zavor(std::exchange(alta.m_zavor, nullptr))
+{}
+
+mDefinitii::Scriere::~Scriere()
 {
+    // Closed before the others may read it.
+    Fisier.reset();
+    if (m_zavor)
+        m_zavor->ElibereazaScrierea();
+}
+
+mDefinitii::Scriere mDefinitii::IncepeScrierea(bool recitesteTot)
+{
+    Scriere scriere;
     if (!ModificariPermise()) {
         m_platforma.Mesaj(m_motivBlocare);
-        return nullptr;
+        return scriere;
     }
-    auto fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::CitireScriere);
-    if (!fisier)
+    switch (Zavor().IaScrierea()) {
+    case ZavorColectie::Rezultat::Luat:
+        scriere.m_zavor = m_zavor.get();
+        break;
+    case ZavorColectie::Rezultat::Ocupat:
+        m_platforma.Mesaj(MesajScriereOcupata);
+        return scriere;
+    case ZavorColectie::Rezultat::Imposibil:
+        m_platforma.Mesaj(MesajFaraZavor.arg(m_zavor->Cale()));
+        return scriere;
+    }
+    // Opened only now: a purge elsewhere may have put a new file in place.
+    scriere.Fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::CitireScriere);
+    if (!scriere.Fisier) {
         AnuntaEroareScriere();
-    return fisier;
+        return scriere;
+    }
+    scriere.Reincarcata = AduceLaZi(*scriere.Fisier);
+    if (recitesteTot && !scriere.Reincarcata) {
+        NrProbleme = 1;
+        CitesteProblemele(*scriere.Fisier, CitesteAntet(*scriere.Fisier));
+    }
+    if (!ModificariPermise()) {
+        m_platforma.Mesaj(m_motivBlocare);
+        scriere.Fisier.reset();
+    }
+    return scriere;
 }
 
 bool mDefinitii::ScrieProblemaNoua()
 {
-    const int k = NrProbleme;
-    auto fisier = DeschidePentruScriere();
-    if (fisier && ScrieAntet(*fisier) && ScrieProblema(*fisier, k) && fisier->Sincronizeaza())
+    // Out of the table until it is on disk: the file decides its slot.
+    const Problema noua = TabelProbleme[NrProbleme];
+    TabelProbleme[NrProbleme] = Problema();
+    --NrProbleme;
+    Scriere scriere = IncepeScrierea();
+    if (!scriere)
+        return false;
+    if (scriere.Reincarcata)
+        m_platforma.Mesaj(MesajColectieSchimbata);
+    if (NrProbleme >= UltimulSlot) {
+        m_platforma.Mesaj(MesajPlin);
+        return false;
+    }
+    const int k = ++NrProbleme;
+    TabelProbleme[k] = noua;
+    FisierInregistrari &fisier = *scriere.Fisier;
+    if (ScrieAntet(fisier) && ScrieProblema(fisier, k) && fisier.Sincronizeaza())
         return true;
-    if (fisier)
-        AnuntaEroareScriere();
+    AnuntaEroareScriere();
     TabelProbleme[k] = Problema();
     NrProbleme = int16_t(k - 1);
     return false;
 }
 
-bool mDefinitii::MarcheazaStearsa(int i)
+bool mDefinitii::RescrieProblema(int i, const Problema &noua)
 {
-    const int16_t inainte = TabelProbleme[i].Sters;
-    TabelProbleme[i].Sters = Adevarat;
-    auto fisier = DeschidePentruScriere();
-    if (fisier && ScrieProblema(*fisier, i) && fisier->Sincronizeaza())
+    const Problema aratata = TabelProbleme[i];
+    Scriere scriere = IncepeScrierea();
+    if (!scriere)
+        return false;
+    FisierInregistrari &fisier = *scriere.Fisier;
+    Problema::Inregistrare peDisc{};
+    if (scriere.Reincarcata || i > NrProbleme ||
+        fisier.Citeste(i, peDisc) < Problema::MarimeInregistrare ||
+        peDisc != aratata.Codifica()) {
+        if (!scriere.Reincarcata) {
+            NrProbleme = 1;
+            CitesteProblemele(fisier, CitesteAntet(fisier));
+            NrSelectie = 1;
+        }
+        m_platforma.Mesaj(MesajColectieSchimbata +
+                          QStringLiteral(" Modificarea nu a fost salvată: verificați problema "
+                                         "și încercați din nou."));
+        return false;
+    }
+    TabelProbleme[i] = noua;
+    if (ScrieProblema(fisier, i) && fisier.Sincronizeaza())
         return true;
-    if (fisier)
-        AnuntaEroareScriere();
-    TabelProbleme[i].Sters = inainte;
+    AnuntaEroareScriere();
+    TabelProbleme[i] = aratata;
     return false;
 }
 
-bool mDefinitii::RescrieProblema(int i, const Problema &noua)
+bool mDefinitii::MarcheazaStearsa(int i)
 {
-    const Problema inainte = TabelProbleme[i];
-    TabelProbleme[i] = noua;
-    auto fisier = DeschidePentruScriere();
-    if (fisier && ScrieProblema(*fisier, i) && fisier->Sincronizeaza())
+    Problema stearsa = TabelProbleme[i];
+    stearsa.Sters = Adevarat;
+    return RescrieProblema(i, stearsa);
+}
+
+bool mDefinitii::IaColectiaExclusiv()
+{
+    if (!ModificariPermise()) {
+        m_platforma.Mesaj(m_motivBlocare);
+        return false;
+    }
+    switch (Zavor().IaPrezentaExclusiva()) {
+    case ZavorColectie::Rezultat::Luat:
         return true;
-    if (fisier)
-        AnuntaEroareScriere();
-    TabelProbleme[i] = inainte;
+    case ZavorColectie::Rezultat::Ocupat:
+        m_platforma.Mesaj(MesajColectieDeschisaInAltProgram);
+        return false;
+    case ZavorColectie::Rezultat::Imposibil:
+        break;
+    }
+    m_platforma.Mesaj(MesajFaraZavor.arg(m_zavor->Cale()));
     return false;
+}
+
+void mDefinitii::ElibereazaColectiaExclusiva()
+{
+    Zavor().RevinoLaPrezentaPartajata();
 }
 
 void mDefinitii::AnuntaEroareScriere() const

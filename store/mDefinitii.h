@@ -5,6 +5,7 @@
 #include "store/FisierInregistrari.h"
 #include "store/NumeWindows.h"
 #include "store/Problema.h"
+#include "store/ZavorColectie.h"
 
 #include <QString>
 
@@ -13,6 +14,16 @@
 #include <vector>
 
 class Platforma;
+
+// What the user reads when another Tezaurel changed the collection meanwhile.
+inline const QString MesajColectieSchimbata = QStringLiteral(
+    "Colecția a fost schimbată între timp de alt program Tezaurel care o folosește; am "
+    "reîncărcat-o, iar selecția a fost anulată.");
+// ... and when the purge finds it open in another program.
+inline const QString MesajColectieDeschisaInAltProgram = QStringLiteral(
+    "Colecția este deschisă și în alt program Tezaurel (pe acest calculator sau în rețea). "
+    "Ștergerea fizică se face doar când niciun alt program nu folosește colecția: închideți-le "
+    "și încercați din nou.");
 
 // The state every window shares: the loaded collection, the selection and the
 // selection dialog's working tables. One object, owned by the application and
@@ -29,6 +40,7 @@ public:
     // Without an AccesFisiere the real file system is used.
     mDefinitii(DosareAplicatie dosare, Platforma &platforma,
                std::unique_ptr<AccesFisiere> acces = nullptr);
+    ~mDefinitii();
 
     // --- the collection
     std::vector<Problema> TabelProbleme; // slots 0..2000, problems in 2..NrProbleme
@@ -62,7 +74,14 @@ public:
     // Tezaurel.db beside the collection; opened by the application at start-up.
     BazaDate &Baza() const { return *m_baza; }
 
+    // Also says, for the length of the run, that this program has the
+    // collection open (see ZavorColectie). Shows nothing: what the user must
+    // be told is left in RaportIncarcare.
     void IncarcaColectie();
+    // What the last load found wrong (a file that cannot be read or written, a
+    // count too large); empty when all is well. The application shows it once
+    // its main window is there to show it over.
+    const QString &RaportIncarcare() const { return m_raportIncarcare; }
     bool ScrieAntet(FisierInregistrari &fisier) const;
     bool ScrieProblema(FisierInregistrari &fisier, int i) const;
     static bool ExistaFisier(const QString &cale);
@@ -73,22 +92,59 @@ public:
     // False, after telling the user why, when the collection may not be
     // changed (file unreadable or not understood at load) or has no free slot.
     bool PoateAdauga() const;
-    // Writes the header and the problem in slot NrProbleme. When the file
-    // cannot be written the user is told and the append is undone in memory.
+    // Appends the problem the caller put in slot NrProbleme after the last
+    // record the file really holds: other programs may have appended since,
+    // and their problems are loaded first. When the file cannot be written
+    // the user is told and the append is undone in memory.
     bool ScrieProblemaNoua();
-    // Marks slot i as deleted in the table and in the file; undone in memory
-    // when the file cannot be written.
-    bool MarcheazaStearsa(int i);
-    // Puts noua in slot i, in the table and in the file; undone in memory
-    // when the file cannot be written.
+    // Puts noua in slot i, in the table and in the file, provided record i on
+    // disk still holds, byte for byte, the problem slot i holds now (the one
+    // the window shows). Otherwise another program changed the collection:
+    // nothing is written, the collection is reloaded and the user told.
     bool RescrieProblema(int i, const Problema &noua);
-    // Opens the collection for writing, or tells the user why it cannot.
-    std::unique_ptr<FisierInregistrari> DeschidePentruScriere() const;
+    bool MarcheazaStearsa(int i);
     bool ModificariPermise() const { return m_motivBlocare.isEmpty(); }
+    void AnuntaEroareScriere() const;
+
+    // One write of the collection: the other programs kept out, the file open
+    // and the table brought up to date with what they wrote meanwhile. Every
+    // write of Tezaurel.stn goes through one of these; the lock is released
+    // when it is destroyed. False, after telling the user why, when the
+    // collection cannot be written now.
+    class Scriere
+    {
+    public:
+        Scriere() = default;
+        Scriere(Scriere &&alta) noexcept;
+        Scriere &operator=(Scriere &&) = delete;
+        ~Scriere();
+        explicit operator bool() const { return Fisier != nullptr; }
+
+        std::unique_ptr<FisierInregistrari> Fisier;
+        // The file was replaced or shortened since it was loaded: the table was
+        // read again and the selection, positions of the old numbering, dropped.
+        bool Reincarcata = false;
+
+    private:
+        friend class mDefinitii;
+        ZavorColectie *m_zavor = nullptr;
+    };
+    // recitesteTot: every record is read again, not only those appended since;
+    // a write that rewrites records it did not itself change needs the marks
+    // other programs made in place.
+    Scriere IncepeScrierea(bool recitesteTot = false);
+
+    // For the purge, which must be alone with the collection: false, after
+    // telling the user why, while another program has it open.
+    bool IaColectiaExclusiv();
+    void ElibereazaColectiaExclusiva();
 
 private:
-    void AnuntaEroareScriere() const;
     QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }
+    ZavorColectie &Zavor();
+    int CitesteAntet(FisierInregistrari &fisier);
+    void CitesteProblemele(FisierInregistrari &fisier, int ultima);
+    bool AduceLaZi(FisierInregistrari &fisier);
 
     QString m_dosarAplicatie;
     QString m_dosarResurse;
@@ -96,4 +152,7 @@ private:
     std::unique_ptr<AccesFisiere> m_acces;
     std::unique_ptr<BazaDate> m_baza;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
+    QString m_raportIncarcare;
+    std::unique_ptr<ZavorColectie> m_zavor;
+    std::pair<quint64, quint64> m_identitate; // of the file the table was loaded from
 };

@@ -47,6 +47,7 @@ public:
         m_acces.Jurnal << "sincronizeaza";
         return m_acces.SincronizareReuseste && m_real->Sincronizeaza();
     }
+    std::pair<quint64, quint64> Identitate() const override { return m_real->Identitate(); }
 
 private:
     std::unique_ptr<FisierInregistrari> m_real;

@@ -46,7 +46,8 @@ TEST(IntrariGresiteColectie, ColectiaCareEsteUnDosarNuSeAtinge)
     definitii.IncarcaColectie();
     EXPECT_EQ(definitii.NrProbleme, 1);
     EXPECT_FALSE(definitii.PoateAdauga());
-    EXPECT_EQ(platforma.Mesaje, QStringList(2, EroareDeschidere.arg(dosar.Colectie())));
+    EXPECT_EQ(definitii.RaportIncarcare(), EroareDeschidere.arg(dosar.Colectie()));
+    EXPECT_EQ(platforma.Mesaje, QStringList{definitii.RaportIncarcare()});
     EXPECT_FALSE(StergereFizica(definitii));
     EXPECT_EQ(platforma.Mesaje.last(), "Nu sunt probleme de sters");
     EXPECT_TRUE(QFileInfo(dosar.Colectie()).isDir());
@@ -62,7 +63,7 @@ TEST(IntrariGresiteColectie, DosarulAplicatieiDoarCitire)
         mDefinitii definitii(dosar.Cale(), platforma, std::make_unique<AccesDosarDoarCitire>());
         definitii.IncarcaColectie();
         EXPECT_EQ(definitii.NrProbleme, 1);
-        EXPECT_EQ(platforma.Mesaje, QStringList{EroareDeschidere.arg(dosar.Colectie())});
+        EXPECT_EQ(definitii.RaportIncarcare(), EroareDeschidere.arg(dosar.Colectie()));
         EXPECT_FALSE(QFileInfo::exists(dosar.Colectie()));
     }
 

@@ -97,7 +97,8 @@ TEST_F(Colectie, AntetPeste2000IncarcaPrimele1999SiBlocheazaScrierea)
     dosar.ScrieOcteti("Tezaurel.stn", o);
     definitii.IncarcaColectie();
     EXPECT_EQ(definitii.NrProbleme, 2000);
-    ASSERT_EQ(platforma.Mesaje.size(), 1);
+    EXPECT_TRUE(platforma.Mesaje.isEmpty()); // told once the main window is shown
+    EXPECT_FALSE(definitii.RaportIncarcare().isEmpty());
     EXPECT_FALSE(definitii.MarcheazaStearsa(2));
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), o);
 }
