@@ -122,6 +122,11 @@ bool StergereFizica(mDefinitii &definitii) {
         return false;
     }
 
+    // Papers and their history name problems by picture: they let go of the
+    // purged ones with the collection, before the pictures themselves go.
+    if (!definitii.Baza().ProblemeSterse(deSters))
+        platforma.Mesaj(definitii.Baza().Raport());
+
     // Only now that the new collection is in place: a purge cut off earlier
     // must find every picture its old records name.
     int16_t sterse = 0;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+class CompunereLucrare;
 class Platforma;
 
 // The state every window shares: the loaded collection, the selection and the
@@ -26,6 +27,7 @@ public:
     // Without an AccesFisiere the real file system is used.
     mDefinitii(QString dosarAplicatie, Platforma &platforma,
                std::unique_ptr<AccesFisiere> acces = nullptr);
+    ~mDefinitii();
 
     // --- the collection
     std::vector<Problema> TabelProbleme; // slots 0..2000, problems in 2..NrProbleme
@@ -53,6 +55,8 @@ public:
     AccesFisiere &Acces() const { return *m_acces; }
     // Tezaurel.db beside the collection; opened by the application at start-up.
     BazaDate &Baza() const { return *m_baza; }
+    // The test paper being composed, kept in the database above.
+    CompunereLucrare &Lucrarea() const { return *m_lucrare; }
 
     void IncarcaColectie();
     bool ScrieAntet(FisierInregistrari &fisier) const;
@@ -80,5 +84,6 @@ private:
     Platforma &m_platforma;
     std::unique_ptr<AccesFisiere> m_acces;
     std::unique_ptr<BazaDate> m_baza;
+    std::unique_ptr<CompunereLucrare> m_lucrare;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
 };

@@ -1,0 +1,198 @@
+#include "lucrari/RedareLucrare.h"
+
+#include "printing/GeometriePagina.h"
+#include "printing/Imprimanta.h"
+#include "store/CitirePoza.h"
+
+#include <QImageReader>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+QFont Litera(int marime, bool ingrosat = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    // Twips, not points: the painter's window is in twips on every device.
+    font.setPixelSize(marime);
+    font.setBold(ingrosat);
+    return font;
+}
+
+QSize MarimeDeclarata(const QString &cale)
+{
+    QImageReader cititor(cale);
+    cititor.setDecideFormatFromContent(true);
+    const QSize marime = cititor.size();
+    return MarimeAcceptata(marime) ? marime : QSize();
+}
+} // namespace
+
+RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
+                             const MarginiLucrare &margini, PozePregatite *pastrate)
+    : m_lucrare(lucrare)
+    , m_dosar(dosarProbleme)
+    , m_poze(pastrate ? *pastrate : m_proprii)
+{
+    // Sizes only: the pictures themselves are read when a page is drawn.
+    std::vector<QSize> marimi;
+    for (const ProblemaLucrare &p : lucrare.Probleme)
+        marimi.push_back(MarimeDeclarata(m_dosar + p.Poza));
+    m_asezare = AseazaLucrarea(margini, InaltimeAntet(lucrare.Antet), marimi);
+}
+
+int RedareLucrare::InaltimeAntet(const AntetLucrare &antet)
+{
+    using namespace PaginaLucrare;
+    int h = RandText; // the school and the date
+    if (!antet.Clasa.trimmed().isEmpty())
+        h += RandText;
+    if (!antet.Titlu.trimmed().isEmpty())
+        h += RandTitlu;
+    if (antet.LiniaNume)
+        h += RandText;
+    if (!LiniaTimp(antet).isEmpty())
+        h += RandText;
+    return h;
+}
+
+QImage RedareLucrare::Poza(int i)
+{
+    const QRect loc = m_asezare.Locuri[size_t(i)].Poza;
+    const QString nume = m_lucrare.Probleme[size_t(i)].Poza;
+    // Pixels for the printed width at PunctePeInch (1440 twips to the inch).
+    const int latime = std::max(1, int(qint64(loc.width()) * PunctePeInch / 1440));
+    const QString cheie = nume + QLatin1Char('@') + QString::number(latime);
+    auto gasita = m_poze.find(cheie);
+    if (gasita != m_poze.end())
+        return gasita->second;
+    PozaCitita citita = CitestePoza(m_dosar + nume);
+    QImage poza = std::move(citita.Poza);
+    if (!poza.isNull()) {
+        if (poza.width() > latime)
+            poza = poza.scaledToWidth(latime, Qt::SmoothTransformation);
+        // A scan of black text on white: one channel is a third of the PDF.
+        poza = poza.allGray() ? poza.convertToFormat(QImage::Format_Grayscale8)
+                              : poza.convertToFormat(QImage::Format_RGB32);
+    }
+    m_poze[cheie] = poza;
+    return poza;
+}
+
+void RedareLucrare::DeseneazaAntet(QPainter &pictor)
+{
+    using namespace PaginaLucrare;
+    const AntetLucrare &antet = m_lucrare.Antet;
+    const QRect &a = m_asezare.Antet;
+    int y = a.top();
+    auto rand = [&](int inaltime) {
+        const QRect r(a.left(), y, a.width(), inaltime);
+        y += inaltime;
+        return r;
+    };
+    pictor.setFont(Litera(MarimeText));
+    const QRect primul = rand(RandText);
+    pictor.drawText(primul, Qt::AlignLeft | Qt::AlignVCenter, antet.Scoala.simplified());
+    pictor.drawText(primul, Qt::AlignRight | Qt::AlignVCenter,
+                    QStringLiteral("Data: ") + antet.Data.toString(QStringLiteral("dd.MM.yyyy")));
+    if (!antet.Clasa.trimmed().isEmpty())
+        pictor.drawText(rand(RandText), Qt::AlignLeft | Qt::AlignVCenter, TextClasa(antet.Clasa));
+    if (!antet.Titlu.trimmed().isEmpty()) {
+        pictor.setFont(Litera(MarimeTitlu, true));
+        pictor.drawText(rand(RandTitlu), Qt::AlignCenter, antet.Titlu.simplified());
+        pictor.setFont(Litera(MarimeText));
+    }
+    if (antet.LiniaNume)
+        pictor.drawText(rand(RandText), Qt::AlignLeft | Qt::AlignVCenter,
+                        QStringLiteral("Numele și prenumele: ") + QString(40, QLatin1Char('_')));
+    const QString timp = LiniaTimp(antet);
+    if (!timp.isEmpty())
+        pictor.drawText(rand(RandText), Qt::AlignLeft | Qt::AlignVCenter, timp);
+}
+
+void RedareLucrare::Deseneaza(QPainter &pictor, int pagina, QSize marimeFoaie)
+{
+    using namespace PaginaLucrare;
+    pictor.save();
+    pictor.setViewport(QRect(QPoint(0, 0), marimeFoaie));
+    pictor.setWindow(0, 0, Pagina::Latime, Pagina::Inaltime);
+    pictor.setRenderHint(QPainter::SmoothPixmapTransform);
+    pictor.setPen(Qt::black);
+    if (pagina == 0)
+        DeseneazaAntet(pictor);
+    pictor.setFont(Litera(MarimeText));
+    for (size_t i = 0; i < m_asezare.Locuri.size(); ++i) {
+        const LocProblema &loc = m_asezare.Locuri[i];
+        if (loc.Pagina != pagina)
+            continue;
+        pictor.setFont(Litera(MarimeText, true));
+        pictor.drawText(loc.Eticheta, Qt::AlignLeft | Qt::AlignVCenter,
+                        EtichetaProblema(int(i) + 1, m_lucrare.Probleme[i].Puncte));
+        pictor.setFont(Litera(MarimeText));
+        const QImage poza = Poza(int(i));
+        if (poza.isNull())
+            pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
+                            QStringLiteral("(Poza problemei %1 nu poate fi citită.)")
+                                .arg(m_lucrare.Probleme[i].Poza));
+        else
+            pictor.drawImage(loc.Poza, poza);
+    }
+    pictor.drawText(m_asezare.Subsol, Qt::AlignRight | Qt::AlignVCenter,
+                    QStringLiteral("Pagina %1 din %2").arg(pagina + 1).arg(m_asezare.NrPagini));
+    pictor.restore();
+}
+
+QImage RedareLucrare::Previzualizare(int pagina, int latimePixeli)
+{
+    const QSize marime(latimePixeli, latimePixeli * Pagina::Inaltime / Pagina::Latime);
+    QImage imagine(marime, QImage::Format_RGB32);
+    imagine.fill(Qt::white);
+    QPainter pictor(&imagine);
+    pictor.setRenderHint(QPainter::TextAntialiasing);
+    Deseneaza(pictor, pagina, marime);
+    return imagine;
+}
+
+bool RedareLucrare::ScriePdf(const QString &cale)
+{
+    QSaveFile fisier(cale);
+    if (!fisier.open(QIODevice::WriteOnly))
+        return false;
+    {
+        QPdfWriter pdf(&fisier);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(1200);
+        pdf.setTitle(m_lucrare.Antet.Titlu);
+        pdf.setCreator(QStringLiteral("Tezaurel"));
+        QPainter pictor;
+        if (!pictor.begin(&pdf))
+            return false;
+        const QSize foaie(pdf.width(), pdf.height());
+        for (int p = 0; p < NrPagini(); ++p) {
+            if (p > 0)
+                pdf.newPage();
+            Deseneaza(pictor, p, foaie);
+        }
+        if (!pictor.end())
+            return false;
+    }
+    return fisier.commit();
+}
+
+bool RedareLucrare::Tipareste(Imprimanta &imprimanta, int exemplare)
+{
+    imprimanta.SeteazaExemplare(exemplare);
+    imprimanta.SeteazaPortret();
+    QPainter *pictor = imprimanta.IncepePagina();
+    if (!pictor)
+        return false;
+    const QSize foaie(pictor->device()->width(), pictor->device()->height());
+    for (int p = 0; p < NrPagini(); ++p) {
+        if (p > 0 && !imprimanta.PaginaNoua())
+            return false;
+        Deseneaza(*pictor, p, foaie);
+    }
+    return imprimanta.TerminaDocument();
+}
