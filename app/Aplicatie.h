@@ -13,6 +13,7 @@ class fEditareTezaurel;
 class fMain;
 class fVizualizare;
 class frmTipareste;
+class fLucrare;
 class mDefinitii;
 
 // Owns the shared state and the five windows, and carries out the roads
@@ -41,6 +42,7 @@ public:
     fVizualizare &Vizualizare();
     fDefSel &DefSel();
     frmTipareste &Tipareste();
+    fLucrare &Lucrare();
 
 private:
     std::unique_ptr<mDefinitii> m_definitii;
@@ -50,4 +52,5 @@ private:
     std::unique_ptr<fVizualizare> m_vizualizare;
     std::unique_ptr<fDefSel> m_defSel;
     std::unique_ptr<frmTipareste> m_tipareste;
+    std::unique_ptr<fLucrare> m_lucrare;
 };

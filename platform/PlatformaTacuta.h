@@ -25,6 +25,7 @@ public:
     bool IntrebareDaNu(const QString &) override { return RaspunsDaNu; }
     std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
     QString AlegeFisier(const QString &) override { return FisierAles; }
+    QString AlegeFisierSalvare(const QString &propus) override { return propus; }
     void CantaSunet(const QString &) override {}
     void DeschideAjutor(const QString &) override {}
     bool StergeFisier(const QString &) override { return RezultatStergere; }
