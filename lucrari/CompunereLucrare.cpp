@@ -115,6 +115,8 @@ void CompunereLucrare::InregistreazaFolosirea()
 {
     if (m_baza.EsteDeschisa() && !m_arhiva.InregistreazaFolosirea(m_lucrare))
         m_platforma.Mesaj(m_arhiva.Raport());
+    // The viewer names the classes each problem was given to.
+    emit Schimbata();
 }
 
 bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &margini)

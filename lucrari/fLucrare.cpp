@@ -243,7 +243,6 @@ fLucrare::~fLucrare() = default;
 void fLucrare::showEvent(QShowEvent *eveniment)
 {
     QWidget::showEvent(eveniment);
-    ArataPastrate();
     Reimprospateaza();
 }
 
@@ -293,8 +292,10 @@ void fLucrare::Reimprospateaza()
     }
     Probleme->setCurrentRow(std::min(std::max(curent, 0), Probleme->count() - 1));
     const QString avertisment = l.AvertismentPuncte();
-    Total->setText(QStringLiteral("Total: %1 puncte%2")
-                       .arg(TextPuncte(l.TotalPuncte()),
+    const double total = l.TotalPuncte();
+    Total->setText(QStringLiteral("Total: %1 %2%3")
+                       .arg(TextPuncte(total),
+                            total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
                             l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString())
                    + (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
     Total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
@@ -305,8 +306,10 @@ void fLucrare::Reimprospateaza()
                         : QString());
     Sterse->setVisible(l.ProblemeSterse > 0);
     setWindowTitle(QStringLiteral("Lucrare - %1").arg(TextProbleme(int(l.Probleme.size()))));
-    if (isVisible())
+    if (isVisible()) {
         m_amanarePagini->start();
+        ArataPastrate();
+    }
 }
 
 void fLucrare::ArataPaginile()
@@ -328,6 +331,9 @@ void fLucrare::ArataPaginile()
 
 void fLucrare::ArataPastrate()
 {
+    const qint64 ales = Pastrate->currentItem()
+                            ? Pastrate->currentItem()->data(Qt::UserRole).toLongLong()
+                            : m_compunere.Curenta().Id;
     Pastrate->clear();
     for (const ArhivaLucrari::Rezumat &r : m_compunere.Arhiva().Lista()) {
         QString text = QStringLiteral("%1  %2  %3 (%4)")
@@ -338,6 +344,8 @@ void fLucrare::ArataPastrate()
             text += QStringLiteral(", %1 ștearsă/șterse din colecție").arg(r.ProblemeSterse);
         auto *rand = new QListWidgetItem(text, Pastrate);
         rand->setData(Qt::UserRole, r.Id);
+        if (r.Id == ales)
+            Pastrate->setCurrentItem(rand);
     }
 }
 
@@ -425,7 +433,9 @@ void fLucrare::LeagaDeVizualizare(fVizualizare &vizualizare, mDefinitii &definit
                                    : QStringLiteral(" · Dată: ") + date;
         }
         stare->setText(text);
-        stare->setAccessibleName(text);
+        // A menu bar shows its corner to the eye only; a screen reader reads it here.
+        if (auto *bara = qobject_cast<QMenuBar *>(stare->parentWidget()))
+            bara->setAccessibleDescription(text);
     };
     QObject::connect(adauga, &QAction::triggered, stare, [&definitii, &compunere, pozaAratata] {
         const QString poza = pozaAratata();

@@ -40,6 +40,8 @@ public:
     std::vector<QString> TabelDiscipline;
     int16_t NrDiscipline = 0;
     int16_t ClasaAleasa = 0;
+    // The selection leaves out the problems this class was given; empty: none.
+    QString ClasaFaraRepetari;
     int16_t NivelAles = 0;
 
     // --- the current selection: positions into TabelProbleme in slots 2..NrSelectie
