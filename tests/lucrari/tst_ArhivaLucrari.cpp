@@ -1,5 +1,7 @@
 #include "lucrari/CompunereLucrare.h"
+#include "selection/EvaluareSelectie.h"
 #include "store/BazaDate.h"
+#include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 
@@ -111,6 +113,30 @@ TEST(ArhivaLucrari, BazaDeteriorataPusaDeoparteLucrarileMergMaiDeparte)
     EXPECT_TRUE(s.baza.Raport().contains("deteriorat"));
     EXPECT_TRUE(QFileInfo::exists(s.dosar.Cale() + "/Tezaurel.db.deteriorat"));
     EXPECT_EQ(s.compunere.Arhiva().Lista().size(), 1u);
+}
+
+TEST(ArhivaLucrari, SelectiaLasaDeoparteProblemeleDateClasei)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    dosar.ScrieColectie({FaProblema(9, 7, "Algebră", "Funcţii", "a.jpg"),
+                         FaProblema(9, 7, "Algebră", "Funcţii", "b.jpg"),
+                         FaProblema(9, 7, "Algebră", "Funcţii", "c.jpg")});
+    dosar.ScriePoza("a.jpg", PozaModel(90, 60));
+    mDefinitii d(dosar.Cale(), platforma);
+    d.IncarcaColectie();
+    d.Baza().Deschide();
+    AntetLucrare antet;
+    antet.Clasa = "IX B";
+    d.Lucrarea().SeteazaAntet(antet);
+    d.Lucrarea().Adauga("a.jpg");
+    d.Lucrarea().Adauga("b.jpg");
+    ASSERT_TRUE(d.Lucrarea().SalveazaPdf(dosar.Cale() + "/teste/t.pdf", MarginiLucrare()));
+    for (const auto &[clasa, ramase] : {std::pair{"", 3}, {"ix b", 1}, {"X A", 3}}) {
+        d.ClasaFaraRepetari = clasa;
+        FiltreazaProbleme(d, FiltreSelectie());
+        EXPECT_EQ(d.NrSelectie - 1, ramase) << clasa;
+    }
 }
 
 } // namespace
