@@ -27,6 +27,21 @@ QSize MarimeDeclarata(const QString &cale)
     const QSize marime = cititor.size();
     return MarimeAcceptata(marime) ? marime : QSize();
 }
+// Black text on white: almost no pixel is a middle grey. A photograph or a
+// shaded figure has many, and keeps its greys.
+bool EsteText(const QImage &gri)
+{
+    qint64 mijloc = 0, total = 0;
+    for (int y = 0; y < gri.height(); y += 4) {
+        const uchar *rand = gri.constScanLine(y);
+        for (int x = 0; x < gri.width(); x += 2) {
+            mijloc += rand[x] >= 64 && rand[x] < 192;
+            ++total;
+        }
+    }
+    return total > 0 && mijloc * 100 < total * 3;
+}
+
 } // namespace
 
 RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
@@ -61,20 +76,30 @@ QImage RedareLucrare::Poza(int i)
 {
     const QRect loc = m_asezare.Locuri[size_t(i)].Poza;
     const QString nume = m_lucrare.Probleme[size_t(i)].Poza;
-    // Pixels for the printed width at PunctePeInch (1440 twips to the inch).
-    const int latime = std::max(1, int(qint64(loc.width()) * PunctePeInch / 1440));
-    const QString cheie = nume + QLatin1Char('@') + QString::number(latime);
+    // The picture's width as printed, in inches (1440 twips to the inch) times 1000.
+    const qint64 latimeInch = qint64(loc.width()) * 1000 / 1440;
+    const QString cheie = nume + QLatin1Char('@') + QString::number(latimeInch);
     auto gasita = m_poze.find(cheie);
     if (gasita != m_poze.end())
         return gasita->second;
-    PozaCitita citita = CitestePoza(m_dosar + nume);
-    QImage poza = std::move(citita.Poza);
+    QImage poza = CitestePoza(m_dosar + nume).Poza;
     if (!poza.isNull()) {
-        if (poza.width() > latime)
+        const bool gri = poza.allGray();
+        poza = poza.convertToFormat(gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+        const bool text = gri && EsteText(poza);
+        const int latime = std::max<qint64>(
+            1, latimeInch * (text ? PunctePeInchText : PunctePeInch) / 1000);
+        // A quarter more than needed is not worth the time a smooth scaling takes.
+        if (poza.width() > latime * 5 / 4)
             poza = poza.scaledToWidth(latime, Qt::SmoothTransformation);
-        // A scan of black text on white: one channel is a third of the PDF.
-        poza = poza.allGray() ? poza.convertToFormat(QImage::Format_Grayscale8)
-                              : poza.convertToFormat(QImage::Format_RGB32);
+        if (text) {
+            poza = poza.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+            // Qt's PDF writer keeps one bit a pixel only for black as colour 0.
+            if (poza.color(0) != qRgb(0, 0, 0)) {
+                poza.invertPixels();
+                poza.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+            }
+        }
     }
     m_poze[cheie] = poza;
     return poza;

@@ -25,6 +25,9 @@ public:
     // Pictures are printed at this resolution at most: a 300-dpi scan is
     // brought down to it, which keeps a PDF of six scanned pages small.
     static constexpr int PunctePeInch = 200;
+    // A scan of black text on white is printed in black and white, finer:
+    // one bit a pixel, losslessly compressed, is both sharper and smaller.
+    static constexpr int PunctePeInchText = 300;
 
     RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
                   const MarginiLucrare &margini, PozePregatite *pastrate = nullptr);
