@@ -1,11 +1,15 @@
 #include "lucrari/CompunereLucrare.h"
 #include "selection/EvaluareSelectie.h"
 #include "store/BazaDate.h"
+#include "printing/ImprimantaQt.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QPrinterInfo>
+#include <QThread>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -66,6 +70,32 @@ TEST(ArhivaLucrari, PdfCuTextCautabilPeDouaPagini)
           "Pagina 1 din 2", "Pagina 2 din 2"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(asteptat))) << asteptat;
     EXPECT_EQ(s.platforma.Mesaje.last(), "Lucrarea a fost salvată în fișierul " + cale + ".");
+}
+
+TEST(ArhivaLucrari, DouaExemplareLaCozaPdf)
+{
+    if (!QPrinterInfo::availablePrinterNames().contains("PDF"))
+        GTEST_SKIP() << "No CUPS queue PDF: 'sh scripts/imprimanta-pdf.sh porneste' as root.";
+    Scena s;
+    ImprimantaQt imprimanta;
+    ASSERT_TRUE(imprimanta.Alege("PDF"));
+    const QDir iesiri(QDir::homePath() + "/PDF");
+    const QStringList dinainte = iesiri.entryList({"*.pdf"});
+    ASSERT_TRUE(s.compunere.Tipareste(imprimanta, 2, MarginiLucrare()));
+    QString nou;
+    for (int i = 0; i < 100 && nou.isEmpty(); ++i, QThread::msleep(100))
+        for (const QString &f : iesiri.entryList({"*.pdf"}))
+            if (!dinainte.contains(f))
+                nou = iesiri.filePath(f);
+    ASSERT_FALSE(nou.isEmpty());
+    // cups-pdf writes the file in steps: wait until poppler can read it whole.
+    QString info;
+    for (int i = 0; i < 50 && !info.contains("Pages:"); ++i, QThread::msleep(200))
+        info = Poppler("pdfinfo", nou);
+    // Two collated copies of the two pages.
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+4\\n"))) << qPrintable(info);
+    QFile::remove(nou);
+    EXPECT_EQ(s.compunere.Arhiva().Folosiri("a.jpg").size(), 1u);
 }
 
 TEST(ArhivaLucrari, PastrataFolositaCurataLaStergereSiAvertizataLaRepetare)
