@@ -6,6 +6,9 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+#include <map>
+
 namespace {
 const QString FormatData = QStringLiteral("yyyy-MM-dd");
 
@@ -27,7 +30,8 @@ bool CreeazaTabele(QSqlDatabase &db)
         " id INTEGER PRIMARY KEY, titlu TEXT NOT NULL, scoala TEXT NOT NULL,"
         " clasa TEXT NOT NULL, data TEXT NOT NULL, linia_nume INTEGER NOT NULL,"
         " timp_lucru INTEGER NOT NULL, din_oficiu INTEGER NOT NULL,"
-        " probleme_sterse INTEGER NOT NULL DEFAULT 0, modificata TEXT NOT NULL)",
+        " probleme_sterse INTEGER NOT NULL DEFAULT 0, modificata TEXT NOT NULL,"
+        " variante INTEGER NOT NULL DEFAULT 1)",
         // varianta is 1 for a paper with one variant.
         "CREATE TABLE IF NOT EXISTS lucrari_probleme ("
         " lucrare INTEGER NOT NULL REFERENCES lucrari(id) ON DELETE CASCADE,"
@@ -46,7 +50,15 @@ bool CreeazaTabele(QSqlDatabase &db)
     for (const char *comanda : comenzi)
         if (!QSqlQuery(db).exec(QString::fromLatin1(comanda)))
             return false;
-    return true;
+    // Papers kept before variants existed lack the column.
+    QSqlQuery coloane(db);
+    if (!coloane.exec(QStringLiteral("PRAGMA table_info(lucrari)")))
+        return false;
+    while (coloane.next())
+        if (coloane.value(1).toString() == QLatin1String("variante"))
+            return true;
+    return QSqlQuery(db).exec(QStringLiteral(
+        "ALTER TABLE lucrari ADD COLUMN variante INTEGER NOT NULL DEFAULT 1"));
 }
 
 bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
@@ -100,16 +112,18 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
         q.prepare(id == 0
                       ? QStringLiteral("INSERT INTO lucrari (titlu, scoala, clasa, data, "
                                        "linia_nume, timp_lucru, din_oficiu, probleme_sterse, "
-                                       "modificata) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                                       "modificata, variante) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
                       : QStringLiteral("UPDATE lucrari SET titlu = ?, scoala = ?, clasa = ?, "
                                        "data = ?, linia_nume = ?, timp_lucru = ?, din_oficiu = ?,"
-                                       " probleme_sterse = ?, modificata = ? WHERE id = ?"));
+                                       " probleme_sterse = ?, modificata = ?, variante = ? "
+                                       "WHERE id = ?"));
         for (const QVariant &v :
              {Text(a.Titlu), Text(a.Scoala), Text(a.Clasa),
               QVariant(a.Data.toString(FormatData)), QVariant(a.LiniaNume ? 1 : 0),
               QVariant(a.TimpLucru), QVariant(a.DinOficiu ? 1 : 0),
               QVariant(lucrare.ProblemeSterse),
-              QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate))})
+              QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
+              QVariant(lucrare.NrVariante)})
             q.addBindValue(v);
         if (id != 0)
             q.addBindValue(id);
@@ -124,15 +138,21 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
             return false;
         QSqlQuery adauga(db);
         adauga.prepare(QStringLiteral(
-            "INSERT INTO lucrari_probleme (lucrare, loc, poza, puncte) VALUES (?, ?, ?, ?)"));
-        for (size_t i = 0; i < lucrare.Probleme.size(); ++i) {
-            adauga.addBindValue(id);
-            adauga.addBindValue(int(i) + 1);
-            adauga.addBindValue(lucrare.Probleme[i].Poza);
-            adauga.addBindValue(lucrare.Probleme[i].Puncte);
-            if (!adauga.exec())
-                return false;
-        }
+            "INSERT INTO lucrari_probleme (lucrare, varianta, loc, poza, puncte) "
+            "VALUES (?, ?, ?, ?, ?)"));
+        for (int v = 1; v <= lucrare.NrVariante; ++v)
+            for (size_t i = 0; i < lucrare.Probleme.size(); ++i) {
+                const QString poza = lucrare.Probleme[i].PozaVariantei(v);
+                if (poza.isEmpty())
+                    continue;
+                adauga.addBindValue(id);
+                adauga.addBindValue(v);
+                adauga.addBindValue(int(i) + 1);
+                adauga.addBindValue(poza);
+                adauga.addBindValue(lucrare.Probleme[i].Puncte);
+                if (!adauga.exec())
+                    return false;
+            }
         return true;
     });
     if (reusit)
@@ -146,7 +166,7 @@ std::optional<Lucrare> ArhivaLucrari::Citeste(qint64 id)
         return std::nullopt;
     QSqlQuery q(m_baza.Conexiune());
     q.prepare(QStringLiteral("SELECT titlu, scoala, clasa, data, linia_nume, timp_lucru, "
-                             "din_oficiu, probleme_sterse FROM lucrari WHERE id = ?"));
+                             "din_oficiu, probleme_sterse, variante FROM lucrari WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec() || !q.next())
         return std::nullopt;
@@ -160,14 +180,28 @@ std::optional<Lucrare> ArhivaLucrari::Citeste(qint64 id)
     l.Antet.TimpLucru = q.value(5).toInt();
     l.Antet.DinOficiu = q.value(6).toInt() != 0;
     l.ProblemeSterse = q.value(7).toInt();
+    l.NrVariante = std::clamp(q.value(8).toInt(), 1, int(Lucrare::VarianteMaxime));
     QSqlQuery p(m_baza.Conexiune());
-    p.prepare(QStringLiteral("SELECT poza, puncte FROM lucrari_probleme WHERE lucrare = ? "
-                             "AND varianta = 1 ORDER BY loc"));
+    p.prepare(QStringLiteral("SELECT varianta, loc, poza, puncte FROM lucrari_probleme "
+                             "WHERE lucrare = ? ORDER BY varianta, loc"));
     p.addBindValue(id);
     if (!p.exec())
         return std::nullopt;
-    while (p.next())
-        l.Probleme.push_back({p.value(0).toString(), p.value(1).toDouble()});
+    // The places are variant 1's; the other variants fill theirs by number.
+    std::map<int, size_t> locuri;
+    while (p.next()) {
+        const int varianta = p.value(0).toInt();
+        const int loc = p.value(1).toInt();
+        if (varianta == 1) {
+            locuri[loc] = l.Probleme.size();
+            l.Probleme.push_back({p.value(2).toString(), p.value(3).toDouble(), {}});
+        } else if (varianta <= l.NrVariante && locuri.count(loc)) {
+            QStringList &alte = l.Probleme[locuri[loc]].Alte;
+            while (alte.size() < varianta - 1)
+                alte.append(QString());
+            alte[varianta - 2] = p.value(2).toString();
+        }
+    }
     return l;
 }
 
@@ -202,16 +236,20 @@ bool ArhivaLucrari::InregistreazaFolosirea(const Lucrare &lucrare)
 {
     return m_baza.Tranzactie([&](QSqlDatabase &db) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT OR IGNORE INTO folosiri (poza, clasa, cheie_clasa, data)"
-                                 " VALUES (?, ?, ?, ?)"));
-        for (const ProblemaLucrare &p : lucrare.Probleme) {
-            q.addBindValue(p.Poza);
-            q.addBindValue(Text(lucrare.Antet.Clasa.simplified()));
-            q.addBindValue(Text(CheieClasa(lucrare.Antet.Clasa)));
-            q.addBindValue(lucrare.Antet.Data.toString(FormatData));
-            if (!q.exec())
-                return false;
-        }
+        q.prepare(QStringLiteral("INSERT OR IGNORE INTO folosiri (poza, clasa, cheie_clasa, data,"
+                                 " varianta) VALUES (?, ?, ?, ?, ?)"));
+        for (int v = 1; v <= lucrare.NrVariante; ++v)
+            for (const ProblemaLucrare &p : lucrare.Probleme) {
+                if (p.PozaVariantei(v).isEmpty())
+                    continue;
+                q.addBindValue(p.PozaVariantei(v));
+                q.addBindValue(Text(lucrare.Antet.Clasa.simplified()));
+                q.addBindValue(Text(CheieClasa(lucrare.Antet.Clasa)));
+                q.addBindValue(lucrare.Antet.Data.toString(FormatData));
+                q.addBindValue(v);
+                if (!q.exec())
+                    return false;
+            }
         return true;
     });
 }

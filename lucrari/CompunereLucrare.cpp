@@ -3,6 +3,8 @@
 #include "platform/Platforma.h"
 #include "store/BazaDate.h"
 
+#include <algorithm>
+#include <memory>
 #include <utility>
 
 CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString dosarProbleme)
@@ -17,6 +19,10 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
         const auto inainte = m_lucrare.Probleme.size();
         std::erase_if(m_lucrare.Probleme,
                       [&](const ProblemaLucrare &p) { return poze.contains(p.Poza); });
+        for (ProblemaLucrare &p : m_lucrare.Probleme)
+            for (QString &alta : p.Alte)
+                if (poze.contains(alta))
+                    alta.clear();
         m_lucrare.ProblemeSterse += int(inainte - m_lucrare.Probleme.size());
         return true;
     });
@@ -31,18 +37,53 @@ void CompunereLucrare::Pastreaza()
     emit Schimbata();
 }
 
+void CompunereLucrare::ArataVarianta(int v)
+{
+    m_varianta = std::clamp(v, 1, m_lucrare.NrVariante);
+    emit Schimbata();
+}
+
+void CompunereLucrare::SeteazaNrVariante(int n)
+{
+    n = std::clamp(n, 1, int(Lucrare::VarianteMaxime));
+    if (n == m_lucrare.NrVariante)
+        return;
+    m_lucrare.NrVariante = n;
+    for (ProblemaLucrare &p : m_lucrare.Probleme)
+        while (p.Alte.size() > n - 1)
+            p.Alte.removeLast();
+    m_varianta = std::min(m_varianta, n);
+    Pastreaza();
+}
+
 void CompunereLucrare::Adauga(const QString &poza)
 {
     if (const auto data = m_arhiva.DataClasei(poza, m_lucrare.Antet.Clasa))
         m_platforma.Mesaj(QStringLiteral("Problema a fost dată clasei %1 pe %2.")
                               .arg(data->Clasa, data->Data.toString(QStringLiteral("dd.MM.yyyy"))));
     for (size_t i = 0; i < m_lucrare.Probleme.size(); ++i)
-        if (m_lucrare.Probleme[i].Poza == poza) {
+        if (m_lucrare.Probleme[i].PozaVariantei(m_varianta) == poza) {
             m_platforma.Mesaj(QStringLiteral("Problema este deja în lucrare, la numărul %1.")
                                   .arg(i + 1));
             break;
         }
-    m_lucrare.Probleme.push_back({poza, 0});
+    if (m_varianta == 1) {
+        m_lucrare.Probleme.push_back({poza, 0, {}});
+    } else {
+        auto loc = std::find_if(m_lucrare.Probleme.begin(), m_lucrare.Probleme.end(),
+                                [this](const ProblemaLucrare &p) {
+                                    return p.PozaVariantei(m_varianta).isEmpty();
+                                });
+        if (loc == m_lucrare.Probleme.end()) {
+            m_platforma.Mesaj(QStringLiteral("Fiecare număr al variantei %1 are deja o "
+                                             "problemă. Adăugați întâi un număr în varianta 1.")
+                                  .arg(m_varianta));
+            return;
+        }
+        while (loc->Alte.size() < m_varianta - 1)
+            loc->Alte.append(QString());
+        loc->Alte[m_varianta - 2] = poza;
+    }
     Pastreaza();
 }
 
@@ -59,7 +100,10 @@ void CompunereLucrare::Scoate(int i)
 {
     if (i < 0 || i >= int(m_lucrare.Probleme.size()))
         return;
-    m_lucrare.Probleme.erase(m_lucrare.Probleme.begin() + i);
+    if (m_varianta == 1)
+        m_lucrare.Probleme.erase(m_lucrare.Probleme.begin() + i);
+    else if (m_varianta - 2 < m_lucrare.Probleme[size_t(i)].Alte.size())
+        m_lucrare.Probleme[size_t(i)].Alte[m_varianta - 2].clear();
     Pastreaza();
 }
 
@@ -86,6 +130,7 @@ void CompunereLucrare::Noua()
 {
     Lucrare noua;
     noua.Antet = m_lucrare.Antet;
+    m_varianta = 1;
     noua.Antet.Data = QDate::currentDate();
     m_lucrare = noua;
     emit Schimbata();
@@ -99,6 +144,7 @@ bool CompunereLucrare::Deschide(qint64 id)
         return false;
     }
     m_lucrare = std::move(*citita);
+    m_varianta = 1;
     emit Schimbata();
     return true;
 }
@@ -119,10 +165,26 @@ void CompunereLucrare::InregistreazaFolosirea()
     emit Schimbata();
 }
 
+// Every variant of the paper, laid out, handed to fa.
+template<typename F>
+bool CompunereLucrare::Redare(const MarginiLucrare &margini, F &&fa)
+{
+    std::vector<Lucrare> variante;
+    for (int v = 1; v <= m_lucrare.NrVariante; ++v)
+        variante.push_back(m_lucrare.Varianta(v));
+    std::vector<std::unique_ptr<RedareLucrare>> redari;
+    std::vector<RedareLucrare *> parti;
+    for (const Lucrare &varianta : variante) {
+        redari.push_back(
+            std::make_unique<RedareLucrare>(varianta, m_dosarProbleme, margini, &m_poze));
+        parti.push_back(redari.back().get());
+    }
+    return fa(parti);
+}
+
 bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &margini)
 {
-    RedareLucrare redare(m_lucrare, m_dosarProbleme, margini, &m_poze);
-    if (!redare.ScriePdf(cale)) {
+    if (!Redare(margini, [&](const auto &parti) { return RedareLucrare::ScriePdf(parti, cale); })) {
         m_platforma.Mesaj(QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
                                          "dosarul există și poate fi scris.")
                               .arg(cale));
@@ -136,8 +198,9 @@ bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &ma
 bool CompunereLucrare::Tipareste(Imprimanta &imprimanta, int exemplare,
                                  const MarginiLucrare &margini)
 {
-    RedareLucrare redare(m_lucrare, m_dosarProbleme, margini, &m_poze);
-    if (!redare.Tipareste(imprimanta, exemplare)) {
+    if (!Redare(margini, [&](const auto &parti) {
+            return RedareLucrare::Tipareste(parti, imprimanta, exemplare);
+        })) {
         m_platforma.Mesaj(QStringLiteral("Nu am reușit să tipăresc lucrarea. Verificați "
                                          "imprimanta aleasă."));
         return false;

@@ -26,10 +26,18 @@ public:
     const QString &DosarProbleme() const { return m_dosarProbleme; }
     PozePregatite &Poze() { return m_poze; }
 
-    // Warns, without refusing, when the class already had the problem or the
-    // paper already holds it.
+    // The variant the window shows and the viewer adds to.
+    int VariantaAratata() const { return m_varianta; }
+    void ArataVarianta(int v);
+    void SeteazaNrVariante(int n);
+
+    // Variant 1 gets a new numbered place; another variant fills its first
+    // empty place. Warns, without refusing, when the class already had the
+    // problem or the variant already holds it.
     void Adauga(const QString &poza);
     void Muta(int i, int j);
+    // In variant 1 the place goes, with every variant's problem there; in
+    // another variant only that variant's problem.
     void Scoate(int i);
     void SeteazaPuncte(int i, double puncte);
     void SeteazaAntet(const AntetLucrare &antet);
@@ -50,11 +58,13 @@ signals:
 private:
     void Pastreaza();
     void InregistreazaFolosirea();
+    template<typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
 
     BazaDate &m_baza;
     Platforma &m_platforma;
     QString m_dosarProbleme;
     ArhivaLucrari m_arhiva;
     Lucrare m_lucrare;
+    int m_varianta = 1;
     PozePregatite m_poze;
 };

@@ -26,6 +26,17 @@ QString Lucrare::AvertismentPuncte() const
              Antet.DinOficiu ? QStringLiteral(" (cu 1 punct din oficiu)") : QString());
 }
 
+Lucrare Lucrare::Varianta(int v) const
+{
+    Lucrare varianta = *this;
+    varianta.Antet.Varianta = NrVariante > 1 ? v : 0;
+    for (ProblemaLucrare &p : varianta.Probleme) {
+        p.Poza = p.PozaVariantei(v);
+        p.Alte.clear();
+    }
+    return varianta;
+}
+
 QString Lucrare::NumeFisier() const
 {
     QString titlu = Antet.Titlu.simplified();

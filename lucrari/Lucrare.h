@@ -12,6 +12,11 @@ struct ProblemaLucrare
 {
     QString Poza;
     double Puncte = 0; // 0: no points printed beside the number
+    // The problems of variants 2, 3 at this place; "" where none is chosen yet.
+    QStringList Alte;
+
+    // The picture variant v (from 1) has here.
+    QString PozaVariantei(int v) const { return v <= 1 ? Poza : Alte.value(v - 2); }
 };
 
 // What the first page says above the problems.
@@ -24,6 +29,7 @@ struct AntetLucrare
     bool LiniaNume = true;
     int TimpLucru = 0; // minutes; 0 leaves the line out
     bool DinOficiu = true;
+    int Varianta = 0; // "Varianta 2" under the title; 0 for a paper of one variant
 };
 
 // A test paper: the header and its problems in order.
@@ -34,6 +40,12 @@ struct Lucrare
     std::vector<ProblemaLucrare> Probleme;
     // Problems the purge took out of this paper since it was last opened.
     int ProblemeSterse = 0;
+    // Neighbouring desks get different problems in the same numbered places.
+    int NrVariante = 1;
+    static constexpr int VarianteMaxime = 3;
+
+    // The paper as variant v prints: its problems, "Varianta v" in the header.
+    Lucrare Varianta(int v) const;
 
     // The problems' points plus the point given "din oficiu".
     double TotalPuncte() const;

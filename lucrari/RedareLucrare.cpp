@@ -69,6 +69,8 @@ int RedareLucrare::InaltimeAntet(const AntetLucrare &antet)
         h += RandText;
     if (!LiniaTimp(antet).isEmpty())
         h += RandText;
+    if (antet.Varianta > 0)
+        h += RandText;
     return h;
 }
 
@@ -76,6 +78,8 @@ QImage RedareLucrare::Poza(int i)
 {
     const QRect loc = m_asezare.Locuri[size_t(i)].Poza;
     const QString nume = m_lucrare.Probleme[size_t(i)].Poza;
+    if (nume.isEmpty())
+        return QImage();
     // The picture's width as printed, in inches (1440 twips to the inch) times 1000.
     const qint64 latimeInch = qint64(loc.width()) * 1000 / 1440;
     const QString cheie = nume + QLatin1Char('@') + QString::number(latimeInch);
@@ -128,6 +132,9 @@ void RedareLucrare::DeseneazaAntet(QPainter &pictor)
         pictor.drawText(rand(RandTitlu), Qt::AlignCenter, antet.Titlu.simplified());
         pictor.setFont(Litera(MarimeText));
     }
+    if (antet.Varianta > 0)
+        pictor.drawText(rand(RandText), Qt::AlignCenter,
+                        QStringLiteral("Varianta %1").arg(antet.Varianta));
     if (antet.LiniaNume)
         pictor.drawText(rand(RandText), Qt::AlignLeft | Qt::AlignVCenter,
                         QStringLiteral("Numele și prenumele: ") + QString(40, QLatin1Char('_')));
@@ -156,7 +163,10 @@ void RedareLucrare::Deseneaza(QPainter &pictor, int pagina, QSize marimeFoaie)
                         EtichetaProblema(int(i) + 1, m_lucrare.Probleme[i].Puncte));
         pictor.setFont(Litera(MarimeText));
         const QImage poza = Poza(int(i));
-        if (poza.isNull())
+        if (m_lucrare.Probleme[i].Poza.isEmpty())
+            pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
+                            QStringLiteral("(Nicio problemă aleasă în această variantă.)"));
+        else if (poza.isNull())
             pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
                             QStringLiteral("(Poza problemei %1 nu poate fi citită.)")
                                 .arg(m_lucrare.Probleme[i].Poza));
@@ -179,7 +189,7 @@ QImage RedareLucrare::Previzualizare(int pagina, int latimePixeli)
     return imagine;
 }
 
-bool RedareLucrare::ScriePdf(const QString &cale)
+bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale)
 {
     QSaveFile fisier(cale);
     if (!fisier.open(QIODevice::WriteOnly))
@@ -189,24 +199,28 @@ bool RedareLucrare::ScriePdf(const QString &cale)
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);
-        pdf.setTitle(m_lucrare.Antet.Titlu);
+        pdf.setTitle(variante.front()->m_lucrare.Antet.Titlu);
         pdf.setCreator(QStringLiteral("Tezaurel"));
         QPainter pictor;
         if (!pictor.begin(&pdf))
             return false;
         const QSize foaie(pdf.width(), pdf.height());
-        for (int p = 0; p < NrPagini(); ++p) {
-            if (p > 0)
-                pdf.newPage();
-            Deseneaza(pictor, p, foaie);
-        }
+        bool prima = true;
+        for (RedareLucrare *varianta : variante)
+            for (int p = 0; p < varianta->NrPagini(); ++p) {
+                if (!prima)
+                    pdf.newPage();
+                prima = false;
+                varianta->Deseneaza(pictor, p, foaie);
+            }
         if (!pictor.end())
             return false;
     }
     return fisier.commit();
 }
 
-bool RedareLucrare::Tipareste(Imprimanta &imprimanta, int exemplare)
+bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante,
+                              Imprimanta &imprimanta, int exemplare)
 {
     imprimanta.SeteazaExemplare(exemplare);
     imprimanta.SeteazaPortret();
@@ -214,10 +228,13 @@ bool RedareLucrare::Tipareste(Imprimanta &imprimanta, int exemplare)
     if (!pictor)
         return false;
     const QSize foaie(pictor->device()->width(), pictor->device()->height());
-    for (int p = 0; p < NrPagini(); ++p) {
-        if (p > 0 && !imprimanta.PaginaNoua())
-            return false;
-        Deseneaza(*pictor, p, foaie);
-    }
+    bool prima = true;
+    for (RedareLucrare *varianta : variante)
+        for (int p = 0; p < varianta->NrPagini(); ++p) {
+            if (!prima && !imprimanta.PaginaNoua())
+                return false;
+            prima = false;
+            varianta->Deseneaza(*pictor, p, foaie);
+        }
     return imprimanta.TerminaDocument();
 }

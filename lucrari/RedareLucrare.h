@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <map>
+#include <vector>
 
 class Imprimanta;
 class QPainter;
@@ -40,9 +41,17 @@ public:
     void Deseneaza(QPainter &pictor, int pagina, QSize marimeFoaie);
     QImage Previzualizare(int pagina, int latimePixeli);
     // Writes the PDF in one step: a failure leaves no half-written file.
-    bool ScriePdf(const QString &cale);
+    bool ScriePdf(const QString &cale) { return ScriePdf({this}, cale); }
     // Every page on the current printer, in the copies asked for.
-    bool Tipareste(Imprimanta &imprimanta, int exemplare);
+    bool Tipareste(Imprimanta &imprimanta, int exemplare)
+    {
+        return Tipareste({this}, imprimanta, exemplare);
+    }
+    // The variants of a paper one after another in one document, each with
+    // its own page numbers.
+    static bool ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale);
+    static bool Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,
+                          int exemplare);
 
     static int InaltimeAntet(const AntetLucrare &antet);
 

@@ -107,6 +107,21 @@ fLucrare::fLucrare(mDefinitii &definitii, std::function<MarginiLucrare()> margin
     // --- the problems
     auto *probleme = new QGroupBox(QStringLiteral("Probleme"), this);
     auto *coloana = new QVBoxLayout(probleme);
+    auto *randVariante = new QHBoxLayout;
+    NrVariante = new QSpinBox(probleme);
+    NrVariante->setRange(1, Lucrare::VarianteMaxime);
+    Varianta = new QSpinBox(probleme);
+    Varianta->setRange(1, 1);
+    auto *etichetaNr = new QLabel(QStringLiteral("Va&riante:"), probleme);
+    etichetaNr->setBuddy(NrVariante);
+    auto *etichetaVarianta = new QLabel(QStringLiteral("Arată &varianta:"), probleme);
+    etichetaVarianta->setBuddy(Varianta);
+    randVariante->addWidget(etichetaNr);
+    randVariante->addWidget(NrVariante);
+    randVariante->addWidget(etichetaVarianta);
+    randVariante->addWidget(Varianta);
+    randVariante->addStretch(1);
+    coloana->addLayout(randVariante);
     Probleme = new QListWidget(probleme);
     Probleme->setAccessibleName(QStringLiteral("Problemele lucrării"));
     Probleme->setIconSize(QSize(160, 60));
@@ -205,6 +220,10 @@ fLucrare::fLucrare(mDefinitii &definitii, std::function<MarginiLucrare()> margin
     m_amanarePagini->setInterval(50);
     connect(m_amanarePagini, &QTimer::timeout, this, &fLucrare::ArataPaginile);
 
+    connect(NrVariante, &QSpinBox::valueChanged, this,
+            [this](int n) { m_compunere.SeteazaNrVariante(n); });
+    connect(Varianta, &QSpinBox::valueChanged, this,
+            [this](int v) { m_compunere.ArataVarianta(v); });
     connect(Probleme, &QListWidget::currentRowChanged, this, [this](int rand) {
         const auto &p = m_compunere.Curenta().Probleme;
         const QSignalBlocker blocare(Puncte);
@@ -277,14 +296,25 @@ void fLucrare::AntetSchimbat()
 void fLucrare::Reimprospateaza()
 {
     const Lucrare &l = m_compunere.Curenta();
+    const int v = m_compunere.VariantaAratata();
+    {
+        const QSignalBlocker b1(NrVariante), b2(Varianta);
+        NrVariante->setValue(l.NrVariante);
+        Varianta->setRange(1, l.NrVariante);
+        Varianta->setValue(v);
+    }
     const int curent = Probleme->currentRow();
     {
         const QSignalBlocker blocare(Probleme);
         Probleme->clear();
         for (size_t i = 0; i < l.Probleme.size(); ++i) {
             const ProblemaLucrare &p = l.Probleme[i];
-            QImage mica(m_compunere.DosarProbleme() + p.Poza);
-            auto *rand = new QListWidgetItem(EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ') + p.Poza, Probleme);
+            const QString poza = p.PozaVariantei(v);
+            QImage mica = poza.isEmpty() ? QImage() : QImage(m_compunere.DosarProbleme() + poza);
+            auto *rand = new QListWidgetItem(
+                EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ')
+                    + (poza.isEmpty() ? QStringLiteral("(nicio problemă aleasă)") : poza),
+                Probleme);
             if (!mica.isNull())
                 rand->setIcon(QPixmap::fromImage(
                     mica.scaled(Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
@@ -318,8 +348,8 @@ void fLucrare::ArataPaginile()
         delete element->widget();
         delete element;
     }
-    RedareLucrare redare(m_compunere.Curenta(), m_compunere.DosarProbleme(), m_margini(),
-                         &m_compunere.Poze());
+    const Lucrare varianta = m_compunere.Curenta().Varianta(m_compunere.VariantaAratata());
+    RedareLucrare redare(varianta, m_compunere.DosarProbleme(), m_margini(), &m_compunere.Poze());
     for (int p = 0; p < redare.NrPagini(); ++p) {
         auto *pagina = new QLabel;
         pagina->setPixmap(QPixmap::fromImage(redare.Previzualizare(p, LatimePagina)));

@@ -50,6 +50,8 @@ public:
     QCheckBox *LiniaNume;
     QSpinBox *TimpLucru;
     QCheckBox *DinOficiu;
+    QSpinBox *NrVariante;
+    QSpinBox *Varianta;
     QListWidget *Probleme;
     QDoubleSpinBox *Puncte;
     QLabel *Total;

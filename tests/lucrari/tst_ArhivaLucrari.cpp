@@ -169,4 +169,28 @@ TEST(ArhivaLucrari, SelectiaLasaDeoparteProblemeleDateClasei)
     }
 }
 
+TEST(ArhivaLucrari, DouaVariante)
+{
+    Scena s;
+    s.dosar.ScriePoza("d.jpg", PozaModel(900, 600));
+    s.compunere.SeteazaNrVariante(2);
+    s.compunere.ArataVarianta(2);
+    s.compunere.Adauga("d.jpg"); // the first place of variant 2
+    s.compunere.Adauga("b.jpg");
+    const auto citita = s.compunere.Arhiva().Citeste(s.compunere.Curenta().Id);
+    ASSERT_TRUE(citita);
+    EXPECT_EQ(citita->NrVariante, 2);
+    EXPECT_EQ(citita->Probleme[0].Alte, QStringList{"d.jpg"});
+    EXPECT_EQ(citita->Probleme[1].Alte, QStringList{"b.jpg"});
+    EXPECT_EQ(citita->Probleme[2].Alte, QStringList());
+
+    const QString cale = s.dosar.Cale() + "/teste/v.pdf";
+    ASSERT_TRUE(s.compunere.SalveazaPdf(cale, MarginiLucrare()));
+    const QString text = Poppler("pdftotext", cale);
+    for (const char *asteptat : {"Varianta 1", "Varianta 2", "Pagina 2 din 2",
+                                 "(Nicio problemă aleasă în această variantă.)"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(asteptat))) << asteptat;
+    EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri("d.jpg")), "IX B 12.03.2026");
+}
+
 } // namespace
