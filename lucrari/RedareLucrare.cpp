@@ -42,6 +42,16 @@ bool EsteText(const QImage &gri)
     return total > 0 && mijloc * 100 < total * 3;
 }
 
+// A painter scaling a picture far down samples it and loses thin strokes:
+// for a small preview the picture is averaged down first. A printer or a PDF
+// gets the picture itself.
+QImage PentruDispozitiv(const QImage &poza, QSize peDispozitiv)
+{
+    if (peDispozitiv.width() * 2 >= poza.width() || peDispozitiv.isEmpty())
+        return poza;
+    return poza.scaled(peDispozitiv, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 } // namespace
 
 RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
@@ -91,8 +101,8 @@ QImage RedareLucrare::Poza(int i)
         const bool gri = poza.allGray();
         poza = poza.convertToFormat(gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
         const bool text = gri && EsteText(poza);
-        const int latime = std::max<qint64>(
-            1, latimeInch * (text ? PunctePeInchText : PunctePeInch) / 1000);
+        const int latime =
+            std::max<qint64>(1, latimeInch * (text ? PunctePeInchText : PunctePeInch) / 1000);
         // A quarter more than needed is not worth the time a smooth scaling takes.
         if (poza.width() > latime * 5 / 4)
             poza = poza.scaledToWidth(latime, Qt::SmoothTransformation);
@@ -171,7 +181,10 @@ void RedareLucrare::Deseneaza(QPainter &pictor, int pagina, QSize marimeFoaie)
                             QStringLiteral("(Poza problemei %1 nu poate fi citită.)")
                                 .arg(m_lucrare.Probleme[i].Poza));
         else
-            pictor.drawImage(loc.Poza, poza);
+            pictor.drawImage(
+                loc.Poza,
+                PentruDispozitiv(
+                    poza, pictor.combinedTransform().mapRect(QRectF(loc.Poza)).size().toSize()));
     }
     pictor.drawText(m_asezare.Subsol, Qt::AlignRight | Qt::AlignVCenter,
                     QStringLiteral("Pagina %1 din %2").arg(pagina + 1).arg(m_asezare.NrPagini));
@@ -219,8 +232,8 @@ bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const
     return fisier.commit();
 }
 
-bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante,
-                              Imprimanta &imprimanta, int exemplare)
+bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,
+                              int exemplare)
 {
     imprimanta.SeteazaExemplare(exemplare);
     imprimanta.SeteazaPortret();
