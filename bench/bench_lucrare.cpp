@@ -38,7 +38,7 @@ struct Dosar
         for (int i = 1; i <= 6; ++i) {
             const QString nume = QStringLiteral("p%1.jpg").arg(i);
             poza.save(temp.path() + QLatin1Char('/') + nume, "JPG");
-            lucrare.Probleme.push_back({nume, 1.5});
+            lucrare.Probleme.push_back({nume, 1.5, {}});
         }
     }
 };

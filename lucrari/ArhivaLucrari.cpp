@@ -57,8 +57,8 @@ bool CreeazaTabele(QSqlDatabase &db)
     while (coloane.next())
         if (coloane.value(1).toString() == QLatin1String("variante"))
             return true;
-    return QSqlQuery(db).exec(QStringLiteral(
-        "ALTER TABLE lucrari ADD COLUMN variante INTEGER NOT NULL DEFAULT 1"));
+    return QSqlQuery(db).exec(
+        QStringLiteral("ALTER TABLE lucrari ADD COLUMN variante INTEGER NOT NULL DEFAULT 1"));
 }
 
 bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
@@ -68,8 +68,8 @@ bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
                                   " GROUP BY lucrare"));
     scoate.prepare(QStringLiteral("DELETE FROM lucrari_probleme WHERE poza = ?"));
     uita.prepare(QStringLiteral("DELETE FROM folosiri WHERE poza = ?"));
-    marcheaza.prepare(QStringLiteral(
-        "UPDATE lucrari SET probleme_sterse = probleme_sterse + ? WHERE id = ?"));
+    marcheaza.prepare(
+        QStringLiteral("UPDATE lucrari SET probleme_sterse = probleme_sterse + ? WHERE id = ?"));
     for (const QString &poza : poze) {
         numara.addBindValue(poza);
         if (!numara.exec())
@@ -109,18 +109,17 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
     const bool reusit = m_baza.Tranzactie([&](QSqlDatabase &db) {
         const AntetLucrare &a = lucrare.Antet;
         QSqlQuery q(db);
-        q.prepare(id == 0
-                      ? QStringLiteral("INSERT INTO lucrari (titlu, scoala, clasa, data, "
-                                       "linia_nume, timp_lucru, din_oficiu, probleme_sterse, "
-                                       "modificata, variante) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                      : QStringLiteral("UPDATE lucrari SET titlu = ?, scoala = ?, clasa = ?, "
-                                       "data = ?, linia_nume = ?, timp_lucru = ?, din_oficiu = ?,"
-                                       " probleme_sterse = ?, modificata = ?, variante = ? "
-                                       "WHERE id = ?"));
+        q.prepare(
+            id == 0 ? QStringLiteral("INSERT INTO lucrari (titlu, scoala, clasa, data, "
+                                     "linia_nume, timp_lucru, din_oficiu, probleme_sterse, "
+                                     "modificata, variante) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                    : QStringLiteral("UPDATE lucrari SET titlu = ?, scoala = ?, clasa = ?, "
+                                     "data = ?, linia_nume = ?, timp_lucru = ?, din_oficiu = ?,"
+                                     " probleme_sterse = ?, modificata = ?, variante = ? "
+                                     "WHERE id = ?"));
         for (const QVariant &v :
-             {Text(a.Titlu), Text(a.Scoala), Text(a.Clasa),
-              QVariant(a.Data.toString(FormatData)), QVariant(a.LiniaNume ? 1 : 0),
-              QVariant(a.TimpLucru), QVariant(a.DinOficiu ? 1 : 0),
+             {Text(a.Titlu), Text(a.Scoala), Text(a.Clasa), QVariant(a.Data.toString(FormatData)),
+              QVariant(a.LiniaNume ? 1 : 0), QVariant(a.TimpLucru), QVariant(a.DinOficiu ? 1 : 0),
               QVariant(lucrare.ProblemeSterse),
               QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
               QVariant(lucrare.NrVariante)})
@@ -137,9 +136,9 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
         if (!sterge.exec())
             return false;
         QSqlQuery adauga(db);
-        adauga.prepare(QStringLiteral(
-            "INSERT INTO lucrari_probleme (lucrare, varianta, loc, poza, puncte) "
-            "VALUES (?, ?, ?, ?, ?)"));
+        adauga.prepare(
+            QStringLiteral("INSERT INTO lucrari_probleme (lucrare, varianta, loc, poza, puncte) "
+                           "VALUES (?, ?, ?, ?, ?)"));
         for (int v = 1; v <= lucrare.NrVariante; ++v)
             for (size_t i = 0; i < lucrare.Probleme.size(); ++i) {
                 const QString poza = lucrare.Probleme[i].PozaVariantei(v);
@@ -217,8 +216,8 @@ std::vector<ArhivaLucrari::Rezumat> ArhivaLucrari::Lista()
         " FROM lucrari l ORDER BY data DESC, id DESC"));
     while (q.next())
         lista.push_back({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                         QDate::fromString(q.value(3).toString(), FormatData),
-                         q.value(5).toInt(), q.value(4).toInt()});
+                         QDate::fromString(q.value(3).toString(), FormatData), q.value(5).toInt(),
+                         q.value(4).toInt()});
     return lista;
 }
 
@@ -265,8 +264,8 @@ std::vector<ArhivaLucrari::Folosire> ArhivaLucrari::Folosiri(const QString &poza
     q.addBindValue(poza);
     q.exec();
     while (q.next())
-        folosiri.push_back({q.value(0).toString(),
-                            QDate::fromString(q.value(1).toString(), FormatData)});
+        folosiri.push_back(
+            {q.value(0).toString(), QDate::fromString(q.value(1).toString(), FormatData)});
     return folosiri;
 }
 

@@ -17,7 +17,9 @@ class BazaDate;
 class ArhivaLucrari
 {
 public:
-    explicit ArhivaLucrari(BazaDate &baza) : m_baza(baza) {}
+    explicit ArhivaLucrari(BazaDate &baza)
+        : m_baza(baza)
+    {}
 
     // The tables, and the purge's clean-up; before the database is opened.
     static void Inregistreaza(BazaDate &baza);

@@ -22,8 +22,8 @@ AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
     AsezareLucrare a;
     a.Zona = ZonaIntreMargini(margini);
     // At least 5 cm each way, or the problems would be slivers.
-    if (a.Zona.width() < 5 * Pagina::TwipsPeCm || a.Zona.height() < 5 * Pagina::TwipsPeCm
-        || a.Zona.left() < 0 || a.Zona.top() < 0)
+    if (a.Zona.width() < 5 * Pagina::TwipsPeCm || a.Zona.height() < 5 * Pagina::TwipsPeCm ||
+        a.Zona.left() < 0 || a.Zona.top() < 0)
         a.Zona = ZonaIntreMargini(MarginiLucrare());
     const QRect &z = a.Zona;
     a.Antet = QRect(z.left(), z.top(), z.width(), inaltimeAntet);
@@ -35,8 +35,8 @@ AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
     bool paginaGoala = true;
     for (const QSize &marime : poze) {
         const bool arePoza = marime.width() > 0 && marime.height() > 0;
-        int inaltimePoza = arePoza ? int(qint64(marime.height()) * z.width() / marime.width())
-                                   : InaltimeLipsa;
+        int inaltimePoza =
+            arePoza ? int(qint64(marime.height()) * z.width() / marime.width()) : InaltimeLipsa;
         if (!paginaGoala && y + RandText + inaltimePoza > fund) {
             ++pagina;
             y = z.top();
@@ -51,8 +51,8 @@ AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
             loc.Micsorata = true;
             inaltimePoza = std::max(loc_ramas, 1);
             if (arePoza)
-                latimePoza = std::max(1, int(qint64(marime.width()) * inaltimePoza
-                                             / marime.height()));
+                latimePoza =
+                    std::max(1, int(qint64(marime.width()) * inaltimePoza / marime.height()));
         }
         loc.Poza = QRect(z.left(), y + RandText, latimePoza, inaltimePoza);
         a.Locuri.push_back(loc);

@@ -30,9 +30,9 @@ struct MarginiLucrare
 
 struct LocProblema
 {
-    int Pagina = 0;    // from 0
-    QRect Eticheta;    // "1. (2p)"
-    QRect Poza;        // scaled to the width between the margins
+    int Pagina = 0;         // from 0
+    QRect Eticheta;         // "1. (2p)"
+    QRect Poza;             // scaled to the width between the margins
     bool Micsorata = false; // taller than a page: scaled down to fit one
 };
 

@@ -31,8 +31,8 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
 void CompunereLucrare::Pastreaza()
 {
     // An empty paper nobody has kept yet is not worth a row.
-    if ((m_lucrare.Id != 0 || !m_lucrare.Probleme.empty()) && m_baza.EsteDeschisa()
-        && !m_arhiva.Pastreaza(m_lucrare))
+    if ((m_lucrare.Id != 0 || !m_lucrare.Probleme.empty()) && m_baza.EsteDeschisa() &&
+        !m_arhiva.Pastreaza(m_lucrare))
         m_platforma.Mesaj(m_arhiva.Raport());
     emit Schimbata();
 }
@@ -63,17 +63,16 @@ void CompunereLucrare::Adauga(const QString &poza)
                               .arg(data->Clasa, data->Data.toString(QStringLiteral("dd.MM.yyyy"))));
     for (size_t i = 0; i < m_lucrare.Probleme.size(); ++i)
         if (m_lucrare.Probleme[i].PozaVariantei(m_varianta) == poza) {
-            m_platforma.Mesaj(QStringLiteral("Problema este deja în lucrare, la numărul %1.")
-                                  .arg(i + 1));
+            m_platforma.Mesaj(
+                QStringLiteral("Problema este deja în lucrare, la numărul %1.").arg(i + 1));
             break;
         }
     if (m_varianta == 1) {
         m_lucrare.Probleme.push_back({poza, 0, {}});
     } else {
-        auto loc = std::find_if(m_lucrare.Probleme.begin(), m_lucrare.Probleme.end(),
-                                [this](const ProblemaLucrare &p) {
-                                    return p.PozaVariantei(m_varianta).isEmpty();
-                                });
+        auto loc = std::find_if(
+            m_lucrare.Probleme.begin(), m_lucrare.Probleme.end(),
+            [this](const ProblemaLucrare &p) { return p.PozaVariantei(m_varianta).isEmpty(); });
         if (loc == m_lucrare.Probleme.end()) {
             m_platforma.Mesaj(QStringLiteral("Fiecare număr al variantei %1 are deja o "
                                              "problemă. Adăugați întâi un număr în varianta 1.")
@@ -109,7 +108,8 @@ void CompunereLucrare::Scoate(int i)
 
 void CompunereLucrare::SeteazaPuncte(int i, double puncte)
 {
-    if (i < 0 || i >= int(m_lucrare.Probleme.size()) || m_lucrare.Probleme[size_t(i)].Puncte == puncte)
+    if (i < 0 || i >= int(m_lucrare.Probleme.size()) ||
+        m_lucrare.Probleme[size_t(i)].Puncte == puncte)
         return;
     m_lucrare.Probleme[size_t(i)].Puncte = puncte;
     Pastreaza();
@@ -118,9 +118,9 @@ void CompunereLucrare::SeteazaPuncte(int i, double puncte)
 void CompunereLucrare::SeteazaAntet(const AntetLucrare &antet)
 {
     const AntetLucrare &a = m_lucrare.Antet;
-    if (a.Titlu == antet.Titlu && a.Scoala == antet.Scoala && a.Clasa == antet.Clasa
-        && a.Data == antet.Data && a.LiniaNume == antet.LiniaNume
-        && a.TimpLucru == antet.TimpLucru && a.DinOficiu == antet.DinOficiu)
+    if (a.Titlu == antet.Titlu && a.Scoala == antet.Scoala && a.Clasa == antet.Clasa &&
+        a.Data == antet.Data && a.LiniaNume == antet.LiniaNume && a.TimpLucru == antet.TimpLucru &&
+        a.DinOficiu == antet.DinOficiu)
         return;
     m_lucrare.Antet = antet;
     Pastreaza();
@@ -166,8 +166,7 @@ void CompunereLucrare::InregistreazaFolosirea()
 }
 
 // Every variant of the paper, laid out, handed to fa.
-template<typename F>
-bool CompunereLucrare::Redare(const MarginiLucrare &margini, F &&fa)
+template <typename F> bool CompunereLucrare::Redare(const MarginiLucrare &margini, F &&fa)
 {
     std::vector<Lucrare> variante;
     for (int v = 1; v <= m_lucrare.NrVariante; ++v)

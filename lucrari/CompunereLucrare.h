@@ -58,7 +58,7 @@ signals:
 private:
     void Pastreaza();
     void InregistreazaFolosirea();
-    template<typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
+    template <typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
 
     BazaDate &m_baza;
     Platforma &m_platforma;

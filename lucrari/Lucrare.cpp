@@ -45,8 +45,8 @@ QString Lucrare::NumeFisier() const
     // A title such as "Test 1/2" must not name a folder.
     titlu.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]")),
                   QStringLiteral("-"));
-    return titlu + QLatin1Char(' ') + Antet.Data.toString(QStringLiteral("dd.MM.yyyy"))
-           + QStringLiteral(".pdf");
+    return titlu + QLatin1Char(' ') + Antet.Data.toString(QStringLiteral("dd.MM.yyyy")) +
+           QStringLiteral(".pdf");
 }
 
 QString TextPuncte(double puncte)
@@ -84,7 +84,7 @@ QString LiniaTimp(const AntetLucrare &antet)
     if (antet.TimpLucru > 0) {
         const int n = antet.TimpLucru;
         // Romanian puts "de" between a number from 20 up and its noun.
-        const QString minute = n == 1 ? QStringLiteral("minut")
+        const QString minute = n == 1                            ? QStringLiteral("minut")
                                : (n % 100 == 0 || n % 100 >= 20) ? QStringLiteral("de minute")
                                                                  : QStringLiteral("minute");
         linie = QStringLiteral("Timp de lucru: %1 %2.").arg(n).arg(minute);

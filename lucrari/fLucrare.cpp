@@ -46,7 +46,8 @@ class Privire final : public QObject
 {
 public:
     Privire(std::function<void()> dupa, QObject *parinte)
-        : QObject(parinte), m_dupa(std::move(dupa))
+        : QObject(parinte)
+        , m_dupa(std::move(dupa))
     {}
 
     bool eventFilter(QObject *, QEvent *eveniment) override
@@ -136,9 +137,12 @@ fLucrare::fLucrare(mDefinitii &definitii, std::function<MarginiLucrare()> margin
     eticheta->setBuddy(Puncte);
     randPuncte->addWidget(eticheta);
     randPuncte->addWidget(Puncte);
-    QPushButton *sus = Buton(QStringLiteral("Mută în &sus"), QKeySequence(Qt::CTRL | Qt::Key_Up), probleme);
-    QPushButton *jos = Buton(QStringLiteral("Mută în j&os"), QKeySequence(Qt::CTRL | Qt::Key_Down), probleme);
-    QPushButton *scoate = Buton(QStringLiteral("Sco&ate"), QKeySequence(Qt::CTRL | Qt::Key_Delete), probleme);
+    QPushButton *sus =
+        Buton(QStringLiteral("Mută în &sus"), QKeySequence(Qt::CTRL | Qt::Key_Up), probleme);
+    QPushButton *jos =
+        Buton(QStringLiteral("Mută în j&os"), QKeySequence(Qt::CTRL | Qt::Key_Down), probleme);
+    QPushButton *scoate =
+        Buton(QStringLiteral("Sco&ate"), QKeySequence(Qt::CTRL | Qt::Key_Delete), probleme);
     randPuncte->addWidget(sus);
     randPuncte->addWidget(jos);
     randPuncte->addWidget(scoate);
@@ -174,8 +178,10 @@ fLucrare::fLucrare(mDefinitii &definitii, std::function<MarginiLucrare()> margin
     Pastrate->setAccessibleName(QStringLiteral("Lucrări păstrate"));
     coloanaArhiva->addWidget(Pastrate);
     auto *randArhiva = new QHBoxLayout;
-    QPushButton *deschide = Buton(QStringLiteral("Desc&hide"), QKeySequence(Qt::CTRL | Qt::Key_O), arhiva);
-    QPushButton *copiaza = Buton(QStringLiteral("&Copiază ca lucrare nouă"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), arhiva);
+    QPushButton *deschide =
+        Buton(QStringLiteral("Desc&hide"), QKeySequence(Qt::CTRL | Qt::Key_O), arhiva);
+    QPushButton *copiaza = Buton(QStringLiteral("&Copiază ca lucrare nouă"),
+                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), arhiva);
     QPushButton *noua = Buton(QStringLiteral("Lucrare &nouă"), QKeySequence::New, arhiva);
     randArhiva->addWidget(deschide);
     randArhiva->addWidget(copiaza);
@@ -230,9 +236,8 @@ fLucrare::fLucrare(mDefinitii &definitii, std::function<MarginiLucrare()> margin
         Puncte->setEnabled(rand >= 0);
         Puncte->setValue(rand >= 0 && rand < int(p.size()) ? p[size_t(rand)].Puncte : 0);
     });
-    connect(Puncte, &QDoubleSpinBox::valueChanged, this, [this](double valoare) {
-        m_compunere.SeteazaPuncte(Probleme->currentRow(), valoare);
-    });
+    connect(Puncte, &QDoubleSpinBox::valueChanged, this,
+            [this](double valoare) { m_compunere.SeteazaPuncte(Probleme->currentRow(), valoare); });
     auto muta = [this](int pas) {
         const int i = Probleme->currentRow();
         m_compunere.Muta(i, i + pas);
@@ -312,12 +317,12 @@ void fLucrare::Reimprospateaza()
             const QString poza = p.PozaVariantei(v);
             QImage mica = poza.isEmpty() ? QImage() : QImage(m_compunere.DosarProbleme() + poza);
             auto *rand = new QListWidgetItem(
-                EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ')
-                    + (poza.isEmpty() ? QStringLiteral("(nicio problemă aleasă)") : poza),
+                EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ') +
+                    (poza.isEmpty() ? QStringLiteral("(nicio problemă aleasă)") : poza),
                 Probleme);
             if (!mica.isNull())
-                rand->setIcon(QPixmap::fromImage(
-                    mica.scaled(Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+                rand->setIcon(QPixmap::fromImage(mica.scaled(
+                    Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         }
     }
     Probleme->setCurrentRow(std::min(std::max(curent, 0), Probleme->count() - 1));
@@ -326,8 +331,8 @@ void fLucrare::Reimprospateaza()
     Total->setText(QStringLiteral("Total: %1 %2%3")
                        .arg(TextPuncte(total),
                             total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
-                            l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString())
-                   + (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
+                            l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString()) +
+                   (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
     Total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     Sterse->setText(l.ProblemeSterse > 0
                         ? QStringLiteral("Din această lucrare au fost scoase %1, șterse între "
@@ -354,7 +359,8 @@ void fLucrare::ArataPaginile()
         auto *pagina = new QLabel;
         pagina->setPixmap(QPixmap::fromImage(redare.Previzualizare(p, LatimePagina)));
         pagina->setFrameShape(QFrame::Box);
-        pagina->setAccessibleName(QStringLiteral("Pagina %1 din %2").arg(p + 1).arg(redare.NrPagini()));
+        pagina->setAccessibleName(
+            QStringLiteral("Pagina %1 din %2").arg(p + 1).arg(redare.NrPagini()));
         Pagini->addWidget(pagina);
     }
 }
@@ -368,8 +374,8 @@ void fLucrare::ArataPastrate()
     for (const ArhivaLucrari::Rezumat &r : m_compunere.Arhiva().Lista()) {
         QString text = QStringLiteral("%1  %2  %3 (%4)")
                            .arg(r.Data.toString(QStringLiteral("dd.MM.yyyy")),
-                                r.Titlu.isEmpty() ? QStringLiteral("fără titlu") : r.Titlu,
-                                r.Clasa, TextProbleme(r.NrProbleme));
+                                r.Titlu.isEmpty() ? QStringLiteral("fără titlu") : r.Titlu, r.Clasa,
+                                TextProbleme(r.NrProbleme));
         if (r.ProblemeSterse > 0)
             text += QStringLiteral(", %1 ștearsă/șterse din colecție").arg(r.ProblemeSterse);
         auto *rand = new QListWidgetItem(text, Pastrate);

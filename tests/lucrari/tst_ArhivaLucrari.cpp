@@ -1,7 +1,7 @@
 #include "lucrari/CompunereLucrare.h"
+#include "printing/ImprimantaQt.h"
 #include "selection/EvaluareSelectie.h"
 #include "store/BazaDate.h"
-#include "printing/ImprimantaQt.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QThread>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 
 #include <gtest/gtest.h>
 

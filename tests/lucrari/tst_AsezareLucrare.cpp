@@ -23,19 +23,41 @@ struct CazAsezare
 };
 
 const CazAsezare CazuriAsezare[] = {
-    {"TreiPeOPagina", {}, 1000, {{9639, 3000}, {9639, 3000}, {9639, 3000}}, 1,
-     {{0, 1807, 1134, 9639, 3000, false}, {0, 5407, 1134, 9639, 3000, false},
+    {"TreiPeOPagina",
+     {},
+     1000,
+     {{9639, 3000}, {9639, 3000}, {9639, 3000}},
+     1,
+     {{0, 1807, 1134, 9639, 3000, false},
+      {0, 5407, 1134, 9639, 3000, false},
       {0, 9007, 1134, 9639, 3000, false}}},
-    {"ATreiaTreceLaPaginaDoi", {}, 1000, {{9639, 6000}, {9639, 6000}, {9639, 6000}}, 2,
-     {{0, 1807, 1134, 9639, 6000, false}, {0, 8407, 1134, 9639, 6000, false},
+    {"ATreiaTreceLaPaginaDoi",
+     {},
+     1000,
+     {{9639, 6000}, {9639, 6000}, {9639, 6000}},
+     2,
+     {{0, 1807, 1134, 9639, 6000, false},
+      {0, 8407, 1134, 9639, 6000, false},
       {1, 567, 1134, 9639, 6000, false}}},
     {"PreaInaltaPePaginaGoala", {}, 0, {{1000, 4000}}, 1, {{0, 567, 1134, 3746, 14985, true}}},
-    {"PreaInaltaDupaAlta", {}, 0, {{9639, 3000}, {1000, 4000}}, 2,
+    {"PreaInaltaDupaAlta",
+     {},
+     0,
+     {{9639, 3000}, {1000, 4000}},
+     2,
      {{0, 567, 1134, 9639, 3000, false}, {1, 567, 1134, 3746, 14985, true}}},
-    {"LaTitmeaDintreMargini", {3, 3, 2, 2}, 0, {{1701, 1000}}, 1,
+    {"LaTitmeaDintreMargini",
+     {3, 3, 2, 2},
+     0,
+     {{1701, 1000}},
+     1,
      {{0, 1134, 1701, 8505, 5000, false}}},
     {"MarginiFaraLoc", {30, 2, 1, 1}, 0, {{9639, 3000}}, 1, {{0, 567, 1134, 9639, 3000, false}}},
-    {"PozaNecitita", {}, 0, {QSize(), {9639, 3000}}, 1,
+    {"PozaNecitita",
+     {},
+     0,
+     {QSize(), {9639, 3000}},
+     1,
      {{0, 567, 1134, 9639, 720, false}, {0, 1887, 1134, 9639, 3000, false}}},
 };
 
@@ -80,12 +102,13 @@ TEST(Lucrare, TexteleFoii)
     l.Antet.Titlu = "Test 1/2";
     l.Antet.Data = QDate(2026, 3, 12);
     EXPECT_EQ(l.NumeFisier(), "Test 1-2 12.03.2026.pdf");
-    l.Probleme = {{"a", 0}, {"b", 0}};
+    l.Probleme = {{"a", 0, {}}, {"b", 0, {}}};
     EXPECT_EQ(l.AvertismentPuncte(), ""); // no points given: nothing to add up
-    l.Probleme = {{"a", 2}, {"b", 3}, {"c", 4}};
+    l.Probleme = {{"a", 2, {}}, {"b", 3, {}}, {"c", 4, {}}};
     EXPECT_EQ(l.AvertismentPuncte(), "");
     l.Probleme.pop_back();
-    EXPECT_EQ(l.AvertismentPuncte(), "Atenție: punctele însumează 6 (cu 1 punct din oficiu), nu 10.");
+    EXPECT_EQ(l.AvertismentPuncte(),
+              "Atenție: punctele însumează 6 (cu 1 punct din oficiu), nu 10.");
 }
 
 } // namespace
