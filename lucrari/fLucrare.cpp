@@ -3,6 +3,7 @@
 #include "lucrari/CompunereLucrare.h"
 #include "platform/Platforma.h"
 #include "printing/Imprimanta.h"
+#include "store/CitirePoza.h"
 #include "store/mDefinitii.h"
 #include "viewer/fVizualizare.h"
 
@@ -315,14 +316,11 @@ void fLucrare::Reimprospateaza()
         for (size_t i = 0; i < l.Probleme.size(); ++i) {
             const ProblemaLucrare &p = l.Probleme[i];
             const QString poza = p.PozaVariantei(v);
-            QImage mica = poza.isEmpty() ? QImage() : QImage(m_compunere.DosarProbleme() + poza);
             auto *rand = new QListWidgetItem(
                 EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ') +
                     (poza.isEmpty() ? QStringLiteral("(nicio problemă aleasă)") : poza),
                 Probleme);
-            if (!mica.isNull())
-                rand->setIcon(QPixmap::fromImage(mica.scaled(
-                    Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            rand->setIcon(Iconita(poza));
         }
     }
     Probleme->setCurrentRow(std::min(std::max(curent, 0), Probleme->count() - 1));
@@ -345,6 +343,23 @@ void fLucrare::Reimprospateaza()
         m_amanarePagini->start();
         ArataPastrate();
     }
+}
+
+QIcon fLucrare::Iconita(const QString &poza)
+{
+    if (poza.isEmpty())
+        return QIcon();
+    // Read once: a 300-dpi scan takes longer to read than the list to fill.
+    auto gasita = m_iconite.find(poza);
+    if (gasita == m_iconite.end()) {
+        const QImage mare = CitestePoza(m_compunere.DosarProbleme() + poza).Poza;
+        gasita = m_iconite.insert(
+            poza, mare.isNull()
+                      ? QIcon()
+                      : QIcon(QPixmap::fromImage(mare.scaled(
+                            Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+    }
+    return *gasita;
 }
 
 void fLucrare::ArataPaginile()

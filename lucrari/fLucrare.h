@@ -2,6 +2,8 @@
 
 #include "lucrari/AsezareLucrare.h"
 
+#include <QHash>
+#include <QIcon>
 #include <QWidget>
 
 #include <functional>
@@ -76,6 +78,7 @@ private:
     void ArataPaginile();
     void ArataPastrate();
     void AntetSchimbat();
+    QIcon Iconita(const QString &poza);
 
     mDefinitii &m_definitii;
     CompunereLucrare &m_compunere;
@@ -84,4 +87,5 @@ private:
     QTimer *m_amanareAntet;
     QTimer *m_amanarePagini;
     bool m_umple = false;
+    QHash<QString, QIcon> m_iconite;
 };
