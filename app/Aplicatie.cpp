@@ -2,14 +2,18 @@
 
 #include "app/fMain.h"
 #include "editor/fEditareTezaurel.h"
+#include "lucrari/fLucrare.h"
 #include "platform/Ecran.h"
 #include "platform/Platforma.h"
+#include "printing/ImprimantaQt.h"
+#include "printing/VerificareTipareste.h"
 #include "printing/frmTipareste.h"
 #include "selection/fDefSel.h"
 #include "store/mDefinitii.h"
 #include "viewer/fVizualizare.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 namespace {
 // A window is placed at the centre of the screen on its first showing only;
@@ -49,10 +53,34 @@ fEditareTezaurel &Aplicatie::Editor()
 }
 fVizualizare &Aplicatie::Vizualizare()
 {
-    return Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    const bool nou = !m_vizualizare;
+    Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        fLucrare::LeagaDeVizualizare(*m_vizualizare, *m_definitii,
+                                     [this] { ArataModeless(Lucrare()); });
+    return *m_vizualizare;
 }
 fDefSel &Aplicatie::DefSel() { return Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this)); }
 frmTipareste &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
+
+fLucrare &Aplicatie::Lucrare()
+{
+    // A paper is laid out within the print dialog's margins as they stand.
+    auto margini = [this] {
+        frmTipareste &t = Tipareste();
+        MarginiLucrare m;
+        float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
+        const QLineEdit *texte[] = {t.Text3, t.Text4, t.Text5, t.Text6};
+        for (int i = 0; i < 4; ++i)
+            if (const auto cm = CitesteNumar(texte[i]->text()); cm && *cm >= 0)
+                *campuri[i] = float(*cm);
+        return m;
+    };
+    if (!m_lucrare)
+        m_lucrare = std::make_unique<fLucrare>(*m_definitii, margini,
+                                               std::make_unique<ImprimantaQt>());
+    return *m_lucrare;
+}
 
 void Aplicatie::Porneste()
 {

@@ -14,6 +14,7 @@ class fEditareTezaurel;
 class fMain;
 class fVizualizare;
 class frmTipareste;
+class fLucrare;
 class mDefinitii;
 
 // Owns the shared state and the five windows, and carries out the roads
@@ -42,6 +43,7 @@ public:
     fVizualizare &Vizualizare();
     fDefSel &DefSel();
     frmTipareste &Tipareste();
+    fLucrare &Lucrare();
 
 private:
     std::unique_ptr<mDefinitii> m_definitii;
@@ -51,4 +53,5 @@ private:
     std::unique_ptr<fVizualizare> m_vizualizare;
     std::unique_ptr<fDefSel> m_defSel;
     std::unique_ptr<frmTipareste> m_tipareste;
+    std::unique_ptr<fLucrare> m_lucrare;
 };

@@ -25,6 +25,8 @@ public:
     virtual QString AlegeFisier(const QString &dosarInitial) = 0;
     // The folder dialog starting in dosarInitial; "" when nothing was chosen.
     virtual QString AlegeDosar(const QString &dosarInitial) = 0;
+    // The save dialog proposing the file propus (a full path); "" when cancelled.
+    virtual QString AlegeFisierSalvare(const QString &propus) = 0;
     // Plays a sound file without waiting; the system beep when it is missing.
     virtual void CantaSunet(const QString &cale) = 0;
     // Asks the desktop to show the help; the outcome is not examined.

@@ -111,6 +111,23 @@ QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
     return dialog.selectedFiles().constFirst();
 }
 
+QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Salvează lucrarea"), propus);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Documente PDF (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(propus);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salvează"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 void PlatformaQt::CantaSunet(const QString &cale)
 {
     if (!QFileInfo(cale).isFile()) {

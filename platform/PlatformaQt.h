@@ -19,6 +19,7 @@ public:
     std::optional<QString> CitesteText(const QString &intrebare) override;
     QString AlegeFisier(const QString &dosarInitial) override;
     QString AlegeDosar(const QString &dosarInitial) override;
+    QString AlegeFisierSalvare(const QString &propus) override;
     void CantaSunet(const QString &cale) override;
     void DeschideAjutor(const QString &cale) override;
     bool StergeFisier(const QString &cale) override;

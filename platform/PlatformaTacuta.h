@@ -27,6 +27,7 @@ public:
     std::optional<QString> CitesteText(const QString &) override { return std::nullopt; }
     QString AlegeFisier(const QString &) override { return FisierAles; }
     QString AlegeDosar(const QString &) override { return DosarAles; }
+    QString AlegeFisierSalvare(const QString &propus) override { return propus; }
     void CantaSunet(const QString &) override {}
     void DeschideAjutor(const QString &) override {}
     bool StergeFisier(const QString &) override { return RezultatStergere; }

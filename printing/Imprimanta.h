@@ -26,6 +26,9 @@ public:
     // Starts the document on an A4 sheet; the painter's default viewport is the
     // whole sheet, edges included. nullptr when the printer cannot start.
     virtual QPainter *IncepePagina() = 0;
+    // Ends the page drawn so far and starts the next sheet of the same
+    // document; a test paper runs over several. False when it cannot.
+    virtual bool PaginaNoua() { return false; }
     // Sends the one page, in the copies asked for, to the printer.
     virtual bool TerminaDocument() = 0;
 };

@@ -59,3 +59,8 @@ bool ImprimantaQt::TerminaDocument()
         return false;
     return m_pictor.end();
 }
+
+bool ImprimantaQt::PaginaNoua()
+{
+    return m_pictor.isActive() && m_document && m_document->newPage();
+}

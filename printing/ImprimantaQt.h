@@ -21,6 +21,7 @@ public:
     void SeteazaExemplare(int exemplare) override { m_exemplare = exemplare; }
     void SeteazaPortret() override { m_portret = true; }
     QPainter *IncepePagina() override;
+    bool PaginaNoua() override;
     bool TerminaDocument() override;
 
 private:

@@ -17,6 +17,8 @@ converted to PNG. Writes, in the output folder:
     vizualizare.png    the viewer on a problem, its observations shown
     tipareste.png      the print dialog, set to save the page to a file
     pagina.png         that saved page
+    lucrare.png        the test paper's window with three problems
+    lucrare-pdf.png    the first page of the paper saved as PDF
 """
 
 import os
@@ -150,6 +152,42 @@ class Capturi:
         pagina = os.path.join(self.aplicatie, "teste", NUME_PAGINA + ".jpg")
         # A thin grey edge, or the white sheet would melt into a white page around it.
         self.pastreaza("bmp:" + pagina, "pagina.png", ("-bordercolor", "#999999", "-border", "1"))
+
+        # A test paper of three problems, saved as PDF, and its first page.
+        for buton in (None, "Inainte", "Prima"):
+            if buton:
+                p.apasa_buton(buton)
+                time.sleep(0.3)
+            p.focus("Vizualizare Probleme")
+            self.s.xdotool("key", "ctrl+l")
+            time.sleep(0.3)
+        self.s.xdotool("key", "ctrl+shift+l")
+        lucrare = p.gaseste(None, "Lucrare - 3 probleme")
+        for eticheta, text in (("Titlu:", "Test de evaluare la geometrie"),
+                               ("Școala:", "Școala Gimnazială nr. 5 Iași"), ("Clasa:", "VII A")):
+            l = p.gaseste("label", eticheta, radacina=lucrare)
+            campuri = [c for c in p.toate("text", None, lucrare)
+                       if abs(c.get_extents(0).y - l.get_extents(0).y) < 20]
+            campuri[0].get_editable_text_iface().set_text_contents(text)
+        p.gaseste("spin button", "Timp de lucru:", radacina=lucrare).get_value_iface() \
+            .set_current_value(50)
+        for i, puncte in enumerate((3, 3, 3)):
+            self.p.focus("Lucrare - 3 probleme")
+            p.click(p.toate("list item", None, p.gaseste("list", "Problemele lucrării"))[i])
+            time.sleep(0.3)
+            p.gaseste("spin button", "Puncte:").get_value_iface().set_current_value(puncte)
+        self.captura("Lucrare - 3 probleme", "lucrare.png")
+        p.apasa_buton("Salvează PDF...")
+        p.gaseste("dialog", "Salvează lucrarea")
+        self.p.focus("Salvează lucrarea")
+        self.s.xdotool("key", "Return")
+        p.raspunde_ok()
+        pdf = [f for f in os.listdir(os.path.join(self.aplicatie, "teste")) if f.endswith(".pdf")]
+        subprocess.run(["pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
+                        os.path.join(self.aplicatie, "teste", pdf[0]),
+                        os.path.join(self.lucru, "pdf")], check=True)
+        self.pastreaza(os.path.join(self.lucru, "pdf.png"), "lucrare-pdf.png",
+                       ("-bordercolor", "#999999", "-border", "1"))
 
         # Back to the main window once its title has sorted itself.
         p.apasa_buton("Revenire Meniu")

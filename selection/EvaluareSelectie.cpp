@@ -1,5 +1,6 @@
 #include "selection/EvaluareSelectie.h"
 
+#include "lucrari/CompunereLucrare.h"
 #include "store/mDefinitii.h"
 
 namespace {
@@ -53,6 +54,10 @@ void ColecteazaAlegeri(mDefinitii &definitii, const QStringList &capitole,
 void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
 {
     int16_t ultimul = 1;
+    const QSet<QString> date = definitii.ClasaFaraRepetari.trimmed().isEmpty()
+                                   ? QSet<QString>()
+                                   : definitii.Lucrarea().Arhiva().PozeDateClasei(
+                                       definitii.ClasaFaraRepetari);
     for (int i = 2; i <= definitii.NrProbleme; ++i) {
         const Problema &p = definitii.TabelProbleme[i];
         // The whole-number criteria first: they are cheap and drop most records.
@@ -65,6 +70,8 @@ void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
         if (filtre.FiltruCapitole && !ExistaCapitol(definitii, p.Capitol.FaraBlancuri()))
             continue;
         if (filtre.FiltruDiscipline && !ExistaDisciplina(definitii, p.Disciplina.FaraBlancuri()))
+            continue;
+        if (!date.isEmpty() && date.contains(p.Fisier.FaraBlancuri()))
             continue;
         definitii.Selectie[++ultimul] = int16_t(i);
     }

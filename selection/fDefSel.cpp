@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -147,6 +148,18 @@ fDefSel::fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 
+    LabelDate = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
+    LabelDate->setFont(font);
+    TextDate = new QLineEdit(client);
+    TextDate->setObjectName(QStringLiteral("TextDate"));
+    TextDate->setFont(font);
+    TextDate->setPlaceholderText(QStringLiteral("IX B"));
+    TextDate->setAccessibleName(QStringLiteral("Fără problemele date clasei"));
+    LabelDate->setBuddy(TextDate);
+    connect(TextDate, &QLineEdit::textChanged, this,
+            [&definitii](const QString &clasa) { definitii.ClasaFaraRepetari = clasa; });
+    setTabOrder(Command3, TextDate);
+
     Form_Load();
 }
 
@@ -183,6 +196,13 @@ void fDefSel::Form_Load()
     Frame1->setGeometry(InPixeli(a.Frame1));
     Frame2->setGeometry(InPixeli(a.Frame2));
     Command3->setGeometry(InPixeli(a.Command3));
+    const QRect vizualizare = InPixeli(a.Command3);
+    const int stanga = InPixeli(a.Frame1).left();
+    const int latime = LabelDate->sizeHint().width();
+    LabelDate->setGeometry(stanga, vizualizare.top(), latime, vizualizare.height());
+    TextDate->setGeometry(stanga + latime + 6, vizualizare.top(),
+                          std::min(160, vizualizare.left() - stanga - latime - 16),
+                          vizualizare.height());
     AseazaLinie(Line2[0], a.Line2_0);
     AseazaLinie(Line2[1], a.Line2_1);
     AseazaLinie(Line1, a.Line1);

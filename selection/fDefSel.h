@@ -10,6 +10,7 @@ class mDefinitii;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -50,6 +51,9 @@ public:
     std::array<QRadioButton *, 6> Option2{};
     std::array<QFrame *, 2> Line2{};
     QFrame *Line1 = nullptr;
+    // Beside "Vizualizare": the class whose problems the selection leaves out.
+    QLabel *LabelDate = nullptr;
+    QLineEdit *TextDate = nullptr;
 
     int16_t BlocareDimensiune = 0;
     int LatimeFixa = 0;

@@ -123,3 +123,15 @@ bool BazaDate::Tranzactie(const std::function<bool(QSqlDatabase &)> &fapta)
     Executa(m_db, QStringLiteral("ROLLBACK"));
     return false;
 }
+
+bool BazaDate::ProblemeSterse(const QStringList &poze)
+{
+    if (poze.isEmpty() || m_curatari.empty() || !EsteDeschisa())
+        return true;
+    return Tranzactie([&](QSqlDatabase &db) {
+        for (const Curatare &curatare : m_curatari)
+            if (!curatare(db, poze))
+                return false;
+        return true;
+    });
+}

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,12 @@ public:
     // False when not even a fresh one can be made (a read-only folder).
     bool Deschide();
     void AdaugaSchema(Schema schema) { m_scheme.push_back(std::move(schema)); }
+    // What a part keeps about problems it names by picture must go when the
+    // purge removes those pictures; each part registers its own clean-up.
+    using Curatare = std::function<bool(QSqlDatabase &, const QStringList &poze)>;
+    void AdaugaCuratare(Curatare curatare) { m_curatari.push_back(std::move(curatare)); }
+    // Runs every clean-up in one transaction; true when there was nothing to do.
+    bool ProblemeSterse(const QStringList &poze);
 
     bool EsteDeschisa() const { return m_db.isValid() && m_db.isOpen(); }
     QSqlDatabase &Conexiune() { return m_db; }
@@ -56,4 +63,5 @@ private:
     QSqlDatabase m_db;
     QString m_raport;
     std::vector<Schema> m_scheme;
+    std::vector<Curatare> m_curatari;
 };

@@ -116,6 +116,11 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
         return false;
     }
 
+    // Papers and their history name problems by picture: they let go of the
+    // purged ones with the collection, before the pictures themselves go.
+    if (!definitii.Baza().ProblemeSterse(deSters))
+        platforma.Mesaj(definitii.Baza().Raport());
+
     // Only now that the new collection is in place: a purge cut off earlier
     // must find every picture its old records name.
     // A name from Windows may reach, in another case, the picture of a kept

@@ -1,5 +1,6 @@
 #include "store/mDefinitii.h"
 
+#include "lucrari/CompunereLucrare.h"
 #include "platform/Platforma.h"
 
 #include <QFileInfo>
@@ -14,7 +15,12 @@ mDefinitii::mDefinitii(DosareAplicatie dosare, Platforma &platforma,
     , m_platforma(platforma)
     , m_acces(acces ? std::move(acces) : std::make_unique<AccesFisiereDisc>())
     , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))
-{}
+    , m_lucrare(std::make_unique<CompunereLucrare>(*m_baza, platforma, CaleProbleme()))
+{
+    ArhivaLucrari::Inregistreaza(*m_baza);
+}
+
+mDefinitii::~mDefinitii() = default;
 
 mDefinitii::~mDefinitii() = default;
 

@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+class CompunereLucrare;
 class Platforma;
 
 // What the user reads when another Tezaurel changed the collection meanwhile.
@@ -53,6 +54,8 @@ public:
     std::vector<QString> TabelDiscipline;
     int16_t NrDiscipline = 0;
     int16_t ClasaAleasa = 0;
+    // The selection leaves out the problems this class was given; empty: none.
+    QString ClasaFaraRepetari;
     int16_t NivelAles = 0;
 
     // --- the current selection: positions into TabelProbleme in slots 2..NrSelectie
@@ -73,6 +76,8 @@ public:
     AccesFisiere &Acces() const { return *m_acces; }
     // Tezaurel.db beside the collection; opened by the application at start-up.
     BazaDate &Baza() const { return *m_baza; }
+    // The test paper being composed, kept in the database above.
+    CompunereLucrare &Lucrarea() const { return *m_lucrare; }
 
     // Also says, for the length of the run, that this program has the
     // collection open (see ZavorColectie). Shows nothing: what the user must
@@ -151,6 +156,7 @@ private:
     Platforma &m_platforma;
     std::unique_ptr<AccesFisiere> m_acces;
     std::unique_ptr<BazaDate> m_baza;
+    std::unique_ptr<CompunereLucrare> m_lucrare;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
     QString m_raportIncarcare;
     std::unique_ptr<ZavorColectie> m_zavor;

@@ -66,3 +66,13 @@ bool PlatformaScriptata::StergeFisier(const QString &cale)
     Sterse << cale;
     return StergereReuseste && QFile::remove(cale);
 }
+
+QString PlatformaScriptata::AlegeFisierSalvare(const QString &propus)
+{
+    DosareInitiale << propus;
+    if (FisiereAlese.empty())
+        return propus;
+    const QString ales = FisiereAlese.front();
+    FisiereAlese.pop_front();
+    return ales;
+}

@@ -308,6 +308,36 @@ class Parcurs:
             p.apasa_buton("Renunta", tip)
             asteapta(lambda: not p.exista("dialog", "Tipareste"), "the print dialog to close")
 
+        self.pas = "4b test paper"
+        # Three problems (the one shown, three times: warned, not refused), a PDF.
+        p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+l")
+        for _ in range(2):
+            p.focus("Vizualizare Probleme")
+            self.s.xdotool("key", "Insert")
+            self.ok("Problema este deja în lucrare, la numărul 1.")
+        p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+shift+l")
+        lucrare = p.gaseste(None, "Lucrare - 3 probleme")
+        self.camp_langa(lucrare, "Titlu:").get_editable_text_iface().set_text_contents("Test 1")
+        self.camp_langa(lucrare, "Clasa:").get_editable_text_iface().set_text_contents("IX B")
+        p.apasa_buton("Salvează PDF...", lucrare)
+        p.focus("Salvează lucrarea")
+        self.s.xdotool("key", "Return")
+        azi = time.strftime("%d.%m.%Y")
+        pdf = os.path.join(self.aplicatie, "teste", "Test 1 %s.pdf" % azi)
+        self.ok("Lucrarea a fost salvată în fișierul %s." % pdf)
+        assert pagini_pdf(pdf) == 1, "a one-page paper"
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        for t in ("Test 1", "Clasa a IX-a B", "Numele și prenumele", "1.", "2.", "3.",
+                  "Pagina 1 din 1"):
+            assert t in text, "%r not in the PDF" % t
+        # The viewer's menu bar tells what the paper holds and whom the problem was given to.
+        asteptat = "Lucrarea: 3 probleme · Dată: IX B " + azi
+        asteapta(lambda: any(b.get_description() == asteptat for b in p.toate("menu bar")),
+                 "the viewer to name the class")
+        self.poza("07-lucrare")
+
         self.pas = "5 purge"
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")

@@ -1,0 +1,93 @@
+// A test paper of six problems, each a page of text scanned at 300 dpi
+// (2480 x 3508 JPEG), laid out and written to a PDF from cold, as when the
+// teacher saves it. Goals: at most 1.5 s, the PDF at most 3 MB. The printer
+// gets the same pages through the same drawing, so its figure is the PDF's.
+// The bare reading of the six scans runs beside it as the baseline: on a busy
+// machine both slow down alike.
+#include "lucrari/RedareLucrare.h"
+#include "store/CitirePoza.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Dosar
+{
+    QTemporaryDir temp;
+    Lucrare lucrare;
+
+    Dosar()
+    {
+        QImage poza(2480, 3508, QImage::Format_RGB32);
+        poza.fill(Qt::white);
+        QPainter p(&poza);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(50);
+        p.setFont(font);
+        for (int i = 0; i < 40; ++i)
+            p.drawText(150, 200 + 80 * i, "Să se rezolve ecuația x² - 5x + 6 = 0 în mulțimea R.");
+        p.end();
+        lucrare.Antet.Titlu = QStringLiteral("Lucrare scrisă la matematică");
+        lucrare.Antet.Clasa = QStringLiteral("IX B");
+        for (int i = 1; i <= 6; ++i) {
+            const QString nume = QStringLiteral("p%1.jpg").arg(i);
+            poza.save(temp.path() + QLatin1Char('/') + nume, "JPG");
+            lucrare.Probleme.push_back({nume, 1.5, {}});
+        }
+    }
+};
+
+void LucrareInPdf(benchmark::State &stare)
+{
+    Dosar dosar;
+    const QString cale = dosar.temp.path() + QStringLiteral("/lucrare.pdf");
+    double ms = 0;
+    int pagini = 0;
+    for (auto _ : stare) {
+        QElapsedTimer ceas;
+        ceas.start();
+        // A fresh renderer each time: no picture kept from the previous round.
+        RedareLucrare redare(dosar.lucrare, dosar.temp.path() + QLatin1Char('/'), MarginiLucrare());
+        if (!redare.ScriePdf(cale))
+            stare.SkipWithError("the PDF was not written");
+        pagini = redare.NrPagini();
+        ms = ceas.nsecsElapsed() / 1e6;
+    }
+    const double mb = QFileInfo(cale).size() / 1048576.0;
+    stare.counters["pagini"] = pagini;
+    stare.counters["pdf_ms"] = ms;
+    stare.counters["pdf_MB"] = mb;
+    stare.SetLabel(QStringLiteral("goal <= 1500 ms: %1; goal <= 3 MB: %2")
+                       .arg(ms <= 1500 ? "met" : "MISSED", mb <= 3 ? "met" : "MISSED")
+                       .toStdString());
+}
+BENCHMARK(LucrareInPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The baseline every paper includes: reading the six scans.
+void CitireSasePoze(benchmark::State &stare)
+{
+    Dosar dosar;
+    for (auto _ : stare)
+        for (const ProblemaLucrare &p : dosar.lucrare.Probleme)
+            benchmark::DoNotOptimize(CitestePoza(dosar.temp.path() + QLatin1Char('/') + p.Poza));
+}
+BENCHMARK(CitireSasePoze)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplicatie(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
