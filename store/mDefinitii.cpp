@@ -22,8 +22,6 @@ mDefinitii::mDefinitii(DosareAplicatie dosare, Platforma &platforma,
 
 mDefinitii::~mDefinitii() = default;
 
-mDefinitii::~mDefinitii() = default;
-
 namespace {
 const QString MesajPlin = QStringLiteral("Tezaurelul este plin: nu mai este loc pentru inca o "
                                          "problema (cel mult 1999). Stergeti mai intai "
