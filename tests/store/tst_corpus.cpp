@@ -1,6 +1,7 @@
 // The fuzzer's seed files, and any input it ever found failing (kept in the
 // same folder), loaded from disk: each loaded record encodes back to exactly
 // the bytes it was read from.
+#include "store/CitirePoza.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -37,6 +38,20 @@ TEST(CorpusFuzz, FiecareFisierSeIncarcaSiSeRescrieIdentic)
         }
         // Loading never changes the file.
         EXPECT_EQ(dosar.CitesteOcteti(QStringLiteral("Tezaurel.stn")), octeti);
+    }
+}
+
+// The picture reader's seeds and findings: a picture only when read, never over the limit.
+TEST(CorpusFuzz, FiecarePozaSeCitesteSauSeRefuza)
+{
+    const QDir corpus(QStringLiteral(TEZAUREL_CORPUS_POZA));
+    ASSERT_FALSE(corpus.isEmpty());
+    for (const QString &nume : corpus.entryList(QDir::Files)) {
+        const PozaCitita citita = CitestePoza(corpus.filePath(nume));
+        const bool citit = citita.Rezultat == PozaCitita::Stare::Citita;
+        EXPECT_EQ(citit, !citita.Poza.isNull()) << nume.toStdString();
+        EXPECT_TRUE(!citit || (citita.Marime == citita.Poza.size() && MarimeAcceptata(citita.Marime)))
+            << nume.toStdString();
     }
 }
 
