@@ -37,4 +37,3 @@ extern "C" void *realloc(void *p, size_t marime)
     Numara();
     return __libc_realloc(p, marime);
 }
-

@@ -6,8 +6,7 @@
 
 namespace {
 // Halves go to the even neighbour (the default rounding mode of the FPU).
-template <typename T>
-T Rotunjeste(double valoare)
+template <typename T> T Rotunjeste(double valoare)
 {
     const double r = std::nearbyint(valoare);
     return static_cast<T>(std::clamp(r, double(std::numeric_limits<T>::min()),

@@ -100,8 +100,8 @@ void PozaPanoramata::Redeseneaza(bool schimbat, QPointF centru)
         return;
     const double vechi = m_factorAfisat;
     Scaleaza();
-    const QPoint colt = Scara::Colt(QPoint(Panorama.DeplasareX, Panorama.DeplasareY), centru,
-                                    vechi, m_factorAfisat);
+    const QPoint colt = Scara::Colt(QPoint(Panorama.DeplasareX, Panorama.DeplasareY), centru, vechi,
+                                    m_factorAfisat);
     Panorama.DeplasareX = colt.x();
     Panorama.DeplasareY = colt.y();
     m_panza.Cls();

@@ -46,7 +46,10 @@ public:
     void Micsoreaza() { Redeseneaza(m_scara.Micsoreaza(m_naturala.size()), {}); }
     void MarimeNaturala() { Redeseneaza(m_scara.MarimeNaturala(), {}); }
     void PotrivesteLaLatime(int latimePanou);
-    void Rotita(int unghi, QPointF la) { Redeseneaza(m_scara.Rotita(m_naturala.size(), unghi), la); }
+    void Rotita(int unghi, QPointF la)
+    {
+        Redeseneaza(m_scara.Rotita(m_naturala.size(), unghi), la);
+    }
 
     // The one smooth scaling, in the picture's own pixel format.
     static QImage Scalata(const QImage &poza, double factor);

@@ -13,7 +13,7 @@
 class Scara
 {
 public:
-    static constexpr double Trepte[] = {0.1, 0.125, 0.25, 1.0 / 3, 0.5,  2.0 / 3, 0.75,
+    static constexpr double Trepte[] = {0.1, 0.125, 0.25, 1.0 / 3, 0.5, 2.0 / 3, 0.75,
                                         1.0, 1.25,  1.5,  2.0,     3.0, 4.0};
     static constexpr int64_t PixeliMaximiAfisati = 16'000'000;
 

@@ -16,8 +16,16 @@ class PanzaQt : public QWidget, public Panza
 public:
     explicit PanzaQt(QWidget *parent = nullptr);
 
-    QImage &Imagine() { PotrivesteMarimea(); return m_imagine; }
-    const QImage &Imagine() const { PotrivesteMarimea(); return m_imagine; }
+    QImage &Imagine()
+    {
+        PotrivesteMarimea();
+        return m_imagine;
+    }
+    const QImage &Imagine() const
+    {
+        PotrivesteMarimea();
+        return m_imagine;
+    }
     QColor Fundal() const override { return m_fundal; }
     void SeteazaFundal(const QColor &fundal) { m_fundal = fundal; }
 

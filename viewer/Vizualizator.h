@@ -15,8 +15,9 @@ struct Problema;
 
 // What the viewer does, without its widgets: paging through the current
 // selection, the observations, the status line, the holder with the picture,
-// its neighbours read ahead, and the dragging and zooming of it. The window forwards its events here, mirrors the
-// texts into its controls and carries out the moves to other windows.
+// its neighbours read ahead, and the dragging and zooming of it. The window
+// forwards its events here, mirrors the texts into its controls and carries
+// out the moves to other windows.
 class Vizualizator
 {
 public:

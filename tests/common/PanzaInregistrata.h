@@ -11,7 +11,8 @@ class PanzaInregistrata final : public Panza
 {
 public:
     PanzaInregistrata(QSize marime, QColor fundal)
-        : Imagine(marime, QImage::Format_RGB32), m_fundal(fundal)
+        : Imagine(marime, QImage::Format_RGB32)
+        , m_fundal(fundal)
     {}
 
     QImage Imagine;

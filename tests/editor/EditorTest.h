@@ -3,9 +3,9 @@
 #include "editor/EditareProbleme.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
+#include "tests/common/PanzaInregistrata.h"
 #include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
-#include "tests/common/PanzaInregistrata.h"
 #include "tests/store/AccesJurnal.h"
 
 #include <QDir>

@@ -87,11 +87,21 @@ TEST(Scara, Trepte)
         QSize poza = c.poza;
         for (const char *p = c.pasi; *p; ++p) {
             switch (*p) {
-            case '+': s.Mareste(poza); break;
-            case '-': s.Micsoreaza(poza); break;
-            case '0': s.MarimeNaturala(); break;
-            case 'L': s.PotrivesteLaLatime(poza, 900); break;
-            case 'N': s.PozaNoua(poza = c.noua); break;
+            case '+':
+                s.Mareste(poza);
+                break;
+            case '-':
+                s.Micsoreaza(poza);
+                break;
+            case '0':
+                s.MarimeNaturala();
+                break;
+            case 'L':
+                s.PotrivesteLaLatime(poza, 900);
+                break;
+            case 'N':
+                s.PozaNoua(poza = c.noua);
+                break;
             }
         }
         EXPECT_DOUBLE_EQ(s.Factor(), c.factor) << c.pasi;
