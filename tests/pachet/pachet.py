@@ -6,6 +6,7 @@ their own data folder.    pachet.py <build folder>
 
 import glob
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -65,7 +66,13 @@ def main():
     env = dict({k: v for k, v in os.environ.items() if not k.startswith("XDG_")},
                HOME=acasa, PYTHONDONTWRITEBYTECODE="1")
     nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", sys.executable]
-    r = subprocess.run(nobody + [os.path.abspath(__file__), "--utilizator", radacina], env=env)
+    # A copy of the scripts: the checkout may lie where nobody cannot read.
+    teste = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    for dosar in ("e2e", "pachet"):
+        shutil.copytree(os.path.join(teste, dosar), os.path.join(lucru, "teste", dosar),
+                        ignore=shutil.ignore_patterns("__pycache__"))
+    r = subprocess.run(nobody + [lucru + "/teste/pachet/pachet.py", "--utilizator", radacina],
+                       env=env)
     assert r.returncode == 0, "the unprivileged user's run failed"
     assert not glob.glob(radacina + "/usr/lib/tezaurel/Tezaurel.*"), "data beside the program"
     sterge(lucru)
