@@ -21,9 +21,8 @@ DosareAplicatie AlegeDosare(const QString &dosarProgram, bool programScriere,
     // that this is a shared install, not somebody's portable folder.
     if (programScriere && resurseAlaturi)
         return {dosarProgram, resurse};
-    const QString baza = QDir::isAbsolutePath(xdgDataHome)
-                             ? xdgDataHome
-                             : home + QStringLiteral("/.local/share");
+    const QString baza =
+        QDir::isAbsolutePath(xdgDataHome) ? xdgDataHome : home + QStringLiteral("/.local/share");
     return {QDir::cleanPath(baza + QStringLiteral("/Tezaurel")), resurse};
 }
 

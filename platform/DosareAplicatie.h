@@ -9,8 +9,14 @@
 struct DosareAplicatie
 {
     // Both in one folder: the portable layout, and what tests use.
-    DosareAplicatie(QString dosar = QString()) : Date(dosar), Resurse(std::move(dosar)) {}
-    DosareAplicatie(QString date, QString resurse) : Date(std::move(date)), Resurse(std::move(resurse)) {}
+    DosareAplicatie(QString dosar = QString())
+        : Date(dosar)
+        , Resurse(std::move(dosar))
+    {}
+    DosareAplicatie(QString date, QString resurse)
+        : Date(std::move(date))
+        , Resurse(std::move(resurse))
+    {}
 
     QString Date;    // Tezaurel.stn, Tezaurel.db, Probleme/, teste/
     QString Resurse; // help/, next.wav, Litere/, tezaurel.png

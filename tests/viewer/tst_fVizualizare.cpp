@@ -116,9 +116,13 @@ TEST_F(Fereastra, TastelePagineazaSiMutaPoza)
     f.show();
     QApplication::setActiveWindow(&f);
     Activeaza();
-    const struct { Qt::Key tasta; int pozitie, x, y; } randuri[] = {
-        {Qt::Key_End, 4, 0, 0},   {Qt::Key_PageUp, 3, 0, 0}, {Qt::Key_Home, 2, 0, 0},
-        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    const struct
+    {
+        Qt::Key tasta;
+        int pozitie, x, y;
+    } randuri[] = {{Qt::Key_End, 4, 0, 0},     {Qt::Key_PageUp, 3, 0, 0},
+                   {Qt::Key_Home, 2, 0, 0},    {Qt::Key_PageDown, 3, 0, 0},
+                   {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
     for (const auto &r : randuri) {
         SCOPED_TRACE(r.tasta);
         QTest::keyClick(&f, r.tasta);
