@@ -1,6 +1,7 @@
 #include "app/Aplicatie.h"
 
 #include "app/fMain.h"
+#include "cautare/Cautare.h"
 #include "editor/fEditareTezaurel.h"
 #include "platform/Ecran.h"
 #include "platform/Platforma.h"
@@ -26,8 +27,9 @@ void ArataModeless(QWidget &fereastra)
 } // namespace
 
 Aplicatie::Aplicatie(const QString &dosarAplicatie, Platforma &platforma,
-                     std::function<void()> iesire)
+                     std::function<void()> iesire, MotorRecunoastere recunoastere)
     : m_definitii(std::make_unique<mDefinitii>(dosarAplicatie, platforma)),
+      m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere))),
       m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {
 }
@@ -49,9 +51,20 @@ fEditareTezaurel &Aplicatie::Editor()
 }
 fVizualizare &Aplicatie::Vizualizare()
 {
-    return Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    const bool nou = !m_vizualizare;
+    Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        m_cautare->Leaga(*m_vizualizare);
+    return *m_vizualizare;
 }
-fDefSel &Aplicatie::DefSel() { return Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this)); }
+fDefSel &Aplicatie::DefSel()
+{
+    const bool nou = !m_defSel;
+    Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        m_cautare->Leaga(*m_defSel);
+    return *m_defSel;
+}
 frmTipareste &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
 
 void Aplicatie::Porneste()
@@ -64,6 +77,7 @@ void Aplicatie::Porneste()
     baza.Deschide();
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
+    m_cautare->Actualizeaza();
 }
 
 void Aplicatie::ArataMain() { ArataModeless(Main()); }
@@ -82,3 +96,5 @@ void Aplicatie::ArataTipareste()
 }
 
 void Aplicatie::Iesire() { m_iesire(); }
+
+void Aplicatie::ColectieSchimbata() { m_cautare->Actualizeaza(); }

@@ -1,5 +1,6 @@
 #include "selection/EvaluareSelectie.h"
 
+#include "cautare/IndexText.h"
 #include "store/mDefinitii.h"
 
 namespace {
@@ -52,6 +53,7 @@ void ColecteazaAlegeri(mDefinitii &definitii, const QStringList &capitole,
 
 void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
 {
+    const auto cuCuvinte = IndexText::Cauta(definitii.Baza(), filtre.Cuvinte);
     int16_t ultimul = 1;
     for (int i = 2; i <= definitii.NrProbleme; ++i) {
         const Problema &p = definitii.TabelProbleme[i];
@@ -65,6 +67,8 @@ void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
         if (filtre.FiltruCapitole && !ExistaCapitol(definitii, p.Capitol.FaraBlancuri()))
             continue;
         if (filtre.FiltruDiscipline && !ExistaDisciplina(definitii, p.Disciplina.FaraBlancuri()))
+            continue;
+        if (cuCuvinte && !cuCuvinte->contains(p.Fisier.FaraBlancuri()))
             continue;
         definitii.Selectie[++ultimul] = int16_t(i);
     }

@@ -10,6 +10,7 @@ class mDefinitii;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
@@ -50,6 +51,11 @@ public:
     std::array<QRadioButton *, 6> Option2{};
     std::array<QFrame *, 2> Line2{};
     QFrame *Line1 = nullptr;
+    // Words searched in the pictures' recognised text and the observations;
+    // lCautare says how far recognition is, or why words cannot be searched.
+    QLabel *lCuvinte = nullptr;
+    QLineEdit *txtCuvinte = nullptr;
+    QLabel *lCautare = nullptr;
 
     int16_t BlocareDimensiune = 0;
     int LatimeFixa = 0;

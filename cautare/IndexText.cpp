@@ -1,0 +1,169 @@
+#include "cautare/IndexText.h"
+
+#include "store/BazaDate.h"
+
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace IndexText {
+
+void InregistreazaSchema(BazaDate &baza)
+{
+    baza.AdaugaSchema([](QSqlDatabase &db) {
+        // The text is kept once, in texte_recunoscute; the FTS5 table indexes
+        // it as external content, kept in step by the triggers. The prefix
+        // indexes make a search for the first letters of a word as quick as
+        // one for the whole word.
+        static const char *const instructiuni[] = {
+            "CREATE TABLE IF NOT EXISTS texte_recunoscute ("
+            " id INTEGER PRIMARY KEY, nume TEXT NOT NULL UNIQUE,"
+            " marime INTEGER NOT NULL DEFAULT -1, modificat INTEGER NOT NULL DEFAULT 0,"
+            " text TEXT NOT NULL DEFAULT '', observatii TEXT NOT NULL DEFAULT '')",
+            "CREATE VIRTUAL TABLE IF NOT EXISTS texte_cautare USING fts5(text, observatii,"
+            " content='texte_recunoscute', content_rowid='id',"
+            " tokenize='unicode61 remove_diacritics 2', prefix='2 3 4')",
+            "CREATE TRIGGER IF NOT EXISTS texte_adaugat AFTER INSERT ON texte_recunoscute BEGIN"
+            " INSERT INTO texte_cautare(rowid, text, observatii)"
+            " VALUES (new.id, new.text, new.observatii); END",
+            "CREATE TRIGGER IF NOT EXISTS texte_sters AFTER DELETE ON texte_recunoscute BEGIN"
+            " INSERT INTO texte_cautare(texte_cautare, rowid, text, observatii)"
+            " VALUES ('delete', old.id, old.text, old.observatii); END",
+            "CREATE TRIGGER IF NOT EXISTS texte_schimbat AFTER UPDATE ON texte_recunoscute BEGIN"
+            " INSERT INTO texte_cautare(texte_cautare, rowid, text, observatii)"
+            " VALUES ('delete', old.id, old.text, old.observatii);"
+            " INSERT INTO texte_cautare(rowid, text, observatii)"
+            " VALUES (new.id, new.text, new.observatii); END",
+        };
+        QSqlQuery q(db);
+        for (const char *sql : instructiuni)
+            if (!q.exec(QString::fromLatin1(sql)))
+                return false;
+        return true;
+    });
+}
+
+std::optional<Intrari> Citeste(BazaDate &baza)
+{
+    if (!baza.EsteDeschisa())
+        return std::nullopt;
+    QSqlQuery q(baza.Conexiune());
+    if (!q.exec(QStringLiteral("SELECT nume, marime, modificat, observatii FROM texte_recunoscute")))
+        return std::nullopt;
+    Intrari intrari;
+    while (q.next())
+        intrari.insert(q.value(0).toString(), {q.value(1).toLongLong(), q.value(2).toLongLong(),
+                                               q.value(3).toString()});
+    return intrari;
+}
+
+bool Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme, Intrari &cunoscute)
+{
+    QStringList plecate;
+    for (auto it = cunoscute.cbegin(); it != cunoscute.cend(); ++it)
+        if (!probleme.contains(it.key()))
+            plecate << it.key();
+    QHash<QString, QString> noi, schimbate;
+    for (auto it = probleme.cbegin(); it != probleme.cend(); ++it) {
+        const auto gasit = cunoscute.constFind(it.key());
+        if (gasit == cunoscute.cend())
+            noi.insert(it.key(), it.value());
+        else if (gasit->Observatii != it.value())
+            schimbate.insert(it.key(), it.value());
+    }
+    if (plecate.isEmpty() && noi.isEmpty() && schimbate.isEmpty())
+        return true;
+
+    const bool scris = baza.Tranzactie([&](QSqlDatabase &db) {
+        QSqlQuery sterge(db), adauga(db), schimba(db);
+        sterge.prepare(QStringLiteral("DELETE FROM texte_recunoscute WHERE nume = ?"));
+        adauga.prepare(QStringLiteral("INSERT INTO texte_recunoscute(nume, observatii) VALUES (?, ?)"));
+        schimba.prepare(QStringLiteral("UPDATE texte_recunoscute SET observatii = ? WHERE nume = ?"));
+        for (const QString &nume : plecate) {
+            sterge.addBindValue(nume);
+            if (!sterge.exec())
+                return false;
+        }
+        for (auto it = noi.cbegin(); it != noi.cend(); ++it) {
+            adauga.addBindValue(it.key());
+            adauga.addBindValue(it.value());
+            if (!adauga.exec())
+                return false;
+        }
+        for (auto it = schimbate.cbegin(); it != schimbate.cend(); ++it) {
+            schimba.addBindValue(it.value());
+            schimba.addBindValue(it.key());
+            if (!schimba.exec())
+                return false;
+        }
+        return true;
+    });
+    if (!scris)
+        return false;
+    for (const QString &nume : plecate)
+        cunoscute.remove(nume);
+    for (auto it = noi.cbegin(); it != noi.cend(); ++it)
+        cunoscute.insert(it.key(), {-1, 0, it.value()});
+    for (auto it = schimbate.cbegin(); it != schimbate.cend(); ++it)
+        cunoscute[it.key()].Observatii = it.value();
+    return true;
+}
+
+bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 modificat,
+                   const QString &text)
+{
+    return baza.Tranzactie([&](QSqlDatabase &db) {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral(
+            "UPDATE texte_recunoscute SET marime = ?, modificat = ?, text = ? WHERE nume = ?"));
+        q.addBindValue(marime);
+        q.addBindValue(modificat);
+        q.addBindValue(text);
+        q.addBindValue(nume);
+        return q.exec();
+    });
+}
+
+QString Interogare(const QString &cuvinte)
+{
+    // The tokenizer's own word boundaries: letters, digits and combining marks
+    // make words, everything else separates them.
+    static const QRegularExpression separatori(QStringLiteral("[^\\p{L}\\p{N}\\p{M}]+"));
+    QStringList termeni;
+    for (QString cuvant : cuvinte.split(separatori, Qt::SkipEmptyParts))
+        termeni << QLatin1Char('"') + cuvant.replace(QLatin1Char('"'), QLatin1String("\"\""))
+                       + QLatin1String("\"*");
+    return termeni.join(QLatin1Char(' '));
+}
+
+std::optional<QSet<QString>> Cauta(BazaDate &baza, const QString &cuvinte)
+{
+    const QString interogare = Interogare(cuvinte);
+    if (interogare.isEmpty())
+        return std::nullopt;
+    QSet<QString> gasite;
+    if (!baza.EsteDeschisa())
+        return gasite;
+    QSqlQuery q(baza.Conexiune());
+    q.prepare(QStringLiteral("SELECT r.nume FROM texte_cautare JOIN texte_recunoscute r"
+                             " ON r.id = texte_cautare.rowid WHERE texte_cautare MATCH ?"));
+    q.addBindValue(interogare);
+    if (q.exec())
+        while (q.next())
+            gasite.insert(q.value(0).toString());
+    return gasite;
+}
+
+std::optional<QString> Text(BazaDate &baza, const QString &nume)
+{
+    if (!baza.EsteDeschisa())
+        return std::nullopt;
+    QSqlQuery q(baza.Conexiune());
+    q.prepare(QStringLiteral("SELECT marime, text FROM texte_recunoscute WHERE nume = ?"));
+    q.addBindValue(nume);
+    if (!q.exec() || !q.next() || q.value(0).toLongLong() < 0)
+        return std::nullopt;
+    return q.value(1).toString();
+}
+
+} // namespace IndexText
