@@ -8,6 +8,14 @@
 
 namespace IndexText {
 
+namespace {
+// A null QString binds as SQL NULL, which the NOT NULL columns refuse.
+QString NiciodataNul(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+} // namespace
+
 void InregistreazaSchema(BazaDate &baza)
 {
     baza.AdaugaSchema([](QSqlDatabase &db) {
@@ -86,12 +94,12 @@ bool Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme, Intrari
         }
         for (auto it = noi.cbegin(); it != noi.cend(); ++it) {
             adauga.addBindValue(it.key());
-            adauga.addBindValue(it.value());
+            adauga.addBindValue(NiciodataNul(it.value()));
             if (!adauga.exec())
                 return false;
         }
         for (auto it = schimbate.cbegin(); it != schimbate.cend(); ++it) {
-            schimba.addBindValue(it.value());
+            schimba.addBindValue(NiciodataNul(it.value()));
             schimba.addBindValue(it.key());
             if (!schimba.exec())
                 return false;
@@ -118,7 +126,7 @@ bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 mo
             "UPDATE texte_recunoscute SET marime = ?, modificat = ?, text = ? WHERE nume = ?"));
         q.addBindValue(marime);
         q.addBindValue(modificat);
-        q.addBindValue(text);
+        q.addBindValue(NiciodataNul(text));
         q.addBindValue(nume);
         return q.exec();
     });
