@@ -19,29 +19,26 @@ QString NiciodataNul(const QString &text)
 void InregistreazaSchema(BazaDate &baza)
 {
     baza.AdaugaSchema([](QSqlDatabase &db) {
-        // The text is kept once, in texte_recunoscute; the FTS5 table indexes
-        // it as external content, kept in step by the triggers. The prefix
-        // indexes make a search for the first letters of a word as quick as
-        // one for the whole word.
+        // A picture's row stays small (the text lives only in the FTS5 table,
+        // under the same id), so turning the ids a search finds into names
+        // does not read the texts. The triggers keep the two tables in step;
+        // the prefix indexes make a search for the first letters of a word
+        // as quick as one for the whole word.
         static const char *const instructiuni[] = {
             "CREATE TABLE IF NOT EXISTS texte_recunoscute ("
             " id INTEGER PRIMARY KEY, nume TEXT NOT NULL UNIQUE,"
             " marime INTEGER NOT NULL DEFAULT -1, modificat INTEGER NOT NULL DEFAULT 0,"
-            " text TEXT NOT NULL DEFAULT '', observatii TEXT NOT NULL DEFAULT '')",
+            " observatii TEXT NOT NULL DEFAULT '')",
             "CREATE VIRTUAL TABLE IF NOT EXISTS texte_cautare USING fts5(text, observatii,"
-            " content='texte_recunoscute', content_rowid='id',"
             " tokenize='unicode61 remove_diacritics 2', prefix='2 3 4')",
             "CREATE TRIGGER IF NOT EXISTS texte_adaugat AFTER INSERT ON texte_recunoscute BEGIN"
             " INSERT INTO texte_cautare(rowid, text, observatii)"
-            " VALUES (new.id, new.text, new.observatii); END",
+            " VALUES (new.id, '', new.observatii); END",
             "CREATE TRIGGER IF NOT EXISTS texte_sters AFTER DELETE ON texte_recunoscute BEGIN"
-            " INSERT INTO texte_cautare(texte_cautare, rowid, text, observatii)"
-            " VALUES ('delete', old.id, old.text, old.observatii); END",
-            "CREATE TRIGGER IF NOT EXISTS texte_schimbat AFTER UPDATE ON texte_recunoscute BEGIN"
-            " INSERT INTO texte_cautare(texte_cautare, rowid, text, observatii)"
-            " VALUES ('delete', old.id, old.text, old.observatii);"
-            " INSERT INTO texte_cautare(rowid, text, observatii)"
-            " VALUES (new.id, new.text, new.observatii); END",
+            " DELETE FROM texte_cautare WHERE rowid = old.id; END",
+            "CREATE TRIGGER IF NOT EXISTS texte_observatii AFTER UPDATE OF observatii"
+            " ON texte_recunoscute BEGIN"
+            " UPDATE texte_cautare SET observatii = new.observatii WHERE rowid = new.id; END",
         };
         QSqlQuery q(db);
         for (const char *sql : instructiuni)
@@ -121,14 +118,17 @@ bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 mo
                    const QString &text)
 {
     return baza.Tranzactie([&](QSqlDatabase &db) {
-        QSqlQuery q(db);
+        QSqlQuery q(db), t(db);
         q.prepare(QStringLiteral(
-            "UPDATE texte_recunoscute SET marime = ?, modificat = ?, text = ? WHERE nume = ?"));
+            "UPDATE texte_recunoscute SET marime = ?, modificat = ? WHERE nume = ?"));
         q.addBindValue(marime);
         q.addBindValue(modificat);
-        q.addBindValue(NiciodataNul(text));
         q.addBindValue(nume);
-        return q.exec();
+        t.prepare(QStringLiteral("UPDATE texte_cautare SET text = ? WHERE rowid ="
+                                 " (SELECT id FROM texte_recunoscute WHERE nume = ?)"));
+        t.addBindValue(NiciodataNul(text));
+        t.addBindValue(nume);
+        return q.exec() && t.exec();
     });
 }
 
@@ -167,7 +167,8 @@ std::optional<QString> Text(BazaDate &baza, const QString &nume)
     if (!baza.EsteDeschisa())
         return std::nullopt;
     QSqlQuery q(baza.Conexiune());
-    q.prepare(QStringLiteral("SELECT marime, text FROM texte_recunoscute WHERE nume = ?"));
+    q.prepare(QStringLiteral("SELECT r.marime, c.text FROM texte_recunoscute r"
+                             " JOIN texte_cautare c ON c.rowid = r.id WHERE r.nume = ?"));
     q.addBindValue(nume);
     if (!q.exec() || !q.next() || q.value(0).toLongLong() < 0)
         return std::nullopt;
