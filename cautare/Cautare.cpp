@@ -50,11 +50,10 @@ void Cautare::Leaga(fVizualizare &vizualizare)
     QAction *text = vizualizare.Meniu(QStringLiteral("&Problemă"))
                         ->addAction(QStringLiteral("&Textul recunoscut"));
     text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    QObject::connect(text, &QAction::triggered, &vizualizare,
-                     [this, &vizualizare] { ArataTextul(&vizualizare); });
+    QObject::connect(text, &QAction::triggered, &vizualizare, [this] { ArataTextul(); });
 }
 
-void Cautare::ArataTextul(QWidget *parinte)
+void Cautare::ArataTextul()
 {
     mDefinitii &d = m_definitii;
     Platforma &platforma = d.platforma();
@@ -81,7 +80,9 @@ void Cautare::ArataTextul(QWidget *parinte)
     }
 
     if (!m_fereastraText) {
-        m_fereastraText = std::make_unique<QDialog>(parinte);
+        // A window of its own, not the viewer's child: it may stay open beside
+        // the viewer while the teacher pages on, and this object owns it.
+        m_fereastraText = std::make_unique<QDialog>();
         auto *aranjare = new QVBoxLayout(m_fereastraText.get());
         auto *caseta = new QPlainTextEdit;
         caseta->setObjectName(QStringLiteral("txtRecunoscut"));

@@ -31,7 +31,7 @@ public:
     // "Textul recunoscut": the text of the problem the viewer shows, in a
     // window of its own from which it can be copied; a message when there is
     // none to show.
-    void ArataTextul(QWidget *parinte);
+    void ArataTextul();
     QDialog *FereastraText() const { return m_fereastraText.get(); }
 
 private:

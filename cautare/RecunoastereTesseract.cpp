@@ -8,6 +8,7 @@
 
 #include <clocale>
 #include <locale.h>
+#include <omp.h>
 
 namespace {
 
@@ -67,6 +68,12 @@ private:
         m_localeC = newlocale(LC_ALL_MASK, "C", nullptr);
         if (m_localeC)
             uselocale(m_localeC);
+        // Debian builds Tesseract with OpenMP, whose team of threads spins
+        // while it waits: on a busy machine a page then costs four to five
+        // times the processor time (bench_cautare). One thread per picture
+        // leaves the other core to the windows; throughput comes from one
+        // engine per worker instead. The setting belongs to this thread.
+        omp_set_max_active_levels(0);
         m_api = std::make_unique<tesseract::TessBaseAPI>();
         const QByteArray dosar = QFile::encodeName(m_dosarDate);
         if (m_api->Init(dosar.constData(), Limba, tesseract::OEM_DEFAULT) != 0) {
