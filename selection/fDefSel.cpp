@@ -142,7 +142,7 @@ fDefSel::fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
     Command3 = buton("Command3", QStringLiteral("Vizualizare"), client, &fDefSel::Command3_Click);
 
     lCuvinte = eticheta("lCuvinte", QStringLiteral("&Cuvinte din enunț sau observații:"));
-    lCuvinte->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lCuvinte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtCuvinte = new QLineEdit(client);
     txtCuvinte->setObjectName(QStringLiteral("txtCuvinte"));
     txtCuvinte->setAccessibleName(QStringLiteral("Cuvinte din enunț sau observații"));
@@ -204,11 +204,11 @@ void fDefSel::Form_Load()
     // state of the search on its right.
     const QRect c3 = InPixeli(a.Command3);
     const int margine = Pixeli(a.Label1.left());
-    const int campDreapta = c3.left() - Pixeli(300);
-    const int latimeCamp = std::min(Pixeli(3600), (campDreapta - margine) / 2);
-    txtCuvinte->setGeometry(campDreapta - latimeCamp, c3.top(), latimeCamp, c3.height());
-    lCuvinte->setGeometry(margine, c3.top(), campDreapta - latimeCamp - margine - Pixeli(100),
-                          c3.height());
+    const int latimeEticheta = lCuvinte->sizeHint().width();
+    lCuvinte->setGeometry(margine, c3.top(), latimeEticheta, c3.height());
+    const int stangaCamp = margine + latimeEticheta + Pixeli(100);
+    txtCuvinte->setGeometry(stangaCamp, c3.top(), c3.left() - Pixeli(300) - stangaCamp,
+                            c3.height());
     lCautare->setGeometry(c3.right() + Pixeli(300), c3.top() - Pixeli(150),
                           Pixeli(a.LatimeClient) - margine - c3.right() - Pixeli(300),
                           c3.height() + Pixeli(300));
