@@ -2,6 +2,7 @@
 // The machine may be shared while this runs: a busy neighbour lowers the
 // pages per minute and raises the search times.
 #include "cautare/IndexText.h"
+#include "cautare/RecunoastereFundal.h"
 #include "cautare/RecunoastereTesseract.h"
 #include "store/BazaDate.h"
 
@@ -191,6 +192,27 @@ void InregistrarePagina(benchmark::State &stare)
     stare.counters["tinta_max_ms"] = 50;
 }
 BENCHMARK(InregistrarePagina)->Unit(benchmark::kMillisecond);
+
+// The first start on a full collection: 1,999 problems get their rows, a
+// transaction at a time between the interface's events; the time of one.
+void PrimaPornire1999Probleme(benchmark::State &stare)
+{
+    QHash<QString, QString> probleme;
+    for (int i = 0; i < 1999; ++i)
+        probleme.insert(QStringLiteral("problema%1.jpg").arg(i), QStringLiteral("Observații"));
+    for (auto _ : stare) {
+        stare.PauseTiming();
+        QTemporaryDir dosar;
+        BazaDate baza(dosar.path() + QStringLiteral("/Tezaurel.db"));
+        IndexText::InregistreazaSchema(baza);
+        baza.Deschide();
+        IndexText::Intrari cunoscute;
+        stare.ResumeTiming();
+        IndexText::Potriveste(baza, probleme, cunoscute, RecunoastereFundal::RanduriPeTranzactie);
+    }
+    stare.counters["tinta_max_ms"] = 50;
+}
+BENCHMARK(PrimaPornire1999Probleme)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // The baseline: the same word looked for in every text without the index.
 void CautareFaraIndex2000Pagini(benchmark::State &stare)

@@ -62,22 +62,28 @@ std::optional<Intrari> Citeste(BazaDate &baza)
     return intrari;
 }
 
-bool Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme, Intrari &cunoscute)
+std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme,
+                              Intrari &cunoscute, int limita)
 {
+    int ramase = 0;
+    auto loc = [&] { return ramase++ < limita; };
     QStringList plecate;
     for (auto it = cunoscute.cbegin(); it != cunoscute.cend(); ++it)
-        if (!probleme.contains(it.key()))
+        if (!probleme.contains(it.key()) && loc())
             plecate << it.key();
     QHash<QString, QString> noi, schimbate;
     for (auto it = probleme.cbegin(); it != probleme.cend(); ++it) {
         const auto gasit = cunoscute.constFind(it.key());
-        if (gasit == cunoscute.cend())
-            noi.insert(it.key(), it.value());
-        else if (gasit->Observatii != it.value())
+        if (gasit == cunoscute.cend()) {
+            if (loc())
+                noi.insert(it.key(), it.value());
+        } else if (gasit->Observatii != it.value() && loc()) {
             schimbate.insert(it.key(), it.value());
+        }
     }
+    ramase = std::max(0, ramase - limita);
     if (plecate.isEmpty() && noi.isEmpty() && schimbate.isEmpty())
-        return true;
+        return ramase;
 
     const bool scris = baza.Tranzactie([&](QSqlDatabase &db) {
         QSqlQuery sterge(db), adauga(db), schimba(db);
@@ -104,14 +110,14 @@ bool Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme, Intrari
         return true;
     });
     if (!scris)
-        return false;
+        return std::nullopt;
     for (const QString &nume : plecate)
         cunoscute.remove(nume);
     for (auto it = noi.cbegin(); it != noi.cend(); ++it)
         cunoscute.insert(it.key(), {-1, 0, it.value()});
     for (auto it = schimbate.cbegin(); it != schimbate.cend(); ++it)
         cunoscute[it.key()].Observatii = it.value();
-    return true;
+    return ramase;
 }
 
 bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 modificat,

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QString>
 
+#include <limits>
 #include <optional>
 
 class BazaDate;
@@ -32,9 +33,12 @@ std::optional<Intrari> Citeste(BazaDate &baza);
 
 // Makes the rows follow the problems in use (picture name -> observations):
 // other names lose their row and text, new names get a row that waits for
-// recognition, changed observations are replaced. One transaction; cunoscute
-// follows when it commits.
-bool Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme, Intrari &cunoscute);
+// recognition, changed observations are replaced. At most limita rows in one
+// transaction, so a first start on a full collection never holds the windows
+// long; cunoscute follows when it commits. The rows still to change; nothing
+// when the database refused.
+std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme,
+                              Intrari &cunoscute, int limita = std::numeric_limits<int>::max());
 
 // Stores what recognition made of a picture. A picture that could not be read
 // is stored with no text and the file's size and time, so that it is tried

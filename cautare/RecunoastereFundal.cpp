@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 IndexText::Intrare Stare(const QString &cale)
@@ -67,14 +68,19 @@ void RecunoastereFundal::Actualizeaza()
         if (!p.EsteStearsa())
             probleme.insert(p.Fisier.FaraBlancuri(), p.Observatii.FaraBlancuri());
     }
-    if (!IndexText::Potriveste(baza, probleme, m_cunoscute))
+    const std::optional<int> ramase =
+        IndexText::Potriveste(baza, probleme, m_cunoscute, RanduriPeTranzactie);
+    if (!ramase)
         return;
+    // The rest after the events waiting now; the pictures with rows go ahead.
+    if (*ramase > 0)
+        QTimer::singleShot(0, this, &RecunoastereFundal::Actualizeaza);
     for (auto it = m_trimise.begin(); it != m_trimise.end();)
         it = probleme.contains(*it) ? std::next(it) : m_trimise.erase(it);
 
     std::deque<Lucrare> noi;
     for (auto it = probleme.cbegin(); it != probleme.cend(); ++it)
-        if (!m_trimise.contains(it.key())) {
+        if (!m_trimise.contains(it.key()) && m_cunoscute.contains(it.key())) {
             m_trimise.insert(it.key());
             noi.push_back({it.key(), m_definitii.CaleProbleme() + it.key(), m_cunoscute[it.key()]});
         }

@@ -24,6 +24,9 @@ class RecunoastereFundal : public QObject
     Q_OBJECT
 
 public:
+    // Rows written in one transaction on the interface thread.
+    static constexpr int RanduriPeTranzactie = 250;
+
     RecunoastereFundal(mDefinitii &definitii, MotorRecunoastere motor);
     ~RecunoastereFundal() override;
 

@@ -198,7 +198,8 @@ TEST(Cautare, CuvinteleDoarRestrangSelectiaInAceeasiOrdine)
         probleme.insert(QString::number(i), i == 4 ? "Triunghiuri" : "");
     }
     d.NrProbleme = 6;
-    ASSERT_TRUE(IndexText::Potriveste(d.Baza(), probleme, cunoscute));
+    for (int ramase : {3, 1, 0}) // as on a first start: a few rows at a time
+        ASSERT_EQ(IndexText::Potriveste(d.Baza(), probleme, cunoscute, 2), ramase);
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(IndexText::Inregistreaza(d.Baza(), QString::number(i), 1, 1, texte[i]));
     auto selectie = [&](int16_t clasa, const QString &cuvinte) {
