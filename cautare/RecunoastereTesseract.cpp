@@ -7,8 +7,8 @@
 #include <tesseract/ocrclass.h>
 
 #include <clocale>
+#include <dlfcn.h>
 #include <locale.h>
-#include <omp.h>
 
 namespace {
 
@@ -72,8 +72,12 @@ private:
         // while it waits: on a busy machine a page then costs four to five
         // times the processor time (bench_cautare). One thread per picture
         // leaves the other core to the windows; throughput comes from one
-        // engine per worker instead. The setting belongs to this thread.
-        omp_set_max_active_levels(0);
+        // engine per worker instead. The setting belongs to this thread, and
+        // is looked up at run time: a Tesseract without OpenMP has none.
+        using Niveluri = void (*)(int);
+        if (auto niveluri = reinterpret_cast<Niveluri>(
+                dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+            niveluri(0);
         m_api = std::make_unique<tesseract::TessBaseAPI>();
         const QByteArray dosar = QFile::encodeName(m_dosarDate);
         if (m_api->Init(dosar.constData(), Limba, tesseract::OEM_DEFAULT) != 0) {
