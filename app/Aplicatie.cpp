@@ -1,6 +1,7 @@
 #include "app/Aplicatie.h"
 
 #include "app/fMain.h"
+#include "cautare/Cautare.h"
 #include "editor/fEditareTezaurel.h"
 #include "lucrari/fLucrare.h"
 #include "platform/Ecran.h"
@@ -30,8 +31,9 @@ void ArataModeless(QWidget &fereastra)
 } // namespace
 
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
-                     std::function<void()> iesire)
+                     std::function<void()> iesire, MotorRecunoastere recunoastere)
     : m_definitii(std::make_unique<mDefinitii>(dosare, platforma)),
+      m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere))),
       m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {
 }
@@ -58,9 +60,17 @@ fVizualizare &Aplicatie::Vizualizare()
     if (nou)
         fLucrare::LeagaDeVizualizare(*m_vizualizare, *m_definitii,
                                      [this] { ArataModeless(Lucrare()); });
+        m_cautare->Leaga(*m_vizualizare);
     return *m_vizualizare;
 }
-fDefSel &Aplicatie::DefSel() { return Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this)); }
+fDefSel &Aplicatie::DefSel()
+{
+    const bool nou = !m_defSel;
+    Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        m_cautare->Leaga(*m_defSel);
+    return *m_defSel;
+}
 frmTipareste &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
 
 fLucrare &Aplicatie::Lucrare()
@@ -95,6 +105,7 @@ void Aplicatie::Porneste()
     baza.Deschide();
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
+    m_cautare->Actualizeaza();
 }
 
 void Aplicatie::ArataMain() { ArataModeless(Main()); }
@@ -113,3 +124,5 @@ void Aplicatie::ArataTipareste()
 }
 
 void Aplicatie::Iesire() { m_iesire(); }
+
+void Aplicatie::ColectieSchimbata() { m_cautare->Actualizeaza(); }

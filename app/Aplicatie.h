@@ -2,12 +2,14 @@
 
 #include "app/Ferestre.h"
 #include "platform/DosareAplicatie.h"
+#include "cautare/RecunoastereTesseract.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+class Cautare;
 class Platforma;
 class fDefSel;
 class fEditareTezaurel;
@@ -24,7 +26,8 @@ class Aplicatie final : public Ferestre
 public:
     // iesire ends the run; by default it leaves Qt's event loop.
     Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
-              std::function<void()> iesire = {});
+              std::function<void()> iesire = {},
+              MotorRecunoastere recunoastere = MotorTesseract());
     ~Aplicatie() override;
 
     // Loads the collection and shows the main window centred on the screen.
@@ -36,6 +39,7 @@ public:
     void ArataDefSel() override;
     void ArataTipareste() override;
     void Iesire() override;
+    void ColectieSchimbata() override;
 
     mDefinitii &Definitii() { return *m_definitii; }
     fMain &Main();
@@ -44,9 +48,11 @@ public:
     fDefSel &DefSel();
     frmTipareste &Tipareste();
     fLucrare &Lucrare();
+    Cautare &CautareCuvinte() { return *m_cautare; }
 
 private:
     std::unique_ptr<mDefinitii> m_definitii;
+    std::unique_ptr<Cautare> m_cautare;
     std::function<void()> m_iesire;
     std::unique_ptr<fMain> m_main;
     std::unique_ptr<fEditareTezaurel> m_editor;

@@ -17,4 +17,6 @@ public:
     virtual void ArataTipareste() = 0;
     // Ends the program at once; nothing is left to save.
     virtual void Iesire() = 0;
+    // The collection gained or lost problems (a save, a purge).
+    virtual void ColectieSchimbata() {}
 };

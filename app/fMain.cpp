@@ -160,8 +160,10 @@ void fMain::fMain_mVizualizareTezaurel_Click()
 
 void fMain::fMain_mStergereFizica_Click()
 {
-    if (StergereFizica(m_definitii))
+    if (StergereFizica(m_definitii)) {
         fMain_Form_Load();
+        m_ferestre.ColectieSchimbata();
+    }
 }
 
 void fMain::fMain_mAjutor_Click()

@@ -81,6 +81,7 @@ void fEditareTezaurel::fEditareTezaurel_mIntroduceProblema_Click()
 void fEditareTezaurel::fEditareTezaurel_mSalveaza_Click()
 {
     m_editare->SalveazaProblema();
+    m_ferestre.ColectieSchimbata();
 }
 
 void fEditareTezaurel::fEditareTezaurel_mStergeProblema_Click()

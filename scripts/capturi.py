@@ -15,6 +15,7 @@ converted to PNG. Writes, in the output folder:
     editor.png         the problem editor with a picture opened
     selectie.png       the selection dialog with chapters and a discipline chosen
     vizualizare.png    the viewer on a problem, its observations shown
+    text-recunoscut.png the recognised text of that problem, to copy
     tipareste.png      the print dialog, set to save the page to a file
     pagina.png         that saved page
     lucrare.png        the test paper's window with three problems
@@ -23,6 +24,7 @@ converted to PNG. Writes, in the output folder:
 
 import os
 import shutil
+import sqlite3
 import subprocess
 import sys
 import time
@@ -128,6 +130,18 @@ class Capturi:
                           "Pitagora" in t.get_text_iface().get_text(0, -1)],
                  "the observations")
         self.captura("Vizualizare Probleme", "vizualizare.png")
+
+        # Its recognised text, once the background recognition has read every picture.
+        def recunoscute():
+            with sqlite3.connect(os.path.join(self.aplicatie, "Tezaurel.db"), timeout=5) as db:
+                return db.execute("SELECT count(*) FROM texte_recunoscute WHERE marime < 0"
+                                  ).fetchone() == (0,)
+        asteapta(recunoscute, "the pictures' text recognised", timp=600, pas=1)
+        p.apasa_meniu("Problemă")
+        p.apasa_meniu("Textul recunoscut")
+        text = p.gaseste("dialog", None)
+        self.captura(text.get_name(), "text-recunoscut.png")
+        p.apasa_buton("Închide", text)
 
         # The print dialog, set to save the page, and the page it saves.
         p.apasa_buton("Imprimare")

@@ -1,5 +1,6 @@
 #include "selection/EvaluareSelectie.h"
 
+#include "cautare/IndexText.h"
 #include "lucrari/CompunereLucrare.h"
 #include "store/mDefinitii.h"
 
@@ -53,6 +54,7 @@ void ColecteazaAlegeri(mDefinitii &definitii, const QStringList &capitole,
 
 void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
 {
+    const auto cuCuvinte = IndexText::Cauta(definitii.Baza(), filtre.Cuvinte);
     int16_t ultimul = 1;
     const QSet<QString> date = definitii.ClasaFaraRepetari.trimmed().isEmpty()
                                    ? QSet<QString>()
@@ -72,6 +74,8 @@ void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre)
         if (filtre.FiltruDiscipline && !ExistaDisciplina(definitii, p.Disciplina.FaraBlancuri()))
             continue;
         if (!date.isEmpty() && date.contains(p.Fisier.FaraBlancuri()))
+            continue;
+        if (cuCuvinte && !cuCuvinte->contains(p.Fisier.FaraBlancuri()))
             continue;
         definitii.Selectie[++ultimul] = int16_t(i);
     }

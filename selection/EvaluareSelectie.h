@@ -17,6 +17,8 @@ struct FiltreSelectie
     int16_t FiltruNivel = Fals;      // a level option was clicked
     int16_t FiltruCapitole = Fals;   // at least one chapter was chosen
     int16_t FiltruDiscipline = Fals; // at least one discipline was chosen
+    // Words the recognised text or the observations must hold; none = no filter.
+    QString Cuvinte;
 };
 
 // Exact, case-sensitive; the text is compared as given, against slots
@@ -36,4 +38,5 @@ void ColecteazaAlegeri(mDefinitii &definitii, const QStringList &capitole,
 // Fills Selectie/NrSelectie with every unmarked problem meeting every active
 // criterion, in table order. The four filter stages are fused into one pass:
 // each keeps or drops a position by itself, so the survivors are the same.
+// The words only narrow what the other criteria keep, in the same order.
 void FiltreazaProbleme(mDefinitii &definitii, const FiltreSelectie &filtre);

@@ -141,10 +141,23 @@ fDefSel::fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent)
 
     Command3 = buton("Command3", QStringLiteral("Vizualizare"), client, &fDefSel::Command3_Click);
 
+    lCuvinte = eticheta("lCuvinte", QStringLiteral("&Cuvinte din enunț sau observații:"));
+    lCuvinte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    txtCuvinte = new QLineEdit(client);
+    txtCuvinte->setObjectName(QStringLiteral("txtCuvinte"));
+    txtCuvinte->setAccessibleName(QStringLiteral("Cuvinte din enunț sau observații"));
+    lCuvinte->setBuddy(txtCuvinte);
+    connect(txtCuvinte, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_model.Filtre.Cuvinte = text; });
+    connect(txtCuvinte, &QLineEdit::returnPressed, this, &fDefSel::Command3_Click);
+    lCautare = new QLabel(client);
+    lCautare->setObjectName(QStringLiteral("lCautare"));
+    lCautare->setWordWrap(true);
+
     // Tab goes down each column, list then its button, and ends on "Vizualizare".
     const QList<QWidget *> ordine = {llCapitole, Command1,   lSelCaps,    Command4,
                                      LDomenii,   Command2,   lSelDomenii, Command5,
-                                     Option1[0], Option2[0], Command3};
+                                     Option1[0], Option2[0], Command3, txtCuvinte};
     for (int i = 1; i < ordine.size(); ++i)
         setTabOrder(ordine[i - 1], ordine[i]);
 
@@ -206,6 +219,18 @@ void fDefSel::Form_Load()
     AseazaLinie(Line2[0], a.Line2_0);
     AseazaLinie(Line2[1], a.Line2_1);
     AseazaLinie(Line1, a.Line1);
+    // The words share the row of "Vizualizare": the field on its left, the
+    // state of the search on its right.
+    const QRect c3 = InPixeli(a.Command3);
+    const int margine = Pixeli(a.Label1.left());
+    const int latimeEticheta = lCuvinte->sizeHint().width();
+    lCuvinte->setGeometry(margine, c3.top(), latimeEticheta, c3.height());
+    const int stangaCamp = margine + latimeEticheta + Pixeli(100);
+    txtCuvinte->setGeometry(stangaCamp, c3.top(), c3.left() - Pixeli(300) - stangaCamp,
+                            c3.height());
+    lCautare->setGeometry(c3.right() + Pixeli(300), c3.top() - Pixeli(150),
+                          Pixeli(a.LatimeClient) - margine - c3.right() - Pixeli(300),
+                          c3.height() + Pixeli(300));
 
     LatimeFixa = a.LatimeFixa;
     InaltimeFixa = a.InaltimeFixa;
@@ -236,6 +261,7 @@ void fDefSel::Form_Activate()
 
 void fDefSel::ArataModelul()
 {
+    txtCuvinte->clear();
     for (ListaDefSel l : {ListaDefSel::llCapitole, ListaDefSel::lSelCaps, ListaDefSel::LDomenii,
                           ListaDefSel::lSelDomenii}) {
         QListWidget *w = Lista(l);

@@ -54,6 +54,11 @@ public:
     // Beside "Vizualizare": the class whose problems the selection leaves out.
     QLabel *LabelDate = nullptr;
     QLineEdit *TextDate = nullptr;
+    // Words searched in the pictures' recognised text and the observations;
+    // lCautare says how far recognition is, or why words cannot be searched.
+    QLabel *lCuvinte = nullptr;
+    QLineEdit *txtCuvinte = nullptr;
+    QLabel *lCautare = nullptr;
 
     int16_t BlocareDimensiune = 0;
     int LatimeFixa = 0;

@@ -12,6 +12,7 @@ import glob
 import os
 import pwd
 import shutil
+import sqlite3
 import struct
 import subprocess
 import sys
@@ -260,6 +261,30 @@ class Parcurs:
         la = [subprocess.run(["compare", "-metric", "AE", vederi[0], v, "null:"], env=self.s.env,
                              capture_output=True, text=True).stderr.strip() for v in vederi[1:]]
         assert la[0] != "0" and la[1] == "0", "zoom to width and back: %r" % la
+
+        self.pas = "3b words of the picture"
+        def recunoscuta():
+            with sqlite3.connect(os.path.join(self.aplicatie, "Tezaurel.db"), timeout=5) as db:
+                return db.execute("SELECT marime >= 0 FROM texte_recunoscute WHERE nume = "
+                                  "'unu.jpg'").fetchone() == (1,)
+        asteapta(recunoscuta, "the text of unu.jpg recognised", timp=60)
+        p.apasa_buton("Anuleaza selectie")
+        p.apasa_buton("Defineste selectie")
+        dialog = p.gaseste("frame", "Definiti o selectie")
+        for cuvinte in ("triunghiul", "REPREZENTAȚI graf"):
+            p.gaseste("text", "Cuvinte din enunț sau observații", radacina=dialog) \
+                .get_editable_text_iface().set_text_contents(cuvinte)
+            p.apasa_buton("Vizualizare", dialog)
+            if cuvinte == "triunghiul":  # in no picture: nothing found, search again
+                text, alerta = p.mesaj()
+                assert text.startswith("Nu s-a gasit"), text
+                p.apasa_buton("Da", alerta)
+        asteapta(lambda: self.p.bara_de_stare() == asteptat, "unu.jpg found by its words")
+        p.apasa_meniu("Problemă")
+        p.apasa_meniu("Textul recunoscut")
+        asteapta(lambda: [t for t in p.toate("text") if "grafic" in text_din(t)], "the text")
+        self.poza("04b-text-recunoscut")
+        p.apasa_buton("Închide")
 
         self.pas = "4 print"
         p.apasa_buton("Imprimare")
