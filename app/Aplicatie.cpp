@@ -57,12 +57,14 @@ fVizualizare &Aplicatie::Vizualizare()
 {
     const bool nou = !m_vizualizare;
     Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
-    if (nou)
+    if (nou) {
         fLucrare::LeagaDeVizualizare(*m_vizualizare, *m_definitii,
                                      [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
+    }
     return *m_vizualizare;
 }
+
 fDefSel &Aplicatie::DefSel()
 {
     const bool nou = !m_defSel;

@@ -47,7 +47,7 @@ void Cautare::Leaga(fVizualizare &vizualizare)
     vizualizare.StatusBar1->addPermanentWidget(progres);
     QObject::connect(&m_fundal, &RecunoastereFundal::Progres, progres, &QLabel::setText);
 
-    QAction *text = vizualizare.Meniu(QStringLiteral("&Problemă"))
+    QAction *text = vizualizare.Meniu(QStringLiteral("Problemă"))
                         ->addAction(QStringLiteral("&Textul recunoscut"));
     text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QObject::connect(text, &QAction::triggered, &vizualizare, [this] { ArataTextul(); });

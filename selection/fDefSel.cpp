@@ -209,13 +209,6 @@ void fDefSel::Form_Load()
     Frame1->setGeometry(InPixeli(a.Frame1));
     Frame2->setGeometry(InPixeli(a.Frame2));
     Command3->setGeometry(InPixeli(a.Command3));
-    const QRect vizualizare = InPixeli(a.Command3);
-    const int stanga = InPixeli(a.Frame1).left();
-    const int latime = LabelDate->sizeHint().width();
-    LabelDate->setGeometry(stanga, vizualizare.top(), latime, vizualizare.height());
-    TextDate->setGeometry(stanga + latime + 6, vizualizare.top(),
-                          std::min(160, vizualizare.left() - stanga - latime - 16),
-                          vizualizare.height());
     AseazaLinie(Line2[0], a.Line2_0);
     AseazaLinie(Line2[1], a.Line2_1);
     AseazaLinie(Line1, a.Line1);
@@ -228,8 +221,15 @@ void fDefSel::Form_Load()
     const int stangaCamp = margine + latimeEticheta + Pixeli(100);
     txtCuvinte->setGeometry(stangaCamp, c3.top(), c3.left() - Pixeli(300) - stangaCamp,
                             c3.height());
+    // The class whose problems are left out sits at the row's right end, the
+    // state of the search between it and "Vizualizare".
+    const int latimeDate = LabelDate->sizeHint().width();
+    const int campDate = Pixeli(1800);
+    const int stangaDate = Pixeli(a.LatimeClient) - margine - campDate - Pixeli(100) - latimeDate;
+    LabelDate->setGeometry(stangaDate, c3.top(), latimeDate, c3.height());
+    TextDate->setGeometry(stangaDate + latimeDate + Pixeli(100), c3.top(), campDate, c3.height());
     lCautare->setGeometry(c3.right() + Pixeli(300), c3.top() - Pixeli(150),
-                          Pixeli(a.LatimeClient) - margine - c3.right() - Pixeli(300),
+                          stangaDate - Pixeli(300) - c3.right() - Pixeli(300),
                           c3.height() + Pixeli(300));
 
     LatimeFixa = a.LatimeFixa;

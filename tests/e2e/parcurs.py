@@ -279,6 +279,7 @@ class Parcurs:
                 text, alerta = p.mesaj()
                 assert text.startswith("Nu s-a gasit"), text
                 p.apasa_buton("Da", alerta)
+                time.sleep(1)  # the dialog, active again, refills its lists first
         asteapta(lambda: self.p.bara_de_stare() == asteptat, "unu.jpg found by its words")
         p.apasa_meniu("Problemă")
         p.apasa_meniu("Textul recunoscut")
