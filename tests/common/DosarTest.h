@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Problema.h"
+#include "tests/common/Afisare.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Platforma.h"
+#include "tests/common/Afisare.h"
 
 #include <QString>
 #include <QStringList>

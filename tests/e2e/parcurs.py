@@ -301,11 +301,11 @@ def main():
             print("messages seen: %r" % parcurs.mesaje, file=sys.stderr)
             parcurs.poza("esec")
     print("%.1f s" % (time.monotonic() - start))
+    # The screenshots stay in the build folder; the work folder goes either way.
+    sterge(lucru)
     if reusit:
-        sterge(lucru)
         print("journey passed")
         return 0
-    print("work folder kept: " + lucru, file=sys.stderr)
     if capturi:
         print("screenshots in " + capturi, file=sys.stderr)
     return 1
