@@ -8,6 +8,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 // A fresh application folder with empty Probleme/ and teste/, removed afterwards.
@@ -34,5 +35,12 @@ Problema FaProblema(int clasa, int nivel, const QString &disciplina, const QStri
                     const QString &fisier, bool stearsa = false,
                     const QString &observatii = QString());
 
+// A record's 512 bytes.
+QByteArray Octeti(const Problema &p);
+
 // A picture with a recognisable pattern: each pixel's colour follows its coordinates.
 QImage PozaModel(int latime, int inaltime);
+
+// Runs corp in a child process as a user whom file permissions bind (nobody
+// when the tests run as root), so a read-only folder is read-only for it.
+void CaUtilizatorObisnuit(const std::function<void()> &corp);
