@@ -9,3 +9,7 @@ inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
 }
+inline std::ostream &operator<<(std::ostream &os, const QString &text)
+{
+    return os << text.toStdString();
+}
