@@ -31,7 +31,13 @@ public:
     // One step of the title animation.
     void fMain_Timer1_Timer();
 
-    Panza &Suprafata() { return *m_suprafata; }
+    const Banner &Titlu() const { return *m_banner; }
+
+    // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
+    std::function<quint64()> Ceas;
+
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QAction *mEditareTezaurel = nullptr;
     QAction *mVizualizareTezaurel = nullptr;
     QAction *mStergereFizica = nullptr;
@@ -41,10 +47,6 @@ public:
     QTimer *Timer1 = nullptr;
     Panza *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
     std::array<QLabel *, Banner::NrLitere> Picture1{}; // hidden glyph pictures
-    const Banner &Titlu() const { return *m_banner; }
-
-    // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
-    std::function<quint64()> Ceas;
 
 protected:
     void resizeEvent(QResizeEvent *eveniment) override;

@@ -59,9 +59,9 @@ struct Mediu
 
     void Mouse(QEvent::Type tip, QPointF la, Qt::MouseButtons butoane)
     {
-        QMouseEvent e(tip, la, f.Picture1->mapToGlobal(la), Qt::LeftButton, butoane,
+        QMouseEvent e(tip, la, f.findChild<Panza *>()->mapToGlobal(la), Qt::LeftButton, butoane,
                       Qt::NoModifier);
-        QApplication::sendEvent(f.Picture1, &e);
+        QApplication::sendEvent(f.findChild<Panza *>(), &e);
     }
 
     QTemporaryDir dosar;
@@ -99,7 +99,7 @@ void Inainte(benchmark::State &stare)
     for (auto _ : stare) {
         m.definitii.PozitieCurenta = 2;
         inainte->trigger();
-        m.f.Picture1->repaint();
+        m.f.findChild<Panza *>()->repaint();
     }
 }
 BENCHMARK(Inainte)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -117,7 +117,7 @@ void PasTragere(benchmark::State &stare)
     for (auto _ : stare) {
         const double d = (pas++ % 200) - 100;
         m.Mouse(QEvent::MouseMove, QPointF(600 + d, 300 + d / 2), Qt::LeftButton);
-        m.f.Picture1->repaint();
+        m.f.findChild<Panza *>()->repaint();
     }
     m.Mouse(QEvent::MouseButtonRelease, QPointF(600, 300), Qt::NoButton);
 }

@@ -22,8 +22,9 @@ public:
     ~fEditareTezaurel() override;
 
     EditareProbleme &Editare() { return *m_editare; }
-    Panza &Suprafata() { return *m_suprafata; }
 
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QAction *mIntroduceProblema = nullptr;
     QAction *mSalveaza = nullptr;
     QAction *mStergeProblema = nullptr;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -33,4 +34,18 @@ inline void Activeaza(QWidget &fereastra)
 {
     QEvent activare(QEvent::WindowActivate);
     QApplication::sendEvent(&fereastra, &activare);
+}
+
+// A control a user finds by its caption: a button by its text, a box by the
+// label that names it.
+template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
+{
+    for (QAbstractButton *b : fereastra.findChildren<QAbstractButton *>())
+        if (b->text() == titlu && qobject_cast<T *>(b))
+            return qobject_cast<T *>(b);
+    for (QLabel *l : fereastra.findChildren<QLabel *>())
+        if (l->text() == titlu && qobject_cast<T *>(l->buddy()))
+            return qobject_cast<T *>(l->buddy());
+    ADD_FAILURE() << "no control " << titlu.toStdString();
+    return nullptr;
 }

@@ -41,6 +41,7 @@ QByteArray Octeti(const Problema &p);
 // A picture with a recognisable pattern: each pixel's colour follows its coordinates.
 QImage PozaModel(int latime, int inaltime);
 
-// Runs corp in a child process as a user whom file permissions bind (nobody
-// when the tests run as root), so a read-only folder is read-only for it.
+// Runs corp where file permissions bind, so a read-only folder is read-only
+// for it: the whole test runs again in a child process as nobody (when the
+// tests run as root), and corp runs only there; its failures fail the test.
 void CaUtilizatorObisnuit(const std::function<void()> &corp);
