@@ -211,13 +211,13 @@ def main():
         shutil.rmtree(capturi, ignore_errors=True)
     lucru = dosar_temporar()
     aplicatie = os.path.join(lucru, "Tezaurel")
-    shutil.copytree(os.path.abspath(sys.argv[1]), aplicatie)
-    for f in [os.path.join(aplicatie, "Tezaurel.stn")] + glob.glob(
-            os.path.join(aplicatie, "Probleme", "*")) + glob.glob(os.path.join(aplicatie, "teste", "*")):
-        if os.path.isfile(f):
-            os.remove(f)
     start = time.monotonic()
     try:
+        shutil.copytree(os.path.abspath(sys.argv[1]), aplicatie)
+        for f in [os.path.join(aplicatie, "Tezaurel.stn")] + glob.glob(os.path.join(
+                aplicatie, "Probleme", "*")) + glob.glob(os.path.join(aplicatie, "teste", "*")):
+            if os.path.isfile(f):
+                os.remove(f)
         with Sesiune(lucru) as s:
             parcurs = Parcurs(s, aplicatie, lucru, capturi)
             try:
