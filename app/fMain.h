@@ -29,7 +29,13 @@ public:
     // One step of the title animation.
     void fMain_Timer1_Timer();
 
-    PanzaQt &Panza() { return *m_panza; }
+    const Banner &Titlu() const { return *m_banner; }
+
+    // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
+    std::function<quint64()> Ceas;
+
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QAction *mEditareTezaurel = nullptr;
     QAction *mVizualizareTezaurel = nullptr;
     QAction *mStergereFizica = nullptr;
@@ -38,10 +44,6 @@ public:
 
     QTimer *Timer1 = nullptr;
     PanzaQt *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
-    const Banner &Titlu() const { return *m_banner; }
-
-    // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
-    std::function<quint64()> Ceas;
 
 protected:
     void resizeEvent(QResizeEvent *eveniment) override;

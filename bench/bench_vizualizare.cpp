@@ -91,7 +91,7 @@ struct Mediu
         ceas.start();
         const double inceput = TimpFir();
         f.Buton(buton)->trigger();
-        f.Picture1->repaint();
+        panou->repaint();
         Procesor += TimpFir() - inceput;
         return ceas.nsecsElapsed() / 1e9;
     }
@@ -110,6 +110,7 @@ struct Mediu
     FerestreTacute ferestre;
     mDefinitii definitii{dosar.path(), platforma};
     fVizualizare f{definitii, ferestre};
+    PanzaQt *panou = f.findChild<PanzaQt *>();
 };
 
 void Baza(benchmark::State &stare, Mediu &m, double tintaMs)
@@ -208,7 +209,7 @@ void PasTragere(benchmark::State &stare)
         const double d = (pas++ % 200) - 100;
         v.Picture1_MouseMove(600 + d, 300 + d / 2);
         if (stare.range(1))
-            m.f.Picture1->repaint();
+            m.panou->repaint();
     }
     NumaraAlocari = false;
     v.Picture1_MouseUp(600, 300);

@@ -21,8 +21,9 @@ public:
     ~fEditareTezaurel() override;
 
     EditareProbleme &Editare() { return *m_editare; }
-    PanzaQt &Panza() { return *m_panza; }
 
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QAction *mIntroduceProblema = nullptr;
     QAction *mSalveaza = nullptr;
     QAction *mStergeProblema = nullptr;

@@ -95,6 +95,11 @@ frmTipareste::frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> im
     // Enter in a box must not press a button behind the user's back.
     Command1->setAutoDefault(false);
     Command2->setAutoDefault(false);
+    // Each box is named by its label, for a screen reader as for the tests.
+    for (auto [eticheta, camp] : {std::pair<QLabel *, QWidget *>{Label1, Text1}, {Label2, Combo1},
+                                  {Label3, Text2}, {Label4, Text3}, {Label5, Text4},
+                                  {Label6, Text5}, {Label7, Text6}, {Label8, Text7}})
+        eticheta->setBuddy(camp);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool ales) {
         if (ales)

@@ -31,6 +31,9 @@ public:
 
     Imprimanta &imprimanta() { return *m_imprimanta; }
 
+private:
+    // The controls stay the dialog's own; tests and the journey find them by
+    // their captions, each box through the label that names it.
     QGroupBox *Frame1;
     QRadioButton *Option1; // "In fisier"
     QRadioButton *Option2; // "La imprimanta"
@@ -57,6 +60,7 @@ public:
     QPushButton *Command1; // "Renunta"
     QPushButton *Command2; // "Print"
 
+public:
     int NrExemplare = 0;
     // The window's size in twips as loaded; it never changes.
     int LatimeFixa = 0;

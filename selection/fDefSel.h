@@ -26,11 +26,17 @@ public:
     fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
 
     ModelDefSel &Model() { return m_model; }
-    QListWidget *Lista(ListaDefSel lista) const;
 
     // Fills the lists and clears every choice, once per showing.
     void Form_Activate();
 
+    int16_t BlocareDimensiune = 0;
+    int LatimeFixa = 0;
+    int InaltimeFixa = 0;
+
+private:
+    // The controls stay the window's own; tests find them by their names.
+    QListWidget *Lista(ListaDefSel lista) const;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
@@ -50,10 +56,6 @@ public:
     std::array<QRadioButton *, 6> Option2{};
     std::array<QFrame *, 2> Line2{};
     QFrame *Line1 = nullptr;
-
-    int16_t BlocareDimensiune = 0;
-    int LatimeFixa = 0;
-    int InaltimeFixa = 0;
 
 protected:
     void showEvent(QShowEvent *eveniment) override;

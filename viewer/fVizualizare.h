@@ -34,6 +34,8 @@ public:
     // lives in these menus, so the toolbar's captions keep their room.
     QMenu *Meniu(const QString &titlu);
 
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QToolBar *Toolbar1;
     PanzaQt *Picture1;
     QPlainTextEdit *Text1;

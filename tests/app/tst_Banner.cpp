@@ -137,22 +137,18 @@ protected:
     Banner banner{gazda, LitereTest()};
 };
 
-TEST_F(BannerTest, RandulSeAseazaInZonaProiectata)
+// The row in the designed area; a later load measures the client area it
+// finds, rounding down. The shuffle takes two numbers a swap, 201 swaps, and
+// skips a swap with itself.
+TEST_F(BannerTest, RandulSiAmestecarea)
 {
-    EXPECT_EQ(banner.Aseaza({1111, 636}), 1010);
-    EXPECT_EQ(banner.RandY(), 283);
-    EXPECT_EQ(banner.CentruX(), 555);
-
-    // A later load measures the client area it finds, rounding down.
-    EXPECT_EQ(banner.Aseaza({1011, 700}), 1010);
-    EXPECT_EQ(banner.RandY(), 315);
-    banner.Aseaza({1010, 68});
-    EXPECT_EQ(banner.RandY(), -1);
-}
-
-TEST_F(BannerTest, AmestecareaFolosesteDouaNumerePeSchimbSiSareSchimbulCuSine)
-{
-    banner.Aseaza({1111, 636});
+    for (const auto &[client, latime, y, centru] :
+         {std::tuple{QSize(1111, 636), 1010, 283, 555}, {QSize(1011, 700), 1010, 315, 505},
+          {QSize(1010, 68), 1010, -1, 505}}) {
+        EXPECT_EQ(banner.Aseaza(client), latime);
+        EXPECT_EQ(banner.RandY(), y);
+        EXPECT_EQ(banner.CentruX(), centru) << client.width();
+    }
     int cereri = 0;
     banner.Amesteca(Amestecare({{0, 20}, {3, 3}, {20, 5}}, &cereri));
     EXPECT_EQ(cereri, 402);
@@ -200,21 +196,17 @@ TEST_F(BannerTest, SchimbulDeLaPrimulLaUltimulTreceLa233DePixeliDeRand)
     EXPECT_EQ(59 + TickPanaLaAterizare(), 117);
 }
 
-TEST_F(BannerTest, AmestecareaFaraEfectDeseneazaRandulFinalPeLoc)
+// No swap to make: the final row at once. A restart draws over the old row
+// without clearing; the first tick clears.
+TEST_F(BannerTest, FaraSchimburiSiReluarea)
 {
     Pregateste({});
     EXPECT_FALSE(gazda.timer);
     EXPECT_EQ(gazda.copieri, 2);
-}
-
-TEST_F(BannerTest, ReluareaDeseneazaPesteRandulVechiFaraSaStearga)
-{
     Pregateste({{0, 20}});
     for (int tick = 0; tick < 30; ++tick)
         banner.Tick();
-    // What the canvas showed before, for instance a row drawn elsewhere.
     gazda.panza.fill(qRgb(255, 0, 0));
-
     Pregateste({{2, 7}}, {1010, 636});
     EXPECT_EQ(gazda.fereastra.pixel(0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(gazda.fereastra.pixel(20 + 1, 283 + 1), qRgb(255, 0, 0));

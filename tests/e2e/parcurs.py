@@ -1,12 +1,11 @@
 #!/usr/bin/python3
-"""The teacher's whole journey through the real program, under Xvfb.
-
-    parcurs.py <folder of the built application> [<folder for screenshots>]
-
-Every control is found by the caption a user reads; list entries, the file
-dialog and the printer list get real clicks and typing. Afterwards the files
-on disk are compared with what the collection format says they must hold.
-"""
+# The teacher's whole journey through the real program, under Xvfb.
+#
+#     parcurs.py <folder of the built application> [<folder for screenshots>]
+#
+# Every control is found by the caption a user reads; list entries, the file
+# dialog and the printer list get real clicks and typing. Afterwards the files
+# on disk are compared with what the collection format says they must hold.
 
 import glob
 import os
@@ -20,25 +19,12 @@ import time
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_ajutor import Esec, Program, Sesiune, asteapta, dosar_temporar, sterge  # noqa: E402
 
-PROMPT_CLASA = "Introduceti (ca numar) clasa de studiu atasata problemei"
-PROMPT_CAPITOL = "Introduceti titlul capitolului atasat problemei"
-PROMPT_DISCIPLINA = "Introduceti specialitatea atasata problemei"
-PROMPT_NIVEL = "Introduceti nivelul de notare atasat problemei"
-PROMPT_OBSERVATII = "Introduceti obsevatii auxiliare atasate problemei"
-
-
-def camp(text, n):
-    octeti = text.encode("cp1250")[:n]
-    return octeti + b" " * (n - len(octeti))
-
-
-def inregistrare(clasa, nivel, disciplina, capitol, observatii, fisier, sters):
-    r = (struct.pack("<hh", clasa, nivel) + camp(disciplina, 50) + camp(capitol, 100) +
-         camp(observatii, 100) + camp(fisier, 256) + struct.pack("<h", -1 if sters else 0))
-    assert len(r) == 512
-    return r
-
-
+PROMPTURI = ["Introduceti (ca numar) clasa de studiu atasata problemei",
+             "Introduceti titlul capitolului atasat problemei",
+             "Introduceti specialitatea atasata problemei",
+             "Introduceti nivelul de notare atasat problemei",
+             "Introduceti obsevatii auxiliare atasate problemei"]
+# class, level, discipline, chapter, observations, file: in the prompts' order below
 UNU = (9, 7, "Algebră", "Funcţii", "Se rezolva grafic", "unu.jpg")
 DOI = (9, 8, "Algebră", "Funcţii", "a doua", "doi.jpg")
 PATRU = (10, 7, "Geometrie", "Vectori", "a; b", "patru.jpg")
@@ -46,22 +32,15 @@ UNU_CORECTAT = UNU[:3] + ("Funcţii liniare",) + UNU[4:]
 TREI = (10, 6, "Geometrie", "Vectori", "", "trei.png")
 
 
+def inregistrare(clasa, nivel, disciplina, capitol, observatii, fisier, sters):
+    camp = lambda text, n: text.encode("cp1250")[:n].ljust(n, b" ")  # noqa: E731
+    return (struct.pack("<hh", clasa, nivel) + camp(disciplina, 50) + camp(capitol, 100) +
+            camp(observatii, 100) + camp(fisier, 256) + struct.pack("<h", -1 if sters else 0))
+
+
 def fa_poza(cale, text):
-    subprocess.run(["convert", "-size", "900x360", "xc:white", "-fill", "black",
-                    "-font", "DejaVu-Sans", "-pointsize", "44", "-annotate", "+40+120", text,
-                    cale], check=True)
-
-
-def imprimanta_pdf():
-    try:
-        r = subprocess.run(["lpstat", "-p", "PDF"], capture_output=True, text=True, timeout=5)
-        return r.returncode == 0 and "PDF" in r.stdout
-    except (OSError, subprocess.TimeoutExpired):
-        return False
-
-
-def pdf_uri():
-    return os.path.join(pwd.getpwuid(os.getuid()).pw_dir, "PDF")
+    subprocess.run(["convert", "-size", "900x360", "xc:white", "-fill", "black", "-font",
+                    "DejaVu-Sans", "-pointsize", "44", "-annotate", "+40+120", text, cale], check=True)
 
 
 def text_din(acc):
@@ -73,21 +52,14 @@ def text_din(acc):
 
 def pagini_pdf(cale):
     r = subprocess.run(["pdfinfo", cale], capture_output=True, text=True)
-    for rand in r.stdout.splitlines():
-        if rand.startswith("Pages:"):
-            return int(rand.split()[1])
-    return -1
+    return next((int(r.split()[1]) for r in r.stdout.splitlines() if r.startswith("Pages:")), -1)
 
 
 class Parcurs:
     def __init__(self, sesiune, aplicatie, lucru, capturi):
-        self.s = sesiune
-        self.aplicatie = aplicatie
-        self.lucru = lucru
-        self.capturi = capturi
+        self.s, self.aplicatie, self.lucru, self.capturi = sesiune, aplicatie, lucru, capturi
         self.p = Program(sesiune, "Tezaurel")
-        self.pas = "start"
-        self.mesaje = []
+        self.pas, self.mesaje = "start", []
 
     def poza(self, nume):
         if self.capturi:
@@ -104,62 +76,32 @@ class Parcurs:
         self.s.xdotool("key", "Return")
         asteapta(lambda: not self.p.exista("dialog", "Deschide"), "the file dialog to close")
 
-    def adauga(self, cale, clasa_intai, problema):
-        clasa, nivel, disciplina, capitol, observatii, _ = problema
+    def adauga(self, cale, problema, raspunsuri_gresite=()):
         self.p.apasa_meniu("Deschide fisier")
         self.alege_fisier(cale)
         self.p.apasa_meniu("Salveaza problema")
-        if clasa_intai is not None:
-            # Letters are not a class: the same prompt comes back.
-            self.p.scrie_in_prompt(clasa_intai, PROMPT_CLASA)
-        self.p.scrie_in_prompt(str(clasa), PROMPT_CLASA)
-        self.p.scrie_in_prompt(capitol, PROMPT_CAPITOL)
-        self.p.scrie_in_prompt(disciplina, PROMPT_DISCIPLINA)
-        self.p.scrie_in_prompt(str(nivel), PROMPT_NIVEL)
-        self.p.scrie_in_prompt(observatii, PROMPT_OBSERVATII)
+        clasa, nivel, disciplina, capitol, observatii, _ = problema
+        for text, prompt in ([(r, PROMPTURI[0]) for r in raspunsuri_gresite] + list(zip(
+                (str(clasa), capitol, disciplina, str(nivel), observatii), PROMPTURI))):
+            self.p.scrie_in_prompt(text, prompt)
 
-    def tragere(self, dx, dy):
-        fereastra = self.p.gaseste("frame", "Personalizare Tezaurel")
-        e = fereastra.get_extents(0)
-        x, y = e.x + 200, e.y + 200
-        self.s.xdotool("mousemove", x, y, "mousedown", 1)
-        for i in range(1, 6):
-            self.s.xdotool("mousemove", x + dx * i // 5, y + dy * i // 5)
-        self.s.xdotool("mouseup", 1)
-
-    def camp_langa(self, dialog, eticheta):
-        """The text box on the same row as a label."""
-        l = self.p.gaseste("label", eticheta, radacina=dialog)
-        ly = l.get_extents(0).y
-        campuri = [c for c in self.p.toate("text", None, dialog)
-                   if abs(c.get_extents(0).y - ly) < 20 and c.get_extents(0).x > l.get_extents(0).x]
-        if not campuri:
-            raise Esec("no text box beside " + eticheta)
-        return min(campuri, key=lambda c: c.get_extents(0).x)
-
-    def camp_sub(self, dialog, eticheta):
-        """The text box right below a label."""
-        e = self.p.gaseste("label", eticheta, radacina=dialog).get_extents(0)
-        campuri = [c for c in self.p.toate("text", None, dialog)
-                   if c.get_extents(0).y >= e.y + e.height - 5 and
-                   e.x - 10 <= c.get_extents(0).x <= e.x + e.width]
-        if not campuri:
-            raise Esec("no text box below " + eticheta)
-        return min(campuri, key=lambda c: c.get_extents(0).y)
+    def camp(self, dialog, nume):
+        # A box named by its label, typed into.
+        return self.p.gaseste("text", nume, radacina=dialog).get_editable_text_iface()
 
     def ruleaza(self):
-        p = self.p
+        p, s = self.p, self.s
         stn = os.path.join(self.aplicatie, "Tezaurel.stn")
         probleme = os.path.join(self.aplicatie, "Probleme")
-        unu = os.path.join(self.lucru, "scanari", "unu.jpg")
-        doi = os.path.join(self.lucru, "scanari", "doi.jpg")
-        os.makedirs(os.path.dirname(unu))
+        scanari = os.path.join(self.lucru, "scanari")
+        os.makedirs(scanari)
+        unu = os.path.join(scanari, "unu.jpg")
         fa_poza(unu, "1. Reprezentati grafic f(x) = 2x - 3.")
-        fa_poza(doi, "2. Aflati f(0) + f(1) + ... + f(10).")
+        fa_poza(os.path.join(scanari, "doi.jpg"), "2. Aflati f(0) + f(1) + ... + f(10).")
 
         self.pas = "1 start"
-        proces = self.s.porneste([os.path.join(self.aplicatie, "tezaurel")],
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        proces = s.porneste([os.path.join(self.aplicatie, "tezaurel")],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         p.gaseste("menu item", "Editare Tezaurel", timp=30)
         asteapta(lambda: os.path.exists(stn), "Tezaurel.stn")
         assert os.path.getsize(stn) == 0, "a new collection is empty"
@@ -167,10 +109,13 @@ class Parcurs:
 
         self.pas = "2 editor"
         p.apasa_meniu("Editare Tezaurel")
-        p.gaseste("frame", "Personalizare Tezaurel")
-        self.adauga(unu, "noua", UNU)
-        self.adauga(doi, None, DOI)
-        self.tragere(-60, 40)
+        e = p.gaseste("frame", "Personalizare Tezaurel").get_extents(0)
+        self.adauga(unu, UNU, ["noua"])  # letters are no class
+        self.adauga(os.path.join(scanari, "doi.jpg"), DOI)
+        s.xdotool("mousemove", e.x + 200, e.y + 200, "mousedown", 1)
+        for i in range(1, 6):
+            s.xdotool("mousemove", e.x + 200 - 12 * i, e.y + 200 + 8 * i)
+        s.xdotool("mouseup", 1)
         self.poza("02-editor")
         # The second problem is marked deleted from its stored picture.
         p.apasa_meniu("Deschide fisier")
@@ -191,61 +136,56 @@ class Parcurs:
         with open(os.path.join(dosar, "citeste.txt"), "w") as f:
             f.write("nu e poza")
         p.focus("Personalizare Tezaurel")
-        self.s.xdotool("key", "ctrl+i")
+        s.xdotool("key", "ctrl+i")
         p.gaseste("dialog", "Alegeți dosarul")
         p.focus("Alegeți dosarul")
-        self.s.xdotool("type", "--delay", "5", dosar)
-        self.s.xdotool("key", "Return")
+        s.xdotool("type", "--delay", "5", dosar)
+        s.xdotool("key", "Return")
         raport = p.gaseste("dialog", "Raportul importului", timp=30)
         self.poza("07-import-raport")
         assert p.toate("label", "Probleme adăugate: 2. Omise: 1.", raport), "the report's summary"
         p.apasa_buton("OK", raport)
         p.apasa_meniu("Revenire")
-        p.gaseste("menu item", "Vizualizare Tezaurel")
 
         self.pas = "3 selection and viewer"
         p.apasa_meniu("Vizualizare Tezaurel")
         p.apasa_buton("Defineste selectie")
         dialog = p.gaseste("frame", "Definiti o selectie")
         p.apasa(p.gaseste("radio button", "Clasa a IX-a", radacina=dialog))
-        self.p.focus("Definiti o selectie")
+        p.focus("Definiti o selectie")
         p.click(p.gaseste("list item", "Funcţii", radacina=dialog))
         p.apasa(p.toate("push button", "Selecteaza", dialog)[0])
-        asteapta(lambda: p.toate("list item", "Funcţii", dialog) and
-                 len(p.toate("list item", "Funcţii", dialog)) == 1 and
+        asteapta(lambda: len(p.toate("list item", "Funcţii", dialog)) == 1 and
                  p.toate("list", "Selectie", dialog)[0].get_child_count() == 1,
                  "the chapter in the chosen list")
         self.poza("03-selectie")
         p.apasa_buton("Vizualizare", dialog)
-        stare = asteapta(lambda: self.p.bara_de_stare(), "the status line")
+        stare = asteapta(p.bara_de_stare, "the status line")
         asteptat = ("unu.jpg - Capitolul: Funcţii-Disciplina: Algebră-Clasa: 9-Nivel Nota: 7 -"
                     " Selectia contine: 1 inregistrari.")
         assert stare == asteptat, "status line %r" % stare
         for buton in ("Inainte", "Inapoi", "Ultima", "Prima"):
             p.apasa_buton(buton)
             time.sleep(0.2)
-            assert self.p.bara_de_stare() == asteptat, "one problem stays shown after " + buton
+            assert p.bara_de_stare() == asteptat, "one problem stays shown after " + buton
         p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+e")
+        s.xdotool("key", "ctrl+e")
         forma = p.gaseste("dialog", "Corectează detaliile problemei")
-        self.camp_langa(forma, "Capitolul:").get_editable_text_iface().set_text_contents(UNU_CORECTAT[3])
+        self.camp(forma, "Capitolul:").set_text_contents(UNU_CORECTAT[3])
         self.poza("08-corectare")
         p.apasa_buton("Salvează", forma)
-        asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
+        asteapta(lambda: "Capitolul: Funcţii liniare-" in p.bara_de_stare(), "the new chapter shown")
+        obs = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]  # noqa: E731
         p.apasa_buton("Arata/Ascunde Obs")
-        obs = asteapta(lambda: [t for t in p.toate("text")
-                                if "Se rezolva grafic" in text_din(t)],
-                       "the observations")
-        assert obs
+        asteapta(obs, "the observations")
         # The keyboard: the paging keys keep the one problem, Ctrl+O hides and shows the box.
-        obs_vizibile = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]
         p.focus("Vizualizare Probleme")
         for tasta in ("Next", "Prior", "End", "Home", "Right", "ctrl+o"):
-            self.s.xdotool("key", tasta)
-        asteapta(lambda: not obs_vizibile(), "Ctrl+O to hide the observations")
-        assert self.p.bara_de_stare() == asteptat, "one problem stays shown after the keys"
-        self.s.xdotool("key", "ctrl+o")
-        asteapta(obs_vizibile, "Ctrl+O to show the observations")
+            s.xdotool("key", tasta)
+        asteapta(lambda: not obs(), "Ctrl+O to hide the observations")
+        assert p.bara_de_stare() == asteptat.replace("Funcţii-", "Funcţii liniare-"), "after the keys"
+        s.xdotool("key", "ctrl+o")
+        asteapta(obs, "Ctrl+O to show the observations")
         self.poza("04-vizualizare")
         # Zoom: "L" fits the picture to the panel's width, "0" brings back its natural size.
         p.focus("Vizualizare Probleme")
@@ -264,44 +204,38 @@ class Parcurs:
         p.apasa_buton("Imprimare")
         tip = p.gaseste("dialog", "Tipareste")
         p.apasa(p.gaseste("radio button", "In fisier", radacina=tip))
-        nume = asteapta(lambda: self.camp_langa(tip, "Nume fisier"), "the file name box")
-        nume.get_editable_text_iface().set_text_contents("lucrare1")
-        antet = [t for t in p.toate("text", None, tip)
-                 if t.get_extents(0).height > 60]
-        if antet:
-            antet[0].get_editable_text_iface().set_text_contents("Lucrare de control - clasa a IX-a")
+        self.camp(tip, "Nume fisier").set_text_contents("lucrare1")
+        self.camp(tip, "Antet").set_text_contents("Lucrare de control - clasa a IX-a")
         p.apasa_buton("Print", tip)
         self.ok("A fost creat fisierul: lucrare1.jpg in folderul de lucru al aplicatiei.")
-        pagina = os.path.join(self.aplicatie, "teste", "lucrare1.jpg")
-        with open(pagina, "rb") as f:
+        with open(os.path.join(self.aplicatie, "teste", "lucrare1.jpg"), "rb") as f:
             assert f.read(2) == b"BM", "a saved page holds bitmap data"
         self.poza("05-tipareste")
-
-        if imprimanta_pdf():
-            inainte = set(glob.glob(os.path.join(pdf_uri(), "*.pdf")))
+        pdf_uri = os.path.join(pwd.getpwuid(os.getuid()).pw_dir, "PDF", "*.pdf")
+        if shutil.which("lpstat") and subprocess.run(["lpstat", "-p", "PDF"], capture_output=True).returncode == 0:
+            inainte = set(glob.glob(pdf_uri))
             p.apasa(p.gaseste("radio button", "La imprimanta", radacina=tip))
             combo = p.gaseste("combo box", None, radacina=tip)
-            self.p.focus("Tipareste")
+            p.focus("Tipareste")
             e = combo.get_extents(0)
-            self.s.xdotool("mousemove", e.x + e.width - 8, e.y + e.height // 2, "click", 1)
+            s.xdotool("mousemove", e.x + e.width - 8, e.y + e.height // 2, "click", 1)
             p.click(p.gaseste("list item", "PDF"))
-            asteapta(lambda: p.gaseste("combo box", None, radacina=tip).get_name() == "PDF" or
-                     any(text_din(t) == "PDF" for t in p.toate("text", None, combo)),
+            asteapta(lambda: any(text_din(t) == "PDF" for t in p.toate("text", None, combo)) or
+                     p.gaseste("combo box", None, radacina=tip).get_name() == "PDF",
                      "the printer chosen")
-            self.camp_sub(tip, "Nr de exemplare").get_editable_text_iface().set_text_contents("2")
+            self.camp(tip, "Nr de exemplare").set_text_contents("2")
             p.apasa_buton("Print", tip)
             asteapta(lambda: not p.exista("dialog", "Tipareste"), "the print dialog to close")
-            nou = asteapta(lambda: set(glob.glob(os.path.join(pdf_uri(), "*.pdf"))) - inainte,
-                           "the printed PDF", timp=30)
-            cale = sorted(nou)[-1]
-            # cups-pdf writes the file in steps: wait until two readings agree.
-            def pagini_stabile():
+            cale = sorted(asteapta(lambda: set(glob.glob(pdf_uri)) - inainte, "the printed PDF",
+                                   timp=30))[-1]
+
+            def pagini_stabile():  # cups-pdf writes the file in steps
                 intai = pagini_pdf(cale)
                 time.sleep(0.3)
                 return intai > 0 and intai == pagini_pdf(cale) and intai
             pagini = asteapta(pagini_stabile, "the PDF to be complete", timp=10)
-            assert pagini == 2, "2 copies printed, got %d pages" % pagini
             os.remove(cale)
+            assert pagini == 2, "2 copies printed, got %d pages" % pagini
         else:
             print("no CUPS queue PDF: printing to a printer not checked", file=sys.stderr)
             p.apasa_buton("Renunta", tip)
@@ -310,7 +244,7 @@ class Parcurs:
         self.pas = "5 purge"
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")
-        asteapta(self.p.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
+        asteapta(p.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
         self.poza("06-main-sortat")
         p.apasa_meniu("Stergere fizica")
         self.ok()
@@ -319,46 +253,42 @@ class Parcurs:
         self.pas = "6 exit"
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the program to end")
-
         with open(stn, "rb") as f:
-            continut = f.read()
-        a, t = inregistrare(*UNU_CORECTAT, False), inregistrare(*TREI, False)
-        asteptat = struct.pack("<h", 4) + t[2:] + a + inregistrare(*PATRU, False) + t + t
-        assert continut == asteptat, "Tezaurel.stn differs from the expected bytes"
+            a, t = inregistrare(*UNU_CORECTAT, False), inregistrare(*TREI, False)
+            asteptat = struct.pack("<h", 4) + t[2:] + a + inregistrare(*PATRU, False) + t + t
+            assert f.read() == asteptat, "Tezaurel.stn differs"
 
 
 def main():
-    sursa = os.path.abspath(sys.argv[1])
     capturi = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else None
     if capturi:
         shutil.rmtree(capturi, ignore_errors=True)
     lucru = dosar_temporar()
     aplicatie = os.path.join(lucru, "Tezaurel")
-    shutil.copytree(sursa, aplicatie)
-    for f in ["Tezaurel.stn"] + glob.glob(os.path.join(aplicatie, "Probleme", "*")) + \
-            glob.glob(os.path.join(aplicatie, "teste", "*")):
-        if os.path.isfile(os.path.join(aplicatie, f)):
-            os.remove(os.path.join(aplicatie, f))
-    reusit = False
     start = time.monotonic()
-    with Sesiune(lucru) as s:
-        parcurs = Parcurs(s, aplicatie, lucru, capturi)
-        try:
-            parcurs.ruleaza()
-            reusit = True
-        except (Esec, AssertionError) as e:
-            print("FAILED at step %s: %s" % (parcurs.pas, e), file=sys.stderr)
-            print("messages seen: %r" % parcurs.mesaje, file=sys.stderr)
-            parcurs.poza("esec")
-    print("%.1f s" % (time.monotonic() - start))
-    if reusit:
+    try:
+        shutil.copytree(os.path.abspath(sys.argv[1]), aplicatie)
+        for f in [os.path.join(aplicatie, "Tezaurel.stn")] + glob.glob(os.path.join(
+                aplicatie, "Probleme", "*")) + glob.glob(os.path.join(aplicatie, "teste", "*")):
+            if os.path.isfile(f):
+                os.remove(f)
+        with Sesiune(lucru) as s:
+            parcurs = Parcurs(s, aplicatie, lucru, capturi)
+            try:
+                parcurs.ruleaza()
+            except (Esec, AssertionError) as e:
+                print("FAILED at step %s: %s" % (parcurs.pas, e), file=sys.stderr)
+                print("messages seen: %r" % parcurs.mesaje, file=sys.stderr)
+                parcurs.poza("esec")
+                if capturi:
+                    print("screenshots in " + capturi, file=sys.stderr)
+                return 1
+    finally:
+        # The screenshots stay in the build folder; the work folder goes either way.
         sterge(lucru)
-        print("journey passed")
-        return 0
-    print("work folder kept: " + lucru, file=sys.stderr)
-    if capturi:
-        print("screenshots in " + capturi, file=sys.stderr)
-    return 1
+        print("%.1f s" % (time.monotonic() - start))
+    print("journey passed")
+    return 0
 
 
 if __name__ == "__main__":

@@ -1,16 +1,11 @@
 #pragma once
 
 #include "editor/EditareProbleme.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
 #include "tests/common/PanzaInregistrata.h"
 #include "tests/store/AccesJurnal.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -18,20 +13,13 @@ const QColor CuloareFundal(10, 20, 30);
 
 // The editor's logic on a recording canvas, with a scripted teacher and a disk
 // that can be told to refuse writing.
-class EditorTest : public ::testing::Test
+struct Editor : Colectie
 {
-protected:
-    DosarTest dosar;
-    PlatformaScriptata s;
-    AccesJurnal *acces = new AccesJurnal; // owned by definitii
-    mDefinitii definitii{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
+    PlatformaScriptata &s = platforma;
     PanzaInregistrata panza{QSize(120, 90), CuloareFundal};
-    EditareProbleme editare{definitii, panza};
+    EditareProbleme editare{d, panza};
 
-    void SetUp() override { panza.Imagine.fill(Qt::white); }
-
-    // A file outside the application folder, as the open dialog would give it;
-    // a name too long for the disk leaves only the path.
+    // A file outside the application folder, as the open dialog would give it.
     QString Scanare(const QString &caleRelativa, const QByteArray &octeti)
     {
         const QString cale = dosar.Cale() + "/scanari/" + caleRelativa;
@@ -56,3 +44,6 @@ protected:
         s.Raspunsuri.insert(s.Raspunsuri.end(), raspunsuri);
     }
 };
+
+class EditorTest : public ::testing::Test, protected Editor
+{};

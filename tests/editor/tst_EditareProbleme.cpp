@@ -1,147 +1,129 @@
-#include "platform/Panza.h"
+#include "editor/fEditareTezaurel.h"
+#include "app/Aplicatie.h"
+#include "app/fMain.h"
+#include "platform/PanzaQt.h"
+#include "tests/common/Comenzi.h"
 #include "tests/editor/EditorTest.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLocale>
-
-#include <gtest/gtest.h>
 
 namespace {
 
-const QString PromptClasa = "Introduceti (ca numar) clasa de studiu atasata problemei";
-const QString PromptCapitol = "Introduceti titlul capitolului atasat problemei";
-const QString PromptDisciplina = "Introduceti specialitatea atasata problemei";
-const QString PromptNivel = "Introduceti nivelul de notare atasat problemei";
-const QString PromptObservatii = "Introduceti obsevatii auxiliare atasate problemei";
 using Editare = EditorTest;
+const QString Nescris = "Problema nu a fost salvata.";
 
-TEST(EditareProbleme, ExtensiileSeVerificaPeToataCalea)
+TEST(EditareProbleme, ExtensiaSiNumerele)
 {
-    struct Caz
-    {
-        const char *cale;
-        bool acceptat;
-    };
-    for (const Caz &c : {Caz{"/home/prof/Photo.JPG", true}, Caz{"/home/prof/scan.Jpeg", true},
-                         Caz{"/home/prof/scan.jpe", false}, Caz{"/home/prof/scan", false},
-                         Caz{"/home/a.jpg/scan", false}, Caz{"jpeg", true}})
-        EXPECT_EQ(EditareProbleme::EsteJpeg(c.cale), c.acceptat) << c.cale;
-}
-
-TEST(EditareProbleme, ConversiaNumerica)
-{
-    struct Caz
-    {
-        const char *text;
-        std::optional<int16_t> valoare;
-    };
-    for (const Caz &c :
-         {Caz{"7", 7}, Caz{"  12 ", 12}, Caz{"\t9", 9}, Caz{"7.5", 8}, Caz{"6.5", 6},
-          Caz{"-2.5", -2}, Caz{"1e2", 100}, Caz{"32767", 32767}, Caz{"-32768", -32768},
-          Caz{"-32768.5", -32768}, Caz{"32768", {}}, Caz{"32767.5", {}}, Caz{"abc", {}},
-          Caz{"", {}}, Caz{"   ", {}}, Caz{"7a", {}}, Caz{"nan", {}}, Caz{"inf", {}}})
-        EXPECT_EQ(EditareProbleme::ConvertesteIntreg(c.text), c.valoare) << c.text;
-
-    // The system's number format decides the decimal mark.
+    for (const auto &[cale, acceptat] :
+         {std::pair{"/home/prof/Photo.JPG", true}, {"/home/prof/scan.Jpeg", true},
+          {"/home/prof/scan.jpe", false}, {"/home/prof/scan", false}, {"/home/a.jpg/scan", false},
+          {"jpeg", true}})
+        EXPECT_EQ(EditareProbleme::EsteJpeg(cale), acceptat) << cale;
+    const std::pair<const char *, std::optional<int16_t>> numere[] = {
+        {"7", 7},   {"  12 ", 12}, {"\t9", 9},   {"7.5", 8},     {"6.5", 6},          {"-2.5", -2},
+        {"1e2", 100}, {"32767", 32767}, {"-32768.5", -32768}, {"32768", {}}, {"32767.5", {}},
+        {"abc", {}}, {"", {}},    {"   ", {}},  {"7a", {}},     {"nan", {}},         {"inf", {}}};
+    for (const auto &[text, valoare] : numere)
+        EXPECT_EQ(EditareProbleme::ConvertesteIntreg(text), valoare) << text;
     QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     EXPECT_EQ(EditareProbleme::ConvertesteIntreg(" 7,5 "), int16_t(8));
-    EXPECT_EQ(EditareProbleme::ConvertesteIntreg("9"), int16_t(9));
     QLocale::setDefault(QLocale::c());
 }
 
-TEST_F(Editare, DeschidereaRefuzataLasaFereastraCumEra)
+// A refused file leaves the window, the holder and the name as they were.
+TEST_F(Editare, DeschidereaRefuzataIsiSpuneMotivul)
 {
-    definitii.IncarcaColectie();
-    Deschide(Poza("bun.jpg"));
+    d.IncarcaColectie();
+    const QImage buna = PozaModel(40, 30);
+    Deschide(Poza("buna.jpg", buna));
+    EXPECT_EQ(s.DosareInitiale, QStringList{dosar.Cale() + "/Probleme"});
     const QImage inainte = panza.Imagine;
     panza.Operatii.clear();
-
-    Deschide("");
-    Deschide(Poza("scan.jpe"));
-    Deschide(Poza("scan"));
-
-    EXPECT_EQ(s.Mesaje, QStringList({"Nu ati selectat nici un fisier",
-                                     "Fisierul selectat nu este in format .jpg or .jpeg",
-                                     "Fisierul selectat nu este in format .jpg or .jpeg"}));
-    EXPECT_EQ(editare.NumeFisier(), "");
-    EXPECT_TRUE(panza.Operatii.isEmpty());
-    EXPECT_EQ(panza.Imagine, inainte);
-    EXPECT_EQ(editare.Picture1().pixel(5, 5), PozaModel(40, 30).pixel(5, 5));
-    EXPECT_EQ(s.DosareInitiale.first(), dosar.Cale() + "/Probleme");
+    const QByteArray jpeg = OctetiPoza(PozaModel(64, 48), "JPEG");
+    const QString citit = "Nu am reusit sa citesc imaginea din fisierul selectat: @";
+    const QString numele = "Numele fisierului nu poate fi pastrat in colectie: #. Redenumiti "
+                           "fisierul folosind litere romanesti sau latine si cel mult 256 de "
+                           "caractere.";
+    const std::tuple<QString, QByteArray, QString> cazuri[] = {
+        {"", {}, "Nu ati selectat nici un fisier"},
+        {"scan.jpe", jpeg, "Fisierul selectat nu este in format .jpg or .jpeg"},
+        {"gol.jpg", {}, "Fisierul selectat este gol: @"},
+        {"text.jpeg", "nu este o poza", citit},
+        {"taiat.jpg", jpeg.left(jpeg.size() * 2 / 3),
+         "Fisierul selectat este incomplet, imaginea din el este taiata: @. Copiati sau scanati "
+         "din nou problema."},
+        {"urias.jpg", JpegCuMarimea(60000, 60000), MesajPozaPreaMare("@", {60000, 60000})},
+        {"bomba.jpg", PngCuMarimea(9000, 9000), MesajPozaPreaMare("@", {9000, 9000})},
+        {"функция.jpg", jpeg, numele},
+        {QString(253, 'a') + ".jpg", jpeg, numele}};
+    for (const auto &[nume, octeti, mesaj] : cazuri) {
+        SCOPED_TRACE(nume.left(20).toStdString());
+        s.Mesaje.clear();
+        const QString cale = nume.isEmpty() ? "" : Scanare(nume, octeti);
+        Deschide(cale);
+        EXPECT_EQ(s.Mesaje, QStringList{QString(mesaj).replace("@", cale).replace("#", nume)});
+        EXPECT_EQ(editare.NumeFisier(), "");
+        EXPECT_TRUE(panza.Operatii.isEmpty());
+        EXPECT_EQ(panza.Imagine, inainte);
+        EXPECT_EQ(editare.Picture1(), buna);
+    }
+    editare.SalveazaProblema(); // nothing loaded, nothing to save
+    EXPECT_TRUE(s.Prompturi.isEmpty());
 }
 
-TEST_F(Editare, DeschidereaAratPozaInColtSiTineNumeleSimplu)
+// The name the record gives back: comma-below letters as cedilla, the longest
+// a Linux folder holds, Central European letters whole.
+TEST_F(Editare, DeschidereaArataPozaInColtSiTineNumeleDinInregistrare)
 {
-    definitii.IncarcaColectie();
+    d.IncarcaColectie();
     const QImage poza = PozaModel(300, 50);
     Deschide(Poza("a.b/x.y.jpeg", poza));
     EXPECT_EQ(editare.NumeFisier(), "x.y.jpeg");
+    EXPECT_EQ(panza.Operatii, QStringList({"Cls", "Copiaza 300x50 la 0,0", "Refresh"}));
     EXPECT_EQ(panza.Imagine.pixel(119, 49), poza.pixel(119, 49));
     EXPECT_EQ(panza.Imagine.pixel(0, 50), CuloareFundal.rgb());
-
-    // A new picture starts at the corner again.
     editare.Apasa(0, 0);
     editare.Elibereaza(30, 30);
-    Deschide(Poza("alta.jpg"));
-    EXPECT_EQ(editare.StareTragere().DeplasareX, 0);
-}
-
-TEST_F(Editare, NumeleTrebuieSaIncapaInInregistrare)
-{
-    definitii.IncarcaColectie();
-    Deschide(Poza(QString::fromUtf8("функция.jpg")));
-    Deschide(Poza(QString(260, 'a') + ".jpg"));
-    ASSERT_EQ(s.Mesaje.size(), 2);
-    EXPECT_TRUE(s.Mesaje[0].startsWith("Numele fisierului nu poate fi pastrat in colectie: "));
-    EXPECT_EQ(editare.NumeFisier(), "");
-
-    // Comma-below letters are kept as the cedilla letters the record holds,
-    // so the stored picture is found again by the name read back.
-    Deschide(Poza(QString::fromUtf8("ecuații.jpg")));
-    EXPECT_EQ(editare.NumeFisier(), QString::fromUtf8("ecuaţii.jpg"));
-    EXPECT_EQ(s.Mesaje.size(), 2);
+    for (const auto &[nume, pastrat] :
+         {std::pair<QString, QString>{"ecuații.jpg", "ecuaţii.jpg"},
+          {QString(251, 'n') + ".jpg", QString(251, 'n') + ".jpg"},
+          {"ĂÂÎŞŢăâîşţ-ČčĽľŘřŮůŐőŰű-€„”.jpg", "ĂÂÎŞŢăâîşţ-ČčĽľŘřŮůŐőŰű-€„”.jpg"}}) {
+        Deschide(Poza(nume));
+        EXPECT_EQ(editare.NumeFisier(), pastrat);
+        EXPECT_EQ(editare.StareTragere().DeplasareX, 0); // a new picture starts at the corner
+    }
+    EXPECT_TRUE(s.Mesaje.isEmpty());
 }
 
 TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
 {
-    definitii.IncarcaColectie(); // no collection yet: created empty
+    d.IncarcaColectie(); // no collection yet: created empty
     const QImage poza = PozaModel(40, 30);
     Deschide(Poza("a.b/x.y.jpeg", poza));
-    const QString capitol = QString(100, 'C') + QString(20, 'X');
-    Raspunde({"abc", "", std::nullopt, " 7 ", capitol, "Algebra", "9.5", std::nullopt});
+    Raspunde({"abc", "", std::nullopt, " 7 ", QString(100, 'C') + "XX", "Algebra", "9.5",
+              std::nullopt});
     editare.SalveazaProblema();
-
-    EXPECT_EQ(s.Prompturi,
-              QStringList({PromptClasa, PromptClasa, PromptClasa, PromptClasa, PromptCapitol,
-                           PromptDisciplina, PromptNivel, PromptObservatii}));
+    const QString clasa = "Introduceti (ca numar) clasa de studiu atasata problemei";
+    EXPECT_EQ(s.Prompturi, QStringList({clasa, clasa, clasa, clasa,
+                                        "Introduceti titlul capitolului atasat problemei",
+                                        "Introduceti specialitatea atasata problemei",
+                                        "Introduceti nivelul de notare atasat problemei",
+                                        "Introduceti obsevatii auxiliare atasate problemei"}));
     EXPECT_TRUE(s.Mesaje.isEmpty());
-
-    QByteArray asteptat(1024, '\0');
-    asteptat[0] = 2;
-    char *r = asteptat.data() + 512;
-    r[0] = 7;  // Clasa
-    r[2] = 10; // Nivel: 9.5 to even
-    std::memcpy(r + 4, QByteArray("Algebra").leftJustified(50).data(), 50);
-    std::memcpy(r + 54, QByteArray(100, 'C').data(), 100);
-    std::memset(r + 154, ' ', 100); // cancelled observations
-    std::memcpy(r + 254, QByteArray("x.y.jpeg").leftJustified(256).data(), 256);
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
-
+    // Nivel 9.5 to even; the cancelled observations blank.
+    EXPECT_EQ(Fisier(), QByteArray("\x02", 1) + QByteArray(511, '\0') +
+                            QByteArray("\x07\x00\x0A\x00", 4) + QByteArray("Algebra").leftJustified(50) +
+                            QByteArray(100, 'C') + QByteArray(100, ' ') +
+                            QByteArray("x.y.jpeg").leftJustified(256) + QByteArray(2, '\0'));
     const QByteArray imagine = dosar.CitesteOcteti("Probleme/x.y.jpeg");
     EXPECT_TRUE(imagine.startsWith("BM"));
-    QImage citita;
-    ASSERT_TRUE(citita.loadFromData(imagine));
-    EXPECT_EQ(citita.convertToFormat(QImage::Format_RGB32), poza);
-
-    // Back to empty: window cleared, holder blank.
+    EXPECT_EQ(QImage::fromData(imagine).convertToFormat(QImage::Format_RGB32), poza);
+    // Back to empty: window cleared, holder blank, nothing more to save.
     EXPECT_EQ(editare.NumeFisier(), "");
     EXPECT_EQ(panza.Operatii.mid(3), QStringList({"Cls", "Refresh"}));
     EXPECT_EQ(editare.Picture1().pixel(5, 5), CuloareFundal.rgb());
-    EXPECT_EQ(editare.Picture1().pixel(5, 5), CuloareFundal.rgb());
     editare.SalveazaProblema();
     EXPECT_EQ(s.Prompturi.size(), 8);
-    EXPECT_EQ(definitii.NrProbleme, 2);
 }
 
 // A JPEG that says, in the EXIF data a phone writes, that it is turned a quarter.
@@ -153,7 +135,7 @@ QByteArray CuOrientare(QByteArray jpeg)
 
 TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
 {
-    definitii.IncarcaColectie();
+    d.IncarcaColectie();
     const QImage poza = PozaModel(40, 30);
     const struct
     {
@@ -184,105 +166,108 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
     EXPECT_TRUE(s.Mesaje.isEmpty());
 }
 
-TEST_F(Editare, AcelasiNumeActivEsteRefuzatChiarDinAltDosar)
+// The same name active is refused even from another folder; marking takes
+// the exact name; saving again keeps the picture already stored.
+TEST_F(Editare, MarcareaSiSalvareaDinNou)
 {
-    dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
-    definitii.IncarcaColectie();
-    const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
-
-    Deschide(Poza("alt/p.jpg"));
-    editare.SalveazaProblema();
-    EXPECT_EQ(s.Mesaje,
-              QStringList({"Problema existenta! Va trebui stearsa inainte de a o redefini"}));
-    EXPECT_TRUE(s.Prompturi.isEmpty());
-    EXPECT_EQ(definitii.NrProbleme, 2);
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), colectie);
-    EXPECT_FALSE(QFile::exists(dosar.Cale() + "/Probleme/p.jpg"));
-    EXPECT_EQ(editare.NumeFisier(), "p.jpg");
-
-    // The comparison is exact: another case is another name.
-    Deschide(Poza("P.jpg"));
-    editare.StergeProblema();
-    EXPECT_EQ(s.Mesaje.last(), "Problema nu exista in tezaurel si nu poate fi stearsa");
-}
-
-TEST_F(Editare, MarcareaSiSalvareaDinNouRefolosescPozaStocata)
-{
-    const QImage stocata = PozaModel(20, 20);
-    dosar.ScriePoza("p.jpg", stocata);
+    dosar.ScriePoza("p.jpg", PozaModel(20, 20));
     dosar.ScrieColectie({FaProblema(5, 5, "Geometrie", "Arii", "q.jpg"),
                          FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
-    definitii.IncarcaColectie();
-    const QByteArray pozaInainte = dosar.CitesteOcteti("Probleme/p.jpg");
-
+    d.IncarcaColectie();
+    const QByteArray colectie = Fisier(), pozaInainte = dosar.CitesteOcteti("Probleme/p.jpg");
     Deschide(Poza("nou/p.jpg", PozaModel(50, 10)));
+    editare.SalveazaProblema();
+    Deschide(Poza("P.jpg"));
     editare.StergeProblema();
-    EXPECT_EQ(s.Mesaje, QStringList({"Problema stearsa cu succes"}));
+    EXPECT_EQ(s.Mesaje, QStringList({"Problema existenta! Va trebui stearsa inainte de a o redefini",
+                                     "Problema nu exista in tezaurel si nu poate fi stearsa"}));
+    EXPECT_TRUE(s.Prompturi.isEmpty());
+    EXPECT_EQ(Fisier(), colectie);
+
+    Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
+    editare.StergeProblema();
+    EXPECT_EQ(s.Mesaje.last(), "Problema stearsa cu succes");
     EXPECT_EQ(editare.NumeFisier(), "");
-    EXPECT_EQ(definitii.TabelProbleme[3].Sters, Adevarat);
-    const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
-    EXPECT_EQ(colectie.mid(2 * 512 + 510, 2), QByteArray("\xFF\xFF", 2));
-    EXPECT_EQ(colectie.mid(512 + 510, 2), QByteArray(2, '\0'));
+    EXPECT_EQ(Fisier(), colectie.left(3 * 512 - 2) + "\xFF\xFF");
     editare.StergeProblema(); // emptied: nothing happens
-    EXPECT_EQ(s.Mesaje.size(), 1);
+    EXPECT_EQ(s.Mesaje.size(), 3);
 
     Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
     Raspunde({"10", "Functii noi", "Algebra", "8", "revizuita"});
     editare.SalveazaProblema();
-    EXPECT_EQ(definitii.NrProbleme, 4);
-    EXPECT_EQ(definitii.TabelProbleme[4].Capitol.FaraBlancuri(), "Functii noi");
+    EXPECT_EQ(d.NrProbleme, 4);
+    EXPECT_EQ(Fisier().left(2), QByteArray("\x04\x00", 2));
+    EXPECT_EQ(Fisier().mid(3 * 512), Octeti(d.TabelProbleme[4]));
+    EXPECT_EQ(d.TabelProbleme[4].Capitol.FaraBlancuri(), "Functii noi");
     EXPECT_EQ(dosar.CitesteOcteti("Probleme/p.jpg"), pozaInainte);
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").size(), 4 * 512);
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").at(0), 4);
 }
 
-TEST_F(Editare, DosarLipsaSauNumeOcupatNuSchimbaNimic)
+// Whatever stops a save leaves the collection and Probleme/ as they were and
+// the picture loaded, so the teacher can try again; a picture written for a
+// record that could not be stored goes with it.
+TEST(Salvare, SalvareaOpritaNuSchimbaNimic)
 {
-    definitii.IncarcaColectie();
-    Deschide(Poza("x.jpg"));
-    QDir(dosar.Cale() + "/Probleme").removeRecursively();
-    editare.SalveazaProblema();
-    EXPECT_EQ(s.Mesaje.last(), "Dosarul Probleme nu exista: " + dosar.Cale() +
-                                   "/Probleme. Problema nu a fost salvata.");
-    // A picture name taken by a folder cannot be written either.
-    QDir().mkpath(dosar.Cale() + "/Probleme/x.jpg");
-    editare.SalveazaProblema();
-    EXPECT_EQ(s.Mesaje.last(), "Nu am reusit sa scriu imaginea problemei: " + dosar.Cale() +
-                                   "/Probleme/x.jpg. Problema nu a fost salvata.");
-    EXPECT_TRUE(s.Prompturi.isEmpty());
-    EXPECT_EQ(definitii.NrProbleme, 1);
-    EXPECT_EQ(definitii.TabelProbleme[2], Problema());
-    EXPECT_EQ(QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files), QStringList());
-    // Still loaded, so the teacher can try again once the folder is right.
-    EXPECT_EQ(editare.NumeFisier(), "x.jpg");
+    const std::tuple<const char *, std::function<void(Editor &)>, QString, int> cazuri[] = {
+        {"fara Probleme", [](Editor &e) { QDir(e.d.CaleProbleme()).removeRecursively(); },
+         "Dosarul Probleme nu exista: %1/Probleme. " + Nescris, 0},
+        {"un dosar cu numele", [](Editor &e) { QDir().mkpath(e.d.CaleProbleme() + "x.jpg"); },
+         "Nu am reusit sa scriu imaginea problemei: %1/Probleme/x.jpg. " + Nescris, 0},
+        {"colectie nescrisa", [](Editor &e) { e.acces->ScrieriPermise = 0; },
+         EroareScriere("%1/Tezaurel.stn"), 5},
+        {"colectie plina", [](Editor &e) { e.d.NrProbleme = 2000; },
+         "Tezaurelul este plin: nu mai este loc pentru inca o problema (cel mult 1999). Stergeti "
+         "mai intai problemele de care nu mai aveti nevoie.", 0},
+        {"colectia e dosar", [](Editor &e) {
+             QFile::remove(e.dosar.Colectie());
+             QDir().mkpath(e.dosar.Colectie());
+             e.d.IncarcaColectie();
+             e.s.Mesaje.clear();
+         }, "Nu am reusit sa deschid fisierul colectiei: %1/Tezaurel.stn. Colectia este goala si nu "
+            "poate fi modificata.", 0},
+        {"Probleme doar citire", [](Editor &e) {
+             QFile::setPermissions(e.d.CaleProbleme(), QFile::ReadOwner | QFile::ExeOwner);
+         }, "Nu am reusit sa scriu imaginea problemei: %1/Probleme/x.jpg. " + Nescris, 0}};
+    for (const auto &[nume, pregateste, mesaj, prompturi] : cazuri) {
+        SCOPED_TRACE(nume);
+        CaUtilizatorObisnuit([&] {
+            Editor e;
+            e.dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
+            e.d.IncarcaColectie();
+            e.Deschide(e.Poza("x.jpg"));
+            e.Raspunde({"9", "Functii", "Algebra", "7", ""});
+            pregateste(e);
+            const QByteArray colectie = e.Fisier();
+            const int numar = e.d.NrProbleme;
+            e.editare.SalveazaProblema();
+            EXPECT_EQ(e.s.Mesaje, QStringList{QString(mesaj).replace("%1", e.dosar.Cale())});
+            EXPECT_EQ(e.s.Prompturi.size(), prompturi);
+            EXPECT_EQ(e.d.NrProbleme, numar);
+            EXPECT_NE(e.d.TabelProbleme[std::min(numar + 1, 2000)].Fisier.FaraBlancuri(), "x.jpg");
+            EXPECT_FALSE(QFileInfo(e.d.CaleProbleme() + "x.jpg").isFile());
+            EXPECT_EQ(e.Fisier(), colectie);
+            EXPECT_EQ(e.editare.NumeFisier(), "x.jpg");
+        });
+    }
 }
 
-TEST_F(Editare, ColectiaNescrisaAnuleazaAdaugareaSiPoza)
+TEST_F(Editare, OPozaGoalaSubNumeEsteInlocuita)
 {
-    dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
-    definitii.IncarcaColectie();
-    const QByteArray colectie = dosar.CitesteOcteti("Tezaurel.stn");
-    acces->DoarCitire = true;
-    Deschide(Poza("x.jpg"));
+    d.IncarcaColectie();
+    dosar.ScrieOcteti("Probleme/p.jpg", {});
+    Deschide(Scanare("p.jpg", OctetiPoza(PozaModel(40, 30), "JPEG")));
     Raspunde({"9", "Functii", "Algebra", "7", ""});
     editare.SalveazaProblema();
-    EXPECT_EQ(s.Mesaje, QStringList({EroareScriere(definitii.CaleColectie)}));
-    EXPECT_EQ(definitii.NrProbleme, 2);
-    EXPECT_EQ(definitii.TabelProbleme[3], Problema());
-    // The picture written for the lost record goes with it.
-    EXPECT_EQ(s.Sterse, QStringList({dosar.Cale() + "/Probleme/x.jpg"}));
-    EXPECT_FALSE(QFile::exists(dosar.Cale() + "/Probleme/x.jpg"));
-    EXPECT_EQ(editare.NumeFisier(), "x.jpg");
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), colectie);
+    EXPECT_TRUE(s.Mesaje.isEmpty());
+    EXPECT_EQ(d.NrProbleme, 2);
+    EXPECT_EQ(dosar.CitesteOcteti("Probleme/p.jpg"), OctetiPoza(PozaModel(40, 30), "JPEG"));
 }
 
 TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
 {
-    definitii.IncarcaColectie();
+    d.IncarcaColectie();
     const QImage poza = PozaModel(40, 30);
     Deschide(Poza("x.jpg", poza));
     panza.Operatii.clear();
-
     editare.Apasa(10, 10);
     EXPECT_TRUE(panza.Operatii.isEmpty());
     editare.Misca(60.5, 29.5); // halves to even: (50, 20)
@@ -290,49 +275,109 @@ TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
     EXPECT_EQ(panza.Imagine.pixel(50, 20), poza.pixel(0, 0));
     EXPECT_EQ(panza.Imagine.pixel(0, 0), CuloareFundal.rgb());
     panza.Operatii.clear();
-    // The release draws over what is there, without clearing first.
-    editare.Elibereaza(60, -10);
+    editare.Elibereaza(60, -10); // drawn over what is there, without clearing
     EXPECT_EQ(panza.Operatii, QStringList({"Copiaza 40x30 la 50,-20", "Refresh"}));
     EXPECT_EQ(panza.Imagine.pixel(50, 0), poza.pixel(0, 20));
-    EXPECT_EQ(panza.Imagine.pixel(50, 20), poza.pixel(0, 0)); // left from the move
-
+    EXPECT_EQ(panza.Imagine.pixel(50, 20), poza.pixel(0, 0));
     editare.Revenire();
     EXPECT_EQ(editare.NumeFisier(), "");
-    EXPECT_EQ(editare.StareTragere().DeplasareX, 50);
-    EXPECT_EQ(editare.StareTragere().DeplasareY, -20);
-    EXPECT_EQ(editare.LatimeImagine(), 40);
-    // The emptied holder drags as a blank surface.
-    editare.Apasa(0, 0);
+    EXPECT_EQ(QPoint(editare.StareTragere().DeplasareX, editare.StareTragere().DeplasareY),
+              QPoint(50, -20));
+    editare.Apasa(0, 0); // the emptied holder drags as a blank surface
     editare.Misca(0, 0);
     EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 40x30 la 50,-20", "Refresh"}));
     EXPECT_EQ(panza.Imagine.pixel(55, 5), CuloareFundal.rgb());
+}
+
+// Press, move, release (M: move, E: release, A: activation) and the corner each gives.
+TEST(Panoramare, TragerileSeAduna)
+{
+    const struct
+    {
+        char pas;
+        double x, y;
+        std::optional<QPoint> la;
+    } pasi[] = {{'M', 10, 10, {}},          {'E', 12, 5, QPoint(12, 5)}, // release without press
+                {'P', 100, 100, {}},        {'M', 130, 90, QPoint(42, -5)},
+                {'E', 150, 80, QPoint(62, -15)}, {'P', 300, 300, {}},
+                {'E', 290, 300, QPoint(52, -15)}, {'P', 20, 20, {}},
+                {'A', 0, 0, {}},            {'M', 40, 40, {}}, // activation ends the drag
+                {'E', 20, 20, QPoint(52, -15)}, {'P', 0, 0, {}},
+                {'E', -5000, 4000, QPoint(-4948, 3985)}, {'P', 2.5, 3.5, {}}, // halves to even
+                {'M', 3.5, 4.5, QPoint(-4946, 3986)}};
+    Panoramare p;
+    for (const auto &s : pasi) {
+        SCOPED_TRACE(testing::Message() << s.pas << " " << s.x << "," << s.y);
+        if (s.pas == 'P')
+            p.Apasa(s.x, s.y);
+        else if (s.pas == 'A')
+            p.Activare();
+        else if (s.pas == 'M')
+            EXPECT_EQ(p.Misca(s.x, s.y), s.la);
+        else
+            EXPECT_EQ(p.Elibereaza(s.x, s.y), *s.la);
+    }
 }
 
 TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
 {
     const QImage sursa = PozaModel(30, 20);
     QImage tinta(25, 15, QImage::Format_RGB32);
-    for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0)}) {
+    for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0),
+                            QPoint(2147483000, -2147483000)}) {
         tinta.fill(Qt::black);
         CopiazaDreptunghi(tinta, sursa, QSize(30, 20), la);
         for (int y = 0; y < tinta.height(); ++y)
             for (int x = 0; x < tinta.width(); ++x) {
                 const QPoint s(x - la.x(), y - la.y());
-                const QRgb asteptat = sursa.rect().contains(s) ? sursa.pixel(s) : qRgb(0, 0, 0);
-                ASSERT_EQ(tinta.pixel(x, y), asteptat) << la.x() << "," << la.y();
+                ASSERT_EQ(tinta.pixel(x, y), sursa.rect().contains(s) ? sursa.pixel(s) : qRgb(0, 0, 0))
+                    << la.x() << "," << la.y();
             }
     }
-    // Far away in any direction, and a rectangle larger than the source.
-    tinta.fill(Qt::black);
-    CopiazaDreptunghi(tinta, sursa, QSize(30, 20), QPoint(2147483000, -2147483000));
-    CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), QPoint(5, 5));
+    CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), QPoint(5, 5)); // larger than the source
     EXPECT_EQ(tinta.pixel(24, 14), sursa.pixel(19, 9));
-    // Other formats go through a painter with the same result.
-    QImage alta(25, 15, QImage::Format_RGB888);
+    QImage alta(25, 15, QImage::Format_RGB888); // other formats through a painter
     alta.fill(Qt::black);
     CopiazaDreptunghi(alta, sursa, QSize(10, 10), QPoint(3, 4));
     EXPECT_EQ(alta.pixel(3, 4), sursa.pixel(0, 0));
     EXPECT_EQ(alta.pixel(13, 4), qRgb(0, 0, 0));
+}
+
+// The window forwards any button's drag and its activation; "Revenire" goes
+// back to the main window and the next showing keeps the offset.
+TEST(FereastraEditor, TragereaActivareaSiRevenirea)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    Aplicatie aplicatie{dosar.Cale(), platforma, [] {}};
+    aplicatie.Porneste();
+    Apasa(aplicatie.Main(), "Editare Tezaurel");
+    fEditareTezaurel &f = aplicatie.Editor();
+    const QImage poza = PozaModel(1200, 900);
+    poza.save(dosar.Cale() + "/scan.jpg", "BMP");
+    platforma.FisiereAlese.push_back(dosar.Cale() + "/scan.jpg");
+    Apasa(f, "Deschide fisier");
+    PanzaQt &p = *f.findChild<PanzaQt *>();
+    EXPECT_EQ(f.grab().toImage().pixel(p.geometry().topLeft() + QPoint(300, 200)),
+              poza.pixel(300, 200));
+    Mouse(p, QEvent::MouseButtonPress, {400, 300}, Qt::RightButton);
+    Mouse(p, QEvent::MouseMove, {450, 280}, Qt::RightButton);
+    EXPECT_EQ(p.Imagine().pixel(50, 0), poza.pixel(0, 20));
+    Mouse(p, QEvent::MouseButtonRelease, {450, 280}, Qt::RightButton);
+    Mouse(p, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton);
+    Activeaza(f);
+    const QImage inainte = p.Imagine();
+    Mouse(p, QEvent::MouseMove, {300, 300});
+    EXPECT_EQ(p.Imagine(), inainte);
+    Apasa(f, "Revenire");
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(aplicatie.Main().isVisible());
+    EXPECT_EQ(p.Imagine().pixel(100, 100), p.Fundal().rgb());
+    Apasa(aplicatie.Main(), "Editare Tezaurel");
+    EXPECT_EQ(f.Editare().NumeFisier(), "");
+    EXPECT_EQ(f.Editare().StareTragere().DeplasareX, 50);
+    EXPECT_EQ(f.Editare().LatimeImagine(), 1200);
+    EXPECT_TRUE(platforma.Mesaje.isEmpty());
 }
 
 } // namespace

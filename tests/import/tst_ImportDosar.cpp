@@ -38,8 +38,8 @@ protected:
     }
     RaportImport Importa()
     {
-        definitii.IncarcaColectie();
-        auto raport = ImportDosar(definitii, interfata).Importa(sursa);
+        d.IncarcaColectie();
+        auto raport = ImportDosar(d, interfata).Importa(sursa);
         EXPECT_TRUE(raport);
         return raport.value_or(RaportImport());
     }
@@ -126,11 +126,11 @@ TEST_F(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
 {
     dosar.ScrieColectie({FaProblema(5, 5, "Algebra", "Ecuatii", "a.jpg"),
                          FaProblema(9, 7, "Geometrie", "Cercul", "b.jpg", true)});
-    definitii.IncarcaColectie();
+    d.IncarcaColectie();
     const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
 
     ASSERT_TRUE(CorecteazaDetalii(
-        definitii, 2, {6, 8, "Algebră", "Ecuații de gradul II", "din manual\npagina 3"}));
+        d, 2, {6, 8, "Algebră", "Ecuații de gradul II", "din manual\npagina 3"}));
     QByteArray asteptat = inainte;
     const auto corectata =
         FaProblema(6, 8, "Algebră", "Ecuații de gradul II", "a.jpg", false, "din manual\npagina 3")
@@ -162,7 +162,7 @@ TEST_F(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
          "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l."},
     };
     for (const auto &r : refuzuri) {
-        EXPECT_FALSE(CorecteazaDetalii(definitii, 2, r.detalii));
+        EXPECT_FALSE(CorecteazaDetalii(d, 2, r.detalii));
         EXPECT_EQ(s.Mesaje.last(), r.mesaj);
     }
     EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), asteptat);

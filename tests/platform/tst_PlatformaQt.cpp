@@ -1,19 +1,16 @@
+#include "platform/PanzaQt.h"
 #include "platform/PlatformaQt.h"
+#include "tests/common/DosarTest.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -32,37 +29,47 @@ void CandApareDialogul(std::function<void(QWidget *)> actiune)
     cronometru->start();
 }
 
-// What the teacher sees in a message box, buttons sorted; the default button last.
-QStringList CeSeVede(QMessageBox *m)
+// What the teacher sees in a box: title, text, buttons sorted, the default last;
+// the box is then answered with its default button, or cancelled.
+QStringList Raspunde(QWidget *d)
 {
     QStringList texte;
-    for (auto *b : m->findChildren<QAbstractButton *>())
+    for (auto *b : d->findChildren<QAbstractButton *>())
         if (!b->text().isEmpty())
             texte << b->text();
     texte.sort();
-    return QStringList{m->windowTitle(), m->text()} + texte +
-           QStringList{m->defaultButton() ? m->defaultButton()->text() : QString()};
+    auto *m = qobject_cast<QMessageBox *>(d);
+    auto *in = qobject_cast<QInputDialog *>(d);
+    texte = QStringList{d->windowTitle(), m ? m->text() : in->labelText()} + texte;
+    if (m)
+        texte << (m->defaultButton() ? m->defaultButton()->text() : "");
+    if (m && m->defaultButton())
+        m->defaultButton()->click();
+    else if (m)
+        m->accept();
+    else if (in->labelText() == "Specialitatea?")
+        in->setTextValue("Algebră"), in->accept();
+    else
+        in->reject();
+    return texte;
 }
 
-TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
+TEST(PlatformaQt, MesajIntrebareSiPrompt)
 {
     PlatformaQt platforma;
     QStringList vazut;
-    CandApareDialogul([&](QWidget *d) {
-        auto *m = qobject_cast<QMessageBox *>(d);
-        ASSERT_NE(m, nullptr);
-        vazut = CeSeVede(m);
-        m->accept();
-    });
-    platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
+    const auto vezi = [&] { CandApareDialogul([&](QWidget *d) { vazut = Raspunde(d); }); };
+    vezi();
+    platforma.Mesaj("Nu sunt probleme de sters");
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Nu sunt probleme de sters", "OK", ""}));
-
-    CandApareDialogul([&](QWidget *d) {
-        vazut = CeSeVede(qobject_cast<QMessageBox *>(d));
-        qobject_cast<QMessageBox *>(d)->defaultButton()->click();
-    });
-    EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
+    vezi();
+    EXPECT_TRUE(platforma.IntrebareDaNu("Continuati?"));
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Continuati?", "Da", "Nu", "Da"}));
+    vezi();
+    EXPECT_EQ(platforma.CitesteText("Specialitatea?"), QString("Algebră"));
+    EXPECT_EQ(vazut.mid(0, 2), QStringList({"Tezaurel", "Specialitatea?"}));
+    vezi();
+    EXPECT_EQ(platforma.CitesteText("Capitolul?"), std::nullopt);
 
     // Escape and the close button give no answer: the box waits for one of its two buttons.
     bool ramas = false;
@@ -77,24 +84,16 @@ TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
     EXPECT_TRUE(ramas);
 }
 
-TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
+TEST(PanzaQt, MarireaPastreazaDesenul)
 {
-    PlatformaQt platforma;
-    QString titlu, eticheta;
-    CandApareDialogul([&](QWidget *d) {
-        auto *in = qobject_cast<QInputDialog *>(d);
-        ASSERT_NE(in, nullptr);
-        titlu = in->windowTitle();
-        eticheta = in->labelText();
-        in->setTextValue(QStringLiteral("Algebră"));
-        in->accept();
-    });
-    EXPECT_EQ(platforma.CitesteText(QStringLiteral("Specialitatea?")), QStringLiteral("Algebră"));
-    EXPECT_EQ(titlu, "Tezaurel");
-    EXPECT_EQ(eticheta, "Specialitatea?");
-
-    CandApareDialogul([](QWidget *d) { qobject_cast<QDialog *>(d)->reject(); });
-    EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
+    PanzaQt panza;
+    panza.resize(20, 20);
+    panza.Cls();
+    panza.Copiaza(PozaModel(5, 5), QSize(5, 5), QPoint(2, 2));
+    const QRgb pixel = panza.Imagine().pixel(3, 3);
+    panza.resize(60, 30);
+    EXPECT_EQ(panza.Imagine().size(), QSize(60, 30));
+    EXPECT_EQ(panza.Imagine().pixel(3, 3), pixel);
 }
 
 } // namespace

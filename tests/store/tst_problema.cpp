@@ -1,70 +1,38 @@
 #include "store/CodPagina.h"
-#include "store/Problema.h"
+#include "tests/common/DosarTest.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(Inregistrare, CampurileStauLaDeplasareaLor)
+TEST(Inregistrare, CampurileLaDeplasareaLorSiInapoi)
 {
-    Problema p;
-    p.Clasa = 9;
-    p.Nivel = -2;
-    p.Disciplina.Atribuie(QStringLiteral("Algebra"));
-    p.Capitol.Atribuie(QStringLiteral("Functii"));
-    p.Observatii.Atribuie(QStringLiteral("usor"));
-    p.Fisier.Atribuie(QStringLiteral("p1.jpg"));
-    p.Sters = Adevarat;
-
-    const auto o = p.Codifica();
-    ASSERT_EQ(o.size(), 512u);
-    EXPECT_EQ(uint8_t(o[0]), 9);
-    EXPECT_EQ(uint8_t(o[1]), 0);
-    EXPECT_EQ(uint8_t(o[2]), 0xFE);
-    EXPECT_EQ(uint8_t(o[3]), 0xFF);
-    EXPECT_EQ(QByteArray(o.data() + 4, 7), "Algebra");
-    EXPECT_EQ(QByteArray(o.data() + 11, 43), QByteArray(43, ' '));
-    EXPECT_EQ(QByteArray(o.data() + 54, 7), "Functii");
-    EXPECT_EQ(QByteArray(o.data() + 154, 4), "usor");
-    EXPECT_EQ(QByteArray(o.data() + 254, 6), "p1.jpg");
-    EXPECT_EQ(o[509], ' ');
-    EXPECT_EQ(uint8_t(o[510]), 0xFF);
-    EXPECT_EQ(uint8_t(o[511]), 0xFF);
-
-    EXPECT_EQ(Problema::Decodifica(o), p);
-}
-
-TEST(Inregistrare, CampNeatribuitEsteScrisCaZerouri)
-{
-    const auto o = Problema().Codifica();
-    EXPECT_EQ(QByteArray(o.data(), 512), QByteArray(512, '\0'));
-}
-
-// Cut to the field's length, padded with blanks; only the trailing blanks trimmed.
-TEST(Inregistrare, TextulSeTaieSauSeCompleteazaCuBlancuri)
-{
+    const Problema p = FaProblema(9, -2, "Algebra", "Functii", "p1.jpg", true, "usor");
+    EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) + QByteArray("Algebra").leftJustified(50) +
+                             QByteArray("Functii").leftJustified(100) +
+                             QByteArray("usor").leftJustified(100) +
+                             QByteArray("p1.jpg").leftJustified(256) + "\xFF\xFF");
+    EXPECT_EQ(Problema::Decodifica(p.Codifica()), p);
+    EXPECT_EQ(Octeti(Problema()), QByteArray(512, '\0')); // a field never assigned
+    // Cut to the field's length, padded with blanks; only the trailing blanks trimmed.
     TextFix<50> camp;
-    camp.Atribuie(QString(60, QLatin1Char('x')) + QStringLiteral("y"));
-    EXPECT_EQ(camp.Text(), QString(50, QLatin1Char('x')));
-    camp.Atribuie(QStringLiteral("  Ecuatii  de grad 2 "));
-    EXPECT_EQ(camp.Text(), QStringLiteral("  Ecuatii  de grad 2") + QString(30, QLatin1Char(' ')));
-    EXPECT_EQ(camp.FaraBlancuri(), QStringLiteral("  Ecuatii  de grad 2"));
+    camp.Atribuie(QString(60, 'x') + 'y');
+    EXPECT_EQ(camp.Text(), QString(50, 'x'));
+    camp.Atribuie("  Ecuatii  de grad 2 ");
+    EXPECT_EQ(camp.Text(), "  Ecuatii  de grad 2" + QString(30, ' '));
+    EXPECT_EQ(camp.FaraBlancuri(), "  Ecuatii  de grad 2");
 }
 
-TEST(CodPagina, LitereleRomanestiAuOctetiiDinWindows1250)
+TEST(CodPagina, LitereleRomanestiInWindows1250SiOriceOctetInapoi)
 {
-    // ă â î Ă Â Î and the cedilla forms are in the code page as they are.
-    EXPECT_EQ(CodificaAnsi(QStringLiteral("ăâîĂÂÎşţŞŢ")),
-              QByteArray("\xE3\xE2\xEE\xC3\xC2\xCE\xBA\xFE\xAA\xDE"));
-    // The comma-below letters are written as their cedilla twins.
-    EXPECT_EQ(CodificaAnsi(QStringLiteral("șțȘȚ")), QByteArray("\xBA\xFE\xAA\xDE"));
-    EXPECT_EQ(DecodificaAnsi("\xBA\xFE\xAA\xDE", 4), QStringLiteral("şţŞŢ"));
-    EXPECT_EQ(CodificaAnsi(QStringLiteral("€ Ł ž")), QByteArray("\x80 \xA3 \x9E"));
-    EXPECT_EQ(CodificaAnsi(QStringLiteral("日")), QByteArray("?"));
-}
-
-TEST(CodPagina, OriceOctetSeCitesteSiSeScrieLaFel)
-{
+    const std::pair<QString, QByteArray> cazuri[] = {
+        {"ăâîĂÂÎşţŞŢ", "\xE3\xE2\xEE\xC3\xC2\xCE\xBA\xFE\xAA\xDE"},
+        {"șțȘȚ", "\xBA\xFE\xAA\xDE"}, // comma-below as their cedilla twins
+        {"€ Ł ž", "\x80 \xA3 \x9E"},
+        {"日", "?"}};
+    for (const auto &[text, octeti] : cazuri)
+        EXPECT_EQ(CodificaAnsi(text), octeti) << text.toStdString();
+    EXPECT_EQ(DecodificaAnsi("\xBA\xFE\xAA\xDE", 4), "şţŞŢ");
     QByteArray toti;
     for (int b = 0; b < 256; ++b)
         toti.append(char(b));
