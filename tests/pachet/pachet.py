@@ -43,7 +43,7 @@ def utilizator(radacina):
         # The menus' keys, from the main window to the editor and back out.
         parcurs.p.focus("Main")
         s.xdotool("key", "ctrl+e")
-        parcurs.adauga(poza, None, UNU)
+        parcurs.adauga(poza, UNU)
         asteapta(lambda: os.path.getsize(os.path.join(date, "Tezaurel.stn")) == 1024,
                  "the problem in the user's collection")
         parcurs.p.focus("Personalizare Tezaurel")
