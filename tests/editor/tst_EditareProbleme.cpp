@@ -289,60 +289,6 @@ TEST_F(Editare, TragereaDeseneazaDinSuportSiRevenireaPastreazaDeplasarea)
     EXPECT_EQ(panza.Imagine.pixel(55, 5), CuloareFundal.rgb());
 }
 
-// Press, move, release (M: move, E: release, A: activation) and the corner each gives.
-TEST(Panoramare, TragerileSeAduna)
-{
-    const struct
-    {
-        char pas;
-        double x, y;
-        std::optional<QPoint> la;
-    } pasi[] = {{'M', 10, 10, {}},          {'E', 12, 5, QPoint(12, 5)}, // release without press
-                {'P', 100, 100, {}},        {'M', 130, 90, QPoint(42, -5)},
-                {'E', 150, 80, QPoint(62, -15)}, {'P', 300, 300, {}},
-                {'E', 290, 300, QPoint(52, -15)}, {'P', 20, 20, {}},
-                {'A', 0, 0, {}},            {'M', 40, 40, {}}, // activation ends the drag
-                {'E', 20, 20, QPoint(52, -15)}, {'P', 0, 0, {}},
-                {'E', -5000, 4000, QPoint(-4948, 3985)}, {'P', 2.5, 3.5, {}}, // halves to even
-                {'M', 3.5, 4.5, QPoint(-4946, 3986)}};
-    Panoramare p;
-    for (const auto &s : pasi) {
-        SCOPED_TRACE(testing::Message() << s.pas << " " << s.x << "," << s.y);
-        if (s.pas == 'P')
-            p.Apasa(s.x, s.y);
-        else if (s.pas == 'A')
-            p.Activare();
-        else if (s.pas == 'M')
-            EXPECT_EQ(p.Misca(s.x, s.y), s.la);
-        else
-            EXPECT_EQ(p.Elibereaza(s.x, s.y), *s.la);
-    }
-}
-
-TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
-{
-    const QImage sursa = PozaModel(30, 20);
-    QImage tinta(25, 15, QImage::Format_RGB32);
-    for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0),
-                            QPoint(2147483000, -2147483000)}) {
-        tinta.fill(Qt::black);
-        CopiazaDreptunghi(tinta, sursa, QSize(30, 20), la);
-        for (int y = 0; y < tinta.height(); ++y)
-            for (int x = 0; x < tinta.width(); ++x) {
-                const QPoint s(x - la.x(), y - la.y());
-                ASSERT_EQ(tinta.pixel(x, y), sursa.rect().contains(s) ? sursa.pixel(s) : qRgb(0, 0, 0))
-                    << la.x() << "," << la.y();
-            }
-    }
-    CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), QPoint(5, 5)); // larger than the source
-    EXPECT_EQ(tinta.pixel(24, 14), sursa.pixel(19, 9));
-    QImage alta(25, 15, QImage::Format_RGB888); // other formats through a painter
-    alta.fill(Qt::black);
-    CopiazaDreptunghi(alta, sursa, QSize(10, 10), QPoint(3, 4));
-    EXPECT_EQ(alta.pixel(3, 4), sursa.pixel(0, 0));
-    EXPECT_EQ(alta.pixel(13, 4), qRgb(0, 0, 0));
-}
-
 // The window forwards any button's drag and its activation; "Revenire" goes
 // back to the main window and the next showing keeps the offset.
 TEST(FereastraEditor, TragereaActivareaSiRevenirea)

@@ -7,52 +7,58 @@
 
 namespace {
 
-TEST(Panoramare, TragerileSeAdunaIarApasareaPeLocNuMutaPoza)
+// Press, move, release (M: move, E: release, A: activation) and the corner each gives.
+TEST(Panoramare, TragerileSeAduna)
 {
+    const struct
+    {
+        char pas;
+        double x, y;
+        std::optional<QPoint> la;
+    } pasi[] = {{'M', 10, 10, {}},          {'E', 12, 5, QPoint(12, 5)}, // release without press
+                {'P', 100, 100, {}},        {'M', 130, 90, QPoint(42, -5)},
+                {'E', 150, 80, QPoint(62, -15)}, {'P', 300, 300, {}},
+                {'E', 290, 300, QPoint(52, -15)}, {'P', 20, 20, {}},
+                {'A', 0, 0, {}},            {'M', 40, 40, {}}, // activation ends the drag
+                {'E', 20, 20, QPoint(52, -15)}, {'P', 0, 0, {}},
+                {'E', -5000, 4000, QPoint(-4948, 3985)}, {'P', 2.5, 3.5, {}}, // halves to even
+                {'M', 3.5, 4.5, QPoint(-4946, 3986)}};
     Panoramare p;
-    p.Apasa(100, 100);
-    EXPECT_EQ(p.Misca(130, 90), QPoint(30, -10));
-    EXPECT_EQ(p.Elibereaza(150, 80), QPoint(50, -20));
-    p.Apasa(300, 300);
-    EXPECT_EQ(p.Elibereaza(290, 300), QPoint(40, -20));
-    EXPECT_EQ(QPoint(p.DeplasareX, p.DeplasareY), QPoint(40, -20));
-    p.Apasa(20, 20);
-    EXPECT_EQ(p.Elibereaza(20, 20), QPoint(40, -20));
-    EXPECT_FALSE(p.Tragere);
-
-    // Taken out of view, the picture can be brought back.
-    p.Apasa(0, 0);
-    p.Elibereaza(-5000, 4000);
-    p.Apasa(100, 100);
-    EXPECT_EQ(p.Elibereaza(5100, -3900), QPoint(40, -20));
+    for (const auto &s : pasi) {
+        SCOPED_TRACE(testing::Message() << s.pas << " " << s.x << "," << s.y);
+        if (s.pas == 'P')
+            p.Apasa(s.x, s.y);
+        else if (s.pas == 'A')
+            p.Activare();
+        else if (s.pas == 'M')
+            EXPECT_EQ(p.Misca(s.x, s.y), s.la);
+        else
+            EXPECT_EQ(p.Elibereaza(s.x, s.y), *s.la);
+    }
 }
 
-TEST(Panoramare, InRepausMiscareaNuDeseneaza)
+TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
 {
-    Panoramare p;
-    EXPECT_EQ(p.Misca(10, 10), std::nullopt);
-    p.Apasa(0, 0);
-    p.Activare();
-    EXPECT_EQ(p.Misca(10, 10), std::nullopt);
-    EXPECT_EQ(p.DeplasareX, 0);
-}
-
-TEST(Panoramare, EliberareFaraApasarePleacaDeLaUltimaApasare)
-{
-    Panoramare p;
-    EXPECT_EQ(p.Elibereaza(12, 5), QPoint(12, 5));
-    p.Apasa(10, 10);
-    p.Elibereaza(10, 10);
-    EXPECT_EQ(p.Elibereaza(15, 10), QPoint(17, 5));
-}
-
-TEST(Panoramare, JumatatileSeRotunjescLaPar)
-{
-    Panoramare p;
-    p.Apasa(2.5, 3.5);
-    EXPECT_EQ(QPoint(p.XStart, p.YStart), QPoint(2, 4));
-    EXPECT_EQ(p.Pozitie(3.5, 4.5), QPoint(2, 0));
-    EXPECT_EQ(p.Pozitie(2.5, 4.5), QPoint(0, 0));
+    const QImage sursa = PozaModel(30, 20);
+    QImage tinta(25, 15, QImage::Format_RGB32);
+    for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0),
+                            QPoint(2147483000, -2147483000)}) {
+        tinta.fill(Qt::black);
+        CopiazaDreptunghi(tinta, sursa, QSize(30, 20), la);
+        for (int y = 0; y < tinta.height(); ++y)
+            for (int x = 0; x < tinta.width(); ++x) {
+                const QPoint s(x - la.x(), y - la.y());
+                ASSERT_EQ(tinta.pixel(x, y), sursa.rect().contains(s) ? sursa.pixel(s) : qRgb(0, 0, 0))
+                    << la.x() << "," << la.y();
+            }
+    }
+    CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), QPoint(5, 5)); // larger than the source
+    EXPECT_EQ(tinta.pixel(24, 14), sursa.pixel(19, 9));
+    QImage alta(25, 15, QImage::Format_RGB888); // other formats through a painter
+    alta.fill(Qt::black);
+    CopiazaDreptunghi(alta, sursa, QSize(10, 10), QPoint(3, 4));
+    EXPECT_EQ(alta.pixel(3, 4), sursa.pixel(0, 0));
+    EXPECT_EQ(alta.pixel(13, 4), qRgb(0, 0, 0));
 }
 
 } // namespace
