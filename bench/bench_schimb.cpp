@@ -22,9 +22,13 @@ namespace {
 
 constexpr int NumarProbleme = 200;
 
-struct Progres final : ProgresImport
+struct ProgresTacut final : InterfataImport
 {
-    void Avans(int, int) override {}
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    {
+        return std::nullopt;
+    }
+    void Progres(int, int, const QString &) override {}
     bool Anulat() override { return false; }
 };
 
@@ -95,7 +99,7 @@ void ImportPachet200(benchmark::State &stare)
         definitii.IncarcaColectie();
         QString motiv;
         auto sursa = DeschideSursa(pachet, motiv);
-        Progres progres;
+        ProgresTacut progres;
         const RaportImport r = ImportaProbleme(definitii, *sursa, progres);
         if (r.Adaugate != NumarProbleme)
             stare.SkipWithError("not every problem was imported");

@@ -3,6 +3,8 @@
 #include "app/Ferestre.h"
 #include "editor/EditareProbleme.h"
 #include "import/ImportQt.h"
+#include "schimb/ImportProbleme.h"
+#include "schimb/SursaProbleme.h"
 #include "panoramare/MeniuZoom.h"
 #include "platform/Ecran.h"
 #include "platform/PanzaQt.h"
@@ -45,6 +47,10 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     mImportaDosar = adauga(QStringLiteral("Importă dosar…"),
                            &fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click);
     mImportaDosar->setShortcut(Qt::CTRL | Qt::Key_I);
+    adauga(QStringLiteral("Importă pachet…"), [this] { ImportaSchimb(false); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+I")));
+    adauga(QStringLiteral("Importă colecție…"), [this] { ImportaSchimb(true); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
     // Keys rather than mnemonics: an "&" would change the captions.
@@ -96,6 +102,23 @@ void fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click()
                             .Importa(m_definitii.platforma().AlegeDosar(QDir::homePath()));
     if (raport)
         ImportQt::ArataRaport(*raport, this);
+}
+
+void fEditareTezaurel::ImportaSchimb(bool dinDosar)
+{
+    Platforma &platforma = m_definitii.platforma();
+    const QString cale = dinDosar ? platforma.AlegeDosar(QDir::homePath())
+                                  : platforma.AlegeFisier(QDir::homePath());
+    if (cale.isEmpty())
+        return;
+    QString motiv;
+    const auto sursa = DeschideSursa(cale, motiv);
+    if (!sursa) {
+        platforma.Mesaj(motiv);
+        return;
+    }
+    ImportQt interfata(platforma, this);
+    ImportQt::ArataRaport(ImportaProbleme(m_definitii, *sursa, interfata), this);
 }
 
 void fEditareTezaurel::fEditareTezaurel_mRevenire_Click()

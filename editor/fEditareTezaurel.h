@@ -38,6 +38,8 @@ private:
     void fEditareTezaurel_mSalveaza_Click();
     void fEditareTezaurel_mStergeProblema_Click();
     void fEditareTezaurel_mImportaDosar_Click();
+    // A colleague's package, or another Tezaurel folder when dinDosar.
+    void ImportaSchimb(bool dinDosar);
     void fEditareTezaurel_mRevenire_Click();
     void fEditareTezaurel_Form_Activate();
     void fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment);

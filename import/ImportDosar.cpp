@@ -53,8 +53,12 @@ QString RaportImport::Text() const
     if (Anulat)
         text += QStringLiteral("\nImportul a fost anulat; problemele adăugate până atunci au rămas "
                                "în colecție.");
+    if (!Oprire.isEmpty())
+        text += QLatin1Char('\n') + Oprire;
     for (const QString &motiv : Omise)
         text += QStringLiteral("\n• ") + motiv;
+    for (const QString &nume : Redenumite)
+        text += QStringLiteral("\n• adăugată sub alt nume: ") + nume;
     return text;
 }
 

@@ -30,6 +30,8 @@ struct RaportImport
     int Adaugate = 0;
     QStringList Omise; // one text for each picture or CSV row left out, with the reason
     bool Anulat = false;
+    QStringList Redenumite; // added under a free name, the one they came with being taken
+    QString Oprire;         // why the import stopped before its end; empty when it did not
 
     QString Text() const;
 };

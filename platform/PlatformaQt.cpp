@@ -113,10 +113,15 @@ QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
 
 QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Salvează lucrarea"), propus);
+    // The kind of file follows the name proposed: a paper's PDF or a package of problems.
+    const bool pachet = propus.endsWith(QStringLiteral(".tezaurel"));
+    QFileDialog dialog(QApplication::activeWindow(),
+                       pachet ? QStringLiteral("Exportă problemele") : QStringLiteral("Salvează lucrarea"),
+                       propus);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Documente PDF (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(pachet ? QStringLiteral("Pachete Tezaurel (*.tezaurel)")
+                                : QStringLiteral("Documente PDF (*.pdf)"));
+    dialog.setDefaultSuffix(pachet ? QStringLiteral("tezaurel") : QStringLiteral("pdf"));
     dialog.selectFile(propus);
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));

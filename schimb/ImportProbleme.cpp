@@ -85,7 +85,8 @@ QString MotivPoza(PozaCitita::Stare stare)
 
 } // namespace
 
-RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa, ProgresImport &progres)
+RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
+                             InterfataImport &progres)
 {
     RaportImport raport;
     if (!definitii.ModificariPermise()) {
@@ -125,14 +126,13 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa, Progre
 
     int facute = 0;
     for (int i : deAdaugat) {
-        progres.Avans(facute++, int(deAdaugat.size()));
-        if (progres.Anulat()) {
-            raport.Oprire = QStringLiteral("Importul a fost anulat; problemele adăugate până "
-                                           "atunci au rămas în colecție.");
-            break;
-        }
         Problema p = probleme[size_t(i)];
         const QString numeSursa = p.Fisier.FaraBlancuri();
+        progres.Progres(facute++, int(deAdaugat.size()), numeSursa);
+        if (progres.Anulat()) {
+            raport.Anulat = true;
+            break;
+        }
         const QString nume = NumeLiber(definitii, numeSursa);
         if (!IncapeInInregistrare(nume)) {
             raport.Omise << QStringLiteral("%1: numele nu poate fi păstrat în colecție").arg(numeSursa);
@@ -170,20 +170,6 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa, Progre
             raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, nume);
         ++raport.Adaugate;
     }
-    progres.Avans(facute, int(deAdaugat.size()));
+    progres.Progres(facute, int(deAdaugat.size()), QString());
     return raport;
-}
-
-QString TextRaport(const RaportImport &raport)
-{
-    QString text = QStringLiteral("Probleme adăugate: %1.").arg(raport.Adaugate);
-    if (!raport.Oprire.isEmpty())
-        text += QLatin1Char('\n') + raport.Oprire;
-    if (!raport.Omise.isEmpty())
-        text += QStringLiteral("\nProbleme omise: %1.\n").arg(raport.Omise.size())
-                + raport.Omise.join(QLatin1Char('\n'));
-    if (!raport.Redenumite.isEmpty())
-        text += QStringLiteral("\nAdăugate sub alt nume, cel din sursă fiind folosit:\n")
-                + raport.Redenumite.join(QLatin1Char('\n'));
-    return text;
 }

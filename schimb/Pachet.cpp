@@ -1,6 +1,7 @@
 #include "schimb/Pachet.h"
 
 #include "schimb/SursaProbleme.h"
+#include "platform/Platforma.h"
 #include "store/mDefinitii.h"
 
 #include <QCoreApplication>
@@ -147,4 +148,28 @@ QString Pachet::Exporta(const mDefinitii &definitii, const std::vector<int> &slo
         return esec;
     arhiva.m_zip = nullptr;
     return {};
+}
+
+void Pachet::ExportaSelectia(const mDefinitii &definitii)
+{
+    Platforma &platforma = definitii.platforma();
+    if (definitii.NrSelectie < 2) {
+        platforma.Mesaj(QStringLiteral("Nu este nicio problemă selectată. Definiți mai întâi o "
+                                       "selecție, apoi exportați-o."));
+        return;
+    }
+    QString cale = platforma.AlegeFisierSalvare(definitii.CaleTeste() + QStringLiteral("selectie")
+                                                + Extensie);
+    if (cale.isEmpty())
+        return;
+    if (!cale.endsWith(Extensie))
+        cale += Extensie;
+    std::vector<int> sloturi;
+    for (int i = 2; i <= definitii.NrSelectie; ++i)
+        sloturi.push_back(definitii.Selectie[size_t(i)]);
+    const QString eroare = Exporta(definitii, sloturi, cale);
+    platforma.Mesaj(eroare.isEmpty() ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
+                                           .arg(cale)
+                                           .arg(sloturi.size())
+                                     : eroare);
 }

@@ -32,4 +32,8 @@ constexpr qint64 OctetiMaximiManifest = 8LL * 1024 * 1024;
 // failed export leaves no file behind.
 QString Exporta(const mDefinitii &definitii, const std::vector<int> &sloturi, const QString &cale);
 
+// The viewer's command: the current selection, in its order, to a package the
+// user names (teste/selectie.tezaurel proposed); the outcome told through the platform.
+void ExportaSelectia(const mDefinitii &definitii);
+
 } // namespace Pachet

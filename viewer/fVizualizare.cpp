@@ -6,6 +6,7 @@
 #include "platform/Ecran.h"
 #include "platform/PanzaQt.h"
 #include "platform/Platforma.h"
+#include "schimb/Pachet.h"
 #include "store/mDefinitii.h"
 
 #include <QAction>
@@ -143,6 +144,9 @@ fVizualizare::fVizualizare(mDefinitii &definitii, Ferestre &ferestre, QWidget *p
 
     Form_Load();
 
+    QAction *exporta = Meniu(QStringLiteral("Schimb"))->addAction(QStringLiteral("Exportă selecția…"));
+    exporta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    connect(exporta, &QAction::triggered, this, [this] { Pachet::ExportaSelectia(m_definitii); });
     QAction *corecteaza = Meniu(QStringLiteral("Problemă"))->addAction(QStringLiteral("Corectează detaliile…"));
     corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
     connect(corecteaza, &QAction::triggered, this, &fVizualizare::mCorecteazaDetalii_Click);

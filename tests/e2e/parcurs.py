@@ -17,6 +17,7 @@ import struct
 import subprocess
 import sys
 import time
+import zipfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_ajutor import Esec, Program, Sesiune, asteapta, dosar_temporar, sterge  # noqa: E402
@@ -363,6 +364,17 @@ class Parcurs:
         asteapta(lambda: any(b.get_description() == asteptat for b in p.toate("menu bar")),
                  "the viewer to name the class")
         self.poza("07-lucrare")
+
+        self.pas = "4c export"
+        p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+shift+s")
+        p.focus("Exportă problemele")
+        self.s.xdotool("key", "Return")
+        pachet = os.path.join(self.aplicatie, "teste", "selectie.tezaurel")
+        self.ok("Pachetul a fost scris: %s. Probleme exportate: 1." % pachet)
+        with zipfile.ZipFile(pachet) as z:
+            assert sorted(z.namelist()) == ["Probleme/unu.jpg", "Tezaurel.stn", "manifest.json"]
+            assert len(z.read("Tezaurel.stn")) == 2 * 512, "header and the one problem"
 
         self.pas = "5 purge"
         p.apasa_buton("Revenire Meniu")
