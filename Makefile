@@ -37,10 +37,10 @@ install: build-release
 	cmake --install build/release --prefix $(PREFIX) --component portabil
 	mkdir -p $(MENIU) && cp $(PREFIX)/tezaurel.desktop $(MENIU)/tezaurel.desktop
 
-# make deb: the Debian package for a system-wide install, in build/pachet/.
+# make deb: the Debian package for a system-wide install, in build/deb/.
 deb: build-release
 	sh scripts/dependinte.sh test
-	cpack -G DEB --config build/release/CPackConfig.cmake -B build/pachet
+	cpack -G DEB --config build/release/CPackConfig.cmake -B build/deb
 
 clean:
 	rm -rf build

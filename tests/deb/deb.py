@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The Debian package: built from a build folder, inspected, unpacked into a
 throw-away root and used by an unprivileged user, whose problem must land in
-their own data folder.    pachet.py <build folder>
+their own data folder.    deb.py <build folder>
 """
 
 import glob
@@ -68,10 +68,10 @@ def main():
     nobody = ["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", sys.executable]
     # A copy of the scripts: the checkout may lie where nobody cannot read.
     teste = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    for dosar in ("e2e", "pachet"):
+    for dosar in ("e2e", "deb"):
         shutil.copytree(os.path.join(teste, dosar), os.path.join(lucru, "teste", dosar),
                         ignore=shutil.ignore_patterns("__pycache__"))
-    r = subprocess.run(nobody + [lucru + "/teste/pachet/pachet.py", "--utilizator", radacina],
+    r = subprocess.run(nobody + [lucru + "/teste/deb/deb.py", "--utilizator", radacina],
                        env=env)
     assert r.returncode == 0, "the unprivileged user's run failed"
     assert not glob.glob(radacina + "/usr/lib/tezaurel/Tezaurel.*"), "data beside the program"
