@@ -230,15 +230,3 @@ void CautareFaraIndex2000Pagini(benchmark::State &stare)
 BENCHMARK(CautareFaraIndex2000Pagini)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // The pages are drawn with fonts, which need a GUI application.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication aplicatie(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
