@@ -12,6 +12,7 @@
 #include "store/mDefinitii.h"
 
 #include <QDir>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -44,12 +45,17 @@ fEditareTezaurel::fEditareTezaurel(mDefinitii &definitii, Ferestre &ferestre, QW
     mRepuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
                              [this] { m_editare->RepuneProblema(); });
     mRepuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
-    mImportaDosar = adauga(QStringLiteral("Importă dosar…"),
-                           &fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click);
+    // The three ways in share one menu, so that "Revenire" stays on a bar
+    // the width of the designed window.
+    QMenu *importa = menuBar()->addMenu(QStringLiteral("Importă"));
+    mImportaDosar = importa->addAction(QStringLiteral("Dosar cu imagini…"), this,
+                                       &fEditareTezaurel::fEditareTezaurel_mImportaDosar_Click);
     mImportaDosar->setShortcut(Qt::CTRL | Qt::Key_I);
-    adauga(QStringLiteral("Importă pachet…"), [this] { ImportaSchimb(false); })
+    importa->addAction(QStringLiteral("Pachet primit de la un coleg…"), this,
+                       [this] { ImportaSchimb(false); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+I")));
-    adauga(QStringLiteral("Importă colecție…"), [this] { ImportaSchimb(true); })
+    importa->addAction(QStringLiteral("Altă colecție Tezaurel…"), this,
+                       [this] { ImportaSchimb(true); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
     mRevenire =
         adauga(QStringLiteral("Revenire"), &fEditareTezaurel::fEditareTezaurel_mRevenire_Click);
