@@ -3,6 +3,16 @@
 #include <QDir>
 #include <QFile>
 
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <utility>
+
 DosarTest::DosarTest()
 {
     QDir(Cale()).mkpath(QStringLiteral("Probleme"));
@@ -20,21 +30,16 @@ void DosarTest::ScrieOcteti(const QString &numeRelativ, const QByteArray &octeti
 QByteArray DosarTest::CitesteOcteti(const QString &numeRelativ) const
 {
     QFile f(Cale() + QLatin1Char('/') + numeRelativ);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void DosarTest::ScrieColectie(const std::vector<Problema> &probleme) const
 {
-    QByteArray octeti(512, '\0');
-    const int16_t numar = static_cast<int16_t>(probleme.size() + 1);
-    octeti[0] = static_cast<char>(numar & 0xFF);
-    octeti[1] = static_cast<char>((numar >> 8) & 0xFF);
-    for (const Problema &p : probleme) {
-        const auto inregistrare = p.Codifica();
-        octeti.append(inregistrare.data(), static_cast<qsizetype>(inregistrare.size()));
-    }
+    Problema antet;
+    antet.Clasa = static_cast<int16_t>(probleme.size() + 1);
+    QByteArray octeti = Octeti(antet);
+    for (const Problema &p : probleme)
+        octeti += Octeti(p);
     ScrieOcteti(QStringLiteral("Tezaurel.stn"), octeti);
 }
 
@@ -57,6 +62,12 @@ Problema FaProblema(int clasa, int nivel, const QString &disciplina, const QStri
     return p;
 }
 
+QByteArray Octeti(const Problema &p)
+{
+    const auto r = p.Codifica();
+    return QByteArray(r.data(), Problema::MarimeInregistrare);
+}
+
 QImage PozaModel(int latime, int inaltime)
 {
     QImage poza(latime, inaltime, QImage::Format_RGB32);
@@ -64,4 +75,36 @@ QImage PozaModel(int latime, int inaltime)
         for (int x = 0; x < latime; ++x)
             poza.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256 + y / 256 * 16) % 256));
     return poza;
+}
+
+void CaUtilizatorObisnuit(const std::function<void()> &corp)
+{
+    // The child is this test run again on its own, started afresh (a fork of
+    // a process with Qt's threads could wait for ever on a lock): there the
+    // body runs; here, once per test, only the child is started and waited for.
+    static const char *const Copil = "TEZAUREL_UTILIZATOR_OBISNUIT";
+    if (qEnvironmentVariableIsSet(Copil))
+        return corp();
+    const auto *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string nume = std::string(test->test_suite_name()) + "." + test->name();
+    static std::string ultimul;
+    if (std::exchange(ultimul, nume) == nume)
+        return;
+    fflush(stdout);
+    const pid_t copil = fork();
+    ASSERT_GE(copil, 0);
+    if (copil == 0) {
+        const passwd *nimeni = getpwnam("nobody");
+        if (geteuid() == 0 && (!nimeni || setgroups(0, nullptr) != 0 ||
+                               setgid(nimeni->pw_gid) != 0 || setuid(nimeni->pw_uid) != 0))
+            _exit(2);
+        setenv(Copil, "1", 1);
+        unsetenv("XDG_RUNTIME_DIR");
+        const std::string filtru = "--gtest_filter=" + nume;
+        execl("/proc/self/exe", "teste", filtru.c_str(), static_cast<char *>(nullptr));
+        _exit(3);
+    }
+    int stare = 0;
+    ASSERT_EQ(waitpid(copil, &stare, 0), copil);
+    EXPECT_TRUE(WIFEXITED(stare) && WEXITSTATUS(stare) == 0) << "the child run failed: " << stare;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "store/Problema.h"
+#include "tests/common/Afisare.h"
 
 #include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <vector>
 
 // A fresh application folder with empty Probleme/ and teste/, removed afterwards.
@@ -33,5 +35,13 @@ Problema FaProblema(int clasa, int nivel, const QString &disciplina, const QStri
                     const QString &fisier, bool stearsa = false,
                     const QString &observatii = QString());
 
+// A record's 512 bytes.
+QByteArray Octeti(const Problema &p);
+
 // A picture with a recognisable pattern: each pixel's colour follows its coordinates.
 QImage PozaModel(int latime, int inaltime);
+
+// Runs corp where file permissions bind, so a read-only folder is read-only
+// for it: the whole test runs again in a child process as nobody (when the
+// tests run as root), and corp runs only there; its failures fail the test.
+void CaUtilizatorObisnuit(const std::function<void()> &corp);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char **argv)
 {
@@ -10,7 +11,7 @@ int main(int argc, char **argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-        const QByteArray dosar = "/tmp/tezaurel-teste-runtime";
+        const QByteArray dosar = "/tmp/tezaurel-teste-runtime-" + QByteArray::number(getuid());
         mkdir(dosar.constData(), 0700);
         qputenv("XDG_RUNTIME_DIR", dosar);
     }

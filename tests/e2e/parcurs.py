@@ -397,37 +397,35 @@ class Parcurs:
 
 
 def main():
-    sursa = os.path.abspath(sys.argv[1])
     capturi = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else None
     if capturi:
         shutil.rmtree(capturi, ignore_errors=True)
     lucru = dosar_temporar()
     aplicatie = os.path.join(lucru, "Tezaurel")
-    shutil.copytree(sursa, aplicatie)
-    for f in ["Tezaurel.stn"] + glob.glob(os.path.join(aplicatie, "Probleme", "*")) + \
-            glob.glob(os.path.join(aplicatie, "teste", "*")):
-        if os.path.isfile(os.path.join(aplicatie, f)):
-            os.remove(os.path.join(aplicatie, f))
-    reusit = False
     start = time.monotonic()
-    with Sesiune(lucru) as s:
-        parcurs = Parcurs(s, aplicatie, lucru, capturi)
-        try:
-            parcurs.ruleaza()
-            reusit = True
-        except (Esec, AssertionError) as e:
-            print("FAILED at step %s: %s" % (parcurs.pas, e), file=sys.stderr)
-            print("messages seen: %r" % parcurs.mesaje, file=sys.stderr)
-            parcurs.poza("esec")
-    print("%.1f s" % (time.monotonic() - start))
-    if reusit:
+    try:
+        shutil.copytree(os.path.abspath(sys.argv[1]), aplicatie)
+        for f in [os.path.join(aplicatie, "Tezaurel.stn")] + glob.glob(os.path.join(
+                aplicatie, "Probleme", "*")) + glob.glob(os.path.join(aplicatie, "teste", "*")):
+            if os.path.isfile(f):
+                os.remove(f)
+        with Sesiune(lucru) as s:
+            parcurs = Parcurs(s, aplicatie, lucru, capturi)
+            try:
+                parcurs.ruleaza()
+            except (Esec, AssertionError) as e:
+                print("FAILED at step %s: %s" % (parcurs.pas, e), file=sys.stderr)
+                print("messages seen: %r" % parcurs.mesaje, file=sys.stderr)
+                parcurs.poza("esec")
+                if capturi:
+                    print("screenshots in " + capturi, file=sys.stderr)
+                return 1
+    finally:
+        # The screenshots stay in the build folder; the work folder goes either way.
         sterge(lucru)
-        print("journey passed")
-        return 0
-    print("work folder kept: " + lucru, file=sys.stderr)
-    if capturi:
-        print("screenshots in " + capturi, file=sys.stderr)
-    return 1
+        print("%.1f s" % (time.monotonic() - start))
+    print("journey passed")
+    return 0
 
 
 if __name__ == "__main__":
