@@ -1,6 +1,5 @@
-"""Driving the real program as a user does: a private X server, a private
-session bus with the accessibility bus, and every control found by the caption
-a user reads."""
+# Driving the real program as a user does: a private X server, a private session
+# bus with the accessibility bus, and every control found by the caption a user reads.
 
 import os
 import shutil
@@ -20,24 +19,19 @@ class Esec(Exception):
 
 
 def asteapta(conditie, descriere, timp=15.0, pas=0.05):
-    """Polls until conditie() is truthy and returns its value."""
+    # Polls until conditie() is truthy and returns its value.
     limita = time.monotonic() + timp
-    while True:
-        valoare = conditie()
-        if valoare:
-            return valoare
+    while not (valoare := conditie()):
         if time.monotonic() > limita:
             raise Esec("timed out waiting for " + descriere)
         time.sleep(pas)
+    return valoare
 
 
 class Sesiune:
-    """Xvfb + D-Bus session + AT-SPI bus, torn down on exit."""
-
+    # Xvfb + D-Bus session + AT-SPI bus, torn down on exit.
     def __init__(self, dosar_lucru):
-        self.dosar = dosar_lucru
-        self.procese = []
-        self.env = dict(os.environ)
+        self.dosar, self.procese, self.env = dosar_lucru, [], dict(os.environ)
 
     def __enter__(self):
         runtime = os.path.join(self.dosar, "runtime")
@@ -45,19 +39,15 @@ class Sesiune:
         self.env["XDG_RUNTIME_DIR"] = runtime
         for cheie in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY"):
             self.env.pop(cheie, None)
-
-        ecran = self._porneste_cu_raspuns(
+        self.env["DISPLAY"] = ":" + self._porneste_cu_raspuns(
             # TEZAUREL_ECRAN=1024x768x24 shows the program as a school computer's screen does.
             ["Xvfb", "-displayfd", "{fd}", "-screen", "0",
              os.environ.get("TEZAUREL_ECRAN", "1280x1024x24"), "-nolisten", "tcp",
              "-noreset"], open(os.path.join(self.dosar, "xvfb.log"), "w"))
-        self.env["DISPLAY"] = ":" + ecran
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self._porneste_cu_raspuns(
-            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"],
-            subprocess.DEVNULL)
+            ["dbus-daemon", "--session", "--nofork", "--print-address={fd}"], subprocess.DEVNULL)
         os.environ.update({k: self.env[k] for k in
                            ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
-
         self.procese.append(subprocess.Popen(
             ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], env=self.env,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
@@ -66,14 +56,13 @@ class Sesiune:
         return self
 
     def _porneste_cu_raspuns(self, comanda, jurnal):
-        """Starts a server that writes one line (its display or address) to a
-        pipe given as {fd}, and returns that line."""
+        # Starts a server that writes one line (its display or address) to the
+        # pipe given as {fd}, and returns that line.
         citit, scris = os.pipe()
-        proces = subprocess.Popen([a.replace("{fd}", str(scris)) for a in comanda],
-                                  pass_fds=(scris,), env=self.env,
-                                  stdout=subprocess.DEVNULL, stderr=jurnal)
+        self.procese.append(subprocess.Popen(
+            [a.replace("{fd}", str(scris)) for a in comanda], pass_fds=(scris,), env=self.env,
+            stdout=subprocess.DEVNULL, stderr=jurnal))
         os.close(scris)
-        self.procese.append(proces)
         # Xvfb writes the number and its newline separately; closing the pipe
         # before the newline arrives kills the server.
         rand = b""
@@ -87,25 +76,21 @@ class Sesiune:
 
     def _bus_a11y(self):
         try:
-            sesiune = Gio.bus_get_sync(Gio.BusType.SESSION, None)
-            r = sesiune.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress",
-                                  None, GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE,
-                                  1000, None)
+            r = Gio.bus_get_sync(Gio.BusType.SESSION, None).call_sync(
+                "org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus", "GetAddress", None,
+                GLib.VariantType.new("(s)"), Gio.DBusCallFlags.NONE, 1000, None)
             self.adresa_a11y = r.unpack()[0]
             return True
         except GLib.Error:
             return False
 
     def porneste(self, comanda, **kw):
-        env = dict(self.env)
-        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        env["QT_ACCESSIBILITY"] = "1"
-        p = subprocess.Popen(comanda, env=env, **kw)
-        self.procese.append(p)
-        return p
+        env = dict(self.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+        self.procese.append(subprocess.Popen(comanda, env=env, **kw))
+        return self.procese[-1]
 
     def captura(self, cale):
-        subprocess.run(["import", "-window", "root", cale], env=self.env, check=False,
+        subprocess.run(["import", "-window", "root", cale], env=self.env,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def xdotool(self, *argumente):
@@ -123,12 +108,9 @@ class Sesiune:
 
 
 class Program:
-    """The program under test, seen through AT-SPI."""
-
+    # The program under test, seen through AT-SPI.
     def __init__(self, sesiune, nume_aplicatie):
-        self.sesiune = sesiune
-        self.nume = nume_aplicatie
-        self._conexiune = None
+        self.sesiune, self.nume, self._conexiune = sesiune, nume_aplicatie, None
 
     def aplicatie(self):
         desktop = Atspi.get_desktop(0)
@@ -147,36 +129,25 @@ class Program:
 
     def toate(self, rol=None, nume=None, radacina=None, doar_vizibile=True):
         gasite = []
-        start = radacina or self.aplicatie()
-        if start is None:
-            return gasite
 
         def coboara(acc, adancime):
-            if acc is None or adancime > 40:
-                return
             try:
-                n = acc.get_child_count()
+                copii = [acc.get_child_at_index(i) for i in range(acc.get_child_count())]
             except GLib.Error:
                 return
-            for i in range(n):
-                try:
-                    c = acc.get_child_at_index(i)
-                except GLib.Error:
-                    continue
-                if c is None:
-                    continue
-                if doar_vizibile and not self.vizibil(c):
+            for c in copii:
+                if c is None or adancime > 40 or (doar_vizibile and not self.vizibil(c)):
                     continue
                 try:
-                    potrivit = ((rol is None or c.get_role_name() == rol) and
-                                (nume is None or c.get_name() == nume))
+                    if rol in (None, c.get_role_name()) and nume in (None, c.get_name()):
+                        gasite.append(c)
                 except GLib.Error:
                     continue
-                if potrivit:
-                    gasite.append(c)
                 coboara(c, adancime + 1)
 
-        coboara(start, 0)
+        start = radacina or self.aplicatie()
+        if start is not None:
+            coboara(start, 0)
         return gasite
 
     def gaseste(self, rol, nume, timp=15.0, radacina=None):
@@ -187,15 +158,13 @@ class Program:
         return bool(self.toate(rol, nume))
 
     def apasa(self, acc):
-        """Runs the first action without waiting: the slot may open a modal dialog."""
+        # Runs the first action without waiting: the slot may open a modal dialog.
         if self._conexiune is None:
             self._conexiune = Gio.DBusConnection.new_for_address_sync(
-                self.sesiune.adresa_a11y,
-                Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
+                self.sesiune.adresa_a11y, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT |
                 Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
-        mesaj = Gio.DBusMessage.new_method_call(acc.get_bus_name() if hasattr(acc, "get_bus_name")
-                                                else acc.app.bus_name,
-                                                acc.path, "org.a11y.atspi.Action", "DoAction")
+        bus = acc.get_bus_name() if hasattr(acc, "get_bus_name") else acc.app.bus_name
+        mesaj = Gio.DBusMessage.new_method_call(bus, acc.path, "org.a11y.atspi.Action", "DoAction")
         mesaj.set_body(GLib.Variant("(i)", (0,)))
         mesaj.set_flags(Gio.DBusMessageFlags.NO_REPLY_EXPECTED)
         self._conexiune.send_message(mesaj, Gio.DBusSendMessageFlags.NONE)
@@ -207,13 +176,13 @@ class Program:
     def apasa_buton(self, titlu, radacina=None):
         self.apasa(self.gaseste("push button", titlu, radacina=radacina))
 
-    def mesaj(self, timp=15.0):
-        """The message box now shown: (its text, its alert)."""
-        alerta = self.gaseste("alert", "Tezaurel", timp)
-        etichete = [l.get_name() for l in self.toate("label", None, alerta) if l.get_name()]
-        return " ".join(etichete), alerta
+    def mesaj(self):
+        # The message box shown now: its text and the box.
+        alerta = self.gaseste("alert", "Tezaurel")
+        return " ".join(l.get_name() for l in self.toate("label", None, alerta) if l.get_name()), alerta
 
     def raspunde_ok(self, asteptat=None):
+        # Presses OK on the message box shown now; returns its text.
         text, alerta = self.mesaj()
         if asteptat is not None and text != asteptat:
             raise Esec("message %r, expected %r" % (text, asteptat))
@@ -221,58 +190,47 @@ class Program:
         asteapta(lambda: not self.vizibil(alerta), "the message to close")
         return text
 
-    def scrie_in_prompt(self, text, intrebare=None):
+    def scrie_in_prompt(self, text, intrebare):
         dialog = self.gaseste("dialog", "Tezaurel")
-        if intrebare is not None:
-            etichete = [l.get_name() for l in self.toate("label", None, dialog)]
-            if intrebare not in etichete:
-                raise Esec("prompt %r, expected %r" % (etichete, intrebare))
-        camp = self.gaseste("text", None, radacina=dialog)
-        camp.get_editable_text_iface().set_text_contents(text)
+        etichete = [l.get_name() for l in self.toate("label", None, dialog)]
+        if intrebare not in etichete:
+            raise Esec("prompt %r, expected %r" % (etichete, intrebare))
+        self.gaseste("text", None, radacina=dialog).get_editable_text_iface().set_text_contents(text)
         self.apasa_buton("OK", dialog)
         # The same prompt may come straight back (a refused answer): wait for
         # this one to go, not for every prompt.
         asteapta(lambda: not self.vizibil(dialog), "the prompt to close")
 
     def fereastra_x(self, titlu):
-        """The X window with this title, shown now."""
+        # The X window with this title, shown now.
         r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
                            env=self.sesiune.env, capture_output=True, text=True)
-        ferestre = r.stdout.split()
-        return ferestre[-1] if ferestre else None
+        return (r.stdout.split() or [None])[-1]
 
     def focus(self, titlu):
-        """With no window manager, a window must be raised and focused by hand."""
+        # With no window manager, a window must be raised and focused by hand.
         fereastra = asteapta(lambda: self.fereastra_x(titlu), "X window " + titlu)
         self.sesiune.xdotool("windowraise", fereastra)
         self.sesiune.xdotool("windowfocus", "--sync", fereastra)
 
     def bara_de_stare(self):
-        bare = self.toate("status bar")
-        return bare[0].get_name() if bare else ""
+        return ([b.get_name() for b in self.toate("status bar")] or [""])[0]
 
     def banner_oprit(self):
-        """Two looks a while apart show the same main window: the letters are in place."""
+        # Two looks a while apart show the same main window: the letters are in place.
         fereastra = self.fereastra_x("Main")
-        if not fereastra:
-            return False
-        a = os.path.join(self.sesiune.dosar, "a.png")
-        b = os.path.join(self.sesiune.dosar, "b.png")
-        for f in (a, b):
+        a, b = (os.path.join(self.sesiune.dosar, f) for f in ("a.png", "b.png"))
+        for f in (a, b) if fereastra else ():
             subprocess.run(["import", "-window", fereastra, f], env=self.sesiune.env,
                            capture_output=True)
             time.sleep(0.4)
         r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.sesiune.env,
                            capture_output=True, text=True)
-        return r.stderr.strip() == "0"
-
-    def centru(self, acc):
-        e = acc.get_extents(Atspi.CoordType.SCREEN)
-        return e.x + e.width // 2, e.y + e.height // 2
+        return fereastra and r.stderr.strip() == "0"
 
     def click(self, acc, buton=1):
-        x, y = self.centru(acc)
-        self.sesiune.xdotool("mousemove", x, y, "click", buton)
+        e = acc.get_extents(Atspi.CoordType.SCREEN)
+        self.sesiune.xdotool("mousemove", e.x + e.width // 2, e.y + e.height // 2, "click", buton)
 
 
 def dosar_temporar():

@@ -1,12 +1,11 @@
 #!/usr/bin/python3
-"""The teacher's whole journey through the real program, under Xvfb.
-
-    parcurs.py <folder of the built application> [<folder for screenshots>]
-
-Every control is found by the caption a user reads; list entries, the file
-dialog and the printer list get real clicks and typing. Afterwards the files
-on disk are compared with what the collection format says they must hold.
-"""
+# The teacher's whole journey through the real program, under Xvfb.
+#
+#     parcurs.py <folder of the built application> [<folder for screenshots>]
+#
+# Every control is found by the caption a user reads; list entries, the file
+# dialog and the printer list get real clicks and typing. Afterwards the files
+# on disk are compared with what the collection format says they must hold.
 
 import glob
 import os
@@ -22,25 +21,12 @@ import zipfile
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_ajutor import Esec, Program, Sesiune, asteapta, dosar_temporar, sterge  # noqa: E402
 
-PROMPT_CLASA = "Introduceti (ca numar) clasa de studiu atasata problemei"
-PROMPT_CAPITOL = "Introduceti titlul capitolului atasat problemei"
-PROMPT_DISCIPLINA = "Introduceti specialitatea atasata problemei"
-PROMPT_NIVEL = "Introduceti nivelul de notare atasat problemei"
-PROMPT_OBSERVATII = "Introduceti obsevatii auxiliare atasate problemei"
-
-
-def camp(text, n):
-    octeti = text.encode("cp1250")[:n]
-    return octeti + b" " * (n - len(octeti))
-
-
-def inregistrare(clasa, nivel, disciplina, capitol, observatii, fisier, sters):
-    r = (struct.pack("<hh", clasa, nivel) + camp(disciplina, 50) + camp(capitol, 100) +
-         camp(observatii, 100) + camp(fisier, 256) + struct.pack("<h", -1 if sters else 0))
-    assert len(r) == 512
-    return r
-
-
+PROMPTURI = ["Introduceti (ca numar) clasa de studiu atasata problemei",
+             "Introduceti titlul capitolului atasat problemei",
+             "Introduceti specialitatea atasata problemei",
+             "Introduceti nivelul de notare atasat problemei",
+             "Introduceti obsevatii auxiliare atasate problemei"]
+# class, level, discipline, chapter, observations, file
 UNU = (9, 7, "Algebră", "Funcţii", "Se rezolva grafic", "unu.jpg")
 DOI = (9, 8, "Algebră", "Funcţii", "a doua", "doi.jpg")
 PATRU = (10, 7, "Geometrie", "Vectori", "a; b", "patru.jpg")
@@ -48,22 +34,15 @@ UNU_CORECTAT = UNU[:3] + ("Funcţii liniare",) + UNU[4:]
 TREI = (10, 6, "Geometrie", "Vectori", "", "trei.png")
 
 
+def inregistrare(clasa, nivel, disciplina, capitol, observatii, fisier, sters):
+    camp = lambda text, n: text.encode("cp1250")[:n].ljust(n, b" ")  # noqa: E731
+    return (struct.pack("<hh", clasa, nivel) + camp(disciplina, 50) + camp(capitol, 100) +
+            camp(observatii, 100) + camp(fisier, 256) + struct.pack("<h", -1 if sters else 0))
+
+
 def fa_poza(cale, text):
-    subprocess.run(["convert", "-size", "900x360", "xc:white", "-fill", "black",
-                    "-font", "DejaVu-Sans", "-pointsize", "44", "-annotate", "+40+120", text,
-                    cale], check=True)
-
-
-def imprimanta_pdf():
-    try:
-        r = subprocess.run(["lpstat", "-p", "PDF"], capture_output=True, text=True, timeout=5)
-        return r.returncode == 0 and "PDF" in r.stdout
-    except (OSError, subprocess.TimeoutExpired):
-        return False
-
-
-def pdf_uri():
-    return os.path.join(pwd.getpwuid(os.getuid()).pw_dir, "PDF")
+    subprocess.run(["convert", "-size", "900x360", "xc:white", "-fill", "black", "-font",
+                    "DejaVu-Sans", "-pointsize", "44", "-annotate", "+40+120", text, cale], check=True)
 
 
 def text_din(acc):
@@ -75,21 +54,14 @@ def text_din(acc):
 
 def pagini_pdf(cale):
     r = subprocess.run(["pdfinfo", cale], capture_output=True, text=True)
-    for rand in r.stdout.splitlines():
-        if rand.startswith("Pages:"):
-            return int(rand.split()[1])
-    return -1
+    return next((int(r.split()[1]) for r in r.stdout.splitlines() if r.startswith("Pages:")), -1)
 
 
 class Parcurs:
     def __init__(self, sesiune, aplicatie, lucru, capturi):
-        self.s = sesiune
-        self.aplicatie = aplicatie
-        self.lucru = lucru
-        self.capturi = capturi
+        self.s, self.aplicatie, self.lucru, self.capturi = sesiune, aplicatie, lucru, capturi
         self.p = Program(sesiune, "Tezaurel")
-        self.pas = "start"
-        self.mesaje = []
+        self.pas, self.mesaje = "start", []
 
     def poza(self, nume):
         if self.capturi:
@@ -106,62 +78,42 @@ class Parcurs:
         self.s.xdotool("key", "Return")
         asteapta(lambda: not self.p.exista("dialog", "Deschide"), "the file dialog to close")
 
-    def adauga(self, cale, clasa_intai, problema):
-        clasa, nivel, disciplina, capitol, observatii, _ = problema
+    def adauga(self, cale, problema, raspunsuri_gresite=()):
         self.p.apasa_meniu("Deschide fisier")
         self.alege_fisier(cale)
         self.p.apasa_meniu("Salveaza problema")
-        if clasa_intai is not None:
-            # Letters are not a class: the same prompt comes back.
-            self.p.scrie_in_prompt(clasa_intai, PROMPT_CLASA)
-        self.p.scrie_in_prompt(str(clasa), PROMPT_CLASA)
-        self.p.scrie_in_prompt(capitol, PROMPT_CAPITOL)
-        self.p.scrie_in_prompt(disciplina, PROMPT_DISCIPLINA)
-        self.p.scrie_in_prompt(str(nivel), PROMPT_NIVEL)
-        self.p.scrie_in_prompt(observatii, PROMPT_OBSERVATII)
+        clasa, nivel, disciplina, capitol, observatii, _ = problema
+        for text, prompt in ([(r, PROMPTURI[0]) for r in raspunsuri_gresite] + list(zip(
+                (str(clasa), capitol, disciplina, str(nivel), observatii), PROMPTURI))):
+            self.p.scrie_in_prompt(text, prompt)
 
-    def tragere(self, dx, dy):
-        fereastra = self.p.gaseste("frame", "Personalizare Tezaurel")
-        e = fereastra.get_extents(0)
-        x, y = e.x + 200, e.y + 200
-        self.s.xdotool("mousemove", x, y, "mousedown", 1)
-        for i in range(1, 6):
-            self.s.xdotool("mousemove", x + dx * i // 5, y + dy * i // 5)
-        self.s.xdotool("mouseup", 1)
-
-    def camp_langa(self, dialog, eticheta):
-        """The text box on the same row as a label."""
-        l = self.p.gaseste("label", eticheta, radacina=dialog)
-        ly = l.get_extents(0).y
-        campuri = [c for c in self.p.toate("text", None, dialog)
-                   if abs(c.get_extents(0).y - ly) < 20 and c.get_extents(0).x > l.get_extents(0).x]
-        if not campuri:
-            raise Esec("no text box beside " + eticheta)
-        return min(campuri, key=lambda c: c.get_extents(0).x)
-
-    def camp_sub(self, dialog, eticheta):
-        """The text box right below a label."""
+    def camp_langa(self, dialog, eticheta, sub=False):
+        # The text box on a label's row (or right below it), to type into.
         e = self.p.gaseste("label", eticheta, radacina=dialog).get_extents(0)
-        campuri = [c for c in self.p.toate("text", None, dialog)
-                   if c.get_extents(0).y >= e.y + e.height - 5 and
-                   e.x - 10 <= c.get_extents(0).x <= e.x + e.width]
+        if sub:
+            campuri = [c for c in self.p.toate("text", None, dialog) if c.get_extents(0).y >=
+                       e.y + e.height - 5 and e.x - 10 <= c.get_extents(0).x <= e.x + e.width]
+        else:
+            campuri = [c for c in self.p.toate("text", None, dialog)
+                       if abs(c.get_extents(0).y - e.y) < 20 and c.get_extents(0).x > e.x]
         if not campuri:
-            raise Esec("no text box below " + eticheta)
-        return min(campuri, key=lambda c: c.get_extents(0).y)
+            raise Esec("no text box by " + eticheta)
+        return min(campuri, key=lambda c: c.get_extents(0).y if sub else c.get_extents(0).x) \
+            .get_editable_text_iface()
 
     def ruleaza(self):
-        p = self.p
+        p, s = self.p, self.s
         stn = os.path.join(self.aplicatie, "Tezaurel.stn")
         probleme = os.path.join(self.aplicatie, "Probleme")
-        unu = os.path.join(self.lucru, "scanari", "unu.jpg")
-        doi = os.path.join(self.lucru, "scanari", "doi.jpg")
-        os.makedirs(os.path.dirname(unu))
+        scanari = os.path.join(self.lucru, "scanari")
+        os.makedirs(scanari)
+        unu = os.path.join(scanari, "unu.jpg")
         fa_poza(unu, "1. Reprezentati grafic f(x) = 2x - 3.")
-        fa_poza(doi, "2. Aflati f(0) + f(1) + ... + f(10).")
+        fa_poza(os.path.join(scanari, "doi.jpg"), "2. Aflati f(0) + f(1) + ... + f(10).")
 
         self.pas = "1 start"
-        proces = self.s.porneste([os.path.join(self.aplicatie, "tezaurel")],
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        proces = s.porneste([os.path.join(self.aplicatie, "tezaurel")],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         p.gaseste("menu item", "Editare Tezaurel", timp=30)
         asteapta(lambda: os.path.exists(stn), "Tezaurel.stn")
         assert os.path.getsize(stn) == 0, "a new collection is empty"
@@ -169,10 +121,13 @@ class Parcurs:
 
         self.pas = "2 editor"
         p.apasa_meniu("Editare Tezaurel")
-        p.gaseste("frame", "Personalizare Tezaurel")
-        self.adauga(unu, "noua", UNU)
-        self.adauga(doi, None, DOI)
-        self.tragere(-60, 40)
+        e = p.gaseste("frame", "Personalizare Tezaurel").get_extents(0)
+        self.adauga(unu, UNU, ["noua"])  # letters are no class: the same prompt comes back
+        self.adauga(os.path.join(scanari, "doi.jpg"), DOI)
+        s.xdotool("mousemove", e.x + 200, e.y + 200, "mousedown", 1)
+        for i in range(1, 6):
+            s.xdotool("mousemove", e.x + 200 - 12 * i, e.y + 200 + 8 * i)
+        s.xdotool("mouseup", 1)
         self.poza("02-editor")
         # The second problem is marked deleted from its stored picture.
         p.apasa_meniu("Deschide fisier")
@@ -203,7 +158,6 @@ class Parcurs:
         assert p.toate("label", "Probleme adăugate: 2. Omise: 1.", raport), "the report's summary"
         p.apasa_buton("OK", raport)
         p.apasa_meniu("Revenire")
-        p.gaseste("menu item", "Vizualizare Tezaurel")
 
         self.pas = "3 selection and viewer"
         p.apasa_meniu("Vizualizare Tezaurel")
@@ -213,13 +167,12 @@ class Parcurs:
         self.p.focus("Definiti o selectie")
         p.click(p.gaseste("list item", "Funcţii", radacina=dialog))
         p.apasa(p.toate("push button", "Selecteaza", dialog)[0])
-        asteapta(lambda: p.toate("list item", "Funcţii", dialog) and
-                 len(p.toate("list item", "Funcţii", dialog)) == 1 and
+        asteapta(lambda: len(p.toate("list item", "Funcţii", dialog)) == 1 and
                  p.toate("list", "Selectie", dialog)[0].get_child_count() == 1,
                  "the chapter in the chosen list")
         self.poza("03-selectie")
         p.apasa_buton("Vizualizare", dialog)
-        stare = asteapta(lambda: self.p.bara_de_stare(), "the status line")
+        stare = asteapta(p.bara_de_stare, "the status line")
         asteptat = ("unu.jpg - Capitolul: Funcţii-Disciplina: Algebră-Clasa: 9-Nivel Nota: 7 -"
                     " Selectia contine: 1 inregistrari.")
         assert stare == asteptat, "status line %r" % stare
@@ -230,18 +183,15 @@ class Parcurs:
         p.focus("Vizualizare Probleme")
         self.s.xdotool("key", "ctrl+e")
         forma = p.gaseste("dialog", "Corectează detaliile problemei")
-        self.camp_langa(forma, "Capitolul:").get_editable_text_iface().set_text_contents(UNU_CORECTAT[3])
+        self.camp_langa(forma, "Capitolul:").set_text_contents(UNU_CORECTAT[3])
         self.poza("08-corectare")
         p.apasa_buton("Salvează", forma)
         asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
         asteptat = asteptat.replace("Capitolul: Funcţii-", "Capitolul: Funcţii liniare-")
+        obs_vizibile = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]  # noqa: E731
         p.apasa_buton("Arata/Ascunde Obs")
-        obs = asteapta(lambda: [t for t in p.toate("text")
-                                if "Se rezolva grafic" in text_din(t)],
-                       "the observations")
-        assert obs
+        asteapta(obs_vizibile, "the observations")
         # The keyboard: the paging keys keep the one problem, Ctrl+O hides and shows the box.
-        obs_vizibile = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]
         p.focus("Vizualizare Probleme")
         for tasta in ("Next", "Prior", "End", "Home", "Right", "ctrl+o"):
             self.s.xdotool("key", tasta)
@@ -292,21 +242,20 @@ class Parcurs:
         p.apasa_buton("Imprimare")
         tip = p.gaseste("dialog", "Tipareste")
         p.apasa(p.gaseste("radio button", "In fisier", radacina=tip))
-        nume = asteapta(lambda: self.camp_langa(tip, "Nume fisier"), "the file name box")
-        nume.get_editable_text_iface().set_text_contents("lucrare1")
-        antet = [t for t in p.toate("text", None, tip)
-                 if t.get_extents(0).height > 60]
-        if antet:
-            antet[0].get_editable_text_iface().set_text_contents("Lucrare de control - clasa a IX-a")
+        asteapta(lambda: self.camp_langa(tip, "Nume fisier"), "the file name box") \
+            .set_text_contents("lucrare1")
+        for t in [t for t in p.toate("text", None, tip) if t.get_extents(0).height > 60][:1]:
+            t.get_editable_text_iface().set_text_contents("Lucrare de control - clasa a IX-a")
         p.apasa_buton("Print", tip)
         self.ok("A fost creat fisierul: lucrare1.jpg in folderul de lucru al aplicatiei.")
-        pagina = os.path.join(self.aplicatie, "teste", "lucrare1.jpg")
-        with open(pagina, "rb") as f:
+        with open(os.path.join(self.aplicatie, "teste", "lucrare1.jpg"), "rb") as f:
             assert f.read(2) == b"BM", "a saved page holds bitmap data"
         self.poza("05-tipareste")
 
-        if imprimanta_pdf():
-            inainte = set(glob.glob(os.path.join(pdf_uri(), "*.pdf")))
+        pdf_uri = os.path.join(pwd.getpwuid(os.getuid()).pw_dir, "PDF", "*.pdf")
+        if shutil.which("lpstat") and subprocess.run(["lpstat", "-p", "PDF"],
+                                                     capture_output=True).returncode == 0:
+            inainte = set(glob.glob(pdf_uri))
             p.apasa(p.gaseste("radio button", "La imprimanta", radacina=tip))
             combo = p.gaseste("combo box", None, radacina=tip)
             self.p.focus("Tipareste")
@@ -316,14 +265,13 @@ class Parcurs:
             asteapta(lambda: p.gaseste("combo box", None, radacina=tip).get_name() == "PDF" or
                      any(text_din(t) == "PDF" for t in p.toate("text", None, combo)),
                      "the printer chosen")
-            self.camp_sub(tip, "Nr de exemplare").get_editable_text_iface().set_text_contents("2")
+            self.camp_langa(tip, "Nr de exemplare", sub=True).set_text_contents("2")
             p.apasa_buton("Print", tip)
             asteapta(lambda: not p.exista("dialog", "Tipareste"), "the print dialog to close")
-            nou = asteapta(lambda: set(glob.glob(os.path.join(pdf_uri(), "*.pdf"))) - inainte,
-                           "the printed PDF", timp=30)
-            cale = sorted(nou)[-1]
-            # cups-pdf writes the file in steps: wait until two readings agree.
-            def pagini_stabile():
+            cale = sorted(asteapta(lambda: set(glob.glob(pdf_uri)) - inainte, "the printed PDF",
+                                   timp=30))[-1]
+
+            def pagini_stabile():  # cups-pdf writes the file in steps
                 intai = pagini_pdf(cale)
                 time.sleep(0.3)
                 return intai > 0 and intai == pagini_pdf(cale) and intai
@@ -346,8 +294,8 @@ class Parcurs:
         p.focus("Vizualizare Probleme")
         self.s.xdotool("key", "ctrl+shift+l")
         lucrare = p.gaseste(None, "Lucrare - 3 probleme")
-        self.camp_langa(lucrare, "Titlu:").get_editable_text_iface().set_text_contents("Test 1")
-        self.camp_langa(lucrare, "Clasa:").get_editable_text_iface().set_text_contents("IX B")
+        self.camp_langa(lucrare, "Titlu:").set_text_contents("Test 1")
+        self.camp_langa(lucrare, "Clasa:").set_text_contents("IX B")
         p.apasa_buton("Salvează PDF...", lucrare)
         p.focus("Salvează lucrarea")
         self.s.xdotool("key", "Return")
@@ -379,7 +327,7 @@ class Parcurs:
         self.pas = "5 purge"
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")
-        asteapta(self.p.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
+        asteapta(p.banner_oprit, "the banner to sort itself", timp=90, pas=0.2)
         self.poza("06-main-sortat")
         p.apasa_meniu("Stergere fizica")
         self.ok()
