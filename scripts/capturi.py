@@ -14,7 +14,9 @@ converted to PNG. Writes, in the output folder:
     deschide.png       the open-file dialog, in Romanian
     editor.png         the problem editor with a picture opened
     selectie.png       the selection dialog with chapters and a discipline chosen
+    import-raport.png  the report of a folder imported at once
     vizualizare.png    the viewer on a problem, its observations shown
+    corectare.png      the correction of that problem's details
     text-recunoscut.png the recognised text of that problem, to copy
     tipareste.png      the print dialog, set to save the page to a file
     pagina.png         that saved page
@@ -107,6 +109,30 @@ class Capturi:
         self.s.xdotool("key", "Return")
         asteapta(lambda: not p.exista("dialog", "Deschide"), "the file dialog to close")
         self.captura("Personalizare Tezaurel", "editor.png")
+
+        # A folder imported at once: two scans with their probleme.csv, and a note that is
+        # no picture. Another discipline, so the selection below stays as it is.
+        dosar = os.path.join(self.lucru, "import")
+        os.makedirs(dosar)
+        for i, text in enumerate(("Calculati lim (1 + 1/n)^n.", "Studiati continuitatea lui f."), 1):
+            subprocess.run(["convert", "-size", "900x300", "xc:white", "-fill", "black", "-font",
+                            "DejaVu-Sans", "-pointsize", "40", "-annotate", "+40+120", text,
+                            os.path.join(dosar, "analiza%d.jpg" % i)], check=True)
+        with open(os.path.join(dosar, "probleme.csv"), "w", encoding="cp1250") as f:
+            f.write("fisier;clasa;nivel;disciplina;capitol;observatii\n"
+                    "analiza1.jpg;11;8;Analiză;Limite de şiruri;\n"
+                    "analiza2.jpg;11;7;Analiză;Funcţii continue;\n")
+        with open(os.path.join(dosar, "de citit.txt"), "w") as f:
+            f.write("de tipărit vineri")
+        self.p.focus("Personalizare Tezaurel")
+        self.s.xdotool("key", "ctrl+i")
+        p.gaseste("dialog", "Alegeți dosarul")
+        self.p.focus("Alegeți dosarul")
+        self.s.xdotool("type", "--delay", "5", dosar)
+        self.s.xdotool("key", "Return")
+        raport = p.gaseste("dialog", "Raportul importului", timp=60)
+        self.captura("Raportul importului", "import-raport.png")
+        p.apasa_buton("OK", raport)
         p.apasa_meniu("Revenire")
 
         # The selection: three geometry chapters and the discipline.
@@ -130,6 +156,11 @@ class Capturi:
                           "Pitagora" in t.get_text_iface().get_text(0, -1)],
                  "the observations")
         self.captura("Vizualizare Probleme", "vizualizare.png")
+        self.p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+e")
+        forma = p.gaseste("dialog", "Corectează detaliile problemei")
+        self.captura("Corectează detaliile problemei", "corectare.png")
+        p.apasa_buton("Anulare", forma)
 
         # Its recognised text, once the background recognition has read every picture.
         def recunoscute():

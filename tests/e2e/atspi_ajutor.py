@@ -203,7 +203,12 @@ class Program:
 
     def fereastra_x(self, titlu):
         # The X window with this title, shown now.
-        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % titlu],
+        # xdotool reads a title such as "Alegeți" as other bytes when the program runs
+        # in a locale this machine lacks (ro_RO for the screenshots): any letter beyond
+        # ASCII is matched as one to four of whatever xdotool sees.
+        tipar = "".join(".{1,4}" if ord(c) > 127 else c if c.isalnum() or c == " " else "\\" + c
+                        for c in titlu)
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % tipar],
                            env=self.sesiune.env, capture_output=True, text=True)
         return (r.stdout.split() or [None])[-1]
 
