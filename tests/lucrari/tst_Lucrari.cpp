@@ -1,0 +1,268 @@
+#include "lucrari/CompunereLucrare.h"
+#include "printing/Imprimanta.h"
+#include "selection/EvaluareSelectie.h"
+#include "store/BazaDate.h"
+#include "store/mDefinitii.h"
+#include "tests/common/DosarTest.h"
+#include "tests/common/PlatformaScriptata.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The number of pages, then each place as page:y of its number line and the
+// picture's size under it, * when scaled down to fit a page.
+QString Rezumat(const AsezareLucrare &a)
+{
+    QStringList locuri{QString::number(a.NrPagini)};
+    EXPECT_EQ(a.Subsol, QRect(a.Zona.left(), a.Zona.bottom() - 359, a.Zona.width(), 360));
+    for (const LocProblema &l : a.Locuri) {
+        EXPECT_EQ(l.Poza.topLeft(), l.Eticheta.bottomLeft() + QPoint(0, 1));
+        EXPECT_EQ(l.Eticheta.left(), a.Zona.left());
+        EXPECT_LE(l.Poza.bottom(), a.Subsol.top()) << "over the page number";
+        locuri << QString("%1:%2 %3x%4%5")
+                      .arg(l.Pagina)
+                      .arg(l.Eticheta.top())
+                      .arg(l.Poza.width())
+                      .arg(l.Poza.height())
+                      .arg(l.Micsorata ? "*" : "");
+    }
+    return locuri.join(' ');
+}
+
+TEST(Lucrare, AsezareaNuRupeNicioProblema)
+{
+    // Default margins 2/2/1/1 cm: problems go 1134..10772 across, 567..15912 down.
+    const QSize lata(9639, 3000), inalta(9639, 6000), ingusta(1000, 4000);
+    const struct
+    {
+        MarginiLucrare margini;
+        int antet;
+        std::vector<QSize> poze;
+        const char *asteptat;
+    } cazuri[] = {
+        {{}, 1000, {lata, lata, lata}, "1 0:1807 9639x3000 0:5407 9639x3000 0:9007 9639x3000"},
+        {{}, 1000, {inalta, inalta, inalta}, "2 0:1807 9639x6000 0:8407 9639x6000 1:567 9639x6000"},
+        {{}, 0, {ingusta}, "1 0:567 3746x14985*"},
+        {{}, 0, {lata, ingusta}, "2 0:567 9639x3000 1:567 3746x14985*"},
+        {{3, 3, 2, 2}, 0, {{1701, 1000}}, "1 0:1134 8505x5000"},
+        {{30, 2, 1, 1}, 0, {lata}, "1 0:567 9639x3000"},               // no room: the defaults
+        {{}, 0, {QSize(), lata}, "1 0:567 9639x720 0:1887 9639x3000"}, // unreadable
+    };
+    for (const auto &c : cazuri)
+        EXPECT_EQ(Rezumat(AseazaLucrarea(c.margini, c.antet, c.poze)), c.asteptat);
+}
+
+TEST(Lucrare, TexteleFoii)
+{
+    const std::pair<QString, QString> texte[] = {
+        {EtichetaProblema(1, 0), "1."},
+        {EtichetaProblema(3, 1.5), "3. (1,5p)"},
+        {TextClasa("IX B"), "Clasa a IX-a B"},
+        {TextClasa("a x-a  A"), "Clasa a X-a A"},
+        {TextClasa("cerc de excelență"), "cerc de excelență"},
+        {LiniaTimp({"", "", "", {}, true, 50, true}),
+         "Timp de lucru: 50 de minute. Se acordă 1 punct din oficiu."},
+        {LiniaTimp({"", "", "", {}, true, 15, false}), "Timp de lucru: 15 minute."},
+        {LiniaTimp({"", "", "", {}, true, 0, false}), ""},
+        {Lucrare{0, {"Test 1/2", "", "", QDate(2026, 3, 12)}, {}}.NumeFisier(),
+         "Test 1-2 12.03.2026.pdf"},
+        {Lucrare{0, {}, {{"a", 0, {}}, {"b", 0, {}}}}.AvertismentPuncte(), ""}, // no points
+        {Lucrare{0, {}, {{"a", 2, {}}, {"b", 3, {}}, {"c", 4, {}}}}.AvertismentPuncte(), ""},
+        {Lucrare{0, {}, {{"a", 2, {}}, {"b", 3, {}}}}.AvertismentPuncte(),
+         "Atenție: punctele însumează 6 (cu 1 punct din oficiu), nu 10."},
+    };
+    for (const auto &[obtinut, asteptat] : texte)
+        EXPECT_EQ(obtinut, asteptat);
+}
+
+QString Rezumat(const std::optional<Lucrare> &l)
+{
+    if (!l)
+        return "nimic";
+    QStringList poze;
+    for (const ProblemaLucrare &p : l->Probleme)
+        poze << p.Poza + ":" + TextPuncte(p.Puncte) +
+                    (p.Alte.isEmpty() ? "" : "/" + p.Alte.join('/'));
+    return QString("%1|%2|%3|%4 min|%5 variante|%6 sterse|%7")
+        .arg(l->Antet.Titlu, l->Antet.Clasa, l->Antet.Data.toString("dd.MM.yyyy"))
+        .arg(l->Antet.TimpLucru)
+        .arg(l->NrVariante)
+        .arg(l->ProblemeSterse)
+        .arg(poze.join(' '));
+}
+
+// A printer that paints into a picture and notes what it is asked.
+struct ImprimantaInregistrata final : Imprimanta
+{
+    QImage foaie{595, 842, QImage::Format_RGB32};
+    QPainter pictor;
+    QStringList Operatii;
+    bool Refuza = false;
+    QStringList Imprimante() const override { return {"P"}; }
+    bool Alege(const QString &) override { return true; }
+    QString Curenta() const override { return "P"; }
+    void SeteazaExemplare(int n) override { Operatii << QString("%1 exemplare").arg(n); }
+    void SeteazaPortret() override {}
+    QPainter *IncepePagina() override
+    {
+        Operatii << "pagina";
+        return Refuza || !pictor.begin(&foaie) ? nullptr : &pictor;
+    }
+    bool PaginaNoua() override
+    {
+        Operatii << "pagina";
+        return true;
+    }
+    bool TerminaDocument() override { return pictor.end(); }
+};
+
+// A collection folder with three pictures, its database open and a paper
+// for class IX B on 12.03.2026.
+struct Scena
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    BazaDate baza{dosar.Cale() + "/Tezaurel.db"};
+    CompunereLucrare compunere{baza, platforma, dosar.Cale() + "/Probleme/"};
+
+    explicit Scena(const QByteArray &continutBaza = {})
+    {
+        if (!continutBaza.isEmpty())
+            dosar.ScrieOcteti("Tezaurel.db", continutBaza);
+        ArhivaLucrari::Inregistreaza(baza);
+        baza.Deschide();
+        AntetLucrare antet{"Lucrare scrisă la matematică", "", "IX B", QDate(2026, 3, 12)};
+        antet.TimpLucru = 50;
+        compunere.SeteazaAntet(antet);
+        for (const char *nume : {"a.jpg", "b.jpg", "c.jpg"}) {
+            dosar.ScriePoza(nume, PozaModel(900, 600));
+            compunere.Adauga(nume);
+        }
+        compunere.SeteazaPuncte(0, 2);
+    }
+};
+
+TEST(Lucrare, DouaVarianteInPdfSiLaImprimanta)
+{
+    Scena s;
+    s.dosar.ScriePoza("d.jpg", PozaModel(900, 600));
+    s.compunere.SeteazaNrVariante(2);
+    s.compunere.ArataVarianta(2);
+    s.compunere.Adauga("d.jpg"); // the first place of variant 2
+    s.compunere.Adauga("b.jpg");
+    EXPECT_EQ(Rezumat(s.compunere.Arhiva().Citeste(s.compunere.Curenta().Id)),
+              "Lucrare scrisă la matematică|IX B|12.03.2026|50 min|2 variante|0 sterse|"
+              "a.jpg:2/d.jpg b.jpg:0/b.jpg c.jpg:0");
+
+    const QString cale = s.dosar.Cale() + "/teste/" + s.compunere.Curenta().NumeFisier();
+    ASSERT_TRUE(s.compunere.SalveazaPdf(cale, MarginiLucrare()));
+    EXPECT_EQ(s.platforma.Mesaje.last(), "Lucrarea a fost salvată în fișierul " + cale + ".");
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", cale, "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(20000));
+    const QStringList pagini = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    ASSERT_EQ(pagini.size(), 5) << "two pages a variant";
+    const QStringList asteptate[] = {
+        {"Lucrare scrisă la matematică", "Varianta 1", "Clasa a IX-a B", "Data: 12.03.2026",
+         "Numele și prenumele:", "Timp de lucru: 50 de minute.", "1. (2p)"},
+        {"2.", "3."},
+        {"Varianta 2", "1. (2p)"},
+        {"2.", "3.", "(Nicio problemă aleasă în această variantă.)"}};
+    for (int p = 0; p < 4; ++p)
+        for (const QString &text :
+             asteptate[p] + QStringList(QString("Pagina %1 din 2").arg(p % 2 + 1)))
+            EXPECT_TRUE(pagini[p].contains(text)) << p << text.toStdString();
+
+    ImprimantaInregistrata imprimanta;
+    ASSERT_TRUE(s.compunere.Tipareste(imprimanta, 3, MarginiLucrare()));
+    EXPECT_EQ(imprimanta.Operatii.join(", "), "3 exemplare, pagina, pagina, pagina, pagina");
+    EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri("d.jpg")), "IX B 12.03.2026");
+}
+
+TEST(Lucrare, ArhivaPastreazaFolosesteAvertizeazaSiUitaCeSeSterge)
+{
+    Scena s;
+    const qint64 prima = s.compunere.Curenta().Id;
+    const QString pastrata = "Lucrare scrisă la matematică|IX B|12.03.2026|50 min|1 variante|";
+    EXPECT_EQ(Rezumat(s.compunere.Arhiva().Citeste(prima)),
+              pastrata + "0 sterse|a.jpg:2 b.jpg:0 c.jpg:0");
+    ASSERT_TRUE(s.compunere.SalveazaPdf(s.dosar.Cale() + "/teste/x.pdf", MarginiLucrare()));
+    ASSERT_TRUE(s.compunere.SalveazaPdf(s.dosar.Cale() + "/teste/y.pdf", MarginiLucrare()));
+    EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri("b.jpg")), "IX B 12.03.2026");
+
+    // A copy for the same class, written another way, warns on each repeat.
+    s.compunere.Copiaza();
+    EXPECT_NE(s.compunere.Curenta().Id, prima);
+    AntetLucrare antet = s.compunere.Curenta().Antet;
+    antet.Clasa = "ix  b";
+    s.compunere.SeteazaAntet(antet);
+    s.platforma.Mesaje.clear();
+    s.compunere.Adauga("b.jpg");
+    EXPECT_EQ(s.platforma.Mesaje, QStringList({"Problema a fost dată clasei IX B pe 12.03.2026.",
+                                               "Problema este deja în lucrare, la numărul 2."}));
+    EXPECT_EQ(s.compunere.Arhiva().PozeDateClasei("Ix b").size(), 3);
+    EXPECT_TRUE(s.compunere.Arhiva().PozeDateClasei("X B").isEmpty());
+
+    // The purge takes b.jpg out of both papers and out of the history.
+    ASSERT_TRUE(s.baza.ProblemeSterse({"b.jpg"}));
+    EXPECT_EQ(Rezumat(s.compunere.Curenta()).section('|', 5), "2 sterse|a.jpg:2 c.jpg:0");
+    EXPECT_EQ(Rezumat(s.compunere.Arhiva().Citeste(prima)), pastrata + "1 sterse|a.jpg:2 c.jpg:0");
+    EXPECT_TRUE(s.compunere.Arhiva().Folosiri("b.jpg").empty());
+    EXPECT_EQ(s.compunere.Arhiva().Lista().size(), 2u);
+}
+
+TEST(Lucrare, SelectiaLasaDeoparteProblemeleDateClasei)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    dosar.ScrieColectie({FaProblema(9, 7, "Algebră", "Funcţii", "a.jpg"),
+                         FaProblema(9, 7, "Algebră", "Funcţii", "b.jpg"),
+                         FaProblema(9, 7, "Algebră", "Funcţii", "c.jpg")});
+    mDefinitii d(dosar.Cale(), platforma);
+    d.IncarcaColectie();
+    d.Baza().Deschide();
+    d.Lucrarea().SeteazaAntet({"", "", "IX B"});
+    d.Lucrarea().Adauga("a.jpg");
+    d.Lucrarea().Adauga("b.jpg");
+    ASSERT_TRUE(d.Lucrarea().SalveazaPdf(dosar.Cale() + "/teste/t.pdf", MarginiLucrare()));
+    for (const auto &[clasa, ramase] : {std::pair{"", 3}, {"ix b", 1}, {"X A", 3}}) {
+        d.ClasaFaraRepetari = clasa;
+        FiltreazaProbleme(d, FiltreSelectie());
+        EXPECT_EQ(d.NrSelectie - 1, ramase) << clasa;
+    }
+}
+
+// Whatever fails, the teacher is told, nothing half made is left and the
+// problems are not recorded as given.
+TEST(Lucrare, IntrariGresite)
+{
+    CaUtilizatorObisnuit([] {
+        Scena deteriorata(QByteArray(4096, 'x'));
+        EXPECT_TRUE(deteriorata.baza.Raport().contains("deteriorat"));
+        EXPECT_TRUE(QFileInfo::exists(deteriorata.dosar.Cale() + "/Tezaurel.db.deteriorat"));
+        EXPECT_EQ(deteriorata.compunere.Arhiva().Lista().size(), 1u);
+
+        Scena s;
+        const QString teste = s.dosar.Cale() + "/teste";
+        ASSERT_TRUE(QFile::setPermissions(teste, QFile::ReadOwner | QFile::ExeOwner));
+        EXPECT_FALSE(s.compunere.SalveazaPdf(teste + "/t.pdf", MarginiLucrare()));
+        EXPECT_EQ(s.platforma.Mesaje.last(), "Nu am reușit să scriu fișierul " + teste +
+                                                 "/t.pdf. Verificați că dosarul există și "
+                                                 "poate fi scris.");
+        EXPECT_EQ(QDir(teste).entryList(QDir::Files | QDir::Hidden), QStringList());
+        ImprimantaInregistrata imprimanta;
+        imprimanta.Refuza = true;
+        EXPECT_FALSE(s.compunere.Tipareste(imprimanta, 1, MarginiLucrare()));
+        EXPECT_EQ(s.platforma.Mesaje.last(),
+                  "Nu am reușit să tipăresc lucrarea. Verificați imprimanta aleasă.");
+        EXPECT_TRUE(s.compunere.Arhiva().Folosiri("a.jpg").empty());
+    });
+}
+
+} // namespace
