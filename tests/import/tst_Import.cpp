@@ -13,92 +13,60 @@
 
 namespace {
 
-// Each row kept as fisier:clasa:nivel:disciplina:capitol:observatii, each row
-// left out as !line, a refused file as its reason.
-QString Rezumat(const TabelCsv &t)
+// The reader's cases are files in csv/, each with the rows it keeps (line=fisier:clasa:
+// nivel:disciplina:capitol:observatii) and the reasons of those it leaves out, all in
+// csv/rezultate.txt. Every case and every input the fuzzer ever found failing gives
+// only rows that fit a record.
+TEST(Import, CitireaCsvCazuriSiCorpusulFuzzerului)
 {
-    QStringList parti = t.Eroare.isEmpty() ? QStringList() : QStringList{t.Eroare};
-    for (const RandCsv &r : t.Randuri)
-        parti << QStringList({r.Fisier, QString::number(r.Detalii.Clasa),
-                              QString::number(r.Detalii.Nivel), r.Detalii.Disciplina,
-                              r.Detalii.Capitol, r.Detalii.Observatii})
-                     .join(':');
-    for (const QString &g : t.RanduriGresite)
-        parti << '!' + g.section(' ', 2, 2).chopped(1);
-    return parti.join(' ');
+    QString rezultate;
+    for (const auto &[dosar, nume] :
+         {std::pair(TEZAUREL_CAZURI_CSV, "*.csv"), {TEZAUREL_CORPUS_CSV, "*"}})
+        for (const QFileInfo &fisier : QDir(dosar).entryInfoList({nume}, QDir::Files, QDir::Name)) {
+            QFile f(fisier.filePath());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const TabelCsv tabel = CitesteCsv(f.readAll());
+            QStringList randuri("[" + fisier.fileName() + "] " + tabel.Eroare);
+            for (const RandCsv &r : tabel.Randuri) {
+                const DetaliiProblema &d = r.Detalii;
+                EXPECT_TRUE(!VerificaNumeFisier(r.Fisier) && !VerificaDetalii(d) && d.Clasa >= 5 &&
+                            d.Clasa <= 12 && d.Nivel >= 5 && d.Nivel <= 10)
+                    << fisier.filePath().toStdString();
+                randuri << QString("%1=%2:%3:%4:")
+                                   .arg(r.Linie)
+                                   .arg(r.Fisier)
+                                   .arg(d.Clasa)
+                                   .arg(d.Nivel) +
+                               QStringList({d.Disciplina, d.Capitol, d.Observatii}).join(':');
+            }
+            if (QString(nume) == "*.csv")
+                rezultate += (randuri + tabel.RanduriGresite).join('\n') + '\n';
+        }
+    QFile asteptate(TEZAUREL_CAZURI_CSV "/rezultate.txt");
+    ASSERT_TRUE(asteptate.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rezultate, QString::fromUtf8(asteptate.readAll()));
 }
 
-TEST(Import, CitireaCsv)
-{
-    const std::pair<QByteArray, const char *> cazuri[] = {
-        {"fisier,clasa,nivel,disciplina,capitol,observatii\na.jpg,9,7,Algebra,Funcții,\n",
-         "a.jpg:9:7:Algebra:Funcții:"},
-        {"Nivel;FISIER;clasa;capitol\r\n6;b.png;12;Integrale\r\n\r\n", "b.png:12:6::Integrale:"},
-        {"fisier,clasa,nivel,observatii\n\"c, d.jpg\",5,5,\"zice \"\"da\"\"\nși "
-         "gata\"\ne.jpg,5,5,x\n",
-         "c, d.jpg:5:5:::zice \"da\"\nși gata e.jpg:5:5:::x"},
-        {"\xEF\xBB\xBF"
-         "fisier;clasa;nivel;capitol\nf.jpg;8;9;Ecuații\n",
-         "f.jpg:8:9::Ecuații:"},
-        {"fisier;clasa;nivel;capitol\ng.jpg;8;9;Ecua\xFEii \xEEn \xE2\n",
-         "g.jpg:8:9::Ecuaţii în â:"},
-        {"fisier,clasa,nivel\nh.jpg,7\n", "!2"},
-        {"fisier,clasa,nivel\ni.jpg,7,7,de,prisos\nj.jpg,7,7\n", "j.jpg:7:7::: !2"},
-        {"fisier,autor,clasa,nivel\nk.jpg,Ion,6,6\n", "k.jpg:6:6:::"},
-        {"fisier,clasa,nivel\na.jpg,IX,7\nb.jpg,13,7\nc.jpg,9,4\nd.jpg, 9 ,10\n",
-         "d.jpg:9:10::: !2 !3 !4"},
-        {"fisier,clasa,nivel\n../x.jpg,9,7\na.jpg,9,7\na.jpg,9,8\n", "a.jpg:9:7::: !2 !4"},
-        {"fisier,clasa,nivel,disciplina,capitol\na.jpg,9,7," + QByteArray(51, 'x') +
-             ",\nb.jpg,9,7,,∑\n",
-         "!2 !3"},
-        {"fisier,clasa,nivel\na.jpg,9,7\n\"b.jpg,9,7\nc.jpg,9,7\n", "a.jpg:9:7::: !3"},
-        {"fisier,clasa\na.jpg,9\n",
-         "primul rând nu numește coloana „nivel” (sunt așteptate coloanele fisier, clasa, nivel, "
-         "disciplina, capitol, observatii)"},
-        {"", "fișierul nu are niciun rând"},
-    };
-    for (const auto &[octeti, asteptat] : cazuri)
-        EXPECT_EQ(Rezumat(CitesteCsv(octeti)), QString::fromUtf8(asteptat)) << octeti.data();
-
-    // The fuzzer's seeds and every input it ever found failing: only rows that fit a record.
-    const QDir corpus(QStringLiteral(TEZAUREL_CORPUS_CSV));
-    ASSERT_FALSE(corpus.isEmpty());
-    for (const QString &nume : corpus.entryList(QDir::Files)) {
-        QFile f(corpus.filePath(nume));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        for (const RandCsv &r : CitesteCsv(f.readAll()).Randuri)
-            EXPECT_TRUE(!VerificaNumeFisier(r.Fisier) && !VerificaDetalii(r.Detalii) &&
-                        r.Detalii.Clasa >= 5 && r.Detalii.Clasa <= 12 && r.Detalii.Nivel >= 5 &&
-                        r.Detalii.Nivel <= 10)
-                << nume.toStdString() << " " << r.Linie;
-    }
-}
-
-// The teacher in front of the import: answers the form (or gives up) and
+// An application folder with a disk that can be told to refuse writing, a
+// folder scanari/ of n pictures, each different, in turn JPEG, PNG and bitmap,
+// and the teacher in front of the import: answers the form (or gives up) and
 // presses "Anulare" once AnuleazaLa pictures have been offered.
-struct InterfataScriptata final : InterfataImport
+struct Dosar final : InterfataImport
 {
+    DosarTest dosar;
+    PlatformaScriptata s;
+    AccesJurnal *acces = new AccesJurnal; // owned by d
+    mDefinitii d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
+    QString sursa = dosar.Cale() + "/scanari";
     std::optional<DetaliiProblema> Detalii;
     int AnuleazaLa = INT_MAX, Pasi = 0;
+
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
         return Detalii;
     }
     void Progres(int, int, const QString &) override { ++Pasi; }
     bool Anulat() override { return Pasi > AnuleazaLa; }
-};
-
-// An application folder, a disk that can be told to refuse writing, and a
-// folder scanari/ of n pictures, each different, in turn JPEG, PNG and bitmap.
-struct Dosar
-{
-    DosarTest dosar;
-    PlatformaScriptata s;
-    AccesJurnal *acces = new AccesJurnal; // owned by d
-    mDefinitii d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
-    InterfataScriptata interfata;
-    QString sursa = dosar.Cale() + "/scanari";
-
     explicit Dosar(int n)
     {
         for (int i = 0; i < n; ++i) {
@@ -116,7 +84,7 @@ struct Dosar
     std::optional<RaportImport> Importa()
     {
         d.IncarcaColectie();
-        return ImportDosar(d, interfata).Importa(sursa);
+        return ImportDosar(d, *this).Importa(sursa);
     }
 };
 
@@ -128,15 +96,12 @@ TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
     QByteArray csv = "fisier;clasa;nivel;disciplina;capitol;observatii\n";
     std::vector<Problema> asteptate;
     for (int i = 0; i < 30; ++i) {
-        const QString capitol = QString("Funcții %1").arg(i);
-        csv += QString("%1;%2;%3;Algebră;%4;\"a; b\"\n")
-                   .arg(Dosar::Nume(i))
-                   .arg(5 + i % 8)
-                   .arg(5 + i % 6)
-                   .arg(capitol)
+        const Problema p = FaProblema(5 + i % 8, 5 + i % 6, "Algebră", QString("Funcții %1").arg(i),
+                                      Dosar::Nume(i), false, "a; b");
+        csv += QString::asprintf("%s;%d;%d;Algebră;Funcții %d;\"a; b\"\n",
+                                 Dosar::Nume(i).toUtf8().data(), p.Clasa, p.Nivel, i)
                    .toUtf8();
-        asteptate.push_back(
-            FaProblema(5 + i % 8, 5 + i % 6, "Algebră", capitol, Dosar::Nume(i), false, "a; b"));
+        asteptate.push_back(p);
     }
     t.Scanare("probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
 
@@ -179,8 +144,8 @@ TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
             if (c.problemeDoarCitire)
                 QFile::setPermissions(t.dosar.Cale() + "/Probleme",
                                       QFile::ReadOwner | QFile::ExeOwner);
-            t.interfata.Detalii = DetaliiProblema{9, 7, "Geometrie", "Cercul", ""};
-            t.interfata.AnuleazaLa = c.anuleazaLa;
+            t.Detalii = DetaliiProblema{9, 7, "Geometrie", "Cercul", ""};
+            t.AnuleazaLa = c.anuleazaLa;
             t.acces->ScrieriPermise = c.scrieriPermise;
             const RaportImport raport = t.Importa().value();
             EXPECT_EQ(raport.Adaugate, c.adaugate) << c.ultimulMotiv;
@@ -209,18 +174,9 @@ TEST(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
         512, 512,
         Octeti(FaProblema(6, 8, "Algebră", "Ecuații", "a.jpg", false, "din manual\npagina 3")));
     EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
-    const std::pair<DetaliiProblema, const char *> refuzuri[] = {
-        {{6, 8, QString(51, 'x'), "", ""},
-         "Disciplina: textul are 51 de caractere, dar încap cel mult 50. Scurtați-l."},
-        {{6, 8, "", "Sume ∑", ""},
-         "Capitolul: caracterul „∑” nu poate fi păstrat în colecție "
-         "(codificarea Windows-1250 nu îl are). Înlocuiți-l."},
-        {{6, 8, "", "", QString(101, 'y')},
-         "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l."}};
-    for (const auto &[detalii, mesaj] : refuzuri) {
-        EXPECT_FALSE(CorecteazaDetalii(t.d, 2, detalii));
-        EXPECT_EQ(t.s.Mesaje.last(), mesaj);
-    }
+    EXPECT_FALSE(CorecteazaDetalii(t.d, 2, {6, 8, "", "", QString(101, 'y')})); // as the CSV's
+    EXPECT_EQ(t.s.Mesaje.last(),
+              "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l.");
 
     PanzaInregistrata panza(QSize(120, 90), Qt::white);
     EditareProbleme editare(t.d, panza);
