@@ -63,7 +63,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         QElapsedTimer ceas;
         for (ceas.start(); fundal.Ocupat() > 0 && ceas.elapsed() < 60000; QThread::msleep(5))
             QCoreApplication::processEvents();
-        EXPECT_EQ(MotorScriptat::Apeluri, apeluri); // only pictures new or changed
+        EXPECT_EQ(MotorScriptat::Apeluri, apeluri); // the unchanged are not recognised again
         apoi(d, fundal);
     };
     auto gasite = [](mDefinitii &d, const QString &cuvinte) {
@@ -93,7 +93,6 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         EXPECT_EQ(std::vector<int16_t>(&d.Selectie[2], &d.Selectie[d.NrSelectie + 1]),
                   std::vector<int16_t>({2, 3}));
     });
-    ruleaza(0, [&](mDefinitii &d, RecunoastereFundal &) { EXPECT_EQ(gasite(d, "suma"), "sir"); });
     scrie("sedila.png", "2. Aflați modulul vectorului.");
     ruleaza(1, [&](mDefinitii &d, RecunoastereFundal &fundal) {
         EXPECT_EQ(gasite(d, "descrescătoare modulul"), "");
@@ -127,7 +126,6 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
     EXPECT_EQ(aplicatie.DefSel().Model().Vizualizare(), ModelDefSel::Rezultat::Predata);
-    EXPECT_EQ(aplicatie.Definitii().NrSelectie, 2);
 }
 
 } // namespace

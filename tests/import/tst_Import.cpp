@@ -123,39 +123,36 @@ TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
 TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
 {
     CaUtilizatorObisnuit([] {
-        const struct
-        {
-            int existente, anuleazaLa, scrieriPermise, adaugate;
-            bool problemeDoarCitire;
-            const char *ultimulMotiv;
-        } cazuri[] = {
-            {1997, INT_MAX, INT_MAX, 2, false,
+        // Problems there before, "Anulare" after, writes allowed, Probleme/ read-only; then
+        // the problems added and the last reason given.
+        const std::tuple<int, int, int, bool, int, const char *> cazuri[] = {
+            {1997, INT_MAX, INT_MAX, false, 2,
              "p04ș.jpg: tabelul colecției este plin (cel mult 1999 de probleme)"},
-            {0, 3, INT_MAX, 3, false, ""},
-            {0, INT_MAX, 2 * 2, 2, false,
+            {0, 3, INT_MAX, false, 3, ""},
+            {0, INT_MAX, 2 * 2, false, 2,
              "p02ș.jpg: fișierul colecției nu a putut fi scris; importul s-a oprit"},
-            {0, INT_MAX, INT_MAX, 0, true,
+            {0, INT_MAX, INT_MAX, true, 0,
              "p04ș.jpg: nu am reușit să copiez poza în dosarul Probleme"},
         };
-        for (const auto &c : cazuri) {
+        for (const auto &[existente, anuleazaLa, scrieri, doarCitire, adaugate, motiv] : cazuri) {
             Dosar t(5);
             t.dosar.ScrieColectie(
-                std::vector<Problema>(c.existente, FaProblema(9, 7, "", "", "vechi.jpg")));
-            if (c.problemeDoarCitire)
+                std::vector<Problema>(existente, FaProblema(9, 7, "", "", "vechi.jpg")));
+            if (doarCitire)
                 QFile::setPermissions(t.dosar.Cale() + "/Probleme",
                                       QFile::ReadOwner | QFile::ExeOwner);
             t.Detalii = DetaliiProblema{9, 7, "Geometrie", "Cercul", ""};
-            t.AnuleazaLa = c.anuleazaLa;
-            t.acces->ScrieriPermise = c.scrieriPermise;
+            t.AnuleazaLa = anuleazaLa;
+            t.acces->ScrieriPermise = scrieri;
             const RaportImport raport = t.Importa().value();
-            EXPECT_EQ(raport.Adaugate, c.adaugate) << c.ultimulMotiv;
-            EXPECT_EQ(raport.Anulat, c.anuleazaLa != INT_MAX);
-            EXPECT_EQ(raport.Omise.value(raport.Omise.size() - 1), c.ultimulMotiv);
+            EXPECT_EQ(raport.Adaugate, adaugate) << motiv;
+            EXPECT_EQ(raport.Anulat, anuleazaLa != INT_MAX);
+            EXPECT_EQ(raport.Omise.value(raport.Omise.size() - 1), motiv);
             mDefinitii reincarcat(t.dosar.Cale(), t.s);
             reincarcat.IncarcaColectie();
-            EXPECT_EQ(reincarcat.NrProbleme, 1 + c.existente + c.adaugate);
+            EXPECT_EQ(reincarcat.NrProbleme, 1 + existente + adaugate);
             QStringList inregistrate;
-            for (int i = 2 + c.existente; i <= reincarcat.NrProbleme; ++i)
+            for (int i = 2 + existente; i <= reincarcat.NrProbleme; ++i)
                 inregistrate << reincarcat.TabelProbleme[i].Fisier.FaraBlancuri();
             EXPECT_EQ(inregistrate, QDir(t.dosar.Cale() + "/Probleme").entryList(QDir::Files));
         }
