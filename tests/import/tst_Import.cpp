@@ -32,12 +32,10 @@ TEST(Import, CitireaCsvCazuriSiCorpusulFuzzerului)
                 EXPECT_TRUE(!VerificaNumeFisier(r.Fisier) && !VerificaDetalii(d) && d.Clasa >= 5 &&
                             d.Clasa <= 12 && d.Nivel >= 5 && d.Nivel <= 10)
                     << fisier.filePath().toStdString();
-                randuri << QString("%1=%2:%3:%4:")
-                                   .arg(r.Linie)
-                                   .arg(r.Fisier)
-                                   .arg(d.Clasa)
-                                   .arg(d.Nivel) +
-                               QStringList({d.Disciplina, d.Capitol, d.Observatii}).join(':');
+                randuri << QStringList({QString::number(r.Linie) + "=" + r.Fisier,
+                                        QString::number(d.Clasa), QString::number(d.Nivel),
+                                        d.Disciplina, d.Capitol, d.Observatii})
+                               .join(':');
             }
             if (QString(nume) == "*.csv")
                 rezultate += (randuri + tabel.RanduriGresite).join('\n') + '\n';
@@ -69,18 +67,15 @@ struct Dosar final : InterfataImport
     bool Anulat() override { return Pasi > AnuleazaLa; }
     explicit Dosar(int n)
     {
+        QDir().mkpath(sursa);
         for (int i = 0; i < n; ++i) {
             QImage poza = PozaModel(60 + i, 40);
             poza.setPixel(0, 0, qRgb(i, 0, 0));
-            Scanare(Nume(i), OctetiPoza(poza, std::array{"JPEG", "PNG", "BMP"}[i % 3]));
+            dosar.ScrieOcteti("scanari/" + Nume(i),
+                              OctetiPoza(poza, std::array{"JPEG", "PNG", "BMP"}[i % 3]));
         }
     }
     static QString Nume(int i) { return QString("p%1ș.jpg").arg(i, 2, 10, QChar('0')); }
-    void Scanare(const QString &nume, const QByteArray &octeti)
-    {
-        QDir().mkpath(sursa);
-        dosar.ScrieOcteti("scanari/" + nume, octeti);
-    }
     std::optional<RaportImport> Importa()
     {
         d.IncarcaColectie();
@@ -91,8 +86,8 @@ struct Dosar final : InterfataImport
 TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
 {
     Dosar t(30);
-    t.Scanare("note.txt", "nu e poza");
-    t.Scanare("rupt.jpg", OctetiPoza(PozaModel(50, 40), "JPEG").chopped(100));
+    t.dosar.ScrieOcteti("scanari/note.txt", "nu e poza");
+    t.dosar.ScrieOcteti("scanari/rupt.jpg", OctetiPoza(PozaModel(50, 40), "JPEG").chopped(100));
     QByteArray csv = "fisier;clasa;nivel;disciplina;capitol;observatii\n";
     std::vector<Problema> asteptate;
     for (int i = 0; i < 30; ++i) {
@@ -103,7 +98,7 @@ TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
                    .toUtf8();
         asteptate.push_back(p);
     }
-    t.Scanare("probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
+    t.dosar.ScrieOcteti("scanari/probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
 
     const RaportImport raport = t.Importa().value();
     EXPECT_EQ(raport.Text(), "Probleme adăugate: 30. Omise: 3.\n"
@@ -177,7 +172,7 @@ TEST(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
 
     PanzaInregistrata panza(QSize(120, 90), Qt::white);
     EditareProbleme editare(t.d, panza);
-    t.Scanare("b.jpg", OctetiPoza(PozaModel(40, 30), "BMP"));
+    t.dosar.ScrieOcteti("scanari/b.jpg", OctetiPoza(PozaModel(40, 30), "BMP"));
     for (int i = 0; i < 2; ++i) { // the second time it is back already: nothing written
         t.s.FisiereAlese.push_back(t.sursa + "/b.jpg");
         editare.DeschideFisier();
