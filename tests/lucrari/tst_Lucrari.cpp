@@ -22,6 +22,10 @@ TEST(Lucrare, AsezareaNuRupeNicioProblema)
     const std::tuple<MarginiLucrare, int, std::vector<QSize>, const char *> cazuri[] = {
         {{}, 1000, {lata, lata, lata}, "1 0:1807 9639x3000 0:5407 9639x3000 0:9007 9639x3000"},
         {{}, 1000, {inalta, inalta, inalta}, "2 0:1807 9639x6000 0:8407 9639x6000 1:567 9639x6000"},
+        {{},
+         1000,
+         {lata, {9639, 10300}},
+         "2 0:1807 9639x3000 1:567 9639x10300"}, // no room for "2."
         {{}, 0, {ingusta}, "1 0:567 3746x14985 micsorata"},
         {{}, 0, {lata, ingusta}, "2 0:567 9639x3000 1:567 3746x14985 micsorata"},
         {{3, 3, 2, 2}, 0, {{1701, 1000}}, "1 0:1134 8505x5000"},
