@@ -45,7 +45,7 @@ def main():
     program = subprocess.Popen(["setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
                                 radacina + "/usr/bin/tezaurel"], cwd=acasa, env=env)
     date = acasa + "/.local/share/Tezaurel"
-    for _ in range(100):
+    for _ in range(300):
         time.sleep(0.1)
         if os.path.isdir(date + "/teste") or program.poll() is not None:
             break
