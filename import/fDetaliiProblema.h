@@ -27,11 +27,12 @@ public:
     DetaliiProblema Detalii() const;
     std::function<bool(const DetaliiProblema &)> Accepta;
 
+    void accept() override;
+
+private:
     QComboBox *cClasa;
     QComboBox *cNivel;
     QLineEdit *tDisciplina;
     QLineEdit *tCapitol;
     QPlainTextEdit *tObservatii;
-
-    void accept() override;
 };

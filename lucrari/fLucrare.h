@@ -45,6 +45,16 @@ public:
     static void LeagaDeVizualizare(fVizualizare &vizualizare, mDefinitii &definitii,
                                    std::function<void()> arataLucrarea);
 
+    void Tipareste();
+    void SalveazaPdf();
+    void DeschidePastrata();
+    void CopiazaPastrata();
+    void Noua();
+
+protected:
+    void showEvent(QShowEvent *eveniment) override;
+
+private:
     QLineEdit *Titlu;
     QLineEdit *Scoala;
     QLineEdit *Clasa;
@@ -63,16 +73,6 @@ public:
     QListWidget *Pastrate;
     QVBoxLayout *Pagini;
 
-    void Tipareste();
-    void SalveazaPdf();
-    void DeschidePastrata();
-    void CopiazaPastrata();
-    void Noua();
-
-protected:
-    void showEvent(QShowEvent *eveniment) override;
-
-private:
     void UmpleAntet();
     void Reimprospateaza();
     void ArataPaginile();

@@ -1,0 +1,188 @@
+#include "editor/EditareProbleme.h"
+#include "import/CitireCsv.h"
+#include "import/ImportDosar.h"
+#include "tests/common/DosarTest.h"
+#include "tests/common/PanzaInregistrata.h"
+#include "tests/common/PlatformaScriptata.h"
+#include "tests/common/PozeGresite.h"
+#include "tests/store/AccesJurnal.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The reader's cases are files in csv/, each with the rows it keeps (line=fisier:clasa:
+// nivel:disciplina:capitol:observatii) and the reasons of those it leaves out, all in
+// csv/rezultate.txt. Every case and every input the fuzzer ever found failing gives
+// only rows that fit a record.
+TEST(Import, CitireaCsvCazuriSiCorpusulFuzzerului)
+{
+    QString rezultate;
+    for (const auto &[dosar, nume] :
+         {std::pair(TEZAUREL_CAZURI_CSV, "*.csv"), {TEZAUREL_CORPUS_CSV, "*"}})
+        for (const QFileInfo &fisier : QDir(dosar).entryInfoList({nume}, QDir::Files, QDir::Name)) {
+            QFile f(fisier.filePath());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const TabelCsv tabel = CitesteCsv(f.readAll());
+            QStringList randuri("[" + fisier.fileName() + "] " + tabel.Eroare);
+            for (const RandCsv &r : tabel.Randuri) {
+                const DetaliiProblema &d = r.Detalii;
+                EXPECT_TRUE(!VerificaNumeFisier(r.Fisier) && !VerificaDetalii(d) && d.Clasa >= 5 &&
+                            d.Clasa <= 12 && d.Nivel >= 5 && d.Nivel <= 10)
+                    << fisier.filePath().toStdString();
+                randuri << QStringList({QString::number(r.Linie) + "=" + r.Fisier,
+                                        QString::number(d.Clasa), QString::number(d.Nivel),
+                                        d.Disciplina, d.Capitol, d.Observatii})
+                               .join(':');
+            }
+            if (QString(nume) == "*.csv")
+                rezultate += (randuri + tabel.RanduriGresite).join('\n') + '\n';
+        }
+    QFile asteptate(TEZAUREL_CAZURI_CSV "/rezultate.txt");
+    ASSERT_TRUE(asteptate.open(QIODevice::ReadOnly));
+    EXPECT_EQ(rezultate, QString::fromUtf8(asteptate.readAll()));
+}
+
+// An application folder with a disk that can be told to refuse writing, a
+// folder scanari/ of n pictures, each different, in turn JPEG, PNG and bitmap,
+// and the teacher in front of the import: answers the form (or gives up) and
+// presses "Anulare" once AnuleazaLa pictures have been offered.
+struct Dosar final : InterfataImport
+{
+    DosarTest dosar;
+    PlatformaScriptata s;
+    AccesJurnal *acces = new AccesJurnal; // owned by d
+    mDefinitii d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
+    QString sursa = dosar.Cale() + "/scanari";
+    std::optional<DetaliiProblema> Detalii;
+    int AnuleazaLa = INT_MAX, Pasi = 0;
+
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    {
+        return Detalii;
+    }
+    void Progres(int, int, const QString &) override { ++Pasi; }
+    bool Anulat() override { return Pasi > AnuleazaLa; }
+    explicit Dosar(int n)
+    {
+        QDir().mkpath(sursa);
+        for (int i = 0; i < n; ++i) {
+            QImage poza = PozaModel(60 + i, 40);
+            poza.setPixel(0, 0, qRgb(i, 0, 0));
+            dosar.ScrieOcteti("scanari/" + Nume(i),
+                              OctetiPoza(poza, std::array{"JPEG", "PNG", "BMP"}[i % 3]));
+        }
+    }
+    static QString Nume(int i) { return QString("p%1ș.jpg").arg(i, 2, 10, QChar('0')); }
+    std::optional<RaportImport> Importa()
+    {
+        d.IncarcaColectie();
+        return ImportDosar(d, *this).Importa(sursa);
+    }
+};
+
+TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
+{
+    Dosar t(30);
+    t.dosar.ScrieOcteti("scanari/note.txt", "nu e poza");
+    t.dosar.ScrieOcteti("scanari/rupt.jpg", OctetiPoza(PozaModel(50, 40), "JPEG").chopped(100));
+    QByteArray csv = "fisier;clasa;nivel;disciplina;capitol;observatii\n";
+    std::vector<Problema> asteptate;
+    for (int i = 0; i < 30; ++i) {
+        const Problema p = FaProblema(5 + i % 8, 5 + i % 6, "Algebră", QString("Funcții %1").arg(i),
+                                      Dosar::Nume(i), false, "a; b");
+        csv += QString::asprintf("%s;%d;%d;Algebră;Funcții %d;\"a; b\"\n",
+                                 Dosar::Nume(i).toUtf8().data(), p.Clasa, p.Nivel, i)
+                   .toUtf8();
+        asteptate.push_back(p);
+    }
+    t.dosar.ScrieOcteti("scanari/probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
+
+    const RaportImport raport = t.Importa().value();
+    EXPECT_EQ(raport.Text(), "Probleme adăugate: 30. Omise: 3.\n"
+                             "• probleme.csv, rândul 32: fișierul lipsa.jpg nu este în dosar\n"
+                             "• note.txt: nu este o poză JPEG, PNG sau bitmap\n"
+                             "• rupt.jpg: poza este incompletă, îi lipsește sfârșitul");
+    DosarTest asteptat;
+    asteptat.ScrieColectie(asteptate);
+    EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat.CitesteOcteti("Tezaurel.stn"));
+    for (int i = 0; i < 30; ++i) // each picture keeps its own bytes, stored as ş
+        EXPECT_EQ(t.dosar.CitesteOcteti("Probleme/" + Dosar::Nume(i).replace("ș", "ş")),
+                  t.dosar.CitesteOcteti("scanari/" + Dosar::Nume(i)));
+}
+
+// Whatever stops the import or fails in it, the collection holds whole
+// problems: each record with its picture, each stored picture with its record.
+TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
+{
+    CaUtilizatorObisnuit([] {
+        // Problems there before, "Anulare" after, writes allowed, Probleme/ read-only; then
+        // the problems added and the last reason given.
+        const std::tuple<int, int, int, bool, int, const char *> cazuri[] = {
+            {1997, INT_MAX, INT_MAX, false, 2,
+             "p04ș.jpg: tabelul colecției este plin (cel mult 1999 de probleme)"},
+            {0, 3, INT_MAX, false, 3, ""},
+            {0, INT_MAX, 2 * 2, false, 2,
+             "p02ș.jpg: fișierul colecției nu a putut fi scris; importul s-a oprit"},
+            {0, INT_MAX, INT_MAX, true, 0,
+             "p04ș.jpg: nu am reușit să copiez poza în dosarul Probleme"},
+        };
+        for (const auto &[existente, anuleazaLa, scrieri, doarCitire, adaugate, motiv] : cazuri) {
+            Dosar t(5);
+            t.dosar.ScrieColectie(
+                std::vector<Problema>(existente, FaProblema(9, 7, "", "", "vechi.jpg")));
+            if (doarCitire)
+                QFile::setPermissions(t.dosar.Cale() + "/Probleme",
+                                      QFile::ReadOwner | QFile::ExeOwner);
+            t.Detalii = DetaliiProblema{9, 7, "Geometrie", "Cercul", ""};
+            t.AnuleazaLa = anuleazaLa;
+            t.acces->ScrieriPermise = scrieri;
+            const RaportImport raport = t.Importa().value();
+            EXPECT_EQ(raport.Adaugate, adaugate) << motiv;
+            EXPECT_EQ(raport.Anulat, anuleazaLa != INT_MAX);
+            EXPECT_EQ(raport.Omise.value(raport.Omise.size() - 1), motiv);
+            mDefinitii reincarcat(t.dosar.Cale(), t.s);
+            reincarcat.IncarcaColectie();
+            EXPECT_EQ(reincarcat.NrProbleme, 1 + existente + adaugate);
+            QStringList inregistrate;
+            for (int i = 2 + existente; i <= reincarcat.NrProbleme; ++i)
+                inregistrate << reincarcat.TabelProbleme[i].Fisier.FaraBlancuri();
+            EXPECT_EQ(inregistrate, QDir(t.dosar.Cale() + "/Probleme").entryList(QDir::Files));
+        }
+    });
+}
+
+TEST(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
+{
+    Dosar t(0);
+    t.dosar.ScrieColectie({FaProblema(5, 5, "Algebra", "Ecuatii", "a.jpg"),
+                           FaProblema(9, 7, "Geometrie", "Cercul", "b.jpg", true)});
+    t.d.IncarcaColectie();
+    QByteArray asteptat = t.dosar.CitesteOcteti("Tezaurel.stn");
+    ASSERT_TRUE(CorecteazaDetalii(t.d, 2, {6, 8, "Algebră", "Ecuații", "din manual\npagina 3"}));
+    asteptat.replace(
+        512, 512,
+        Octeti(FaProblema(6, 8, "Algebră", "Ecuații", "a.jpg", false, "din manual\npagina 3")));
+    EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
+    EXPECT_FALSE(CorecteazaDetalii(t.d, 2, {6, 8, "", "", QString(101, 'y')})); // as the CSV's
+    EXPECT_EQ(t.s.Mesaje.last(),
+              "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l.");
+
+    PanzaInregistrata panza(QSize(120, 90), Qt::white);
+    EditareProbleme editare(t.d, panza);
+    t.dosar.ScrieOcteti("scanari/b.jpg", OctetiPoza(PozaModel(40, 30), "BMP"));
+    for (int i = 0; i < 2; ++i) { // the second time it is back already: nothing written
+        t.s.FisiereAlese.push_back(t.sursa + "/b.jpg");
+        editare.DeschideFisier();
+        editare.RepuneProblema();
+    }
+    asteptat[1024 + 510] = asteptat[1024 + 511] = 0;
+    EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
+    EXPECT_EQ(t.s.Mesaje.mid(t.s.Mesaje.size() - 2),
+              QStringList({"Problema a fost repusă în colecție.",
+                           "Problema este în colecție și nu este marcată pentru ștergere."}));
+}
+
+} // namespace
