@@ -1,118 +1,190 @@
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/store/AccesJurnal.h"
+#include "store/StergereFizica.h"
+#include "tests/store/AccesCuCadere.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class Colectie : public ::testing::Test
-{
-protected:
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    AccesJurnal *acces = new AccesJurnal; // owned by definitii
-    mDefinitii definitii{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
-};
-
 QByteArray Antet(int16_t numar)
 {
-    QByteArray o(512, '\0');
-    o[0] = char(numar & 0xFF);
-    o[1] = char((numar >> 8) & 0xFF);
-    return o;
+    Problema p;
+    p.Clasa = numar;
+    return Octeti(p);
 }
 
-TEST_F(Colectie, TreiAdaugariDau2048DeOctetiCareSeReincarcaLaFel)
+TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 {
-    definitii.IncarcaColectie(); // no file yet: an empty one is made
-    ASSERT_TRUE(Adauga(definitii, FaProblema(5, 5, "Geometrie", "Triunghiuri", "a.jpg")));
-    ASSERT_TRUE(Adauga(definitii, FaProblema(9, 7, "Algebra", "Functii", "b.jpg", false, "grea")));
-    ASSERT_TRUE(Adauga(definitii, FaProblema(12, 10, "Analiza", "Integrale", "c.jpg")));
-
-    const QByteArray fisier = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(fisier.size(), 2048);
-    EXPECT_EQ(fisier.left(512), Antet(4));
-
-    PlatformaScriptata alta;
-    mDefinitii reincarcat(dosar.Cale(), alta);
-    reincarcat.IncarcaColectie();
-    ASSERT_EQ(reincarcat.NrProbleme, 4);
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(reincarcat.TabelProbleme[i], i == 1 ? Problema() : definitii.TabelProbleme[i]);
+    const Problema p = FaProblema(9, -2, "Algebra", "Funcții", "p1.jpg", true, "usor");
+    EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) + QByteArray("Algebra").leftJustified(50) +
+                             QByteArray("Func\xFEii").leftJustified(100) +
+                             QByteArray("usor").leftJustified(100) +
+                             QByteArray("p1.jpg").leftJustified(256) + "\xFF\xFF");
+    EXPECT_EQ(Problema::Decodifica(p.Codifica()), p);
+    EXPECT_EQ(Octeti(Problema()), QByteArray(512, '\0')); // a field never assigned
+    TextFix<50> camp; // cut to the field's length, padded with blanks; only those trimmed
+    camp.Atribuie(QString(60, 'x') + 'y');
+    EXPECT_EQ(camp.Text(), QString(50, 'x'));
+    camp.Atribuie("  Ecuatii  de grad 2 ");
+    EXPECT_EQ(camp.FaraBlancuri(), "  Ecuatii  de grad 2");
+    // Windows-1250, comma-below letters as their cedilla twins; every byte comes back.
+    EXPECT_EQ(CodificaAnsi("ăâîĂÂÎşţŞŢșțȘȚ€Łž日"),
+              "\xE3\xE2\xEE\xC3\xC2\xCE\xBA\xFE\xAA\xDE\xBA\xFE\xAA\xDE\x80\xA3\x9E?");
+    QByteArray toti;
+    for (int b = 0; b < 256; ++b)
+        toti.append(char(b));
+    EXPECT_EQ(DecodificaAnsi(toti.constData(), 256).mid(0xAA, 1), "Ş");
+    EXPECT_EQ(CodificaAnsi(DecodificaAnsi(toti.constData(), 256)), toti);
 }
 
-// The header's count decides, whatever the file holds after it; a count
-// beyond the end is an append cut short after its header.
-TEST_F(Colectie, AntetulDecideCateInregistrariSeCitesc)
+// The header's count decides, whatever the file holds after it; a count beyond
+// the end is an append cut short after its header; above 2000 the first 1999
+// load and nothing may be written.
+TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
 {
     const struct
     {
         int16_t antet;
-        int inregistrari;
-        int rest;
-        int asteptat;
-    } cazuri[] = {{3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {1, 1, 0, 1}, {4, 2, 100, 3}};
+        int inregistrari, rest, asteptat;
+    } cazuri[] = {{3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {4, 2, 100, 3}, {2500, 2100, 0, 2000}};
     for (const auto &c : cazuri) {
         SCOPED_TRACE(c.antet);
+        Colectie k;
         QByteArray o = Antet(c.antet);
         for (int i = 0; i < c.inregistrari; ++i)
             o += Octeti(FaProblema(6, 6, "D", QString("C%1").arg(i), "f.jpg"));
-        dosar.ScrieOcteti("Tezaurel.stn", o + QByteArray(c.rest, 'x'));
-        mDefinitii d(dosar.Cale(), platforma);
-        d.IncarcaColectie();
-        EXPECT_EQ(d.NrProbleme, c.asteptat);
-        EXPECT_EQ(d.TabelProbleme[c.asteptat + 1], Problema());
-        if (c.asteptat > 2) {
-            EXPECT_EQ(d.TabelProbleme[3].Capitol.FaraBlancuri(), "C1");
-        }
+        k.dosar.ScrieOcteti("Tezaurel.stn", o += QByteArray(c.rest, 'x'));
+        k.d.IncarcaColectie();
+        const bool blocata = c.antet > 2000;
+        EXPECT_EQ(k.d.NrProbleme, c.asteptat);
+        EXPECT_TRUE(c.asteptat < 3 || k.d.TabelProbleme[3].Capitol.FaraBlancuri() == "C1");
+        EXPECT_TRUE(blocata ? k.d.TabelProbleme[2000].Capitol.FaraBlancuri() == "C1998"
+                            : k.d.TabelProbleme[c.asteptat + 1] == Problema());
+        EXPECT_EQ(k.d.RaportIncarcare().isEmpty(), !blocata);
+        EXPECT_TRUE(k.platforma.Mesaje.isEmpty()); // told once the main window is shown
+        EXPECT_EQ(Adauga(k.d, FaProblema(8, 8, "D", "C", "nou.jpg")), !blocata);
+        EXPECT_EQ(k.Fisier() == o, blocata);
     }
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-    // The next append goes to the slot after the whole records.
-    definitii.IncarcaColectie();
-    ASSERT_TRUE(Adauga(definitii, FaProblema(8, 8, "D", "C", "nou.jpg")));
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").left(2), QByteArray("\x04\x00", 2));
 }
 
-TEST_F(Colectie, MarcareaRescrieDoarFFFFDinInregistrareaProblemei)
+// An append goes after the whole records the file holds, the count rewritten;
+// a mark rewrites only the last two bytes of its record.
+TEST(Incarcare, AdaugareaSiMarcareaScriuDoarCeTrebuie)
 {
-    dosar.ScrieColectie({FaProblema(6, 6, "D", "C", "a.jpg"), FaProblema(7, 7, "D", "C", "b.jpg")});
-    definitii.IncarcaColectie();
-    const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_TRUE(definitii.MarcheazaStearsa(3));
-    const QByteArray dupa = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(dupa.size(), inainte.size());
-    EXPECT_EQ(dupa.left(1534), inainte.left(1534));
-    EXPECT_EQ(dupa.mid(1534), QByteArray("\xFF\xFF"));
-    definitii.IncarcaColectie();
-    EXPECT_FALSE(definitii.ExistaProblema("b.jpg"));
+    Colectie k;
+    const Problema a = FaProblema(6, 6, "D", "C", "a.jpg"), b = FaProblema(7, 7, "E", "F", "b.jpg");
+    const Problema c = FaProblema(8, 8, "G", "H", "c.jpg", false, "grea");
+    k.dosar.ScrieOcteti("Tezaurel.stn", Antet(4) + Octeti(a) + Octeti(b) + "xx");
+    k.d.IncarcaColectie();
+    ASSERT_TRUE(Adauga(k.d, c));
+    ASSERT_TRUE(k.d.MarcheazaStearsa(3));
+    EXPECT_EQ(k.Fisier(), Antet(4) + Octeti(a) + Octeti(b).chopped(2) + "\xFF\xFF" + Octeti(c));
+    k.d.IncarcaColectie();
+    EXPECT_EQ(k.d.SlotProblema("c.jpg") + k.d.SlotProblema("b.jpg"), 4);
 }
 
-TEST_F(Colectie, AntetPeste2000IncarcaPrimele1999SiBlocheazaScrierea)
+const QString EroareDeschidere = "Nu am reusit sa deschid fisierul colectiei: %1. Colectia este "
+                                 "goala si nu poate fi modificata.";
+
+// Where permissions bind (run as an ordinary user): a read-only folder holds no
+// new collection, and one already there changes in place (its lock on the file
+// itself), but the purge, which writes beside it, refuses; a read-only
+// collection is shown, never changed, and its reader makes no lock file that
+// would bar its owner; a folder in its place is left alone.
+TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
 {
-    QByteArray o = Antet(2500);
-    for (int i = 0; i < 2100; ++i)
-        o += Octeti(FaProblema(6, 6, "D", "C", "f.jpg"));
-    dosar.ScrieOcteti("Tezaurel.stn", o);
-    definitii.IncarcaColectie();
-    EXPECT_EQ(definitii.NrProbleme, 2000);
-    EXPECT_TRUE(platforma.Mesaje.isEmpty()); // told once the main window is shown
-    EXPECT_FALSE(definitii.RaportIncarcare().isEmpty());
-    EXPECT_FALSE(definitii.MarcheazaStearsa(2));
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), o);
+    CaUtilizatorObisnuit([] {
+        const struct
+        {
+            char colectie; // '-' none, 'f' a file, 'd' a folder
+            bool dosarScris, colectieScrisa;
+            QString raport; // %1: the collection
+            bool adaugata, purjata;
+        } cazuri[] = {{'-', false, true, EroareDeschidere, false, false},
+                      {'f', false, true, "", true, false},
+                      {'f', true, false, "Fisierul colectiei poate fi doar citit: %1. Problemele "
+                       "pot fi vizualizate, dar colectia nu poate fi modificata.", false, false},
+                      {'d', true, true, EroareDeschidere, false, false},
+                      {'f', true, true, "", true, true}};
+        for (const auto &c : cazuri) {
+            SCOPED_TRACE(testing::Message() << c.colectie << c.dosarScris << c.colectieScrisa);
+            DosarTest dosar;
+            PlatformaScriptata platforma;
+            mDefinitii d(dosar.Cale(), platforma);
+            if (c.colectie == 'f')
+                dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "a.jpg", true)});
+            if (c.colectie == 'd')
+                QDir(dosar.Cale()).mkpath("Tezaurel.stn/a.jpg");
+            dosar.ScriePoza("a.jpg", PozaModel(4, 3));
+            const auto scriere = [](bool da) { return da ? QFile::WriteOwner : QFile::ReadOwner; };
+            if (c.colectie == 'f')
+                QFile(dosar.Colectie()).setPermissions(QFile::ReadOwner | scriere(c.colectieScrisa));
+            QFile(dosar.Cale()).setPermissions(QFile::ReadOwner | QFile::ExeOwner | scriere(c.dosarScris));
+            d.IncarcaColectie();
+            EXPECT_EQ(d.RaportIncarcare(), QString(c.raport).replace("%1", dosar.Colectie()));
+            EXPECT_EQ(QFile::exists(dosar.Colectie() + ".lock"), c.dosarScris && c.colectieScrisa);
+            EXPECT_EQ(Adauga(d, FaProblema(10, 8, "Algebra", "Ecuatii", "b.jpg")), c.adaugata);
+            const QByteArray adaugata = dosar.CitesteOcteti("Tezaurel.stn");
+            EXPECT_EQ(adaugata.size(), c.colectie == 'f' ? (c.adaugata ? 3 : 2) * 512 : 0);
+            EXPECT_EQ(StergereFizica(d), c.purjata);
+            EXPECT_EQ(platforma.Mesaje.last(), c.colectie != 'f'  ? "Nu sunt probleme de sters"
+                                               : !c.dosarScris   ? EroareScriere(dosar.Colectie())
+                                               : c.colectieScrisa ? "Am sters:  1 fisiere"
+                                                                  : d.RaportIncarcare());
+            EXPECT_EQ(QFile::exists(d.CaleProbleme() + "a.jpg"), !c.purjata);
+            EXPECT_TRUE(c.purjata || dosar.CitesteOcteti("Tezaurel.stn") == adaugata);
+            EXPECT_EQ(QFileInfo(dosar.Cale() + "/Tezaurel.stn/a.jpg").isDir(), c.colectie == 'd');
+            QFile(dosar.Cale()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+    });
 }
 
-TEST_F(Colectie, ScriereaEsuataNuPierdeNimicDinMemorie)
+TEST(IntrariGresiteColectie, TabelulPlinRefuzaAdaugareaDarSePoateGoli)
 {
-    dosar.ScrieColectie({FaProblema(6, 6, "D", "C", "a.jpg")});
-    definitii.IncarcaColectie();
-    acces->ScrieriPermise = 0;
-    EXPECT_FALSE(Adauga(definitii, FaProblema(7, 7, "D", "C", "b.jpg")));
-    EXPECT_EQ(definitii.NrProbleme, 2);
-    EXPECT_FALSE(definitii.MarcheazaStearsa(2));
-    EXPECT_FALSE(definitii.TabelProbleme[2].EsteStearsa());
-    EXPECT_EQ(platforma.Mesaje, QStringList(2, EroareScriere(dosar.Colectie())));
+    Colectie k;
+    std::vector<Problema> probleme;
+    for (int i = 2; i <= mDefinitii::UltimulSlot; ++i)
+        probleme.push_back(FaProblema(9, 7, "A", QString("C%1").arg(i), "p.jpg", i == 2));
+    k.dosar.ScrieColectie(probleme);
+    const QByteArray inainte = k.Fisier();
+    k.d.IncarcaColectie();
+    EXPECT_FALSE(Adauga(k.d, FaProblema(5, 5, "D", "C", "nou.jpg")));
+    EXPECT_EQ(k.platforma.Mesaje,
+              QStringList{"Tezaurelul este plin: nu mai este loc pentru inca o problema (cel mult "
+                          "1999). Stergeti mai intai problemele de care nu mai aveti nevoie."});
+    EXPECT_EQ(k.Fisier(), inainte);
+    ASSERT_TRUE(StergereFizica(k.d));
+    k.d.IncarcaColectie();
+    EXPECT_EQ(k.d.TabelProbleme[2].Capitol.FaraBlancuri(), "C3");
+    EXPECT_TRUE(Adauga(k.d, FaProblema(5, 5, "D", "C", "nou.jpg")));
+    EXPECT_EQ(k.d.NrProbleme, 2000);
+}
+
+// Fields full to their last byte, and bytes 0x80-0xFF as a Windows machine
+// wrote them, pass through append, load and purge unchanged.
+TEST(IntrariGresiteColectie, TexteleCeleMaiLungiSiOctetiiInaltiTrecNeschimbati)
+{
+    Colectie k;
+    Problema plina = FaProblema(-32768, 32767, QString(49, 'D') + 'd', QString(99, 'C') + 'c',
+                                QString(251, 'f') + ".jpg", false, QString(99, 'O') + 'o');
+    plina.Fisier.Octeti[255] = 'x';
+    Problema inalta = FaProblema(9, 7, "", "", "", true);
+    for (int i = 0; i < 100; ++i) {
+        inalta.Capitol.Octeti[i] = char(0x80 + (i + 50) % 128);
+        inalta.Observatii.Octeti[i] = char(0x80 + (i + 28) % 128);
+        inalta.Disciplina.Octeti[i % 50] = char(0x80 + i % 50);
+        inalta.Fisier.Octeti[i] = i < 64 ? char(0x80 + i) : i < 68 ? ".jpg"[i - 64] : ' ';
+    }
+    k.dosar.ScrieColectie({inalta, plina});
+    k.d.IncarcaColectie();
+    inalta.Sters = Fals;
+    ASSERT_TRUE(Adauga(k.d, inalta));
+    ASSERT_TRUE(StergereFizica(k.d));
+    EXPECT_EQ(k.Fisier().mid(512), Octeti(plina) + Octeti(inalta) + Octeti(inalta));
+    k.d.IncarcaColectie();
+    EXPECT_EQ(k.d.SlotProblema(QString(251, 'f') + ".jpgx"), 2);
+    EXPECT_EQ(k.d.SlotProblema(inalta.Fisier.FaraBlancuri()), 3);
 }
 
 } // namespace
