@@ -1,5 +1,4 @@
 #include "store/CitirePoza.h"
-#include "store/StocarePoza.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PozeGresite.h"
 
@@ -10,8 +9,6 @@
 #include <climits>
 
 #include <sys/stat.h>
-
-namespace {
 
 using Stare = PozaCitita::Stare;
 
@@ -34,19 +31,14 @@ TEST(CitirePoza, FiecareFisierDaRezultatulSau)
         Stare asteptat;
         QSize marime; // checked when valid
     } cazuri[] = {
-        {"jpeg", jpeg, Stare::Citita, {120, 90}},
-        {"progresiv", progresiv, Stare::Citita, {120, 90}},
-        {"bmp", bmp, Stare::Citita, {120, 90}},
-        {"png", png, Stare::Citita, {120, 90}},
+        {"jpeg", jpeg, Stare::Citita, {120, 90}}, {"progresiv", progresiv, Stare::Citita, {120, 90}},
+        {"bmp", bmp, Stare::Citita, {120, 90}},   {"png", png, Stare::Citita, {120, 90}},
         {"a4", OctetiPoza(a4, "JPEG"), Stare::Citita, {4960, 7016}},
         // Bytes after the end marker, as some cameras append, do not matter.
         {"coada", jpeg + QByteArray(300, '\0'), Stare::Citita, {120, 90}},
-        {"gol", "", Stare::Goala, {}},
-        {"text", "nu este o poza", Stare::Necitita, {}},
+        {"gol", "", Stare::Goala, {}}, {"text", "nu este o poza", Stare::Necitita, {}},
         {"zerouri", QByteArray(4096, '\0'), Stare::Necitita, {}},
-        {"lipsa", {}, Stare::Lipsa, {}},
-        {"dosar", {}, Stare::Lipsa, {}},
-        {"teava", {}, Stare::Lipsa, {}},
+        {"lipsa", {}, Stare::Lipsa, {}}, {"dosar", {}, Stare::Lipsa, {}}, {"teava", {}, Stare::Lipsa, {}},
         // Qt would paint the missing part grey and call the picture read.
         {"jpegjumatate", jpeg.left(jpeg.size() / 2), Stare::Incompleta, {}},
         {"jpegantet", jpeg.left(700), Stare::Incompleta, {}},
@@ -78,32 +70,3 @@ TEST(CitirePoza, FiecareFisierDaRezultatulSau)
     }
 }
 
-TEST(CitirePoza, MesajulPozeiPreaMari)
-{
-    EXPECT_EQ(MesajPozaPreaMare("/a/Probleme/p.jpg", QSize(8400, 8400)),
-              "Imaginea este prea mare: /a/Probleme/p.jpg are 8400 x 8400 pixeli, iar Tezaurel "
-              "poate incarca cel mult 70 de milioane de pixeli (o pagina A3 scanata la 600 dpi). "
-              "Scanati problema la o rezolutie mai mica.");
-}
-
-// A JPEG, PNG or bitmap keeps its own bytes; anything else, or no source, is
-// written as a bitmap of the picture shown; a failed write leaves nothing.
-TEST(StocarePoza, OctetiiProprii_AltfelBitmap)
-{
-    DosarTest dosar;
-    const QImage model = PozaModel(30, 20);
-    for (const char *format : {"JPEG", "PNG", "BMP", "PPM", ""}) {
-        SCOPED_TRACE(format);
-        const QString sursa = *format ? dosar.Cale() + "/sursa" : QString(), tinta = dosar.Cale() + "/Probleme/p.jpg";
-        if (*format)
-            dosar.ScrieOcteti("sursa", OctetiPoza(model, format));
-        const bool proprii = QByteArray("JPEG PNG BMP").contains(format) && *format;
-        ASSERT_TRUE(StocheazaPoza(sursa, model, tinta));
-        EXPECT_EQ(dosar.CitesteOcteti("Probleme/p.jpg"), proprii ? dosar.CitesteOcteti("sursa") : OctetiPoza(model, "BMP"));
-    }
-    EXPECT_FALSE(StocheazaPoza(QString(), model, dosar.Cale() + "/lipsa/p.jpg"));
-    EXPECT_FALSE(StocheazaPoza(dosar.Cale() + "/nu-exista", model, dosar.Cale() + "/Probleme/q.jpg"));
-    EXPECT_EQ(QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files | QDir::Hidden), QStringList{"p.jpg"});
-}
-
-} // namespace

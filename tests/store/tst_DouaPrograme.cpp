@@ -9,8 +9,6 @@
 
 #include <sys/wait.h>
 
-namespace {
-
 template <typename F> pid_t Proces(F f)
 {
     const pid_t pid = fork();
@@ -19,34 +17,30 @@ template <typename F> pid_t Proces(F f)
 int Sfarsit(pid_t pid) { return waitpid(pid, &pid, 0) > 0 ? pid : -1; } // 0: exit(0)
 
 // Two processes append 100 problems each at the same time: every one lands
-// once, byte for byte, none over another.
+// once, byte for byte, in its program's order, none over another.
 TEST(DouaPrograme, AdaugarileSimultaneNuSeSuprapun)
 {
     DosarTest dosar;
     const auto p = [](char x, int j) { return FaProblema(5, 5, QString(x), "C", x + QString::number(j)); };
-    const auto program = [&](char x) {
-        return Proces([&] {
+    pid_t programe[2];
+    for (const char x : {'A', 'B'})
+        programe[x - 'A'] = Proces([&] {
             PlatformaScriptata platforma;
             mDefinitii d(dosar.Cale(), platforma);
             d.IncarcaColectie();
-            for (int j = 0; j < 100; ++j)
-                if (!Adauga(d, p(x, j)))
-                    return 1;
-            return 0;
+            int j = 0;
+            while (j < 100 && Adauga(d, p(x, j)))
+                ++j;
+            return j == 100 ? 0 : 1;
         });
-    };
-    const pid_t a = program('A'), b = program('B');
-    ASSERT_EQ(Sfarsit(a), 0);
-    ASSERT_EQ(Sfarsit(b), 0);
+    for (const pid_t program : programe)
+        ASSERT_EQ(Sfarsit(program), 0);
     const QByteArray f = dosar.CitesteOcteti("Tezaurel.stn");
     ASSERT_EQ(f.size(), 201 * 512);
     EXPECT_EQ(f.left(2), QByteArray("\xC9\x00", 2));
     for (const char x : {'A', 'B'})
-        for (int j = 0, ultima = 0; j < 100; ++j) {
-            const int la = int(f.indexOf(Octeti(p(x, j))));
-            EXPECT_TRUE(la > ultima && la % 512 == 0) << x << j; // in each program's order
-            ultima = la;
-        }
+        for (int j = 0, ultima = 0; j < 100; ultima = int(f.indexOf(Octeti(p(x, j++)))))
+            EXPECT_TRUE(f.indexOf(Octeti(p(x, j))) > ultima && f.indexOf(Octeti(p(x, j))) % 512 == 0) << x << j;
 }
 
 TEST(DouaPrograme, ZavorulUnuiProgramOmoratEsteLuatDeCelalalt)
@@ -105,5 +99,3 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
         EXPECT_EQ(platforma.Mesaje.size(), c.count('!'));
     }
 }
-
-} // namespace

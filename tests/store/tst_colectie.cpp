@@ -2,6 +2,7 @@
 #include "tests/store/AccesCuCadere.h"
 
 #include <QDir>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -69,19 +70,25 @@ TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
 }
 
 // An append goes after the whole records the file holds, the count rewritten;
-// a mark rewrites only the last two bytes of its record.
+// a mark rewrites only the last two bytes of its record. Fields full to their
+// last byte, and bytes 0x80-0xFF as a Windows machine wrote them, come back unchanged.
 TEST(Incarcare, AdaugareaSiMarcareaScriuDoarCeTrebuie)
 {
     Colectie k;
     const Problema a = FaProblema(6, 6, "D", "C", "a.jpg"), b = FaProblema(7, 7, "E", "F", "b.jpg");
-    const Problema c = FaProblema(8, 8, "G", "H", "c.jpg", false, "grea");
+    Problema c = FaProblema(-32768, 32767, QString(49, 'D') + 'd', QString(99, 'C') + 'c',
+                            QString(251, 'f') + ".jpg", false, QString(99, 'O') + 'o');
+    c.Fisier.Octeti[255] = 'x';
+    for (int i = 0; i < 100; ++i)
+        c.Capitol.Octeti[i] = char(0x80 + i);
     k.dosar.ScrieOcteti("Tezaurel.stn", Antet(4) + Octeti(a) + Octeti(b) + "xx");
     k.d.IncarcaColectie();
     ASSERT_TRUE(Adauga(k.d, c));
     ASSERT_TRUE(k.d.MarcheazaStearsa(3));
     EXPECT_EQ(k.Fisier(), Antet(4) + Octeti(a) + Octeti(b).chopped(2) + "\xFF\xFF" + Octeti(c));
     k.d.IncarcaColectie();
-    EXPECT_EQ(k.d.SlotProblema("c.jpg") + k.d.SlotProblema("b.jpg"), 4);
+    EXPECT_EQ(k.d.SlotProblema(QString(251, 'f') + ".jpgx") + k.d.SlotProblema("b.jpg"), 4);
+    EXPECT_EQ(k.d.TabelProbleme[4], c);
 }
 
 const QString EroareDeschidere = "Nu am reusit sa deschid fisierul colectiei: %1. Colectia este "
@@ -161,30 +168,30 @@ TEST(IntrariGresiteColectie, TabelulPlinRefuzaAdaugareaDarSePoateGoli)
     EXPECT_EQ(k.d.NrProbleme, 2000);
 }
 
-// Fields full to their last byte, and bytes 0x80-0xFF as a Windows machine
-// wrote them, pass through append, load and purge unchanged.
-TEST(IntrariGresiteColectie, TexteleCeleMaiLungiSiOctetiiInaltiTrecNeschimbati)
+// A file SQLite cannot use is put aside whole and a fresh database started;
+// a refused transaction leaves nothing, an accepted one stays after a reopen.
+TEST(BazaDate, DeschideSauPuneDeoparteSiTranzactiileRaman)
 {
-    Colectie k;
-    Problema plina = FaProblema(-32768, 32767, QString(49, 'D') + 'd', QString(99, 'C') + 'c',
-                                QString(251, 'f') + ".jpg", false, QString(99, 'O') + 'o');
-    plina.Fisier.Octeti[255] = 'x';
-    Problema inalta = FaProblema(9, 7, "", "", "", true);
-    for (int i = 0; i < 100; ++i) {
-        inalta.Capitol.Octeti[i] = char(0x80 + (i + 50) % 128);
-        inalta.Observatii.Octeti[i] = char(0x80 + (i + 28) % 128);
-        inalta.Disciplina.Octeti[i % 50] = char(0x80 + i % 50);
-        inalta.Fisier.Octeti[i] = i < 64 ? char(0x80 + i) : i < 68 ? ".jpg"[i - 64] : ' ';
+    const std::pair<QByteArray, bool> cazuri[] = {
+        {{}, false}, {QByteArray(4096, 'x'), true},
+        {QByteArray("SQLite format 3\0", 16) + QByteArray(200, '\x7f'), true}};
+    for (const auto &[continut, deoparte] : cazuri) {
+        DosarTest dosar;
+        if (!continut.isEmpty())
+            dosar.ScrieOcteti("Tezaurel.db", continut);
+        for (int deschidere = 0; deschidere < 2; ++deschidere) {
+            BazaDate baza(dosar.Cale() + "/Tezaurel.db");
+            baza.AdaugaSchema([](QSqlDatabase &db) { return QSqlQuery(db).exec("CREATE TABLE IF NOT EXISTS t (x)"); });
+            ASSERT_TRUE(baza.Deschide());
+            QSqlQuery q(baza.Conexiune());
+            EXPECT_TRUE(q.exec("SELECT count(*) FROM t") && q.next() && q.value(0).toInt() == deschidere);
+            EXPECT_EQ(baza.Raport().contains("deteriorat"), deoparte && deschidere == 0);
+            const auto insereaza = [](QSqlDatabase &db) { return QSqlQuery(db).exec("INSERT INTO t VALUES (1)"); };
+            EXPECT_TRUE(deschidere || !baza.Tranzactie([&](QSqlDatabase &db) { return !insereaza(db); }));
+            EXPECT_TRUE(deschidere || baza.Tranzactie(insereaza));
+        }
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), deoparte ? continut : QByteArray());
     }
-    k.dosar.ScrieColectie({inalta, plina});
-    k.d.IncarcaColectie();
-    inalta.Sters = Fals;
-    ASSERT_TRUE(Adauga(k.d, inalta));
-    ASSERT_TRUE(StergereFizica(k.d));
-    EXPECT_EQ(k.Fisier().mid(512), Octeti(plina) + Octeti(inalta) + Octeti(inalta));
-    k.d.IncarcaColectie();
-    EXPECT_EQ(k.d.SlotProblema(QString(251, 'f') + ".jpgx"), 2);
-    EXPECT_EQ(k.d.SlotProblema(inalta.Fisier.FaraBlancuri()), 3);
 }
 
 } // namespace
