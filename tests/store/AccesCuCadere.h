@@ -35,15 +35,9 @@ struct AccesCuCadere final : AccesFisiere
         {
             if (acces.ScrieriPermise-- > 0)
                 return real->Scrie(nr, o);
-            if (acces.ScrieriPermise == -1 && acces.Rupt > 0) {
-                Problema::Inregistrare amestec{};
-                const int avea = real->Citeste(nr, amestec);
-                std::copy_n(o.begin(), acces.Rupt, amestec.begin());
-                QFile f(cale);
-                f.open(QIODevice::ReadWrite);
-                f.seek(qint64(nr - 1) * 512);
-                f.write(amestec.data(), std::max(avea, acces.Rupt));
-            }
+            QFile f(cale);
+            if (acces.ScrieriPermise == -1 && f.open(QIODevice::ReadWrite) && f.seek(qint64(nr - 1) * 512))
+                f.write(o.data(), acces.Rupt);
             return false;
         }
     };
@@ -85,8 +79,7 @@ struct Colectie
     QStringList Fisiere() const
     {
         QStringList fisiere;
-        QDirIterator it(dosar.Cale(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext())
+        for (QDirIterator it(dosar.Cale(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
             fisiere << QDir(dosar.Cale()).relativeFilePath(it.next());
         fisiere.sort();
         return fisiere.filter(QRegularExpression("^(?!Tezaurel.stn)"));

@@ -20,11 +20,9 @@ QByteArray Antet(Problema ultima, int16_t numar)
 void Pregateste(Colectie &c, const std::vector<Problema> &probleme)
 {
     c.dosar.ScrieColectie(probleme);
-    for (const Problema &p : probleme) {
-        const QString nume = p.Fisier.FaraBlancuri();
-        if (!nume.isEmpty() && !nume.startsWith('.') && !nume.contains('/') && !nume.contains(QChar(0)))
-            c.dosar.ScriePoza(nume, PozaModel(4, 3));
-    }
+    for (const Problema &p : probleme)
+        if (p.Fisier.FaraBlancuri().contains(QRegularExpression("^\\w+\\.jpg$", QRegularExpression::CaseInsensitiveOption)))
+            c.dosar.ScriePoza(p.Fisier.FaraBlancuri(), PozaModel(4, 3));
     c.d.IncarcaColectie();
 }
 
@@ -73,7 +71,7 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         {"acelasi nume de doua ori", acelasiNume, {1}, {nuSterg + "a.jpg", "Am sters:  1 fisiere"}, {"b.jpg"}},
         {"numele unei pastrate", numeActiv, {0, 2}, {nimic}, {"a.jpg", "b.jpg"}},
         {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg", nimic}, {}, true},
-        {"nume din afara", afara, {0}, nuSterse, {"a.jpg", "sub/a.jpg"}},
+        {"nume din afara", afara, {0}, nuSterse, {"a.jpg"}},
     };
     for (const auto &c : cazuri) {
         SCOPED_TRACE(c.nume);
@@ -97,12 +95,35 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         for (int i : c.pastrate)
             asteptat += Octeti(c.probleme[i]);
         EXPECT_EQ(k.Fisier(), (asteptat + inainte.mid(asteptat.size())).leftJustified(inainte.size() + 412, '\0'));
-        QStringList poze = {"x.jpg"};
-        for (const QString &p : c.poze + QStringList{"sub/a.jpg"})
-            if (!c.faraProbleme && !poze.contains("Probleme/" + p))
-                poze << "Probleme/" + p;
+        QStringList poze = c.faraProbleme ? QStringList() : (c.poze + QStringList{"sub/a.jpg"});
+        poze.replaceInStrings(QRegularExpression("^"), "Probleme/").append("x.jpg");
         poze.sort();
         EXPECT_EQ(k.Fisiere(), poze);
+    }
+}
+
+// A purge failed at each of its writes, its sync and its rename leaves the
+// collection, the pictures and the folder exactly as they were.
+TEST(Purjare, OricareScriereEsuataNuSchimbaNimic)
+{
+    for (int esec = 0; esec < 10; ++esec) { // 0..7: that many writes pass; 8: sync; 9: rename
+        SCOPED_TRACE(esec);
+        Colectie k;
+        auto probleme = Probleme({1, 0, 1, 1, 0, 1, 0});
+        probleme[3].Fisier = probleme[1].Fisier; // a kept problem's picture, marked again
+        Pregateste(k, probleme);
+        const QByteArray inainte = k.Fisier();
+        const QStringList fisiere = k.Fisiere();
+        k.d.NrSelectie = 4;
+        k.acces->ScrieriPermise = esec < 8 ? esec : INT_MAX;
+        k.acces->SincronizareReuseste = esec != 8;
+        k.acces->InlocuireReuseste = esec != 9;
+
+        EXPECT_FALSE(StergereFizica(k.d));
+        EXPECT_EQ(k.platforma.Mesaje, QStringList{EroareScriere(k.dosar.Colectie())});
+        EXPECT_EQ(k.d.NrSelectie, 4);
+        EXPECT_EQ(k.Fisier(), inainte);
+        EXPECT_EQ(k.Fisiere(), fisiere);
     }
 }
 

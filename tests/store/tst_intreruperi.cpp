@@ -1,6 +1,5 @@
-// The program stopped dead in the middle of an append, a deletion mark or a
-// purge, at every write it makes: nothing stored before is lost or changed.
-#include "store/StergereFizica.h"
+// The program stopped dead in the middle of an append or a deletion mark, at
+// every write it makes: nothing stored before is lost or changed.
 #include "tests/store/AccesCuCadere.h"
 
 #include <gtest/gtest.h>
@@ -46,32 +45,3 @@ TEST_P(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
 }
 
 INSTANTIATE_TEST_SUITE_P(Colectii, Intreruperi, ::testing::Values(0, 1, 254, 255));
-
-// A purge failed at each of its writes, its sync and its rename leaves the
-// collection, the pictures and the folder exactly as they were.
-TEST(PurjareIntrerupta, OricareScriereEsuataNuSchimbaNimic)
-{
-    for (int esec = 0; esec < 10; ++esec) { // 0..7: that many writes pass; 8: sync; 9: rename
-        SCOPED_TRACE(esec);
-        Colectie k;
-        std::vector<Problema> probleme;
-        for (const bool marcata : {true, false, true, true, false, true, false}) {
-            probleme.push_back(FaProblema(5, 5, "A", "E", QString("%1.jpg").arg(probleme.size() % 6), marcata));
-            k.dosar.ScriePoza(probleme.back().Fisier.FaraBlancuri(), PozaModel(2, 2));
-        }
-        k.dosar.ScrieColectie(probleme);
-        k.d.IncarcaColectie();
-        const QByteArray inainte = k.Fisier();
-        const QStringList fisiere = k.Fisiere();
-        k.d.NrSelectie = 4;
-        k.acces->ScrieriPermise = esec < 8 ? esec : INT_MAX;
-        k.acces->SincronizareReuseste = esec != 8;
-        k.acces->InlocuireReuseste = esec != 9;
-
-        EXPECT_FALSE(StergereFizica(k.d));
-        EXPECT_EQ(k.platforma.Mesaje, QStringList{EroareScriere(k.dosar.Colectie())});
-        EXPECT_EQ(k.d.NrSelectie, 4);
-        EXPECT_EQ(k.Fisier(), inainte);
-        EXPECT_EQ(k.Fisiere(), fisiere);
-    }
-}
