@@ -7,8 +7,6 @@
 
 #include <unistd.h>
 
-namespace {
-
 // Record 1 as the purge leaves it: the last kept problem under the count.
 QByteArray Antet(Problema ultima, int16_t numar)
 {
@@ -38,7 +36,8 @@ std::vector<Problema> Probleme(std::initializer_list<bool> marcate)
 // The kept records close up in order under the new count; the file is never
 // shortened (a torn last record is padded, a stray one stays); a new file left
 // by an interrupted purge is not taken as it is; a picture goes only when no
-// kept problem names it, and never through a name that could reach outside Probleme/.
+// kept problem names it, and never through a name that could reach outside
+// Probleme/. Failed at each of its writes, its sync or its rename, it changes nothing.
 TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
 {
     const QString nuSterg = "Nu am reusit sa sterg fisierul: ";
@@ -57,14 +56,16 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
     afara.push_back(FaProblema(5, 5, "G", "T", "", true));
     afara.back().Fisier = TextFix<256>();
     nuSterse << nuSterg + QString(256, QChar(0)) << nimic;
-    const struct
+    struct Caz
     {
         const char *nume;
         std::vector<Problema> probleme;
         std::vector<int> pastrate;
         QStringList mesaje, poze;
         bool faraProbleme = false;
-    } cazuri[] = {
+        int esec = -1; // 0..9: that many writes pass, then they fail; 10: the sync; 11: the rename
+    };
+    std::vector<Caz> cazuri = {
         {"nimic marcat", Probleme({0, 0, 0}), {0, 1, 2}, {nimic}, {"a.jpg", "b.jpg", "c.jpg"}},
         {"al doilea", Probleme({0, 1, 0, 0}), {0, 2, 3}, {"Am sters:  1 fisiere"}, {"a.jpg", "c.jpg", "d.jpg"}},
         {"toate", Probleme({1, 1, 1}), {}, {"Am sters:  3 fisiere"}, {}},
@@ -73,21 +74,36 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg", nimic}, {}, true},
         {"nume din afara", afara, {0}, nuSterse, {"a.jpg"}},
     };
+    for (int esec = 0; esec < 12; ++esec)
+        cazuri.push_back({"esec", Probleme({1, 0, 1, 1, 0, 1, 0}), {}, {}, {}, false, esec});
     for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.nume);
+        SCOPED_TRACE(testing::Message() << c.nume << c.esec);
         Colectie k;
         Pregateste(k, c.probleme);
         QDir(k.dosar.Cale()).mkpath("Probleme/sub");
         k.dosar.ScrieOcteti("Probleme/sub/a.jpg", "nu se sterge");
         k.dosar.ScrieOcteti("x.jpg", "nici asta");
-        k.dosar.ScrieOcteti(".Tezaurel.stn.nou", QByteArray(20 * 512, 'j'));
+        if (c.esec < 0)
+            k.dosar.ScrieOcteti(".Tezaurel.stn.nou", QByteArray(20 * 512, 'j'));
         if (c.faraProbleme)
             QDir(k.dosar.Cale() + "/Probleme").removeRecursively();
         const QByteArray inainte = k.Fisier() + Octeti(FaProblema(1, 1, "x", "y", "z.jpg")) + QByteArray(100, 'q');
         k.dosar.ScrieOcteti("Tezaurel.stn", inainte);
         k.d.NrSelectie = 3;
+        const QStringList fisiere = k.Fisiere();
+        k.acces->ScrieriPermise = c.esec < 0 || c.esec > 9 ? INT_MAX : c.esec;
+        k.acces->SincronizareReuseste = c.esec != 10;
+        k.acces->InlocuireReuseste = c.esec != 11;
 
-        EXPECT_TRUE(StergereFizica(k.d));
+        // A failed purge leaves the collection, the pictures and the folder as they were.
+        EXPECT_EQ(StergereFizica(k.d), c.esec < 0);
+        if (c.esec >= 0) {
+            EXPECT_EQ(k.platforma.Mesaje, QStringList{EroareScriere(k.dosar.Colectie())});
+            EXPECT_EQ(k.d.NrSelectie, 3);
+            EXPECT_EQ(k.Fisier(), inainte);
+            EXPECT_EQ(k.Fisiere(), fisiere);
+            continue;
+        }
         EXPECT_EQ(k.platforma.Mesaje, c.mesaje);
         EXPECT_EQ(k.d.NrSelectie, 1);
         QByteArray asteptat = Antet(c.pastrate.empty() ? Problema() : c.probleme[c.pastrate.back()],
@@ -99,31 +115,6 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         poze.replaceInStrings(QRegularExpression("^"), "Probleme/").append("x.jpg");
         poze.sort();
         EXPECT_EQ(k.Fisiere(), poze);
-    }
-}
-
-// A purge failed at each of its writes, its sync and its rename leaves the
-// collection, the pictures and the folder exactly as they were.
-TEST(Purjare, OricareScriereEsuataNuSchimbaNimic)
-{
-    for (int esec = 0; esec < 10; ++esec) { // 0..7: that many writes pass; 8: sync; 9: rename
-        SCOPED_TRACE(esec);
-        Colectie k;
-        auto probleme = Probleme({1, 0, 1, 1, 0, 1, 0});
-        probleme[3].Fisier = probleme[1].Fisier; // a kept problem's picture, marked again
-        Pregateste(k, probleme);
-        const QByteArray inainte = k.Fisier();
-        const QStringList fisiere = k.Fisiere();
-        k.d.NrSelectie = 4;
-        k.acces->ScrieriPermise = esec < 8 ? esec : INT_MAX;
-        k.acces->SincronizareReuseste = esec != 8;
-        k.acces->InlocuireReuseste = esec != 9;
-
-        EXPECT_FALSE(StergereFizica(k.d));
-        EXPECT_EQ(k.platforma.Mesaje, QStringList{EroareScriere(k.dosar.Colectie())});
-        EXPECT_EQ(k.d.NrSelectie, 4);
-        EXPECT_EQ(k.Fisier(), inainte);
-        EXPECT_EQ(k.Fisiere(), fisiere);
     }
 }
 
@@ -170,5 +161,3 @@ TEST(Purjare, PastreazaLegaturaSiDrepturileFisierului)
     EXPECT_EQ(QDir(k.dosar.Cale() + "/date").entryList(QDir::Files | QDir::Hidden),
               QStringList({"colectie.stn", "colectie.stn.lock"}));
 }
-
-} // namespace

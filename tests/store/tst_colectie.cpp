@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
 QByteArray Antet(int16_t numar)
 {
     Problema p;
@@ -19,8 +17,7 @@ TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 {
     const Problema p = FaProblema(9, -2, "Algebra", "Funcții", "p1.jpg", true, "usor");
     EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) + QByteArray("Algebra").leftJustified(50) +
-                             QByteArray("Func\xFEii").leftJustified(100) +
-                             QByteArray("usor").leftJustified(100) +
+                             QByteArray("Func\xFEii").leftJustified(100) + QByteArray("usor").leftJustified(100) +
                              QByteArray("p1.jpg").leftJustified(256) + "\xFF\xFF");
     EXPECT_EQ(Problema::Decodifica(p.Codifica()), p);
     EXPECT_EQ(Octeti(Problema()), QByteArray(512, '\0')); // a field never assigned
@@ -44,24 +41,22 @@ TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 // load and nothing may be written.
 TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
 {
-    const struct
-    {
-        int16_t antet;
-        int inregistrari, rest, asteptat;
-    } cazuri[] = {{3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {4, 2, 100, 3}, {2500, 2100, 0, 2000}};
-    for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.antet);
+    // header, whole records, bytes after them, problems loaded
+    const std::tuple<int16_t, int, int, int> cazuri[] = {
+        {3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {4, 2, 100, 3}, {2500, 2100, 0, 2000}};
+    for (const auto &[antet, inregistrari, rest, asteptat] : cazuri) {
+        SCOPED_TRACE(antet);
         Colectie k;
-        QByteArray o = Antet(c.antet);
-        for (int i = 0; i < c.inregistrari; ++i)
+        QByteArray o = Antet(antet);
+        for (int i = 0; i < inregistrari; ++i)
             o += Octeti(FaProblema(6, 6, "D", QString("C%1").arg(i), "f.jpg"));
-        k.dosar.ScrieOcteti("Tezaurel.stn", o += QByteArray(c.rest, 'x'));
+        k.dosar.ScrieOcteti("Tezaurel.stn", o += QByteArray(rest, 'x'));
         k.d.IncarcaColectie();
-        const bool blocata = c.antet > 2000;
-        EXPECT_EQ(k.d.NrProbleme, c.asteptat);
-        EXPECT_TRUE(c.asteptat < 3 || k.d.TabelProbleme[3].Capitol.FaraBlancuri() == "C1");
+        const bool blocata = antet > 2000;
+        EXPECT_EQ(k.d.NrProbleme, asteptat);
+        EXPECT_TRUE(asteptat < 3 || k.d.TabelProbleme[3].Capitol.FaraBlancuri() == "C1");
         EXPECT_TRUE(blocata ? k.d.TabelProbleme[2000].Capitol.FaraBlancuri() == "C1998"
-                            : k.d.TabelProbleme[c.asteptat + 1] == Problema());
+                            : k.d.TabelProbleme[asteptat + 1] == Problema());
         EXPECT_EQ(k.d.RaportIncarcare().isEmpty(), !blocata);
         EXPECT_TRUE(k.platforma.Mesaje.isEmpty()); // told once the main window is shown
         EXPECT_EQ(Adauga(k.d, FaProblema(8, 8, "D", "C", "nou.jpg")), !blocata);
@@ -186,5 +181,3 @@ TEST(BazaDate, DeschideSauPuneDeoparteSiTranzactiileRaman)
         EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), deoparte ? continut : QByteArray());
     }
 }
-
-} // namespace
