@@ -36,7 +36,7 @@ struct AccesCuCadere final : AccesFisiere
             if (acces.ScrieriPermise-- > 0)
                 return real->Scrie(nr, o);
             QFile f(cale);
-            if (acces.ScrieriPermise == -1 && f.open(QIODevice::ReadWrite) && f.seek(qint64(nr - 1) * 512))
+            if (acces.ScrieriPermise == -1 && f.open(QFile::ReadWrite) && f.seek(nr * 512 - 512))
                 f.write(o.data(), acces.Rupt);
             return false;
         }
@@ -52,10 +52,18 @@ struct AccesCuCadere final : AccesFisiere
     }
 };
 
+// Record 1: the count, over the last kept problem when a purge wrote it.
+inline QByteArray Antet(int16_t numar, Problema ultima = Problema())
+{
+    ultima.Clasa = numar;
+    return Octeti(ultima);
+}
+
 // What the teacher reads when the collection could not be written.
 inline QString EroareScriere(const QString &colectie)
 {
-    return "Nu am reusit sa scriu in fisierul colectiei: " + colectie + ". Modificarea nu a fost salvata.";
+    return "Nu am reusit sa scriu in fisierul colectiei: " + colectie +
+           ". Modificarea nu a fost salvata.";
 }
 
 // Appends as the editor does: a new slot, then header and record.
@@ -79,7 +87,8 @@ struct Colectie
     QStringList Fisiere() const
     {
         QStringList fisiere;
-        for (QDirIterator it(dosar.Cale(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+        QDirIterator it(dosar.Cale(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
             fisiere << QDir(dosar.Cale()).relativeFilePath(it.next());
         fisiere.sort();
         return fisiere.filter(QRegularExpression("^(?!Tezaurel.stn)"));

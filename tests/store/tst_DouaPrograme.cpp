@@ -32,7 +32,7 @@ TEST(DouaPrograme, AdaugarileSimultaneNuSeSuprapun)
         QThread::msleep(2);
     kill(omorat, SIGKILL); // no chance to let go
     Sfarsit(omorat);
-    const auto p = [](char x, int j) { return FaProblema(5, 5, QString(x), "C", x + QString::number(j)); };
+    const auto p = [](char x, int j) { return FaProblema(5, 5, "D", "C", x + QString::number(j)); };
     pid_t programe[2];
     for (const char x : {'A', 'B'})
         programe[x - 'A'] = Proces([&] {
@@ -50,8 +50,10 @@ TEST(DouaPrograme, AdaugarileSimultaneNuSeSuprapun)
     ASSERT_EQ(f.size(), 201 * 512);
     EXPECT_EQ(f.left(2), QByteArray("\xC9\x00", 2));
     for (const char x : {'A', 'B'})
-        for (int j = 0, ultima = 0; j < 100; ultima = int(f.indexOf(Octeti(p(x, j++)))))
-            EXPECT_TRUE(f.indexOf(Octeti(p(x, j))) > ultima && f.indexOf(Octeti(p(x, j))) % 512 == 0) << x << j;
+        for (int j = 0, ultima = 0, la = 0; j < 100; ultima = la, ++j) {
+            la = int(f.indexOf(Octeti(p(x, j))));
+            EXPECT_TRUE(la > ultima && la % 512 == 0) << x << j;
+        }
 }
 
 // Between our load and our writes another program appends (a), marks the
@@ -60,7 +62,8 @@ TEST(DouaPrograme, AdaugarileSimultaneNuSeSuprapun)
 // purge while it is open (p) or after it closed (s). Then we append e and mark b.
 TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
 {
-    for (const QString c : {"a|a b* c d e", "m|a b* c e|!", "i|a c* x e|!", "p|a b* c* e|!", "s|a b* e|!!"}) {
+    for (const QString c :
+         {"a|a b* c d e", "m|a b* c e|!", "i|a c* x e|!", "p|a b* c* e|!", "s|a b* e|!!"}) {
         SCOPED_TRACE(c.toStdString());
         DosarTest dosar, alt;
         auto p = [](const char *nume) { return FaProblema(6, 6, "D", "C", nume); };
@@ -83,11 +86,12 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
         }
         ASSERT_TRUE(Adauga(noi, p("e")));
         noi.MarcheazaStearsa(3);
-        mDefinitii dupa(dosar.Cale(), platforma);
-        dupa.IncarcaColectie();
+        noi.IncarcaColectie();
         QStringList nume;
-        for (int i = 2; i <= dupa.NrProbleme; ++i)
-            nume << dupa.TabelProbleme[i].Fisier.FaraBlancuri() + (dupa.TabelProbleme[i].Sters ? "*" : "");
+        for (int i = 2; i <= noi.NrProbleme; ++i) {
+            const Problema &q = noi.TabelProbleme[i];
+            nume << q.Fisier.FaraBlancuri() + (q.EsteStearsa() ? "*" : "");
+        }
         EXPECT_EQ(nume.join(' '), c.section('|', 1, 1));
         EXPECT_EQ(platforma.Mesaje.size(), c.count('!'));
     }

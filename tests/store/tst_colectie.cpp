@@ -6,18 +6,13 @@
 
 #include <gtest/gtest.h>
 
-QByteArray Antet(int16_t numar)
-{
-    Problema p;
-    p.Clasa = numar;
-    return Octeti(p);
-}
-
 TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 {
     const Problema p = FaProblema(9, -2, "Algebra", "Funcții", "p1.jpg", true, "usor");
-    EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) + QByteArray("Algebra").leftJustified(50) +
-                             QByteArray("Func\xFEii").leftJustified(100) + QByteArray("usor").leftJustified(100) +
+    EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) +
+                             QByteArray("Algebra").leftJustified(50) +
+                             QByteArray("Func\xFEii").leftJustified(100) +
+                             QByteArray("usor").leftJustified(100) +
                              QByteArray("p1.jpg").leftJustified(256) + "\xFF\xFF");
     EXPECT_EQ(Problema::Decodifica(p.Codifica()), p);
     EXPECT_EQ(Octeti(Problema()), QByteArray(512, '\0')); // a field never assigned
@@ -88,6 +83,9 @@ TEST(Incarcare, AdaugareaSiMarcareaScriuDoarCeTrebuie)
 
 const QString EroareDeschidere = "Nu am reusit sa deschid fisierul colectiei: %1. Colectia este "
                                  "goala si nu poate fi modificata.";
+const QString DoarCitire = "Fisierul colectiei poate fi doar citit: %1. Problemele pot fi "
+                           "vizualizate, dar colectia nu poate fi modificata.";
+const QString nimic = "Nu sunt probleme de sters";
 
 // Where permissions bind (run as an ordinary user): a read-only folder holds no
 // new collection, and one already there changes in place (its lock on the file
@@ -102,11 +100,10 @@ TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
             char colectie; // '-' none, 'f' a file, 'd' a folder
             bool dosarScris, colectieScrisa, adaugata, purjata;
             QString raport, ultimul; // %1: the collection; no last message: the report again
-        } cazuri[] = {{'-', false, true, false, false, EroareDeschidere, "Nu sunt probleme de sters"},
+        } cazuri[] = {{'-', false, true, false, false, EroareDeschidere, nimic},
                       {'f', false, true, true, false, "", EroareScriere("%1")},
-                      {'f', true, false, false, false, "Fisierul colectiei poate fi doar citit: %1. Problemele "
-                       "pot fi vizualizate, dar colectia nu poate fi modificata.", ""},
-                      {'d', true, true, false, false, EroareDeschidere, "Nu sunt probleme de sters"},
+                      {'f', true, false, false, false, DoarCitire, ""},
+                      {'d', true, true, false, false, EroareDeschidere, nimic},
                       {'f', true, true, true, true, "", "Am sters:  1 fisiere"}};
         for (const auto &c : cazuri) {
             SCOPED_TRACE(testing::Message() << c.colectie << c.dosarScris << c.colectieScrisa);
@@ -116,22 +113,26 @@ TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
             if (c.colectie == 'd')
                 QDir(k.dosar.Cale()).mkpath("Tezaurel.stn/a.jpg");
             k.dosar.ScriePoza("a.jpg", PozaModel(4, 3));
-            const auto scriere = [](bool da) { return da ? QFile::WriteOwner : QFile::ReadOwner; };
+            const auto drepturi = [](bool scris) { // the owner's r-x, and w when scris
+                return QFile::Permissions(scris ? 0x7000 : 0x5000);
+            };
             if (c.colectie == 'f')
-                QFile(k.dosar.Colectie()).setPermissions(QFile::ReadOwner | scriere(c.colectieScrisa));
-            QFile(k.dosar.Cale()).setPermissions(QFile::ReadOwner | QFile::ExeOwner | scriere(c.dosarScris));
+                QFile(k.dosar.Colectie()).setPermissions(drepturi(c.colectieScrisa));
+            QFile(k.dosar.Cale()).setPermissions(drepturi(c.dosarScris));
             k.d.IncarcaColectie();
             EXPECT_EQ(k.d.RaportIncarcare(), QString(c.raport).replace("%1", k.dosar.Colectie()));
-            EXPECT_EQ(QFile::exists(k.dosar.Colectie() + ".lock"), c.dosarScris && c.colectieScrisa);
+            const bool zavor = QFile::exists(k.dosar.Colectie() + ".lock");
+            EXPECT_EQ(zavor, c.dosarScris && c.colectieScrisa);
             EXPECT_EQ(Adauga(k.d, FaProblema(10, 8, "A", "E", "b.jpg")), c.adaugata);
             const QByteArray adaugata = k.Fisier();
             EXPECT_EQ(adaugata.size(), c.colectie == 'f' ? (c.adaugata ? 3 : 2) * 512 : 0);
             EXPECT_EQ(StergereFizica(k.d), c.purjata);
-            EXPECT_EQ(k.platforma.Mesaje.last(), QString(c.ultimul.isEmpty() ? c.raport : c.ultimul).replace("%1", k.dosar.Colectie()));
+            QString ultimul = c.ultimul.isEmpty() ? c.raport : c.ultimul;
+            EXPECT_EQ(k.platforma.Mesaje.last(), ultimul.replace("%1", k.dosar.Colectie()));
             EXPECT_EQ(QFile::exists(k.d.CaleProbleme() + "a.jpg"), !c.purjata);
             EXPECT_TRUE(c.purjata || k.Fisier() == adaugata);
             EXPECT_EQ(QFileInfo(k.dosar.Cale() + "/Tezaurel.stn/a.jpg").isDir(), c.colectie == 'd');
-            QFile(k.dosar.Cale()).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QFile(k.dosar.Cale()).setPermissions(drepturi(true));
         }
     });
 }
@@ -146,38 +147,42 @@ TEST(IntrariGresiteColectie, TabelulPlinRefuzaAdaugareaDarSePoateGoli)
     const QByteArray inainte = k.Fisier();
     k.d.IncarcaColectie();
     EXPECT_FALSE(Adauga(k.d, FaProblema(5, 5, "D", "C", "nou.jpg")));
-    EXPECT_EQ(k.platforma.Mesaje, QStringList{"Tezaurelul este plin: nu mai este loc pentru inca o problema (cel "
-                                              "mult 1999). Stergeti mai intai problemele de care nu mai aveti nevoie."});
+    EXPECT_EQ(k.platforma.Mesaje.join(""), "Tezaurelul este plin: nu mai este loc pentru inca o "
+                                           "problema (cel mult 1999). Stergeti mai intai "
+                                           "problemele de care nu mai aveti nevoie.");
     EXPECT_EQ(k.Fisier(), inainte);
     ASSERT_TRUE(StergereFizica(k.d));
     k.d.IncarcaColectie();
     EXPECT_EQ(k.d.TabelProbleme[2].Capitol.FaraBlancuri(), "C3");
     EXPECT_TRUE(Adauga(k.d, FaProblema(5, 5, "D", "C", "nou.jpg")));
-    EXPECT_EQ(k.d.NrProbleme, 2000);
 }
 
 // A file SQLite cannot use is put aside whole and a fresh database started;
 // a refused transaction leaves nothing, an accepted one stays after a reopen.
 TEST(BazaDate, DeschideSauPuneDeoparteSiTranzactiileRaman)
 {
-    const std::pair<QByteArray, bool> cazuri[] = {
-        {{}, false}, {QByteArray(4096, 'x'), true},
-        {QByteArray("SQLite format 3\0", 16) + QByteArray(200, '\x7f'), true}};
-    for (const auto &[continut, deoparte] : cazuri) {
+    const auto schema = [](QSqlDatabase &db) {
+        return QSqlQuery(db).exec("CREATE TABLE IF NOT EXISTS t (x)");
+    };
+    const auto insereaza = [](QSqlDatabase &db) {
+        return QSqlQuery(db).exec("INSERT INTO t VALUES (1)");
+    };
+    const QByteArray antetSqlite("SQLite format 3\0", 16);
+    for (const QByteArray &continut : {QByteArray(), QByteArray(4096, 'x'), antetSqlite + "\x7f"}) {
         DosarTest dosar;
         if (!continut.isEmpty())
             dosar.ScrieOcteti("Tezaurel.db", continut);
         for (int deschidere = 0; deschidere < 2; ++deschidere) {
             BazaDate baza(dosar.Cale() + "/Tezaurel.db");
-            baza.AdaugaSchema([](QSqlDatabase &db) { return QSqlQuery(db).exec("CREATE TABLE IF NOT EXISTS t (x)"); });
+            baza.AdaugaSchema(schema);
             ASSERT_TRUE(baza.Deschide());
+            EXPECT_EQ(baza.Raport().contains("deteriorat"), !continut.isEmpty() && !deschidere);
+            EXPECT_FALSE(baza.Tranzactie([&](QSqlDatabase &db) { return !insereaza(db); }));
+            EXPECT_TRUE(baza.Tranzactie(insereaza));
             QSqlQuery q(baza.Conexiune());
-            EXPECT_TRUE(q.exec("SELECT count(*) FROM t") && q.next() && q.value(0).toInt() == deschidere);
-            EXPECT_EQ(baza.Raport().contains("deteriorat"), deoparte && deschidere == 0);
-            const auto insereaza = [](QSqlDatabase &db) { return QSqlQuery(db).exec("INSERT INTO t VALUES (1)"); };
-            EXPECT_TRUE(deschidere || !baza.Tranzactie([&](QSqlDatabase &db) { return !insereaza(db); }));
-            EXPECT_TRUE(deschidere || baza.Tranzactie(insereaza));
+            ASSERT_TRUE(q.exec("SELECT count(*) FROM t") && q.next());
+            EXPECT_EQ(q.value(0), deschidere + 1);
         }
-        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), deoparte ? continut : QByteArray());
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), continut);
     }
 }
