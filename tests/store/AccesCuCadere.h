@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QRegularExpression>
 
-#include <climits>
-
 // The real disk with faults on demand: after ScrieriPermise writes the process
 // "dies", its next write landing only its first Rupt bytes over what the disk
 // held, nothing later reaching the disk.

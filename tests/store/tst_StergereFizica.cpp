@@ -47,9 +47,6 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
     }
     afara.back().Fisier.Octeti[5] = '\0'; // "a.jpg" and a NUL
     nuSterse.last() += QChar(0);
-    afara.push_back(FaProblema(5, 5, "G", "T", "", true));
-    afara.back().Fisier = TextFix<256>();
-    nuSterse << nuSterg + QString(256, QChar(0)) << nimic;
     struct Caz
     {
         const char *nume;
@@ -67,7 +64,7 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         {"numele unei pastrate", numeActiv, {0, 2}, {nimic}, {"a.jpg", "b.jpg"}},
         {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg", nimic},
          {}, true},
-        {"nume din afara", afara, {0}, nuSterse, {"a.jpg"}},
+        {"nume din afara", afara, {0}, nuSterse + QStringList{nimic}, {"a.jpg"}},
     };
     for (int esec = 0; esec < 12; ++esec)
         cazuri.push_back({"esec", Probleme({1, 0, 1, 1, 0, 1, 0}), {}, {}, {}, false, esec});
