@@ -1,7 +1,7 @@
 // Several Tezaurel programs on one collection: nothing one of them stored is
 // lost or damaged by another.
 #include "store/StergereFizica.h"
-#include "tests/store/AccesCuCadere.h"
+#include "tests/store/AccesJurnal.h"
 
 #include <gtest/gtest.h>
 

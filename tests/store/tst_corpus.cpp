@@ -1,7 +1,7 @@
 // The fuzzers' seed files, and any input they ever found failing (kept in the
 // same folders), replayed from disk.
 #include "store/CitirePoza.h"
-#include "tests/store/AccesCuCadere.h"
+#include "tests/store/AccesJurnal.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 // interrupted record torn after 0, 2, 100 or 510-511 bytes: the teacher is
 // told, the change is undone in memory, and a fresh start finds every problem
 // stored before, unchanged (60 interruptions).
-#include "tests/store/AccesCuCadere.h"
+#include "tests/store/AccesJurnal.h"
 
 #include <gtest/gtest.h>
 

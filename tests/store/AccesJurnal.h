@@ -5,23 +5,23 @@
 #include "tests/common/PlatformaScriptata.h"
 
 #include <QDirIterator>
-#include <QFile>
 #include <QRegularExpression>
 
 // The real disk with faults on demand: after ScrieriPermise writes the process
 // "dies", its next write landing only its first Rupt bytes over what the disk
-// held, nothing later reaching the disk.
-struct AccesCuCadere final : AccesFisiere
+// held, nothing later reaching the disk. DoarCitire: the read-write open fails,
+// as on a write-protected stick.
+struct AccesJurnal final : AccesFisiere
 {
     int ScrieriPermise = INT_MAX, Rupt = 0;
-    bool SincronizareReuseste = true, InlocuireReuseste = true;
+    bool SincronizareReuseste = true, InlocuireReuseste = true, DoarCitire = false;
 
     struct FisierCuCadere final : FisierInregistrari
     {
         std::unique_ptr<FisierInregistrari> real;
-        AccesCuCadere &acces;
+        AccesJurnal &acces;
         QString cale;
-        FisierCuCadere(std::unique_ptr<FisierInregistrari> r, AccesCuCadere &a, QString c)
+        FisierCuCadere(std::unique_ptr<FisierInregistrari> r, AccesJurnal &a, QString c)
             : real(std::move(r)), acces(a), cale(std::move(c)) {}
         int Citeste(int nr, Problema::Inregistrare &b) override { return real->Citeste(nr, b); }
         std::pair<quint64, quint64> Identitate() const override { return real->Identitate(); }
@@ -41,7 +41,8 @@ struct AccesCuCadere final : AccesFisiere
     };
     std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override
     {
-        auto real = AccesFisiereDisc().Deschide(cale, mod);
+        auto real = DoarCitire && mod != Mod::DoarCitire ? nullptr
+                                                         : AccesFisiereDisc().Deschide(cale, mod);
         return real ? std::make_unique<FisierCuCadere>(std::move(real), *this, cale) : nullptr;
     }
     bool Inlocuieste(const QString &sursa, const QString &destinatie) override
@@ -78,7 +79,7 @@ struct Colectie
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    AccesCuCadere *acces = new AccesCuCadere; // owned by d
+    AccesJurnal *acces = new AccesJurnal; // owned by d
     mDefinitii d{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
     QByteArray Fisier() const { return dosar.CitesteOcteti("Tezaurel.stn"); }
     // Every file of the folder but the collection and its lock, hidden ones too.
