@@ -10,7 +10,8 @@
 // The real disk with faults on demand: after ScrieriPermise writes the process
 // "dies", its next write landing only its first Rupt bytes over what the disk
 // held, nothing later reaching the disk. DoarCitire: the read-write open fails,
-// as on a write-protected stick.
+// as on a write-protected stick. (Named for the journal it once kept; the
+// editor's and the import's tests use it too.)
 struct AccesJurnal final : AccesFisiere
 {
     int ScrieriPermise = INT_MAX, Rupt = 0;
