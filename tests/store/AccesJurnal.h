@@ -1,74 +1,62 @@
 #pragma once
 
 #include "store/mDefinitii.h"
+#include "tests/common/DosarTest.h"
+#include "tests/common/PlatformaScriptata.h"
 
-#include <QFileInfo>
-#include <QStringList>
+#include <QDirIterator>
+#include <QRegularExpression>
 
-#include <climits>
-
-// The real disk, with a journal of what the program asks of it and faults on demand.
-class AccesJurnal final : public AccesFisiere
+// The real disk with faults on demand: after ScrieriPermise writes the process
+// "dies", its next write landing only its first Rupt bytes over what the disk
+// held, nothing later reaching the disk. DoarCitire: the read-write open fails,
+// as on a write-protected stick. (Named for the journal it once kept; the
+// editor's and the import's tests use it too.)
+struct AccesJurnal final : AccesFisiere
 {
-public:
-    int ScrieriPermise = INT_MAX; // every write after these fails
-    bool SincronizareReuseste = true;
-    bool InlocuireReuseste = true;
-    bool DoarCitire = false; // the read-write open fails, as on a write-protected stick
-    QStringList Jurnal;
-    const QStringList *Sterse = nullptr; // the platform's deletions, looked at on replace
-    qsizetype SterseLaInlocuire = -1;
+    int ScrieriPermise = INT_MAX, Rupt = 0;
+    bool SincronizareReuseste = true, InlocuireReuseste = true, DoarCitire = false;
 
-    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override;
+    struct FisierCuCadere final : FisierInregistrari
+    {
+        std::unique_ptr<FisierInregistrari> real;
+        AccesJurnal &acces;
+        QString cale;
+        FisierCuCadere(std::unique_ptr<FisierInregistrari> r, AccesJurnal &a, QString c)
+            : real(std::move(r)), acces(a), cale(std::move(c)) {}
+        int Citeste(int nr, Problema::Inregistrare &b) override { return real->Citeste(nr, b); }
+        std::pair<quint64, quint64> Identitate() const override { return real->Identitate(); }
+        bool Sincronizeaza() override
+        {
+            return acces.SincronizareReuseste && acces.ScrieriPermise >= 0 && real->Sincronizeaza();
+        }
+        bool Scrie(int nr, const Problema::Inregistrare &o) override
+        {
+            if (acces.ScrieriPermise-- > 0)
+                return real->Scrie(nr, o);
+            QFile f(cale);
+            if (acces.ScrieriPermise == -1 && f.open(QFile::ReadWrite) && f.seek(nr * 512 - 512))
+                f.write(o.data(), acces.Rupt);
+            return false;
+        }
+    };
+    std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override
+    {
+        auto real = DoarCitire && mod != Mod::DoarCitire ? nullptr
+                                                         : AccesFisiereDisc().Deschide(cale, mod);
+        return real ? std::make_unique<FisierCuCadere>(std::move(real), *this, cale) : nullptr;
+    }
     bool Inlocuieste(const QString &sursa, const QString &destinatie) override
     {
-        Jurnal << "inlocuieste " + QFileInfo(sursa).fileName() + " " +
-                      QFileInfo(destinatie).fileName();
-        SterseLaInlocuire = Sterse ? Sterse->size() : -1;
         return InlocuireReuseste && AccesFisiere::Inlocuieste(sursa, destinatie);
     }
 };
 
-class FisierJurnal final : public FisierInregistrari
+// Record 1: the count, over the last kept problem when a purge wrote it.
+inline QByteArray Antet(int16_t numar, Problema ultima = Problema())
 {
-public:
-    FisierJurnal(std::unique_ptr<FisierInregistrari> real, AccesJurnal &acces)
-        : m_real(std::move(real))
-        , m_acces(acces)
-    {}
-    int Citeste(int nr, Problema::Inregistrare &b) override { return m_real->Citeste(nr, b); }
-    bool Scrie(int nr, const Problema::Inregistrare &o) override
-    {
-        m_acces.Jurnal << QString("scrie %1").arg(nr);
-        return m_acces.ScrieriPermise-- > 0 && m_real->Scrie(nr, o);
-    }
-    bool Sincronizeaza() override
-    {
-        m_acces.Jurnal << "sincronizeaza";
-        return m_acces.SincronizareReuseste && m_real->Sincronizeaza();
-    }
-    std::pair<quint64, quint64> Identitate() const override { return m_real->Identitate(); }
-
-private:
-    std::unique_ptr<FisierInregistrari> m_real;
-    AccesJurnal &m_acces;
-};
-
-inline std::unique_ptr<FisierInregistrari> AccesJurnal::Deschide(const QString &cale, Mod mod)
-{
-    if (DoarCitire && mod == Mod::CitireScriere)
-        return nullptr;
-    auto real = AccesFisiereDisc().Deschide(cale, mod);
-    if (!real)
-        return nullptr;
-    Jurnal << "deschide " + QFileInfo(cale).fileName();
-    return std::make_unique<FisierJurnal>(std::move(real), *this);
-}
-
-inline QByteArray Octeti(const Problema &p)
-{
-    const auto r = p.Codifica();
-    return QByteArray(r.data(), Problema::MarimeInregistrare);
+    ultima.Clasa = numar;
+    return Octeti(ultima);
 }
 
 // What the teacher reads when the collection could not be written.
@@ -86,3 +74,23 @@ inline bool Adauga(mDefinitii &d, const Problema &p)
     d.TabelProbleme[++d.NrProbleme] = p;
     return d.ScrieProblemaNoua();
 }
+
+// An application folder, its collection loaded through the faulty disk.
+struct Colectie
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    AccesJurnal *acces = new AccesJurnal; // owned by d
+    mDefinitii d{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
+    QByteArray Fisier() const { return dosar.CitesteOcteti("Tezaurel.stn"); }
+    // Every file of the folder but the collection and its lock, hidden ones too.
+    QStringList Fisiere() const
+    {
+        QStringList fisiere;
+        QDirIterator it(dosar.Cale(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            fisiere << QDir(dosar.Cale()).relativeFilePath(it.next());
+        fisiere.sort();
+        return fisiere.filter(QRegularExpression("^(?!Tezaurel.stn)"));
+    }
+};

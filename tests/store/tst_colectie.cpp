@@ -1,118 +1,170 @@
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
+#include "store/StergereFizica.h"
 #include "tests/store/AccesJurnal.h"
+
+#include <QDir>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class Colectie : public ::testing::Test
+TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 {
-protected:
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    AccesJurnal *acces = new AccesJurnal; // owned by definitii
-    mDefinitii definitii{dosar.Cale(), platforma, std::unique_ptr<AccesFisiere>(acces)};
-};
-
-QByteArray Antet(int16_t numar)
-{
-    QByteArray o(512, '\0');
-    o[0] = char(numar & 0xFF);
-    o[1] = char((numar >> 8) & 0xFF);
-    return o;
+    const Problema p = FaProblema(9, -2, "Algebra", "Funcții", "p1.jpg", true, "usor");
+    EXPECT_EQ(Octeti(p), QByteArray("\x09\x00\xFE\xFF", 4) +
+                             QByteArray("Algebra").leftJustified(50) +
+                             QByteArray("Func\xFEii").leftJustified(100) +
+                             QByteArray("usor").leftJustified(100) +
+                             QByteArray("p1.jpg").leftJustified(256) + "\xFF\xFF");
+    EXPECT_EQ(Octeti(Problema()), QByteArray(512, '\0')); // a field never assigned
+    TextFix<50> camp; // cut to the field's length, padded with blanks; only those trimmed
+    camp.Atribuie("  Ecuatii  de grad 2 " + QString(60, 'x'));
+    EXPECT_EQ(camp.FaraBlancuri(), "  Ecuatii  de grad 2 " + QString(29, 'x'));
+    camp.Atribuie("  Ecuatii  de grad 2 ");
+    EXPECT_EQ(camp.FaraBlancuri(), "  Ecuatii  de grad 2");
+    // Windows-1250, comma-below letters as their cedilla twins; every byte comes back.
+    EXPECT_EQ(CodificaAnsi("ăâîĂÂÎşţŞŢșțȘȚ€Łž日"),
+              "\xE3\xE2\xEE\xC3\xC2\xCE\xBA\xFE\xAA\xDE\xBA\xFE\xAA\xDE\x80\xA3\x9E?");
+    QByteArray toti;
+    for (int b = 0; b < 256; ++b)
+        toti.append(char(b));
+    EXPECT_EQ(DecodificaAnsi(toti.constData(), 256).mid(0xAA, 1), "Ş");
+    EXPECT_EQ(CodificaAnsi(DecodificaAnsi(toti.constData(), 256)), toti);
 }
 
-TEST_F(Colectie, TreiAdaugariDau2048DeOctetiCareSeReincarcaLaFel)
+// The header's count decides, whatever the file holds after it; a count beyond
+// the end is an append cut short after its header; a full table refuses an
+// append but may still be emptied; above 2000 the first 1999 load and nothing
+// may be written.
+TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
 {
-    definitii.IncarcaColectie(); // no file yet: an empty one is made
-    ASSERT_TRUE(Adauga(definitii, FaProblema(5, 5, "Geometrie", "Triunghiuri", "a.jpg")));
-    ASSERT_TRUE(Adauga(definitii, FaProblema(9, 7, "Algebra", "Functii", "b.jpg", false, "grea")));
-    ASSERT_TRUE(Adauga(definitii, FaProblema(12, 10, "Analiza", "Integrale", "c.jpg")));
-
-    const QByteArray fisier = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(fisier.size(), 2048);
-    EXPECT_EQ(fisier.left(512), Antet(4));
-
-    PlatformaScriptata alta;
-    mDefinitii reincarcat(dosar.Cale(), alta);
-    reincarcat.IncarcaColectie();
-    ASSERT_EQ(reincarcat.NrProbleme, 4);
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_EQ(reincarcat.TabelProbleme[i], i == 1 ? Problema() : definitii.TabelProbleme[i]);
-}
-
-// The header's count decides, whatever the file holds after it; a count
-// beyond the end is an append cut short after its header.
-TEST_F(Colectie, AntetulDecideCateInregistrariSeCitesc)
-{
-    const struct
-    {
-        int16_t antet;
-        int inregistrari;
-        int rest;
-        int asteptat;
-    } cazuri[] = {{3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {1, 1, 0, 1}, {4, 2, 100, 3}};
-    for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.antet);
-        QByteArray o = Antet(c.antet);
-        for (int i = 0; i < c.inregistrari; ++i)
+    const QString plin = "Tezaurelul este plin: nu mai este loc pentru inca o problema (cel mult "
+                         "1999). Stergeti mai intai problemele de care nu mai aveti nevoie.";
+    // header, whole records, bytes after them, problems loaded
+    const std::tuple<int16_t, int, int, int> cazuri[] = {
+        {3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {4, 2, 100, 3}, {2000, 1999, 0, 2000},
+        {2500, 2100, 0, 2000}};
+    for (const auto &[antet, inregistrari, rest, asteptat] : cazuri) {
+        SCOPED_TRACE(antet);
+        Colectie k;
+        QByteArray o = Antet(antet);
+        for (int i = 0; i < inregistrari; ++i)
             o += Octeti(FaProblema(6, 6, "D", QString("C%1").arg(i), "f.jpg"));
-        dosar.ScrieOcteti("Tezaurel.stn", o + QByteArray(c.rest, 'x'));
-        mDefinitii d(dosar.Cale(), platforma);
-        d.IncarcaColectie();
-        EXPECT_EQ(d.NrProbleme, c.asteptat);
-        EXPECT_EQ(d.TabelProbleme[c.asteptat + 1], Problema());
-        if (c.asteptat > 2) {
-            EXPECT_EQ(d.TabelProbleme[3].Capitol.FaraBlancuri(), "C1");
-        }
+        k.dosar.ScrieOcteti("Tezaurel.stn", o += QByteArray(rest, 'x'));
+        k.d.IncarcaColectie();
+        const bool blocata = antet > 2000, plina = asteptat == 2000;
+        EXPECT_EQ(k.d.NrProbleme, asteptat);
+        EXPECT_TRUE(asteptat < 3 || k.d.TabelProbleme[3].Capitol.FaraBlancuri() == "C1");
+        EXPECT_TRUE(plina ? k.d.TabelProbleme[2000].Capitol.FaraBlancuri() == "C1998"
+                          : k.d.TabelProbleme[asteptat + 1] == Problema());
+        EXPECT_EQ(k.d.RaportIncarcare().isEmpty(), !blocata);
+        EXPECT_EQ(k.d.PoateAdauga(), !plina); // asked before the editor asks anything
+        const QString refuz = !plina ? "" : blocata ? k.d.RaportIncarcare() : plin;
+        EXPECT_EQ(k.platforma.Mesaje.join(""), refuz); // the load itself shows nothing
+        EXPECT_EQ(Adauga(k.d, FaProblema(8, 8, "D", "C", "nou.jpg")), !plina);
+        EXPECT_EQ(k.d.MarcheazaStearsa(2), !blocata);
+        EXPECT_EQ(k.Fisier() == o, blocata);
     }
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-    // The next append goes to the slot after the whole records.
-    definitii.IncarcaColectie();
-    ASSERT_TRUE(Adauga(definitii, FaProblema(8, 8, "D", "C", "nou.jpg")));
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn").left(2), QByteArray("\x04\x00", 2));
 }
 
-TEST_F(Colectie, MarcareaRescrieDoarFFFFDinInregistrareaProblemei)
+// An append goes after the whole records the file holds, the count rewritten;
+// a mark rewrites only the last two bytes of its record. Fields full to their
+// last byte, and bytes 0x80-0xFF as a Windows machine wrote them, come back unchanged.
+TEST(Incarcare, AdaugareaSiMarcareaScriuDoarCeTrebuie)
 {
-    dosar.ScrieColectie({FaProblema(6, 6, "D", "C", "a.jpg"), FaProblema(7, 7, "D", "C", "b.jpg")});
-    definitii.IncarcaColectie();
-    const QByteArray inainte = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_TRUE(definitii.MarcheazaStearsa(3));
-    const QByteArray dupa = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(dupa.size(), inainte.size());
-    EXPECT_EQ(dupa.left(1534), inainte.left(1534));
-    EXPECT_EQ(dupa.mid(1534), QByteArray("\xFF\xFF"));
-    definitii.IncarcaColectie();
-    EXPECT_FALSE(definitii.ExistaProblema("b.jpg"));
+    Colectie k;
+    const Problema a = FaProblema(6, 6, "D", "C", "a.jpg"), b = FaProblema(7, 7, "E", "F", "b.jpg");
+    Problema c = FaProblema(-32768, 32767, QString(49, 'D') + 'd', QString(99, 'C') + 'c',
+                            QString(251, 'f') + ".jpg", false, QString(99, 'O') + 'o');
+    c.Fisier.Octeti[255] = 'x';
+    for (int i = 0; i < 100; ++i)
+        c.Capitol.Octeti[i] = char(0x80 + i);
+    k.dosar.ScrieOcteti("Tezaurel.stn", Antet(4) + Octeti(a) + Octeti(b) + "xx");
+    k.d.IncarcaColectie();
+    ASSERT_TRUE(Adauga(k.d, c));
+    ASSERT_TRUE(k.d.MarcheazaStearsa(3));
+    EXPECT_EQ(k.Fisier(), Antet(4) + Octeti(a) + Octeti(b).chopped(2) + "\xFF\xFF" + Octeti(c));
+    k.d.IncarcaColectie();
+    EXPECT_EQ(k.d.SlotProblema(QString(251, 'f') + ".jpgx") + k.d.SlotProblema("b.jpg"), 4);
+    EXPECT_EQ(k.d.TabelProbleme[4], c);
 }
 
-TEST_F(Colectie, AntetPeste2000IncarcaPrimele1999SiBlocheazaScrierea)
+const QString EroareDeschidere = "Nu am reusit sa deschid fisierul colectiei: %1. Colectia este "
+                                 "goala si nu poate fi modificata.";
+const QString DoarCitire = "Fisierul colectiei poate fi doar citit: %1. Problemele pot fi "
+                           "vizualizate, dar colectia nu poate fi modificata.";
+const QString nimic = "Nu sunt probleme de sters";
+
+// Where permissions bind (run as an ordinary user): a read-only folder holds no
+// new collection, and one already there changes in place (its lock on the file
+// itself), but the purge, which writes beside it, refuses; a read-only
+// collection is shown, never changed, and its reader makes no lock file that
+// would bar its owner; a folder in its place is left alone.
+TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
 {
-    QByteArray o = Antet(2500);
-    for (int i = 0; i < 2100; ++i)
-        o += Octeti(FaProblema(6, 6, "D", "C", "f.jpg"));
-    dosar.ScrieOcteti("Tezaurel.stn", o);
-    definitii.IncarcaColectie();
-    EXPECT_EQ(definitii.NrProbleme, 2000);
-    EXPECT_TRUE(platforma.Mesaje.isEmpty()); // told once the main window is shown
-    EXPECT_FALSE(definitii.RaportIncarcare().isEmpty());
-    EXPECT_FALSE(definitii.MarcheazaStearsa(2));
-    EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.stn"), o);
+    CaUtilizatorObisnuit([] {
+        const struct
+        {
+            char colectie; // '-' none, 'f' a file, 'd' a folder
+            bool dosarScris, colectieScrisa, adaugata, purjata;
+            QString raport, ultimul; // %1: the collection; no last message: the report again
+        } cazuri[] = {{'-', false, true, false, false, EroareDeschidere, nimic},
+                      {'f', false, true, true, false, "", EroareScriere("%1")},
+                      {'f', true, false, false, false, DoarCitire, ""},
+                      {'d', true, true, false, false, EroareDeschidere, nimic},
+                      {'f', true, true, true, true, "", "Am sters:  1 fisiere"}};
+        for (const auto &c : cazuri) {
+            SCOPED_TRACE(testing::Message() << c.colectie << c.dosarScris << c.colectieScrisa);
+            Colectie k;
+            if (c.colectie == 'f')
+                k.dosar.ScrieColectie({FaProblema(9, 7, "A", "F", "a.jpg", true)});
+            if (c.colectie == 'd')
+                QDir(k.dosar.Cale()).mkpath("Tezaurel.stn/a.jpg");
+            k.dosar.ScriePoza("a.jpg", PozaModel(4, 3));
+            // The owner's r(-x), and w when written.
+            if (c.colectie == 'f')
+                QFile::setPermissions(k.dosar.Colectie(),
+                                      QFile::Permissions(c.colectieScrisa ? 0x6000 : 0x4000));
+            QFile::setPermissions(k.dosar.Cale(),
+                                  QFile::Permissions(c.dosarScris ? 0x7000 : 0x5000));
+            k.d.IncarcaColectie();
+            EXPECT_EQ(k.d.RaportIncarcare(), QString(c.raport).replace("%1", k.dosar.Colectie()));
+            const bool zavor = QFile::exists(k.dosar.Colectie() + ".lock");
+            EXPECT_EQ(zavor, c.dosarScris && c.colectieScrisa);
+            EXPECT_EQ(Adauga(k.d, FaProblema(10, 8, "A", "E", "b.jpg")), c.adaugata);
+            const QByteArray adaugata = k.Fisier();
+            EXPECT_EQ(adaugata.size(), c.colectie == 'f' ? (c.adaugata ? 3 : 2) * 512 : 0);
+            EXPECT_EQ(StergereFizica(k.d), c.purjata);
+            QString ultimul = c.ultimul.isEmpty() ? c.raport : c.ultimul;
+            EXPECT_EQ(k.platforma.Mesaje.last(), ultimul.replace("%1", k.dosar.Colectie()));
+            EXPECT_EQ(QFile::exists(k.d.CaleProbleme() + "a.jpg"), !c.purjata);
+            EXPECT_TRUE(c.purjata || k.Fisier() == adaugata);
+            EXPECT_EQ(QFileInfo(k.dosar.Cale() + "/Tezaurel.stn/a.jpg").isDir(), c.colectie == 'd');
+            QFile::setPermissions(k.dosar.Cale(), QFile::Permissions(0x7000));
+        }
+    });
 }
 
-TEST_F(Colectie, ScriereaEsuataNuPierdeNimicDinMemorie)
+// A file SQLite cannot use is put aside whole and a fresh database started;
+// a refused transaction leaves nothing, an accepted one stays.
+TEST(BazaDate, DeschideSauPuneDeoparteSiTranzactiileRaman)
 {
-    dosar.ScrieColectie({FaProblema(6, 6, "D", "C", "a.jpg")});
-    definitii.IncarcaColectie();
-    acces->ScrieriPermise = 0;
-    EXPECT_FALSE(Adauga(definitii, FaProblema(7, 7, "D", "C", "b.jpg")));
-    EXPECT_EQ(definitii.NrProbleme, 2);
-    EXPECT_FALSE(definitii.MarcheazaStearsa(2));
-    EXPECT_FALSE(definitii.TabelProbleme[2].EsteStearsa());
-    EXPECT_EQ(platforma.Mesaje, QStringList(2, EroareScriere(dosar.Colectie())));
+    const auto insereaza = [](QSqlDatabase &db) {
+        return QSqlQuery(db).exec("INSERT INTO t VALUES (1)");
+    };
+    const QByteArray antetSqlite("SQLite format 3\0", 16);
+    for (const QByteArray &continut : {QByteArray(), QByteArray(4096, 'x'), antetSqlite + "\x7f"}) {
+        DosarTest dosar;
+        if (!continut.isEmpty())
+            dosar.ScrieOcteti("Tezaurel.db", continut);
+        BazaDate baza(dosar.Cale() + "/Tezaurel.db");
+        baza.AdaugaSchema(
+            [](QSqlDatabase &db) { return QSqlQuery(db).exec("CREATE TABLE t (x)"); });
+        ASSERT_TRUE(baza.Deschide());
+        EXPECT_EQ(baza.Raport().contains("deteriorat"), !continut.isEmpty());
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), continut);
+        EXPECT_FALSE(baza.Tranzactie([&](QSqlDatabase &db) { return !insereaza(db); }));
+        EXPECT_TRUE(baza.Tranzactie(insereaza));
+        QSqlQuery q(baza.Conexiune());
+        ASSERT_TRUE(q.exec("SELECT count(*) FROM t") && q.next());
+        EXPECT_EQ(q.value(0), 1);
+    }
 }
-
-} // namespace
