@@ -160,7 +160,9 @@ void fMain::fMain_mVizualizareTezaurel_Click()
 
 void fMain::fMain_mStergereFizica_Click()
 {
-    if (StergereFizica(m_definitii)) {
+    const bool compactata = StergereFizica(m_definitii);
+    m_definitii.platforma().Mesaje(m_definitii.IaAnunturile());
+    if (compactata) {
         fMain_Form_Load();
         m_ferestre.ColectieSchimbata();
     }

@@ -200,8 +200,10 @@ void EditareProbleme::SalveazaProblema()
         platforma().Mesaj(MesajProblemaExistenta);
         return;
     }
-    if (!m_definitii.PoateAdauga())
+    if (!m_definitii.PoateAdauga()) {
+        platforma().Mesaje(m_definitii.IaAnunturile());
         return;
+    }
 
     const int k = ++m_definitii.NrProbleme;
     Problema &problema = m_definitii.TabelProbleme[k];
@@ -229,7 +231,9 @@ void EditareProbleme::SalveazaProblema()
     problema.Observatii.Atribuie(CitesteText(PromptObservatii));
     problema.Sters = Fals;
 
-    if (!m_definitii.ScrieProblemaNoua()) {
+    const bool scrisa = m_definitii.ScrieProblemaNoua();
+    platforma().Mesaje(m_definitii.IaAnunturile());
+    if (!scrisa) {
         // The store has taken the record back; a picture only it referred to
         // would otherwise stay in Probleme for good, since the purge never sees it.
         if (imagineNoua)
@@ -254,7 +258,9 @@ void EditareProbleme::StergeProblema()
         platforma().Mesaj(MesajProblemaInexistenta);
         return;
     }
-    if (!m_definitii.MarcheazaStearsa(slot))
+    const bool marcata = m_definitii.MarcheazaStearsa(slot);
+    platforma().Mesaje(m_definitii.IaAnunturile());
+    if (!marcata)
         return;
     platforma().Mesaj(MesajStearsa);
     Goleste();
@@ -277,7 +283,9 @@ void EditareProbleme::RepuneProblema()
         Problema p = m_definitii.TabelProbleme[i];
         if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
             p.Sters = Fals;
-            if (!m_definitii.RescrieProblema(i, p))
+            const bool repusa = m_definitii.RescrieProblema(i, p);
+            platforma().Mesaje(m_definitii.IaAnunturile());
+            if (!repusa)
                 return;
             platforma().Mesaj(QStringLiteral("Problema a fost repusă în colecție."));
             Goleste();

@@ -105,5 +105,7 @@ bool CorecteazaDetalii(mDefinitii &d, int slot, const DetaliiProblema &noi)
     }
     Problema p = d.TabelProbleme[size_t(slot)];
     noi.AplicaLa(p);
-    return d.RescrieProblema(slot, p);
+    const bool rescrisa = d.RescrieProblema(slot, p);
+    d.platforma().Mesaje(d.IaAnunturile());
+    return rescrisa;
 }

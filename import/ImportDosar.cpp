@@ -84,8 +84,10 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
                             .arg(QDir::cleanPath(m_definitii.CaleProbleme())));
         return std::nullopt;
     }
-    if (!m_definitii.PoateAdauga())
+    if (!m_definitii.PoateAdauga()) {
+        platforma.Mesaje(m_definitii.IaAnunturile());
         return std::nullopt;
+    }
 
     RaportImport raport;
     const QDir sursa(dosar);
@@ -176,8 +178,10 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             p.Fisier.Atribuie(pastrat);
             detalii->AplicaLa(p);
             p.Sters = Fals;
-            if (!m_definitii.ScrieProblemaNoua()) {
-                // The store has told the user and taken the record back; the
+            const bool scrisa = m_definitii.ScrieProblemaNoua();
+            platforma.Mesaje(m_definitii.IaAnunturile());
+            if (!scrisa) {
+                // The user has been told why and the store has taken the record back; the
                 // picture nobody refers to goes too, and so does the rest of
                 // the folder, since the collection file refuses writes.
                 platforma.StergeFisier(destinatie);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,6 +17,12 @@ public:
 
     // A message box titled TitluAplicatie, no icon, one OK button.
     virtual void Mesaj(const QString &text) = 0;
+    // One box after another, as the store announced them.
+    void Mesaje(const QStringList &texte)
+    {
+        for (const QString &text : texte)
+            Mesaj(text);
+    }
     // The one Yes/No question; Yes is the default. True for Yes.
     virtual bool IntrebareDaNu(const QString &text) = 0;
     // A text-input box titled TitluAplicatie with no default text.

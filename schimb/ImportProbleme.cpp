@@ -159,10 +159,14 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
         p.Sters = Fals;
         const int k = ++definitii.NrProbleme;
         definitii.TabelProbleme[size_t(k)] = p;
-        if (!definitii.ScrieProblemaNoua()) {
+        const bool scrisa = definitii.ScrieProblemaNoua();
+        // The report tells why it stopped; a reload that let the append go on
+        // changes nothing the report shows.
+        const QStringList anunturi = definitii.IaAnunturile();
+        if (!scrisa) {
             QFile::remove(cale);
-            raport.Oprire = QStringLiteral("Nu am reușit să scriu în fișierul colecției. "
-                                           "Importul s-a oprit; problemele adăugate până "
+            raport.Oprire = (anunturi.isEmpty() ? QString() : anunturi.constLast() + QLatin1Char(' ')) +
+                            QStringLiteral("Importul s-a oprit; problemele adăugate până "
                                            "atunci au rămas în colecție.");
             break;
         }

@@ -119,7 +119,7 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
     // Papers and their history name problems by picture: they let go of the
     // purged ones with the collection, before the pictures themselves go.
     if (!definitii.Baza().ProblemeSterse(deSters))
-        platforma.Mesaj(definitii.Baza().Raport());
+        mesaje << definitii.Baza().Raport();
 
     // Only now that the new collection is in place: a purge cut off earlier
     // must find every picture its old records name.
@@ -156,9 +156,8 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
 } // namespace
 
 bool StergereFizica(mDefinitii &definitii) {
-    Platforma &platforma = definitii.platforma();
     if (definitii.NrProbleme < 2) {
-        platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
+        definitii.Anunta(QStringLiteral("Nu sunt probleme de sters"));
         return false;
     }
 
@@ -171,7 +170,7 @@ bool StergereFizica(mDefinitii &definitii) {
     const bool rescrisa = Compacteaza(definitii, mesaje);
     definitii.ElibereazaColectiaExclusiva();
     for (const QString &mesaj : mesaje)
-        platforma.Mesaj(mesaj);
+        definitii.Anunta(mesaj);
     if (!rescrisa)
         return false;
 

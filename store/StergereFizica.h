@@ -3,7 +3,8 @@
 class mDefinitii;
 
 // Removes the problems marked as deleted, with their pictures, and compacts
-// the collection file. Returns true when the file was rewritten and the main
+// the collection file. It tells the user nothing itself: what there is to
+// tell is announced (mDefinitii::IaAnunturile). Returns true when the file was rewritten and the main
 // window must run its load sequence again to reload the collection.
 //
 // The compacted collection is written beside the old one and put in its place

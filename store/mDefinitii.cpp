@@ -1,7 +1,6 @@
 #include "store/mDefinitii.h"
 
 #include "lucrari/CompunereLucrare.h"
-#include "platform/Platforma.h"
 
 #include <QFileInfo>
 
@@ -166,11 +165,11 @@ int mDefinitii::SlotProblema(const QString &nume) const
 bool mDefinitii::PoateAdauga() const
 {
     if (!ModificariPermise()) {
-        m_platforma.Mesaj(m_motivBlocare);
+        Anunta(m_motivBlocare);
         return false;
     }
     if (NrProbleme >= UltimulSlot) {
-        m_platforma.Mesaj(MesajPlin);
+        Anunta(MesajPlin);
         return false;
     }
     return true;
@@ -194,7 +193,7 @@ mDefinitii::Scriere mDefinitii::IncepeScrierea(bool recitesteTot)
 {
     Scriere scriere;
     if (!ModificariPermise()) {
-        m_platforma.Mesaj(m_motivBlocare);
+        Anunta(m_motivBlocare);
         return scriere;
     }
     switch (Zavor().IaScrierea()) {
@@ -202,10 +201,10 @@ mDefinitii::Scriere mDefinitii::IncepeScrierea(bool recitesteTot)
         scriere.m_zavor = m_zavor.get();
         break;
     case ZavorColectie::Rezultat::Ocupat:
-        m_platforma.Mesaj(MesajScriereOcupata);
+        Anunta(MesajScriereOcupata);
         return scriere;
     case ZavorColectie::Rezultat::Imposibil:
-        m_platforma.Mesaj(MesajFaraZavor.arg(m_zavor->Cale()));
+        Anunta(MesajFaraZavor.arg(m_zavor->Cale()));
         return scriere;
     }
     // Opened only now: a purge elsewhere may have put a new file in place.
@@ -220,7 +219,7 @@ mDefinitii::Scriere mDefinitii::IncepeScrierea(bool recitesteTot)
         CitesteProblemele(*scriere.Fisier, CitesteAntet(*scriere.Fisier));
     }
     if (!ModificariPermise()) {
-        m_platforma.Mesaj(m_motivBlocare);
+        Anunta(m_motivBlocare);
         scriere.Fisier.reset();
     }
     return scriere;
@@ -236,9 +235,9 @@ bool mDefinitii::ScrieProblemaNoua()
     if (!scriere)
         return false;
     if (scriere.Reincarcata)
-        m_platforma.Mesaj(MesajColectieSchimbata);
+        Anunta(MesajColectieSchimbata);
     if (NrProbleme >= UltimulSlot) {
-        m_platforma.Mesaj(MesajPlin);
+        Anunta(MesajPlin);
         return false;
     }
     const int k = ++NrProbleme;
@@ -268,7 +267,7 @@ bool mDefinitii::RescrieProblema(int i, const Problema &noua)
             CitesteProblemele(fisier, CitesteAntet(fisier));
             NrSelectie = 1;
         }
-        m_platforma.Mesaj(MesajColectieSchimbata +
+        Anunta(MesajColectieSchimbata +
                           QStringLiteral(" Modificarea nu a fost salvată: verificați problema "
                                          "și încercați din nou."));
         return false;
@@ -291,19 +290,19 @@ bool mDefinitii::MarcheazaStearsa(int i)
 bool mDefinitii::IaColectiaExclusiv()
 {
     if (!ModificariPermise()) {
-        m_platforma.Mesaj(m_motivBlocare);
+        Anunta(m_motivBlocare);
         return false;
     }
     switch (Zavor().IaPrezentaExclusiva()) {
     case ZavorColectie::Rezultat::Luat:
         return true;
     case ZavorColectie::Rezultat::Ocupat:
-        m_platforma.Mesaj(MesajColectieDeschisaInAltProgram);
+        Anunta(MesajColectieDeschisaInAltProgram);
         return false;
     case ZavorColectie::Rezultat::Imposibil:
         break;
     }
-    m_platforma.Mesaj(MesajFaraZavor.arg(m_zavor->Cale()));
+    Anunta(MesajFaraZavor.arg(m_zavor->Cale()));
     return false;
 }
 
@@ -312,9 +311,19 @@ void mDefinitii::ElibereazaColectiaExclusiva()
     Zavor().RevinoLaPrezentaPartajata();
 }
 
+void mDefinitii::Anunta(const QString &text) const
+{
+    m_anunturi << text;
+}
+
+QStringList mDefinitii::IaAnunturile()
+{
+    return std::exchange(m_anunturi, {});
+}
+
 void mDefinitii::AnuntaEroareScriere() const
 {
-    m_platforma.Mesaj(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
+    Anunta(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
                                      "Modificarea nu a fost salvata.")
                           .arg(CaleColectie));
 }

@@ -8,6 +8,7 @@
 #include "store/ZavorColectie.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <memory>
@@ -94,18 +95,24 @@ public:
     int SlotProblema(const QString &nume) const;
     bool ExistaProblema(const QString &nume) const { return SlotProblema(nume) != 0; }
 
-    // False, after telling the user why, when the collection may not be
+    // Nothing here shows a message: what the user must be told (why a change
+    // was refused or failed, that another program changed the collection) is
+    // kept, oldest first, until the command that asked takes it to show it.
+    void Anunta(const QString &text) const;
+    QStringList IaAnunturile();
+
+    // False, with the reason among the announcements, when the collection may not be
     // changed (file unreadable or not understood at load) or has no free slot.
     bool PoateAdauga() const;
     // Appends the problem the caller put in slot NrProbleme after the last
     // record the file really holds: other programs may have appended since,
     // and their problems are loaded first. When the file cannot be written
-    // the user is told and the append is undone in memory.
+    // that is announced and the append undone in memory.
     bool ScrieProblemaNoua();
     // Puts noua in slot i, in the table and in the file, provided record i on
     // disk still holds, byte for byte, the problem slot i holds now (the one
     // the window shows). Otherwise another program changed the collection:
-    // nothing is written, the collection is reloaded and the user told.
+    // nothing is written, the collection is reloaded and that announced.
     bool RescrieProblema(int i, const Problema &noua);
     bool MarcheazaStearsa(int i);
     bool ModificariPermise() const { return m_motivBlocare.isEmpty(); }
@@ -114,7 +121,7 @@ public:
     // One write of the collection: the other programs kept out, the file open
     // and the table brought up to date with what they wrote meanwhile. Every
     // write of Tezaurel.stn goes through one of these; the lock is released
-    // when it is destroyed. False, after telling the user why, when the
+    // when it is destroyed. False, with the reason announced, when the
     // collection cannot be written now.
     class Scriere
     {
@@ -139,8 +146,8 @@ public:
     // other programs made in place.
     Scriere IncepeScrierea(bool recitesteTot = false);
 
-    // For the purge, which must be alone with the collection: false, after
-    // telling the user why, while another program has it open.
+    // For the purge, which must be alone with the collection: false, with the
+    // reason announced, while another program has it open.
     bool IaColectiaExclusiv();
     void ElibereazaColectiaExclusiva();
 
@@ -159,6 +166,7 @@ private:
     std::unique_ptr<CompunereLucrare> m_lucrare;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
     QString m_raportIncarcare;
+    mutable QStringList m_anunturi;
     std::unique_ptr<ZavorColectie> m_zavor;
     std::pair<quint64, quint64> m_identitate; // of the file the table was loaded from
 };

@@ -134,8 +134,10 @@ int main(int argc, char *argv[])
         if (!DeseneazaProblema(numar, QString::fromUtf8(p.text))
                  .save(definitii.CaleProbleme() + fisier, "JPEG", 90))
             return 1;
-        if (!definitii.PoateAdauga())
+        if (!definitii.PoateAdauga()) {
+            platforma.Mesaje(definitii.IaAnunturile());
             return 1;
+        }
         definitii.NrProbleme++;
         Problema &slot = definitii.TabelProbleme[size_t(definitii.NrProbleme)];
         slot = Problema();
@@ -146,8 +148,10 @@ int main(int argc, char *argv[])
         slot.Observatii.Atribuie(QString::fromUtf8(p.observatii));
         slot.Fisier.Atribuie(fisier);
         slot.Sters = Fals;
-        if (!definitii.ScrieProblemaNoua())
+        if (!definitii.ScrieProblemaNoua()) {
+            platforma.Mesaje(definitii.IaAnunturile());
             return 1;
+        }
     }
     std::printf("%d demonstration problems written to %s\n", numar, qPrintable(dosar));
     return 0;
