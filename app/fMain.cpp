@@ -161,7 +161,7 @@ void fMain::fMain_mVizualizareTezaurel_Click()
 void fMain::fMain_mStergereFizica_Click()
 {
     const bool compactata = StergereFizica(m_definitii);
-    m_definitii.platforma().Mesaje(m_definitii.IaAnunturile());
+    m_definitii.platforma().ArataAnunturile(m_definitii.IaAnunturile());
     if (compactata) {
         fMain_Form_Load();
         m_ferestre.ColectieSchimbata();

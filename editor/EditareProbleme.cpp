@@ -201,7 +201,7 @@ void EditareProbleme::SalveazaProblema()
         return;
     }
     if (!m_definitii.PoateAdauga()) {
-        platforma().Mesaje(m_definitii.IaAnunturile());
+        platforma().ArataAnunturile(m_definitii.IaAnunturile());
         return;
     }
 
@@ -232,7 +232,7 @@ void EditareProbleme::SalveazaProblema()
     problema.Sters = Fals;
 
     const bool scrisa = m_definitii.ScrieProblemaNoua();
-    platforma().Mesaje(m_definitii.IaAnunturile());
+    platforma().ArataAnunturile(m_definitii.IaAnunturile());
     if (!scrisa) {
         // The store has taken the record back; a picture only it referred to
         // would otherwise stay in Probleme for good, since the purge never sees it.
@@ -259,7 +259,7 @@ void EditareProbleme::StergeProblema()
         return;
     }
     const bool marcata = m_definitii.MarcheazaStearsa(slot);
-    platforma().Mesaje(m_definitii.IaAnunturile());
+    platforma().ArataAnunturile(m_definitii.IaAnunturile());
     if (!marcata)
         return;
     platforma().Mesaj(MesajStearsa);
@@ -284,7 +284,7 @@ void EditareProbleme::RepuneProblema()
         if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
             p.Sters = Fals;
             const bool repusa = m_definitii.RescrieProblema(i, p);
-            platforma().Mesaje(m_definitii.IaAnunturile());
+            platforma().ArataAnunturile(m_definitii.IaAnunturile());
             if (!repusa)
                 return;
             platforma().Mesaj(QStringLiteral("Problema a fost repusă în colecție."));

@@ -106,6 +106,6 @@ bool CorecteazaDetalii(mDefinitii &d, int slot, const DetaliiProblema &noi)
     Problema p = d.TabelProbleme[size_t(slot)];
     noi.AplicaLa(p);
     const bool rescrisa = d.RescrieProblema(slot, p);
-    d.platforma().Mesaje(d.IaAnunturile());
+    d.platforma().ArataAnunturile(d.IaAnunturile());
     return rescrisa;
 }

@@ -85,7 +85,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
         return std::nullopt;
     }
     if (!m_definitii.PoateAdauga()) {
-        platforma.Mesaje(m_definitii.IaAnunturile());
+        platforma.ArataAnunturile(m_definitii.IaAnunturile());
         return std::nullopt;
     }
 
@@ -179,7 +179,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             detalii->AplicaLa(p);
             p.Sters = Fals;
             const bool scrisa = m_definitii.ScrieProblemaNoua();
-            platforma.Mesaje(m_definitii.IaAnunturile());
+            platforma.ArataAnunturile(m_definitii.IaAnunturile());
             if (!scrisa) {
                 // The user has been told why and the store has taken the record back; the
                 // picture nobody refers to goes too, and so does the rest of

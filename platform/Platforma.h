@@ -18,7 +18,7 @@ public:
     // A message box titled TitluAplicatie, no icon, one OK button.
     virtual void Mesaj(const QString &text) = 0;
     // One box after another, as the store announced them.
-    void Mesaje(const QStringList &texte)
+    void ArataAnunturile(const QStringList &texte)
     {
         for (const QString &text : texte)
             Mesaj(text);

@@ -135,7 +135,7 @@ int main(int argc, char *argv[])
                  .save(definitii.CaleProbleme() + fisier, "JPEG", 90))
             return 1;
         if (!definitii.PoateAdauga()) {
-            platforma.Mesaje(definitii.IaAnunturile());
+            platforma.ArataAnunturile(definitii.IaAnunturile());
             return 1;
         }
         definitii.NrProbleme++;
@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
         slot.Fisier.Atribuie(fisier);
         slot.Sters = Fals;
         if (!definitii.ScrieProblemaNoua()) {
-            platforma.Mesaje(definitii.IaAnunturile());
+            platforma.ArataAnunturile(definitii.IaAnunturile());
             return 1;
         }
     }

@@ -80,6 +80,6 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
             nume << q.Fisier.FaraBlancuri() + (q.EsteStearsa() ? "*" : "");
         }
         EXPECT_EQ(nume.join(' '), c.section('|', 1, 1));
-        EXPECT_EQ(platforma.Mesaje.size(), c.count('!'));
+        EXPECT_EQ(noi.IaAnunturile().size() + (altul ? altul->IaAnunturile().size() : 0), c.count('!'));
     }
 }

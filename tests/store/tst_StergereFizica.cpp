@@ -90,13 +90,13 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         // A failed purge leaves the collection, the pictures and the folder as they were.
         EXPECT_EQ(StergereFizica(k.d), c.esec < 0);
         if (c.esec >= 0) {
-            EXPECT_EQ(k.platforma.Mesaje, QStringList{EroareScriere(k.dosar.Colectie())});
+            EXPECT_EQ(k.d.IaAnunturile(), QStringList{EroareScriere(k.dosar.Colectie())});
             EXPECT_EQ(k.d.NrSelectie, 3);
             EXPECT_EQ(k.Fisier(), inainte);
             EXPECT_EQ(k.Fisiere(), fisiere);
             continue;
         }
-        EXPECT_EQ(k.platforma.Mesaje, c.mesaje);
+        EXPECT_EQ(k.d.IaAnunturile(), c.mesaje);
         EXPECT_EQ(k.d.NrSelectie, 1);
         for (const QString &poza : k.platforma.Sterse) // only pictures that were there
             EXPECT_TRUE(fisiere.contains(QDir(k.dosar.Cale()).relativeFilePath(poza))) << poza;
@@ -127,7 +127,7 @@ TEST(Purjare, NumeleDinWindowsSeGasescOricumArLitereleDarNiciodataDoua)
     const QString p = k.dosar.Cale() + "/PROBLEME/";
     EXPECT_TRUE(k.d.CalePoza("x.JPG").EsteGasita()); // the exact name before x.jpg's pair
     EXPECT_TRUE(StergereFizica(k.d));
-    EXPECT_EQ(k.platforma.Mesaje,
+    EXPECT_EQ(k.d.IaAnunturile(),
               QStringList({"Nu am reusit sa sterg fisierul: x.jpg", "Am sters:  1 fisiere"}));
     EXPECT_EQ(QDir(p).entryList(QDir::Files, QDir::Name), QStringList({"A.JPG", "X.jpg", "x.JPG"}));
 }

@@ -58,7 +58,7 @@ TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
         EXPECT_EQ(k.d.RaportIncarcare().isEmpty(), !blocata);
         EXPECT_EQ(k.d.PoateAdauga(), !plina); // asked before the editor asks anything
         const QString refuz = !plina ? "" : blocata ? k.d.RaportIncarcare() : plin;
-        EXPECT_EQ(k.platforma.Mesaje.join(""), refuz); // the load itself shows nothing
+        EXPECT_EQ(k.d.IaAnunturile().join(""), refuz); // the load itself shows nothing
         EXPECT_EQ(Adauga(k.d, FaProblema(8, 8, "D", "C", "nou.jpg")), !plina);
         EXPECT_EQ(k.d.MarcheazaStearsa(2), !blocata);
         EXPECT_EQ(k.Fisier() == o, blocata);
@@ -134,7 +134,7 @@ TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
             EXPECT_EQ(adaugata.size(), c.colectie == 'f' ? (c.adaugata ? 3 : 2) * 512 : 0);
             EXPECT_EQ(StergereFizica(k.d), c.purjata);
             QString ultimul = c.ultimul.isEmpty() ? c.raport : c.ultimul;
-            EXPECT_EQ(k.platforma.Mesaje.last(), ultimul.replace("%1", k.dosar.Colectie()));
+            EXPECT_EQ(k.d.IaAnunturile().last(), ultimul.replace("%1", k.dosar.Colectie()));
             EXPECT_EQ(QFile::exists(k.d.CaleProbleme() + "a.jpg"), !c.purjata);
             EXPECT_TRUE(c.purjata || k.Fisier() == adaugata);
             EXPECT_EQ(QFileInfo(k.dosar.Cale() + "/Tezaurel.stn/a.jpg").isDir(), c.colectie == 'd');

@@ -33,7 +33,7 @@ TEST(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
                     EXPECT_FALSE(k.d.TabelProbleme[n + 1].EsteStearsa());
                 }
                 const QString eroare = scris ? "" : EroareScriere(k.dosar.Colectie());
-                EXPECT_EQ(k.platforma.Mesaje.join(""), eroare);
+                EXPECT_EQ(k.d.IaAnunturile().join(""), eroare);
                 mDefinitii dupa(k.dosar.Cale(), k.platforma);
                 dupa.IncarcaColectie();
                 // The header may be one ahead of the records: the whole ones count.
