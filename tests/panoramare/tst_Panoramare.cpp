@@ -7,64 +7,40 @@
 
 namespace {
 
-TEST(Panoramare, TragerileSeAdunaIarApasareaPeLocNuMutaPoza)
+// Press (P), move (M), release (E), activation (A) and the corner each gives.
+TEST(Panoramare, TragerileSeAduna)
 {
+    const struct
+    {
+        char pas;
+        double x, y;
+        std::optional<QPoint> la;
+    } pasi[] = {{'M', 10, 10, {}}, {'E', 12, 5, QPoint(12, 5)}, // release without press
+                {'P', 100, 100, {}}, {'M', 130, 90, QPoint(42, -5)},
+                {'E', 150, 80, QPoint(62, -15)}, {'P', 300, 300, {}},
+                {'E', 290, 300, QPoint(52, -15)}, {'P', 20, 20, {}},
+                {'A', 0, 0, {}}, {'M', 40, 40, {}}, // activation ends the drag uncommitted
+                {'E', 20, 20, QPoint(52, -15)}, {'P', 0, 0, {}},
+                {'E', -5000, 4000, QPoint(-4948, 3985)}, {'P', 2.5, 3.5, {}}, // halves to even
+                {'M', 3.5, 4.5, QPoint(-4946, 3986)}};
     Panoramare p;
-    p.Apasa(100, 100);
-    EXPECT_EQ(p.Misca(130, 90), QPoint(30, -10));
-    EXPECT_EQ(p.Elibereaza(150, 80), QPoint(50, -20));
-    p.Apasa(300, 300);
-    EXPECT_EQ(p.Elibereaza(290, 300), QPoint(40, -20));
-    EXPECT_EQ(QPoint(p.DeplasareX, p.DeplasareY), QPoint(40, -20));
-    p.Apasa(20, 20);
-    EXPECT_EQ(p.Elibereaza(20, 20), QPoint(40, -20));
-    EXPECT_FALSE(p.Tragere);
-
-    // Taken out of view, the picture can be brought back.
-    p.Apasa(0, 0);
-    p.Elibereaza(-5000, 4000);
-    p.Apasa(100, 100);
-    EXPECT_EQ(p.Elibereaza(5100, -3900), QPoint(40, -20));
+    for (const auto &s : pasi) {
+        SCOPED_TRACE(testing::Message() << s.pas << " " << s.x << "," << s.y);
+        if (s.pas == 'P')
+            p.Apasa(s.x, s.y);
+        else if (s.pas == 'A')
+            p.Activare();
+        else if (s.pas == 'M')
+            EXPECT_EQ(p.Misca(s.x, s.y), s.la);
+        else
+            EXPECT_EQ(p.Elibereaza(s.x, s.y), *s.la);
+    }
 }
-
-TEST(Panoramare, InRepausMiscareaNuDeseneaza)
-{
-    Panoramare p;
-    EXPECT_EQ(p.Misca(10, 10), std::nullopt);
-    p.Apasa(0, 0);
-    p.Activare();
-    EXPECT_EQ(p.Misca(10, 10), std::nullopt);
-    EXPECT_EQ(p.DeplasareX, 0);
-}
-
-TEST(Panoramare, EliberareFaraApasarePleacaDeLaUltimaApasare)
-{
-    Panoramare p;
-    EXPECT_EQ(p.Elibereaza(12, 5), QPoint(12, 5));
-    p.Apasa(10, 10);
-    p.Elibereaza(10, 10);
-    EXPECT_EQ(p.Elibereaza(15, 10), QPoint(17, 5));
-}
-
-TEST(Panoramare, JumatatileSeRotunjescLaPar)
-{
-    Panoramare p;
-    p.Apasa(2.5, 3.5);
-    EXPECT_EQ(QPoint(p.XStart, p.YStart), QPoint(2, 4));
-    EXPECT_EQ(p.Pozitie(3.5, 4.5), QPoint(2, 0));
-    EXPECT_EQ(p.Pozitie(2.5, 4.5), QPoint(0, 0));
-}
-
-} // namespace
-
-namespace {
-
-const QSize A4(2480, 3508);
-const QSize Mica(100, 100);
 
 // Steps: + - 0 (natural) L (fit to 900 pixels) N (the next picture, noua).
 TEST(Scara, Trepte)
 {
+    const QSize A4(2480, 3508), Mica(100, 100);
     const struct
     {
         QSize poza;
@@ -85,25 +61,12 @@ TEST(Scara, Trepte)
     for (const auto &c : cazuri) {
         Scara s;
         QSize poza = c.poza;
-        for (const char *p = c.pasi; *p; ++p) {
-            switch (*p) {
-            case '+':
-                s.Mareste(poza);
-                break;
-            case '-':
-                s.Micsoreaza(poza);
-                break;
-            case '0':
-                s.MarimeNaturala();
-                break;
-            case 'L':
-                s.PotrivesteLaLatime(poza, 900);
-                break;
-            case 'N':
-                s.PozaNoua(poza = c.noua);
-                break;
-            }
-        }
+        for (const char *p = c.pasi; *p; ++p)
+            (void)(*p == '+'   ? s.Mareste(poza)
+                   : *p == '-' ? s.Micsoreaza(poza)
+                   : *p == '0' ? s.MarimeNaturala()
+                   : *p == 'L' ? s.PotrivesteLaLatime(poza, 900)
+                               : s.PozaNoua(poza = c.noua));
         EXPECT_DOUBLE_EQ(s.Factor(), c.factor) << c.pasi;
     }
     // The point under the pointer stays put.
@@ -111,22 +74,25 @@ TEST(Scara, Trepte)
     EXPECT_EQ(Scara::Colt(QPoint(-100, -50), QPointF(0, 0), 2, 1), QPoint(-50, -25));
 }
 
-TEST(PozaPanoramata, ZoomulRamaneLaPozaUrmatoareSiTragereaCopiazaCeSeVede)
+// A drag step clears and copies the picture as shown; the release copies
+// without clearing; the next picture starts at the corner at the zoom chosen.
+TEST(PozaPanoramata, TragereaSiZoomul)
 {
     PanzaInregistrata panza{QSize(300, 200), QColor(Qt::gray)};
     PozaPanoramata poza(panza);
     poza.Arata(PozaModel(60, 40));
     poza.Mareste();
-    EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 75x50 la 0,0", "Refresh"}));
-    poza.Arata(PozaModel(80, 40));
-    EXPECT_EQ(poza.Afisata().size(), QSize(100, 50));
     poza.Apasa(10, 10);
     poza.Misca(20, 30);
-    EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 100x50 la 10,20", "Refresh"}));
-    EXPECT_EQ(panza.Imagine.pixel(10, 20), poza.Afisata().pixel(0, 0));
     poza.Elibereaza(20, 30);
-    poza.Rotita(-120, QPointF(10, 20)); // back to natural about the picture's corner
-    EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 80x40 la 10,20", "Refresh"}));
+    EXPECT_EQ(panza.Operatii.mid(3), QStringList({"Cls", "Copiaza 75x50 la 0,0", "Refresh", "Cls",
+                                                  "Copiaza 75x50 la 10,20", "Refresh",
+                                                  "Copiaza 75x50 la 10,20", "Refresh"}));
+    EXPECT_EQ(panza.Imagine.pixel(10, 20), poza.Afisata().pixel(0, 0));
+    poza.Arata(PozaModel(80, 40));
+    EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 100x50 la 0,0", "Refresh"}));
+    poza.Rotita(-120, QPointF(50, 0)); // back to natural about the pointer
+    EXPECT_EQ(panza.Operatii.last(2), QStringList({"Copiaza 80x40 la 10,0", "Refresh"}));
     poza.Albeste();
     EXPECT_EQ(poza.Afisata().pixel(5, 5), QColor(Qt::gray).rgb());
 }

@@ -3,12 +3,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFileSystemModel>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -34,9 +31,10 @@ void CandApareDialogul(std::function<void(QWidget *)> actiune)
     cronometru->start();
 }
 
-// What the teacher sees in a message box, buttons sorted; the default button last.
-QStringList CeSeVede(QMessageBox *m)
+// What the teacher sees in a message box: title, text, buttons sorted, the default one last.
+QStringList CeSeVede(QWidget *d)
 {
+    auto *m = qobject_cast<QMessageBox *>(d);
     QStringList texte;
     for (auto *b : m->findChildren<QAbstractButton *>())
         if (!b->text().isEmpty())
@@ -46,25 +44,23 @@ QStringList CeSeVede(QMessageBox *m)
            QStringList{m->defaultButton() ? m->defaultButton()->text() : QString()};
 }
 
-TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
+// A message has one OK; a question has Da and Nu, Da the default, and
+// Escape or the close button give no answer.
+TEST(PlatformaQt, MesajulSiIntrebarea)
 {
     PlatformaQt platforma;
     QStringList vazut;
     CandApareDialogul([&](QWidget *d) {
-        auto *m = qobject_cast<QMessageBox *>(d);
-        ASSERT_NE(m, nullptr);
-        vazut = CeSeVede(m);
-        m->accept();
+        vazut = CeSeVede(d);
+        qobject_cast<QDialog *>(d)->accept();
     });
     platforma.Mesaj(QStringLiteral("Nu sunt probleme de sters"));
     EXPECT_EQ(vazut, QStringList({"Tezaurel", "Nu sunt probleme de sters", "OK", ""}));
-
-    // Escape and the close button give no answer: only the two buttons do.
     CandApareDialogul([&](QWidget *d) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(d, &escape);
         d->close();
-        vazut = CeSeVede(qobject_cast<QMessageBox *>(d));
+        vazut = CeSeVede(d);
         qobject_cast<QMessageBox *>(d)->defaultButton()->click();
     });
     EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
@@ -74,19 +70,15 @@ TEST(PlatformaQt, MesajulAreUnSingurButonOKSiIntrebareaDaSiNuCuDaImplicit)
 TEST(PlatformaQt, PromptulIntoarceTextulSauNimicLaAnulare)
 {
     PlatformaQt platforma;
-    QString titlu, eticheta;
+    QStringList vazut;
     CandApareDialogul([&](QWidget *d) {
         auto *in = qobject_cast<QInputDialog *>(d);
-        ASSERT_NE(in, nullptr);
-        titlu = in->windowTitle();
-        eticheta = in->labelText();
+        vazut = {in->windowTitle(), in->labelText()};
         in->setTextValue(QStringLiteral("Algebră"));
         in->accept();
     });
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Specialitatea?")), QStringLiteral("Algebră"));
-    EXPECT_EQ(titlu, "Tezaurel");
-    EXPECT_EQ(eticheta, "Specialitatea?");
-
+    EXPECT_EQ(vazut, QStringList({"Tezaurel", "Specialitatea?"}));
     CandApareDialogul([](QWidget *d) { qobject_cast<QDialog *>(d)->reject(); });
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
 }
