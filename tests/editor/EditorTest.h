@@ -58,4 +58,5 @@ struct Editor
 };
 
 class EditorTest : public ::testing::Test, protected Editor
-{};
+{
+};
