@@ -13,10 +13,7 @@ constexpr QRgb Rosu = 0xffff0000; // what the canvas showed before the load
 // Where each test glyph's ink sits inside its 40 x 65 picture.
 constexpr int BlocX = 5, BlocY = 10;
 
-QRgb CuloareLitera(int g)
-{
-    return qRgb(10 * g + 5, 200 - 5 * g, 90);
-}
+const auto CuloareLitera = [](int g) { return qRgb(10 * g + 5, 200 - 5 * g, 90); };
 
 // White pictures with a block of colour unique to each glyph, so a frame
 // tells which glyph was drawn where.
@@ -76,29 +73,24 @@ std::function<double()> Amestecare(std::vector<std::pair<int, int>> schimburi, i
 // stopped timer leaves every glyph in its own slot.
 TEST(Banner, AnimatiaPeTicuri)
 {
-    // Swaps, ticks, sounds, timer running, the window's corner, glyphs and where they show.
+    // Swaps, ticks, sounds, timer running, the window's corner, glyphs and where
+    // they show. Nothing to sort: the final row at once. Slots 0 and 1 are 42
+    // pixels apart: the sixth tick lands, and already draws the next swap's first
+    // frame. First and last: 233 pixels off the row at the middle (-232.49 rounds down).
+    // clang-format off
     const std::tuple<std::vector<std::pair<int, int>>, int, int, bool, QRgb,
-                     std::vector<std::pair<int, QPoint>>>
-        cazuri[] = {
-            {{}, 0, 0, false, Fundal, {}}, // nothing to sort: the final row at once
-            {{{0, 20}, {20, 5}},
-             0,
-             0,
-             true,
-             Rosu,
-             {{20, {20, 283}}, {0, {260, 283}}, {5, {950, 283}}}},
-            {{{2, 7}}, 0, 0, true, Rosu, {{7, {104, 283}}, {2, {344, 283}}}},
-            {{{2, 7}}, 1, 0, true, Fundal, {}},
-            // Slots 0 and 1 are 42 pixels apart: the sixth tick lands, and already
-            // draws the next swap's first frame.
-            {{{0, 1}, {5, 9}}, 5, 0, true, Fundal, {}},
-            {{{0, 1}, {5, 9}}, 6, 1, true, Fundal, {{9, {260, 283}}, {0, {20, 283}}}},
-            {{{0, 1}, {5, 9}}, -1, 2, false, Fundal, {}},
-            // First and last: 233 pixels off the row at the middle (-232.49 rounds down).
-            {{{0, 20}}, 59, 0, true, Fundal, {{20, {484, 516}}, {0, {486, 50}}, {1, {62, 283}}}},
-            {{{0, 20}}, 116, 0, true, Fundal, {}},
-            {{{0, 20}}, 117, 1, false, Fundal, {}},
-        };
+                     std::vector<std::pair<int, QPoint>>> cazuri[] = {
+        {{}, 0, 0, false, Fundal, {}},
+        {{{0, 20}, {20, 5}}, 0, 0, true, Rosu, {{20, {20, 283}}, {0, {260, 283}}, {5, {950, 283}}}},
+        {{{2, 7}}, 0, 0, true, Rosu, {{7, {104, 283}}, {2, {344, 283}}}},
+        {{{2, 7}}, 1, 0, true, Fundal, {}},
+        {{{0, 1}, {5, 9}}, 5, 0, true, Fundal, {}},
+        {{{0, 1}, {5, 9}}, 6, 1, true, Fundal, {{9, {260, 283}}, {0, {20, 283}}}},
+        {{{0, 1}, {5, 9}}, -1, 2, false, Fundal, {}},
+        {{{0, 20}}, 59, 0, true, Fundal, {{20, {484, 516}}, {0, {486, 50}}, {1, {62, 283}}}},
+        {{{0, 20}}, 116, 0, true, Fundal, {}},
+        {{{0, 20}}, 117, 1, false, Fundal, {}}};
+    // clang-format on
     for (const auto &[schimburi, ticuri, sunete, timer, colt, litere] : cazuri) {
         SCOPED_TRACE(testing::Message() << schimburi.size() << " swaps, " << ticuri << " ticks");
         GazdaTest gazda;

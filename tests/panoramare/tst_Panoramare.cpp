@@ -10,33 +10,24 @@ namespace {
 TEST(Scara, Trepte)
 {
     const QSize A4(2480, 3508), Mica(100, 100);
-    const struct
-    {
-        QSize poza;
-        const char *pasi;
-        QSize noua;
-        double factor;
-    } cazuri[] = {{Mica, "+", {}, 1.25},
-                  {Mica, "++++++", {}, 4},
-                  {A4, "++", {}, 1.25}, // 1.5 would hold 19.6 million pixels
-                  {Mica, "+++N", A4, 1.25},
-                  {A4, "-", {}, 0.75},
-                  {A4, "---------", {}, 0.1},
-                  {A4, "L", {}, 900.0 / 2480},
-                  {A4, "LN", QSize(1240, 10), 900.0 / 1240},
-                  {A4, "LN+", QSize(1240, 10), 0.75},
-                  {A4, "L0N", QSize(1240, 10), 1},
-                  {Mica, "L", {}, 4}};
-    for (const auto &c : cazuri) {
+    // The picture, the steps, the next picture, the factor reached. Two steps up
+    // from A4: 1.5 would hold 19.6 million pixels.
+    // clang-format off
+    const std::tuple<QSize, const char *, QSize, double> cazuri[] = {
+        {Mica, "+", {}, 1.25}, {Mica, "++++++", {}, 4}, {Mica, "+++N", A4, 1.25},
+        {A4, "++", {}, 1.25}, {A4, "-", {}, 0.75}, {A4, "---------", {}, 0.1},
+        {A4, "L", {}, 900.0 / 2480}, {A4, "LN", QSize(1240, 10), 900.0 / 1240},
+        {A4, "LN+", QSize(1240, 10), 0.75}, {A4, "L0N", QSize(1240, 10), 1}, {Mica, "L", {}, 4}};
+    // clang-format on
+    for (auto [poza, pasi, noua, factor] : cazuri) {
         Scara s;
-        QSize poza = c.poza;
-        for (const char *p = c.pasi; *p; ++p)
+        for (const char *p = pasi; *p; ++p)
             (void)(*p == '+'   ? s.Mareste(poza)
                    : *p == '-' ? s.Micsoreaza(poza)
                    : *p == '0' ? s.MarimeNaturala()
                    : *p == 'L' ? s.PotrivesteLaLatime(poza, 900)
-                               : s.PozaNoua(poza = c.noua));
-        EXPECT_DOUBLE_EQ(s.Factor(), c.factor) << c.pasi;
+                               : s.PozaNoua(poza = noua));
+        EXPECT_DOUBLE_EQ(s.Factor(), factor) << pasi;
     }
 }
 

@@ -13,7 +13,7 @@ TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
     for (const QPoint la : {QPoint(-10, -5), QPoint(20, 10), QPoint(-29, 14), QPoint(0, 0),
                             QPoint(2147483000, -2147483000)}) {
         tinta.fill(Qt::black);
-        CopiazaDreptunghi(tinta, sursa, QSize(30, 20), la);
+        CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), la); // larger than the source
         for (int y = 0; y < tinta.height(); ++y)
             for (int x = 0; x < tinta.width(); ++x) {
                 const QPoint s(x - la.x(), y - la.y());
@@ -22,8 +22,6 @@ TEST(CopiazaDreptunghi, DecupeazaLaTintaSiLaSursaInOriceDirectie)
                     << la.x() << "," << la.y();
             }
     }
-    CopiazaDreptunghi(tinta, sursa, QSize(1000, 1000), QPoint(5, 5)); // larger than the source
-    EXPECT_EQ(tinta.pixel(24, 14), sursa.pixel(19, 9));
 }
 
 TEST(PanzaQt, MarireaPastreazaDesenul)
@@ -33,7 +31,6 @@ TEST(PanzaQt, MarireaPastreazaDesenul)
     panza.Cls();
     panza.Copiaza(PozaModel(5, 5), QSize(5, 5), QPoint(2, 2));
     panza.resize(60, 30);
-    EXPECT_EQ(panza.Imagine().size(), QSize(60, 30));
     EXPECT_EQ(panza.Imagine().pixel(3, 3), PozaModel(5, 5).pixel(1, 1));
     EXPECT_EQ(panza.Imagine().pixel(40, 25), panza.Fundal().rgb());
 }
