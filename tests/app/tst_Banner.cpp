@@ -75,15 +75,16 @@ TEST(Banner, AnimatiaPeTicuri)
 {
     // Swaps, ticks, sounds, timer running, the window's corner, glyphs and where
     // they show. Nothing to sort: the final row at once. Slots 0 and 1 are 42
-    // pixels apart: the sixth tick lands, and already draws the next swap's first
-    // frame. First and last: 233 pixels off the row at the middle (-232.49 rounds down).
+    // pixels apart: the sixth tick lands (slots 2 and 7, 240 apart: the 31st), and already draws
+    // the next swap's first frame. First and last: 233 pixels off the row at the middle (-232.49
+    // rounds down).
     // clang-format off
     const std::tuple<std::vector<std::pair<int, int>>, int, int, bool, QRgb,
                      std::vector<std::pair<int, QPoint>>> cazuri[] = {
         {{}, 0, 0, false, Fundal, {}},
         {{{0, 20}, {20, 5}}, 0, 0, true, Rosu, {{20, {20, 283}}, {0, {260, 283}}, {5, {950, 283}}}},
         {{{2, 7}}, 0, 0, true, Rosu, {{7, {104, 283}}, {2, {344, 283}}}},
-        {{{2, 7}}, 1, 0, true, Fundal, {}},
+        {{{2, 7}}, 30, 0, true, Fundal, {}},
         {{{0, 1}, {5, 9}}, 5, 0, true, Fundal, {}},
         {{{0, 1}, {5, 9}}, 6, 1, true, Fundal, {{9, {260, 283}}, {0, {20, 283}}}},
         {{{0, 1}, {5, 9}}, -1, 2, false, Fundal, {}},

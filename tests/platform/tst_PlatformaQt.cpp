@@ -27,11 +27,11 @@ TEST(PlatformaQt, IntrebareaSiPromptul)
         for (auto *b : m->buttons())
             vazut << b->text();
         vazut.sort();
-        vazut << m->windowTitle() << m->defaultButton()->text();
+        vazut << m->windowTitle() << m->defaultButton()->text() << (m->isVisible() ? "sus" : "");
         m->defaultButton()->click();
     });
     EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
-    EXPECT_EQ(vazut, QStringList({"Da", "Nu", "Tezaurel", "Da"}));
+    EXPECT_EQ(vazut, QStringList({"Da", "Nu", "Tezaurel", "Da", "sus"}));
     QTimer::singleShot(
         0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject(); });
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
