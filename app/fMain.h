@@ -29,15 +29,6 @@ public:
     // One step of the title animation.
     void fMain_Timer1_Timer();
 
-    PanzaQt &Panza() { return *m_panza; }
-    QAction *mEditareTezaurel = nullptr;
-    QAction *mVizualizareTezaurel = nullptr;
-    QAction *mStergereFizica = nullptr;
-    QAction *mAjutor = nullptr;
-    QAction *mIesire = nullptr;
-
-    QTimer *Timer1 = nullptr;
-    PanzaQt *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
     const Banner &Titlu() const { return *m_banner; }
 
     // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
@@ -47,6 +38,16 @@ protected:
     void resizeEvent(QResizeEvent *eveniment) override;
 
 private:
+    // The controls stay the window's own; tests find them by their captions.
+    QAction *mEditareTezaurel = nullptr;
+    QAction *mVizualizareTezaurel = nullptr;
+    QAction *mStergereFizica = nullptr;
+    QAction *mAjutor = nullptr;
+    QAction *mIesire = nullptr;
+
+    QTimer *Timer1 = nullptr;
+    PanzaQt *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
+
     void fMain_mEditareTezaurel_Click();
     void fMain_mVizualizareTezaurel_Click();
     void fMain_mStergereFizica_Click();

@@ -57,14 +57,15 @@ void PasTragere(benchmark::State &stare)
     definitii.IncarcaColectie();
     fEditareTezaurel editor(definitii, ferestre);
     editor.show();
-    editor.resize(editor.size() + suprafata - editor.Panza().size());
+    PanzaQt &panza = *editor.findChild<PanzaQt *>();
+    editor.resize(editor.size() + suprafata - panza.size());
     QApplication::processEvents();
-    if (editor.Panza().size() != suprafata) {
+    if (panza.size() != suprafata) {
         stare.SkipWithError("the canvas did not take the size asked for");
         return;
     }
-    editor.mIntroduceProblema->trigger();
     EditareProbleme &editare = editor.Editare();
+    editare.DeschideFisier();
     if (editare.LatimeImagine() != poza.width()) {
         stare.SkipWithError("the picture did not load");
         return;
@@ -85,7 +86,7 @@ void PasTragere(benchmark::State &stare)
         const double d = double(++pas % 200);
         editare.Misca(400 - d, 300 - d);
         if (cuPictare)
-            editor.Panza().repaint();
+            panza.repaint();
     }
     NumaraAlocari = false;
     stare.counters["alocari_pe_pas"] =

@@ -21,8 +21,12 @@ public:
     ~fEditareTezaurel() override;
 
     EditareProbleme &Editare() { return *m_editare; }
-    PanzaQt &Panza() { return *m_panza; }
 
+protected:
+    bool event(QEvent *eveniment) override;
+
+private:
+    // The controls stay the window's own; tests find them by their captions.
     QAction *mIntroduceProblema = nullptr;
     QAction *mSalveaza = nullptr;
     QAction *mStergeProblema = nullptr;
@@ -30,10 +34,6 @@ public:
     QAction *mImportaDosar = nullptr;
     QAction *mRevenire = nullptr;
 
-protected:
-    bool event(QEvent *eveniment) override;
-
-private:
     void fEditareTezaurel_mIntroduceProblema_Click();
     void fEditareTezaurel_mSalveaza_Click();
     void fEditareTezaurel_mStergeProblema_Click();

@@ -18,18 +18,17 @@ const QColor CuloareFundal(10, 20, 30);
 
 // The editor's logic on a recording canvas, with a scripted teacher and a disk
 // that can be told to refuse writing.
-class EditorTest : public ::testing::Test
+struct Editor
 {
-protected:
     DosarTest dosar;
     PlatformaScriptata s;
     AccesJurnal *acces = new AccesJurnal; // owned by definitii
     mDefinitii definitii{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
+    mDefinitii &d = definitii;
     PanzaInregistrata panza{QSize(120, 90), CuloareFundal};
     EditareProbleme editare{definitii, panza};
 
-    void SetUp() override { panza.Imagine.fill(Qt::white); }
-
+    Editor() { panza.Imagine.fill(Qt::white); }
     // A file outside the application folder, as the open dialog would give it;
     // a name too long for the disk leaves only the path.
     QString Scanare(const QString &caleRelativa, const QByteArray &octeti)
@@ -55,4 +54,9 @@ protected:
     {
         s.Raspunsuri.insert(s.Raspunsuri.end(), raspunsuri);
     }
+    QByteArray Colectie() const { return dosar.CitesteOcteti("Tezaurel.stn"); }
+};
+
+class EditorTest : public ::testing::Test, protected Editor
+{
 };

@@ -9,30 +9,26 @@
 // Paths under a temporary root; the program folder "P" holds the assets beside it.
 TEST(DosareAplicatie, DecisionTable)
 {
-    const struct
-    {
-        const char *nume, *program;
-        bool scriere;
-        const char *xdg, *date, *resurse;
-    } cazuri[] = {{"portable folder", "P", true, "/x", "P", "P"},
-                  {"read-only portable folder", "P", false, "X", "X/Tezaurel", "P"},
-                  {"packaged", "usr/lib/tezaurel", false, "X", "X/Tezaurel", "usr/share/tezaurel"},
-                  {"packaged, run by root", "usr/lib/tezaurel", true, "X", "X/Tezaurel",
-                   "usr/share/tezaurel"},
-                  {"no XDG_DATA_HOME", "usr/lib/tezaurel", false, "", "H/.local/share/Tezaurel",
-                   "usr/share/tezaurel"},
-                  {"relative XDG_DATA_HOME", "P", false, "rel", "H/.local/share/Tezaurel", "P"}};
+    // Case, program folder, may write there, XDG_DATA_HOME, data and asset folders
+    // (X: the temporary XDG folder, H: the home folder).
+    const std::tuple<const char *, const char *, bool, const char *, const char *, const char *>
+        cazuri[] = {
+            {"portable folder", "P", true, "/x", "P", "P"},
+            {"read-only portable folder", "P", false, "X", "X/Tezaurel", "P"},
+            {"packaged", "usr/lib/tezaurel", false, "X", "X/Tezaurel", "usr/share/tezaurel"},
+            {"packaged, run by root", "usr/lib/tezaurel", true, "X", "X/Tezaurel",
+             "usr/share/tezaurel"},
+            {"no XDG_DATA_HOME", "usr/lib/tezaurel", false, "", "H/.local/share/Tezaurel",
+             "usr/share/tezaurel"},
+            {"relative XDG_DATA_HOME", "P", false, "rel", "H/.local/share/Tezaurel", "P"}};
     QTemporaryDir radacina;
     const QString r = radacina.path() + QLatin1Char('/');
     QDir(r).mkpath(QStringLiteral("P/help"));
     QFile(r + QStringLiteral("P/help/index.html")).open(QIODevice::WriteOnly);
-    for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.nume);
-        const QString xdg = *c.xdg == 'X' ? r + QLatin1String(c.xdg) : QLatin1String(c.xdg);
-        const DosareAplicatie d =
-            AlegeDosare(r + QLatin1String(c.program), c.scriere, xdg, r + 'H');
-        EXPECT_EQ(d, DosareAplicatie(r + QLatin1String(c.date), r + QLatin1String(c.resurse)));
-    }
+    for (const auto &[nume, program, scriere, xdg, date, resurse] : cazuri)
+        EXPECT_EQ(AlegeDosare(r + program, scriere, *xdg == 'X' ? r + xdg : QString(xdg), r + 'H'),
+                  DosareAplicatie(r + date, r + resurse))
+            << nume;
     // A user folder from before keeps its collection; a file in the folder's way is reported.
     QFile stn(r + QStringLiteral("X/Tezaurel/Tezaurel.stn"));
     ASSERT_TRUE(QDir(r).mkpath(QStringLiteral("X/Tezaurel")) && stn.open(QIODevice::WriteOnly));
