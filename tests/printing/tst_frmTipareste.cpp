@@ -1,149 +1,176 @@
+// The print dialog as the teacher uses it, then a real print through the
+// spooler to the CUPS queue "PDF" (cups-pdf writes each job in ~/PDF).
 #include "printing/frmTipareste.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/printing/ImprimantaScriptata.h"
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTemporaryDir>
+#include <QThread>
 
-#include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
-class Tipareste : public ::testing::Test
+QLineEdit *Camp(const frmTipareste &f, const char *eticheta)
 {
-protected:
+    return Control<QLineEdit>(f, eticheta);
+}
+
+void AlegeImprimanta(frmTipareste &f, const QString &nume)
+{
+    QComboBox *c = f.findChild<QComboBox *>();
+    c->setCurrentIndex(c->findText(nume));
+    emit c->activated(c->currentIndex());
+}
+
+TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
+{
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata *imprimanta = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
-    frmTipareste f{d, std::unique_ptr<Imprimanta>(imprimanta)};
-
-    void SetUp() override
-    {
-        ArataProblema(dosar, d, PozaCadrane(400, 300));
-        f.show();
-    }
-
-    void AlegeImprimanta(int i)
-    {
-        f.Combo1->setCurrentIndex(i);
-        emit f.Combo1->activated(i);
-    }
-
-    void Apasa(QWidget *unde, int tasta, QEvent::Type tip)
-    {
-        QKeyEvent e(tip, tasta, Qt::NoModifier, tip == QEvent::KeyPress ? QString("x") : QString());
-        QApplication::sendEvent(unde, &e);
-    }
-};
-
-TEST_F(Tipareste, TitlurileControalelor)
-{
-    EXPECT_EQ(f.windowTitle(), "Tipareste");
-    EXPECT_EQ(QStringList({f.Frame1->title(), f.Option2->text(), f.Option1->text(),
-                           f.Label4->text(), f.Label5->text(), f.Label6->text(), f.Label7->text(),
-                           f.Label2->text(), f.Label1->text(), f.Label3->text(), f.Label8->text(),
-                           f.Command2->text(), f.Command1->text()}),
-              QStringList({"Tipareste", "La imprimanta", "In fisier",
-                           "Stanga:", "Dreapta:", "Top:", "Bottom:", "Selectati imprimanta",
-                           "Nr de exemplare", "Nume fisier", "Antet", "Print", "Renunta"}));
-}
-
-TEST_F(Tipareste, PrimaDeschidere)
-{
-    EXPECT_EQ(f.Text1->text(), "1");
-    EXPECT_TRUE(f.Option2->isChecked());
-    EXPECT_FALSE(f.Text2->isVisible());
-    EXPECT_EQ(f.Combo1->count(), 3);
-    EXPECT_EQ(f.Combo1->currentText(), "");
-    EXPECT_EQ(QStringList({f.Text3->text(), f.Text4->text(), f.Text5->text(), f.Text6->text()}),
-              QStringList({"2", "2", "1", "1"}));
-
-    f.Command2->click();
+    mDefinitii d(dosar.Cale(), platforma);
+    ArataProblema(dosar, d, PozaCadrane(400, 300));
+    auto *imprimanta = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
+    frmTipareste f(d, std::unique_ptr<Imprimanta>(imprimanta));
+    f.show();
+    QComboBox *combo = f.findChild<QComboBox *>();
+    QPushButton *print = Control<QPushButton>(f, "Print");
+    EXPECT_TRUE(Control<QRadioButton>(f, "La imprimanta")->isChecked());
+    EXPECT_FALSE(Camp(f, "Nume fisier")->isVisible());
+    EXPECT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentText(), "");
+    QStringList valori;
+    for (const char *e : {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:"})
+        valori << Camp(f, e)->text();
+    EXPECT_EQ(valori, QStringList({"1", "2", "2", "1", "1"}));
+    print->click();
     EXPECT_EQ(platforma.Mesaje, QStringList({"Nu ati ales imprimanta!...."}));
     EXPECT_TRUE(f.isVisible());
-    EXPECT_TRUE(imprimanta->Operatii.isEmpty());
+    // A step on a margin's bar writes its box; typing does not move the bar.
+    QScrollBar *bara = f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(2);
+    bara->triggerAction(QScrollBar::SliderSingleStepAdd);
+    EXPECT_EQ(Camp(f, "Top:")->text(), "0.9");
+    Camp(f, "Top:")->setText("2.7");
+    EXPECT_EQ(bara->value(), 31);
 
-    // A step on a margin bar writes its box; typing does not move the bar.
-    f.VScroll3->triggerAction(QScrollBar::SliderSingleStepAdd);
-    EXPECT_EQ(f.Text5->text(), "0.9");
-    f.Text5->setText("2.7");
-    EXPECT_EQ(f.VScroll3->value(), 31);
-}
-
-TEST_F(Tipareste, ImprimantaSeAlegeDinListaNuSeScrie)
-{
-    AlegeImprimanta(1);
+    // One key in the printer box and the typing goes on in the copies box.
+    AlegeImprimanta(f, "PDF");
     EXPECT_EQ(imprimanta->Aleasa, "PDF");
-    EXPECT_EQ(f.Combo1->currentText(), "PDF");
-
+    QKeyEvent tasta(QEvent::KeyRelease, Qt::Key_S, Qt::NoModifier);
     f.activateWindow();
-    f.Combo1->setFocus();
+    combo->setFocus();
     QApplication::processEvents();
-    Apasa(f.Combo1->lineEdit(), Qt::Key_S, QEvent::KeyRelease);
-    EXPECT_EQ(QApplication::focusWidget(), f.Text1);
+    QApplication::sendEvent(combo->lineEdit(), &tasta);
+    EXPECT_EQ(QApplication::focusWidget(), Camp(f, "Nr de exemplare"));
+    // A box emptied by hand, then chosen from: no printer, no "Print" but to a file.
+    combo->setEditText("");
+    emit combo->activated(-1);
+    EXPECT_FALSE(print->isEnabled());
+    Control<QRadioButton>(f, "In fisier")->setChecked(true);
+    EXPECT_FALSE(print->isEnabled());
+    Control<QRadioButton>(f, "La imprimanta")->setChecked(true);
+    EXPECT_TRUE(print->isEnabled());
 
-    // A box emptied by hand, then chosen from: no printer, no "Print".
-    f.Combo1->setEditText("");
-    emit f.Combo1->activated(-1);
-    EXPECT_FALSE(f.Command2->isEnabled());
-    f.Option1->setChecked(true);
-    EXPECT_FALSE(f.Command2->isEnabled());
-    f.Option2->setChecked(true);
-    EXPECT_TRUE(f.Command2->isEnabled());
-}
-
-TEST_F(Tipareste, PrintLaImprimanta)
-{
-    AlegeImprimanta(2);
-    f.Text1->setText("3");
-    f.Text5->setText("unu");
-    f.Command2->click();
-    EXPECT_EQ(platforma.Mesaje.size(), 1);
-    EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(f.Text5->text(), "unu") << "fields stay as they were";
-
-    f.Text5->setText("1");
-    f.Text7->setPlainText("Lucrare de control");
-    f.Command2->click();
-    EXPECT_EQ(imprimanta->Operatii,
-              QStringList({"alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
+    AlegeImprimanta(f, "Sala 12");
+    Camp(f, "Nr de exemplare")->setText("3");
+    Camp(f, "Top:")->setText("unu");
+    print->click();
+    EXPECT_EQ(platforma.Mesaje.last(), "Marginea Top nu este un numar valid de centimetri!...");
+    EXPECT_EQ(Camp(f, "Top:")->text(), "unu") << "fields stay as they were";
+    Camp(f, "Top:")->setText("1");
+    print->click();
+    EXPECT_EQ(imprimanta->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3",
+                                                 "portret", "pagina", "sfarsit"}));
     EXPECT_EQ(f.NrExemplare, 3);
     EXPECT_FALSE(f.isVisible());
+
+    f.show(); // only "Renunta" leaves, and every value stays for the next time
+    EXPECT_FALSE(f.close());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&f, &escape);
+    EXPECT_TRUE(f.isVisible());
+    f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(0)->setValue(25);
+    Control<QPlainTextEdit>(f, "Antet")->setPlainText("Teza\nsemestrul I");
+    Control<QRadioButton>(f, "In fisier")->click();
+    Camp(f, "Nume fisier")->setText("teza");
+    Control<QPushButton>(f, "Renunta")->click();
+    EXPECT_FALSE(f.isVisible());
+    f.show();
+    EXPECT_TRUE(Control<QRadioButton>(f, "In fisier")->isChecked());
+    EXPECT_EQ(combo->currentText(), "Sala 12");
+    EXPECT_EQ(Camp(f, "Nr de exemplare")->text(), "3");
+    EXPECT_EQ(f.TexteMargini(), (std::array<QString, 4>{"1.5", "2", "1", "1"}));
+    EXPECT_EQ(Control<QPlainTextEdit>(f, "Antet")->toPlainText(), "Teza\nsemestrul I");
+    EXPECT_EQ(Camp(f, "Nume fisier")->text(), "teza");
+    EXPECT_EQ(imprimanta->Operatii.size(), 6);
 }
 
-TEST_F(Tipareste, DoarRenuntaIlInchideIarValorileRaman)
+QString Ruleaza(const QString &program, const QStringList &argumente, int *cod = nullptr)
 {
-    EXPECT_FALSE(f.close());
-    Apasa(&f, Qt::Key_Escape, QEvent::KeyPress);
-    EXPECT_TRUE(f.isVisible());
+    QProcess proces;
+    proces.start(program, argumente);
+    proces.waitForFinished(30000);
+    if (cod)
+        *cod = proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
+    return QString::fromLocal8Bit(proces.readAllStandardOutput());
+}
 
-    AlegeImprimanta(0);
-    f.Text1->setText("4");
-    f.VScroll1->setValue(25);
-    f.Text7->setPlainText("Teza\nsemestrul I");
-    f.Option1->click();
-    f.Text2->setText("teza");
-    f.Command1->click();
-    EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(imprimanta->Operatii, QStringList({"alege Birou"}));
-
+TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
+{
+    if (!QPrinterInfo::availablePrinterNames().contains("PDF"))
+        GTEST_SKIP() << "No CUPS queue PDF: run 'sh scripts/imprimanta-pdf.sh porneste' as root.";
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    mDefinitii d(dosar.Cale(), platforma);
+    ArataProblema(dosar, d, PozaCadrane(800, 600));
+    frmTipareste f(d);
     f.show();
-    EXPECT_TRUE(f.Option1->isChecked());
-    EXPECT_EQ(f.Combo1->currentText(), "Birou");
-    EXPECT_EQ(f.Text1->text(), "4");
-    EXPECT_EQ(f.Text3->text(), "1.5");
-    EXPECT_EQ(f.Text7->toPlainText(), "Teza\nsemestrul I");
-    EXPECT_EQ(f.Text2->text(), "teza");
+    AlegeImprimanta(f, "PDF");
+    Camp(f, "Nr de exemplare")->setText("3");
+    Control<QPlainTextEdit>(f, "Antet")->setPlainText("Lucrare de control\nClasa a IX-a");
+    // cups-pdf writes to the home the user database gives, whatever $HOME says.
+    const QDir iesiri(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+    const QStringList dinainte = iesiri.entryList({"*.pdf"}, QDir::Files);
+    Control<QPushButton>(f, "Print")->click();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(platforma.Mesaje.isEmpty());
+
+    QString fisier, info; // the job's own PDF, once pdfinfo can read it whole
+    QElapsedTimer ceas;
+    for (ceas.start(); fisier.isEmpty() && ceas.elapsed() < 60000; QThread::msleep(100))
+        for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
+            int cod = 1;
+            if (!dinainte.contains(nume))
+                info = Ruleaza("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}, &cod);
+            if (cod == 0)
+                fisier = iesiri.filePath(nume);
+        }
+    ASSERT_FALSE(fisier.isEmpty()) << "no PDF appeared in " << iesiri.path();
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+3\\n"))) << info;
+    EXPECT_EQ(info.count("(A4)"), 3) << info;
+    // At 72 dots to the inch a pixel is 20 twips.
+    QTemporaryDir pagini;
+    Ruleaza("pdftoppm", {"-r", "72", "-png", fisier, pagini.path() + "/p"});
+    QFile::remove(fisier);
+    const QStringList png = QDir(pagini.path()).entryList({"*.png"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(png.size(), 3);
+    const QImage prima(pagini.path() + "/" + png[0]);
+    ASSERT_EQ(prima.size(), QSize(595, 842));
+    Cadrane(prima, 20, 40);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_EQ(QImage(pagini.path() + "/" + png[i]), prima) << "copy " << i + 1;
 }
 
 } // namespace

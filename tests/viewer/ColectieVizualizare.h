@@ -2,45 +2,57 @@
 
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
+#include "tests/common/PanzaInregistrata.h"
 #include "tests/common/PlatformaScriptata.h"
+#include "tests/common/PozeGresite.h"
+#include "viewer/Vizualizator.h"
 
-#include <QImageReader>
+#include <gtest/gtest.h>
 
-// A small collection for paging: slot 2 is the worked example (p12.jpg,
-// bitmap data under a .jpg name), slot 3 a real JPEG under a .jpeg name,
-// slot 4 names a picture that is missing, slot 5 one that is not a picture.
-struct ColectieVizualizare
+inline const QRgb FundalPanou = qRgb(200, 200, 200);
+using U = Vizualizator::Urmare;
+
+// Slot 2 is the worked example (bitmap data under a .jpg name), slot 3 a real
+// JPEG under a .jpeg name, slot 4 names a missing picture, slot 5 one that is
+// not a picture. The viewer's logic draws on a recording panel.
+class Vizualizare : public ::testing::Test
 {
-    ColectieVizualizare()
+protected:
+    Vizualizare()
     {
-        auto &t = definitii.TabelProbleme;
-        t[2] = FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   ");
-        t[3] = FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false,
-                          "Doar pentru clasa a X-a");
-        t[4] = FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg");
-        t[5] = FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta");
-        definitii.NrProbleme = 5;
+        dosar.ScrieColectie(
+            {FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
+             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false, "Doar pentru clasa a X-a"),
+             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
+             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
+        d.IncarcaColectie();
         dosar.ScriePoza("p12.jpg", Poza12);
-        PozaModel(50, 30).save(dosar.Cale() + "/Probleme/t.jpeg", "JPEG");
-        PozaJpeg = QImageReader(dosar.Cale() + "/Probleme/t.jpeg")
-                       .read()
-                       .convertToFormat(QImage::Format_RGB32);
-        dosar.ScrieOcteti("Probleme/stricat.jpg", QByteArray("nu este o poza", 14));
+        dosar.ScrieOcteti("Probleme/t.jpeg", OctetiPoza(PozaModel(50, 30), "JPEG"));
+        dosar.ScrieOcteti("Probleme/stricat.jpg", "nu este o poza");
+        v.Form_Load();
     }
-
-    // The selection as the evaluation hands it over: these slots, flagged as new.
-    void Selecteaza(std::initializer_list<int16_t> sloturi)
+    // The selection as an evaluation hands it over.
+    void Selecteaza(const std::vector<int16_t> &sloturi)
     {
-        int16_t n = 1;
+        d.NrSelectie = 1;
         for (int16_t slot : sloturi)
-            definitii.Selectie[++n] = slot;
-        definitii.NrSelectie = n;
-        definitii.SelectieNoua = Adevarat;
+            d.Selectie[++d.NrSelectie] = slot;
+        d.SelectieNoua = Adevarat;
     }
+    // Shown as the selection dialog shows it after an evaluation.
+    void VineDinSelectie(const std::vector<int16_t> &sloturi)
+    {
+        Selecteaza(sloturi);
+        v.Activat = Fals;
+        v.Form_Activate();
+        panou.Operatii.clear();
+    }
+    U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
 
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii definitii{dosar.Cale(), platforma};
+    mDefinitii d{dosar.Cale(), platforma};
     QImage Poza12 = PozaModel(60, 40);
-    QImage PozaJpeg; // as read back, JPEG being lossy
+    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
+    Vizualizator v{d, panou};
 };

@@ -1,226 +1,238 @@
-#include "viewer/Vizualizator.h"
-
-#include "tests/common/PanzaInregistrata.h"
+#include "app/Ferestre.h"
+#include "platform/PanzaQt.h"
 #include "tests/viewer/ColectieVizualizare.h"
+#include "viewer/fVizualizare.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-
-#include <gtest/gtest.h>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
-const QRgb FundalPanou = qRgb(200, 200, 200);
-
-class Vizualizare : public ::testing::Test, public ColectieVizualizare
+// The status line of the worked example; each press, the position it leaves
+// and whether the panel was drawn again; the picture known by its content.
+TEST_F(Vizualizare, LiniaDeStareSiNavigarea)
 {
-protected:
-    Vizualizare() { v.Form_Load(); }
-
-    // Shows the viewer as the selection dialog does after an evaluation.
-    void VineDinSelectie(std::initializer_list<int16_t> sloturi)
-    {
-        Selecteaza(sloturi);
-        v.Activat = Fals;
-        v.Form_Activate();
-        panou.Operatii.clear();
-    }
-    Vizualizator::Urmare Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
-
-    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
-    Vizualizator v{definitii, panou};
-};
-
-TEST_F(Vizualizare, LiniaDeStareCaInExempluSiPozeleRecunoscuteDupaContinut)
-{
-    VineDinSelectie({2, 3});
+    VineDinSelectie({2, 3, 5});
     EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel "
-                           "Nota: 8 - Selectia contine: 2 inregistrari.");
+                           "Nota: 8 - Selectia contine: 3 inregistrari.");
     EXPECT_EQ(v.Text1, "Domeniul de definitie");
     EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_EQ(definitii.PozitieCurenta, 2);
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
+    const std::tuple<const char *, int, bool, QString> pasi[] = {
+        {"Inapoi", 2, false, "p12.jpg"}, {"Inainte", 3, true, "t.jpeg"},
+        {"Inainte", 4, true, "stricat.jpg"}, {"Inainte", 4, false, "stricat.jpg"},
+        {"Inapoi", 3, true, "t.jpeg"}, {"Ultima", 4, true, "stricat.jpg"},
+        {"Prima", 2, true, "p12.jpg"}, {"Prima", 2, true, "p12.jpg"}};
+    for (const auto &[buton, pozitie, redesenat, fisier] : pasi) {
+        SCOPED_TRACE(buton);
+        panou.Operatii.clear();
+        EXPECT_EQ(Apasa(buton), U::Ramane);
+        EXPECT_EQ(d.PozitieCurenta, pozitie);
+        EXPECT_EQ(!panou.Operatii.isEmpty(), redesenat);
+        EXPECT_TRUE(v.TextStare.startsWith(fisier + " - "));
+    }
     Apasa("Inainte");
-    EXPECT_EQ(v.Picture2.Naturala(), PozaJpeg);
+    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(50, 30));
+    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
+    VineDinSelectie({3}); // a single problem stays at position 2 whatever is pressed
+    for (const char *buton : {"Inainte", "Inapoi", "Prima", "Ultima"}) {
+        Apasa(buton);
+        EXPECT_EQ(d.PozitieCurenta, 2) << buton;
+    }
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
-}
-
-TEST_F(Vizualizare, PozaCopiataDinWindowsCuAlteLitere)
-{
+    // A copy from Windows: other letter cases for the folder and the picture.
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
     VineDinSelectie({2});
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
 }
 
-TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
+// Cancel empties everything, and so does a purge; observations stay shown
+// until pressed again; the state kept between showings.
+TEST_F(Vizualizare, AnulareaObservatiileSiStareaIntreAfisari)
 {
     VineDinSelectie({2, 3, 5});
-    const struct
-    {
-        const char *buton;
-        int pozitie;
-        bool redesenat;
-    } pasi[] = {{"Inapoi", 2, false},  {"Inainte", 3, true}, {"Inainte", 4, true},
-                {"Inainte", 4, false}, {"Inapoi", 3, true},  {"Ultima", 4, true},
-                {"Prima", 2, true},    {"Prima", 2, true}};
-    for (const auto &pas : pasi) {
-        SCOPED_TRACE(pas.buton);
-        panou.Operatii.clear();
-        EXPECT_EQ(Apasa(pas.buton), Vizualizator::Urmare::Ramane);
-        EXPECT_EQ(definitii.PozitieCurenta, pas.pozitie);
-        EXPECT_EQ(!panou.Operatii.isEmpty(), pas.redesenat);
-    }
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-
-    // A single problem stays at position 2 whatever is pressed.
-    VineDinSelectie({3});
-    for (const char *buton : {"Inainte", "Inapoi", "Prima", "Ultima"}) {
-        Apasa(buton);
-        EXPECT_EQ(definitii.PozitieCurenta, 2) << buton;
-        EXPECT_EQ(v.TextStare.left(6), "t.jpeg");
-    }
-}
-
-// The window's test sees the messages and the windows that follow; here, what is kept.
-TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
-{
-    VineDinSelectie({2, 3});
-    Apasa("Inainte");
-    Apasa("Arata/Ascunde Obs");
-    ASSERT_TRUE(v.Text1Vizibil);
-    panou.Operatii.clear();
-
-    Apasa("Anuleaza selectie");
-    EXPECT_EQ(definitii.NrSelectie, 1);
-    EXPECT_TRUE(v.Picture2.Naturala().isNull());
-    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-    EXPECT_TRUE(v.TextStare.isEmpty());
-    EXPECT_FALSE(v.Text1Vizibil);
-
-    // The position may still move; nothing is shown for it, not even the observations.
-    panou.Operatii.clear();
-    Apasa("Inainte");
-    EXPECT_EQ(definitii.PozitieCurenta, 4);
-    Apasa("Arata/Ascunde Obs");
-    EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_EQ(Apasa("Imprimare"), Vizualizator::Urmare::Ramane);
-
-    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
-    EXPECT_EQ(definitii.SelectieNoua, Fals);
-    EXPECT_EQ(v.Activat, Fals);
-}
-
-// The purge empties the selection while the viewer is hidden; shown again, it is as after a cancel.
-TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
-{
-    VineDinSelectie({2, 3});
-    Apasa("Arata/Ascunde Obs");
-    definitii.NrSelectie = 1;
-    v.Form_Activate();
-    EXPECT_TRUE(v.Picture2.Naturala().isNull() && v.TextStare.isEmpty() && !v.Text1Vizibil);
-    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-}
-
-TEST_F(Vizualizare, SelectieGoala)
-{
-    Apasa("Ultima");
-    Apasa("Arata/Ascunde Obs");
-    EXPECT_EQ(definitii.PozitieCurenta, 0);
-    EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_TRUE(v.TextStare.isEmpty());
-
-    // "Nothing found", answered No: the viewer comes back with nothing to show.
-    VineDinSelectie({});
-    EXPECT_EQ(definitii.NrSelectie, 1);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
-}
-
-TEST_F(Vizualizare, ObservatiileRamanVizibilePanaLaApasareaUrmatoare)
-{
-    VineDinSelectie({2, 3});
     Apasa("Arata/Ascunde Obs");
     Apasa("Inainte");
     EXPECT_TRUE(v.Text1Vizibil);
     EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
+    Apasa("Ultima");
+    v.Form_Activate(); // back from the modal print dialog: nothing moves
+    EXPECT_EQ(d.PozitieCurenta, 4);
+    EXPECT_EQ(Apasa("Revenire Meniu"), U::Main);
+    EXPECT_FALSE(v.Text1Vizibil);
+    v.Form_Activate(); // back from the main window: the first problem again
+    EXPECT_EQ(d.PozitieCurenta, 2);
+    EXPECT_EQ(Apasa("Defineste selectie"), U::Ramane);
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Anulati mai intai filtru curent!"});
+    EXPECT_EQ(Apasa("Imprimare"), U::Tipareste);
     Apasa("Arata/Ascunde Obs");
+    panou.Operatii.clear();
+
+    Apasa("Anuleaza selectie");
+    EXPECT_EQ(d.NrSelectie, 1);
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
+    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
+    EXPECT_TRUE(v.TextStare.isEmpty());
+    EXPECT_FALSE(v.Text1Vizibil);
+    panou.Operatii.clear();
+    Apasa("Inainte"); // the position moves, nothing is shown for it
+    Apasa("Arata/Ascunde Obs");
+    EXPECT_FALSE(v.Text1Vizibil);
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+    EXPECT_EQ(Apasa("Imprimare"), U::Ramane);
+    EXPECT_EQ(platforma.Mesaje.last(), "Nu avem ce tipari");
+    EXPECT_EQ(Apasa("Defineste selectie"), U::DefSel);
+    EXPECT_EQ(d.SelectieNoua, Fals);
+    EXPECT_EQ(v.Activat, Fals);
+    d.NrSelectie = 3; // redefined: only a new evaluation brings a problem back
+    v.Form_Activate();
+    EXPECT_TRUE(v.TextStare.isEmpty());
+    VineDinSelectie({}); // nothing found, answered No
+    EXPECT_TRUE(panou.Operatii.isEmpty());
+    d.SelectieNoua = Adevarat;
+    v.Form_Load(); // a flag left over from before
+    EXPECT_EQ(d.SelectieNoua, Fals);
+    VineDinSelectie({2, 3}); // a purge empties the selection while the viewer is hidden
+    Apasa("Arata/Ascunde Obs");
+    d.NrSelectie = 1;
+    v.Form_Activate(); // shown again: as after a cancel
+    EXPECT_TRUE(v.Picture2.Naturala().isNull());
+    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
+    EXPECT_TRUE(v.TextStare.isEmpty());
     EXPECT_FALSE(v.Text1Vizibil);
 }
 
-TEST_F(Vizualizare, StareaPastrataIntreAfisari)
-{
-    // Load clears a flag left over from before.
-    definitii.SelectieNoua = Adevarat;
-    v.Form_Load();
-    EXPECT_EQ(definitii.SelectieNoua, Fals);
-
-    VineDinSelectie({2, 3, 5});
-    Apasa("Ultima");
-    // Back from the modal print dialog: nothing moves.
-    v.Form_Activate();
-    EXPECT_EQ(definitii.PozitieCurenta, 4);
-
-    // Back from the main window while the selection exists: its first problem again.
-    EXPECT_EQ(Apasa("Revenire Meniu"), Vizualizator::Urmare::Main);
-    EXPECT_EQ(v.Activat, Fals);
-    v.Form_Activate();
-    EXPECT_EQ(definitii.PozitieCurenta, 2);
-    EXPECT_EQ(v.Activat, Adevarat);
-
-    // Cancelled and redefined: only a new evaluation brings a problem back.
-    Apasa("Anuleaza selectie");
-    Apasa("Defineste selectie");
-    definitii.NrSelectie = 3;
-    v.Form_Activate();
-    EXPECT_TRUE(v.TextStare.isEmpty());
-}
-
-TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
+// The pointer is a cross only beyond 20 pixels inside the picture; a drag
+// moves it, another problem starts at the corner, activation ends a drag.
+TEST_F(Vizualizare, TragereaSiIndicatorul)
 {
     VineDinSelectie({2, 3});
-    v.Picture1_MouseDown(10, 10);
-    EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
-    v.Picture1_MouseUp(60, 40);
-    EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 50);
-
-    Apasa("Inainte"); // the window's test looks at the pixels
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 0);
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareY, 0);
-
-    // A drag cut short by the window losing and regaining activation stops following.
+    v.Picture1_MouseDown(0, 0);
+    EXPECT_EQ(v.Picture1_MouseMove(4, 6), std::nullopt);
+    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
+    EXPECT_EQ(panou.Imagine.pixel(5, 7), Poza12.pixel(0, 0));
+    const std::tuple<double, double, Qt::CursorShape> cazuri[] = {
+        {25, 30, Qt::ArrowCursor}, {25.5, 27.5, Qt::SizeAllCursor}, {64.9, 46.9, Qt::SizeAllCursor},
+        {65, 30, Qt::ArrowCursor}, {30, 47, Qt::ArrowCursor}};
+    for (const auto &[x, y, forma] : cazuri)
+        EXPECT_EQ(v.Picture1_MouseMove(x, y), forma) << x << "," << y;
+    d.NrSelectie = 1; // the picture is still held, but nothing is selected
+    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+    d.NrSelectie = 3;
+    Apasa("Inainte");
+    EXPECT_EQ(QPoint(v.Picture2.Panorama.DeplasareX, v.Picture2.Panorama.DeplasareY), QPoint(0, 0));
     v.Picture1_MouseDown(0, 0);
     v.Form_Activate();
     panou.Operatii.clear();
     v.Picture1_MouseMove(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
+    Apasa("Anuleaza selectie");
+    d.NrSelectie = 2; // a selection again, but the holder is empty
+    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
 }
 
-TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli)
+class FerestreInregistrate final : public Ferestre
 {
-    VineDinSelectie({2});
-    v.Picture1_MouseDown(0, 0);
-    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
-    const struct
-    {
-        double x, y;
-        Qt::CursorShape forma;
-    } cazuri[] = {{25, 30, Qt::ArrowCursor},
-                  {25.5, 27.5, Qt::SizeAllCursor},
-                  {64.9, 46.9, Qt::SizeAllCursor},
-                  {65, 30, Qt::ArrowCursor},
-                  {30, 47, Qt::ArrowCursor}};
-    for (const auto &c : cazuri)
-        EXPECT_EQ(v.Picture1_MouseMove(c.x, c.y), c.forma) << c.x << "," << c.y;
+public:
+    QStringList Apeluri;
+    void ArataMain() override { Apeluri << "Main"; }
+    void ArataEditor() override { Apeluri << "Editor"; }
+    void ArataVizualizare() override { Apeluri << "Vizualizare"; }
+    void ArataDefSel() override { Apeluri << "DefSel"; }
+    void ArataTipareste() override { Apeluri << "Tipareste"; }
+    void Iesire() override { Apeluri << "Iesire"; }
+};
 
-    definitii.NrSelectie = 1; // the picture is still held, but nothing is selected
-    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
-    definitii.NrSelectie = 2;
-    Apasa("Anuleaza selectie");
-    definitii.NrSelectie = 2; // a selection again, but the holder is empty
-    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+void Mouse(QWidget &w, QEvent::Type tip, QPointF la, Qt::MouseButton buton = Qt::NoButton)
+{
+    QMouseEvent e(tip, la, w.mapToGlobal(la), buton,
+                  tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(buton), Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+void Activeaza(QWidget &fereastra)
+{
+    QEvent activare(QEvent::WindowActivate);
+    QApplication::sendEvent(&fereastra, &activare);
+}
+
+// The window mirrors the logic into its controls and carries out the moves;
+// a real activation shows the first problem; any button drags.
+TEST_F(Vizualizare, FereastraSiMutarileIntreFerestre)
+{
+    FerestreInregistrate ferestre;
+    fVizualizare f(d, ferestre);
+    Selecteaza({3, 2});
+    f.show();
+    f.activateWindow();
+    const QStatusBar &stare = *f.findChild<QStatusBar *>();
+    const QDeadlineTimer limita(5000);
+    while (stare.currentMessage().isEmpty() && !limita.hasExpired())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(stare.currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
+    f.Buton("Inainte")->trigger();
+    PanzaQt &p = *f.findChild<PanzaQt *>();
+    EXPECT_EQ(p.Imagine().pixel(59, 39), Poza12.pixel(59, 39));
+    Mouse(p, QEvent::MouseMove, {30, 30});
+    EXPECT_EQ(p.cursor().shape(), Qt::SizeAllCursor);
+    Mouse(p, QEvent::MouseButtonPress, {10, 10}, Qt::RightButton);
+    Mouse(p, QEvent::MouseMove, {60, 40}, Qt::RightButton);
+    Mouse(p, QEvent::MouseButtonRelease, {60, 40}, Qt::RightButton);
+    EXPECT_EQ(p.Imagine().pixel(50, 30), Poza12.pixel(0, 0));
+    EXPECT_EQ(p.Imagine().pixel(49, 30), p.Fundal().rgb());
+
+    f.Buton("Arata/Ascunde Obs")->trigger();
+    const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
+    EXPECT_TRUE(obs.isVisible());
+    EXPECT_EQ(obs.toPlainText(), "Domeniul de definitie");
+    f.Buton("Imprimare")->trigger();
+    EXPECT_TRUE(f.isVisible());
+    f.Buton("Revenire Meniu")->trigger();
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(obs.isHidden());
+    f.show();
+    Activeaza(f);
+    f.Buton("Defineste selectie")->trigger();
+    EXPECT_TRUE(f.isVisible());
+    f.Buton("Anuleaza selectie")->trigger();
+    EXPECT_TRUE(stare.currentMessage().isEmpty());
+    EXPECT_EQ(p.Imagine().pixel(10, 10), p.Fundal().rgb());
+    f.Buton("Defineste selectie")->trigger();
+    EXPECT_EQ(ferestre.Apeluri, QStringList({"Tipareste", "Main", "DefSel"}));
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(platforma.Mesaje, QStringList{"Anulati mai intai filtru curent!"});
+}
+
+// The keys page as the buttons do and move the picture; Escape goes back.
+TEST_F(Vizualizare, TastelePagineazaSiMutaPoza)
+{
+    FerestreInregistrate ferestre;
+    fVizualizare f(d, ferestre);
+    Selecteaza({2, 3, 2});
+    f.show();
+    QApplication::setActiveWindow(&f);
+    Activeaza(f);
+    const struct { Qt::Key tasta; int pozitie, x, y; } randuri[] = {
+        {Qt::Key_End, 4, 0, 0}, {Qt::Key_PageUp, 3, 0, 0}, {Qt::Key_Home, 2, 0, 0},
+        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    const Vizualizator &l = f.Logica();
+    for (const auto &r : randuri) {
+        QTest::keyClick(&f, r.tasta);
+        EXPECT_EQ(d.PozitieCurenta, r.pozitie) << r.tasta;
+        EXPECT_EQ(QPoint(l.Picture2.Panorama.DeplasareX, l.Picture2.Panorama.DeplasareY), QPoint(r.x, r.y));
+    }
+    const QImage jpeg = QImageReader(d.CaleProbleme() + "t.jpeg").read();
+    EXPECT_EQ(f.findChild<PanzaQt *>()->Imagine().pixel(0, 40), jpeg.pixel(40, 0));
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_EQ(ferestre.Apeluri, QStringList({"Main"}));
 }
 
 } // namespace
