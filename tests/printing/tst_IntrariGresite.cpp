@@ -84,6 +84,7 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
             EXPECT_TRUE(altul.CitesteOcteti("teste/pagina.jpg").startsWith(ramas)) << nume;
         });
     }
+    platforma.Mesaje.clear();
     ArataProblema(dosar, d, PozaCadrane(40, 30));
     vechi(d.CaleTeste());
     inchide(d.CaleTeste() + "pagina.jpg");
