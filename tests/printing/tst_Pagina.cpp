@@ -1,7 +1,22 @@
 #include "printing/GeometriePagina.h"
+#include "printing/frmTipareste.h"
 #include "tests/printing/ProblemaAfisata.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,8 +36,7 @@ TEST(Geometrie, DreptunghiurileInTwips)
         {2, 2, 1, {}, {1134, 283, 9639, 1134}, {}}};
     for (const auto &c : cazuri) {
         const AsezarePagina a = AseazaPagina(c.stanga, c.dreapta, c.sus, c.poza);
-        EXPECT_EQ(a.Antet, c.antet) << c.stanga;
-        EXPECT_EQ(a.Poza, c.imagine) << c.stanga;
+        EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({c.antet, c.imagine})) << c.stanga;
     }
     EXPECT_EQ(Pagina::MarimeFisier(), QSize(794, 1123));
 }
@@ -33,7 +47,6 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
 {
     using T = TexteTipareste;
     const QString nimic = "Nu avem nimic de tiparit!...",
-                  latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
                   exemplare = "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
     const auto margine = [](const char *care) {
         return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
@@ -46,35 +59,27 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
     } cazuri[] = {
         {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati ales imprimanta!...."},
         {true, {{&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
-        {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic},
-        {true, {{&T::Exemplare, "0.4"}}, nimic},
+        {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic}, {true, {{&T::Exemplare, "0.4"}}, nimic},
         {true, {{&T::Exemplare, "0.5"}}, nimic}, // half rounds to even
-        {true, {{&T::Exemplare, "doua"}}, exemplare},
-        {true, {{&T::Exemplare, "-2"}}, exemplare},
-        {true, {{&T::Exemplare, "32768"}}, exemplare},
-        {true, {{&T::Exemplare, " "}}, exemplare},
+        {true, {{&T::Exemplare, "doua"}}, exemplare}, {true, {{&T::Exemplare, "-2"}}, exemplare},
+        {true, {{&T::Exemplare, "32768"}}, exemplare}, {true, {{&T::Exemplare, " "}}, exemplare},
         // A file needs no printer and no copies, only a name that stays in teste/.
         {false, {{&T::Imprimanta, ""}, {&T::Exemplare, "0"}, {&T::NumeFisier, ""}}, "Nu ati definit numele fisierului!..."},
         {false, {{&T::NumeFisier, "../Tezaurel"}}, "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul teste!..."},
-        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")},
-        {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
-        {true, {{&T::Sus, "-1"}}, margine("Top")},
-        {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
-        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime},
-        {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, ""},
-        {true, {{&T::Exemplare, "32767"}}, ""}};
+        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")}, {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
+        {true, {{&T::Sus, "-1"}}, margine("Top")}, {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
+        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!..."},
+        {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, "2 1.5 0 Teza\nClasa a IX-a"},
+        {true, {{&T::Exemplare, "32767"}}, "32767 2 1 Teza\nClasa a IX-a"}};
     for (const auto &c : cazuri) {
         SCOPED_TRACE(c.mesaj);
         T t{c.laImprimanta, "PDF", "1", "test1", "2", "2", "1", "1", "Teza\nClasa a IX-a"};
         for (const auto &[camp, valoare] : c.schimbari)
             t.*camp = valoare;
         const auto r = VerificaTiparirea(t);
-        EXPECT_EQ(std::holds_alternative<QString>(r) ? std::get<QString>(r) : QString(), c.mesaj);
-        if (const auto *p = std::get_if<DatePagina>(&r)) {
-            EXPECT_EQ(p->NrExemplare, t.Exemplare == "2.5" ? 2 : 32767);
-            EXPECT_EQ(QString::number(p->Stanga) + " " + QString::number(p->Jos) + " " + p->Antet,
-                      t.Stanga + " " + t.Jos + " " + t.Antet);
-        }
+        const auto *p = std::get_if<DatePagina>(&r);
+        EXPECT_EQ(p ? QString("%1 %2 %3 %4").arg(p->NrExemplare).arg(p->Stanga).arg(p->Jos).arg(p->Antet)
+                    : std::get<QString>(r), c.mesaj);
     }
 }
 
@@ -85,55 +90,179 @@ TEST(Verificare, BaraDeLaPatruLaZeroCentimetriSiVirgulaRomaneasca)
     const QLocale inainte;
     QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     EXPECT_EQ(TextMargine(15), "2,5");
-    EXPECT_EQ(CitesteNumar("2,5"), 2.5);
-    EXPECT_EQ(CitesteNumar("2.5"), 2.5);
-    EXPECT_EQ(CitesteNumar("abc"), std::nullopt);
+    EXPECT_EQ(QList({CitesteNumar("2,5"), CitesteNumar("2.5"), CitesteNumar("abc")}), QList<std::optional<double>>({2.5, 2.5, {}}));
     QLocale::setDefault(inainte);
 }
 
 using Compunere = PaginaTest;
 
 // On the printer: the copies asked for, one page; a refusing printer brings no
-// message; with no problem shown, the header alone.
-TEST_F(Compunere, LaImprimantaOPaginaInExemplareleCerute)
+// message; with no problem shown, the header alone. To a file: bitmap data
+// under a .jpg name at the screen's resolution, an earlier page of that name
+// replaced; the bottom margin changes nothing.
+TEST_F(Compunere, LaImprimantaSauInFisier)
 {
     ArataProblema(dosar, d, PozaCadrane(400, 300));
     date.NrExemplare = 3;
     CompunePagina(true, date, d, imprimanta);
     EXPECT_EQ(imprimanta.Operatii, QStringList({"exemplare 3", "portret", "pagina", "sfarsit"}));
-    Cadrane(imprimanta.Foaie, 10);
-    imprimanta.Operatii.clear();
+    VerificaFoaia(imprimanta.Foaie, 10, true);
     imprimanta.Refuza = true;
     CompunePagina(true, date, d, imprimanta);
-    EXPECT_EQ(imprimanta.Operatii, QStringList({"exemplare 3", "portret", "pagina"}));
+    EXPECT_EQ(imprimanta.Operatii.mid(4), QStringList({"exemplare 3", "portret", "pagina"}));
     imprimanta.Refuza = false;
-    d.PozitieCurenta = 0;
-    d.NrSelectie = 1;
-    CompunePagina(true, date, d, imprimanta);
-    EXPECT_EQ(imprimanta.Foaie.pixel(600, 500), Alb);
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-}
-
-// To a file: bitmap data under a .jpg name at the screen's resolution, an
-// earlier page of that name replaced; the bottom margin changes nothing.
-TEST_F(Compunere, InFisierDateBmpSubNumeJpg)
-{
-    ArataProblema(dosar, d, PozaCadrane(400, 300));
     dosar.ScrieOcteti("teste/pagina.jpg", QByteArray(5000000, 'x'));
     CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(platforma.Mesaje, QStringList({Creat("pagina")}));
-    EXPECT_TRUE(imprimanta.Operatii.isEmpty());
+    EXPECT_EQ(imprimanta.Operatii.size(), 7);
     const QByteArray octeti = dosar.CitesteOcteti("teste/pagina.jpg");
-    EXPECT_EQ(octeti.left(2), "BM");
-    EXPECT_EQ(int(octeti.at(28)), 24) << "bits per pixel";
-    EXPECT_LT(octeti.size(), 5000000);
-    ASSERT_EQ(Pagina().size(), QSize(794, 1123));
-    Cadrane(Pagina(), 15);
+    EXPECT_EQ(octeti.left(2) + QByteArray::number(octeti.at(28)), "BM24") << "bits per pixel";
+    EXPECT_EQ(Fisier().size(), QSize(794, 1123));
+    VerificaFoaia(Fisier(), 15, true);
     date.Jos = 3.7f;
     date.NumeFisier = "pagina2";
     CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(platforma.Mesaje.last(), Creat("pagina2"));
     EXPECT_EQ(dosar.CitesteOcteti("teste/pagina2.jpg"), octeti);
+    EXPECT_EQ(platforma.Mesaje, QStringList({Creat("pagina"), Creat("pagina2")}));
+    d.PozitieCurenta = 0;
+    d.NrSelectie = 1;
+    CompunePagina(true, date, d, imprimanta);
+    VerificaFoaia(imprimanta.Foaie, 10, false);
+}
+
+QLineEdit *Camp(const frmTipareste &f, const char *eticheta) { return Control<QLineEdit>(f, eticheta); }
+
+void AlegeImprimanta(frmTipareste &f, const QString &nume)
+{
+    QComboBox *c = f.findChild<QComboBox *>();
+    c->setCurrentIndex(c->findText(nume));
+    emit c->activated(c->currentIndex());
+}
+
+TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    mDefinitii d(dosar.Cale(), platforma);
+    ArataProblema(dosar, d, PozaCadrane(400, 300));
+    auto *imprimanta = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
+    frmTipareste f(d, std::unique_ptr<Imprimanta>(imprimanta));
+    f.show();
+    QComboBox *combo = f.findChild<QComboBox *>();
+    QPushButton *print = Control<QPushButton>(f, "Print");
+    const auto valori = [&] {
+        QStringList v = {combo->currentText(), Control<QRadioButton>(f, "In fisier")->isChecked() ? "fisier" : "imprimanta"};
+        for (const char *e : {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:", "Nume fisier"})
+            v << Camp(f, e)->text();
+        return v << Control<QPlainTextEdit>(f, "Antet")->toPlainText();
+    };
+    EXPECT_EQ(valori(), QStringList({"", "imprimanta", "1", "2", "2", "1", "1", "", ""}));
+    EXPECT_FALSE(Camp(f, "Nume fisier")->isVisible());
+    EXPECT_EQ(combo->count(), 3);
+    print->click();
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Nu ati ales imprimanta!...."}));
+    // A step on a margin's bar writes its box; typing does not move the bar.
+    QScrollBar *bara = f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(2);
+    bara->triggerAction(QScrollBar::SliderSingleStepAdd);
+    EXPECT_EQ(Camp(f, "Top:")->text(), "0.9");
+    Camp(f, "Top:")->setText("2.7");
+    EXPECT_EQ(bara->value(), 31);
+
+    // One key in the printer box and the typing goes on in the copies box.
+    AlegeImprimanta(f, "PDF");
+    QKeyEvent tasta(QEvent::KeyRelease, Qt::Key_S, Qt::NoModifier);
+    f.activateWindow();
+    combo->setFocus();
+    QApplication::processEvents();
+    QApplication::sendEvent(combo->lineEdit(), &tasta);
+    EXPECT_EQ(QApplication::focusWidget(), Camp(f, "Nr de exemplare"));
+    // A box emptied by hand, then chosen from: no printer, no "Print" but to a file.
+    combo->setEditText("");
+    emit combo->activated(-1);
+    EXPECT_FALSE(print->isEnabled());
+    Control<QRadioButton>(f, "In fisier")->setChecked(true);
+    EXPECT_FALSE(print->isEnabled());
+    Control<QRadioButton>(f, "La imprimanta")->setChecked(true);
+    EXPECT_TRUE(print->isEnabled());
+
+    AlegeImprimanta(f, "Sala 12");
+    Camp(f, "Nr de exemplare")->setText("3");
+    Camp(f, "Top:")->setText("unu");
+    print->click();
+    EXPECT_EQ(platforma.Mesaje.last(), "Marginea Top nu este un numar valid de centimetri!...");
+    Camp(f, "Top:")->setText("1");
+    print->click();
+    EXPECT_EQ(imprimanta->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
+    EXPECT_EQ(f.NrExemplare, 3);
+    EXPECT_FALSE(f.isVisible());
+
+    f.show(); // only "Renunta" leaves, and every value stays for the next time
+    EXPECT_FALSE(f.close());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&f, &escape);
+    EXPECT_TRUE(f.isVisible());
+    f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(0)->setValue(25);
+    Control<QPlainTextEdit>(f, "Antet")->setPlainText("Teza\nsemestrul I");
+    Control<QRadioButton>(f, "In fisier")->click();
+    Camp(f, "Nume fisier")->setText("teza");
+    Control<QPushButton>(f, "Renunta")->click();
+    EXPECT_FALSE(f.isVisible());
+    f.show();
+    EXPECT_EQ(valori(), QStringList({"Sala 12", "fisier", "3", "1.5", "2", "1", "1", "teza", "Teza\nsemestrul I"}));
+    EXPECT_EQ(f.TexteMargini(), (std::array<QString, 4>{"1.5", "2", "1", "1"}));
+    EXPECT_EQ(imprimanta->Operatii.size(), 6);
+}
+
+QString Ruleaza(const QString &program, const QStringList &argumente, int *cod = nullptr)
+{
+    QProcess proces;
+    proces.start(program, argumente);
+    proces.waitForFinished(30000);
+    if (cod)
+        *cod = proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
+    return QString::fromLocal8Bit(proces.readAllStandardOutput());
+}
+
+// Three copies through the spooler to the CUPS queue "PDF": cups-pdf writes
+// each job as a PDF in ~/PDF of the user the database names, whatever $HOME says.
+TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    mDefinitii d(dosar.Cale(), platforma);
+    ArataProblema(dosar, d, PozaCadrane(800, 600));
+    frmTipareste f(d);
+    if (f.findChild<QComboBox *>()->findText("PDF") < 0)
+        GTEST_SKIP() << "No CUPS queue PDF: run 'sh scripts/imprimanta-pdf.sh porneste' as root.";
+    AlegeImprimanta(f, "PDF");
+    Camp(f, "Nr de exemplare")->setText("3");
+    Control<QPlainTextEdit>(f, "Antet")->setPlainText("Lucrare de control\nClasa a IX-a");
+    const QDir iesiri(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + "/PDF");
+    const QStringList dinainte = iesiri.entryList({"*.pdf"}, QDir::Files);
+    Control<QPushButton>(f, "Print")->click();
+    EXPECT_TRUE(platforma.Mesaje.isEmpty());
+
+    QString fisier, info; // the job's own PDF, once pdfinfo can read it whole
+    QElapsedTimer ceas;
+    for (ceas.start(); fisier.isEmpty() && ceas.elapsed() < 60000; usleep(100000))
+        for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
+            int cod = 1;
+            if (!dinainte.contains(nume))
+                info = Ruleaza("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}, &cod);
+            if (cod == 0)
+                fisier = iesiri.filePath(nume);
+        }
+    ASSERT_FALSE(fisier.isEmpty()) << "no PDF appeared in " << iesiri.path();
+    EXPECT_TRUE(info.simplified().contains("Pages: 3 ")) << info;
+    EXPECT_EQ(info.count("(A4)"), 3) << info;
+    Ruleaza("pdftoppm", {"-r", "72", "-png", fisier, dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
+    QFile::remove(fisier);
+    const QStringList png = QDir(dosar.Cale() + "/teste").entryList({"*.png"}, QDir::Files, QDir::Name);
+    ASSERT_EQ(png.size(), 3);
+    const QImage prima(dosar.Cale() + "/teste/" + png[0]);
+    ASSERT_EQ(prima.size(), QSize(595, 842));
+    VerificaFoaia(prima, 20, true, 40);
+    for (int i = 1; i < 3; ++i)
+        EXPECT_EQ(QImage(dosar.Cale() + "/teste/" + png[i]), prima) << "copy " << i + 1;
 }
 
 } // namespace
