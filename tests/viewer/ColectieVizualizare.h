@@ -20,31 +20,27 @@ class Vizualizare : public ::testing::Test
 protected:
     Vizualizare()
     {
-        dosar.ScrieColectie(
-            {FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
-             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false, "Doar pentru clasa a X-a"),
-             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
-             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
+        dosar.ScrieColectie({FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
+                             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false, "Doar pentru clasa a X-a"),
+                             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
+                             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
         d.IncarcaColectie();
         dosar.ScriePoza("p12.jpg", Poza12);
         dosar.ScrieOcteti("Probleme/t.jpeg", OctetiPoza(PozaModel(50, 30), "JPEG"));
         dosar.ScrieOcteti("Probleme/stricat.jpg", "nu este o poza");
         v.Form_Load();
     }
-    // The selection as an evaluation hands it over.
-    void Selecteaza(const std::vector<int16_t> &sloturi)
+    // The selection as an evaluation hands it over; shown, when asked, as the
+    // selection dialog shows the viewer after it.
+    void Selecteaza(const std::vector<int16_t> &sloturi, bool arata = true)
     {
         d.NrSelectie = 1;
         for (int16_t slot : sloturi)
             d.Selectie[++d.NrSelectie] = slot;
         d.SelectieNoua = Adevarat;
-    }
-    // Shown as the selection dialog shows it after an evaluation.
-    void VineDinSelectie(const std::vector<int16_t> &sloturi)
-    {
-        Selecteaza(sloturi);
         v.Activat = Fals;
-        v.Form_Activate();
+        if (arata)
+            v.Form_Activate();
         panou.Operatii.clear();
     }
     U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }

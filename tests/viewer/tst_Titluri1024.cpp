@@ -21,6 +21,5 @@ TEST(Ecran1024, FiecareTitluDinBaraDeButoaneIncapIntreg)
     FerestreTacute ferestre;
     fVizualizare f(d, ferestre);
     for (const QToolButton *b : f.findChildren<QToolButton *>())
-        EXPECT_TRUE(!b->defaultAction() || b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width())
-            << b->text().toStdString();
+        EXPECT_TRUE(!b->defaultAction() || b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width()) << b->text();
 }
