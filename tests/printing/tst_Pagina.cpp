@@ -2,11 +2,8 @@
 #include "printing/frmTipareste.h"
 #include "tests/printing/ProblemaAfisata.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -14,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -33,7 +31,10 @@ TEST(Geometrie, DreptunghiurileInTwips)
         {0, 0, 0, {100, 100}, {0, 283, 11907, 1134}, {0, 1417, 11907, 11907}},
         // 2.5 cm is 1417.5 twips, cut to 1417; 0.3 cm lands the picture at 1587.6.
         {2.5f, 1.5f, 0.3f, {1000, 2000}, {1417, 283, 9639, 1134}, {1417, 1587, 9639, 19278}},
-        {2, 2, 1, {}, {1134, 283, 9639, 1134}, {}}};
+        {2, 2, 1, {}, {1134, 283, 9639, 1134}, {}},
+        // Far beyond the page, or 300000 times taller than wide: held within int.
+        {0, 0, 3e30f, {10, 10}, {0, 283, 11907, 1134}, {0, (1 << 30) - 1, 11907, 11907}},
+        {2, 2, 1, {1, 300000}, {1134, 283, 9639, 1134}, {1134, 1984, 9639, (1 << 30) - 1}}};
     for (const auto &c : cazuri) {
         const AsezarePagina a = AseazaPagina(c.stanga, c.dreapta, c.sus, c.poza);
         EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({c.antet, c.imagine})) << c.stanga;
@@ -46,7 +47,7 @@ TEST(Geometrie, DreptunghiurileInTwips)
 TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
 {
     using T = TexteTipareste;
-    const QString nimic = "Nu avem nimic de tiparit!...",
+    const QString nimic = "Nu avem nimic de tiparit!...", latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
                   exemplare = "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
     const auto margine = [](const char *care) {
         return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
@@ -68,7 +69,8 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
         {false, {{&T::NumeFisier, "../Tezaurel"}}, "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul teste!..."},
         {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")}, {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
         {true, {{&T::Sus, "-1"}}, margine("Top")}, {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
-        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!..."},
+        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime}, {true, {{&T::Stanga, "1e30"}}, latime},
+        {true, {{&T::Stanga, "3e38"}}, latime}, {true, {{&T::Stanga, "100000000"}}, latime},
         {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, "2 1.5 0 Teza\nClasa a IX-a"},
         {true, {{&T::Exemplare, "32767"}}, "32767 2 1 Teza\nClasa a IX-a"}};
     for (const auto &c : cazuri) {
@@ -169,12 +171,8 @@ TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 
     // One key in the printer box and the typing goes on in the copies box.
     AlegeImprimanta(f, "PDF");
-    QKeyEvent tasta(QEvent::KeyRelease, Qt::Key_S, Qt::NoModifier);
-    f.activateWindow();
-    combo->setFocus();
-    QApplication::processEvents();
-    QApplication::sendEvent(combo->lineEdit(), &tasta);
-    EXPECT_EQ(QApplication::focusWidget(), Camp(f, "Nr de exemplare"));
+    QTest::keyRelease(combo->lineEdit(), Qt::Key_S);
+    EXPECT_EQ(f.focusWidget(), Camp(f, "Nr de exemplare"));
     // A box emptied by hand, then chosen from: no printer, no "Print" but to a file.
     combo->setEditText("");
     emit combo->activated(-1);
@@ -197,8 +195,7 @@ TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 
     f.show(); // only "Renunta" leaves, and every value stays for the next time
     EXPECT_FALSE(f.close());
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(&f, &escape);
+    QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isVisible());
     f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(0)->setValue(25);
     Control<QPlainTextEdit>(f, "Antet")->setPlainText("Teza\nsemestrul I");
@@ -242,8 +239,7 @@ TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
 
     QString fisier, info; // the job's own PDF, once pdfinfo can read it whole
-    QElapsedTimer ceas;
-    for (ceas.start(); fisier.isEmpty() && ceas.elapsed() < 60000; usleep(100000))
+    for (int i = 0; fisier.isEmpty() && i < 600; ++i, usleep(100000))
         for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
             int cod = 1;
             if (!dinainte.contains(nume))
