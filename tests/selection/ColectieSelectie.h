@@ -7,14 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 using L = ListaDefSel;
 using V = std::vector<int>;
 
 // Shared state as start-up leaves it, with a collection put straight into the
 // table (slots from 2), and the dialog's model on it.
-class ColectieSelectie : public ::testing::Test
+class Selectie : public ::testing::Test
 {
 protected:
     DosarTest dosar;
@@ -22,7 +20,7 @@ protected:
     mDefinitii d{dosar.Cale(), platforma};
     ModelDefSel model{d};
 
-    ColectieSelectie() { Pune({}); }
+    Selectie() { Pune({}); }
     void Pune(const std::vector<Problema> &probleme)
     {
         d.NrProbleme = d.NrCapitole = d.NrDiscipline = 1;
@@ -31,11 +29,7 @@ protected:
     }
     // Positions in Selectie slots 2..NrSelectie.
     V Selectate() const { return V(d.Selectie.begin() + 2, d.Selectie.begin() + std::max<int>(d.NrSelectie + 1, 2)); }
-    void Muta(L sursa, int index)
-    {
-        model.Evidentiaza(sursa, index);
-        ASSERT_EQ(model.Muta(sursa), index);
-    }
+    void Muta(L sursa, int index) { model.Evidentiaza(sursa, index); EXPECT_EQ(model.Muta(sursa), index); }
     void Alege(L sursa, const QString &text) { Muta(sursa, int(model.Intrari(sursa).indexOf(text))); }
 };
 
