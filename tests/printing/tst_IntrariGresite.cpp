@@ -9,6 +9,7 @@
 namespace {
 
 using IntrariPagina = PaginaTest;
+const QString EroareStocare = "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
 
 // A picture that cannot be read gives a page with the header alone; one too
 // large is also told, on a printer as in a file. A copy from Windows, with
@@ -22,7 +23,6 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
         {"lipsa", {}, {}}, {"mare", BmpCuMarimea(20000, 20000), {preaMare}}, {"faraprobleme", {}, {}}};
     ArataProblema(dosar, d, QImage());
     for (const auto &[caz, octeti, mesaje] : cazuri) {
-        SCOPED_TRACE(caz);
         platforma.Mesaje.clear();
         QFile::remove(d.CaleProbleme() + "p.jpg");
         if (!octeti.isNull())
@@ -31,7 +31,7 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
             QDir(d.CaleProbleme()).removeRecursively();
         date.NumeFisier = caz;
         CompunePagina(false, date, d, imprimanta);
-        EXPECT_EQ(platforma.Mesaje, mesaje + QStringList{Creat(caz)});
+        EXPECT_EQ(platforma.Mesaje, mesaje + QStringList{Creat(caz)}) << caz;
         VerificaFoaia(Fisier(caz), 15, false);
     }
     QDir().mkpath(d.CaleProbleme());
@@ -52,18 +52,16 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
 // rename would let replace it). A page in a closed folder is rewritten in place.
 TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
 {
-    const auto inchide = [](const QString &cale) { QFile::setPermissions(cale, QFile::ReadOwner | QFile::ExeOwner); };
-    const auto vechi = [](const QString &teste) {
-        QFile f(teste + "pagina.jpg");
-        return f.open(QIODevice::WriteOnly) && f.write("vechi") == 5;
+    const auto inchide = [](const DosarTest &t, const char *cale) {
+        QFile::setPermissions(t.Cale() + cale, QFile::ReadOwner | QFile::ExeOwner);
     };
-    const std::tuple<QString, std::function<void(const QString &)>, const char *> cazuri[] = {
-        {"pagina", [](const QString &teste) { QDir(teste).removeRecursively(); }, ""},
-        {"pagina", [](const QString &teste) { QDir(teste).mkpath("pagina.jpg/pastrat"); }, ""},
-        {QString(300, 'n'), [](const QString &) {}, ""},
-        {"pagina", inchide, ""},
-        {"pagina", [&](const QString &teste) { vechi(teste); inchide(teste + "pagina.jpg"); }, "vechi"},
-        {"pagina", [&](const QString &teste) { vechi(teste); inchide(teste); }, "BM"}};
+    const auto vechi = [&](const DosarTest &t, const char *inchis) { t.ScrieOcteti("teste/pagina.jpg", "vechi"), inchide(t, inchis); };
+    const std::tuple<QString, std::function<void(const DosarTest &)>, const char *> cazuri[] = {
+        {"pagina", [](const DosarTest &t) { QDir(t.Cale() + "/teste").removeRecursively(); }, ""},
+        {"pagina", [](const DosarTest &t) { QDir(t.Cale()).mkpath("teste/pagina.jpg/pastrat"); }, ""},
+        {QString(300, 'n'), [](const DosarTest &) {}, ""}, {"pagina", [&](const DosarTest &t) { inchide(t, "/teste"); }, ""},
+        {"pagina", [&](const DosarTest &t) { vechi(t, "/teste/pagina.jpg"); }, "vechi"},
+        {"pagina", [&](const DosarTest &t) { vechi(t, "/teste"); }, "BM"}};
     for (const auto &[nume, pregateste, ramas] : cazuri) {
         CaUtilizatorObisnuit([&] {
             DosarTest altul; // made by the user the body runs as
@@ -71,7 +69,7 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
             ArataProblema(altul, d2, PozaCadrane(40, 30));
             platforma.Mesaje.clear();
             date.NumeFisier = nume;
-            pregateste(d2.CaleTeste());
+            pregateste(altul);
             const QStringList inainte = QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden);
             CompunePagina(false, date, d2, imprimanta);
             QFile::setPermissions(d2.CaleTeste(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -81,8 +79,7 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
         });
     }
     ArataProblema(dosar, d, PozaCadrane(40, 30));
-    vechi(d.CaleTeste());
-    inchide(d.CaleTeste() + "pagina.jpg");
+    vechi(dosar, "/teste/pagina.jpg");
     platforma.Mesaje.clear();
     CompunePagina(false, date, d, imprimanta);
     EXPECT_EQ(platforma.Mesaje, QStringList{EroareStocare});
@@ -93,10 +90,9 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
 // cut at its strip; a picture 300000 times taller than wide drawn down the page.
 TEST_F(IntrariPagina, TexteleLungiSiPozaFoarteInalta)
 {
-    ArataProblema(dosar, d, QImage());
     QImage fir(1, 300000, QImage::Format_RGB32);
     fir.fill(QColor(Cadran[0]));
-    dosar.ScriePoza("p.jpg", fir);
+    ArataProblema(dosar, d, fir);
     date.NumeFisier = "ăâîşţ" + QString(241, 'n');
     QByteArray octeti;
     for (int i = 0x80; i <= 0xFF; ++i)

@@ -3,6 +3,7 @@
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QDir>
 #include <QLineEdit>
 #include <QLocale>
@@ -131,6 +132,17 @@ TEST_F(Compunere, LaImprimantaSauInFisier)
     VerificaFoaia(imprimanta.Foaie, 10, false);
 }
 
+// A control a user finds by its caption: a button by its text, a box by the label naming it.
+template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
+{
+    for (QAbstractButton *b : fereastra.findChildren<QAbstractButton *>())
+        if (b->text() == titlu && qobject_cast<T *>(b))
+            return qobject_cast<T *>(b);
+    for (QLabel *l : fereastra.findChildren<QLabel *>())
+        if (l->text() == titlu && qobject_cast<T *>(l->buddy()))
+            return qobject_cast<T *>(l->buddy());
+    return nullptr;
+}
 QLineEdit *Camp(const frmTipareste &f, const char *eticheta) { return Control<QLineEdit>(f, eticheta); }
 
 void AlegeImprimanta(frmTipareste &f, const QString &nume)
