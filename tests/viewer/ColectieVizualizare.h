@@ -41,9 +41,34 @@ protected:
         v.Activat = Fals;
         if (arata)
             v.Form_Activate();
-        panou.Operatii.clear();
     }
     U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
+    // One step as the user or another window takes it ("selectie 2 3": a new
+    // selection shown, "activare": the window activated, "incarcare": loaded,
+    // "nr N": the selection cut to N - 1 by a purge), and what the viewer then
+    // shows: the position, the status line's file, the picture's width, "obs"
+    // while the observations are shown, the panel's operations and what a
+    // button asks the window to do.
+    QString Pas(const QString &pas)
+    {
+        panou.Operatii.clear();
+        QString urmare;
+        if (pas.startsWith("selectie")) {
+            std::vector<int16_t> sloturi;
+            for (const QString &slot : pas.split(' ', Qt::SkipEmptyParts).mid(1))
+                sloturi.push_back(int16_t(slot.toInt()));
+            Selecteaza(sloturi);
+        } else if (pas == "activare")
+            v.Form_Activate();
+        else if (pas == "incarcare")
+            v.Form_Load();
+        else if (pas.startsWith("nr "))
+            d.NrSelectie = int16_t(pas.mid(3).toInt());
+        else
+            urmare = QStringList{"", "DefSel", "Tipareste", "Main"}.value(int(Apasa(qPrintable(pas))));
+        return QString("%1 %2 %3%4 %5 %6").arg(d.PozitieCurenta).arg(v.TextStare.section(' ', 0, 0)).arg(v.Picture2.Naturala().width())
+            .arg(v.Text1Vizibil ? " obs" : "").arg(panou.Operatii.join(',')).arg(urmare).trimmed();
+    }
 
     DosarTest dosar;
     PlatformaScriptata platforma;
