@@ -21,12 +21,7 @@ namespace {
 
 TEST(Geometrie, DreptunghiurileInTwips)
 {
-    const struct
-    {
-        float stanga, dreapta, sus;
-        QSize poza;
-        QRect antet, imagine;
-    } cazuri[] = {
+    const std::tuple<float, float, float, QSize, QRect, QRect> cazuri[] = {
         // The dialog's starting margins, a picture three quarters as tall as wide.
         {2, 2, 1, {4000, 3000}, {1134, 283, 9639, 1134}, {1134, 1984, 9639, 7229}},
         {0, 0, 0, {100, 100}, {0, 283, 11907, 1134}, {0, 1417, 11907, 11907}},
@@ -36,9 +31,9 @@ TEST(Geometrie, DreptunghiurileInTwips)
         // Far beyond the page, or 300000 times taller than wide: held within int.
         {0, 0, 3e30f, {10, 10}, {0, 283, 11907, 1134}, {0, (1 << 30) - 1, 11907, 11907}},
         {2, 2, 1, {1, 300000}, {1134, 283, 9639, 1134}, {1134, 1984, 9639, (1 << 30) - 1}}};
-    for (const auto &c : cazuri) {
-        const AsezarePagina a = AseazaPagina(c.stanga, c.dreapta, c.sus, c.poza);
-        EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({c.antet, c.imagine})) << c.stanga;
+    for (const auto &[stanga, dreapta, sus, poza, antet, imagine] : cazuri) {
+        const AsezarePagina a = AseazaPagina(stanga, dreapta, sus, poza);
+        EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({antet, imagine})) << stanga << " " << sus;
     }
     EXPECT_EQ(Pagina::MarimeFisier(), QSize(794, 1123));
 }
@@ -53,12 +48,7 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
     const auto margine = [](const char *care) {
         return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
     };
-    const struct
-    {
-        bool laImprimanta;
-        std::vector<std::pair<QString T::*, const char *>> schimbari;
-        QString mesaj;
-    } cazuri[] = {
+    const std::tuple<bool, std::vector<std::pair<QString T::*, const char *>>, QString> cazuri[] = {
         {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati ales imprimanta!...."},
         {true, {{&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
         {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic}, {true, {{&T::Exemplare, "0.4"}}, nimic},
@@ -74,15 +64,14 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
         {true, {{&T::Stanga, "3e38"}}, latime}, {true, {{&T::Stanga, "100000000"}}, latime},
         {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, "2 1.5 0 Teza\nClasa a IX-a"},
         {true, {{&T::Exemplare, "32767"}}, "32767 2 1 Teza\nClasa a IX-a"}};
-    for (const auto &c : cazuri) {
-        SCOPED_TRACE(c.mesaj);
-        T t{c.laImprimanta, "PDF", "1", "test1", "2", "2", "1", "1", "Teza\nClasa a IX-a"};
-        for (const auto &[camp, valoare] : c.schimbari)
+    for (const auto &[laImprimanta, schimbari, mesaj] : cazuri) {
+        T t{laImprimanta, "PDF", "1", "test1", "2", "2", "1", "1", "Teza\nClasa a IX-a"};
+        for (const auto &[camp, valoare] : schimbari)
             t.*camp = valoare;
         const auto r = VerificaTiparirea(t);
         const auto *p = std::get_if<DatePagina>(&r);
         EXPECT_EQ(p ? QString("%1 %2 %3 %4").arg(p->NrExemplare).arg(p->Stanga).arg(p->Jos).arg(p->Antet)
-                    : std::get<QString>(r), c.mesaj);
+                    : std::get<QString>(r), mesaj);
     }
 }
 
@@ -221,13 +210,11 @@ TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     EXPECT_EQ(imprimanta->Operatii.size(), 6);
 }
 
-QString Ruleaza(const QString &program, const QStringList &argumente, int *cod = nullptr)
+QString Ruleaza(const QString &program, const QStringList &argumente, int &cod)
 {
     QProcess proces;
     proces.start(program, argumente);
-    proces.waitForFinished(30000);
-    if (cod)
-        *cod = proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
+    cod = proces.waitForFinished(30000) && proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
     return QString::fromLocal8Bit(proces.readAllStandardOutput());
 }
 
@@ -255,14 +242,14 @@ TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
         for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
             int cod = 1;
             if (!dinainte.contains(nume))
-                info = Ruleaza("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}, &cod);
+                info = Ruleaza("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}, cod);
             if (cod == 0)
                 fisier = iesiri.filePath(nume);
         }
     ASSERT_FALSE(fisier.isEmpty()) << "no PDF appeared in " << iesiri.path();
     EXPECT_TRUE(info.simplified().contains("Pages: 3 ")) << info;
     EXPECT_EQ(info.count("(A4)"), 3) << info;
-    Ruleaza("pdftoppm", {"-r", "72", "-png", fisier, dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
+    QProcess::execute("pdftoppm", {"-r", "72", "-png", fisier, dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
     QFile::remove(fisier);
     const QStringList png = QDir(dosar.Cale() + "/teste").entryList({"*.png"}, QDir::Files, QDir::Name);
     ASSERT_EQ(png.size(), 3);
