@@ -13,9 +13,8 @@
 
 // A printer that paints its one sheet into a picture: A4 at 144 dots to the
 // inch, one pixel for ten twips. Records every operation in order.
-class ImprimantaScriptata final : public Imprimanta
+struct ImprimantaScriptata final : Imprimanta
 {
-public:
     explicit ImprimantaScriptata(QStringList nume = {}) : Nume(std::move(nume)) {}
     QStringList Imprimante() const override { return Nume; }
     bool Alege(const QString &nume) override { return (Operatii << "alege " + nume, Nume.contains(nume)); }
@@ -34,8 +33,6 @@ public:
     QStringList Nume, Operatii;
     bool Refuza = false;
     QImage Foaie;
-
-private:
     QPainter m_pictor;
 };
 
@@ -98,10 +95,7 @@ inline void VerificaFoaia(const QImage &foaie, double pas, bool cuPoza, int tole
         EXPECT_EQ(la(x, y), qRgb(255, 255, 255)) << x << "," << y;
 }
 
-inline QString Creat(const QString &nume)
-{
-    return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei.";
-}
+inline QString Creat(const QString &nume) { return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei."; }
 
 // A page composed on a scripted printer or saved to teste/, read back by Qt
 // from its content, not through the program's own reader.
