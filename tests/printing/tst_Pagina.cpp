@@ -45,9 +45,7 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
     using T = TexteTipareste;
     const QString nimic = "Nu avem nimic de tiparit!...", latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
                   exemplare = "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
-    const auto margine = [](const char *care) {
-        return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
-    };
+    const auto margine = [](const char *care) { return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care); };
     const std::tuple<bool, std::vector<std::pair<QString T::*, const char *>>, QString> cazuri[] = {
         {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati ales imprimanta!...."},
         {true, {{&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
@@ -141,14 +139,11 @@ void AlegeImprimanta(frmTipareste &f, const QString &nume)
     emit c->activated(c->currentIndex());
 }
 
-TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
+TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 {
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    mDefinitii d(dosar.Cale(), platforma);
     ArataProblema(dosar, d, PozaCadrane(400, 300));
-    auto *imprimanta = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
-    frmTipareste f(d, std::unique_ptr<Imprimanta>(imprimanta));
+    auto *scriptata = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
+    frmTipareste f(d, std::unique_ptr<Imprimanta>(scriptata));
     f.show();
     QComboBox *combo = f.findChild<QComboBox *>();
     QPushButton *print = Control<QPushButton>(f, "Print");
@@ -187,7 +182,7 @@ TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     EXPECT_EQ(platforma.Mesaje, QStringList({"Marginea Top nu este un numar valid de centimetri!..."}));
     Camp(f, "Top:")->setText("1");
     print->click();
-    EXPECT_EQ(imprimanta->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
+    EXPECT_EQ(scriptata->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
     EXPECT_EQ(f.NrExemplare, 3);
     EXPECT_FALSE(f.isVisible());
 
@@ -204,7 +199,7 @@ TEST(Tipareste, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     f.show();
     EXPECT_EQ(valori(), QStringList({"Sala 12", "fisier", "3", "1.5", "2", "1", "1", "teza", "Teza\nsemestrul I"}));
     EXPECT_EQ(f.TexteMargini(), (std::array<QString, 4>{"1.5", "2", "1", "1"}));
-    EXPECT_EQ(imprimanta->Operatii.size(), 6);
+    EXPECT_EQ(scriptata->Operatii.size(), 6);
 }
 
 QString Ruleaza(const QString &program, const QStringList &argumente, int &cod)
@@ -217,11 +212,9 @@ QString Ruleaza(const QString &program, const QStringList &argumente, int &cod)
 
 // Three copies through the spooler to the CUPS queue "PDF": cups-pdf writes
 // each job as a PDF in ~/PDF of the user the database names, whatever $HOME says.
-TEST(TiparireCups, TreiExemplarePeImprimantaPdf)
+using TiparireCups = PaginaTest;
+TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
 {
-    DosarTest dosar;
-    PlatformaScriptata platforma;
-    mDefinitii d(dosar.Cale(), platforma);
     ArataProblema(dosar, d, PozaCadrane(800, 600));
     frmTipareste f(d);
     if (f.findChild<QComboBox *>()->findText("PDF") < 0)

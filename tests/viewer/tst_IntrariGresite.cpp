@@ -25,15 +25,13 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
                                   false, QString(100, 'o')));
     dosar.ScriePoza(QString(251, 'f') + ".jpg", PozaModel(30, 20));
     probleme.push_back(FaProblema(9, 8, "", "", ""));
-    probleme.back().Fisier.Octeti.fill(' ');
     std::copy_n("\xE2\xEE\xBA\xFE\xC3\xCE\xAA\xDE.jpg", 12, probleme.back().Fisier.Octeti.begin());
     dosar.ScriePoza("âîşţĂÎŞŢ.jpg", PozaModel(40, 10));
     probleme.resize(1999, FaProblema(9, 8, "Algebra", "Functii", "p12.jpg"));
     dosar.ScrieColectie(probleme);
     d.IncarcaColectie();
     std::vector<int16_t> toate(1999);
-    std::iota(toate.begin(), toate.end(), int16_t(2));
-    Selecteaza(toate);
+    Selecteaza((std::iota(toate.begin(), toate.end(), int16_t(2)), toate));
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
     int pozitie = 2;
     for (const auto &[fisier, octeti] : rele) {
