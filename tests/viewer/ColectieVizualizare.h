@@ -30,22 +30,21 @@ protected:
         dosar.ScrieOcteti("Probleme/stricat.jpg", "nu este o poza");
         v.Form_Load();
     }
-    // The selection as an evaluation hands it over; shown, when asked, as the
-    // selection dialog shows the viewer after it.
-    void Selecteaza(const std::vector<int16_t> &sloturi, bool arata = true)
+    // The selection as an evaluation hands it over ("2 3 5": these slots),
+    // shown as the selection dialog shows the viewer after it.
+    void Selecteaza(const QString &sloturi)
     {
         d.NrSelectie = 1;
-        for (int16_t slot : sloturi)
-            d.Selectie[++d.NrSelectie] = slot;
+        for (const QString &slot : sloturi.split(' ', Qt::SkipEmptyParts))
+            d.Selectie[++d.NrSelectie] = int16_t(slot.toInt());
         d.SelectieNoua = Adevarat;
         v.Activat = Fals;
-        if (arata)
-            v.Form_Activate();
+        v.Form_Activate();
     }
     U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
     // One step as the user or another window takes it ("selectie 2 3": a new
-    // selection shown, "activare": the window activated, "incarcare": loaded,
-    // "nr N": the selection cut to N - 1 by a purge), and what the viewer then
+    // selection shown, "activare": the window activated, "nr N": the
+    // selection cut to N - 1 by a purge), and what the viewer then
     // shows: the position, the status line's file, the picture's width, "obs"
     // while the observations are shown, the panel's operations and what a
     // button asks the window to do.
@@ -53,15 +52,10 @@ protected:
     {
         panou.Operatii.clear();
         QString urmare;
-        if (pas.startsWith("selectie")) {
-            std::vector<int16_t> sloturi;
-            for (const QString &slot : pas.split(' ', Qt::SkipEmptyParts).mid(1))
-                sloturi.push_back(int16_t(slot.toInt()));
-            Selecteaza(sloturi);
-        } else if (pas == "activare")
+        if (pas.startsWith("selectie"))
+            Selecteaza(pas.mid(8));
+        else if (pas == "activare")
             v.Form_Activate();
-        else if (pas == "incarcare")
-            v.Form_Load();
         else if (pas.startsWith("nr "))
             d.NrSelectie = int16_t(pas.mid(3).toInt());
         else

@@ -30,8 +30,10 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
     probleme.resize(1999, FaProblema(9, 8, "Algebra", "Functii", "p12.jpg"));
     dosar.ScrieColectie(probleme);
     d.IncarcaColectie();
-    std::vector<int16_t> toate(1999);
-    Selecteaza((std::iota(toate.begin(), toate.end(), int16_t(2)), toate));
+    QString toate;
+    for (int slot = 2; slot <= 2000; ++slot)
+        toate += QString::number(slot) + ' ';
+    Selecteaza(toate);
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
     int pozitie = 2;
     for (const auto &[fisier, octeti] : rele) {

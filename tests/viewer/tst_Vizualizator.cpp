@@ -19,7 +19,7 @@ namespace {
 // from Windows has it.
 TEST_F(Vizualizare, LiniaDeStareSiPozaDupaContinut)
 {
-    Selecteaza({2, 3, 5});
+    Selecteaza("2 3 5");
     EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel Nota: 8 - Selectia contine: 3 inregistrari.");
     EXPECT_EQ(v.Text1, "Domeniul de definitie");
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
@@ -28,7 +28,7 @@ TEST_F(Vizualizare, LiniaDeStareSiPozaDupaContinut)
     EXPECT_EQ(v.Picture2.Naturala().size(), QSize(50, 30));
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
-    Selecteaza({2});
+    Selecteaza("2");
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
 }
 
@@ -66,7 +66,7 @@ TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
 // selection; a drag moves it, another problem starts at the corner, activation ends a drag.
 TEST_F(Vizualizare, TragereaSiIndicatorul)
 {
-    Selecteaza({2, 3});
+    Selecteaza("2 3");
     v.Picture1_MouseDown(0, 0);
     EXPECT_EQ(v.Picture1_MouseMove(4, 6), std::nullopt);
     v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
@@ -126,7 +126,7 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
 {
     FerestreTacute ferestre;
     fVizualizare f(d, ferestre);
-    Selecteaza({3, 2, 3}, false);
+    Selecteaza("3 2 3");
     f.show();
     f.activateWindow();
     const QStatusBar &stare = *f.findChild<QStatusBar *>();
