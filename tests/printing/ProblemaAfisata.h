@@ -63,7 +63,7 @@ inline void ArataProblema(const DosarTest &dosar, mDefinitii &d, const QImage &p
 // Within a few steps of the colour expected (edges are smoothed).
 inline bool Aproape(QRgb a, QRgb b, int toleranta = 24)
 {
-    return qAbs(qRed(a) - qRed(b)) <= toleranta && qAbs(qGreen(a) - qGreen(b)) <= toleranta && qAbs(qBlue(a) - qBlue(b)) <= toleranta;
+    return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))}) <= toleranta;
 }
 
 // The darkest grey in a rectangle given in twips of a page at `pas` twips to

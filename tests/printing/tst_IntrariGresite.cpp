@@ -61,9 +61,7 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
 // rename would let replace it). A page in a closed folder is rewritten in place.
 TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
 {
-    const auto inchide = [](const DosarTest &t, const char *cale) {
-        QFile::setPermissions(t.Cale() + cale, QFile::ReadOwner | QFile::ExeOwner);
-    };
+    const auto inchide = [](const DosarTest &t, const char *cale) { QFile::setPermissions(t.Cale() + cale, QFile::ReadOwner | QFile::ExeOwner); };
     const auto vechi = [&](const DosarTest &t, const char *inchis) { t.ScrieOcteti("teste/pagina.jpg", "vechi"), inchide(t, inchis); };
     const std::tuple<QString, std::function<void(const DosarTest &)>, const char *> cazuri[] = {
         {"pagina", [](const DosarTest &t) { QDir(t.Cale() + "/teste").removeRecursively(); }, ""},

@@ -113,8 +113,7 @@ TEST_F(Compunere, LaImprimantaSauInFisier)
     CompunePagina(false, date, d, imprimanta);
     EXPECT_EQ(dosar.CitesteOcteti("teste/pagina2.jpg"), octeti);
     EXPECT_EQ(platforma.Mesaje, QStringList({Creat("pagina"), Creat("pagina2")}));
-    d.PozitieCurenta = 0;
-    d.NrSelectie = 1;
+    d.PozitieCurenta = 0, d.NrSelectie = 1;
     CompunePagina(true, date, d, imprimanta);
     VerificaFoaia(imprimanta.Foaie, 10, false);
 }
@@ -135,8 +134,7 @@ QLineEdit *Camp(const frmTipareste &f, const char *eticheta) { return Control<QL
 void AlegeImprimanta(frmTipareste &f, const QString &nume)
 {
     QComboBox *c = f.findChild<QComboBox *>();
-    c->setCurrentIndex(c->findText(nume));
-    emit c->activated(c->currentIndex());
+    c->setCurrentIndex(c->findText(nume)), emit c->activated(c->currentIndex());
 }
 
 TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
@@ -183,8 +181,7 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     Camp(f, "Top:")->setText("1");
     print->click();
     EXPECT_EQ(scriptata->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
-    EXPECT_EQ(f.NrExemplare, 3);
-    EXPECT_FALSE(f.isVisible());
+    EXPECT_TRUE(f.NrExemplare == 3 && f.isHidden());
 
     f.show(); // only "Renunta" leaves, and every value stays for the next time
     EXPECT_FALSE(f.close());
@@ -200,14 +197,6 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     EXPECT_EQ(valori(), QStringList({"Sala 12", "fisier", "3", "1.5", "2", "1", "1", "teza", "Teza\nsemestrul I"}));
     EXPECT_EQ(f.TexteMargini(), (std::array<QString, 4>{"1.5", "2", "1", "1"}));
     EXPECT_EQ(scriptata->Operatii.size(), 6);
-}
-
-QString Ruleaza(const QString &program, const QStringList &argumente, int &cod)
-{
-    QProcess proces;
-    proces.start(program, argumente);
-    cod = proces.waitForFinished(30000) && proces.exitStatus() == QProcess::NormalExit ? proces.exitCode() : -1;
-    return QString::fromLocal8Bit(proces.readAllStandardOutput());
 }
 
 // Three copies through the spooler to the CUPS queue "PDF": cups-pdf writes
@@ -230,11 +219,10 @@ TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
     QString fisier, info; // the job's own PDF, once pdfinfo can read it whole
     for (int i = 0; fisier.isEmpty() && i < 600; ++i, usleep(100000))
         for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
-            int cod = 1;
-            if (!dinainte.contains(nume))
-                info = Ruleaza("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}, cod);
-            if (cod == 0)
-                fisier = iesiri.filePath(nume);
+            QProcess pdfinfo;
+            if (!dinainte.contains(nume) && (pdfinfo.start("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}),
+                                             pdfinfo.waitForFinished(30000) && pdfinfo.exitCode() == 0))
+                fisier = iesiri.filePath(nume), info = pdfinfo.readAllStandardOutput();
         }
     ASSERT_FALSE(fisier.isEmpty()) << "no PDF appeared in " << iesiri.path();
     EXPECT_TRUE(info.simplified().contains("Pages: 3 ")) << info;

@@ -1,12 +1,13 @@
 #include "tests/selection/ColectieSelectie.h"
 
+#include <numeric>
+
 // Full fields, bytes 0x80-0xFF compared exactly, and a full collection of
 // distinct texts: all listed, chosen and selected, up to position 2000.
 TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
 {
     Problema a = P(9, 7, QString(49, 'd') + 'D', "");
-    for (int i = 0; i < 100; ++i)
-        a.Capitol.Octeti[i] = char(0x80 + i);
+    std::iota(a.Capitol.Octeti.begin(), a.Capitol.Octeti.end(), char(0x80));
     Problema b = a, c = a;
     b.Capitol.Octeti[99] = char(0xFE); // the same bytes but the last: another text
     b.Disciplina.Atribuie(QString(49, 'd'));
@@ -14,7 +15,6 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
     Pune({a, b, c});
     ASSERT_TRUE(model.UmpleListe());
     EXPECT_EQ(model.Intrari(L::llCapitole), QStringList({a.Capitol.Text(), b.Capitol.Text()}));
-    EXPECT_EQ(model.Intrari(L::llCapitole).value(0).at(0), QChar(0x20AC));
     EXPECT_EQ(model.Intrari(L::LDomenii), QStringList({QString(49, 'd') + 'D', QString(49, 'd')}));
     Alege(L::llCapitole, a.Capitol.Text());
     Alege(L::LDomenii, QString(49, 'd') + 'D');

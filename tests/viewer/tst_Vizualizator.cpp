@@ -135,12 +135,11 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     EXPECT_TRUE(stare.currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
     f.Buton("Inainte")->trigger();
     PanzaQt &p = *f.findChild<PanzaQt *>();
-    Mouse(p, QEvent::MouseButtonPress, {10, 10});
-    Mouse(p, QEvent::MouseMove, {60, 40});
-    Mouse(p, QEvent::MouseButtonRelease, {60, 40});
+    for (const auto &[tip, x, y] : {std::tuple{QEvent::MouseButtonPress, 10, 10}, {QEvent::MouseMove, 60, 40},
+                                    {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}})
+        Mouse(p, tip, QPointF(x, y));
     EXPECT_EQ(p.Imagine().pixel(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(p.Imagine().pixel(49, 30), p.Fundal().rgb());
-    Mouse(p, QEvent::MouseMove, {80, 60});
     EXPECT_EQ(p.cursor().shape(), Qt::SizeAllCursor);
 
     f.Buton("Arata/Ascunde Obs")->trigger();
