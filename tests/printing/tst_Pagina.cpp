@@ -216,16 +216,18 @@ TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
     Control<QPushButton>(f, "Print")->click();
     EXPECT_TRUE(platforma.Mesaje.isEmpty());
 
-    QString fisier, info; // the job's own PDF, once pdfinfo can read it whole
-    for (int i = 0; fisier.isEmpty() && i < 600; ++i, usleep(100000))
+    // The job's own PDF: a new one of three pages, once pdfinfo can read it
+    // whole (other tests print to the same queue at the same time).
+    QString fisier, info;
+    for (int i = 0; fisier.isEmpty() && i < 300; ++i, usleep(100000))
         for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
             QProcess pdfinfo;
             if (!dinainte.contains(nume) && (pdfinfo.start("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}),
-                                             pdfinfo.waitForFinished(30000) && pdfinfo.exitCode() == 0))
-                fisier = iesiri.filePath(nume), info = pdfinfo.readAllStandardOutput();
+                                             pdfinfo.waitForFinished(30000) && pdfinfo.exitCode() == 0) &&
+                (info = pdfinfo.readAllStandardOutput()).simplified().contains("Pages: 3 "))
+                fisier = iesiri.filePath(nume);
         }
-    ASSERT_FALSE(fisier.isEmpty()) << "no PDF appeared in " << iesiri.path();
-    EXPECT_TRUE(info.simplified().contains("Pages: 3 ")) << info;
+    ASSERT_FALSE(fisier.isEmpty()) << "no PDF of three pages appeared in " << iesiri.path();
     EXPECT_EQ(info.count("(A4)"), 3) << info;
     QProcess::execute("pdftoppm", {"-r", "72", "-png", fisier, dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
     QFile::remove(fisier);
