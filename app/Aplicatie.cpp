@@ -82,9 +82,9 @@ fLucrare &Aplicatie::Lucrare()
         frmTipareste &t = Tipareste();
         MarginiLucrare m;
         float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
-        const QLineEdit *texte[] = {t.Text3, t.Text4, t.Text5, t.Text6};
+        const auto texte = t.TexteMargini();
         for (int i = 0; i < 4; ++i)
-            if (const auto cm = CitesteNumar(texte[i]->text()); cm && *cm >= 0)
+            if (const auto cm = CitesteNumar(texte[i]); cm && *cm >= 0)
                 *campuri[i] = float(*cm);
         return m;
     };

@@ -91,10 +91,11 @@ struct Mediu
         ceas.start();
         const double inceput = TimpFir();
         f.Buton(buton)->trigger();
-        f.Picture1->repaint();
+        Panou().repaint();
         Procesor += TimpFir() - inceput;
         return ceas.nsecsElapsed() / 1e9;
     }
+    PanzaQt &Panou() { return *f.findChild<PanzaQt *>(); }
     static double TimpFir()
     {
         timespec t{};
@@ -208,7 +209,7 @@ void PasTragere(benchmark::State &stare)
         const double d = (pas++ % 200) - 100;
         v.Picture1_MouseMove(600 + d, 300 + d / 2);
         if (stare.range(1))
-            m.f.Picture1->repaint();
+            m.Panou().repaint();
     }
     NumaraAlocari = false;
     v.Picture1_MouseUp(600, 300);

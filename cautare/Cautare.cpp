@@ -28,14 +28,11 @@ void Cautare::Leaga(fDefSel &defSel)
 {
     const QString motiv = m_fundal.MotivIndisponibil();
     if (!motiv.isEmpty()) {
-        defSel.txtCuvinte->setEnabled(false);
-        defSel.txtCuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
-        defSel.txtCuvinte->setToolTip(motiv);
-        defSel.lCautare->setText(motiv);
+        defSel.CautareIndisponibila(motiv);
         return;
     }
-    defSel.lCautare->setText(m_fundal.TextProgres());
-    QObject::connect(&m_fundal, &RecunoastereFundal::Progres, defSel.lCautare, &QLabel::setText);
+    defSel.ArataStareaCautarii(m_fundal.TextProgres());
+    QObject::connect(&m_fundal, &RecunoastereFundal::Progres, &defSel, &fDefSel::ArataStareaCautarii);
 }
 
 void Cautare::Leaga(fVizualizare &vizualizare)
@@ -44,7 +41,7 @@ void Cautare::Leaga(fVizualizare &vizualizare)
     // problem's description keeps its place.
     auto *progres = new QLabel(m_fundal.TextProgres());
     progres->setObjectName(QStringLiteral("lProgresRecunoastere"));
-    vizualizare.StatusBar1->addPermanentWidget(progres);
+    vizualizare.AdaugaInStare(progres);
     QObject::connect(&m_fundal, &RecunoastereFundal::Progres, progres, &QLabel::setText);
 
     QAction *text = vizualizare.Meniu(QStringLiteral("Problemă"))

@@ -26,7 +26,6 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
-#include <QToolBar>
 
 namespace {
 constexpr int LatimePagina = 420; // the preview's pages, in pixels
@@ -498,7 +497,7 @@ void fLucrare::LeagaDeVizualizare(fVizualizare &vizualizare, mDefinitii &definit
     QObject::connect(arata, &QAction::triggered, stare, std::move(arataLucrarea));
     QObject::connect(&compunere, &CompunereLucrare::Schimbata, stare, arataStarea);
     // Connected after the viewer's own handler, so the problem is already the new one.
-    QObject::connect(vizualizare.Toolbar1, &QToolBar::actionTriggered, stare, arataStarea);
+    QObject::connect(&vizualizare, &fVizualizare::ButonApasat, stare, arataStarea);
     QObject::connect(meniu, &QMenu::aboutToShow, stare, arataStarea);
     arataStarea();
     // The viewer shows its first problem when it is activated: look again then.

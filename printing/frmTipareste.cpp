@@ -95,6 +95,11 @@ frmTipareste::frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> im
     // Enter in a box must not press a button behind the user's back.
     Command1->setAutoDefault(false);
     Command2->setAutoDefault(false);
+    // Each box is named by its label, for a screen reader as for finding it.
+    for (auto [titlu, camp] : {std::pair<QLabel *, QWidget *>{Label1, Text1}, {Label3, Text2},
+                               {Label4, Text3}, {Label5, Text4}, {Label6, Text5},
+                               {Label7, Text6}, {Label8, Text7}})
+        titlu->setBuddy(camp);
 
     connect(Option1, &QRadioButton::toggled, this, [this](bool ales) {
         if (ales)
@@ -112,6 +117,11 @@ frmTipareste::frmTipareste(mDefinitii &definitii, std::unique_ptr<Imprimanta> im
 }
 
 frmTipareste::~frmTipareste() = default;
+
+std::array<QString, 4> frmTipareste::TexteMargini() const
+{
+    return {Text3->text(), Text4->text(), Text5->text(), Text6->text()};
+}
 
 void frmTipareste::frmTipareste_Form_Load()
 {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
+#include <array>
 #include <memory>
 
 class Imprimanta;
@@ -30,7 +32,24 @@ public:
     ~frmTipareste() override;
 
     Imprimanta &imprimanta() { return *m_imprimanta; }
+    // The four margin boxes as typed: left, right, top, bottom.
+    std::array<QString, 4> TexteMargini() const;
 
+    int NrExemplare = 0;
+    // The window's size in twips as loaded; it never changes.
+    int LatimeFixa = 0;
+    int InaltimeFixa = 0;
+
+    void Command1_Click();
+    void Command2_Click();
+
+protected:
+    void closeEvent(QCloseEvent *eveniment) override;
+    void reject() override;
+    void resizeEvent(QResizeEvent *eveniment) override;
+    bool eventFilter(QObject *obiect, QEvent *eveniment) override;
+
+private:
     QGroupBox *Frame1;
     QRadioButton *Option1; // "In fisier"
     QRadioButton *Option2; // "La imprimanta"
@@ -57,21 +76,6 @@ public:
     QPushButton *Command1; // "Renunta"
     QPushButton *Command2; // "Print"
 
-    int NrExemplare = 0;
-    // The window's size in twips as loaded; it never changes.
-    int LatimeFixa = 0;
-    int InaltimeFixa = 0;
-
-    void Command1_Click();
-    void Command2_Click();
-
-protected:
-    void closeEvent(QCloseEvent *eveniment) override;
-    void reject() override;
-    void resizeEvent(QResizeEvent *eveniment) override;
-    bool eventFilter(QObject *obiect, QEvent *eveniment) override;
-
-private:
     void frmTipareste_Form_Load();
     void Combo1_Click();
     void Option1_Click();

@@ -187,6 +187,19 @@ QListWidget *fDefSel::Lista(ListaDefSel lista) const
     return nullptr;
 }
 
+void fDefSel::CautareIndisponibila(const QString &motiv)
+{
+    txtCuvinte->setEnabled(false);
+    txtCuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
+    txtCuvinte->setToolTip(motiv);
+    lCautare->setText(motiv);
+}
+
+void fDefSel::ArataStareaCautarii(const QString &text)
+{
+    lCautare->setText(text);
+}
+
 void fDefSel::Form_Load()
 {
     // Qt sizes the client area and leaves the border to the window manager,

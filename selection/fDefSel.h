@@ -27,10 +27,28 @@ public:
     fDefSel(mDefinitii &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
 
     ModelDefSel &Model() { return m_model; }
-    QListWidget *Lista(ListaDefSel lista) const;
 
     // Fills the lists and clears every choice, once per showing.
     void Form_Activate();
+    // The word search cannot run: the field is disabled and the reason shown beside it.
+    void CautareIndisponibila(const QString &motiv);
+    // How far the recognition of the pictures' text has got.
+    void ArataStareaCautarii(const QString &text);
+
+    // The word field and the search's state beside it.
+    QLineEdit *txtCuvinte = nullptr;
+    QLabel *lCautare = nullptr;
+
+    int16_t BlocareDimensiune = 0;
+    int LatimeFixa = 0;
+    int InaltimeFixa = 0;
+
+protected:
+    void showEvent(QShowEvent *eveniment) override;
+    void changeEvent(QEvent *eveniment) override;
+
+private:
+    QListWidget *Lista(ListaDefSel lista) const;
 
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -57,18 +75,7 @@ public:
     // Words searched in the pictures' recognised text and the observations;
     // lCautare says how far recognition is, or why words cannot be searched.
     QLabel *lCuvinte = nullptr;
-    QLineEdit *txtCuvinte = nullptr;
-    QLabel *lCautare = nullptr;
 
-    int16_t BlocareDimensiune = 0;
-    int LatimeFixa = 0;
-    int InaltimeFixa = 0;
-
-protected:
-    void showEvent(QShowEvent *eveniment) override;
-    void changeEvent(QEvent *eveniment) override;
-
-private:
     void Form_Load();
     void Option1_Click(int index);
     void Option2_Click(int index);

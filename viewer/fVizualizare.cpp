@@ -172,6 +172,11 @@ QMenu *fVizualizare::Meniu(const QString &titlu)
     return meniu;
 }
 
+void fVizualizare::AdaugaInStare(QWidget *control)
+{
+    StatusBar1->addPermanentWidget(control);
+}
+
 void fVizualizare::Form_Load()
 {
     m_logica.Form_Load();
@@ -304,6 +309,7 @@ void fVizualizare::Toolbar1_ButtonClick(QAction *buton)
         m_ferestre.ArataMain();
         break;
     }
+    emit ButonApasat();
 }
 
 void fVizualizare::mCorecteazaDetalii_Click()

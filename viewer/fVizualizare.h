@@ -33,11 +33,12 @@ public:
     // The toolbar keeps the window's own commands; every command added later
     // lives in these menus, so the toolbar's captions keep their room.
     QMenu *Meniu(const QString &titlu);
+    // A permanent label or gauge at the right end of the status line.
+    void AdaugaInStare(QWidget *control);
 
-    QToolBar *Toolbar1;
-    PanzaQt *Picture1;
-    QPlainTextEdit *Text1;
-    QStatusBar *StatusBar1;
+signals:
+    // A toolbar button has done its work: the problem shown may be another.
+    void ButonApasat();
 
 protected:
     bool event(QEvent *eveniment) override;
@@ -64,6 +65,10 @@ private:
     // The menu bar and the toolbar together: what lies above the client area.
     int InaltimeDeasupra() const;
 
+    QToolBar *Toolbar1;
+    PanzaQt *Picture1;
+    QPlainTextEdit *Text1;
+    QStatusBar *StatusBar1;
     Ferestre &m_ferestre;
     mDefinitii &m_definitii;
     Vizualizator m_logica;

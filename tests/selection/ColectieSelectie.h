@@ -1,46 +1,39 @@
 #pragma once
 
+#include "selection/ModelDefSel.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 
-#include <vector>
+#include <gtest/gtest.h>
 
-// Shared state as start-up leaves it, with a collection put straight into
-// the table (slots from 2) instead of read from a file.
-struct ColectieSelectie
+using L = ListaDefSel;
+using V = std::vector<int>;
+
+// Shared state as start-up leaves it, with a collection put straight into the
+// table (slots from 2), and the dialog's model on it.
+class Selectie : public ::testing::Test
 {
+protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     mDefinitii d{dosar.Cale(), platforma};
+    ModelDefSel model{d};
 
-    ColectieSelectie()
-    {
-        d.NrProbleme = 1;
-        d.NrCapitole = 1;
-        d.NrDiscipline = 1;
-    }
-
+    Selectie() { Pune({}); }
     void Pune(const std::vector<Problema> &probleme)
     {
-        int i = 1;
+        d.NrProbleme = d.NrCapitole = d.NrDiscipline = 1;
         for (const Problema &p : probleme)
-            d.TabelProbleme[++i] = p;
-        d.NrProbleme = int16_t(i);
+            d.TabelProbleme[++d.NrProbleme] = p;
     }
-
     // Positions in Selectie slots 2..NrSelectie.
-    std::vector<int> Selectate() const
-    {
-        std::vector<int> pozitii;
-        for (int s = 2; s <= d.NrSelectie; ++s)
-            pozitii.push_back(d.Selectie[s]);
-        return pozitii;
-    }
+    V Selectate() const { return V(d.Selectie.begin() + 2, d.Selectie.begin() + std::max<int>(d.NrSelectie + 1, 2)); }
+    void Muta(L sursa, int index) { model.Evidentiaza(sursa, index); EXPECT_EQ(model.Muta(sursa), index); }
+    void Alege(L sursa, const QString &text) { Muta(sursa, int(model.Intrari(sursa).indexOf(text))); }
 };
 
-inline Problema P(int clasa, int nivel, const QString &disciplina, const QString &capitol,
-                  bool stearsa = false)
+inline Problema P(int clasa, int nivel, const QString &disciplina, const QString &capitol, bool stearsa = false)
 {
     return FaProblema(clasa, nivel, disciplina, capitol, QStringLiteral("p.jpg"), stearsa);
 }

@@ -1,140 +1,140 @@
-#include "selection/ModelDefSel.h"
+#include "bench/FerestreTacute.h"
+#include "platform/Ecran.h"
+#include "selection/EvaluareSelectie.h"
+#include "selection/fDefSel.h"
 #include "tests/selection/ColectieSelectie.h"
 
-#include <gtest/gtest.h>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
-using L = ListaDefSel;
 using R = ModelDefSel::Rezultat;
-const QString Intrebare =
-    QStringLiteral("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?");
 
-class Model : public ::testing::Test, protected ColectieSelectie
+// Criteria combine; alternatives inside one; marked records never; only
+// trailing blanks are ignored; a blank chapter is chosen as the empty text.
+TEST_F(Selectie, CriteriileSeCombinaInOrdineaTabelului)
 {
-protected:
-    ModelDefSel model{d};
-
-    QStringList I(L lista) const { return model.Intrari(lista); }
-    void Muta(L sursa, int index)
-    {
-        model.Evidentiaza(sursa, index);
-        ASSERT_EQ(model.Muta(sursa), index);
+    Pune({P(9, 7, "Algebra", "Functii"), P(10, 7, "Algebra", "Ecuatii"), P(9, 8, "Geometrie", "Functii"), // 2-4
+          P(9, 7, "Geometrie", "Ecuatii"), P(11, 7, "Analiza", "Limite"), P(9, 7, "Algebra", "Ecuatii"),  // 5-7
+          P(9, 7, "Algebra", "Functii", true), P(9, 7, "Algebra", " Functii"), P(9, 7, "Algebra", "functii"), // 8-10
+          P(9, 7, "Algebra", "Functii   "), P(9, 7, "Alg ebra", "Ecuatii"), P(9, 7, "Algebra ", "   "),   // 11-13
+          P(9, 7, "Algebra", "")});
+    const std::tuple<int16_t, int16_t, QStringList, QStringList, V> cazuri[] = {{0, 0, {}, {}, {2, 3, 4, 5, 6, 7, 9, 10, 11, 12, 13, 14}}, {9, 0, {}, {}, {2, 4, 5, 7, 9, 10, 11, 12, 13, 14}},
+                  {0, 8, {}, {}, {4}}, {0, 0, {"Ecuatii", "Functii"}, {}, {2, 3, 4, 5, 7, 11, 12}},
+                  {9, 7, {"Ecuatii", "Limite"}, {"Algebra", "Analiza"}, {7}}, {0, 0, {"Functii"}, {"Algebra"}, {2, 11}},
+                  {0, 0, {""}, {}, {13, 14}}, {11, 0, {"Functii"}, {}, {}}};
+    for (const auto &[clasa, nivel, capitole, discipline, asteptat] : cazuri) {
+        FiltreSelectie filtre{clasa ? Adevarat : Fals, nivel ? Adevarat : Fals, Fals, Fals, {}};
+        d.ClasaAleasa = clasa, d.NivelAles = nivel;
+        ColecteazaAlegeri(d, capitole, discipline, filtre);
+        FiltreazaProbleme(d, filtre);
+        EXPECT_EQ(Selectate(), asteptat) << clasa << " " << nivel << " " << capitole.join(',');
     }
-};
-
-TEST_F(Model, ListeleAuTexteleDistincteInOrdineaPrimeiAparitii)
-{
-    Pune({P(9, 7, "Algebra", "Functii"), P(9, 7, "Geometrie", "Arii", true),
-          P(9, 7, "Algebra", "Ecuatii   "), P(9, 7, "algebra", "Functii"),
-          P(9, 7, " Algebra", "functii"), P(9, 7, "Geometrie", "   "),
-          P(9, 7, "Algebra", " Functii"), P(9, 7, "Geometrie", "Arii"), P(9, 7, "Algebra", "")});
-    ASSERT_TRUE(model.UmpleListe());
-    // A blank chapter is one empty entry; a marked record's text comes in only
-    // with the first unmarked record that has it.
-    EXPECT_EQ(I(L::llCapitole),
-              QStringList({"Functii", "Ecuatii", "functii", "", " Functii", "Arii"}));
-    EXPECT_EQ(I(L::LDomenii), QStringList({"Algebra", "algebra", " Algebra", "Geometrie"}));
-    EXPECT_EQ(model.Evidentiat(L::llCapitole), 0);
-    EXPECT_EQ(model.Evidentiat(L::lSelCaps), -1);
 }
 
-TEST_F(Model, ColectieGoalaSauToataMarcata)
+// Distinct texts in the order of first appearance: case and leading blanks
+// count, a marked record's text comes only with an unmarked one. A move goes
+// to the end of the other list and highlights the entry taking its place.
+TEST_F(Selectie, ListeleSiMutareaIntreEle)
 {
+    Pune({P(9, 7, "Algebra", "Functii"), P(9, 7, "Geometrie", "Arii", true), P(9, 7, "Algebra", "Ecuatii   "),
+          P(9, 7, "algebra", "Functii"), P(9, 7, " Algebra", "functii"), P(9, 7, "Geometrie", "   "),
+          P(9, 7, "Algebra", " Functii"), P(9, 7, "Geometrie", "Arii")});
     ASSERT_TRUE(model.UmpleListe());
-    for (L l : {L::llCapitole, L::lSelCaps, L::LDomenii, L::lSelDomenii}) {
-        EXPECT_TRUE(I(l).isEmpty());
-        EXPECT_EQ(model.Evidentiat(l), -1);
-        EXPECT_EQ(model.Muta(l), -1);
-    }
-    // Nothing can be found, so every press asks.
-    platforma.RaspunsuriDaNu = {true, false};
-    EXPECT_EQ(model.Vizualizare(), R::Refacuta);
-    EXPECT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_EQ(platforma.Intrebari, QStringList({Intrebare, Intrebare}));
-
-    Pune({P(9, 7, "Algebra", "Functii", true), P(10, 8, "Geometrie", "Arii", true)});
-    ASSERT_TRUE(model.UmpleListe());
-    EXPECT_TRUE(I(L::llCapitole).isEmpty());
-}
-
-TEST_F(Model, MutareaLaCapatulListeiTinta)
-{
-    Pune({P(9, 7, "Algebra", "A"), P(9, 7, "Algebra", "B"), P(9, 7, "Geometrie", "C"),
-          P(9, 7, "Analiza", "D")});
-    model.UmpleListe();
-
-    // The third, then the first: chosen in that order.
+    EXPECT_EQ(model.Intrari(L::llCapitole), QStringList({"Functii", "Ecuatii", "functii", "", " Functii", "Arii"}));
+    EXPECT_EQ(model.Intrari(L::LDomenii), QStringList({"Algebra", "algebra", " Algebra", "Geometrie"}));
+    EXPECT_EQ(QList({model.Evidentiat(L::llCapitole), model.Evidentiat(L::lSelCaps)}), QList({0, -1}));
     Muta(L::llCapitole, 2);
-    EXPECT_EQ(model.Evidentiat(L::llCapitole), 2); // "D" took its place
+    EXPECT_EQ(model.Evidentiat(L::llCapitole), 2);
     Muta(L::llCapitole, 0);
-    EXPECT_EQ(I(L::lSelCaps), QStringList({"C", "A"}));
-    EXPECT_EQ(I(L::llCapitole), QStringList({"B", "D"}));
-    EXPECT_EQ(model.Evidentiat(L::llCapitole), 0);
-
-    // Back to the end of the available list, not to the former place.
+    EXPECT_EQ(model.Intrari(L::lSelCaps), QStringList({"functii", "Functii"}));
     Muta(L::lSelCaps, 1);
-    EXPECT_EQ(I(L::llCapitole), QStringList({"B", "D", "A"}));
+    EXPECT_EQ(model.Intrari(L::llCapitole), QStringList({"Ecuatii", "", " Functii", "Arii", "Functii"}));
     EXPECT_EQ(model.Evidentiat(L::lSelCaps), 0); // the last one left
-
-    // Nothing highlighted: nothing moves.
-    model.Evidentiaza(L::lSelCaps, -1);
-    EXPECT_EQ(model.Muta(L::lSelCaps), -1);
-    EXPECT_EQ(I(L::lSelCaps), QStringList({"C"}));
-
-    // Repeated presses empty the list; the last one moved leaves nothing highlighted.
-    for (int n = 0; n < 3; ++n)
+    Muta(L::lSelCaps, -1);
+    for (int n = 0; n < 4; ++n)
         EXPECT_EQ(model.Muta(L::LDomenii), 0);
-    EXPECT_EQ(model.Muta(L::LDomenii), -1);
-    EXPECT_EQ(model.Evidentiat(L::LDomenii), -1);
-    EXPECT_EQ(I(L::lSelDomenii), QStringList({"Algebra", "Geometrie", "Analiza"}));
-}
-
-// What the window's showings rest on; the window's own test follows a whole round.
-TEST_F(Model, ListeleSeUmplOdataPeAratareSiReseteazaTotul)
-{
-    Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
-    ASSERT_TRUE(model.UmpleListe());
-    Muta(L::llCapitole, 1);
-    model.AlegeClasa(5);
-    // Coming back to the window while it is shown changes nothing.
+    EXPECT_EQ(QList({model.Muta(L::LDomenii), model.Evidentiat(L::LDomenii)}), QList({-1, -1}));
+    EXPECT_EQ(model.Intrari(L::lSelDomenii), QStringList({"Algebra", "algebra", " Algebra", "Geometrie"}));
+    // Once per showing: coming back while shown changes nothing.
     EXPECT_FALSE(model.UmpleListe());
-    EXPECT_EQ(I(L::lSelCaps), QStringList({"Arii"}));
-    EXPECT_EQ(model.Filtre.FiltruClasa, Adevarat);
-
-    ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_EQ(Selectate(), std::vector<int>({3}));
-    EXPECT_EQ(d.SelectieNoua, Adevarat);
-    EXPECT_TRUE(platforma.Intrebari.isEmpty());
-    // The next showing starts clean; the class last clicked is kept but unused.
-    ASSERT_TRUE(model.UmpleListe());
-    EXPECT_TRUE(I(L::lSelCaps).isEmpty());
-    EXPECT_EQ(model.Filtre.FiltruClasa, Fals);
-    EXPECT_EQ(d.ClasaAleasa, 10);
-    ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_EQ(Selectate(), std::vector<int>({2, 3}));
+    EXPECT_EQ(model.Intrari(L::lSelCaps), QStringList{"functii"});
 }
 
-TEST_F(Model, NimicGasitDaRefaceListeleLaLoc)
+// Nothing found asks; Yes rebuilds the lists and clears every criterion, No
+// hands the empty selection over; the next showing starts clean.
+TEST_F(Selectie, VizualizareaPredaSauReface)
 {
+    ASSERT_TRUE(model.UmpleListe()); // an empty collection: every press asks
+    platforma.RaspunsuriDaNu = {true, false};
+    EXPECT_EQ(QList({model.Vizualizare(), model.Vizualizare()}), QList({R::Refacuta, R::Predata}));
+    EXPECT_EQ(platforma.Intrebari, QStringList(2, "Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
+    d.SelectieNoua = Fals; // taken by the viewer
     Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
-    model.UmpleListe();
+    ASSERT_TRUE(model.UmpleListe());
     Muta(L::llCapitole, 0);
     Muta(L::LDomenii, 0);
     model.AlegeClasa(1);
     model.AlegeNivel(2);
     platforma.RaspunsuriDaNu = {true};
     ASSERT_EQ(model.Vizualizare(), R::Refacuta);
-    EXPECT_EQ(platforma.Intrebari, QStringList({Intrebare}));
-    EXPECT_EQ(d.NrSelectie, 1);
-    EXPECT_EQ(d.SelectieNoua, Fals);
-    EXPECT_EQ(I(L::llCapitole), QStringList({"Functii", "Arii"}));
-    EXPECT_TRUE(I(L::lSelDomenii).isEmpty());
+    EXPECT_EQ(QList({d.NrSelectie, d.SelectieNoua}), QList<int16_t>({1, Fals}));
+    EXPECT_EQ(QList({model.Intrari(L::llCapitole), model.Intrari(L::lSelDomenii)}), QList<QStringList>({{"Functii", "Arii"}, {}}));
+    ASSERT_EQ(model.Vizualizare(), R::Predata); // no criterion left
+    EXPECT_EQ(Selectate(), V({2, 3}));
 
-    // Pressed again at once: no criterion left, everything passes.
+    ASSERT_TRUE(model.UmpleListe());
+    Alege(L::llCapitole, "Arii");
+    model.AlegeClasa(5);
     ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_EQ(Selectate(), std::vector<int>({2, 3}));
-    EXPECT_EQ(platforma.Intrebari.size(), 1);
+    EXPECT_TRUE(Selectate() == V({3}) && d.SelectieNoua == Adevarat);
+    ASSERT_TRUE(model.UmpleListe());
+    EXPECT_EQ(QList({model.Filtre.FiltruClasa, d.ClasaAleasa}), QList<int16_t>({Fals, 10})); // kept but unused
+    ASSERT_EQ(model.Vizualizare(), R::Predata);
+    EXPECT_EQ(Selectate(), V({2, 3}));
+    EXPECT_EQ(platforma.Intrebari.size(), 3);
+}
+
+// Each button moves between its own pair of lists and the window shows what
+// the model holds; an option sets its class or level; "Da" clears the options.
+TEST_F(Selectie, FereastraOglindesteModelul)
+{
+    Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii"), P(9, 8, "Algebra", "Ecuatii")});
+    FerestreTacute ferestre;
+    fDefSel f(d, ferestre);
+    f.show();
+    EXPECT_EQ(f.width(), MarimeEcran().width());
+    const std::pair<const char *, L> liste[] = {{"llCapitole", L::llCapitole}, {"lSelCaps", L::lSelCaps},
+                                                {"LDomenii", L::LDomenii}, {"lSelDomenii", L::lSelDomenii}};
+    const std::tuple<const char *, int, const char *> clicuri[] = {{"llCapitole", 1, "Command1"}, {"llCapitole", 1, "Command1"},
+        {"LDomenii", 1, "Command2"}, {"lSelDomenii", 0, "Command5"}, {"lSelCaps", 0, "Command4"}};
+    for (const auto &[lista, rand, buton] : clicuri) {
+        f.findChild<QListWidget *>(lista)->setCurrentRow(rand);
+        f.findChild<QPushButton *>(buton)->click();
+    }
+    EXPECT_EQ(QList({f.Model().Intrari(L::llCapitole), f.Model().Intrari(L::lSelCaps), f.Model().Intrari(L::LDomenii),
+                     f.Model().Intrari(L::lSelDomenii)}),
+              QList<QStringList>({{"Functii", "Arii"}, {"Ecuatii"}, {"Algebra", "Geometrie"}, {}}));
+    for (const auto &[nume, l] : liste) {
+        const QListWidget *w = f.findChild<QListWidget *>(nume);
+        QStringList texte;
+        for (int i = 0; i < w->count(); ++i)
+            texte << w->item(i)->text();
+        EXPECT_EQ(texte, f.Model().Intrari(l)) << nume;
+        EXPECT_EQ(w->selectedItems().isEmpty() ? -1 : w->row(w->selectedItems()[0]), f.Model().Evidentiat(l)) << nume;
+    }
+    f.findChild<QRadioButton *>("Option1_4")->click();
+    f.findChild<QRadioButton *>("Option2_2")->click();
+    EXPECT_EQ(QList({d.ClasaAleasa, d.NivelAles}), QList<int16_t>({9, 7}));
+    platforma.RaspunsuriDaNu = {true};
+    f.findChild<QPushButton *>("Command3")->click();
+    for (QRadioButton *o : f.findChildren<QRadioButton *>())
+        EXPECT_FALSE(o->isChecked()) << o->text();
+    EXPECT_EQ(f.findChild<QListWidget *>("llCapitole")->count(), 3);
+    f.findChild<QPushButton *>("Command3")->click(); // no criterion left: handed over
+    EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
 }
 
 } // namespace

@@ -2,45 +2,72 @@
 
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
+#include "tests/common/PanzaInregistrata.h"
 #include "tests/common/PlatformaScriptata.h"
+#include "tests/common/PozeGresite.h"
+#include "viewer/Vizualizator.h"
 
-#include <QImageReader>
+#include <gtest/gtest.h>
 
-// A small collection for paging: slot 2 is the worked example (p12.jpg,
-// bitmap data under a .jpg name), slot 3 a real JPEG under a .jpeg name,
-// slot 4 names a picture that is missing, slot 5 one that is not a picture.
-struct ColectieVizualizare
+inline const QRgb FundalPanou = qRgb(200, 200, 200);
+using U = Vizualizator::Urmare;
+
+// Slot 2 is the worked example (bitmap data under a .jpg name), slot 3 a real
+// JPEG under a .jpeg name, slot 4 names a missing picture, slot 5 one that is
+// not a picture. The viewer's logic draws on a recording panel.
+class Vizualizare : public ::testing::Test
 {
-    ColectieVizualizare()
+protected:
+    Vizualizare()
     {
-        auto &t = definitii.TabelProbleme;
-        t[2] = FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   ");
-        t[3] = FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false,
-                          "Doar pentru clasa a X-a");
-        t[4] = FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg");
-        t[5] = FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta");
-        definitii.NrProbleme = 5;
+        dosar.ScrieColectie({FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
+                             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false, "Doar pentru clasa a X-a"),
+                             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
+                             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
+        d.IncarcaColectie();
         dosar.ScriePoza("p12.jpg", Poza12);
-        PozaModel(50, 30).save(dosar.Cale() + "/Probleme/t.jpeg", "JPEG");
-        PozaJpeg = QImageReader(dosar.Cale() + "/Probleme/t.jpeg")
-                       .read()
-                       .convertToFormat(QImage::Format_RGB32);
-        dosar.ScrieOcteti("Probleme/stricat.jpg", QByteArray("nu este o poza", 14));
+        dosar.ScrieOcteti("Probleme/t.jpeg", OctetiPoza(PozaModel(50, 30), "JPEG"));
+        dosar.ScrieOcteti("Probleme/stricat.jpg", "nu este o poza");
+        v.Form_Load();
     }
-
-    // The selection as the evaluation hands it over: these slots, flagged as new.
-    void Selecteaza(std::initializer_list<int16_t> sloturi)
+    // The selection as an evaluation hands it over ("2 3 5": these slots),
+    // shown as the selection dialog shows the viewer after it.
+    void Selecteaza(const QString &sloturi)
     {
-        int16_t n = 1;
-        for (int16_t slot : sloturi)
-            definitii.Selectie[++n] = slot;
-        definitii.NrSelectie = n;
-        definitii.SelectieNoua = Adevarat;
+        d.NrSelectie = 1;
+        for (const QString &slot : sloturi.split(' ', Qt::SkipEmptyParts))
+            d.Selectie[++d.NrSelectie] = int16_t(slot.toInt());
+        d.SelectieNoua = Adevarat;
+        v.Activat = Fals;
+        v.Form_Activate();
+    }
+    U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
+    // One step as the user or another window takes it ("selectie 2 3": a new
+    // selection shown, "activare": the window activated, "nr N": the
+    // selection cut to N - 1 by a purge), and what the viewer then
+    // shows: the position, the status line's file, the picture's width, "obs"
+    // while the observations are shown, the panel's operations and what a
+    // button asks the window to do.
+    QString Pas(const QString &pas)
+    {
+        panou.Operatii.clear();
+        QString urmare;
+        if (pas.startsWith("selectie"))
+            Selecteaza(pas.mid(8));
+        else if (pas == "activare")
+            v.Form_Activate();
+        else if (pas.startsWith("nr "))
+            d.NrSelectie = int16_t(pas.mid(3).toInt());
+        else
+            urmare = QStringList{"", "DefSel", "Tipareste", "Main"}.value(int(Apasa(qPrintable(pas))));
+        return QString("%1 %2 %3%4 %5 %6").arg(d.PozitieCurenta).arg(v.TextStare.section(' ', 0, 0)).arg(v.Picture2.Naturala().width())
+            .arg(v.Text1Vizibil ? " obs" : "").arg(panou.Operatii.join(',')).arg(urmare).trimmed();
     }
 
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii definitii{dosar.Cale(), platforma};
+    mDefinitii d{dosar.Cale(), platforma};
     QImage Poza12 = PozaModel(60, 40);
-    QImage PozaJpeg; // as read back, JPEG being lossy
+    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
+    Vizualizator v{d, panou};
 };

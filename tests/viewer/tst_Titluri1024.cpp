@@ -1,4 +1,5 @@
-// On a 1024 x 768 screen, still common on school computers.
+// On a 1024 x 768 screen, still common on school computers, every caption of
+// the toolbar fits its button whole.
 #include "bench/FerestreTacute.h"
 #include "tests/viewer/ColectieVizualizare.h"
 #include "viewer/fVizualizare.h"
@@ -7,15 +8,11 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-TEST(Ecran1024, FiecareTitluDinBaraDeButoaneIncapIntreg)
+TEST_F(Vizualizare, Ecran1024FiecareTitluDinBaraDeButoaneIncapIntreg)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1024, 768));
-    ColectieVizualizare colectie;
     FerestreTacute ferestre;
-    fVizualizare f(colectie.definitii, ferestre);
+    fVizualizare f(d, ferestre);
     for (const QToolButton *b : f.findChildren<QToolButton *>())
-        EXPECT_TRUE(!b->defaultAction() || b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width())
-            << b->text().toStdString();
+        EXPECT_TRUE(!b->defaultAction() || b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width()) << b->text();
 }

@@ -1,226 +1,163 @@
-#include "viewer/Vizualizator.h"
-
-#include "tests/common/PanzaInregistrata.h"
+#include "bench/FerestreTacute.h"
+#include "platform/PanzaQt.h"
 #include "tests/viewer/ColectieVizualizare.h"
+#include "viewer/fVizualizare.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-
-#include <gtest/gtest.h>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QTest>
 
 namespace {
 
-const QRgb FundalPanou = qRgb(200, 200, 200);
-
-class Vizualizare : public ::testing::Test, public ColectieVizualizare
+// The status line of the worked example, the observations' text, the
+// picture known by its content, also under other letter cases, as a copy
+// from Windows has it.
+TEST_F(Vizualizare, LiniaDeStareSiPozaDupaContinut)
 {
-protected:
-    Vizualizare() { v.Form_Load(); }
-
-    // Shows the viewer as the selection dialog does after an evaluation.
-    void VineDinSelectie(std::initializer_list<int16_t> sloturi)
-    {
-        Selecteaza(sloturi);
-        v.Activat = Fals;
-        v.Form_Activate();
-        panou.Operatii.clear();
-    }
-    Vizualizator::Urmare Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
-
-    PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
-    Vizualizator v{definitii, panou};
-};
-
-TEST_F(Vizualizare, LiniaDeStareCaInExempluSiPozeleRecunoscuteDupaContinut)
-{
-    VineDinSelectie({2, 3});
-    EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel "
-                           "Nota: 8 - Selectia contine: 2 inregistrari.");
+    Selecteaza("2 3 5");
+    EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel Nota: 8 - Selectia contine: 3 inregistrari.");
     EXPECT_EQ(v.Text1, "Domeniul de definitie");
-    EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_EQ(definitii.PozitieCurenta, 2);
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
     Apasa("Inainte");
-    EXPECT_EQ(v.Picture2.Naturala(), PozaJpeg);
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-}
-
-TEST_F(Vizualizare, PozaCopiataDinWindowsCuAlteLitere)
-{
+    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
+    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(50, 30));
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
-    VineDinSelectie({2});
+    Selecteaza("2");
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
 }
 
-TEST_F(Vizualizare, NavigareaSeOpresteLaAmbeleCapete)
+// Paging stops at both ends and draws only what changes; observations stay
+// shown until pressed again; cancel empties everything, and so does a purge
+// while the viewer is hidden; the state kept between showings.
+TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
 {
-    VineDinSelectie({2, 3, 5});
-    const struct
-    {
-        const char *buton;
-        int pozitie;
-        bool redesenat;
-    } pasi[] = {{"Inapoi", 2, false},  {"Inainte", 3, true}, {"Inainte", 4, true},
-                {"Inainte", 4, false}, {"Inapoi", 3, true},  {"Ultima", 4, true},
-                {"Prima", 2, true},    {"Prima", 2, true}};
-    for (const auto &pas : pasi) {
-        SCOPED_TRACE(pas.buton);
-        panou.Operatii.clear();
-        EXPECT_EQ(Apasa(pas.buton), Vizualizator::Urmare::Ramane);
-        EXPECT_EQ(definitii.PozitieCurenta, pas.pozitie);
-        EXPECT_EQ(!panou.Operatii.isEmpty(), pas.redesenat);
-    }
-    EXPECT_TRUE(platforma.Mesaje.isEmpty());
-
-    // A single problem stays at position 2 whatever is pressed.
-    VineDinSelectie({3});
-    for (const char *buton : {"Inainte", "Inapoi", "Prima", "Ultima"}) {
-        Apasa(buton);
-        EXPECT_EQ(definitii.PozitieCurenta, 2) << buton;
-        EXPECT_EQ(v.TextStare.left(6), "t.jpeg");
-    }
+    const QString p12 = "2 p12.jpg 60 Cls,Copiaza 60x40 la 0,0,Refresh", t = "3 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh",
+                  stricat = "4 stricat.jpg 0 Cls,Copiaza 0x0 la 0,0,Refresh";
+    const std::pair<const char *, QString> pasi[] = {
+        {"selectie 2 3 5", p12}, {"Inapoi", "2 p12.jpg 60"}, {"Inainte", t}, {"Inainte", stricat},
+        {"Inainte", "4 stricat.jpg 0"}, {"Inapoi", t}, {"Ultima", stricat}, {"Prima", p12}, {"Prima", p12},
+        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"Inainte", "3 t.jpeg 50 obs Cls,Copiaza 50x30 la 0,0,Refresh"},
+        {"Ultima", "4 stricat.jpg 0 obs Cls,Copiaza 0x0 la 0,0,Refresh"},
+        {"activare", "4 stricat.jpg 0 obs"}, // back from the modal print dialog: nothing moves
+        {"Revenire Meniu", "4 stricat.jpg 0  Main"}, {"activare", p12}, // back from the main window: the first again
+        {"Defineste selectie", "2 p12.jpg 60"}, {"Imprimare", "2 p12.jpg 60  Tipareste"},
+        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"Anuleaza selectie", "2  0 Cls,Refresh"},
+        {"Inainte", "3  0"}, {"Arata/Ascunde Obs", "3  0"}, {"Imprimare", "3  0"}, {"Defineste selectie", "3  0  DefSel"},
+        {"nr 3", "3  0"}, {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
+        {"selectie", "3  0"},                    // nothing found, answered No
+        {"selectie 3", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"}, {"Inainte", "2 t.jpeg 50"},
+        {"Inapoi", "2 t.jpeg 50"}, {"Ultima", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"},
+        {"selectie 2 3", p12}, {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"nr 1", "2 p12.jpg 60 obs"},
+        {"activare", "2  0 Cls,Refresh"}};
+    for (const auto &[pas, stare] : pasi)
+        EXPECT_EQ(Pas(pas), stare) << pas;
+    EXPECT_EQ(platforma.Mesaje, QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
+    v.Form_Load(); // a flag left over from before
+    EXPECT_EQ(d.SelectieNoua, Fals);
 }
 
-// The window's test sees the messages and the windows that follow; here, what is kept.
-TEST_F(Vizualizare, AnulareaGolesteTotSiBlocheazaObsSiImprimarea)
+// The pointer is a cross only beyond 20 pixels inside the picture and with a
+// selection; a drag moves it, another problem starts at the corner, activation ends a drag.
+TEST_F(Vizualizare, TragereaSiIndicatorul)
 {
-    VineDinSelectie({2, 3});
+    Selecteaza("2 3");
+    v.Picture1_MouseDown(0, 0);
+    EXPECT_EQ(v.Picture1_MouseMove(4, 6), std::nullopt);
+    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
+    EXPECT_EQ(panou.Imagine.pixel(5, 7), Poza12.pixel(0, 0));
+    const std::tuple<double, double, int, Qt::CursorShape> cazuri[] = {
+        {30, 30, 1, Qt::ArrowCursor}, {25, 30, 3, Qt::ArrowCursor}, {25.5, 27.5, 3, Qt::SizeAllCursor},
+        {64.9, 46.9, 3, Qt::SizeAllCursor}, {65, 30, 3, Qt::ArrowCursor}, {30, 47, 3, Qt::ArrowCursor}};
+    for (const auto &[x, y, selectie, forma] : cazuri)
+        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Picture1_MouseMove(x, y)), forma) << x << "," << y;
     Apasa("Inainte");
-    Apasa("Arata/Ascunde Obs");
-    ASSERT_TRUE(v.Text1Vizibil);
-    panou.Operatii.clear();
-
-    Apasa("Anuleaza selectie");
-    EXPECT_EQ(definitii.NrSelectie, 1);
-    EXPECT_TRUE(v.Picture2.Naturala().isNull());
-    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-    EXPECT_TRUE(v.TextStare.isEmpty());
-    EXPECT_FALSE(v.Text1Vizibil);
-
-    // The position may still move; nothing is shown for it, not even the observations.
-    panou.Operatii.clear();
-    Apasa("Inainte");
-    EXPECT_EQ(definitii.PozitieCurenta, 4);
-    Apasa("Arata/Ascunde Obs");
-    EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_EQ(Apasa("Imprimare"), Vizualizator::Urmare::Ramane);
-
-    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
-    EXPECT_EQ(definitii.SelectieNoua, Fals);
-    EXPECT_EQ(v.Activat, Fals);
-}
-
-// The purge empties the selection while the viewer is hidden; shown again, it is as after a cancel.
-TEST_F(Vizualizare, DupaStergereaFizicaCaDupaAnulare)
-{
-    VineDinSelectie({2, 3});
-    Apasa("Arata/Ascunde Obs");
-    definitii.NrSelectie = 1;
-    v.Form_Activate();
-    EXPECT_TRUE(v.Picture2.Naturala().isNull() && v.TextStare.isEmpty() && !v.Text1Vizibil);
-    EXPECT_EQ(panou.Operatii, QStringList({"Cls", "Refresh"}));
-}
-
-TEST_F(Vizualizare, SelectieGoala)
-{
-    Apasa("Ultima");
-    Apasa("Arata/Ascunde Obs");
-    EXPECT_EQ(definitii.PozitieCurenta, 0);
-    EXPECT_FALSE(v.Text1Vizibil);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_TRUE(v.TextStare.isEmpty());
-
-    // "Nothing found", answered No: the viewer comes back with nothing to show.
-    VineDinSelectie({});
-    EXPECT_EQ(definitii.NrSelectie, 1);
-    EXPECT_TRUE(panou.Operatii.isEmpty());
-    EXPECT_EQ(Apasa("Defineste selectie"), Vizualizator::Urmare::DefSel);
-}
-
-TEST_F(Vizualizare, ObservatiileRamanVizibilePanaLaApasareaUrmatoare)
-{
-    VineDinSelectie({2, 3});
-    Apasa("Arata/Ascunde Obs");
-    Apasa("Inainte");
-    EXPECT_TRUE(v.Text1Vizibil);
-    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
-    Apasa("Arata/Ascunde Obs");
-    EXPECT_FALSE(v.Text1Vizibil);
-}
-
-TEST_F(Vizualizare, StareaPastrataIntreAfisari)
-{
-    // Load clears a flag left over from before.
-    definitii.SelectieNoua = Adevarat;
-    v.Form_Load();
-    EXPECT_EQ(definitii.SelectieNoua, Fals);
-
-    VineDinSelectie({2, 3, 5});
-    Apasa("Ultima");
-    // Back from the modal print dialog: nothing moves.
-    v.Form_Activate();
-    EXPECT_EQ(definitii.PozitieCurenta, 4);
-
-    // Back from the main window while the selection exists: its first problem again.
-    EXPECT_EQ(Apasa("Revenire Meniu"), Vizualizator::Urmare::Main);
-    EXPECT_EQ(v.Activat, Fals);
-    v.Form_Activate();
-    EXPECT_EQ(definitii.PozitieCurenta, 2);
-    EXPECT_EQ(v.Activat, Adevarat);
-
-    // Cancelled and redefined: only a new evaluation brings a problem back.
-    Apasa("Anuleaza selectie");
-    Apasa("Defineste selectie");
-    definitii.NrSelectie = 3;
-    v.Form_Activate();
-    EXPECT_TRUE(v.TextStare.isEmpty());
-}
-
-TEST_F(Vizualizare, DupaTragereAltaProblemaPorneseDeLaColt)
-{
-    VineDinSelectie({2, 3});
-    v.Picture1_MouseDown(10, 10);
-    EXPECT_EQ(v.Picture1_MouseMove(40, 25), std::nullopt);
-    v.Picture1_MouseUp(60, 40);
-    EXPECT_EQ(panou.Imagine.pixel(50, 30), Poza12.pixel(0, 0));
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 50);
-
-    Apasa("Inainte"); // the window's test looks at the pixels
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareX, 0);
-    EXPECT_EQ(v.Picture2.Panorama.DeplasareY, 0);
-
-    // A drag cut short by the window losing and regaining activation stops following.
+    EXPECT_EQ(QPoint(v.Picture2.Panorama.DeplasareX, v.Picture2.Panorama.DeplasareY), QPoint(0, 0));
     v.Picture1_MouseDown(0, 0);
     v.Form_Activate();
     panou.Operatii.clear();
     v.Picture1_MouseMove(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
+    Apasa("Anuleaza selectie");
+    d.NrSelectie = 2; // a selection again, but the holder is empty
+    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
 }
 
-TEST_F(Vizualizare, IndicatorulInPatruDirectiiDoarDincolo20DePixeli)
+// The neighbours are read ahead, at most three pictures held; a jump away
+// keeps only the last one shown; a file replaced on disk is read again.
+TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
 {
-    VineDinSelectie({2});
-    v.Picture1_MouseDown(0, 0);
-    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
-    const struct
-    {
-        double x, y;
-        Qt::CursorShape forma;
-    } cazuri[] = {{25, 30, Qt::ArrowCursor},
-                  {25.5, 27.5, Qt::SizeAllCursor},
-                  {64.9, 46.9, Qt::SizeAllCursor},
-                  {65, 30, Qt::ArrowCursor},
-                  {30, 47, Qt::ArrowCursor}};
-    for (const auto &c : cazuri)
-        EXPECT_EQ(v.Picture1_MouseMove(c.x, c.y), c.forma) << c.x << "," << c.y;
+    DosarTest dosar;
+    for (int i = 0; i < 4; ++i)
+        dosar.ScriePoza(QString(QChar('a' + i)), PozaModel(10 + i, 10));
+    CachePoze cache;
+    const auto cale = [&](char nume) { return dosar.Cale() + "/Probleme/" + nume; };
+    const auto latime = [&](char nume) { return cache.Ia(cale(nume)).Citita.Poza.width(); };
+    EXPECT_EQ(latime('a'), 10);
+    cache.Pregateste(cale('a'), {cale('b')});
+    EXPECT_TRUE(cache.Tine(cale('b')) && latime('b') == 11);
+    cache.Pregateste(cale('b'), {cale('c'), cale('a')});
+    cache.Pregateste(cale('c'), {cale('d'), cale('b')});
+    EXPECT_TRUE(cache.Tinute() == CachePoze::Capacitate && !cache.Tine(cale('a')));
+    EXPECT_TRUE(latime('a') == 10 && cache.Tinute() == 2);
+    dosar.ScriePoza("a", PozaModel(20, 10));
+    dosar.ScriePoza("c", PozaModel(30, 10));
+    EXPECT_EQ(latime('a'), 20);
+    cache.Pregateste(cale('a'), {cale('c')});
+    EXPECT_EQ(latime('c'), 30);
+}
 
-    definitii.NrSelectie = 1; // the picture is still held, but nothing is selected
-    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
-    definitii.NrSelectie = 2;
-    Apasa("Anuleaza selectie");
-    definitii.NrSelectie = 2; // a selection again, but the holder is empty
-    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+void Mouse(QWidget &w, QEvent::Type tip, QPointF la)
+{
+    const Qt::MouseButtons apasat(tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton);
+    QMouseEvent e(tip, la, w.mapToGlobal(la), Qt::RightButton, apasat, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
+// The window mirrors the logic into its controls (the moves between windows
+// are the journey's): a real activation shows the first problem; any button
+// drags; the keys page as the buttons do and move the picture; Escape leaves.
+TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
+{
+    FerestreTacute ferestre;
+    fVizualizare f(d, ferestre);
+    Selecteaza("3 2 3");
+    f.show();
+    f.activateWindow();
+    const QStatusBar &stare = *f.findChild<QStatusBar *>();
+    for (QDeadlineTimer limita(5000); stare.currentMessage().isEmpty() && !limita.hasExpired();)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(stare.currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
+    f.Buton("Inainte")->trigger();
+    PanzaQt &p = *f.findChild<PanzaQt *>();
+    for (const auto &[tip, x, y] : {std::tuple{QEvent::MouseButtonPress, 10, 10}, {QEvent::MouseMove, 60, 40},
+                                    {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}})
+        Mouse(p, tip, QPointF(x, y));
+    EXPECT_EQ(p.Imagine().pixel(50, 30), Poza12.pixel(0, 0));
+    EXPECT_EQ(p.Imagine().pixel(49, 30), p.Fundal().rgb());
+    EXPECT_EQ(p.cursor().shape(), Qt::SizeAllCursor);
+
+    f.Buton("Arata/Ascunde Obs")->trigger();
+    const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
+    EXPECT_TRUE(obs.isVisible());
+    EXPECT_EQ(obs.toPlainText(), "Domeniul de definitie");
+    const struct { Qt::Key tasta; int pozitie, x, y; } taste[] = {
+        {Qt::Key_End, 4, 0, 0}, {Qt::Key_PageUp, 3, 0, 0}, {Qt::Key_Home, 2, 0, 0},
+        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    for (const auto &r : taste) {
+        QTest::keyClick(&f, r.tasta);
+        EXPECT_EQ(d.PozitieCurenta, r.pozitie) << r.tasta;
+        EXPECT_EQ(QPoint(f.Logica().Picture2.Panorama.DeplasareX, f.Logica().Picture2.Panorama.DeplasareY),
+                  QPoint(r.x, r.y)) << r.tasta;
+    }
+    EXPECT_EQ(p.Imagine().pixel(0, 40), Poza12.pixel(40, 0));
+    QTest::keyClick(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isHidden() && obs.isHidden());
 }
 
 } // namespace
