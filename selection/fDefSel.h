@@ -35,10 +35,6 @@ public:
     // How far the recognition of the pictures' text has got.
     void ArataStareaCautarii(const QString &text);
 
-    // The word field and the search's state beside it.
-    QLineEdit *txtCuvinte = nullptr;
-    QLabel *lCautare = nullptr;
-
     int16_t BlocareDimensiune = 0;
     int LatimeFixa = 0;
     int InaltimeFixa = 0;
@@ -75,6 +71,8 @@ private:
     // Words searched in the pictures' recognised text and the observations;
     // lCautare says how far recognition is, or why words cannot be searched.
     QLabel *lCuvinte = nullptr;
+    QLineEdit *txtCuvinte = nullptr;
+    QLabel *lCautare = nullptr;
 
     void Form_Load();
     void Option1_Click(int index);
