@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <sys/wait.h>
+#include <unistd.h>
 
 template <typename F> pid_t Proces(F f)
 {
@@ -82,4 +85,24 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
         EXPECT_EQ(nume.join(' '), c.section('|', 1, 1));
         EXPECT_EQ(noi.IaAnunturile().size() + (altul ? altul->IaAnunturile().size() : 0), c.count('!'));
     }
+}
+
+// A program killed while it writes leaves no lock behind for the others.
+TEST(DouaPrograme, ZavorulUnuiProgramOmoratEsteLuatDeCelalalt)
+{
+    DosarTest dosar;
+    int tub[2];
+    ASSERT_EQ(pipe(tub), 0);
+    const pid_t tine = Proces([&] {
+        ZavorColectie zavor(dosar.Colectie());
+        zavor.IaScrierea();
+        return int(write(tub[1], "x", 1)) + pause();
+    });
+    char x;
+    ASSERT_EQ(read(tub[0], &x, 1), 1);
+    ZavorColectie zavor(dosar.Colectie(), std::chrono::milliseconds(100));
+    EXPECT_EQ(zavor.IaScrierea(), ZavorColectie::Rezultat::Ocupat);
+    kill(tine, SIGKILL); // no chance to let go
+    Sfarsit(tine);
+    EXPECT_EQ(zavor.IaScrierea(), ZavorColectie::Rezultat::Luat);
 }
