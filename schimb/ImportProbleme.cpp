@@ -258,7 +258,11 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
     }
     // The problems are whole without what came with them: a database that
     // refuses only means their pictures are recognised here again.
-    PastreazaInsotitoarele(definitii, sursa, adaugate);
+    if (!PastreazaInsotitoarele(definitii, sursa, adaugate) && raport.Oprire.isEmpty())
+        raport.Oprire = definitii.Baza().Raport()
+                        + QStringLiteral(" Problemele au fost adăugate, dar textul recunoscut și "
+                                         "istoricul folosirii venite cu ele nu au fost păstrate; "
+                                         "textul va fi recunoscut din nou.");
     Jurnalizeaza(definitii.Baza(), jurnal, false);
     progres.Progres(facute, total, QString());
     return raport;
