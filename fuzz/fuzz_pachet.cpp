@@ -18,14 +18,12 @@ QString PachetCuManifestul(const QByteArray &manifest)
 {
     Problema antet, b;
     antet.Clasa = 2;
-    b.Clasa = 9;
     b.Fisier.Atribuie(QStringLiteral("b.jpg"));
     QByteArray colectie;
     for (const Problema &p : {antet, b})
         colectie.append(p.Codifica().data(), Problema::MarimeInregistrare);
     static const QString cale = QDir::tempPath() + QStringLiteral("/fuzz_pachet_%1.tezaurel").arg(getpid());
-    int eroare = 0;
-    zip_t *z = zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
+    zip_t *z = zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
     const std::pair<const char *, QByteArray> intrari[] = {
         {"Tezaurel.stn", colectie}, {"manifest.json", manifest}, {"Probleme/b.jpg", "b"}};
     for (const auto &[nume, octeti] : intrari)

@@ -411,14 +411,13 @@ class Parcurs:
         p.apasa_meniu("Revenire")
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the colleague's program to end")
-        with open(os.path.join(coleg, "Tezaurel.stn"), "rb") as f:
-            primit = f.read()
+        citeste = lambda *cale: open(os.path.join(*cale), "rb").read()  # noqa: E731
+        primit = citeste(coleg, "Tezaurel.stn")
         assert primit[:2] == struct.pack("<h", 2) and primit[512:] == continut[512:1024], "records"
-        assert open(os.path.join(coleg, "Probleme", "unu.jpg"), "rb").read() == \
-            open(os.path.join(probleme, "unu.jpg"), "rb").read(), "the picture copied"
+        assert citeste(coleg, "Probleme", "unu.jpg") == citeste(probleme, "unu.jpg"), "the picture"
         # The recognised text came with it, kept for the copy's size; the class's use too.
-        cerere = ("SELECT r.marime, c.text, (SELECT group_concat(clasa) FROM folosiri WHERE poza = r.nume) FROM "
-                  "texte_recunoscute r JOIN texte_cautare c ON c.rowid = r.id WHERE r.nume = 'unu.jpg'")
+        cerere = ("SELECT marime, text, (SELECT group_concat(clasa) FROM folosiri WHERE poza = nume)"
+                  " FROM texte_recunoscute JOIN texte_cautare c ON c.rowid = id WHERE nume = 'unu.jpg'")
         dela, la = (sqlite3.connect(os.path.join(d, "Tezaurel.db")).execute(cerere).fetchone()
                     for d in (self.aplicatie, coleg))
         assert la == dela and la[2] == "IX B", (dela, la)
