@@ -155,13 +155,18 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
     std::vector<int> deAdaugat;
     for (int i = 0; i < int(probleme.size()); ++i) {
         const QString nume = probleme[size_t(i)].Fisier.FaraBlancuri();
-        QString motiv;
-        const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
-        if (!poza) {
-            raport.Omise << QStringLiteral("%1: %2").arg(nume, motiv);
-            continue;
+        // A package's pictures were hashed when it was opened: not read again here.
+        QByteArray amprenta = sursa.Amprenta(i);
+        if (amprenta.isEmpty()) {
+            QString motiv;
+            const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
+            if (!poza) {
+                raport.Omise << QStringLiteral("%1: %2").arg(nume, motiv);
+                continue;
+            }
+            amprenta = Amprenta(*poza);
         }
-        if (!amprente.insert(Amprenta(*poza)).second) {
+        if (!amprente.insert(amprenta).second) {
             raport.Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(nume);
             continue;
         }
@@ -223,9 +228,10 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
                                            "colecție.").arg(cale);
             break;
         }
-        // Read back through the one picture reader: what it refuses here the
-        // viewer and the page would refuse too.
-        const PozaCitita citita = CitestePoza(cale);
+        // Checked back through the one picture reader: what it refuses here
+        // the viewer and the page would refuse too. A JPEG is walked to its
+        // end rather than decoded, as for a folder of photos.
+        const PozaCitita citita = VerificaPoza(cale);
         if (citita.Rezultat != PozaCitita::Stare::Citita) {
             QFile::remove(cale);
             raport.Omise << QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));

@@ -192,6 +192,7 @@ public:
     }
 
     Insotitoare Insotite(int i) const override { return m_insotite[size_t(i)]; }
+    QByteArray Amprenta(int i) const override { return m_amprente[size_t(i)]; }
 
 private:
     static bool EsteNumeSimplu(const QString &nume)
@@ -251,6 +252,7 @@ private:
             if (QCryptographicHash::hash(octeti, QCryptographicHash::Sha256) != amprenta->second)
                 return nepotrivire.arg(nume, QStringLiteral("imaginea %1 a fost schimbată").arg(numePoza));
             m_indexPoza.push_back(poza->second.first);
+            m_amprente.push_back(amprenta->second);
         }
         const QString parte = CitesteInsotitoare(manifest);
         if (!parte.isEmpty())
@@ -308,6 +310,7 @@ private:
     std::vector<Problema> m_probleme;
     std::vector<zip_int64_t> m_indexPoza;
     std::vector<Insotitoare> m_insotite;
+    std::vector<QByteArray> m_amprente;
 };
 
 } // namespace

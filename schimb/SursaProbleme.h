@@ -33,6 +33,9 @@ public:
         std::vector<ArhivaLucrari::Folosire> Folosiri;
     };
     virtual Insotitoare Insotite(int) const { return {}; }
+    // The SHA-256 of problem i's picture when it is known without reading
+    // the picture again (a package's, checked at opening); empty otherwise.
+    virtual QByteArray Amprenta(int) const { return {}; }
 };
 
 // Opens a .tezaurel package (see Pachet.h) or a Tezaurel folder: the one
