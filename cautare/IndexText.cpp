@@ -138,6 +138,26 @@ bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 mo
     });
 }
 
+bool Adauga(QSqlDatabase &db, const QString &nume, const Intrare &intrare, const QString &text)
+{
+    // A row left by a picture of that name since gone is taken over; the
+    // triggers keep the observations of the search table in step.
+    QSqlQuery q(db), t(db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO texte_recunoscute(nume, marime, modificat, observatii) VALUES (?, ?, ?, ?)"
+        " ON CONFLICT(nume) DO UPDATE SET marime = excluded.marime,"
+        " modificat = excluded.modificat, observatii = excluded.observatii"));
+    q.addBindValue(nume);
+    q.addBindValue(intrare.Marime);
+    q.addBindValue(intrare.Modificat);
+    q.addBindValue(NiciodataNul(intrare.Observatii));
+    t.prepare(QStringLiteral("UPDATE texte_cautare SET text = ? WHERE rowid ="
+                             " (SELECT id FROM texte_recunoscute WHERE nume = ?)"));
+    t.addBindValue(NiciodataNul(text));
+    t.addBindValue(nume);
+    return q.exec() && t.exec();
+}
+
 QString Interogare(const QString &cuvinte)
 {
     // The tokenizer's own word boundaries: letters, digits and combining marks

@@ -8,6 +8,7 @@
 #include <optional>
 
 class BazaDate;
+class QSqlDatabase;
 
 // The recognised texts of the problems' pictures in Tezaurel.db, keyed by the
 // picture's name in Probleme/, with an FTS5 index over the text and the
@@ -45,6 +46,11 @@ std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &pro
 // again only once the file changes.
 bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 modificat,
                    const QString &text);
+
+// Inside the caller's transaction: the row of a picture whose text is already
+// known (one that came from a colleague), with the file's size and time, so
+// that it is not recognised again.
+bool Adauga(QSqlDatabase &db, const QString &nume, const Intrare &intrare, const QString &text);
 
 // The FTS5 query for what the user typed: every word required, each as a
 // prefix, each quoted so that nothing typed is read as FTS5 syntax. Empty when

@@ -55,13 +55,12 @@ void RecunoastereFundal::Actualizeaza()
     if (!MotivIndisponibil().isEmpty())
         return;
     BazaDate &baza = m_definitii.Baza();
-    if (!m_citite) {
-        const auto cunoscute = IndexText::Citeste(baza);
-        if (!cunoscute)
-            return;
-        m_cunoscute = *cunoscute;
-        m_citite = true;
-    }
+    // Read again each time: an import, or another program on the same
+    // collection, may have added rows (with their texts) since.
+    const auto cunoscute = IndexText::Citeste(baza);
+    if (!cunoscute)
+        return;
+    m_cunoscute = *cunoscute;
     QHash<QString, QString> probleme;
     for (int i = 2; i <= m_definitii.NrProbleme; ++i) {
         const Problema &p = m_definitii.TabelProbleme[i];

@@ -65,7 +65,6 @@ private:
     mDefinitii &m_definitii;
     MotorRecunoastere m_motor;
     IndexText::Intrari m_cunoscute;
-    bool m_citite = false;
     QSet<QString> m_trimise; // looked at, or on their way, in this run
     int m_ocupat = 0;
     int m_total = 0;

@@ -125,6 +125,7 @@ void fEditareTezaurel::ImportaSchimb(bool dinDosar)
     }
     ImportQt interfata(platforma, this);
     ImportQt::ArataRaport(ImportaProbleme(m_definitii, *sursa, interfata), this);
+    m_ferestre.ColectieSchimbata();
 }
 
 void fEditareTezaurel::fEditareTezaurel_mRevenire_Click()

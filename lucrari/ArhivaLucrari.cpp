@@ -253,6 +253,23 @@ bool ArhivaLucrari::InregistreazaFolosirea(const Lucrare &lucrare)
     });
 }
 
+bool ArhivaLucrari::AdaugaFolosiri(QSqlDatabase &db, const QString &poza,
+                                   const std::vector<Folosire> &folosiri)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("INSERT OR IGNORE INTO folosiri (poza, clasa, cheie_clasa, data)"
+                             " VALUES (?, ?, ?, ?)"));
+    for (const Folosire &f : folosiri) {
+        q.addBindValue(poza);
+        q.addBindValue(Text(f.Clasa.simplified()));
+        q.addBindValue(Text(CheieClasa(f.Clasa)));
+        q.addBindValue(f.Data.toString(FormatData));
+        if (!q.exec())
+            return false;
+    }
+    return true;
+}
+
 std::vector<ArhivaLucrari::Folosire> ArhivaLucrari::Folosiri(const QString &poza)
 {
     std::vector<Folosire> folosiri;

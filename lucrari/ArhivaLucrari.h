@@ -10,6 +10,7 @@
 #include <vector>
 
 class BazaDate;
+class QSqlDatabase;
 
 // The kept papers and the record of which problems each class was given, in
 // Tezaurel.db. Every change is one transaction; a failure leaves the last
@@ -48,6 +49,10 @@ public:
 
     // The paper's problems were given to its class on its date.
     bool InregistreazaFolosirea(const Lucrare &lucrare);
+    // Inside the caller's transaction: poza was given to these classes (a
+    // colleague's history, brought with the problem).
+    static bool AdaugaFolosiri(QSqlDatabase &db, const QString &poza,
+                               const std::vector<Folosire> &folosiri);
     // Every class and date the problem was given, the latest first.
     std::vector<Folosire> Folosiri(const QString &poza);
     // The latest time this class had the problem; classes are compared as

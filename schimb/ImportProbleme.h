@@ -11,6 +11,13 @@ class mDefinitii;
 // whole problems only. A picture whose content this collection already has
 // is a duplicate and is left out; a name already in use gets a free one
 // ("nume (2).jpg"). When the new problems would not fit in the table, none is
-// added.
+// added. The pictures are all copied before the first record is appended,
+// the names being copied kept meanwhile in Tezaurel.db; what came with them
+// (recognised text, the classes that had them) is stored under their names here.
 RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
                              InterfataImport &progres);
+
+// At start-up, with the database open: the pictures of an import that did not
+// end (the program killed, the power gone) that no record names are deleted.
+// Nothing is done while another program has the collection open.
+void RecupereazaImportul(mDefinitii &definitii);

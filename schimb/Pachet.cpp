@@ -1,5 +1,7 @@
 #include "schimb/Pachet.h"
 
+#include "cautare/IndexText.h"
+#include "lucrari/ArhivaLucrari.h"
 #include "schimb/SursaProbleme.h"
 #include "platform/Platforma.h"
 #include "store/mDefinitii.h"
@@ -75,6 +77,8 @@ QString Pachet::Exporta(const mDefinitii &definitii, const std::vector<int> &slo
 
     std::vector<Problema> probleme;
     QJsonArray poze;
+    QJsonObject texte, folosiri;
+    ArhivaLucrari istoric(definitii.Baza());
     std::vector<QString> cai;
     std::set<QString> nume;
     for (int slot : sloturi) {
@@ -95,15 +99,29 @@ QString Pachet::Exporta(const mDefinitii &definitii, const std::vector<int> &slo
         poze.append(QJsonObject{{QStringLiteral("fisier"), numePoza},
                                 {QStringLiteral("octeti"), marime},
                                 {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
+        // The colleague's search and history work at once, without
+        // recognising the pictures again.
+        if (const std::optional<QString> text = IndexText::Text(definitii.Baza(), numePoza))
+            texte.insert(numePoza, *text);
+        QJsonArray date;
+        for (const ArhivaLucrari::Folosire &f : istoric.Folosiri(numePoza))
+            date.append(QJsonObject{{QStringLiteral("clasa"), f.Clasa},
+                                    {QStringLiteral("data"), f.Data.toString(Qt::ISODate)}});
+        if (!date.isEmpty())
+            folosiri.insert(numePoza, date);
     }
 
     const QByteArray colectie = ColectieDin(probleme);
-    const QByteArray manifest = QJsonDocument(QJsonObject{
-        {QStringLiteral("program"), QStringLiteral("Tezaurel")},
-        {QStringLiteral("versiune"), QCoreApplication::applicationVersion()},
-        {QStringLiteral("data"), QDate::currentDate().toString(Qt::ISODate)},
-        {QStringLiteral("probleme"), int(probleme.size())},
-        {QStringLiteral("poze"), poze}}).toJson();
+    QJsonObject continut{{QStringLiteral("program"), QStringLiteral("Tezaurel")},
+                         {QStringLiteral("versiune"), QCoreApplication::applicationVersion()},
+                         {QStringLiteral("data"), QDate::currentDate().toString(Qt::ISODate)},
+                         {QStringLiteral("probleme"), int(probleme.size())},
+                         {QStringLiteral("poze"), poze}};
+    if (!texte.isEmpty())
+        continut.insert(ParteTexte, texte);
+    if (!folosiri.isEmpty())
+        continut.insert(ParteFolosiri, folosiri);
+    const QByteArray manifest = QJsonDocument(continut).toJson();
 
     const QString esec = QStringLiteral("Nu am reușit să scriu pachetul %1. Verificați că "
                                         "dosarul există și că puteți scrie în el.")

@@ -12,7 +12,15 @@ class mDefinitii;
 //   Tezaurel.stn     the problems, in the collection format, renumbered from record 2
 //   Probleme/<name>  each problem's picture, its own bytes
 //   manifest.json    the program and date, the number of problems and, for each
-//                    picture, its name, size and SHA-256
+//                    picture, its name, size and SHA-256; and two optional
+//                    parts, each keyed by picture name and naming only
+//                    pictures of the package:
+//                      "texte":    name -> the text recognised in it
+//                      "folosiri": name -> [{"clasa": "IX B", "data": "2026-03-12"}]
+//                    A package without them still imports (the receiving
+//                    program then recognises the pictures itself); one whose
+//                    parts are malformed is refused whole, like any other
+//                    manifest that disagrees with its contents.
 // A copy of the archive's Tezaurel.stn and Probleme/ is itself a collection
 // the program (and the Windows one) opens.
 namespace Pachet {
@@ -21,6 +29,8 @@ inline const QString Extensie = QStringLiteral(".tezaurel");
 inline const QString NumeManifest = QStringLiteral("manifest.json");
 inline const QString NumeColectie = QStringLiteral("Tezaurel.stn");
 inline const QString DosarPoze = QStringLiteral("Probleme/");
+inline const QString ParteTexte = QStringLiteral("texte");
+inline const QString ParteFolosiri = QStringLiteral("folosiri");
 
 // Limits a package must respect before anything of it is decompressed: an
 // archive that declares more is refused outright, however small it is.

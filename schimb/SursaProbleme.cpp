@@ -3,6 +3,7 @@
 #include "schimb/Pachet.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -190,6 +191,9 @@ public:
         return octeti;
     }
 
+    Insotitoare Insotite(int i) const override { return m_insotite[size_t(i)]; }
+    QByteArray Amprenta(int i) const override { return m_amprente[size_t(i)]; }
+
 private:
     static bool EsteNumeSimplu(const QString &nume)
     {
@@ -248,14 +252,65 @@ private:
             if (QCryptographicHash::hash(octeti, QCryptographicHash::Sha256) != amprenta->second)
                 return nepotrivire.arg(nume, QStringLiteral("imaginea %1 a fost schimbată").arg(numePoza));
             m_indexPoza.push_back(poza->second.first);
+            m_amprente.push_back(amprenta->second);
+        }
+        const QString parte = CitesteInsotitoare(manifest);
+        if (!parte.isEmpty())
+            return nepotrivire.arg(nume, parte);
+        return {};
+    }
+
+    // Fills m_insotite from the optional parts; "" when they are absent or
+    // sound, otherwise which part is wrong.
+    QString CitesteInsotitoare(const QJsonObject &manifest)
+    {
+        m_insotite.assign(m_probleme.size(), {});
+        std::map<QString, size_t> locuri;
+        for (size_t i = 0; i < m_probleme.size(); ++i)
+            locuri[m_probleme[i].Fisier.FaraBlancuri()] = i;
+        const QString texteGresite = QStringLiteral("textele recunoscute");
+        const QString folosiriGresite = QStringLiteral("istoricul folosirii");
+        const QJsonValue texte = manifest.value(Pachet::ParteTexte);
+        if (!texte.isUndefined()) {
+            if (!texte.isObject())
+                return texteGresite;
+            const QJsonObject o = texte.toObject();
+            for (auto it = o.begin(); it != o.end(); ++it) {
+                const auto loc = locuri.find(it.key());
+                if (loc == locuri.end() || !it.value().isString())
+                    return texteGresite;
+                m_insotite[loc->second].Text = it.value().toString();
+            }
+        }
+        const QJsonValue folosiri = manifest.value(Pachet::ParteFolosiri);
+        if (!folosiri.isUndefined()) {
+            if (!folosiri.isObject())
+                return folosiriGresite;
+            const QJsonObject o = folosiri.toObject();
+            for (auto it = o.begin(); it != o.end(); ++it) {
+                const auto loc = locuri.find(it.key());
+                if (loc == locuri.end() || !it.value().isArray())
+                    return folosiriGresite;
+                for (const QJsonValue &v : it.value().toArray()) {
+                    const QString clasa = v.toObject().value(QStringLiteral("clasa")).toString();
+                    const QDate data = QDate::fromString(
+                        v.toObject().value(QStringLiteral("data")).toString(), Qt::ISODate);
+                    if (clasa.trimmed().isEmpty() || !data.isValid())
+                        return folosiriGresite;
+                    m_insotite[loc->second].Folosiri.push_back({clasa, data});
+                }
+            }
         }
         return {};
     }
+
 
     QByteArray m_octeti; // a package read from memory lives as long as its archive
     zip_t *m_zip = nullptr;
     std::vector<Problema> m_probleme;
     std::vector<zip_int64_t> m_indexPoza;
+    std::vector<Insotitoare> m_insotite;
+    std::vector<QByteArray> m_amprente;
 };
 
 } // namespace

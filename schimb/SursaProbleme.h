@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lucrari/ArhivaLucrari.h"
 #include "store/Problema.h"
 
 #include <QByteArray>
@@ -22,6 +23,19 @@ public:
     virtual const std::vector<Problema> &Probleme() const = 0;
     // The picture of problem i; std::nullopt with motiv set when it cannot be read.
     virtual std::optional<QByteArray> Poza(int i, QString &motiv) = 0;
+
+    // What came with problem i besides its picture: the text recognised on
+    // the colleague's computer (nothing when it did not come) and the classes
+    // that had the problem.
+    struct Insotitoare
+    {
+        std::optional<QString> Text;
+        std::vector<ArhivaLucrari::Folosire> Folosiri;
+    };
+    virtual Insotitoare Insotite(int) const { return {}; }
+    // The SHA-256 of problem i's picture when it is known without reading
+    // the picture again (a package's, checked at opening); empty otherwise.
+    virtual QByteArray Amprenta(int) const { return {}; }
 };
 
 // Opens a .tezaurel package (see Pachet.h) or a Tezaurel folder: the one

@@ -306,6 +306,11 @@ bool mDefinitii::IaColectiaExclusiv()
     return false;
 }
 
+bool mDefinitii::SingurCuColectia()
+{
+    return ModificariPermise() && Zavor().IaPrezentaExclusiva() == ZavorColectie::Rezultat::Luat;
+}
+
 void mDefinitii::ElibereazaColectiaExclusiva()
 {
     Zavor().RevinoLaPrezentaPartajata();

@@ -150,6 +150,9 @@ public:
     // reason announced, while another program has it open.
     bool IaColectiaExclusiv();
     void ElibereazaColectiaExclusiva();
+    // The same, without waiting or telling anything: false while another
+    // program has the collection open (or it may not be changed).
+    bool SingurCuColectia();
 
 private:
     QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }

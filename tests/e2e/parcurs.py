@@ -343,6 +343,33 @@ class Parcurs:
         asteptat = struct.pack("<h", 4) + t[2:] + a + inregistrare(*PATRU, False) + t + t
         assert continut == asteptat, "Tezaurel.stn differs from the expected bytes"
 
+        self.pas = "7 package imported by a colleague"
+        coleg = os.path.join(self.lucru, "Coleg")  # the program's copy, with no collection yet
+        shutil.copytree(self.aplicatie, coleg, ignore=lambda d, f: [n for n in f if n.startswith(
+            "Tezaurel.") or os.path.basename(d) in ("Probleme", "teste")])
+        proces = self.s.porneste([os.path.join(coleg, "tezaurel")],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        p.apasa_meniu("Editare Tezaurel")
+        p.focus("Personalizare Tezaurel")
+        self.s.xdotool("key", "ctrl+shift+i")
+        self.alege_fisier(pachet)
+        raport = p.gaseste("dialog", "Raportul importului", timp=30)
+        assert p.toate("label", "Probleme adăugate: 1. Omise: 0.", raport), "the report's summary"
+        p.apasa_buton("OK", raport)
+        p.apasa_meniu("Revenire")
+        p.apasa_meniu("Iesire")
+        asteapta(lambda: proces.poll() is not None, "the colleague's program to end")
+        citeste = lambda *cale: open(os.path.join(*cale), "rb").read()  # noqa: E731
+        primit = citeste(coleg, "Tezaurel.stn")
+        assert primit[:2] == struct.pack("<h", 2) and primit[512:] == continut[512:1024], "records"
+        assert citeste(coleg, "Probleme", "unu.jpg") == citeste(probleme, "unu.jpg"), "the picture"
+        # The recognised text came with it, kept for the copy's size; the class's use too.
+        cerere = ("SELECT marime, text, (SELECT group_concat(clasa) FROM folosiri WHERE poza = nume)"
+                  " FROM texte_recunoscute JOIN texte_cautare c ON c.rowid = id WHERE nume = 'unu.jpg'")
+        dela, la = (sqlite3.connect(os.path.join(d, "Tezaurel.db")).execute(cerere).fetchone()
+                    for d in (self.aplicatie, coleg))
+        assert la == dela and la[2] == "IX B", (dela, la)
+
 
 def main():
     capturi = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else None

@@ -1,3 +1,4 @@
+#include "cautare/IndexText.h"
 #include "schimb/ImportProbleme.h"
 #include "schimb/Pachet.h"
 #include "schimb/SursaProbleme.h"
@@ -13,18 +14,23 @@
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <zip.h>
 
 namespace {
 
 struct ProgresScriptat final : InterfataImport
 {
-    int anuleazaDupa = -1; // how many problems to let through before "Anulare"
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    ProgresScriptat(int anuleaza = -1, int moare = -1) : anuleazaDupa(anuleaza), moareDupa(moare) {}
+    int anuleazaDupa; // how many problems to let through before "Anulare"
+    int moareDupa;    // ... or before the program is killed
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override { return {}; }
+    void Progres(int facute, int, const QString &) override
     {
-        return std::nullopt;
+        if ((m_facute = facute) == moareDupa)
+            _exit(0);
     }
-    void Progres(int facute, int, const QString &) override { m_facute = facute; }
     bool Anulat() override { return anuleazaDupa >= 0 && m_facute >= anuleazaDupa; }
     int m_facute = 0;
 };
@@ -35,9 +41,7 @@ QByteArray Jpeg(int nuanta)
     poza.fill(QColor::fromHsv(nuanta, 200, 200));
     QByteArray octeti;
     QBuffer b(&octeti);
-    b.open(QIODevice::WriteOnly);
-    poza.save(&b, "JPG");
-    return octeti;
+    return b.open(QIODevice::WriteOnly) && poza.save(&b, "JPG") ? octeti : QByteArray();
 }
 
 // A collection on disk, loaded: slot i + 2 holds probleme[i].
@@ -56,18 +60,16 @@ struct Colectie
         }
         dosar.ScrieColectie(inregistrari);
         definitii.IncarcaColectie();
+        IndexText::InregistreazaSchema(definitii.Baza());
+        definitii.Baza().Deschide();
     }
+    QStringList Poze() const { return QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files); }
 
     RaportImport Importa(const QString &cale, ProgresScriptat progres = {})
     {
-        QString motiv;
-        auto sursa = DeschideSursa(cale, motiv);
-        if (!sursa) {
-            RaportImport r;
-            r.Oprire = motiv;
-            return r;
-        }
-        return ImportaProbleme(definitii, *sursa, progres);
+        RaportImport refuzat;
+        auto sursa = DeschideSursa(cale, refuzat.Oprire);
+        return sursa ? ImportaProbleme(definitii, *sursa, progres) : refuzat;
     }
 };
 
@@ -82,14 +84,17 @@ void FaZip(const QString &cale, const std::vector<std::pair<QString, QByteArray>
     zip_close(z);
 }
 
-QByteArray Manifest(int probleme, const std::vector<std::pair<QString, QByteArray>> &poze)
+QByteArray Manifest(int probleme, const std::vector<std::pair<QString, QByteArray>> &poze,
+                    QJsonObject parti = {})
 {
     QJsonArray lista;
     for (const auto &[nume, octeti] : poze)
         lista.append(QJsonObject{{"fisier", nume},
                                  {"sha256", QString::fromLatin1(QCryptographicHash::hash(
                                                 octeti, QCryptographicHash::Sha256).toHex())}});
-    return QJsonDocument(QJsonObject{{"probleme", probleme}, {"poze", lista}}).toJson();
+    parti.insert("probleme", probleme);
+    parti.insert("poze", lista);
+    return QJsonDocument(parti).toJson();
 }
 
 QByteArray ColectieOcteti(const std::vector<Problema> &probleme)
@@ -103,23 +108,33 @@ const Problema A = FaProblema(9, 7, "Algebră", "Funcţii", "a.jpg", false, "gre
 const Problema B = FaProblema(10, 8, "Geometrie", "Vectori", "b.jpg");
 const Problema C = FaProblema(5, 5, "Aritmetică", "Fracţii", "c.jpg");
 
-TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetIntrOColectieGoala)
+TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNumeleFinale)
 {
     Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
+    ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
+        return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") && IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii")
+               && ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
+    }));
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
 
     Colectie tinta;
-    const RaportImport r = tinta.Importa(pachet);
-    EXPECT_EQ(r.Adaugate, 2);
-    EXPECT_TRUE(r.Omise.isEmpty() && r.Oprire.isEmpty()) << r.Text().toStdString();
+    EXPECT_EQ(tinta.Importa(pachet).Adaugate, 2);
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({C, A}));
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Probleme/a.jpg"), Jpeg(10));
 
-    // The same package again: every picture is already here.
-    const RaportImport din_nou = tinta.Importa(pachet);
-    EXPECT_EQ(din_nou.Adaugate, 0);
-    EXPECT_EQ(din_nou.Omise.size(), 2);
+    // "a.jpg" is taken by another picture and c.jpg's is here already: the
+    // text and usage follow the new name, the duplicate brings nothing.
+    Colectie ocupata({{B, Jpeg(240)}, {FaProblema(9, 7, "Algebră", "Funcţii", "a.jpg"), Jpeg(60)}});
+    EXPECT_EQ(ocupata.Importa(pachet).Adaugate, 1);
+    BazaDate &baza = ocupata.definitii.Baza();
+    EXPECT_EQ(IndexText::Cauta(baza, "functia"), QSet<QString>{"a (2).jpg"});
+    EXPECT_EQ(IndexText::Cauta(baza, "fractii"), QSet<QString>{});
+    EXPECT_EQ(TextFolosiri(ArhivaLucrari(baza).Folosiri("a (2).jpg")), "IX B 12.03.2026");
+    // The stored size and time are the copied file's: not recognised again.
+    const QFileInfo copiata(ocupata.dosar.Cale() + "/Probleme/a (2).jpg");
+    EXPECT_EQ(IndexText::Citeste(baza)->value("a (2).jpg"),
+              (IndexText::Intrare{copiata.size(), copiata.lastModified().toMSecsSinceEpoch(), "grea"}));
 }
 
 TEST(Schimb, DuplicatelePrinContinutSeOmitIarNumeleOcupateIauUnulLiber)
@@ -127,20 +142,14 @@ TEST(Schimb, DuplicatelePrinContinutSeOmitIarNumeleOcupateIauUnulLiber)
     Colectie tinta({{A, Jpeg(10)}});
     DosarTest alta; // a folder made on Windows: other case, cedilla texts in Windows-1250
     QDir(alta.Cale()).rename("Probleme", "PROBLEME");
-    const Problema copie = FaProblema(9, 7, "Algebră", "Funcţii", "Copie.JPG");
-    const Problema altaA = FaProblema(11, 9, "Analiză", "Limite", "a.jpg");
-    const Problema stearsa = FaProblema(11, 9, "Analiză", "Limite", "x.jpg", true);
-    alta.ScrieColectie({copie, altaA, stearsa});
+    alta.ScrieColectie({FaProblema(9, 7, "Algebră", "Funcţii", "Copie.JPG"), FaProblema(11, 9, "Analiză", "Limite", "a.jpg"),
+                        FaProblema(11, 9, "Analiză", "Limite", "x.jpg", true)});
     alta.ScrieOcteti("PROBLEME/copie.jpg", Jpeg(10));
     alta.ScrieOcteti("PROBLEME/A.JPG", Jpeg(200));
 
     const RaportImport r = tinta.Importa(alta.Cale());
-    EXPECT_EQ(r.Adaugate, 1);
-    ASSERT_EQ(r.Omise.size(), 1);
-    EXPECT_TRUE(r.Omise[0].startsWith("Copie.JPG: aceeași imagine"));
-    Problema redenumita = altaA;
-    redenumita.Fisier.Atribuie("a (2).jpg");
-    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({A, redenumita}));
+    EXPECT_EQ(r.Omise, QStringList{"Copie.JPG: aceeași imagine există deja în colecție"});
+    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({A, FaProblema(11, 9, "Analiză", "Limite", "a (2).jpg")}));
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Probleme/a (2).jpg"), Jpeg(200));
 }
 
@@ -151,96 +160,103 @@ struct CazOstil
     const char *motiv;
 };
 
-class PachetOstil : public ::testing::TestWithParam<CazOstil>
-{};
+class PachetOstil : public ::testing::TestWithParam<CazOstil> {};
 
 TEST_P(PachetOstil, EsteRefuzatIntregSiColectiaRamaneNeatinsa)
 {
     Colectie tinta({{A, Jpeg(10)}});
-    const QByteArray inainte = tinta.dosar.CitesteOcteti("Tezaurel.stn");
     const QString cale = tinta.dosar.Cale() + "/teste/p.tezaurel";
     GetParam().fa(cale);
     const RaportImport r = tinta.Importa(cale);
-    EXPECT_EQ(r.Adaugate, 0);
-    EXPECT_TRUE(r.Oprire.contains(QString::fromUtf8(GetParam().motiv))) << r.Oprire.toStdString();
-    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), inainte);
-    EXPECT_EQ(QDir(tinta.dosar.Cale() + "/Probleme").entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(r.Oprire.contains(QString::fromUtf8(GetParam().motiv))) << r.Oprire;
+    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({A}));
+    EXPECT_EQ(tinta.Poze(), QStringList{"a.jpg"});
 }
 
 const QByteArray PozaB = Jpeg(90);
+
+// A package of problem B whose manifest and picture entry are given.
+std::function<void(const QString &)> PachetB(QByteArray manifest, QString intrare = "Probleme/b.jpg")
+{
+    return [=](const QString &c) { FaZip(c, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", manifest}, {intrare, PozaB}}); };
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cazuri, PachetOstil,
     ::testing::Values(
         CazOstil{"NuEsteZip", [](const QString &c) { QFile f(c); f.open(QIODevice::WriteOnly); f.write("PK nu chiar"); }, "nu este un pachet"},
-        CazOstil{"IeseDinDosar", [](const QString &c) {
-            FaZip(c, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", Manifest(1, {{"b.jpg", PozaB}})},
-                      {"Probleme/../../b.jpg", PozaB}}); }, "în afara locului său"},
-        CazOstil{"PozaSchimbata", [](const QString &c) {
-            FaZip(c, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", Manifest(1, {{"b.jpg", Jpeg(91)}})},
-                      {"Probleme/b.jpg", PozaB}}); }, "imaginea b.jpg a fost schimbată"},
-        CazOstil{"NumarGresit", [](const QString &c) {
-            FaZip(c, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", Manifest(2, {{"b.jpg", PozaB}})},
-                      {"Probleme/b.jpg", PozaB}}); }, "numărul de probleme"},
+        CazOstil{"IeseDinDosar", PachetB(Manifest(1, {{"b.jpg", PozaB}}), "Probleme/../../b.jpg"), "în afara locului său"},
+        CazOstil{"PozaSchimbata", PachetB(Manifest(1, {{"b.jpg", Jpeg(91)}})), "imaginea b.jpg a fost schimbată"},
+        CazOstil{"NumarGresit", PachetB(Manifest(2, {{"b.jpg", PozaB}})), "numărul de probleme"},
+        CazOstil{"TextDespreOPozaStraina", PachetB(Manifest(1, {{"b.jpg", PozaB}}, {{"texte", QJsonObject{{"z.jpg", "x"}}}})), "textele recunoscute"},
+        CazOstil{"TextCareNuEsteText", PachetB(Manifest(1, {{"b.jpg", PozaB}}, {{"texte", QJsonObject{{"b.jpg", 7}}}})), "textele recunoscute"},
+        CazOstil{"FolosireFaraData", PachetB(Manifest(1, {{"b.jpg", PozaB}}, {{"folosiri", QJsonObject{{"b.jpg", QJsonArray{QJsonObject{{"clasa", "IX"}}}}}}})), "istoricul folosirii"},
         CazOstil{"MarimeDeclarataUriasa", [](const QString &c) {
-            FaZip(c, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", Manifest(1, {{"b.jpg", PozaB}})},
-                      {"Probleme/b.jpg", QByteArray(4096, '\0')}});
+            PachetB(Manifest(1, {{"b.jpg", PozaB}}))(c);
             // Both the local and the central header claim 3 GB for the picture.
             QFile f(c); f.open(QIODevice::ReadWrite); QByteArray o = f.readAll();
-            for (const char *semn : {"PK\x03\x04", "PK\x01\x02"}) {
-                const int la = o.lastIndexOf(semn);
-                const int camp = la + (semn[2] == 3 ? 22 : 24);
-                o[camp] = 0; o[camp + 1] = 0; o[camp + 2] = 0; o[camp + 3] = char(0xC0);
-            }
+            for (const char *semn : {"PK\x03\x04", "PK\x01\x02"})
+                o.replace(o.lastIndexOf(semn) + (semn[2] == 3 ? 22 : 24), 4, "\0\0\0\xC0", 4);
             f.seek(0); f.write(o); }, "peste limita"}),
-    [](const auto &info) { return std::string(info.param.nume); });
+    [](const auto &caz) { return std::string(caz.param.nume); });
 
-TEST(Schimb, OColectieCareSArUmpleNuPrimesteNimicIarAnulareaPastreazaCeEraAdaugat)
+// An import that stops early leaves whole problems only: when the problems
+// would not fit, at "Anulare", on a picture that is not one, and when the
+// program is killed while copying (then the next start clears what it left).
+struct CazIntrerupt
 {
-    std::vector<std::pair<Problema, QByteArray>> multe;
-    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
-
-    Colectie aproapePlina;
-    aproapePlina.definitii.NrProbleme = mDefinitii::UltimulSlot - 2; // room for two
-    const RaportImport plin = aproapePlina.Importa(sursa.dosar.Cale());
-    EXPECT_EQ(plin.Adaugate, 0);
-    EXPECT_TRUE(plin.Oprire.contains("mai este loc pentru 2")) << plin.Oprire.toStdString();
-
-    Colectie tinta;
+    const char *nume;
+    int locuri; // free slots in the collection
     ProgresScriptat progres;
-    progres.anuleazaDupa = 1;
-    const RaportImport anulat = tinta.Importa(sursa.dosar.Cale(), progres);
-    EXPECT_EQ(anulat.Adaugate, 1);
-    EXPECT_TRUE(anulat.Anulat);
-    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({A}));
-    EXPECT_EQ(QDir(tinta.dosar.Cale() + "/Probleme").entryList(QDir::Files), QStringList{"a.jpg"});
-}
+    bool aNuEsteImagine;
+    std::vector<Problema> raman;
+    const char *motiv;
+};
 
-TEST(Schimb, OPozaCareNuEsteImagineSeOmiteFaraSaLaseFisier)
+class ImportIntrerupt : public ::testing::TestWithParam<CazIntrerupt> {};
+
+TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
 {
-    DosarTest alta;
-    alta.ScrieColectie({A, B});
-    alta.ScrieOcteti("Probleme/a.jpg", "nu este o imagine");
-    alta.ScrieOcteti("Probleme/b.jpg", Jpeg(120));
+    const CazIntrerupt &caz = GetParam();
+    Colectie sursa({{A, caz.aNuEsteImagine ? "nu este o imagine" : Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     Colectie tinta;
-    const RaportImport r = tinta.Importa(alta.Cale());
-    EXPECT_EQ(r.Adaugate, 1);
-    EXPECT_EQ(r.Omise, QStringList{"a.jpg: fișierul nu este o imagine"});
-    EXPECT_EQ(QDir(tinta.dosar.Cale() + "/Probleme").entryList(QDir::Files), QStringList{"b.jpg"});
+    tinta.definitii.NrProbleme = int16_t(mDefinitii::UltimulSlot - caz.locuri);
+    RaportImport r;
+    if (caz.progres.moareDupa < 0) {
+        r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
+    } else if (const pid_t copil = fork(); copil == 0) {
+        tinta.definitii.Baza().Deschide(); // a connection of its own
+        tinta.Importa(sursa.dosar.Cale(), caz.progres);
+        _exit(1);
+    } else {
+        ASSERT_EQ(waitpid(copil, nullptr, 0), copil);
+        ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // copied, no record yet
+        tinta.definitii.IncarcaColectie(); // the next start
+        tinta.definitii.Baza().Deschide();
+        RecupereazaImportul(tinta.definitii);
+    }
+    EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
+    EXPECT_EQ(r.Adaugate, int(caz.raman.size()) * (caz.progres.moareDupa < 0));
+    EXPECT_EQ(r.Anulat, caz.progres.anuleazaDupa >= 0);
+    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti(caz.raman));
+    EXPECT_EQ(tinta.Poze().size(), caz.raman.size());
 }
 
-} // namespace
-
-namespace {
+INSTANTIATE_TEST_SUITE_P(
+    Cazuri, ImportIntrerupt,
+    ::testing::Values(CazIntrerupt{"ColectiaSArUmple", 2, {}, false, {}, "mai este loc pentru 2"},
+                      CazIntrerupt{"Anulat", 1999, {1, -1}, false, {A}, ""},
+                      CazIntrerupt{"PozaCareNuEsteImagine", 1999, {}, true, {B, C}, "a.jpg: fișierul nu este o imagine"},
+                      CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {}, ""}),
+    [](const auto &caz) { return std::string(caz.param.nume); });
 
 // The package fuzzer's seeds and anything it ever found failing: each opens
 // or is refused with a reason, and every picture it lets through can be read.
 TEST(CorpusFuzz, FiecarePachetSeDeschideSauSeRefuzaCuMotiv)
 {
     const QDir corpus(QStringLiteral(TEZAUREL_CORPUS_PACHET));
-    const QStringList fisiere = corpus.entryList(QDir::Files);
-    ASSERT_FALSE(fisiere.isEmpty());
-    for (const QString &nume : fisiere) {
+    ASSERT_FALSE(corpus.isEmpty());
+    for (const QString &nume : corpus.entryList(QDir::Files)) {
         SCOPED_TRACE(nume.toStdString());
         QString motiv;
         auto sursa = DeschideSursa(corpus.filePath(nume), motiv);
