@@ -30,6 +30,17 @@ struct MotorScriptat final : Recunoastere
     }
 };
 
+// How many pictures one update handed to the engine.
+int Recunoaste(RecunoastereFundal &fundal)
+{
+    MotorScriptat::Apeluri = 0;
+    fundal.Actualizeaza();
+    QElapsedTimer ceas;
+    for (ceas.start(); fundal.Ocupat() > 0 && ceas.elapsed() < 60000; QThread::msleep(5))
+        QCoreApplication::processEvents();
+    return MotorScriptat::Apeluri;
+}
+
 TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
 {
     DosarTest dosar;
@@ -58,12 +69,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         d.IncarcaColectie();
         RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<MotorScriptat>(); }});
         ASSERT_TRUE(d.Baza().Deschide());
-        MotorScriptat::Apeluri = 0;
-        fundal.Actualizeaza();
-        QElapsedTimer ceas;
-        for (ceas.start(); fundal.Ocupat() > 0 && ceas.elapsed() < 60000; QThread::msleep(5))
-            QCoreApplication::processEvents();
-        EXPECT_EQ(MotorScriptat::Apeluri, apeluri); // the unchanged are not recognised again
+        EXPECT_EQ(Recunoaste(fundal), apeluri); // the unchanged are not recognised again
         apoi(d, fundal);
     };
     auto gasite = [](mDefinitii &d, const QString &cuvinte) {
@@ -106,6 +112,20 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         for (int ramase : {1, 0})
             EXPECT_EQ(IndexText::Potriveste(d.Baza(), {{"x", ""}, {"y", ""}, {"z", ""}}, goale, 2),
                       ramase);
+        // A text an imported package brought is kept; a new picture beside it is read.
+        scrie("adus.png", "6. Un enunț adus.");
+        scrie("nou.png", "7. Un enunț nou.");
+        const QFileInfo adus(dosar.Cale() + "/Probleme/adus.png");
+        ASSERT_TRUE(d.Baza().Tranzactie([&](QSqlDatabase &db) {
+            return IndexText::Adauga(db, "adus.png", {adus.size(), adus.lastModified()
+                                     .toMSecsSinceEpoch(), {}}, "6. Un enunț adus.");
+        }));
+        for (const char *nume : {"adus.png", "nou.png"}) {
+            d.TabelProbleme[++d.NrProbleme] = FaProblema(9, 7, "A", "F", nume);
+            ASSERT_TRUE(d.ScrieProblemaNoua());
+        }
+        EXPECT_EQ(Recunoaste(fundal), 1);
+        EXPECT_EQ(gasite(d, "enunt"), "adus nou");
     });
 }
 
