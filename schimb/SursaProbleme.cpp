@@ -268,39 +268,37 @@ private:
         std::map<QString, size_t> locuri;
         for (size_t i = 0; i < m_probleme.size(); ++i)
             locuri[m_probleme[i].Fisier.FaraBlancuri()] = i;
-        const QString texteGresite = QStringLiteral("textele recunoscute");
-        const QString folosiriGresite = QStringLiteral("istoricul folosirii");
-        const QJsonValue texte = manifest.value(Pachet::ParteTexte);
-        if (!texte.isUndefined()) {
-            if (!texte.isObject())
-                return texteGresite;
-            const QJsonObject o = texte.toObject();
+        // Each entry names a picture of the package; ia takes its value into that
+        // problem's companions, false when the value is not what it must be.
+        const auto parte = [&](const QString &nume, auto ia) {
+            const QJsonValue valoare = manifest.value(nume);
+            if (valoare.isUndefined())
+                return true;
+            const QJsonObject o = valoare.toObject();
             for (auto it = o.begin(); it != o.end(); ++it) {
                 const auto loc = locuri.find(it.key());
-                if (loc == locuri.end() || !it.value().isString())
-                    return texteGresite;
-                m_insotite[loc->second].Text = it.value().toString();
+                if (loc == locuri.end() || !ia(m_insotite[loc->second], it.value()))
+                    return false;
             }
-        }
-        const QJsonValue folosiri = manifest.value(Pachet::ParteFolosiri);
-        if (!folosiri.isUndefined()) {
-            if (!folosiri.isObject())
-                return folosiriGresite;
-            const QJsonObject o = folosiri.toObject();
-            for (auto it = o.begin(); it != o.end(); ++it) {
-                const auto loc = locuri.find(it.key());
-                if (loc == locuri.end() || !it.value().isArray())
-                    return folosiriGresite;
-                for (const QJsonValue &v : it.value().toArray()) {
-                    const QString clasa = v.toObject().value(QStringLiteral("clasa")).toString();
+            return valoare.isObject();
+        };
+        if (!parte(Pachet::ParteTexte, [](Insotitoare &insotite, const QJsonValue &v) {
+                insotite.Text = v.toString();
+                return v.isString();
+            }))
+            return QStringLiteral("textele recunoscute");
+        if (!parte(Pachet::ParteFolosiri, [](Insotitoare &insotite, const QJsonValue &v) {
+                for (const QJsonValue &f : v.toArray()) {
+                    const QString clasa = f.toObject().value(QStringLiteral("clasa")).toString();
                     const QDate data = QDate::fromString(
-                        v.toObject().value(QStringLiteral("data")).toString(), Qt::ISODate);
+                        f.toObject().value(QStringLiteral("data")).toString(), Qt::ISODate);
                     if (clasa.trimmed().isEmpty() || !data.isValid())
-                        return folosiriGresite;
-                    m_insotite[loc->second].Folosiri.push_back({clasa, data});
+                        return false;
+                    insotite.Folosiri.push_back({clasa, data});
                 }
-            }
-        }
+                return v.isArray();
+            }))
+            return QStringLiteral("istoricul folosirii");
         return {};
     }
 
