@@ -294,13 +294,17 @@ void RecupereazaImportul(mDefinitii &definitii)
     // orphans. They wait for a start with the collection to itself.
     if (jurnal.isEmpty() || !definitii.SingurCuColectia())
         return;
-    QString motiv;
-    const auto colectie = DeschideSursa(definitii.DosarAplicatie(), motiv);
+    // Every record, read again as it is on disk, keeps its picture: a marked
+    // one too, since the teacher may still restore it.
     QSet<QString> numite;
-    if (colectie)
-        for (const Problema &p : colectie->Probleme())
-            numite.insert(p.Fisier.FaraBlancuri().toLower());
-    if (colectie) {
+    bool citita = false;
+    if (const mDefinitii::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true)) {
+        for (int i = 2; i <= definitii.NrProbleme; ++i)
+            numite.insert(definitii.TabelProbleme[size_t(i)].Fisier.FaraBlancuri().toLower());
+        citita = true;
+    }
+    definitii.IaAnunturile(); // a collection that cannot be read now waits for the next start
+    if (citita) {
         for (const QString &nume : jurnal)
             if (!numite.contains(nume.toLower()))
                 QFile::remove(definitii.CaleProbleme() + nume);
