@@ -6,11 +6,6 @@
 
 #include <stdexcept>
 
-void PlatformaScriptata::Mesaj(const QString &text)
-{
-    Mesaje << text;
-}
-
 bool PlatformaScriptata::IntrebareDaNu(const QString &text)
 {
     Intrebari << text;
@@ -35,43 +30,14 @@ std::optional<QString> PlatformaScriptata::CitesteText(const QString &intrebare)
     return raspuns;
 }
 
-QString PlatformaScriptata::AlegeFisier(const QString &dosarInitial)
-{
-    DosareInitiale << dosarInitial;
-    if (FisiereAlese.empty())
-        return {};
-    QString ales = FisiereAlese.front();
-    FisiereAlese.pop_front();
-    return ales;
-}
-
-QString PlatformaScriptata::AlegeDosar(const QString &dosarInitial)
-{
-    DosareInitiale << dosarInitial;
-    return DosarAles;
-}
-
-void PlatformaScriptata::CantaSunet(const QString &cale)
-{
-    Sunete << cale;
-}
-
-void PlatformaScriptata::DeschideAjutor(const QString &cale)
-{
-    Ajutoare << cale;
-}
-
 bool PlatformaScriptata::StergeFisier(const QString &cale)
 {
     Sterse << cale;
     return StergereReuseste && QFile::remove(cale);
 }
 
-QString PlatformaScriptata::AlegeFisierSalvare(const QString &propus)
+QString PlatformaScriptata::UrmatorulFisier()
 {
-    DosareInitiale << propus;
-    if (FisiereAlese.empty())
-        return propus;
     const QString ales = FisiereAlese.front();
     FisiereAlese.pop_front();
     return ales;

@@ -13,15 +13,27 @@
 class PlatformaScriptata final : public Platforma
 {
 public:
-    void Mesaj(const QString &text) override;
+    void Mesaj(const QString &text) override { Mesaje << text; }
     bool IntrebareDaNu(const QString &text) override;
     std::optional<QString> CitesteText(const QString &intrebare) override;
-    QString AlegeFisier(const QString &dosarInitial) override;
-    QString AlegeDosar(const QString &dosarInitial) override;
+    QString AlegeFisier(const QString &dosarInitial) override
+    {
+        DosareInitiale << dosarInitial;
+        return FisiereAlese.empty() ? QString() : UrmatorulFisier();
+    }
+    QString AlegeDosar(const QString &dosarInitial) override
+    {
+        DosareInitiale << dosarInitial;
+        return DosarAles;
+    }
     // Takes the next of FisiereAlese, the proposal itself when none is left.
-    QString AlegeFisierSalvare(const QString &propus) override;
-    void CantaSunet(const QString &cale) override;
-    void DeschideAjutor(const QString &cale) override;
+    QString AlegeFisierSalvare(const QString &propus) override
+    {
+        DosareInitiale << propus;
+        return FisiereAlese.empty() ? propus : UrmatorulFisier();
+    }
+    void CantaSunet(const QString &cale) override { Sunete << cale; }
+    void DeschideAjutor(const QString &cale) override { Ajutoare << cale; }
     bool StergeFisier(const QString &cale) override;
 
     // --- the script
@@ -40,4 +52,7 @@ public:
     QStringList Sunete;
     QStringList Ajutoare;
     QStringList Sterse;
+
+private:
+    QString UrmatorulFisier();
 };
