@@ -111,6 +111,20 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         for (int ramase : {1, 0})
             EXPECT_EQ(IndexText::Potriveste(d.Baza(), {{"x", ""}, {"y", ""}, {"z", ""}}, goale, 2),
                       ramase);
+        // A text an imported package brought is kept; a new picture beside it is read.
+        scrie("adus.png", "6. Un enunț adus.");
+        scrie("nou.png", "7. Un enunț nou.");
+        const QFileInfo adus(dosar.Cale() + "/Probleme/adus.png");
+        ASSERT_TRUE(d.Baza().Tranzactie([&](QSqlDatabase &db) {
+            return IndexText::Adauga(db, "adus.png", {adus.size(), adus.lastModified()
+                                     .toMSecsSinceEpoch(), {}}, "6. Un enunț adus.");
+        }));
+        for (const char *nume : {"adus.png", "nou.png"}) {
+            d.TabelProbleme[++d.NrProbleme] = FaProblema(9, 7, "A", "F", nume);
+            ASSERT_TRUE(d.ScrieProblemaNoua());
+        }
+        EXPECT_EQ(Recunoaste(fundal), 1);
+        EXPECT_EQ(gasite(d, "enunt"), "adus nou");
     });
 }
 
