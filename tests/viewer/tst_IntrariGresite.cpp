@@ -7,7 +7,8 @@ namespace {
 
 // A picture that cannot be read leaves a blank panel and the status line as
 // usual; only the one too large to load brings a message. Then the longest
-// texts, a name in the code page's upper half, a full selection, no Probleme/.
+// texts, a name in the code page's upper half, a full selection, a copy from
+// Windows with other letter cases, no Probleme/.
 TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
 {
     const QByteArray jpeg = OctetiPoza(PozaModel(64, 48), "JPEG"), bmp = OctetiPoza(Poza12, "BMP");
@@ -49,11 +50,13 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
     Apasa("Inainte");
     EXPECT_TRUE(v.TextStare.startsWith("âîşţĂÎŞŢ.jpg - Capitolul: "));
     EXPECT_EQ(v.Picture2.Naturala().size(), QSize(40, 10));
+    QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG"); // as a copy from Windows
+    QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
     Apasa("Ultima");
     Apasa("Inainte");
     EXPECT_EQ(d.PozitieCurenta, 2000);
     EXPECT_EQ(v.Picture2.Naturala(), Poza12);
-    QDir(d.CaleProbleme()).removeRecursively(); // no Probleme/ at all: blank panels
+    QDir(dosar.Cale() + "/PROBLEME").removeRecursively(); // no Probleme/ at all: blank panels
     Apasa("Prima");
     EXPECT_TRUE(v.Picture2.Naturala().isNull() && v.TextStare.startsWith("p12.jpg - "));
     EXPECT_EQ(platforma.Mesaje.size(), 1);
