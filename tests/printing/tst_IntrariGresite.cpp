@@ -12,7 +12,7 @@ using IntrariPagina = PaginaTest;
 const QString EroareStocare = "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
 
 // A picture that cannot be read gives a page with the header alone; one too
-// large is also told. A copy from Windows, with
+// large is also told, on a printer as in a file. A copy from Windows, with
 // other letter cases, prints its picture; the longest name that fits, with
 // Windows-1250 letters, and a 3000-line header cut at its strip.
 TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
@@ -36,6 +36,9 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
         VerificaFoaia(Fisier(caz), 15, false);
     }
     QDir().mkpath(d.CaleProbleme());
+    dosar.ScrieOcteti("Probleme/p.jpg", BmpCuMarimea(20000, 20000));
+    CompunePagina(true, date, d, imprimanta);
+    EXPECT_EQ(platforma.Mesaje.last(), preaMare);
     dosar.ScriePoza("p.jpg", PozaCadrane(400, 300));
     QDir(dosar.Cale()).rename("Probleme/p.jpg", "Probleme/P.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
