@@ -30,8 +30,6 @@ TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
         {"Inainte", "3  0"}, {"Arata/Ascunde Obs", "3  0"}, {"Imprimare", "3  0"}, {"Defineste selectie", "3  0  DefSel"},
         {"nr 3", "3  0"}, {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
         {"selectie", "3  0"},                    // nothing found, answered No
-        {"selectie 3", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"}, {"Inainte", "2 t.jpeg 50"},
-        {"Inapoi", "2 t.jpeg 50"}, {"Ultima", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"},
         {"selectie 2 3", p12}, {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"nr 1", "2 p12.jpg 60 obs"},
         {"activare", "2  0 Cls,Refresh"}};
     for (const auto &[pas, stare] : pasi)
