@@ -79,10 +79,7 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     EXPECT_TRUE(cache.Tinute() == CachePoze::Capacitate && !cache.Tine(cale('a')));
     EXPECT_TRUE(latime('a') == 10 && cache.Tinute() == 2);
     dosar.ScriePoza("a", PozaModel(20, 10));
-    dosar.ScriePoza("c", PozaModel(30, 10));
     EXPECT_EQ(latime('a'), 20);
-    cache.Pregateste(cale('a'), {cale('c')});
-    EXPECT_EQ(latime('c'), 30);
 }
 
 // The window mirrors the logic into its controls (the moves between windows
