@@ -77,7 +77,6 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
     EXPECT_EQ(QList({model.Filtre.FiltruClasa, d.ClasaAleasa}), QList<int16_t>({Fals, 10})); // kept but unused
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
-    EXPECT_EQ(platforma.Intrebari.size(), 2);
 }
 
 // Each button moves between its own pair of lists; an option sets its class or

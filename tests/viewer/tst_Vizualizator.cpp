@@ -96,8 +96,9 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.Buton("Inainte")->trigger();
     PanzaQt &p = *f.findChild<PanzaQt *>();
-    for (const auto &[tip, x, y] : {std::tuple{QEvent::MouseButtonPress, 10, 10}, {QEvent::MouseMove, 60, 40},
-                                    {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}}) {
+    const std::tuple<QEvent::Type, int, int> tragere[] = {{QEvent::MouseButtonPress, 10, 10},
+        {QEvent::MouseMove, 60, 40}, {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}};
+    for (const auto &[tip, x, y] : tragere) {
         const auto apasat = tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton;
         QMouseEvent e(tip, QPoint(x, y), p.mapToGlobal(QPoint(x, y)), Qt::RightButton, apasat, {});
         QApplication::sendEvent(&p, &e);
