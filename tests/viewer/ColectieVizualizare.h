@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 inline const QRgb FundalPanou = qRgb(200, 200, 200);
-using U = Vizualizator::Urmare;
 
 // Slot 2 is the worked example (bitmap data under a .jpg name), slot 3 a real
 // JPEG under a .jpeg name, slot 4 names a missing picture, slot 5 one that is
@@ -41,7 +40,7 @@ protected:
         v.Activat = Fals;
         v.Form_Activate();
     }
-    U Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
+    auto Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
     // One step as the user or another window takes it ("selectie 2 3": a new
     // selection shown, "activare": the window activated, "nr N": the
     // selection cut to N - 1 by a purge), and what the viewer then

