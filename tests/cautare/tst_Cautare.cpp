@@ -116,8 +116,9 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         scrie("nou.png", "7. Un enunț nou.");
         const QFileInfo adus(dosar.Cale() + "/Probleme/adus.png");
         ASSERT_TRUE(d.Baza().Tranzactie([&](QSqlDatabase &db) {
-            return IndexText::Adauga(db, "adus.png", {adus.size(), adus.lastModified()
-                                     .toMSecsSinceEpoch(), {}}, "6. Un enunț adus.");
+            return IndexText::Adauga(db, "adus.png",
+                                     {adus.size(), adus.lastModified().toMSecsSinceEpoch(), {}},
+                                     "6. Un enunț adus.");
         }));
         for (const char *nume : {"adus.png", "nou.png"}) {
             d.TabelProbleme[++d.NrProbleme] = FaProblema(9, 7, "A", "F", nume);

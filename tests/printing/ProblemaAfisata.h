@@ -15,11 +15,19 @@
 // inch, one pixel for ten twips. Records every operation in order.
 struct ImprimantaScriptata final : Imprimanta
 {
-    explicit ImprimantaScriptata(QStringList nume = {}) : Nume(std::move(nume)) {}
+    explicit ImprimantaScriptata(QStringList nume = {})
+        : Nume(std::move(nume))
+    {}
     QStringList Imprimante() const override { return Nume; }
-    bool Alege(const QString &nume) override { return (Operatii << "alege " + nume, Nume.contains(nume)); }
+    bool Alege(const QString &nume) override
+    {
+        return (Operatii << "alege " + nume, Nume.contains(nume));
+    }
     QString Curenta() const override { return {}; }
-    void SeteazaExemplare(int exemplare) override { Operatii << QString("exemplare %1").arg(exemplare); }
+    void SeteazaExemplare(int exemplare) override
+    {
+        Operatii << QString("exemplare %1").arg(exemplare);
+    }
     void SeteazaPortret() override { Operatii << "portret"; }
     QPainter *IncepePagina() override
     {
@@ -45,7 +53,8 @@ inline QImage PozaCadrane(int latime, int inaltime)
     QPainter p(&poza);
     const int l = latime / 2, i = inaltime / 2;
     for (int c = 0; c < 4; ++c)
-        p.fillRect(c % 2 ? l : 0, c / 2 ? i : 0, c % 2 ? latime - l : l, c / 2 ? inaltime - i : i, QColor(Cadran[c]));
+        p.fillRect(c % 2 ? l : 0, c / 2 ? i : 0, c % 2 ? latime - l : l, c / 2 ? inaltime - i : i,
+                   QColor(Cadran[c]));
     return poza;
 }
 
@@ -53,7 +62,8 @@ inline QImage PozaCadrane(int latime, int inaltime)
 // stored as bitmap data under a .jpg name.
 inline void ArataProblema(const DosarTest &dosar, mDefinitii &d, const QImage &poza)
 {
-    dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "alta.jpg"), FaProblema(9, 8, "Geometrie", "Triunghiuri", "p.jpg")});
+    dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "alta.jpg"),
+                         FaProblema(9, 8, "Geometrie", "Triunghiuri", "p.jpg")});
     dosar.ScriePoza("p.jpg", poza);
     d.IncarcaColectie();
     d.Selectie[2] = 2;
@@ -63,7 +73,8 @@ inline void ArataProblema(const DosarTest &dosar, mDefinitii &d, const QImage &p
 // Within a few steps of the colour expected (edges are smoothed).
 inline bool Aproape(QRgb a, QRgb b, int toleranta = 24)
 {
-    return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))}) <= toleranta;
+    return std::max({qAbs(qRed(a) - qRed(b)), qAbs(qGreen(a) - qGreen(b)),
+                     qAbs(qBlue(a) - qBlue(b))}) <= toleranta;
 }
 
 // The darkest grey in a rectangle given in twips of a page at `pas` twips to
@@ -71,7 +82,9 @@ inline bool Aproape(QRgb a, QRgb b, int toleranta = 24)
 inline int CelMaiIntunecat(const QImage &foaie, double pas, const QRect &twips)
 {
     int minim = 255;
-    const QRect r = QRect(int(twips.x() / pas), int(twips.y() / pas), int(twips.width() / pas), int(twips.height() / pas)) & foaie.rect();
+    const QRect r = QRect(int(twips.x() / pas), int(twips.y() / pas), int(twips.width() / pas),
+                          int(twips.height() / pas)) &
+                    foaie.rect();
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             minim = qMin(minim, qGray(foaie.pixel(x, y)));
@@ -88,14 +101,21 @@ inline void VerificaFoaia(const QImage &foaie, double pas, bool cuPoza, int tole
     EXPECT_EQ(CelMaiIntunecat(foaie, pas, {0, 0, 11907, 270}), 255);
     EXPECT_EQ(CelMaiIntunecat(foaie, pas, {0, 1440, 11907, 510}), 255);
     EXPECT_EQ(CelMaiIntunecat(foaie, pas, {1134, 1984, 9639, 7229}) == 255, !cuPoza);
-    const auto la = [&](double x, double y) { return foaie.pixel(qRound(x / pas), qRound(y / pas)); };
+    const auto la = [&](double x, double y) {
+        return foaie.pixel(qRound(x / pas), qRound(y / pas));
+    };
     for (int c = 0; cuPoza && c < 4; ++c)
-        EXPECT_TRUE(Aproape(la(c % 2 ? 10700 : 1200, c / 2 ? 9150 : 2050), Cadran[c], toleranta)) << c;
-    for (const auto &[x, y] : {std::pair{1060., 5000.}, {10850., 5000.}, {6000., 1910.}, {6000., 9290.}})
+        EXPECT_TRUE(Aproape(la(c % 2 ? 10700 : 1200, c / 2 ? 9150 : 2050), Cadran[c], toleranta))
+            << c;
+    for (const auto &[x, y] :
+         {std::pair{1060., 5000.}, {10850., 5000.}, {6000., 1910.}, {6000., 9290.}})
         EXPECT_EQ(la(x, y), qRgb(255, 255, 255)) << x << "," << y;
 }
 
-inline QString Creat(const QString &nume) { return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei."; }
+inline QString Creat(const QString &nume)
+{
+    return "A fost creat fisierul: " + nume + ".jpg in folderul de lucru al aplicatiei.";
+}
 
 // A page composed on a scripted printer or saved to teste/, read back by Qt
 // from its content, not through the program's own reader.
@@ -107,5 +127,8 @@ protected:
     mDefinitii d{dosar.Cale(), platforma};
     ImprimantaScriptata imprimanta{{"PDF"}};
     DatePagina date{2, 2, 1, 1, "Teza la matematica", 1, "pagina"};
-    QImage Fisier(const QString &nume = "pagina") const { return QImage(dosar.Cale() + "/teste/" + nume + ".jpg"); }
+    QImage Fisier(const QString &nume = "pagina") const
+    {
+        return QImage(dosar.Cale() + "/teste/" + nume + ".jpg");
+    }
 };

@@ -9,7 +9,8 @@
 namespace {
 
 using IntrariPagina = PaginaTest;
-const QString EroareStocare = "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
+const QString EroareStocare =
+    "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare.";
 
 // A picture that cannot be read gives a page with the header alone; one too
 // large is also told, on a printer as in a file. A copy from Windows, with
@@ -20,8 +21,11 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
     const QByteArray jpeg = OctetiPoza(PozaCadrane(400, 300), "JPEG");
     const QString preaMare = MesajPozaPreaMare(d.CaleProbleme() + "p.jpg", {20000, 20000});
     const std::tuple<const char *, QByteArray, QStringList> cazuri[] = {
-        {"gol", "", {}}, {"text", "nu este o poza", {}}, {"taiat", jpeg.left(jpeg.size() / 2), {}},
-        {"lipsa", {}, {}}, {"mare", BmpCuMarimea(20000, 20000), {preaMare}}};
+        {"gol", "", {}},
+        {"text", "nu este o poza", {}},
+        {"taiat", jpeg.left(jpeg.size() / 2), {}},
+        {"lipsa", {}, {}},
+        {"mare", BmpCuMarimea(20000, 20000), {preaMare}}};
     ArataProblema(dosar, d, QImage());
     for (const auto &[caz, octeti, mesaje] : cazuri) {
         platforma.Mesaje.clear();
@@ -56,12 +60,18 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
 // rename would let replace it). A page in a closed folder is rewritten in place.
 TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
 {
-    const auto inchide = [](const DosarTest &t, const char *cale) { QFile::setPermissions(t.Cale() + cale, QFile::ReadOwner | QFile::ExeOwner); };
-    const auto vechi = [&](const DosarTest &t, const char *inchis) { t.ScrieOcteti("teste/pagina.jpg", "vechi"), inchide(t, inchis); };
+    const auto inchide = [](const DosarTest &t, const char *cale) {
+        QFile::setPermissions(t.Cale() + cale, QFile::ReadOwner | QFile::ExeOwner);
+    };
+    const auto vechi = [&](const DosarTest &t, const char *inchis) {
+        t.ScrieOcteti("teste/pagina.jpg", "vechi"), inchide(t, inchis);
+    };
     const std::tuple<QString, std::function<void(const DosarTest &)>, const char *> cazuri[] = {
         {"pagina", [](const DosarTest &t) { QDir(t.Cale() + "/teste").removeRecursively(); }, ""},
-        {"pagina", [](const DosarTest &t) { QDir(t.Cale()).mkpath("teste/pagina.jpg/pastrat"); }, ""},
-        {QString(300, 'n'), [](const DosarTest &) {}, ""}, {"pagina", [&](const DosarTest &t) { inchide(t, "/teste"); }, ""},
+        {"pagina", [](const DosarTest &t) { QDir(t.Cale()).mkpath("teste/pagina.jpg/pastrat"); },
+         ""},
+        {QString(300, 'n'), [](const DosarTest &) {}, ""},
+        {"pagina", [&](const DosarTest &t) { inchide(t, "/teste"); }, ""},
         {"pagina", [&](const DosarTest &t) { vechi(t, "/teste/pagina.jpg"); }, "vechi"},
         {"pagina", [&](const DosarTest &t) { vechi(t, "/teste"); }, "BM"}};
     for (const auto &[nume, pregateste, ramas] : cazuri) {
@@ -72,11 +82,16 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
             platforma.Mesaje.clear();
             date.NumeFisier = nume;
             pregateste(altul);
-            const QStringList inainte = QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden);
+            const QStringList inainte =
+                QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden);
             CompunePagina(false, date, d2, imprimanta);
-            QFile::setPermissions(d2.CaleTeste(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-            EXPECT_EQ(platforma.Mesaje, QStringList{QByteArray(ramas) == "BM" ? Creat(nume) : EroareStocare}) << nume;
-            EXPECT_EQ(QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden), inainte) << nume;
+            QFile::setPermissions(d2.CaleTeste(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            EXPECT_EQ(platforma.Mesaje,
+                      QStringList{QByteArray(ramas) == "BM" ? Creat(nume) : EroareStocare})
+                << nume;
+            EXPECT_EQ(QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden), inainte)
+                << nume;
             EXPECT_TRUE(altul.CitesteOcteti("teste/pagina.jpg").startsWith(ramas)) << nume;
         });
     }

@@ -3,8 +3,8 @@
 #include "tests/printing/ProblemaAfisata.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
@@ -33,7 +33,8 @@ TEST(Geometrie, DreptunghiurileInTwips)
         {2, 2, 1, {1, 300000}, {1134, 283, 9639, 1134}, {1134, 1984, 9639, (1 << 30) - 1}}};
     for (const auto &[stanga, dreapta, sus, poza, antet, imagine] : cazuri) {
         const AsezarePagina a = AseazaPagina(stanga, dreapta, sus, poza);
-        EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({antet, imagine})) << stanga << " " << sus;
+        EXPECT_EQ(QList<QRect>({a.Antet, a.Poza}), QList<QRect>({antet, imagine}))
+            << stanga << " " << sus;
     }
 }
 
@@ -42,23 +43,44 @@ TEST(Geometrie, DreptunghiurileInTwips)
 TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
 {
     using T = TexteTipareste;
-    const QString nimic = "Nu avem nimic de tiparit!...", latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
-                  exemplare = "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
-    const auto margine = [](const char *care) { return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care); };
+    const QString nimic = "Nu avem nimic de tiparit!...",
+                  latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
+                  exemplare =
+                      "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
+    const auto margine = [](const char *care) {
+        return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
+    };
     const std::tuple<bool, std::vector<std::pair<QString T::*, const char *>>, QString> cazuri[] = {
-        {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati ales imprimanta!...."},
-        {true, {{&T::Exemplare, ""}, {&T::Stanga, "x"}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
-        {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic}, {true, {{&T::Exemplare, "0.4"}}, nimic},
+        {true,
+         {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}},
+         "Nu ati ales imprimanta!...."},
+        {true,
+         {{&T::Exemplare, ""}, {&T::Stanga, "x"}},
+         "Nu ati definit numarul exemplarelor de tiparit!...."},
+        {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic},
+        {true, {{&T::Exemplare, "0.4"}}, nimic},
         {true, {{&T::Exemplare, "0.5"}}, nimic}, // half rounds to even
-        {true, {{&T::Exemplare, "-2"}}, exemplare}, {true, {{&T::Exemplare, "32768"}}, exemplare},
+        {true, {{&T::Exemplare, "-2"}}, exemplare},
+        {true, {{&T::Exemplare, "32768"}}, exemplare},
         // A file needs no printer and no copies, only a name that stays in teste/.
-        {false, {{&T::Imprimanta, ""}, {&T::Exemplare, "0"}, {&T::NumeFisier, ""}}, "Nu ati definit numele fisierului!..."},
-        {false, {{&T::NumeFisier, "../Tezaurel"}}, "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul teste!..."},
-        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")}, {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
-        {true, {{&T::Sus, "-1"}}, margine("Top")}, {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
-        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime}, {true, {{&T::Stanga, "1e30"}}, latime},
-        {true, {{&T::Stanga, "3e38"}}, latime}, {true, {{&T::Stanga, "100000000"}}, latime},
-        {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, "2 1.5 0 Teza\nClasa a IX-a"},
+        {false,
+         {{&T::Imprimanta, ""}, {&T::Exemplare, "0"}, {&T::NumeFisier, ""}},
+         "Nu ati definit numele fisierului!..."},
+        {false,
+         {{&T::NumeFisier, "../Tezaurel"}},
+         "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul "
+         "teste!..."},
+        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")},
+        {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
+        {true, {{&T::Sus, "-1"}}, margine("Top")},
+        {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
+        {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime},
+        {true, {{&T::Stanga, "1e30"}}, latime},
+        {true, {{&T::Stanga, "3e38"}}, latime},
+        {true, {{&T::Stanga, "100000000"}}, latime},
+        {true,
+         {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}},
+         "2 1.5 0 Teza\nClasa a IX-a"},
         {true, {{&T::Exemplare, "32767"}}, "32767 2 1 Teza\nClasa a IX-a"}};
     for (const auto &[laImprimanta, schimbari, mesaj] : cazuri) {
         T t{laImprimanta, "PDF", "1", "test1", "2", "2", "1", "1", "Teza\nClasa a IX-a"};
@@ -66,8 +88,10 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
             t.*camp = valoare;
         const auto r = VerificaTiparirea(t);
         const auto *p = std::get_if<DatePagina>(&r);
-        EXPECT_EQ(p ? QString("%1 %2 %3 %4").arg(p->NrExemplare).arg(p->Stanga).arg(p->Jos).arg(p->Antet)
-                    : std::get<QString>(r), mesaj);
+        EXPECT_EQ(
+            p ? QString("%1 %2 %3 %4").arg(p->NrExemplare).arg(p->Stanga).arg(p->Jos).arg(p->Antet)
+              : std::get<QString>(r),
+            mesaj);
     }
 }
 
@@ -76,7 +100,8 @@ TEST(Verificare, VirgulaRomaneasca)
     const QLocale inainte;
     QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     EXPECT_EQ(TextMargine(15), "2,5");
-    EXPECT_EQ(QList({CitesteNumar("2,5"), CitesteNumar("2.5"), CitesteNumar("abc")}), QList<std::optional<double>>({2.5, 2.5, {}}));
+    EXPECT_EQ(QList({CitesteNumar("2,5"), CitesteNumar("2.5"), CitesteNumar("abc")}),
+              QList<std::optional<double>>({2.5, 2.5, {}}));
     QLocale::setDefault(inainte);
 }
 
@@ -125,7 +150,10 @@ template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
             return qobject_cast<T *>(l->buddy());
     return nullptr;
 }
-QLineEdit *Camp(const frmTipareste &f, const char *eticheta) { return Control<QLineEdit>(f, eticheta); }
+QLineEdit *Camp(const frmTipareste &f, const char *eticheta)
+{
+    return Control<QLineEdit>(f, eticheta);
+}
 
 void AlegeImprimanta(frmTipareste &f, const QString &nume)
 {
@@ -142,8 +170,11 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     QComboBox *combo = f.findChild<QComboBox *>();
     QPushButton *print = Control<QPushButton>(f, "Print");
     const auto valori = [&] {
-        QStringList v = {combo->currentText(), Control<QRadioButton>(f, "In fisier")->isChecked() ? "fisier" : "imprimanta"};
-        for (const char *e : {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:", "Nume fisier"})
+        QStringList v = {combo->currentText(), Control<QRadioButton>(f, "In fisier")->isChecked()
+                                                   ? "fisier"
+                                                   : "imprimanta"};
+        for (const char *e :
+             {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:", "Nume fisier"})
             v << Camp(f, e)->text();
         return v << Control<QPlainTextEdit>(f, "Antet")->toPlainText();
     };
@@ -173,10 +204,12 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     Camp(f, "Nr de exemplare")->setText("3");
     Camp(f, "Top:")->setText("unu");
     print->click();
-    EXPECT_EQ(platforma.Mesaje, QStringList({"Marginea Top nu este un numar valid de centimetri!..."}));
+    EXPECT_EQ(platforma.Mesaje,
+              QStringList({"Marginea Top nu este un numar valid de centimetri!..."}));
     Camp(f, "Top:")->setText("1");
     print->click();
-    EXPECT_EQ(scriptata->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3", "portret", "pagina", "sfarsit"}));
+    EXPECT_EQ(scriptata->Operatii, QStringList({"alege PDF", "alege Sala 12", "exemplare 3",
+                                                "portret", "pagina", "sfarsit"}));
     EXPECT_TRUE(f.NrExemplare == 3 && f.isHidden());
 
     f.show(); // only "Renunta" leaves, and every value stays for the next time
@@ -190,7 +223,8 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
     Control<QPushButton>(f, "Renunta")->click();
     EXPECT_FALSE(f.isVisible());
     f.show();
-    EXPECT_EQ(valori(), QStringList({"Sala 12", "fisier", "3", "1.5", "2", "1", "1", "teza", "Teza\nsemestrul I"}));
+    EXPECT_EQ(valori(), QStringList({"Sala 12", "fisier", "3", "1.5", "2", "1", "1", "teza",
+                                     "Teza\nsemestrul I"}));
     EXPECT_EQ(f.TexteMargini(), (std::array<QString, 4>{"1.5", "2", "1", "1"}));
     EXPECT_EQ(scriptata->Operatii.size(), 6);
 }
@@ -218,16 +252,19 @@ TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
     for (int i = 0; fisier.isEmpty() && i < 300; ++i, usleep(100000))
         for (const QString &nume : iesiri.entryList({"*.pdf"}, QDir::Files)) {
             QProcess pdfinfo;
-            if (!dinainte.contains(nume) && (pdfinfo.start("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}),
-                                             pdfinfo.waitForFinished(30000) && pdfinfo.exitCode() == 0) &&
+            if (!dinainte.contains(nume) &&
+                (pdfinfo.start("pdfinfo", {"-f", "1", "-l", "3", iesiri.filePath(nume)}),
+                 pdfinfo.waitForFinished(30000) && pdfinfo.exitCode() == 0) &&
                 (info = pdfinfo.readAllStandardOutput()).simplified().contains("Pages: 3 "))
                 fisier = iesiri.filePath(nume);
         }
     ASSERT_FALSE(fisier.isEmpty()) << "no PDF of three pages appeared in " << iesiri.path();
     EXPECT_EQ(info.count("(A4)"), 3) << info;
-    QProcess::execute("pdftoppm", {"-r", "72", "-png", fisier, dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
+    QProcess::execute("pdftoppm", {"-r", "72", "-png", fisier,
+                                   dosar.Cale() + "/teste/p"}); // 20 twips to the pixel
     QFile::remove(fisier);
-    const QStringList png = QDir(dosar.Cale() + "/teste").entryList({"*.png"}, QDir::Files, QDir::Name);
+    const QStringList png =
+        QDir(dosar.Cale() + "/teste").entryList({"*.png"}, QDir::Files, QDir::Name);
     ASSERT_EQ(png.size(), 3);
     const QImage prima(dosar.Cale() + "/teste/" + png[0]);
     ASSERT_EQ(prima.size(), QSize(595, 842));

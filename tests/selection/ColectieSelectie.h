@@ -28,12 +28,23 @@ protected:
             d.TabelProbleme[++d.NrProbleme] = p;
     }
     // Positions in Selectie slots 2..NrSelectie.
-    V Selectate() const { return V(d.Selectie.begin() + 2, d.Selectie.begin() + std::max<int>(d.NrSelectie + 1, 2)); }
-    void Muta(L sursa, int index) { model.Evidentiaza(sursa, index); EXPECT_EQ(model.Muta(sursa), index); }
-    void Alege(L sursa, const QString &text) { Muta(sursa, int(model.Intrari(sursa).indexOf(text))); }
+    V Selectate() const
+    {
+        return V(d.Selectie.begin() + 2, d.Selectie.begin() + std::max<int>(d.NrSelectie + 1, 2));
+    }
+    void Muta(L sursa, int index)
+    {
+        model.Evidentiaza(sursa, index);
+        EXPECT_EQ(model.Muta(sursa), index);
+    }
+    void Alege(L sursa, const QString &text)
+    {
+        Muta(sursa, int(model.Intrari(sursa).indexOf(text)));
+    }
 };
 
-inline Problema P(int clasa, int nivel, const QString &disciplina, const QString &capitol, bool stearsa = false)
+inline Problema P(int clasa, int nivel, const QString &disciplina, const QString &capitol,
+                  bool stearsa = false)
 {
     return FaProblema(clasa, nivel, disciplina, capitol, QStringLiteral("p.jpg"), stearsa);
 }

@@ -23,10 +23,12 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
 
     std::vector<Problema> probleme;
     for (int i = 0; i < 1999; ++i)
-        probleme.push_back(P(9, 7, QString::number(i % 100) + QString(47, 'd'), QString::number(i) + QString(96, 'c')));
+        probleme.push_back(P(9, 7, QString::number(i % 100) + QString(47, 'd'),
+                             QString::number(i) + QString(96, 'c')));
     Pune(probleme);
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(QList({model.Intrari(L::llCapitole).size(), model.Intrari(L::LDomenii).size()}), QList<qsizetype>({1999, 100}));
+    EXPECT_EQ(QList({model.Intrari(L::llCapitole).size(), model.Intrari(L::LDomenii).size()}),
+              QList<qsizetype>({1999, 100}));
     for (int i = 0; i < 100; ++i)
         Muta(L::LDomenii, 0);
     model.Vizualizare();

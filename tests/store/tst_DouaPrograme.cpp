@@ -15,7 +15,10 @@ template <typename F> pid_t Proces(F f)
     const pid_t pid = fork();
     return pid == 0 ? _exit(f()), 0 : pid;
 }
-int Sfarsit(pid_t pid) { return waitpid(pid, &pid, 0) > 0 ? pid : -1; } // 0: exit(0)
+int Sfarsit(pid_t pid)
+{
+    return waitpid(pid, &pid, 0) > 0 ? pid : -1;
+} // 0: exit(0)
 
 // Two processes append 100 problems each at the same time: every one lands
 // once, byte for byte, in its program's order, none over another.
@@ -83,7 +86,8 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
             nume << q.Fisier.FaraBlancuri() + (q.EsteStearsa() ? "*" : "");
         }
         EXPECT_EQ(nume.join(' '), c.section('|', 1, 1));
-        EXPECT_EQ(noi.IaAnunturile().size() + (altul ? altul->IaAnunturile().size() : 0), c.count('!'));
+        EXPECT_EQ(noi.IaAnunturile().size() + (altul ? altul->IaAnunturile().size() : 0),
+                  c.count('!'));
     }
 }
 

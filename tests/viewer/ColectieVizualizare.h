@@ -19,10 +19,12 @@ class Vizualizare : public ::testing::Test
 protected:
     Vizualizare()
     {
-        dosar.ScrieColectie({FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
-                             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false, "Doar pentru clasa a X-a"),
-                             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
-                             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
+        dosar.ScrieColectie(
+            {FaProblema(9, 8, "Algebra", "Functii", "p12.jpg", false, "Domeniul de definitie   "),
+             FaProblema(10, 7, "Geometrie", "Triunghiuri", "t.jpeg", false,
+                        "Doar pentru clasa a X-a"),
+             FaProblema(11, 9, "Analiza", "Limite", "lipsa.jpg"),
+             FaProblema(12, 10, "Analiza", "Integrale", "stricat.jpg", false, "Poza pierduta")});
         d.IncarcaColectie();
         dosar.ScriePoza("p12.jpg", Poza12);
         dosar.ScrieOcteti("Probleme/t.jpeg", OctetiPoza(PozaModel(50, 30), "JPEG"));
@@ -58,9 +60,16 @@ protected:
         else if (pas.startsWith("nr "))
             d.NrSelectie = int16_t(pas.mid(3).toInt());
         else
-            urmare = QStringList{"", "DefSel", "Tipareste", "Main"}.value(int(Apasa(qPrintable(pas))));
-        return QString("%1 %2 %3%4 %5 %6").arg(d.PozitieCurenta).arg(v.TextStare.section(' ', 0, 0)).arg(v.Picture2.Naturala().width())
-            .arg(v.Text1Vizibil ? " obs" : "").arg(panou.Operatii.join(',')).arg(urmare).trimmed();
+            urmare =
+                QStringList{"", "DefSel", "Tipareste", "Main"}.value(int(Apasa(qPrintable(pas))));
+        return QString("%1 %2 %3%4 %5 %6")
+            .arg(d.PozitieCurenta)
+            .arg(v.TextStare.section(' ', 0, 0))
+            .arg(v.Picture2.Naturala().width())
+            .arg(v.Text1Vizibil ? " obs" : "")
+            .arg(panou.Operatii.join(','))
+            .arg(urmare)
+            .trimmed();
     }
 
     DosarTest dosar;

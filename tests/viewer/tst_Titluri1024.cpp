@@ -14,5 +14,7 @@ TEST_F(Vizualizare, Ecran1024FiecareTitluDinBaraDeButoaneIncapIntreg)
     FerestreTacute ferestre;
     fVizualizare f(d, ferestre);
     for (const QToolButton *b : f.findChildren<QToolButton *>())
-        EXPECT_TRUE(!b->defaultAction() || b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width()) << b->text();
+        EXPECT_TRUE(!b->defaultAction() ||
+                    b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width())
+            << b->text();
 }

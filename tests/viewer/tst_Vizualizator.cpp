@@ -16,25 +16,44 @@ namespace {
 // while the viewer is hidden; the state kept between showings.
 TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
 {
-    const QString p12 = "2 p12.jpg 60 Cls,Copiaza 60x40 la 0,0,Refresh", t = "3 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh",
+    const QString p12 = "2 p12.jpg 60 Cls,Copiaza 60x40 la 0,0,Refresh",
+                  t = "3 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh",
                   stricat = "4 stricat.jpg 0 Cls,Copiaza 0x0 la 0,0,Refresh";
     const std::pair<const char *, QString> pasi[] = {
-        {"selectie 2 3 5", p12}, {"Inapoi", "2 p12.jpg 60"}, {"Inainte", t}, {"Inainte", stricat},
-        {"Inainte", "4 stricat.jpg 0"}, {"Inapoi", t}, {"Ultima", stricat}, {"Prima", p12}, {"Prima", p12},
-        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"Inainte", "3 t.jpeg 50 obs Cls,Copiaza 50x30 la 0,0,Refresh"},
+        {"selectie 2 3 5", p12},
+        {"Inapoi", "2 p12.jpg 60"},
+        {"Inainte", t},
+        {"Inainte", stricat},
+        {"Inainte", "4 stricat.jpg 0"},
+        {"Inapoi", t},
+        {"Ultima", stricat},
+        {"Prima", p12},
+        {"Prima", p12},
+        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
+        {"Inainte", "3 t.jpeg 50 obs Cls,Copiaza 50x30 la 0,0,Refresh"},
         {"Ultima", "4 stricat.jpg 0 obs Cls,Copiaza 0x0 la 0,0,Refresh"},
         {"activare", "4 stricat.jpg 0 obs"}, // back from the modal print dialog: nothing moves
-        {"Revenire Meniu", "4 stricat.jpg 0  Main"}, {"activare", p12}, // back from the main window: the first again
-        {"Defineste selectie", "2 p12.jpg 60"}, {"Imprimare", "2 p12.jpg 60  Tipareste"},
-        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"Anuleaza selectie", "2  0 Cls,Refresh"},
-        {"Inainte", "3  0"}, {"Arata/Ascunde Obs", "3  0"}, {"Imprimare", "3  0"}, {"Defineste selectie", "3  0  DefSel"},
-        {"nr 3", "3  0"}, {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
-        {"selectie", "3  0"},                    // nothing found, answered No
-        {"selectie 2 3", p12}, {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"}, {"nr 1", "2 p12.jpg 60 obs"},
+        {"Revenire Meniu", "4 stricat.jpg 0  Main"},
+        {"activare", p12}, // back from the main window: the first again
+        {"Defineste selectie", "2 p12.jpg 60"},
+        {"Imprimare", "2 p12.jpg 60  Tipareste"},
+        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
+        {"Anuleaza selectie", "2  0 Cls,Refresh"},
+        {"Inainte", "3  0"},
+        {"Arata/Ascunde Obs", "3  0"},
+        {"Imprimare", "3  0"},
+        {"Defineste selectie", "3  0  DefSel"},
+        {"nr 3", "3  0"},
+        {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
+        {"selectie", "3  0"}, // nothing found, answered No
+        {"selectie 2 3", p12},
+        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
+        {"nr 1", "2 p12.jpg 60 obs"},
         {"activare", "2  0 Cls,Refresh"}};
     for (const auto &[pas, stare] : pasi)
         EXPECT_EQ(Pas(pas), stare) << pas;
-    EXPECT_EQ(platforma.Mesaje, QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
+    EXPECT_EQ(platforma.Mesaje,
+              QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
     v.Form_Load(); // a flag left over from before
     EXPECT_EQ(d.SelectieNoua, Fals);
 }
@@ -47,10 +66,12 @@ TEST_F(Vizualizare, TragereaSiIndicatorul)
     v.Picture1_MouseDown(0, 0);
     v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
     const std::tuple<double, double, int, Qt::CursorShape> cazuri[] = {
-        {30, 30, 1, Qt::ArrowCursor}, {25, 30, 3, Qt::ArrowCursor}, {25.5, 27.5, 3, Qt::SizeAllCursor},
-        {64.9, 46.9, 3, Qt::SizeAllCursor}, {65, 30, 3, Qt::ArrowCursor}, {30, 47, 3, Qt::ArrowCursor}};
+        {30, 30, 1, Qt::ArrowCursor},       {25, 30, 3, Qt::ArrowCursor},
+        {25.5, 27.5, 3, Qt::SizeAllCursor}, {64.9, 46.9, 3, Qt::SizeAllCursor},
+        {65, 30, 3, Qt::ArrowCursor},       {30, 47, 3, Qt::ArrowCursor}};
     for (const auto &[x, y, selectie, forma] : cazuri)
-        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Picture1_MouseMove(x, y)), forma) << x << "," << y;
+        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Picture1_MouseMove(x, y)), forma)
+            << x << "," << y;
     v.Picture1_MouseDown(0, 0);
     v.Form_Activate();
     panou.Operatii.clear();
@@ -97,7 +118,9 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     f.Buton("Inainte")->trigger();
     PanzaQt &p = *f.findChild<PanzaQt *>();
     const std::tuple<QEvent::Type, int, int> tragere[] = {{QEvent::MouseButtonPress, 10, 10},
-        {QEvent::MouseMove, 60, 40}, {QEvent::MouseButtonRelease, 60, 40}, {QEvent::MouseMove, 80, 60}};
+                                                          {QEvent::MouseMove, 60, 40},
+                                                          {QEvent::MouseButtonRelease, 60, 40},
+                                                          {QEvent::MouseMove, 80, 60}};
     for (const auto &[tip, x, y] : tragere) {
         const auto apasat = tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton;
         QMouseEvent e(tip, QPoint(x, y), p.mapToGlobal(QPoint(x, y)), Qt::RightButton, apasat, {});
@@ -111,14 +134,19 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
     EXPECT_TRUE(obs.isVisible());
     EXPECT_EQ(obs.toPlainText(), "Domeniul de definitie");
-    const struct { Qt::Key tasta; int pozitie, x, y; } taste[] = {
-        {Qt::Key_End, 4, 0, 0}, {Qt::Key_PageUp, 3, 0, 0}, {Qt::Key_Home, 2, 0, 0},
-        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    const struct
+    {
+        Qt::Key tasta;
+        int pozitie, x, y;
+    } taste[] = {{Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
+                 {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
     for (const auto &r : taste) {
         QTest::keyClick(&f, r.tasta);
         EXPECT_EQ(d.PozitieCurenta, r.pozitie) << r.tasta;
-        EXPECT_EQ(QPoint(f.Logica().Picture2.Panorama.DeplasareX, f.Logica().Picture2.Panorama.DeplasareY),
-                  QPoint(r.x, r.y)) << r.tasta;
+        EXPECT_EQ(QPoint(f.Logica().Picture2.Panorama.DeplasareX,
+                         f.Logica().Picture2.Panorama.DeplasareY),
+                  QPoint(r.x, r.y))
+            << r.tasta;
     }
     EXPECT_EQ(p.Imagine().pixel(0, 40), Poza12.pixel(40, 0));
     QTest::keyClick(&f, Qt::Key_Escape);
