@@ -15,9 +15,6 @@
 // inch, one pixel for ten twips. Records every operation in order.
 struct ImprimantaScriptata final : Imprimanta
 {
-    explicit ImprimantaScriptata(QStringList n = {})
-        : Nume(std::move(n))
-    {}
     QStringList Imprimante() const override { return Nume; }
     bool Alege(const QString &n) override { return (Operatii << "alege " + n, Nume.contains(n)); }
     QString Curenta() const override { return {}; }
@@ -32,7 +29,7 @@ struct ImprimantaScriptata final : Imprimanta
     }
     bool TerminaDocument() override { return (Operatii << "sfarsit", m_pictor.end()); }
 
-    QStringList Nume, Operatii;
+    QStringList Nume{"PDF"}, Operatii;
     bool Refuza = false;
     QImage Foaie;
     QPainter m_pictor;
@@ -119,7 +116,7 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata imprimanta{{"PDF"}};
+    ImprimantaScriptata imprimanta;
     // Its bottom margin counts for nothing on the page.
     DatePagina date{2, 2, 1, 3.7f, "Teza la matematica", 1, "pagina"};
     QImage Fisier(const QString &nume = "pagina") const

@@ -2,9 +2,6 @@
 #include "tests/common/PozeGresite.h"
 #include "tests/printing/ProblemaAfisata.h"
 
-#include <QDir>
-
-#include <functional>
 #include <numeric>
 
 namespace {

@@ -138,7 +138,8 @@ const auto AlegeImprimanta = [](frmTipareste &f, const QString &nume) {
 TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 {
     ArataProblema(dosar, d, PozaCadrane(400, 300));
-    auto *scriptata = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
+    auto *scriptata = new ImprimantaScriptata;
+    scriptata->Nume = {"Birou", "PDF", "Sala 12"};
     frmTipareste f(d, std::unique_ptr<Imprimanta>(scriptata));
     f.show();
     QComboBox *combo = f.findChild<QComboBox *>();
