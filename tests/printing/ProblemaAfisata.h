@@ -15,19 +15,10 @@
 // inch, one pixel for ten twips. Records every operation in order.
 struct ImprimantaScriptata final : Imprimanta
 {
-    explicit ImprimantaScriptata(QStringList nume = {})
-        : Nume(std::move(nume))
-    {}
     QStringList Imprimante() const override { return Nume; }
-    bool Alege(const QString &nume) override
-    {
-        return (Operatii << "alege " + nume, Nume.contains(nume));
-    }
+    bool Alege(const QString &n) override { return (Operatii << "alege " + n, Nume.contains(n)); }
     QString Curenta() const override { return {}; }
-    void SeteazaExemplare(int exemplare) override
-    {
-        Operatii << QString("exemplare %1").arg(exemplare);
-    }
+    void SeteazaExemplare(int n) override { Operatii << QString("exemplare %1").arg(n); }
     void SeteazaPortret() override { Operatii << "portret"; }
     QPainter *IncepePagina() override
     {
@@ -38,7 +29,7 @@ struct ImprimantaScriptata final : Imprimanta
     }
     bool TerminaDocument() override { return (Operatii << "sfarsit", m_pictor.end()); }
 
-    QStringList Nume, Operatii;
+    QStringList Nume{"PDF"}, Operatii;
     bool Refuza = false;
     QImage Foaie;
     QPainter m_pictor;
@@ -125,8 +116,9 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     mDefinitii d{dosar.Cale(), platforma};
-    ImprimantaScriptata imprimanta{{"PDF"}};
-    DatePagina date{2, 2, 1, 1, "Teza la matematica", 1, "pagina"};
+    ImprimantaScriptata imprimanta;
+    // Its bottom margin counts for nothing on the page.
+    DatePagina date{2, 2, 1, 3.7f, "Teza la matematica", 1, "pagina"};
     QImage Fisier(const QString &nume = "pagina") const
     {
         return QImage(dosar.Cale() + "/teste/" + nume + ".jpg");

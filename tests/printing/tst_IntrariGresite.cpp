@@ -2,9 +2,7 @@
 #include "tests/common/PozeGresite.h"
 #include "tests/printing/ProblemaAfisata.h"
 
-#include <QDir>
-
-#include <functional>
+#include <numeric>
 
 namespace {
 
@@ -42,12 +40,9 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
     dosar.ScriePoza("p.jpg", PozaCadrane(400, 300));
     QDir(dosar.Cale()).rename("Probleme/p.jpg", "Probleme/P.JPG");
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
-    QByteArray octeti;
-    for (int i = 0x80; i <= 0xFF; ++i)
-        octeti.append(char(i));
-    date.Antet = DecodificaAnsi(octeti.constData(), int(octeti.size())) + '\n';
-    for (int i = 0; i < 3000; ++i)
-        date.Antet += QString(200, QChar(u'ş')) + '\n';
+    char ansi[128];
+    std::iota(ansi, ansi + 128, char(0x80));
+    date.Antet = DecodificaAnsi(ansi, 128) + '\n' + (QString(200, u'ş') + '\n').repeated(3000);
     date.NumeFisier = "ăâîşţ" + QString(241, 'n');
     CompunePagina(false, date, d, imprimanta);
     EXPECT_EQ(platforma.Mesaje.last(), Creat(date.NumeFisier));

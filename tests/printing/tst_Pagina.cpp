@@ -2,17 +2,8 @@
 #include "printing/frmTipareste.h"
 #include "tests/printing/ProblemaAfisata.h"
 
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPlainTextEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QTest>
+#include <QtWidgets>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -46,19 +37,12 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
     const QString nimic = "Nu avem nimic de tiparit!...",
                   latime = "Marginile Stanga si Dreapta nu lasa loc pe latimea paginii!...",
                   exemplare =
-                      "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...";
-    const auto margine = [](const char *care) {
-        return QString("Marginea %1 nu este un numar valid de centimetri!...").arg(care);
-    };
+                      "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...",
+                  margine = "Marginea %1 nu este un numar valid de centimetri!...";
     const std::tuple<bool, std::vector<std::pair<QString T::*, const char *>>, QString> cazuri[] = {
-        {true,
-         {{&T::Imprimanta, ""}, {&T::Exemplare, ""}, {&T::Stanga, "x"}},
-         "Nu ati ales imprimanta!...."},
-        {true,
-         {{&T::Exemplare, ""}, {&T::Stanga, "x"}},
-         "Nu ati definit numarul exemplarelor de tiparit!...."},
+        {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}}, "Nu ati ales imprimanta!...."},
+        {true, {{&T::Exemplare, ""}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
         {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic},
-        {true, {{&T::Exemplare, "0.4"}}, nimic},
         {true, {{&T::Exemplare, "0.5"}}, nimic}, // half rounds to even
         {true, {{&T::Exemplare, "-2"}}, exemplare},
         {true, {{&T::Exemplare, "32768"}}, exemplare},
@@ -70,14 +54,13 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
          {{&T::NumeFisier, "../Tezaurel"}},
          "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul "
          "teste!..."},
-        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine("Stanga")},
-        {false, {{&T::Dreapta, ""}}, margine("Dreapta")},
-        {true, {{&T::Sus, "-1"}}, margine("Top")},
-        {false, {{&T::Jos, "1 cm"}}, margine("Bottom")},
+        {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine.arg("Stanga")},
+        {false, {{&T::Dreapta, ""}}, margine.arg("Dreapta")},
+        {true, {{&T::Sus, "-1"}}, margine.arg("Top")},
+        {false, {{&T::Jos, "1 cm"}}, margine.arg("Bottom")},
         {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime},
         {true, {{&T::Stanga, "1e30"}}, latime},
         {true, {{&T::Stanga, "3e38"}}, latime},
-        {true, {{&T::Stanga, "100000000"}}, latime},
         {true,
          {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}},
          "2 1.5 0 Teza\nClasa a IX-a"},
@@ -118,25 +101,20 @@ TEST_F(Compunere, LaImprimantaSauInFisier)
     CompunePagina(true, date, d, imprimanta);
     EXPECT_EQ(imprimanta.Operatii, QStringList({"exemplare 3", "portret", "pagina", "sfarsit"}));
     VerificaFoaia(imprimanta.Foaie, 10, true);
-    imprimanta.Refuza = true;
-    CompunePagina(true, date, d, imprimanta);
-    EXPECT_EQ(imprimanta.Operatii.mid(4), QStringList({"exemplare 3", "portret", "pagina"}));
-    imprimanta.Refuza = false;
     dosar.ScrieOcteti("teste/pagina.jpg", QByteArray(5000000, 'x'));
     CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(imprimanta.Operatii.size(), 7);
+    EXPECT_EQ(imprimanta.Operatii.size(), 4);
     const QByteArray octeti = dosar.CitesteOcteti("teste/pagina.jpg");
     EXPECT_EQ(octeti.left(2) + QByteArray::number(octeti.at(28)), "BM24") << "bits per pixel";
     EXPECT_EQ(Fisier().size(), QSize(794, 1123));
     VerificaFoaia(Fisier(), 15, true);
-    date.Jos = 3.7f;
-    date.NumeFisier = "pagina2";
-    CompunePagina(false, date, d, imprimanta);
-    EXPECT_EQ(dosar.CitesteOcteti("teste/pagina2.jpg"), octeti);
-    EXPECT_EQ(platforma.Mesaje, QStringList({Creat("pagina"), Creat("pagina2")}));
     d.PozitieCurenta = 0, d.NrSelectie = 1;
     CompunePagina(true, date, d, imprimanta);
     VerificaFoaia(imprimanta.Foaie, 10, false);
+    imprimanta.Refuza = true;
+    CompunePagina(true, date, d, imprimanta);
+    EXPECT_EQ(imprimanta.Operatii.mid(8), QStringList({"exemplare 3", "portret", "pagina"}));
+    EXPECT_EQ(platforma.Mesaje, QStringList{Creat("pagina")});
 }
 
 // A control a user finds by its caption: a button by its text, a box by the label naming it.
@@ -150,43 +128,31 @@ template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
             return qobject_cast<T *>(l->buddy());
     return nullptr;
 }
-QLineEdit *Camp(const frmTipareste &f, const char *eticheta)
-{
-    return Control<QLineEdit>(f, eticheta);
-}
+const auto Camp = [](const frmTipareste &f, const char *e) { return Control<QLineEdit>(f, e); };
 
-void AlegeImprimanta(frmTipareste &f, const QString &nume)
-{
+const auto AlegeImprimanta = [](frmTipareste &f, const QString &nume) {
     QComboBox *c = f.findChild<QComboBox *>();
     c->setCurrentIndex(c->findText(nume)), emit c->activated(c->currentIndex());
-}
+};
 
 TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 {
     ArataProblema(dosar, d, PozaCadrane(400, 300));
-    auto *scriptata = new ImprimantaScriptata({"Birou", "PDF", "Sala 12"});
+    auto *scriptata = new ImprimantaScriptata;
+    scriptata->Nume = {"Birou", "PDF", "Sala 12"};
     frmTipareste f(d, std::unique_ptr<Imprimanta>(scriptata));
     f.show();
     QComboBox *combo = f.findChild<QComboBox *>();
     QPushButton *print = Control<QPushButton>(f, "Print");
     const auto valori = [&] {
-        QStringList v = {combo->currentText(), Control<QRadioButton>(f, "In fisier")->isChecked()
-                                                   ? "fisier"
-                                                   : "imprimanta"};
-        for (const char *e :
-             {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:", "Nume fisier"})
+        QStringList v = {combo->currentText()};
+        v << (Control<QRadioButton>(f, "In fisier")->isChecked() ? "fisier" : "imprimanta");
+        for (auto e : {"Nr de exemplare", "Stanga:", "Dreapta:", "Top:", "Bottom:", "Nume fisier"})
             v << Camp(f, e)->text();
         return v << Control<QPlainTextEdit>(f, "Antet")->toPlainText();
     };
     EXPECT_EQ(valori(), QStringList({"", "imprimanta", "1", "2", "2", "1", "1", "", ""}));
     EXPECT_TRUE(Camp(f, "Nume fisier")->isHidden() && combo->count() == 3);
-    // A step on a margin's bar writes its box; typing does not move the bar.
-    QScrollBar *bara = f.findChildren<QScrollBar *>(QString(), Qt::FindDirectChildrenOnly).value(2);
-    bara->triggerAction(QScrollBar::SliderSingleStepAdd);
-    EXPECT_EQ(Camp(f, "Top:")->text(), "0.9");
-    Camp(f, "Top:")->setText("2.7");
-    EXPECT_EQ(bara->value(), 31);
-
     // One key in the printer box and the typing goes on in the copies box.
     AlegeImprimanta(f, "PDF");
     QTest::keyRelease(combo->lineEdit(), Qt::Key_S);
