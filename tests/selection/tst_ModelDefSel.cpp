@@ -72,26 +72,22 @@ TEST_F(Selectie, ListeleSiMutareaIntreEle)
     EXPECT_EQ(model.Intrari(L::lSelCaps), QStringList{"functii"});
 }
 
-// Nothing found asks; Yes rebuilds the lists and clears every criterion, No
-// hands the empty selection over; the next showing starts clean.
+// Nothing found asks (Yes is the window's test); No hands the empty selection
+// over; the next showing starts clean, the class kept but unused.
 TEST_F(Selectie, VizualizareaPredaSauReface)
 {
-    ASSERT_TRUE(model.UmpleListe()); // an empty collection: every press asks
-    platforma.RaspunsuriDaNu = {true, false};
-    EXPECT_EQ(QList({model.Vizualizare(), model.Vizualizare()}), QList({R::Refacuta, R::Predata}));
-    EXPECT_EQ(
-        platforma.Intrebari,
-        QStringList(2, "Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
-    d.SelectieNoua = Fals; // taken by the viewer
     Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
     ASSERT_TRUE(model.UmpleListe());
     Alege(L::llCapitole, "Arii");
-    model.AlegeClasa(5);
+    model.AlegeClasa(4);
+    platforma.RaspunsuriDaNu = {false};
     ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_TRUE(Selectate() == V({3}) && d.SelectieNoua == Adevarat);
+    EXPECT_TRUE(Selectate().empty() && d.SelectieNoua == Adevarat);
+    EXPECT_EQ(
+        platforma.Intrebari,
+        QStringList("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(QList({model.Filtre.FiltruClasa, d.ClasaAleasa}),
-              QList<int16_t>({Fals, 10})); // kept but unused
+    EXPECT_EQ(QList({model.Filtre.FiltruClasa, d.ClasaAleasa}), QList<int16_t>({Fals, 9}));
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
 }
