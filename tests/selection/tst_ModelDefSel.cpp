@@ -7,13 +7,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-namespace {
-
 using R = ModelDefSel::Rezultat;
 
 // Criteria combine; alternatives inside one; marked records never; only
 // trailing blanks are ignored; a blank chapter is chosen as the empty text.
-TEST_F(Selectie, CriteriileSeCombinaInOrdineaTabelului)
+TEST_F(Selectie, CriteriileSiListele)
 {
     Pune({P(9, 7, "Algebra", "Functii"), P(10, 7, "Algebra", "Ecuatii"),
           P(9, 8, "Geometrie", "Functii"), // 2-4
@@ -40,13 +38,9 @@ TEST_F(Selectie, CriteriileSeCombinaInOrdineaTabelului)
         FiltreazaProbleme(d, filtre);
         EXPECT_EQ(Selectate(), asteptat) << clasa << " " << nivel << " " << capitole.join(',');
     }
-}
-
-// Distinct texts in the order of first appearance: case and leading blanks
-// count, a marked record's text comes only with an unmarked one. A move goes
-// to the end of the other list and highlights the entry taking its place.
-TEST_F(Selectie, ListeleSiMutareaIntreEle)
-{
+    // The lists: distinct texts in the order of first appearance: case and leading
+    // blanks count, a marked record's text comes only with an unmarked one. A move
+    // goes to the end of the other list and highlights the entry taking its place.
     Pune({P(9, 7, "Algebra", "Functii"), P(9, 7, "Geometrie", "Arii", true),
           P(9, 7, "Algebra", "Ecuatii   "), P(9, 7, "algebra", "Functii"),
           P(9, 7, " Algebra", "functii"), P(9, 7, "Geometrie", "   "),
@@ -123,5 +117,3 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     f.findChild<QPushButton *>("Command3")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
 }
-
-} // namespace

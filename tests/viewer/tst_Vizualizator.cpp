@@ -7,8 +7,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-namespace {
-
 // Paging stops at both ends and draws only what changes; observations stay
 // shown until pressed again; cancel empties everything, and so does a purge
 // while the viewer is hidden; the state kept between showings.
@@ -71,7 +69,7 @@ TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
     panou.Operatii.clear();
     v.Picture1_MouseMove(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
-    Apasa("Anuleaza selectie");
+    Pas("Anuleaza selectie");
     d.NrSelectie = 2; // a selection again, but the holder is empty
     EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
 }
@@ -121,8 +119,7 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
 
     f.Buton("Arata/Ascunde Obs")->trigger();
     const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
-    EXPECT_TRUE(obs.isVisible());
-    EXPECT_EQ(obs.toPlainText(), "Domeniul de definitie");
+    EXPECT_TRUE(obs.isVisible() && obs.toPlainText() == "Domeniul de definitie");
     const std::tuple<Qt::Key, int, int, int> taste[] = {
         {Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
         {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
@@ -137,5 +134,3 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isHidden() && obs.isHidden());
 }
-
-} // namespace
