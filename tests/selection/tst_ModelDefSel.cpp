@@ -29,8 +29,7 @@ TEST_F(Selectie, CriteriileSiListele)
         {0, 0, {"Ecuatii", "Functii"}, {}, {2, 3, 4, 5, 7, 11, 12}},
         {9, 7, {"Ecuatii", "Limite"}, {"Algebra", "Analiza"}, {7}},
         {0, 0, {"Functii"}, {"Algebra"}, {2, 11}},
-        {0, 0, {""}, {}, {13, 14}},
-        {11, 0, {"Functii"}, {}, {}}};
+        {0, 0, {""}, {}, {13, 14}}};
     for (const auto &[clasa, nivel, capitole, discipline, asteptat] : cazuri) {
         FiltreSelectie filtre{clasa ? Adevarat : Fals, nivel ? Adevarat : Fals, Fals, Fals, {}};
         d.ClasaAleasa = clasa, d.NivelAles = nivel;
