@@ -27,11 +27,8 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
                              QString::number(i) + QString(96, 'c')));
     Pune(probleme);
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(QList({model.Intrari(L::llCapitole).size(), model.Intrari(L::LDomenii).size()}),
-              QList<qsizetype>({1999, 100}));
     for (int i = 0; i < 100; ++i)
         Muta(L::LDomenii, 0);
     model.Vizualizare();
-    EXPECT_EQ(d.NrSelectie, 2000);
-    EXPECT_EQ(d.Selectie[2000], 2000);
+    EXPECT_EQ(QList<int>({d.NrSelectie, d.Selectie[2000]}), QList({2000, 2000}));
 }

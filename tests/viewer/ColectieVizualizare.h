@@ -42,7 +42,6 @@ protected:
         v.Activat = Fals;
         v.Form_Activate();
     }
-    auto Apasa(const char *titlu) { return v.Toolbar1_ButtonClick(titlu); }
     // One step as the user or another window takes it ("selectie 2 3": a new
     // selection shown, "activare": the window activated, "nr N": the
     // selection cut to N - 1 by a purge), and what the viewer then
@@ -60,15 +59,12 @@ protected:
         else if (pas.startsWith("nr "))
             d.NrSelectie = int16_t(pas.mid(3).toInt());
         else
-            urmare =
-                QStringList{"", "DefSel", "Tipareste", "Main"}.value(int(Apasa(qPrintable(pas))));
+            urmare = QStringList{"", "DefSel", "Tipareste", "Main"}.value(
+                int(v.Toolbar1_ButtonClick(qPrintable(pas))));
         return QString("%1 %2 %3%4 %5 %6")
-            .arg(d.PozitieCurenta)
-            .arg(v.TextStare.section(' ', 0, 0))
-            .arg(v.Picture2.Naturala().width())
-            .arg(v.Text1Vizibil ? " obs" : "")
-            .arg(panou.Operatii.join(','))
-            .arg(urmare)
+            .arg(QString::number(d.PozitieCurenta), v.TextStare.section(' ', 0, 0),
+                 QString::number(v.Picture2.Naturala().width()),
+                 QString(v.Text1Vizibil ? " obs" : ""), panou.Operatii.join(','), urmare)
             .trimmed();
     }
 

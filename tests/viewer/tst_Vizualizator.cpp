@@ -4,17 +4,13 @@
 #include "viewer/fVizualizare.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
-
-namespace {
 
 // Paging stops at both ends and draws only what changes; observations stay
 // shown until pressed again; cancel empties everything, and so does a purge
 // while the viewer is hidden; the state kept between showings.
-TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
+TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
 {
     const QString p12 = "2 p12.jpg 60 Cls,Copiaza 60x40 la 0,0,Refresh",
                   t = "3 t.jpeg 50 Cls,Copiaza 50x30 la 0,0,Refresh",
@@ -56,12 +52,8 @@ TEST_F(Vizualizare, PasiiSiStareaIntreAfisari)
               QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
     v.Form_Load(); // a flag left over from before
     EXPECT_EQ(d.SelectieNoua, Fals);
-}
-
-// The pointer is a cross only beyond 20 pixels inside the picture and with a
-// selection; activation ends a drag.
-TEST_F(Vizualizare, TragereaSiIndicatorul)
-{
+    // The pointer is a cross only beyond 20 pixels inside the picture and with a
+    // selection; activation ends a drag.
     Selecteaza("2 3");
     v.Picture1_MouseDown(0, 0);
     v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
@@ -77,7 +69,7 @@ TEST_F(Vizualizare, TragereaSiIndicatorul)
     panou.Operatii.clear();
     v.Picture1_MouseMove(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
-    Apasa("Anuleaza selectie");
+    Pas("Anuleaza selectie");
     d.NrSelectie = 2; // a selection again, but the holder is empty
     EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
 }
@@ -117,40 +109,28 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     f.Buton("Inainte")->trigger();
     PanzaQt &p = *f.findChild<PanzaQt *>();
-    const std::tuple<QEvent::Type, int, int> tragere[] = {{QEvent::MouseButtonPress, 10, 10},
-                                                          {QEvent::MouseMove, 60, 40},
-                                                          {QEvent::MouseButtonRelease, 60, 40},
-                                                          {QEvent::MouseMove, 80, 60}};
-    for (const auto &[tip, x, y] : tragere) {
-        const auto apasat = tip == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::RightButton;
-        QMouseEvent e(tip, QPoint(x, y), p.mapToGlobal(QPoint(x, y)), Qt::RightButton, apasat, {});
-        QApplication::sendEvent(&p, &e);
-    }
+    QTest::mousePress(&p, Qt::RightButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&p, QPoint(60, 40));
+    QTest::mouseRelease(&p, Qt::RightButton, {}, QPoint(60, 40));
+    QTest::mouseMove(&p, QPoint(80, 60));
     EXPECT_EQ(p.Imagine().pixel(50, 30), Poza12.pixel(0, 0));
     EXPECT_EQ(p.Imagine().pixel(49, 30), p.Fundal().rgb());
     EXPECT_EQ(p.cursor().shape(), Qt::SizeAllCursor);
 
     f.Buton("Arata/Ascunde Obs")->trigger();
     const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
-    EXPECT_TRUE(obs.isVisible());
-    EXPECT_EQ(obs.toPlainText(), "Domeniul de definitie");
-    const struct
-    {
-        Qt::Key tasta;
-        int pozitie, x, y;
-    } taste[] = {{Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
-                 {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
-    for (const auto &r : taste) {
-        QTest::keyClick(&f, r.tasta);
-        EXPECT_EQ(d.PozitieCurenta, r.pozitie) << r.tasta;
-        EXPECT_EQ(QPoint(f.Logica().Picture2.Panorama.DeplasareX,
-                         f.Logica().Picture2.Panorama.DeplasareY),
-                  QPoint(r.x, r.y))
-            << r.tasta;
+    EXPECT_TRUE(obs.isVisible() && obs.toPlainText() == "Domeniul de definitie");
+    const std::tuple<Qt::Key, int, int, int> taste[] = {
+        {Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
+        {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
+    const Panoramare &pan = f.Logica().Picture2.Panorama;
+    for (const auto &[tasta, pozitie, x, y] : taste) {
+        QTest::keyClick(&f, tasta);
+        EXPECT_EQ(QList<int>({d.PozitieCurenta, pan.DeplasareX, pan.DeplasareY}),
+                  QList({pozitie, x, y}))
+            << tasta;
     }
     EXPECT_EQ(p.Imagine().pixel(0, 40), Poza12.pixel(40, 0));
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isHidden() && obs.isHidden());
 }
-
-} // namespace
