@@ -5,11 +5,10 @@
 // Mutations of a whole archive seldom get past its checksums, so an input
 // that starts with '{' is taken as the manifest alone, put in a package whose
 // other entries are sound: one problem, b.jpg, whose picture is the byte "b".
-// One that starts with 'D' is the Tezaurel.stn of another Tezaurel folder,
+// One that starts with 'D' is the Tezaurel.stn of another Tezaurel folder
 // whose Probleme/ holds b.jpg, a link out of the folder and a FIFO. Every
-// source that opens is imported into an empty collection beside it, so the
-// names its records give reach the picture writing; the process stops at
-// once if anything appears or changes outside that collection's folder.
+// source that opens is imported into an empty collection beside it, so that
+// its names reach the picture writing: nothing may appear beside it.
 #include "platform/PlatformaTacuta.h"
 #include "schimb/ImportProbleme.h"
 #include "schimb/SursaProbleme.h"
@@ -17,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <cstdlib>
@@ -26,42 +24,13 @@
 #include <zip.h>
 
 namespace {
+const QString Radacina = QDir::tempPath() + QStringLiteral("/fuzz_pachet_%1/").arg(getpid());
 
-const QString &Radacina()
+void Scrie(const QString &cale, const QByteArray &octeti)
 {
-    static const QString radacina = [] {
-        const QString r = QDir::tempPath() + QStringLiteral("/fuzz_pachet_%1/").arg(getpid());
-        QDir(r).removeRecursively();
-        QDir().mkpath(r + QStringLiteral("sursa/Probleme"));
-        QFile martor(r + QStringLiteral("martor.txt"));
-        martor.open(QIODevice::WriteOnly);
-        martor.write("martor");
-        martor.close();
-        QFile b(r + QStringLiteral("sursa/Probleme/b.jpg"));
-        b.open(QIODevice::WriteOnly);
-        b.write("b");
-        b.close();
-        QFile::link(r + QStringLiteral("martor.txt"), r + QStringLiteral("sursa/Probleme/l.jpg"));
-        mkfifo(QFile::encodeName(r + QStringLiteral("sursa/Probleme/f.jpg")).constData(), 0644);
-        return r;
-    }();
-    return radacina;
-}
-
-// What lies in the root outside app/: it must never change.
-QStringList InAfaraAplicatiei()
-{
-    QStringList linii;
-    QDirIterator it(Radacina(),
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString cale = it.next();
-        if (!cale.startsWith(Radacina() + QStringLiteral("app")))
-            linii << cale + QString::number(it.fileInfo().size());
-    }
-    linii.sort();
-    return linii;
+    QFile f(Radacina + cale);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(octeti);
 }
 
 QString PachetCuManifestul(const QByteArray &manifest)
@@ -84,60 +53,60 @@ QString PachetCuManifestul(const QByteArray &manifest)
     return cale;
 }
 
-QString DosarCuColectia(const QByteArray &colectie)
-{
-    QFile f(Radacina() + QStringLiteral("sursa/Tezaurel.stn"));
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(colectie);
-    return Radacina() + QStringLiteral("sursa");
-}
-
 struct FaraUtilizator final : InterfataImport
 {
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
-        return std::nullopt;
+        return {};
     }
     void Progres(int, int, const QString &) override {}
     bool Anulat() override { return false; }
 };
-
-void ImportaInColectieGoala(SursaProbleme &sursa)
-{
-    static const QStringList inainte = InAfaraAplicatiei();
-    const QString app = Radacina() + QStringLiteral("app");
-    QDir(app).removeRecursively();
-    QDir().mkpath(app + QStringLiteral("/Probleme"));
-    QDir().mkpath(app + QStringLiteral("/teste"));
-    PlatformaTacuta platforma;
-    {
-        mDefinitii definitii(app, platforma);
-        definitii.IncarcaColectie();
-        FaraUtilizator interfata;
-        ImportaProbleme(definitii, sursa, interfata);
-    }
-    if (InAfaraAplicatiei() != inainte)
-        std::abort();
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     static int argc = 1;
-    static char nume[] = "fuzz_pachet";
-    static char *argv[] = {nume, nullptr};
+    static char nume[] = "fuzz_pachet", *argv[] = {nume, nullptr};
     static QCoreApplication aplicatie(argc, argv); // the database driver is a plugin
+    static const bool pregatit = [] {
+        QDir(Radacina).removeRecursively();
+        QDir().mkpath(Radacina + QStringLiteral("sursa/Probleme"));
+        Scrie(QStringLiteral("sursa/Probleme/b.jpg"), "b");
+        Scrie(QStringLiteral("sursa/Tezaurel.stn"), {});
+        Scrie(QStringLiteral("l.jpg"), "l");
+        QFile::link(Radacina + QStringLiteral("l.jpg"),
+                    Radacina + QStringLiteral("sursa/Probleme/l.jpg"));
+        return mkfifo(
+                   QFile::encodeName(Radacina + QStringLiteral("sursa/Probleme/f.jpg")).constData(),
+                   0644) == 0;
+    }();
     QString motiv;
     const QByteArray octeti(reinterpret_cast<const char *>(date), qsizetype(marime));
+    if (octeti.startsWith('D'))
+        Scrie(QStringLiteral("sursa/Tezaurel.stn"), octeti.mid(1));
     auto sursa = octeti.startsWith('{')   ? DeschideSursa(PachetCuManifestul(octeti), motiv)
-                 : octeti.startsWith('D') ? DeschideSursa(DosarCuColectia(octeti.mid(1)), motiv)
+                 : octeti.startsWith('D') ? DeschideSursa(Radacina + QStringLiteral("sursa"), motiv)
                                           : DeschidePachet(octeti, motiv);
     for (int i = 0; sursa && i < int(sursa->Probleme().size()); ++i) {
         sursa->Poza(i, motiv);
         sursa->Insotite(i);
     }
-    if (sursa)
-        ImportaInColectieGoala(*sursa);
+    if (!sursa || !pregatit)
+        return 0;
+    const QString app = Radacina + QStringLiteral("app");
+    QDir(app).removeRecursively();
+    QDir().mkpath(app + QStringLiteral("/Probleme"));
+    PlatformaTacuta platforma;
+    FaraUtilizator interfata;
+    mDefinitii definitii(app, platforma);
+    definitii.IncarcaColectie();
+    ImportaProbleme(definitii, *sursa, interfata);
+    if (QDir(Radacina).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size() !=
+            3 ||
+        QDir(Radacina + QStringLiteral("sursa"))
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+                .size() != 2)
+        std::abort(); // something was written beside the collection's folder
     return 0;
 }

@@ -10,10 +10,10 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
@@ -31,11 +31,12 @@ struct ProgresScriptat final : InterfataImport
         : anuleazaDupa(anuleaza)
         , moareDupa(moare)
     {}
-    int anuleazaDupa; // how many problems to let through before "Anulare"
-    int moareDupa;    // ... or before the program is killed
+    int anuleazaDupa;                       // how many problems to let through before "Anulare"
+    int moareDupa;                          // ... or before the program is killed
+    std::optional<DetaliiProblema> detalii; // what the form is answered with
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
-        return {};
+        return detalii;
     }
     void Progres(int facute, int, const QString &) override
     {
@@ -151,29 +152,16 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
               (IndexText::Intrare{copiata.size(), ora, "grea"}));
 }
 
-// Everything under a folder, as it is on disk: each entry with its kind, a
-// file with its size and SHA-256, a link with where it points.
-QStringList Inventar(const QString &radacina)
+// Everything under a folder, as it is on disk: each entry with its kind, size
+// and where it points, each file's SHA-256.
+QString Inventar(const QString &radacina)
 {
-    QStringList linii;
-    QDirIterator it(radacina, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString cale = it.next();
-        const QFileInfo info = it.fileInfo();
-        QString linie = cale.mid(radacina.size());
-        QFile f(cale);
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        if (info.isSymLink())
-            linie += " -> " + info.symLinkTarget();
-        else if (info.isFile() && f.open(QIODevice::ReadOnly) && hash.addData(&f))
-            linie += QStringLiteral(" %1 %2").arg(info.size()).arg(hash.result().toHex());
-        else
-            linie += info.isDir() ? " dosar" : " special";
-        linii << linie;
-    }
-    linii.sort();
-    return linii;
+    QProcess p;
+    p.setWorkingDirectory(radacina);
+    p.start("sh", {"-c", "find . -printf '%p %y %s %l\\n' | sort; find . -type f | sort | "
+                         "xargs -d '\\n' sha256sum"});
+    p.waitForFinished();
+    return p.readAllStandardOutput();
 }
 
 // An application folder (app/, holding problem A) with what lies around it: a
@@ -188,7 +176,7 @@ struct Vecinatate
 
     Vecinatate()
     {
-        for (const char *d : {"app/Probleme", "app/teste", "sursa/Probleme", "dosar"})
+        for (const char *d : {"app/Probleme", "app/teste", "dosar"})
             QDir(R).mkpath(d);
         radacina.ScrieOcteti("x.txt", "martor");
         radacina.ScrieOcteti("y.jpg", Jpeg(50));
@@ -208,7 +196,10 @@ struct Vecinatate
             pas.replace("%0", QChar(0)).replace("%e", QChar(0x1B)).replace("%n", "\n");
             const QString fel = pas.section(' ', 0, 0), cale = R + pas.section(' ', 1, 1),
                           rest = pas.section(' ', 2);
+            if (fel != "stn")
+                QDir().mkpath(QFileInfo(cale).path());
             if (fel == "stn") { // sursa/'s records, naming these pictures
+                QDir(R).mkpath("sursa/Probleme");
                 std::vector<Problema> probleme;
                 for (const QString &n : pas.section(' ', 1).split('|'))
                     probleme.push_back(FaProblema(9, 7, "Alg", "F", n));
@@ -223,10 +214,6 @@ struct Vecinatate
                 ASSERT_EQ(mkfifo(QFile::encodeName(cale), 0644), 0);
             } else if (fel == "uriasa") { // one byte over a picture's limit
                 QFile(cale).resize(Pachet::OctetiMaximiPoza + 1);
-            } else if (fel == "rmdir") {
-                QDir(R).rmdir(pas.section(' ', 1, 1));
-            } else if (fel == "mkdir") {
-                QDir(R).mkpath(pas.section(' ', 1, 1));
             } else if (fel == "sock") {
                 sockaddr_un adresa{};
                 adresa.sun_family = AF_UNIX;
@@ -268,16 +255,6 @@ struct Vecinatate
     }
 };
 
-struct DetaliiDate final : InterfataImport
-{
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
-    {
-        return DetaliiProblema{};
-    }
-    void Progres(int, int, const QString &) override {}
-    bool Anulat() override { return false; }
-};
-
 // Another Tezaurel folder, a package and a folder of pictures, each made by
 // someone who wants the program to read, write or delete beside its own
 // folder, or to hang on a file that never ends: each is refused with its
@@ -294,102 +271,50 @@ TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
         const char *motiv;
         Vecinatate::FelPachet pachet = {};
     } randuri[] = {
-        {"UrcaLaColectie", DosarTezaurel, "stn ../Tezaurel.stn",
-         "„../Tezaurel.stn” nu este un simplu nume de fișier"},
+        // clang-format off
+        {"UrcaLaColectie", DosarTezaurel, "stn ../Tezaurel.stn", "„../Tezaurel.stn” nu este un simplu nume de fișier"},
         {"UrcaLaBaza", DosarTezaurel, "stn ../Tezaurel.db", "„../Tezaurel.db” nu"},
         {"IeseDinAplicatie", DosarTezaurel, "stn ../../x.txt", "„../../x.txt” nu"},
         {"ScrieInAfara", DosarTezaurel, "stn ../../y.jpg", "„../../y.jpg” nu"},
-        {"SubDosar", DosarTezaurel,
-         "stn a/b.jpg;mkdir sursa/Probleme/a;coada sursa/Probleme/a/b.jpg", "„a/b.jpg” nu"},
+        {"SubDosar", DosarTezaurel, "stn a/b.jpg;coada sursa/Probleme/a/b.jpg", "„a/b.jpg” nu"},
         {"SeparatorWindows", DosarTezaurel, "stn ..\\x.txt", "„..\\x.txt” nu"},
         {"DouaPuncte", DosarTezaurel, "stn ..", "„..” nu"},
         {"NulInNume", DosarTezaurel, "stn a%0.jpg", "„a\\0.jpg” nu"},
         {"EscapeInNume", DosarTezaurel, "stn %e[2J.jpg", "„\\x1b[2J.jpg” nu"},
-        {"LegaturaInAfara", DosarTezaurel, "stn l.jpg;leg sursa/Probleme/l.jpg @y.jpg",
-         "din afara dosarului ales"},
-        {"PozaFifo", DosarTezaurel, "stn f.jpg;fifo sursa/Probleme/f.jpg",
-         "nu este un fișier obișnuit"},
-        {"LegaturaLaFifo", DosarTezaurel,
-         "stn f.jpg;fifo sursa/f;leg sursa/Probleme/f.jpg @sursa/f", "nu este un fișier obișnuit"},
-        {"LegaturaLaDispozitiv", DosarTezaurel, "stn z.jpg;leg sursa/Probleme/z.jpg /dev/zero",
-         "nu este un fișier obișnuit"},
-        {"PozaSocket", DosarTezaurel, "stn s.jpg;sock sursa/Probleme/s.jpg",
-         "nu este un fișier obișnuit"},
-        {"DosarulPozelorELegatura", DosarTezaurel,
-         "stn a.jpg;rmdir sursa/Probleme;leg sursa/Probleme @app/Probleme",
-         "duce printr-o legătură"},
+        {"LegaturaInAfara", DosarTezaurel, "stn l.jpg;leg sursa/Probleme/l.jpg @y.jpg", "din afara dosarului ales"},
+        {"PozaFifo", DosarTezaurel, "stn f.jpg;fifo sursa/Probleme/f.jpg", "nu este un fișier obișnuit"},
+        {"LegaturaLaFifo", DosarTezaurel, "stn f.jpg;fifo sursa/f;leg sursa/Probleme/f.jpg @sursa/f", "nu este un fișier obișnuit"},
+        {"LegaturaLaDispozitiv", DosarTezaurel, "stn z.jpg;leg sursa/Probleme/z.jpg /dev/zero", "nu este un fișier obișnuit"},
+        {"PozaSocket", DosarTezaurel, "stn s.jpg;sock sursa/Probleme/s.jpg", "nu este un fișier obișnuit"},
+        {"DosarulPozelorELegatura", DosarTezaurel, "leg sursa/Probleme @app/Probleme;stn a.jpg", "duce printr-o legătură"},
         {"ColectiaFifo", DosarTezaurel, "fifo sursa/Tezaurel.stn", "nu este un fișier obișnuit"},
-        {"ColectiaDispozitiv", DosarTezaurel, "leg sursa/Tezaurel.stn /dev/zero",
-         "nu este un fișier obișnuit"},
-        {"DateDupaSfarsit", DosarTezaurel, "stn c.jpg;coada sursa/Probleme/c.jpg",
-         "după sfârșitul pozei JPEG urmează încă 1 MB"},
-        {"PozaUriasa", DosarTezaurel, "stn m.jpg;uriasa sursa/Probleme/m.jpg",
-         "are 300.000001 MB, peste limita de 300 MB"},
+        {"ColectiaDispozitiv", DosarTezaurel, "leg sursa/Tezaurel.stn /dev/zero", "nu este un fișier obișnuit"},
+        {"DateDupaSfarsit", DosarTezaurel, "stn c.jpg;coada sursa/Probleme/c.jpg", "după sfârșitul pozei JPEG urmează încă 1 MB"},
+        {"PozaUriasa", DosarTezaurel, "stn m.jpg;uriasa sursa/Probleme/m.jpg", "are 300.000001 MB, peste limita de 300 MB"},
 
         {"NuEsteZip", PachetTezaurel, "scrie p.tezaurel PK nu chiar", "nu este un pachet"},
-        {"IntrareaUrca",
-         PachetTezaurel,
-         "",
-         "„../../b.jpg” nu este un simplu nume",
-         {.intrare = "Probleme/../../b.jpg"}},
-        {"IntrareaUrcaWindows",
-         PachetTezaurel,
-         "",
-         "„..\\Tezaurel.stn” nu",
-         {.intrare = "Probleme/..\\Tezaurel.stn"}},
-        {"PozaSchimbata",
-         PachetTezaurel,
-         "",
-         "imaginea b.jpg a fost schimbată",
-         {.nuantaGarantata = 91}},
+        {"IntrareaUrca", PachetTezaurel, "", "„../../b.jpg” nu este un simplu nume", {.intrare = "Probleme/../../b.jpg"}},
+        {"IntrareaUrcaWindows", PachetTezaurel, "", "„..\\Tezaurel.stn” nu", {.intrare = "Probleme/..\\Tezaurel.stn"}},
+        {"PozaSchimbata", PachetTezaurel, "", "imaginea b.jpg a fost schimbată", {.nuantaGarantata = 91}},
         {"NumarGresit", PachetTezaurel, "", "(numărul de probleme)", {.probleme = 2}},
-        {"ManifestNeJson",
-         PachetTezaurel,
-         "",
-         "nu are o listă de conținut validă",
-         {.manifest = "{\"probleme\": 1,"}},
-        {"TextDespreOPozaStraina",
-         PachetTezaurel,
-         "",
-         "textele recunoscute",
-         {.parti = {{"texte", QJsonObject{{"z.jpg", "x"}}}}}},
-        {"TextCareNuEsteText",
-         PachetTezaurel,
-         "",
-         "textele recunoscute",
-         {.parti = {{"texte", QJsonObject{{"b.jpg", 7}}}}}},
-        {"FolosireFaraData",
-         PachetTezaurel,
-         "",
-         "istoricul folosirii",
-         {.parti = {{"folosiri", QJsonObject{{"b.jpg", faraData}}}}}},
-        {"MarimeDeclarataUriasa",
-         PachetTezaurel,
-         "",
-         "imagine de 3072 MB (Probleme/b.jpg), peste limita de 300 MB",
-         {.uriasa = true}},
-        {"BombaDupaSfarsit",
-         PachetTezaurel,
-         "",
-         "după sfârșitul pozei JPEG urmează încă 1 MB",
-         {.coada = true}},
+        {"ManifestNeJson", PachetTezaurel, "", "nu are o listă de conținut validă", {.manifest = "{\"probleme\": 1,"}},
+        {"TextDespreOPozaStraina", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"z.jpg", "x"}}}}}},
+        {"TextCareNuEsteText", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"b.jpg", 7}}}}}},
+        {"FolosireFaraData", PachetTezaurel, "", "istoricul folosirii", {.parti = {{"folosiri", QJsonObject{{"b.jpg", faraData}}}}}},
+        {"MarimeDeclarataUriasa", PachetTezaurel, "", "imagine de 3072 MB (Probleme/b.jpg), peste limita de 300 MB", {.uriasa = true}},
+        {"BombaDupaSfarsit", PachetTezaurel, "", "după sfârșitul pozei JPEG urmează încă 1 MB", {.coada = true}},
 
-        {"CsvDispozitiv", DosarPoze, "leg dosar/probleme.csv /dev/zero;coada dosar/p.jpg",
-         "probleme.csv nu este un fișier obișnuit"},
-        {"CsvFifo", DosarPoze, "fifo dosar/probleme.csv",
-         "probleme.csv nu este un fișier obișnuit"},
+        {"CsvDispozitiv", DosarPoze, "leg dosar/probleme.csv /dev/zero;coada dosar/p.jpg", "probleme.csv nu este un fișier obișnuit"},
+        {"CsvFifo", DosarPoze, "fifo dosar/probleme.csv", "probleme.csv nu este un fișier obișnuit"},
         {"CsvInAfara", DosarPoze, "leg dosar/probleme.csv @x.txt", "din afara dosarului ales"},
-        {"CsvCuNul", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%na%0b.jpg,9,7",
-         "rândul 2: numele „a\\0b.jpg” nu este un simplu nume de fișier"},
-        {"CsvUrca", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%n../../x.txt,9,7",
-         "„../../x.txt” nu"},
+        {"CsvCuNul", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%na%0b.jpg,9,7", "rândul 2: numele „a\\0b.jpg” nu este un simplu nume de fișier"},
+        {"CsvUrca", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%n../../x.txt,9,7", "„../../x.txt” nu"},
         {"FisierFifo", DosarPoze, "fifo dosar/f.jpg", "f.jpg nu este un fișier obișnuit"},
         {"FisierSocket", DosarPoze, "sock dosar/s.jpg", "s.jpg nu este un fișier obișnuit"},
-        {"FisierDispozitiv", DosarPoze, "leg dosar/z.jpg /dev/zero",
-         "z.jpg nu este un fișier obișnuit"},
+        {"FisierDispozitiv", DosarPoze, "leg dosar/z.jpg /dev/zero", "z.jpg nu este un fișier obișnuit"},
         {"FisierInAfara", DosarPoze, "leg dosar/l.jpg @y.jpg", "din afara dosarului ales"},
-        {"FisierUriasPrinLegatura", DosarPoze, "uriasa dosar/m;leg dosar/m.jpg @dosar/m",
-         "m.jpg: fișierul are 300.000001 MB, peste limita de 300 MB"},
+        {"FisierUriasPrinLegatura", DosarPoze, "uriasa dosar/m;leg dosar/m.jpg @dosar/m", "m.jpg: fișierul are 300.000001 MB, peste limita de 300 MB"},
+        // clang-format on
     };
     for (const auto &rand : randuri) {
         SCOPED_TRACE(rand.nume);
@@ -397,10 +322,11 @@ TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
         v.Pregateste(QString::fromUtf8(rand.pregatire));
         if (rand.fel == PachetTezaurel && !*rand.pregatire)
             v.Pachet(rand.pachet);
-        const QStringList inainte = Inventar(v.R);
+        const QString inainte = Inventar(v.R);
         RaportImport r;
         if (rand.fel == DosarPoze) {
-            DetaliiDate interfata;
+            ProgresScriptat interfata;
+            interfata.detalii = DetaliiProblema{};
             r = ImportDosar(*v.definitii, interfata)
                     .Importa(v.R + "dosar")
                     .value_or(RaportImport{});
