@@ -213,7 +213,8 @@ struct Vecinatate
             } else if (fel == "fifo") {
                 ASSERT_EQ(mkfifo(QFile::encodeName(cale), 0644), 0);
             } else if (fel == "uriasa") { // one byte over a picture's limit
-                QFile(cale).resize(Pachet::OctetiMaximiPoza + 1);
+                radacina.ScrieOcteti(pas.section(' ', 1, 1), {});
+                QFile::resize(cale, Pachet::OctetiMaximiPoza + 1);
             } else if (fel == "sock") {
                 sockaddr_un adresa{};
                 adresa.sun_family = AF_UNIX;
