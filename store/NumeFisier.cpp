@@ -26,8 +26,7 @@ bool EsteInauntru(const QString &cale, const QString &dosar)
 {
     const QString tinta = QFileInfo(cale).canonicalFilePath();
     const QString radacina = QFileInfo(dosar).canonicalFilePath();
-    return !tinta.isEmpty() && !radacina.isEmpty()
-           && tinta.startsWith(radacina + QLatin1Char('/'));
+    return !tinta.isEmpty() && !radacina.isEmpty() && tinta.startsWith(radacina + QLatin1Char('/'));
 }
 
 QString Afisat(const QString &cale)
@@ -40,9 +39,10 @@ QString Afisat(const QString &cale)
 std::optional<QString> MotivNumeNepermis(const QString &nume)
 {
     const bool separator = nume.contains(QLatin1Char('/')) || nume.contains(QLatin1Char('\\'));
-    if (nume.isEmpty() || separator || nume == QLatin1String(".") || nume == QLatin1String("..")
-        || std::any_of(nume.begin(), nume.end(), EsteControl))
-        return QStringLiteral("numele „%1” nu este un simplu nume de fișier").arg(TextAfisabil(nume));
+    if (nume.isEmpty() || separator || nume == QLatin1String(".") || nume == QLatin1String("..") ||
+        std::any_of(nume.begin(), nume.end(), EsteControl))
+        return QStringLiteral("numele „%1” nu este un simplu nume de fișier")
+            .arg(TextAfisabil(nume));
     // ș ț Ș Ț are kept as their cedilla forms; any other letter the code page
     // lacks would come back from the record as '?', naming another file.
     for (const QChar c : nume)
@@ -84,8 +84,12 @@ QString TextAfisabil(const QString &text)
 std::optional<QString> MotivNuEFisierObisnuit(const QString &cale, const QString &dosar)
 {
     const QByteArray cod = QFile::encodeName(cale);
-    struct stat legatura {};
-    struct stat tinta {};
+    struct stat legatura
+    {
+    };
+    struct stat tinta
+    {
+    };
     if (::lstat(cod.constData(), &legatura) != 0 || ::stat(cod.constData(), &tinta) != 0)
         return QStringLiteral("fișierul %1 lipsește sau nu poate fi citit").arg(Afisat(cale));
     if (!S_ISREG(tinta.st_mode))
@@ -95,8 +99,9 @@ std::optional<QString> MotivNuEFisierObisnuit(const QString &cale, const QString
     // A link anywhere on the way (the file, or the folder holding it) counts.
     if (!EsteInauntru(cale, dosar))
         return QStringLiteral("%1 %2 către un fișier din afara dosarului ales; nu l-am citit")
-            .arg(Afisat(cale), S_ISLNK(legatura.st_mode) ? QStringLiteral("este o legătură")
-                                                          : QStringLiteral("duce printr-o legătură"));
+            .arg(Afisat(cale), S_ISLNK(legatura.st_mode)
+                                   ? QStringLiteral("este o legătură")
+                                   : QStringLiteral("duce printr-o legătură"));
     return std::nullopt;
 }
 
@@ -111,7 +116,9 @@ FisierCitit CitesteFisierSursa(const QString &cale, const QString &dosar, qint64
     // Opened without waiting: a FIFO put in its place since the check
     // answers at once instead of holding the program until someone writes.
     const int fd = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         if (fd >= 0)
             ::close(fd);
