@@ -6,7 +6,7 @@
 // that starts with '{' is taken as the manifest alone, put in a package whose
 // other entries are sound: one problem, b.jpg, whose picture is the byte "b".
 // One that starts with 'D' is the Tezaurel.stn of another Tezaurel folder
-// whose Probleme/ holds b.jpg, a link out of the folder and a FIFO. Every
+// whose Probleme/ holds a JPEG b.jpg, a link out of the folder and a FIFO. Every
 // source that opens is imported into an empty collection beside it, so that
 // its names reach the picture writing: nothing may appear beside it.
 #include "platform/PlatformaTacuta.h"
@@ -14,9 +14,11 @@
 #include "schimb/SursaProbleme.h"
 #include "store/mDefinitii.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -72,7 +74,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     static const bool pregatit = [] {
         QDir(Radacina).removeRecursively();
         QDir().mkpath(Radacina + QStringLiteral("sursa/Probleme"));
-        Scrie(QStringLiteral("sursa/Probleme/b.jpg"), "b");
+        // A real picture, so that its problem goes all the way to a record.
+        QImage poza(8, 8, QImage::Format_RGB32);
+        poza.fill(Qt::red);
+        QBuffer jpeg;
+        jpeg.open(QIODevice::WriteOnly);
+        poza.save(&jpeg, "JPG");
+        Scrie(QStringLiteral("sursa/Probleme/b.jpg"), jpeg.data());
         Scrie(QStringLiteral("sursa/Tezaurel.stn"), {});
         Scrie(QStringLiteral("l.jpg"), "l");
         QFile::link(Radacina + QStringLiteral("l.jpg"),

@@ -161,7 +161,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             break;
         }
         auto omite = [&](const QString &motiv) {
-            raport.Omise << n + QStringLiteral(": ") + motiv;
+            raport.Omise << TextAfisabil(n) + QStringLiteral(": ") + motiv;
         };
         const QString cale = sursa.filePath(n);
         // Stored under the name the record gives back (ș ț as ş ţ), so the
