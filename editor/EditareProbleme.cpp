@@ -1,6 +1,7 @@
 #include "editor/EditareProbleme.h"
 
 #include "store/CodPagina.h"
+#include "store/NumeFisier.h"
 
 #include "platform/Panza.h"
 #include "platform/Platforma.h"
@@ -110,8 +111,7 @@ void EditareProbleme::DeschideFisier()
     const QString nume = NumeSimplu(cale);
     const QByteArray octeti = CodificaAnsi(nume);
     const QString pastrat = DecodificaAnsi(octeti.constData(), int(octeti.size()));
-    if (pastrat.size() > decltype(Problema::Fisier)::Lungime ||
-        pastrat.count(QLatin1Char('?')) != nume.count(QLatin1Char('?'))) {
+    if (MotivNumeNepermis(nume)) {
         platforma().Mesaj(QStringLiteral("Numele fisierului nu poate fi pastrat in colectie: %1. "
                                          "Redenumiti fisierul folosind litere romanesti sau "
                                          "latine si cel mult 256 de caractere.")

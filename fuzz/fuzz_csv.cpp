@@ -1,6 +1,7 @@
 // Any bytes as probleme.csv: the reader must neither crash nor hand the
 // import a row the collection could not keep as written.
 #include "import/CitireCsv.h"
+#include "store/NumeFisier.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     if (!tabel.Eroare.isEmpty() && (!tabel.Randuri.empty() || !tabel.RanduriGresite.isEmpty()))
         std::abort();
     for (const RandCsv &r : tabel.Randuri)
-        if (VerificaNumeFisier(r.Fisier) || VerificaDetalii(r.Detalii) ||
+        if (MotivNumeNepermis(r.Fisier) || VerificaDetalii(r.Detalii) ||
             r.Detalii.Clasa < DetaliiProblema::ClasaMinima ||
             r.Detalii.Clasa > DetaliiProblema::ClasaMaxima ||
             r.Detalii.Nivel < DetaliiProblema::NivelMinim ||

@@ -1,6 +1,7 @@
 #include "import/CitireCsv.h"
 
 #include "store/CodPagina.h"
+#include "store/NumeFisier.h"
 
 #include <QStringDecoder>
 
@@ -142,7 +143,7 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
         auto greseala =
             [&](const QString &motiv) {
                 tabel.RanduriGresite
-                    << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(motiv);
+                    << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(TextAfisabil(motiv));
             };
         if (inregistrare.Linie < 0) {
             greseala(
@@ -171,7 +172,7 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
         rand.Detalii.Disciplina = camp(Disciplina).trimmed();
         rand.Detalii.Capitol = camp(Capitol).trimmed();
         rand.Detalii.Observatii = camp(Observatii).trimmed();
-        if (const auto motiv = VerificaNumeFisier(rand.Fisier)) {
+        if (const auto motiv = MotivNumeNepermis(rand.Fisier)) {
             greseala(*motiv);
         } else if (!clasa) {
             greseala(QStringLiteral("clasa „%1” nu este un număr între %2 și %3")

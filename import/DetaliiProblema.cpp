@@ -74,17 +74,6 @@ std::optional<QString> VerificaDetalii(const DetaliiProblema &d)
                         decltype(Problema::Observatii)::Lungime);
 }
 
-std::optional<QString> VerificaNumeFisier(const QString &nume)
-{
-    if (nume.contains(QLatin1Char('/')) || nume.contains(QLatin1Char('\\')) ||
-        nume == QLatin1String("..") || nume == QLatin1String(".") || nume.isEmpty())
-        return QStringLiteral("numele „%1” nu este un simplu nume de fișier").arg(nume);
-    if (const auto m = VerificaCamp(QStringLiteral("numele fișierului"), nume,
-                                    decltype(Problema::Fisier)::Lungime))
-        return *m;
-    return std::nullopt;
-}
-
 QStringList CapitoleExistente(const mDefinitii &d)
 {
     return TexteDistincte(d, &Problema::Capitol);

@@ -33,8 +33,6 @@ struct DetaliiProblema
 // Why the texts cannot be kept as written (too long for their field, or a
 // character the collection's code page lacks); nothing when they can.
 std::optional<QString> VerificaDetalii(const DetaliiProblema &d);
-// Why a picture's file name cannot lead back to it from a record; nothing when it can.
-std::optional<QString> VerificaNumeFisier(const QString &nume);
 
 // The distinct chapters and disciplines of the collection's unmarked problems,
 // offered while the teacher types.

@@ -4,6 +4,7 @@
 #include "platform/Platforma.h"
 #include "store/CitirePoza.h"
 #include "store/CodPagina.h"
+#include "store/NumeFisier.h"
 #include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
@@ -21,8 +22,15 @@ namespace {
 constexpr qint64 MarimeMaximaCsv = 16 * 1024 * 1024;
 
 // Why the file is not a picture the collection takes; nothing when it is.
-std::optional<QString> MotivNuEPoza(const QString &cale)
+// Only a regular file inside the chosen folder is opened at all: a FIFO
+// would hold the import, a device never end.
+std::optional<QString> MotivNuEPoza(const QString &cale, const QString &dosar)
 {
+    if (const auto motiv = MotivNuEFisierObisnuit(cale, dosar))
+        return motiv;
+    if (const qint64 marime = QFileInfo(cale).size(); marime > OctetiMaximiPozaPrimita)
+        return QStringLiteral("fișierul are %1 MB, peste limita de %2 MB a unei poze")
+            .arg(MarimeInMb(marime), MarimeInMb(OctetiMaximiPozaPrimita));
     QImageReader cititor(cale);
     cititor.setDecideFormatFromContent(true);
     const QByteArray format = cititor.format();
@@ -91,7 +99,9 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
 
     RaportImport raport;
     const QDir sursa(dosar);
-    QStringList nume = sursa.entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // Devices, FIFOs and sockets are listed too, so that the report says why
+    // they were left out.
+    QStringList nume = sursa.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     nume.removeIf(
         [](const QString &n) { return n.compare(ImportDosar::NumeCsv, Qt::CaseInsensitive) == 0; });
 
@@ -99,19 +109,25 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
     // one, all take the same, asked once.
     std::optional<DetaliiProblema> comune;
     std::map<QString, DetaliiProblema> dinCsv;
-    const QStringList csv = sursa.entryList({NumeCsv}, QDir::Files | QDir::Hidden);
+    const QStringList csv =
+        sursa.entryList({NumeCsv}, QDir::Files | QDir::Hidden | QDir::System);
     if (!csv.isEmpty()) {
-        QFile fisier(sursa.filePath(csv.first()));
-        if (fisier.size() > MarimeMaximaCsv || !fisier.open(QIODevice::ReadOnly)) {
-            platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată nicio "
-                                           "problemă.")
-                                .arg(fisier.fileName()));
+        const QString caleCsv = sursa.filePath(csv.first());
+        const FisierCitit citit = CitesteFisierSursa(caleCsv, dosar, MarimeMaximaCsv,
+                                                     [this] { return m_interfata.Anulat(); });
+        if (!citit.Octeti) {
+            if (!citit.Anulat)
+                platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată "
+                                               "nicio problemă.")
+                                    .arg(caleCsv)
+                                + QLatin1Char('\n') + citit.Motiv.left(1).toUpper()
+                                + citit.Motiv.mid(1) + QLatin1Char('.'));
             return std::nullopt;
         }
-        TabelCsv tabel = CitesteCsv(fisier.readAll());
+        TabelCsv tabel = CitesteCsv(*citit.Octeti);
         if (!tabel.Eroare.isEmpty()) {
             platforma.Mesaj(QStringLiteral("%1: %2. Nu a fost adăugată nicio problemă.")
-                                .arg(fisier.fileName(), tabel.Eroare));
+                                .arg(caleCsv, tabel.Eroare));
             return std::nullopt;
         }
         raport.Omise = tabel.RanduriGresite;
@@ -134,7 +150,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
     // core, ahead of the copying and appending, which stay in order here.
     QFuture<std::optional<QString>> verificari =
         QtConcurrent::mapped(nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
-            return MotivNuEPoza(cale + n);
+            return MotivNuEPoza(cale + n, cale);
         });
     const int total = int(nume.size());
     for (int i = 0; i < total; ++i) {
@@ -145,7 +161,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             break;
         }
         auto omite = [&](const QString &motiv) {
-            raport.Omise << n + QStringLiteral(": ") + motiv;
+            raport.Omise << TextAfisabil(n) + QStringLiteral(": ") + motiv;
         };
         const QString cale = sursa.filePath(n);
         // Stored under the name the record gives back (ș ț as ş ţ), so the
@@ -157,7 +173,7 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             const auto it = dinCsv.find(n);
             return it == dinCsv.end() ? std::nullopt : std::optional(it->second);
         }();
-        if (const auto motiv = VerificaNumeFisier(n)) {
+        if (const auto motiv = MotivNumeNepermis(n)) {
             omite(*motiv);
         } else if (const auto motivPoza = verificari.resultAt(i)) {
             omite(*motivPoza);

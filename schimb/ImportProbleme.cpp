@@ -4,6 +4,7 @@
 #include "schimb/SursaProbleme.h"
 #include "store/CitirePoza.h"
 #include "store/CodPagina.h"
+#include "store/NumeFisier.h"
 #include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
@@ -161,7 +162,7 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
             QString motiv;
             const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
             if (!poza) {
-                raport.Omise << QStringLiteral("%1: %2").arg(nume, motiv);
+                raport.Omise << QStringLiteral("%1: %2").arg(TextAfisabil(nume), motiv);
                 continue;
             }
             amprenta = Amprenta(*poza);

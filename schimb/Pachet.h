@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/NumeFisier.h"
 #include "store/Problema.h"
 
 #include <QString>
@@ -34,8 +35,11 @@ inline const QString ParteFolosiri = QStringLiteral("folosiri");
 
 // Limits a package must respect before anything of it is decompressed: an
 // archive that declares more is refused outright, however small it is.
-constexpr qint64 OctetiMaximiPoza = 300LL * 1024 * 1024;
+constexpr qint64 OctetiMaximiPoza = OctetiMaximiPozaPrimita;
 constexpr qint64 OctetiMaximiManifest = 8LL * 1024 * 1024;
+// All its pictures together, as they come out of the archive: a collection of
+// two thousand scans fits, a few kilobytes that inflate into gigabytes do not.
+constexpr qint64 OctetiMaximiPachet = 2048LL * 1024 * 1024;
 
 // Writes the problems in slots (positions in TabelProbleme, in the order
 // given) with their pictures to cale. "" on success, otherwise why not; a

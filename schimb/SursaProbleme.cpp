@@ -1,6 +1,7 @@
 #include "schimb/SursaProbleme.h"
 
 #include "schimb/Pachet.h"
+#include "store/NumeFisier.h"
 
 #include <QCryptographicHash>
 #include <QDate>
@@ -66,31 +67,44 @@ QString CaleFaraMajuscule(const QString &dosar, const QString &nume, bool dosare
 class SursaDosar final : public SursaProbleme
 {
 public:
-    SursaDosar(std::vector<Problema> probleme, QString dosarPoze)
-        : m_probleme(std::move(probleme)), m_dosarPoze(std::move(dosarPoze))
+    SursaDosar(std::vector<Problema> probleme, QString dosar, QString dosarPoze)
+        : m_probleme(std::move(probleme)), m_dosar(std::move(dosar)),
+          m_dosarPoze(std::move(dosarPoze))
     {}
 
     const std::vector<Problema> &Probleme() const override { return m_probleme; }
 
+    // The records are another program's, or anyone's: a name is a path here
+    // only once it is a plain name, and the file only when it lies in the
+    // chosen folder.
     std::optional<QByteArray> Poza(int i, QString &motiv) override
     {
         const QString nume = m_probleme[size_t(i)].Fisier.FaraBlancuri();
+        if (const auto nepermis = MotivNumeNepermis(nume)) {
+            motiv = *nepermis;
+            return std::nullopt;
+        }
         const QString cale = m_dosarPoze.isEmpty() ? QString()
                                                    : CaleFaraMajuscule(m_dosarPoze, nume, false);
-        QFile fisier(cale);
-        if (cale.isEmpty() || !QFileInfo(cale).isFile() || !fisier.open(QIODevice::ReadOnly)) {
+        if (cale.isEmpty() || !QFileInfo::exists(cale)) {
             motiv = QStringLiteral("imaginea %1 lipsește din colecția de import").arg(nume);
             return std::nullopt;
         }
-        if (fisier.size() > Pachet::OctetiMaximiPoza) {
-            motiv = QStringLiteral("imaginea %1 este prea mare").arg(nume);
+        FisierCitit citit = CitesteFisierSursa(cale, m_dosar, Pachet::OctetiMaximiPoza);
+        if (!citit.Octeti) {
+            motiv = citit.Motiv;
             return std::nullopt;
         }
-        return fisier.readAll();
+        if (const auto dupa = MotivDateDupaSfarsit(*citit.Octeti)) {
+            motiv = *dupa;
+            return std::nullopt;
+        }
+        return std::move(citit.Octeti);
     }
 
 private:
     std::vector<Problema> m_probleme;
+    QString m_dosar;
     QString m_dosarPoze;
 };
 
@@ -150,12 +164,15 @@ public:
                 manifest = i;
             } else if (intrare == Pachet::DosarPoze) {
                 continue;
-            } else if (intrare.startsWith(Pachet::DosarPoze) && EsteNumeSimplu(intrare.mid(Pachet::DosarPoze.size()))) {
+            } else if (intrare.startsWith(Pachet::DosarPoze)) {
+                if (const auto nepermis = MotivNumeNepermis(intrare.mid(Pachet::DosarPoze.size())))
+                    return QStringLiteral("Pachetul %1 conține o imagine care nu poate fi primită: "
+                                          "%2. Nu am importat nimic.")
+                        .arg(nume, *nepermis);
                 if (marime > Pachet::OctetiMaximiPoza)
                     return QStringLiteral("Pachetul %1 declară o imagine de %2 MB (%3), peste "
                                           "limita de %4 MB. Nu am importat nimic.")
-                        .arg(nume).arg(marime / (1024 * 1024)).arg(intrare)
-                        .arg(Pachet::OctetiMaximiPoza / (1024 * 1024));
+                        .arg(nume, MarimeInMb(marime), intrare, MarimeInMb(Pachet::OctetiMaximiPoza));
                 poze[intrare.mid(Pachet::DosarPoze.size())] = {i, marime};
             } else if (intrare == Pachet::NumeColectie || intrare == Pachet::NumeManifest) {
                 return QStringLiteral("Pachetul %1 declară un fișier %2 mai mare decât poate "
@@ -175,7 +192,13 @@ public:
         m_probleme = ProblemeDin(octeti);
         if (!Citeste(manifest, Pachet::OctetiMaximiManifest, octeti))
             return QStringLiteral("Pachetul %1 este deteriorat.").arg(nume);
-        return VerificaManifest(nume, QJsonDocument::fromJson(octeti).object(), poze);
+        QJsonParseError eroare;
+        const QJsonDocument document = QJsonDocument::fromJson(octeti, &eroare);
+        if (eroare.error != QJsonParseError::NoError || !document.isObject())
+            return QStringLiteral("Pachetul %1 nu are o listă de conținut validă: %2 nu este un "
+                                  "obiect JSON. Nu am importat nimic.")
+                .arg(nume, Pachet::NumeManifest);
+        return VerificaManifest(nume, document.object(), poze);
     }
 
     const std::vector<Problema> &Probleme() const override { return m_probleme; }
@@ -195,15 +218,10 @@ public:
     QByteArray Amprenta(int i) const override { return m_amprente[size_t(i)]; }
 
 private:
-    static bool EsteNumeSimplu(const QString &nume)
-    {
-        return !nume.isEmpty() && nume != QLatin1String(".") && nume != QLatin1String("..")
-               && !nume.contains(QLatin1Char('/')) && !nume.contains(QLatin1Char('\\'));
-    }
-
     // Reads one entry whole, never more than limita bytes whatever the
-    // archive declares; false when it cannot be read or its checksum fails.
-    bool Citeste(zip_int64_t index, qint64 limita, QByteArray &octeti)
+    // archive declares; false when it cannot be read or its checksum fails,
+    // and preaMare set (when asked) when it holds more than limita.
+    bool Citeste(zip_int64_t index, qint64 limita, QByteArray &octeti, bool *preaMare = nullptr)
     {
         octeti.clear();
         zip_file_t *f = zip_fopen_index(m_zip, zip_uint64_t(index), 0);
@@ -214,6 +232,8 @@ private:
         for (;;) {
             const zip_int64_t n = zip_fread(f, bucata, sizeof bucata);
             if (n < 0 || octeti.size() + n > limita) {
+                if (preaMare && n > 0)
+                    *preaMare = true;
                 bun = false;
                 break;
             }
@@ -239,16 +259,33 @@ private:
         }
         if (amprente.size() != poze.size())
             return nepotrivire.arg(nume, QStringLiteral("numărul de imagini"));
+        qint64 despachetati = 0;
         for (const Problema &p : m_probleme) {
             const QString numePoza = p.Fisier.FaraBlancuri();
             const auto poza = poze.find(numePoza);
             const auto amprenta = amprente.find(numePoza);
             if (poza == poze.end() || amprenta == amprente.end())
                 return nepotrivire.arg(nume, QStringLiteral("lipsește imaginea %1").arg(numePoza));
+            // The sizes the archive declares are the sender's word; what is
+            // counted is what comes out.
             QByteArray octeti;
-            if (!Citeste(poza->second.first, Pachet::OctetiMaximiPoza, octeti))
-                return QStringLiteral("Pachetul %1 este deteriorat: imaginea %2 nu poate fi "
-                                      "citită. Nu am importat nimic.").arg(nume, numePoza);
+            bool preaMare = false;
+            if (!Citeste(poza->second.first, Pachet::OctetiMaximiPoza, octeti, &preaMare))
+                return preaMare ? QStringLiteral("Pachetul %1 conține imaginea %2 de peste %3 MB, "
+                                                 "limita unei imagini. Nu am importat nimic.")
+                                      .arg(nume, numePoza, MarimeInMb(Pachet::OctetiMaximiPoza))
+                                : QStringLiteral("Pachetul %1 este deteriorat: imaginea %2 nu "
+                                                 "poate fi citită. Nu am importat nimic.")
+                                      .arg(nume, numePoza);
+            despachetati += octeti.size();
+            if (despachetati > Pachet::OctetiMaximiPachet)
+                return QStringLiteral("Pachetul %1 se despachetează în mai mult de %2 MB, limita "
+                                      "unui pachet. Nu am importat nimic.")
+                    .arg(nume, MarimeInMb(Pachet::OctetiMaximiPachet));
+            if (const auto dupa = MotivDateDupaSfarsit(octeti))
+                return QStringLiteral("Pachetul %1: imaginea %2 nu poate fi primită: %3. Nu am "
+                                      "importat nimic.")
+                    .arg(nume, numePoza, *dupa);
             if (QCryptographicHash::hash(octeti, QCryptographicHash::Sha256) != amprenta->second)
                 return nepotrivire.arg(nume, QStringLiteral("imaginea %1 a fost schimbată").arg(numePoza));
             m_indexPoza.push_back(poza->second.first);
@@ -318,15 +355,20 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
     const QFileInfo info(cale);
     if (info.isDir()) {
         const QString colectie = CaleFaraMajuscule(cale, Pachet::NumeColectie, false);
-        QFile fisier(colectie);
-        if (colectie.isEmpty() || !fisier.open(QIODevice::ReadOnly)) {
+        if (colectie.isEmpty()) {
             motiv = QStringLiteral("Dosarul %1 nu conține o colecție Tezaurel (fișierul "
                                    "Tezaurel.stn).").arg(QDir::toNativeSeparators(cale));
             return nullptr;
         }
-        return std::make_unique<SursaDosar>(
-            ProblemeDin(fisier.read(qint64(UltimulSlot) * Problema::MarimeInregistrare)),
-            CaleFaraMajuscule(cale, QStringLiteral("Probleme"), true));
+        // Past the last slot nothing is read, but a file that large is no collection.
+        const FisierCitit citit = CitesteFisierSursa(colectie, cale, 64LL * 1024 * 1024);
+        if (!citit.Octeti) {
+            motiv = QStringLiteral("Colecția din dosarul %1 nu poate fi citită: %2.")
+                        .arg(QDir::toNativeSeparators(cale), citit.Motiv);
+            return nullptr;
+        }
+        return std::make_unique<SursaDosar>(ProblemeDin(*citit.Octeti), cale,
+                                            CaleFaraMajuscule(cale, QStringLiteral("Probleme"), true));
     }
     auto pachet = std::make_unique<SursaPachet>();
     motiv = pachet->Deschide(cale);

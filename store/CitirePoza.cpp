@@ -20,10 +20,11 @@ bool EsteMarker(uchar octet, uchar de, uchar pana)
 
 // libjpeg decodes a cut JPEG without complaint, painting the missing part
 // grey; the end-of-image marker after the scans is what tells a whole file.
-bool JpegIntreg(const uchar *d, qint64 n)
+// Where the picture ends (just past that marker); -1 when it never does.
+qint64 SfarsitJpeg(const uchar *d, qint64 n)
 {
     if (n < 4 || d[0] != 0xFF || d[1] != 0xD8)
-        return false;
+        return -1;
     qint64 i = 2;
     bool inScanare = false;
     while (i < n) {
@@ -32,10 +33,10 @@ bool JpegIntreg(const uchar *d, qint64 n)
             // zero, a restart marker or a fill byte; anything else ends the scan.
             const void *ff = std::memchr(d + i, 0xFF, size_t(n - i));
             if (!ff)
-                return false;
+                return -1;
             i = static_cast<const uchar *>(ff) - d;
             if (i + 1 >= n)
-                return false;
+                return -1;
             const uchar m = d[i + 1];
             if (m == 0x00 || EsteMarker(m, 0xD0, 0xD7)) {
                 i += 2;
@@ -54,22 +55,22 @@ bool JpegIntreg(const uchar *d, qint64 n)
         while (i < n && d[i] == 0xFF)
             ++i;
         if (i >= n)
-            return false;
+            return -1;
         const uchar marker = d[i++];
         if (marker == 0xD9)
-            return true;
+            return i;
         if (marker == 0x01 || EsteMarker(marker, 0xD0, 0xD7))
             continue;
         if (i + 2 > n)
-            return false;
+            return -1;
         const int lungime = (d[i] << 8) | d[i + 1];
         if (lungime < 2)
-            return false;
+            return -1;
         i += lungime;
         if (marker == 0xDA)
             inScanare = true;
     }
-    return false;
+    return -1;
 }
 
 quint32 Cuvant32(const QByteArray &o, int la)
@@ -185,7 +186,7 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
     if (antet.startsWith("\xFF\xD8\xFF")) {
         // Mapped, not read: the scan for the end marker costs no copy of the file.
         if (uchar *octeti = fisier.map(0, fisier.size())) {
-            intreg = JpegIntreg(octeti, fisier.size());
+            intreg = SfarsitJpeg(octeti, fisier.size()) >= 0;
             fisier.unmap(octeti);
         }
     } else if (esteBitmap) {
@@ -234,4 +235,9 @@ PozaCitita CitestePoza(const QString &cale)
 PozaCitita VerificaPoza(const QString &cale)
 {
     return Citeste(cale, true);
+}
+
+qint64 SfarsitJpeg(const QByteArray &octeti)
+{
+    return SfarsitJpeg(reinterpret_cast<const uchar *>(octeti.constData()), octeti.size());
 }

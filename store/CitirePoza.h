@@ -44,3 +44,7 @@ bool MarimeAcceptata(QSize marime);
 
 // The one text for a picture over the limit, wherever it is met.
 QString MesajPozaPreaMare(const QString &cale, QSize marime);
+
+// Where a JPEG's bytes end (just past its end marker); -1 when octeti is no
+// whole JPEG.
+qint64 SfarsitJpeg(const QByteArray &octeti);

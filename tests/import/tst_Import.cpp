@@ -1,6 +1,7 @@
 #include "editor/EditareProbleme.h"
 #include "import/CitireCsv.h"
 #include "import/ImportDosar.h"
+#include "store/NumeFisier.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PanzaInregistrata.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -29,7 +30,7 @@ TEST(Import, CitireaCsvCazuriSiCorpusulFuzzerului)
             QStringList randuri("[" + fisier.fileName() + "] " + tabel.Eroare);
             for (const RandCsv &r : tabel.Randuri) {
                 const DetaliiProblema &d = r.Detalii;
-                EXPECT_TRUE(!VerificaNumeFisier(r.Fisier) && !VerificaDetalii(d) && d.Clasa >= 5 &&
+                EXPECT_TRUE(!MotivNumeNepermis(r.Fisier) && !VerificaDetalii(d) && d.Clasa >= 5 &&
                             d.Clasa <= 12 && d.Nivel >= 5 && d.Nivel <= 10)
                     << fisier.filePath().toStdString();
                 randuri << QStringList({QString::number(r.Linie) + "=" + r.Fisier,

@@ -1,4 +1,5 @@
 #include "cautare/IndexText.h"
+#include "import/ImportDosar.h"
 #include "schimb/ImportProbleme.h"
 #include "schimb/Pachet.h"
 #include "schimb/SursaProbleme.h"
@@ -8,12 +9,16 @@
 #include "tests/common/PozeGresite.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
@@ -22,12 +27,16 @@ namespace {
 
 struct ProgresScriptat final : InterfataImport
 {
-    ProgresScriptat(int anuleaza = -1, int moare = -1) : anuleazaDupa(anuleaza), moareDupa(moare) {}
-    int anuleazaDupa; // how many problems to let through before "Anulare"
-    int moareDupa;    // ... or before the program is killed
+    ProgresScriptat(int anuleaza = -1, int moare = -1)
+        : anuleazaDupa(anuleaza)
+        , moareDupa(moare)
+    {}
+    int anuleazaDupa;                       // how many problems to let through before "Anulare"
+    int moareDupa;                          // ... or before the program is killed
+    std::optional<DetaliiProblema> detalii; // what the form is answered with
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
-        return {};
+        return detalii;
     }
     void Progres(int facute, int, const QString &) override
     {
@@ -90,9 +99,10 @@ QByteArray Manifest(int probleme, const std::vector<std::pair<QString, QByteArra
 {
     QJsonArray lista;
     for (const auto &[nume, octeti] : poze)
-        lista.append(QJsonObject{{"fisier", nume},
-                                 {"sha256", QString::fromLatin1(QCryptographicHash::hash(
-                                                octeti, QCryptographicHash::Sha256).toHex())}});
+        lista.append(QJsonObject{
+            {"fisier", nume},
+            {"sha256", QString::fromLatin1(
+                           QCryptographicHash::hash(octeti, QCryptographicHash::Sha256).toHex())}});
     parti.insert("probleme", probleme);
     parti.insert("poze", lista);
     return QJsonDocument(parti).toJson();
@@ -113,9 +123,9 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
 {
     Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
-        return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia")
-               && IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii")
-               && ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
+        return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") &&
+               IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii") &&
+               ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
     }));
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
@@ -142,57 +152,196 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
               (IndexText::Intrare{copiata.size(), ora, "grea"}));
 }
 
-// A package of problem B: its manifest's count and optional parts, the picture
-// the manifest vouches for and the entry's name; then, as a whole, not a ZIP, or
-// both of the picture's headers claiming 3 GB.
-struct CazOstil
+// Everything under a folder, as it is on disk: each entry with its kind, size
+// and where it points, each file's SHA-256.
+QString Inventar(const QString &radacina)
 {
-    const char *nume;
-    const char *motiv;
-    QJsonObject parti = {};
-    QString intrare = "Probleme/b.jpg";
-    int probleme = 1, nuanta = 90;
-    bool nuEsteZip = false, uriasa = false;
-};
-
-class PachetOstil : public ::testing::TestWithParam<CazOstil> {};
-
-TEST_P(PachetOstil, EsteRefuzatIntregSiColectiaRamaneNeatinsa)
-{
-    const CazOstil &caz = GetParam();
-    Colectie tinta({{A, Jpeg(10)}});
-    const QString cale = tinta.dosar.Cale() + "/teste/p.tezaurel";
-    const QByteArray manifest = Manifest(caz.probleme, {{"b.jpg", Jpeg(caz.nuanta)}}, caz.parti);
-    FaZip(cale, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", manifest},
-                 {caz.intrare, Jpeg(90)}});
-    QByteArray o = tinta.dosar.CitesteOcteti("teste/p.tezaurel");
-    for (const char *semn : {"PK\x03\x04", "PK\x01\x02"})
-        if (caz.uriasa)
-            o.replace(o.lastIndexOf(semn) + (semn[2] == 3 ? 22 : 24), 4, "\0\0\0\xC0", 4);
-    tinta.dosar.ScrieOcteti("teste/p.tezaurel", caz.nuEsteZip ? "PK nu chiar" : o);
-    const RaportImport r = tinta.Importa(cale);
-    EXPECT_TRUE(r.Oprire.contains(QString::fromUtf8(caz.motiv))) << r.Oprire;
-    EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({A}));
-    EXPECT_EQ(tinta.Poze(), QStringList{"a.jpg"});
+    QProcess p;
+    p.setWorkingDirectory(radacina);
+    p.start("sh", {"-c", "find . -printf '%p %y %s %l\\n' | sort; find . -type f | sort | "
+                         "xargs -d '\\n' sha256sum"});
+    p.waitForFinished();
+    return p.readAllStandardOutput();
 }
 
-const QJsonArray FaraData{QJsonObject{{"clasa", "IX"}}};
+// An application folder (app/, holding problem A) with what lies around it: a
+// bystander file, a Tezaurel folder (sursa/), a package (p.tezaurel) and a
+// folder of pictures (dosar/), any of them hostile.
+struct Vecinatate
+{
+    DosarTest radacina;
+    const QString R = radacina.Cale() + '/';
+    PlatformaScriptata platforma;
+    std::unique_ptr<mDefinitii> definitii;
 
-INSTANTIATE_TEST_SUITE_P(
-    Cazuri, PachetOstil,
-    ::testing::Values(
-        CazOstil{"NuEsteZip", "nu este un pachet", {}, "Probleme/b.jpg", 1, 90, true},
-        CazOstil{"IeseDinDosar", "în afara locului său", {}, "Probleme/../../b.jpg"},
-        CazOstil{"PozaSchimbata", "imaginea b.jpg a fost schimbată", {}, "Probleme/b.jpg", 1, 91},
-        CazOstil{"NumarGresit", "numărul de probleme", {}, "Probleme/b.jpg", 2},
-        CazOstil{"TextDespreOPozaStraina", "textele recunoscute",
-                 {{"texte", QJsonObject{{"z.jpg", "x"}}}}},
-        CazOstil{"TextCareNuEsteText", "textele recunoscute",
-                 {{"texte", QJsonObject{{"b.jpg", 7}}}}},
-        CazOstil{"FolosireFaraData", "istoricul folosirii",
-                 {{"folosiri", QJsonObject{{"b.jpg", FaraData}}}}},
-        CazOstil{"MarimeDeclarataUriasa", "peste limita", {}, "Probleme/b.jpg", 1, 90, 0, true}),
-    [](const auto &caz) { return std::string(caz.param.nume); });
+    Vecinatate()
+    {
+        for (const char *d : {"app/Probleme", "app/teste", "dosar"})
+            QDir(R).mkpath(d);
+        radacina.ScrieOcteti("x.txt", "martor");
+        radacina.ScrieOcteti("y.jpg", Jpeg(50));
+        radacina.ScrieOcteti("app/Probleme/a.jpg", Jpeg(10));
+        radacina.ScrieOcteti("app/Tezaurel.stn", ColectieOcteti({A}));
+        definitii = std::make_unique<mDefinitii>(R + "app", platforma);
+        definitii->IncarcaColectie();
+        IndexText::InregistreazaSchema(definitii->Baza());
+        definitii->Baza().Deschide();
+    }
+    // Each step of pregatire ("fel cale [argument]", joined by ';') puts one
+    // hostile thing in place; %0 stands for NUL, %e for ESC, %n for a line break
+    // and @ at the start of a link's target for the root.
+    void Pregateste(const QString &pregatire) const
+    {
+        for (QString pas : pregatire.split(';', Qt::SkipEmptyParts)) {
+            pas.replace("%0", QChar(0)).replace("%e", QChar(0x1B)).replace("%n", "\n");
+            const QString fel = pas.section(' ', 0, 0), cale = R + pas.section(' ', 1, 1),
+                          rest = pas.section(' ', 2);
+            if (fel != "stn")
+                QDir().mkpath(QFileInfo(cale).path());
+            if (fel == "stn") { // sursa/'s records, naming these pictures
+                QDir(R).mkpath("sursa/Probleme");
+                std::vector<Problema> probleme;
+                for (const QString &n : pas.section(' ', 1).split('|'))
+                    probleme.push_back(FaProblema(9, 7, "Alg", "F", n));
+                radacina.ScrieOcteti("sursa/Tezaurel.stn", ColectieOcteti(probleme));
+            } else if (fel == "scrie") {
+                radacina.ScrieOcteti(pas.section(' ', 1, 1), rest.toLatin1());
+            } else if (fel == "coada") { // 1 MB after a JPEG's end
+                radacina.ScrieOcteti(pas.section(' ', 1, 1), Jpeg(70) + QByteArray(1 << 20, 0));
+            } else if (fel == "leg") {
+                QFile::link(rest.startsWith('@') ? R + rest.mid(1) : rest, cale);
+            } else if (fel == "fifo") {
+                ASSERT_EQ(mkfifo(QFile::encodeName(cale), 0644), 0);
+            } else if (fel == "uriasa") { // one byte over a picture's limit
+                radacina.ScrieOcteti(pas.section(' ', 1, 1), {});
+                QFile::resize(cale, Pachet::OctetiMaximiPoza + 1);
+            } else if (fel == "sock") {
+                sockaddr_un adresa{};
+                adresa.sun_family = AF_UNIX;
+                qstrncpy(adresa.sun_path, QFile::encodeName(cale), sizeof adresa.sun_path);
+                const int s = socket(AF_UNIX, SOCK_STREAM, 0);
+                ASSERT_EQ(bind(s, reinterpret_cast<sockaddr *>(&adresa), sizeof adresa), 0);
+                close(s);
+            } else {
+                FAIL() << pas.toStdString();
+            }
+        }
+    }
+    // p.tezaurel holding problem B, as the row shapes it.
+    struct FelPachet
+    {
+        QString intrare = "Probleme/b.jpg";
+        bool coada = false;       // 1 MB after the picture's JPEG end
+        int nuantaGarantata = 90; // the picture the manifest vouches for
+        int probleme = 1;
+        QJsonObject parti = {};
+        QByteArray manifest = {}; // instead of the one made from the above
+        bool uriasa = false;      // both headers of the picture claim 3 GB
+    };
+    void Pachet(const FelPachet &fel) const
+    {
+        const QByteArray poza = fel.coada ? Jpeg(90) + QByteArray(1 << 20, 0) : Jpeg(90);
+        const QByteArray garantata = fel.nuantaGarantata == 90 ? poza : Jpeg(fel.nuantaGarantata);
+        FaZip(R + "p.tezaurel",
+              {{"Tezaurel.stn", ColectieOcteti({B})},
+               {"manifest.json", fel.manifest.isEmpty()
+                                     ? Manifest(fel.probleme, {{"b.jpg", garantata}}, fel.parti)
+                                     : fel.manifest},
+               {fel.intrare, poza}});
+        QByteArray o = radacina.CitesteOcteti("p.tezaurel");
+        for (const char *semn : {"PK\x03\x04", "PK\x01\x02"})
+            if (fel.uriasa)
+                o.replace(o.lastIndexOf(semn) + (semn[2] == 3 ? 22 : 24), 4, "\0\0\0\xC0", 4);
+        radacina.ScrieOcteti("p.tezaurel", o);
+    }
+};
+
+// Another Tezaurel folder, a package and a folder of pictures, each made by
+// someone who wants the program to read, write or delete beside its own
+// folder, or to hang on a file that never ends: each is refused with its
+// reason, and nothing on disk around the application changes.
+TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
+{
+    enum Fel { DosarTezaurel, PachetTezaurel, DosarPoze };
+    const QJsonArray faraData{QJsonObject{{"clasa", "IX"}}};
+    const struct
+    {
+        const char *nume;
+        Fel fel;
+        const char *pregatire;
+        const char *motiv;
+        Vecinatate::FelPachet pachet = {};
+    } randuri[] = {
+        // clang-format off
+        {"UrcaLaColectie", DosarTezaurel, "stn ../Tezaurel.stn", "„../Tezaurel.stn” nu este un simplu nume de fișier"},
+        {"UrcaLaBaza", DosarTezaurel, "stn ../Tezaurel.db", "„../Tezaurel.db” nu"},
+        {"IeseDinAplicatie", DosarTezaurel, "stn ../../x.txt", "„../../x.txt” nu"},
+        {"ScrieInAfara", DosarTezaurel, "stn ../../y.jpg", "„../../y.jpg” nu"},
+        {"SubDosar", DosarTezaurel, "stn a/b.jpg;coada sursa/Probleme/a/b.jpg", "„a/b.jpg” nu"},
+        {"SeparatorWindows", DosarTezaurel, "stn ..\\x.txt", "„..\\x.txt” nu"},
+        {"DouaPuncte", DosarTezaurel, "stn ..", "„..” nu"},
+        {"NulInNume", DosarTezaurel, "stn a%0.jpg", "„a\\0.jpg” nu"},
+        {"EscapeInNume", DosarTezaurel, "stn %e[2J.jpg", "„\\x1b[2J.jpg” nu"},
+        {"LegaturaInAfara", DosarTezaurel, "stn l.jpg;leg sursa/Probleme/l.jpg @y.jpg", "din afara dosarului ales"},
+        {"PozaFifo", DosarTezaurel, "stn f.jpg;fifo sursa/Probleme/f.jpg", "nu este un fișier obișnuit"},
+        {"LegaturaLaFifo", DosarTezaurel, "stn f.jpg;fifo sursa/f;leg sursa/Probleme/f.jpg @sursa/f", "nu este un fișier obișnuit"},
+        {"LegaturaLaDispozitiv", DosarTezaurel, "stn z.jpg;leg sursa/Probleme/z.jpg /dev/zero", "nu este un fișier obișnuit"},
+        {"PozaSocket", DosarTezaurel, "stn s.jpg;sock sursa/Probleme/s.jpg", "nu este un fișier obișnuit"},
+        {"DosarulPozelorELegatura", DosarTezaurel, "leg sursa/Probleme @app/Probleme;stn a.jpg", "duce printr-o legătură"},
+        {"ColectiaFifo", DosarTezaurel, "fifo sursa/Tezaurel.stn", "nu este un fișier obișnuit"},
+        {"ColectiaDispozitiv", DosarTezaurel, "leg sursa/Tezaurel.stn /dev/zero", "nu este un fișier obișnuit"},
+        {"DateDupaSfarsit", DosarTezaurel, "stn c.jpg;coada sursa/Probleme/c.jpg", "după sfârșitul pozei JPEG urmează încă 1 MB"},
+        {"PozaUriasa", DosarTezaurel, "stn m.jpg;uriasa sursa/Probleme/m.jpg", "are 300.000001 MB, peste limita de 300 MB"},
+
+        {"NuEsteZip", PachetTezaurel, "scrie p.tezaurel PK nu chiar", "nu este un pachet"},
+        {"IntrareaUrca", PachetTezaurel, "", "„../../b.jpg” nu este un simplu nume", {.intrare = "Probleme/../../b.jpg"}},
+        {"IntrareaUrcaWindows", PachetTezaurel, "", "„..\\Tezaurel.stn” nu", {.intrare = "Probleme/..\\Tezaurel.stn"}},
+        {"PozaSchimbata", PachetTezaurel, "", "imaginea b.jpg a fost schimbată", {.nuantaGarantata = 91}},
+        {"NumarGresit", PachetTezaurel, "", "(numărul de probleme)", {.probleme = 2}},
+        {"ManifestNeJson", PachetTezaurel, "", "nu are o listă de conținut validă", {.manifest = "{\"probleme\": 1,"}},
+        {"TextDespreOPozaStraina", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"z.jpg", "x"}}}}}},
+        {"TextCareNuEsteText", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"b.jpg", 7}}}}}},
+        {"FolosireFaraData", PachetTezaurel, "", "istoricul folosirii", {.parti = {{"folosiri", QJsonObject{{"b.jpg", faraData}}}}}},
+        {"MarimeDeclarataUriasa", PachetTezaurel, "", "imagine de 3072 MB (Probleme/b.jpg), peste limita de 300 MB", {.uriasa = true}},
+        {"BombaDupaSfarsit", PachetTezaurel, "", "după sfârșitul pozei JPEG urmează încă 1 MB", {.coada = true}},
+
+        {"CsvDispozitiv", DosarPoze, "leg dosar/probleme.csv /dev/zero;coada dosar/p.jpg", "probleme.csv nu este un fișier obișnuit"},
+        {"CsvFifo", DosarPoze, "fifo dosar/probleme.csv", "probleme.csv nu este un fișier obișnuit"},
+        {"CsvInAfara", DosarPoze, "leg dosar/probleme.csv @x.txt", "din afara dosarului ales"},
+        {"CsvCuNul", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%na%0b.jpg,9,7", "rândul 2: numele „a\\0b.jpg” nu este un simplu nume de fișier"},
+        {"CsvUrca", DosarPoze, "scrie dosar/probleme.csv fisier,clasa,nivel%n../../x.txt,9,7", "„../../x.txt” nu"},
+        {"FisierFifo", DosarPoze, "fifo dosar/f.jpg", "f.jpg nu este un fișier obișnuit"},
+        {"FisierSocket", DosarPoze, "sock dosar/s.jpg", "s.jpg nu este un fișier obișnuit"},
+        {"FisierDispozitiv", DosarPoze, "leg dosar/z.jpg /dev/zero", "z.jpg nu este un fișier obișnuit"},
+        {"FisierInAfara", DosarPoze, "leg dosar/l.jpg @y.jpg", "din afara dosarului ales"},
+        {"FisierUriasPrinLegatura", DosarPoze, "uriasa dosar/m;leg dosar/m.jpg @dosar/m", "m.jpg: fișierul are 300.000001 MB, peste limita de 300 MB"},
+        // clang-format on
+    };
+    for (const auto &rand : randuri) {
+        SCOPED_TRACE(rand.nume);
+        Vecinatate v;
+        v.Pregateste(QString::fromUtf8(rand.pregatire));
+        if (rand.fel == PachetTezaurel && !*rand.pregatire)
+            v.Pachet(rand.pachet);
+        const QString inainte = Inventar(v.R);
+        RaportImport r;
+        if (rand.fel == DosarPoze) {
+            ProgresScriptat interfata;
+            interfata.detalii = DetaliiProblema{};
+            r = ImportDosar(*v.definitii, interfata)
+                    .Importa(v.R + "dosar")
+                    .value_or(RaportImport{});
+        } else if (auto sursa = DeschideSursa(
+                       v.R + (rand.fel == DosarTezaurel ? "sursa" : "p.tezaurel"), r.Oprire)) {
+            ProgresScriptat progres;
+            r = ImportaProbleme(*v.definitii, *sursa, progres);
+        }
+        const QString spus = r.Text() + '\n' + v.platforma.Mesaje.join('\n');
+        EXPECT_TRUE(spus.contains(QString::fromUtf8(rand.motiv))) << spus;
+        EXPECT_EQ(r.Adaugate, 0);
+        EXPECT_EQ(Inventar(v.R), inainte);
+    }
+}
 
 // An import that stops early leaves whole problems only: when the problems
 // would not fit, at "Anulare", on a picture that is not one, and when the
@@ -208,7 +357,9 @@ struct CazIntrerupt
     const char *motiv;
 };
 
-class ImportIntrerupt : public ::testing::TestWithParam<CazIntrerupt> {};
+class ImportIntrerupt : public ::testing::TestWithParam<CazIntrerupt>
+{
+};
 
 TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
 {
@@ -230,7 +381,7 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     } else {
         ASSERT_EQ(waitpid(copil, nullptr, 0), copil);
         ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // copied, no record yet
-        tinta.definitii.IncarcaColectie(); // the next start
+        tinta.definitii.IncarcaColectie();                     // the next start
         tinta.definitii.Baza().Deschide();
         RecupereazaImportul(tinta.definitii);
     }
@@ -246,8 +397,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CazIntrerupt{"ColectiaSArUmple", 2, {}, false, {}, "mai este loc pentru 2"},
         CazIntrerupt{"Anulat", 1999, {1, -1}, false, {A}, ""},
-        CazIntrerupt{"PozaCareNuEsteImagine", 1999, {}, true, {B, C},
-                     "a.jpg: fișierul nu este o imagine"},
+        CazIntrerupt{
+            "PozaCareNuEsteImagine", 1999, {}, true, {B, C}, "a.jpg: fișierul nu este o imagine"},
         CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {}, ""}),
     [](const auto &caz) { return std::string(caz.param.nume); });
 
