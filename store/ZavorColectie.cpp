@@ -1,6 +1,8 @@
 #include "store/ZavorColectie.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <thread>
 
@@ -143,4 +145,14 @@ ZavorColectie::Rezultat ZavorColectie::IaScrierea()
 void ZavorColectie::ElibereazaScrierea()
 {
     Elibereaza(OctetScriere);
+}
+
+bool ZavorColectie::ProaspatScris(const QString &cale)
+{
+    const QFileInfo info(cale);
+    if (!info.exists())
+        return false;
+    // A clock set back makes every file look new: kept, never lost.
+    const qint64 varsta = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    return varsta < std::chrono::milliseconds(VarstaOrfana).count();
 }

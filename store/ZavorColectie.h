@@ -44,6 +44,13 @@ public:
     Rezultat IaScrierea();
     void ElibereazaScrierea();
 
+    // A file that the last minutes wrote may belong to a program still at
+    // work whose lock file was deleted under it: until its next write it
+    // does not know, and a start that found itself alone would take its
+    // pictures for an interrupted import's. Clean-ups leave such files be.
+    static constexpr std::chrono::minutes VarstaOrfana{10};
+    static bool ProaspatScris(const QString &cale);
+
 private:
     enum Octet { OctetScriere = 0, OctetPrezenta = 1 };
     bool Deschide();
