@@ -63,5 +63,7 @@ private:
     QByteArray m_deschisa; // the file locked: the lock file, or the collection when none can be made
     int m_fd = -1;
     bool m_scriere = false; // the descriptor can take exclusive locks
-    short m_prezenta = 0;   // F_RDLCK or F_WRLCK while held
+    // F_RDLCK or F_WRLCK while held, F_UNLCK when not: F_RDLCK is 0, and a
+    // shared presence read as none would be lost when the lock file is re-opened.
+    short m_prezenta;
 };

@@ -26,12 +26,14 @@ struct ProgresScriptat final : InterfataImport
     ProgresScriptat(int anuleaza = -1, int moare = -1) : anuleazaDupa(anuleaza), moareDupa(moare) {}
     int anuleazaDupa; // how many problems to let through before "Anulare"
     int moareDupa;    // ... or before the program is killed
+    std::function<void(int)> La = [](int) {}; // what another program does meanwhile
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
         return {};
     }
     void Progres(int facute, int, const QString &) override
     {
+        La(facute);
         if ((m_facute = facute) == moareDupa)
             _exit(0);
     }
@@ -263,18 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DouaPrograme, ZavorulStersNuLasaAltProgramSaStergaPozeleImportului)
 {
     Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
-    struct : InterfataImport
-    {
-        std::function<void(int)> la;
-        std::optional<DetaliiProblema> CereDetalii(const QStringList &,
-                                                   const QStringList &) override
-        {
-            return {};
-        }
-        void Progres(int facute, int, const QString &) override { la(facute); }
-        bool Anulat() override { return false; }
-    } progres;
-    progres.la = [&](int facute) {
+    ProgresScriptat progres;
+    progres.La = [&](int facute) {
         if (facute != 2)
             return;
         ASSERT_TRUE(QFile::remove(tinta.dosar.Colectie() + ".lock"));
@@ -284,10 +276,7 @@ TEST(DouaPrograme, ZavorulStersNuLasaAltProgramSaStergaPozeleImportului)
         altul.Baza().Deschide();
         RecupereazaImportul(altul);
     };
-    QString motiv;
-    const auto s = DeschideSursa(sursa.dosar.Cale(), motiv);
-    EXPECT_EQ(ImportaProbleme(tinta.definitii, *s, progres).Adaugate, 3);
-    tinta.definitii.IncarcaColectie();
+    EXPECT_EQ(tinta.Importa(sursa.dosar.Cale(), progres).Adaugate, 3);
     for (const char *poza : {"a.jpg", "b.jpg", "c.jpg"})
         EXPECT_EQ(tinta.dosar.CitesteOcteti(QString("Probleme/") + poza),
                   sursa.dosar.CitesteOcteti(QString("Probleme/") + poza))
