@@ -159,25 +159,21 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
     ferestre.fundal = &fundal;
     ASSERT_TRUE(d.Baza().Deschide());
     fundal.Actualizeaza();
-    const auto gasite = [&](const QString &cuvinte) {
-        return IndexText::Cauta(d.Baza(), cuvinte).value().values().join(' ');
+    const auto gasite = [&](const char *cuvinte) {
+        return int(IndexText::Cauta(d.Baza(), cuvinte)->size());
     };
-    ASSERT_EQ(gasite("definitie"), "p12.jpg");
     fVizualizare f(d, ferestre);
     Selecteaza("2");
     f.show(); // the first problem on activation
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
     QTimer::singleShot(0, [] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        ASSERT_TRUE(dialog);
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         dialog->findChild<QPlainTextEdit *>()->setPlainText("Multimea valorilor");
-        qobject_cast<QDialog *>(dialog)->accept();
+        dialog->accept();
     });
     for (QAction *a : f.findChildren<QAction *>())
         if (a->text() == "Corectează detaliile…")
             a->trigger();
-    EXPECT_EQ(d.TabelProbleme[2].Observatii.FaraBlancuri(), "Multimea valorilor");
-    EXPECT_EQ(gasite("definitie"), "");
-    EXPECT_EQ(gasite("valorilor"), "p12.jpg");
+    EXPECT_EQ(std::pair(gasite("definitie"), gasite("valorilor")), std::pair(0, 1));
 }
