@@ -3,7 +3,7 @@
 #include "app/Ferestre.h"
 
 // Windows that go nowhere: a benchmark measures one window alone.
-class FerestreTacute final : public Ferestre
+class FerestreTacute : public Ferestre
 {
 public:
     void ArataMain() override {}

@@ -92,19 +92,19 @@ std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &pro
         schimba.prepare(QStringLiteral("UPDATE texte_recunoscute SET observatii = ? WHERE nume = ?"));
         for (const QString &nume : plecate) {
             sterge.addBindValue(nume);
-            if (!sterge.exec())
+            if (!BazaDate::Executa(sterge))
                 return false;
         }
         for (auto it = noi.cbegin(); it != noi.cend(); ++it) {
             adauga.addBindValue(it.key());
             adauga.addBindValue(NiciodataNul(it.value()));
-            if (!adauga.exec())
+            if (!BazaDate::Executa(adauga))
                 return false;
         }
         for (auto it = schimbate.cbegin(); it != schimbate.cend(); ++it) {
             schimba.addBindValue(NiciodataNul(it.value()));
             schimba.addBindValue(it.key());
-            if (!schimba.exec())
+            if (!BazaDate::Executa(schimba))
                 return false;
         }
         return true;
@@ -134,7 +134,7 @@ bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 mo
                                  " (SELECT id FROM texte_recunoscute WHERE nume = ?)"));
         t.addBindValue(NiciodataNul(text));
         t.addBindValue(nume);
-        return q.exec() && t.exec();
+        return BazaDate::Executa(q) && BazaDate::Executa(t);
     });
 }
 
@@ -155,7 +155,7 @@ bool Adauga(QSqlDatabase &db, const QString &nume, const Intrare &intrare, const
                              " (SELECT id FROM texte_recunoscute WHERE nume = ?)"));
     t.addBindValue(NiciodataNul(text));
     t.addBindValue(nume);
-    return q.exec() && t.exec();
+    return BazaDate::Executa(q) && BazaDate::Executa(t);
 }
 
 QString Interogare(const QString &cuvinte)

@@ -72,7 +72,7 @@ bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
         QStringLiteral("UPDATE lucrari SET probleme_sterse = probleme_sterse + ? WHERE id = ?"));
     for (const QString &poza : poze) {
         numara.addBindValue(poza);
-        if (!numara.exec())
+        if (!BazaDate::Executa(numara))
             return false;
         std::vector<std::pair<qint64, int>> atinse;
         while (numara.next())
@@ -80,12 +80,12 @@ bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
         for (const auto &[lucrare, cate] : atinse) {
             marcheaza.addBindValue(cate);
             marcheaza.addBindValue(lucrare);
-            if (!marcheaza.exec())
+            if (!BazaDate::Executa(marcheaza))
                 return false;
         }
         scoate.addBindValue(poza);
         uita.addBindValue(poza);
-        if (!scoate.exec() || !uita.exec())
+        if (!BazaDate::Executa(scoate) || !BazaDate::Executa(uita))
             return false;
     }
     return true;
@@ -126,14 +126,14 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
             q.addBindValue(v);
         if (id != 0)
             q.addBindValue(id);
-        if (!q.exec() || (id != 0 && q.numRowsAffected() != 1))
+        if (!BazaDate::Executa(q) || (id != 0 && q.numRowsAffected() != 1))
             return false;
         if (id == 0)
             id = q.lastInsertId().toLongLong();
         QSqlQuery sterge(db);
         sterge.prepare(QStringLiteral("DELETE FROM lucrari_probleme WHERE lucrare = ?"));
         sterge.addBindValue(id);
-        if (!sterge.exec())
+        if (!BazaDate::Executa(sterge))
             return false;
         QSqlQuery adauga(db);
         adauga.prepare(
@@ -149,7 +149,7 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
                 adauga.addBindValue(int(i) + 1);
                 adauga.addBindValue(poza);
                 adauga.addBindValue(lucrare.Probleme[i].Puncte);
-                if (!adauga.exec())
+                if (!BazaDate::Executa(adauga))
                     return false;
             }
         return true;
@@ -227,7 +227,7 @@ bool ArhivaLucrari::Sterge(qint64 id)
         QSqlQuery q(db);
         q.prepare(QStringLiteral("DELETE FROM lucrari WHERE id = ?"));
         q.addBindValue(id);
-        return q.exec();
+        return BazaDate::Executa(q);
     });
 }
 
@@ -246,7 +246,7 @@ bool ArhivaLucrari::InregistreazaFolosirea(const Lucrare &lucrare)
                 q.addBindValue(Text(CheieClasa(lucrare.Antet.Clasa)));
                 q.addBindValue(lucrare.Antet.Data.toString(FormatData));
                 q.addBindValue(v);
-                if (!q.exec())
+                if (!BazaDate::Executa(q))
                     return false;
             }
         return true;
@@ -264,7 +264,7 @@ bool ArhivaLucrari::AdaugaFolosiri(QSqlDatabase &db, const QString &poza,
         q.addBindValue(Text(f.Clasa.simplified()));
         q.addBindValue(Text(CheieClasa(f.Clasa)));
         q.addBindValue(f.Data.toString(FormatData));
-        if (!q.exec())
+        if (!BazaDate::Executa(q))
             return false;
     }
     return true;

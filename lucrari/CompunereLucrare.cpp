@@ -31,7 +31,7 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
 void CompunereLucrare::Pastreaza()
 {
     // An empty paper nobody has kept yet is not worth a row.
-    if ((m_lucrare.Id != 0 || !m_lucrare.Probleme.empty()) && m_baza.EsteDeschisa() &&
+    if ((m_lucrare.Id != 0 || !m_lucrare.Probleme.empty()) && m_baza.PoateScrie() &&
         !m_arhiva.Pastreaza(m_lucrare))
         m_platforma.Mesaj(m_arhiva.Raport());
     emit Schimbata();
@@ -159,7 +159,7 @@ void CompunereLucrare::Copiaza()
 
 void CompunereLucrare::InregistreazaFolosirea()
 {
-    if (m_baza.EsteDeschisa() && !m_arhiva.InregistreazaFolosirea(m_lucrare))
+    if (m_baza.PoateScrie() && !m_arhiva.InregistreazaFolosirea(m_lucrare))
         m_platforma.Mesaj(m_arhiva.Raport());
     // The viewer names the classes each problem was given to.
     emit Schimbata();

@@ -6,6 +6,7 @@
 #include "store/CodPagina.h"
 #include "store/NumeFisier.h"
 #include "store/StocarePoza.h"
+#include "store/ZavorColectie.h"
 #include "store/mDefinitii.h"
 
 #include <QCryptographicHash>
@@ -306,10 +307,16 @@ void RecupereazaImportul(mDefinitii &definitii)
     }
     definitii.IaAnunturile(); // a collection that cannot be read now waits for the next start
     if (citita) {
-        for (const QString &nume : jurnal)
-            if (!numite.contains(nume.toLower()))
-                QFile::remove(definitii.CaleProbleme() + nume);
-        Jurnalizeaza(baza, jurnal, false);
+        QStringList incheiate;
+        for (const QString &nume : jurnal) {
+            const QString cale = definitii.CaleProbleme() + nume;
+            if (numite.contains(nume.toLower()))
+                incheiate << nume;
+            else if (!ZavorColectie::ProaspatScris(cale)
+                     && (QFile::remove(cale) || !QFile::exists(cale)))
+                incheiate << nume;
+        }
+        Jurnalizeaza(baza, incheiate, false); // the new ones wait for a later start
     }
     definitii.ElibereazaColectiaExclusiva();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -21,15 +22,19 @@ public:
     // must be idempotent (CREATE ... IF NOT EXISTS), they run at every open.
     using Schema = std::function<bool(QSqlDatabase &)>;
 
-    explicit BazaDate(QString cale);
+    // asteptare bounds each wait for another program's write; a start waits
+    // a few of them, since an import may hold the file for several seconds.
+    explicit BazaDate(QString cale, int asteptareMs = AsteptareMaximaMs);
     ~BazaDate();
     BazaDate(const BazaDate &) = delete;
     BazaDate &operator=(const BazaDate &) = delete;
 
-    // Opens the file, creating it when missing. A file that SQLite cannot
-    // open or finds damaged is renamed to Tezaurel.db.deteriorat (replacing
-    // an older one) and a fresh database is started; Raport() then says so.
-    // False when not even a fresh one can be made (a read-only folder).
+    // Opens the file, creating it when missing. Only a file SQLite itself
+    // finds damaged (not a database, corrupt, failing its quick check) is
+    // renamed to the first free Tezaurel.db.deteriorat[.N] and a fresh
+    // database started; a file another program holds is waited for and, past
+    // the bound, left alone. Raport() says what happened. False when the
+    // database cannot be used now (busy, or not even a fresh one can be made).
     bool Deschide();
     void AdaugaSchema(Schema schema) { m_scheme.push_back(std::move(schema)); }
     // What a part keeps about problems it names by picture must go when the
@@ -40,6 +45,10 @@ public:
     bool ProblemeSterse(const QStringList &poze);
 
     bool EsteDeschisa() const { return m_db.isValid() && m_db.isOpen(); }
+    // Open and writable: a read-only file or folder was told once, at the
+    // open; the parts that save after each change ask here rather than
+    // repeat it at every change.
+    bool PoateScrie() const { return EsteDeschisa() && !m_doarCitire; }
     QSqlDatabase &Conexiune() { return m_db; }
     const QString &Cale() const { return m_cale; }
     // What the user is to be told about the last Deschide; empty when all went well.
@@ -48,7 +57,13 @@ public:
     // Runs fapta inside one transaction: committed when it returns true,
     // rolled back otherwise, so a crash leaves the last committed state.
     // False, with Raport() set, when the database was busy or failed.
+    // The statements in fapta run through Executa, so that the report
+    // names the one that failed.
     bool Tranzactie(const std::function<bool(QSqlDatabase &)> &fapta);
+    // q.exec(), keeping the error of a failing statement for the report:
+    // the connection's own error says nothing of it.
+    static bool Executa(QSqlQuery &q);
+    static bool Executa(QSqlQuery &q, const QString &sql);
 
     static constexpr int AsteptareMaximaMs = 5000;
 
@@ -57,6 +72,7 @@ private:
     bool Verifica();
     bool CreeazaScheme();
     void Inchide();
+    bool PuneDeoparte();
 
     QString m_cale;
     QString m_numeConexiune;
@@ -64,4 +80,8 @@ private:
     QString m_raport;
     std::vector<Schema> m_scheme;
     std::vector<Curatare> m_curatari;
+    int m_asteptareMs;
+    bool m_doarCitire = false;
+    bool m_verificareEsuata = false; // quick_check found damage
+    QString m_deoparte;              // where the last damaged file went
 };

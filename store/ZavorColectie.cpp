@@ -1,6 +1,8 @@
 #include "store/ZavorColectie.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <thread>
 
@@ -13,6 +15,7 @@ ZavorColectie::ZavorColectie(const QString &caleColectie, std::chrono::milliseco
     : m_caleColectie(caleColectie)
     , m_cale(caleColectie + QStringLiteral(".lock"))
     , m_asteptare(asteptare)
+    , m_prezenta(F_UNLCK)
 {}
 
 ZavorColectie::~ZavorColectie()
@@ -97,8 +100,9 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
         const short prezenta = octet == OctetPrezenta ? tip : m_prezenta;
         ::close(m_fd);
         m_fd = -1;
-        if (octet != OctetPrezenta && prezenta != 0 && Ia(OctetPrezenta, prezenta, false) != Rezultat::Luat)
-            m_prezenta = 0;
+        if (octet != OctetPrezenta && prezenta != F_UNLCK
+            && Ia(OctetPrezenta, prezenta, false) != Rezultat::Luat)
+            m_prezenta = F_UNLCK;
     }
     if (octet == OctetPrezenta)
         m_prezenta = tip;
@@ -131,7 +135,7 @@ void ZavorColectie::RevinoLaPrezentaPartajata()
 {
     if (m_prezenta == F_WRLCK && Ia(OctetPrezenta, F_RDLCK, false) != Rezultat::Luat) {
         Elibereaza(OctetPrezenta);
-        m_prezenta = 0;
+        m_prezenta = F_UNLCK;
     }
 }
 
@@ -143,4 +147,14 @@ ZavorColectie::Rezultat ZavorColectie::IaScrierea()
 void ZavorColectie::ElibereazaScrierea()
 {
     Elibereaza(OctetScriere);
+}
+
+bool ZavorColectie::ProaspatScris(const QString &cale)
+{
+    const QFileInfo info(cale);
+    if (!info.exists())
+        return false;
+    // A clock set back makes every file look new: kept, never lost.
+    const qint64 varsta = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    return varsta < std::chrono::milliseconds(VarstaOrfana).count();
 }

@@ -44,6 +44,13 @@ public:
     Rezultat IaScrierea();
     void ElibereazaScrierea();
 
+    // A file that the last minutes wrote may belong to a program still at
+    // work whose lock file was deleted under it: until its next write it
+    // does not know, and a start that found itself alone would take its
+    // pictures for an interrupted import's. Clean-ups leave such files be.
+    static constexpr std::chrono::minutes VarstaOrfana{10};
+    static bool ProaspatScris(const QString &cale);
+
 private:
     enum Octet { OctetScriere = 0, OctetPrezenta = 1 };
     bool Deschide();
@@ -56,5 +63,7 @@ private:
     QByteArray m_deschisa; // the file locked: the lock file, or the collection when none can be made
     int m_fd = -1;
     bool m_scriere = false; // the descriptor can take exclusive locks
-    short m_prezenta = 0;   // F_RDLCK or F_WRLCK while held
+    // F_RDLCK or F_WRLCK while held, F_UNLCK when not: F_RDLCK is 0, and a
+    // shared presence read as none would be lost when the lock file is re-opened.
+    short m_prezenta;
 };

@@ -327,6 +327,9 @@ void fVizualizare::mCorecteazaDetalii_Click()
     };
     if (forma.exec() != QDialog::Accepted)
         return;
+    // The observations are searched with the recognised text: the index
+    // follows them now, not at the next save elsewhere.
+    m_ferestre.ColectieSchimbata();
     m_logica.ReafiseazaDetalii();
     Afiseaza();
 }

@@ -193,6 +193,14 @@ TEST(Lucrare, IntrariGresite)
         EXPECT_EQ(s.platforma.Mesaje.last(),
                   "Nu am reușit să tipăresc lucrarea. Verificați imprimanta aleasă.");
         EXPECT_TRUE(s.compunere.Arhiva().Folosiri("a.jpg").empty());
+        // A database that may only be read is told once, at its open, not at every change.
+        ASSERT_TRUE(QFile::setPermissions(s.dosar.Cale() + "/Tezaurel.db", QFile::ReadOwner));
+        ASSERT_TRUE(s.d.Baza().Deschide());
+        EXPECT_TRUE(s.d.Baza().Raport().contains("doar citită"));
+        const qsizetype spuse = s.platforma.Mesaje.size();
+        s.compunere.Adauga("d.jpg");
+        s.compunere.SeteazaPuncte(0, 3);
+        EXPECT_EQ(s.platforma.Mesaje.size(), spuse);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "schimb/ImportProbleme.h"
 #include "schimb/Pachet.h"
 #include "schimb/SursaProbleme.h"
+#include "store/ZavorColectie.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -31,15 +32,17 @@ struct ProgresScriptat final : InterfataImport
         : anuleazaDupa(anuleaza)
         , moareDupa(moare)
     {}
-    int anuleazaDupa;                       // how many problems to let through before "Anulare"
-    int moareDupa;                          // ... or before the program is killed
-    std::optional<DetaliiProblema> detalii; // what the form is answered with
+    int anuleazaDupa;                          // how many problems to let through before "Anulare"
+    int moareDupa;                             // ... or before the program is killed
+    std::optional<DetaliiProblema> detalii;    // what the form is answered with
+    std::function<void(int)> La = [](int) {}; // what another program does meanwhile
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
         return detalii;
     }
     void Progres(int facute, int, const QString &) override
     {
+        La(facute);
         if ((m_facute = facute) == moareDupa)
             _exit(0);
     }
@@ -381,7 +384,11 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     } else {
         ASSERT_EQ(waitpid(copil, nullptr, 0), copil);
         ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // copied, no record yet
-        tinta.definitii.IncarcaColectie();                     // the next start
+        for (const QFileInfo &f : QDir(tinta.definitii.CaleProbleme()).entryInfoList(QDir::Files))
+            if (QFile poza(f.filePath()); poza.open(QIODevice::Append)) // the next start, later
+                poza.setFileTime(f.lastModified().addSecs(-3600),
+                                 QFileDevice::FileModificationTime);
+        tinta.definitii.IncarcaColectie();
         tinta.definitii.Baza().Deschide();
         RecupereazaImportul(tinta.definitii);
     }
@@ -401,6 +408,33 @@ INSTANTIATE_TEST_SUITE_P(
             "PozaCareNuEsteImagine", 1999, {}, true, {B, C}, "a.jpg: fișierul nu este o imagine"},
         CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {}, ""}),
     [](const auto &caz) { return std::string(caz.param.nume); });
+
+// The lock file deleted while an import copies its pictures, and a program
+// started then: alone on a lock file of its own, it still leaves the pictures
+// of the import at work, whose program takes its lock again before its
+// records, there where the next one looks.
+TEST(DouaPrograme, ZavorulStersNuLasaAltProgramSaStergaPozeleImportului)
+{
+    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
+    ProgresScriptat progres;
+    progres.La = [&](int facute) {
+        if (facute != 2)
+            return;
+        ASSERT_TRUE(QFile::remove(tinta.dosar.Colectie() + ".lock"));
+        PlatformaScriptata platforma;
+        mDefinitii altul(tinta.dosar.Cale(), platforma);
+        altul.IncarcaColectie();
+        altul.Baza().Deschide();
+        RecupereazaImportul(altul);
+    };
+    EXPECT_EQ(tinta.Importa(sursa.dosar.Cale(), progres).Adaugate, 3);
+    for (const char *poza : {"a.jpg", "b.jpg", "c.jpg"})
+        EXPECT_EQ(tinta.dosar.CitesteOcteti(QString("Probleme/") + poza),
+                  sursa.dosar.CitesteOcteti(QString("Probleme/") + poza))
+            << poza;
+    ZavorColectie urmatorul(tinta.dosar.Colectie(), std::chrono::milliseconds(0));
+    EXPECT_EQ(urmatorul.IaPrezentaExclusiva(), ZavorColectie::Rezultat::Ocupat);
+}
 
 // The package fuzzer's seeds and anything it ever found failing: each opens
 // or is refused with a reason, and every picture it lets through can be read.

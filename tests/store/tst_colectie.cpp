@@ -3,6 +3,10 @@
 
 #include <QDir>
 #include <QSqlQuery>
+#include <QThread>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -40,8 +44,8 @@ TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
                          "1999). Stergeti mai intai problemele de care nu mai aveti nevoie.";
     // header, whole records, bytes after them, problems loaded
     const std::tuple<int16_t, int, int, int> cazuri[] = {
-        {3, 4, 0, 3}, {-5, 1, 0, 1}, {0, 1, 0, 1}, {4, 2, 100, 3}, {2000, 1999, 0, 2000},
-        {2500, 2100, 0, 2000}};
+        {3, 4, 0, 3},   {-5, 1, 0, 1},         {0, 1, 0, 1},
+        {4, 2, 100, 3}, {2000, 1999, 0, 2000}, {2500, 2100, 0, 2000}};
     for (const auto &[antet, inregistrari, rest, asteptat] : cazuri) {
         SCOPED_TRACE(antet);
         Colectie k;
@@ -143,28 +147,87 @@ TEST(IntrariGresiteColectie, DosarulSauColectiaDoarCitire)
     });
 }
 
-// A file SQLite cannot use is put aside whole and a fresh database started;
-// a refused transaction leaves nothing, an accepted one stays.
+// A file SQLite finds damaged is put aside whole, never over an earlier one,
+// and a fresh database started; a refused transaction leaves nothing, an
+// accepted one stays.
 TEST(BazaDate, DeschideSauPuneDeoparteSiTranzactiileRaman)
 {
     const auto insereaza = [](QSqlDatabase &db) {
         return QSqlQuery(db).exec("INSERT INTO t VALUES (1)");
     };
-    const QByteArray antetSqlite("SQLite format 3\0", 16);
+    const QByteArray antetSqlite("SQLite format 3\0", 16), vechi("o copie mai veche");
     for (const QByteArray &continut : {QByteArray(), QByteArray(4096, 'x'), antetSqlite + "\x7f"}) {
         DosarTest dosar;
         if (!continut.isEmpty())
             dosar.ScrieOcteti("Tezaurel.db", continut);
+        dosar.ScrieOcteti("Tezaurel.db.deteriorat", vechi);
         BazaDate baza(dosar.Cale() + "/Tezaurel.db");
         baza.AdaugaSchema(
             [](QSqlDatabase &db) { return QSqlQuery(db).exec("CREATE TABLE t (x)"); });
         ASSERT_TRUE(baza.Deschide());
         EXPECT_EQ(baza.Raport().contains("deteriorat"), !continut.isEmpty());
-        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), continut);
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat"), vechi);
+        EXPECT_EQ(dosar.CitesteOcteti("Tezaurel.db.deteriorat.2"), continut);
         EXPECT_FALSE(baza.Tranzactie([&](QSqlDatabase &db) { return !insereaza(db); }));
         EXPECT_TRUE(baza.Tranzactie(insereaza));
         QSqlQuery q(baza.Conexiune());
         ASSERT_TRUE(q.exec("SELECT count(*) FROM t") && q.next());
         EXPECT_EQ(q.value(0), 1);
+        // The statement that failed is named, not the connection's empty error.
+        EXPECT_FALSE(baza.Tranzactie([](QSqlDatabase &db) {
+            QSqlQuery r(db);
+            return BazaDate::Executa(r, "INSERT INTO u VALUES (1)");
+        }));
+        EXPECT_TRUE(baza.Raport().contains("no such table: u")) << baza.Raport().toStdString();
+    }
+}
+
+// Another program holds the file in a write transaction (an import) while
+// this one starts (d) or writes (s): it waits; past the bound it says the
+// database is busy and leaves the file alone. Once the other has committed,
+// what both wrote is there.
+TEST(BazaDate, OcupataDeAltProgramNuEsteDeteriorata)
+{
+    const auto scrie = [](QSqlDatabase &db) {
+        return QSqlQuery(db).exec("INSERT INTO t VALUES (1)");
+    };
+    for (const auto &[tineMs, cand, deschisa] :
+         {std::tuple(700, 'd', true), std::tuple(3000, 'd', false), std::tuple(100, 's', true)}) {
+        SCOPED_TRACE(tineMs);
+        DosarTest dosar;
+        const QString cale = dosar.Cale() + "/Tezaurel.db";
+        BazaDate baza(cale, 400); // a start waits three times as much
+        baza.AdaugaSchema([](QSqlDatabase &db) {
+            return QSqlQuery(db).exec("CREATE TABLE IF NOT EXISTS t (x)");
+        });
+        ASSERT_TRUE(cand == 'd' || baza.Deschide());
+        int tub[2];
+        ASSERT_EQ(pipe(tub), 0);
+        const pid_t altul = fork();
+        if (altul == 0) {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "altul");
+            db.setDatabaseName(cale);
+            QSqlQuery q(db.open() ? db : QSqlDatabase());
+            const bool tinut = q.exec("BEGIN EXCLUSIVE") &&
+                               q.exec("CREATE TABLE IF NOT EXISTS t (x)") &&
+                               q.exec("INSERT INTO t VALUES (2)");
+            if (write(tub[1], "x", 1) != 1 || !tinut)
+                _exit(1);
+            QThread::msleep(tineMs);
+            _exit(q.exec("COMMIT") ? 0 : 2);
+        }
+        char x;
+        ASSERT_EQ(read(tub[0], &x, 1), 1);
+        EXPECT_TRUE(cand == 'd' ? baza.Deschide() == deschisa : baza.Tranzactie(scrie)); // waits
+        EXPECT_EQ(baza.Raport().contains("folosită de alt program"), !deschisa);
+        int stare = -1;
+        ASSERT_EQ(waitpid(altul, &stare, 0), altul);
+        EXPECT_EQ(stare, 0); // its commit went through
+        EXPECT_FALSE(QFileInfo::exists(cale + ".deteriorat"));
+        ASSERT_TRUE(cand == 's' ||
+                    ((baza.EsteDeschisa() || baza.Deschide()) && baza.Tranzactie(scrie)));
+        QSqlQuery q(baza.Conexiune());
+        ASSERT_TRUE(q.exec("SELECT group_concat(x) FROM (SELECT x FROM t ORDER BY x)") && q.next());
+        EXPECT_EQ(q.value(0).toString(), "1,2");
     }
 }

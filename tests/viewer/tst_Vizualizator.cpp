@@ -1,11 +1,15 @@
 #include "bench/FerestreTacute.h"
+#include "cautare/RecunoastereFundal.h"
 #include "platform/PanzaQt.h"
 #include "tests/viewer/ColectieVizualizare.h"
 #include "viewer/fVizualizare.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 // Paging stops at both ends and draws only what changes; observations stay
 // shown until pressed again; cancel empties everything, and so does a purge
@@ -133,4 +137,43 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     EXPECT_EQ(p.Imagine().pixel(0, 40), Poza12.pixel(40, 0));
     QTest::keyClick(&f, Qt::Key_Escape);
     EXPECT_TRUE(f.isHidden() && obs.isHidden());
+}
+
+// A correction of the observations reaches the word search at once, as any
+// change of the collection does: the new words are found, the old no longer.
+TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
+{
+    struct FaraText final : Recunoastere
+    {
+        std::optional<QString> Recunoaste(const QImage &, const std::atomic<bool> &) override
+        {
+            return QString();
+        }
+    };
+    RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<FaraText>(); }});
+    struct CuCautare final : FerestreTacute
+    {
+        RecunoastereFundal *fundal;
+        void ColectieSchimbata() override { fundal->Actualizeaza(); }
+    } ferestre;
+    ferestre.fundal = &fundal;
+    ASSERT_TRUE(d.Baza().Deschide());
+    fundal.Actualizeaza();
+    const auto gasite = [&](const char *cuvinte) {
+        return int(IndexText::Cauta(d.Baza(), cuvinte)->size());
+    };
+    fVizualizare f(d, ferestre);
+    Selecteaza("2");
+    f.show(); // the first problem on activation
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        dialog->findChild<QPlainTextEdit *>()->setPlainText("Multimea valorilor");
+        dialog->accept();
+    });
+    for (QAction *a : f.findChildren<QAction *>())
+        if (a->text() == "Corectează detaliile…")
+            a->trigger();
+    EXPECT_EQ(std::pair(gasite("definitie"), gasite("valorilor")), std::pair(0, 1));
 }
