@@ -2,6 +2,7 @@
 #include "schimb/ImportProbleme.h"
 #include "schimb/Pachet.h"
 #include "schimb/SursaProbleme.h"
+#include "store/AdaugareProbleme.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
@@ -229,10 +230,10 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
         _exit(1);
     } else {
         ASSERT_EQ(waitpid(copil, nullptr, 0), copil);
-        ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // copied, no record yet
+        ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // whole problems, one at a time
         tinta.definitii.IncarcaColectie(); // the next start
         tinta.definitii.Baza().Deschide();
-        RecupereazaImportul(tinta.definitii);
+        RecupereazaPozeleJurnalizate(tinta.definitii);
     }
     EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
     EXPECT_EQ(r.Adaugate, int(caz.raman.size()) * (caz.progres.moareDupa < 0));
@@ -248,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(
         CazIntrerupt{"Anulat", 1999, {1, -1}, false, {A}, ""},
         CazIntrerupt{"PozaCareNuEsteImagine", 1999, {}, true, {B, C},
                      "a.jpg: fișierul nu este o imagine"},
-        CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {}, ""}),
+        CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {A, B}, ""}),
     [](const auto &caz) { return std::string(caz.param.nume); });
 
 // The package fuzzer's seeds and anything it ever found failing: each opens
