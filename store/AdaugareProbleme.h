@@ -51,8 +51,8 @@ public:
     Rezultat Adauga(Problema p, const QByteArray &poza, const Verificare &verifica = {});
 
     // Where a test stops the program dead: after the journal, after the
-    // picture, after the record.
-    enum class Punct { Jurnal, Poza, Inregistrare };
+    // picture, after the record; in the purge, once the new collection is in place.
+    enum class Punct { Jurnal, Poza, Inregistrare, ColectieInlocuita };
     static inline std::function<void(Punct)> LaPunct;
 
 private:

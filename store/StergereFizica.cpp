@@ -125,6 +125,8 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
         return false;
     }
 
+    if (AdaugareProbleme::LaPunct)
+        AdaugareProbleme::LaPunct(AdaugareProbleme::Punct::ColectieInlocuita);
     // Papers and their history name problems by picture: they let go of the
     // purged ones with the collection, before the pictures themselves go.
     if (!definitii.Baza().ProblemeSterse(deSters))

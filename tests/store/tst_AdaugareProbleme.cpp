@@ -1,0 +1,139 @@
+// The one way a problem enters the collection, stopped dead at each of its
+// writes, run by two programs at once, on a full disk: every record keeps its
+// own picture (by content), and no picture stays that no record names.
+#include "store/AdaugareProbleme.h"
+#include "store/StergereFizica.h"
+#include "tests/store/AccesJurnal.h"
+
+#include <QDir>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Punct = AdaugareProbleme::Punct;
+
+// A problem whose picture's content is told by its observations.
+Problema Noua(const QString &nume, const QString &cine)
+{
+    return FaProblema(9, 7, "Algebra", "Functii", nume, false, cine);
+}
+QByteArray Continut(const QString &cine)
+{
+    return "poza " + cine.toUtf8();
+}
+
+// Started afresh: the records, each "name=observations" (its picture checked
+// against its content), the files of Probleme/ no record finds, the journals' rows.
+QString Stare(const QString &dosar)
+{
+    PlatformaScriptata platforma;
+    mDefinitii d(dosar, platforma);
+    d.IncarcaColectie();
+    d.Baza().Deschide();
+    RecupereazaPozeleJurnalizate(d);
+    QStringList rezultat, numite;
+    for (int i = 2; i <= d.NrProbleme; ++i) {
+        const Problema &p = d.TabelProbleme[i];
+        const QString cine = p.Observatii.FaraBlancuri(),
+                      cale = d.CalePoza(p.Fisier.FaraBlancuri()).Cale;
+        QFile poza(cale);
+        const bool aSa = poza.open(QIODevice::ReadOnly) && poza.readAll() == Continut(cine);
+        rezultat << p.Fisier.FaraBlancuri() + "=" + cine + (aSa || cine.isEmpty() ? "" : "!");
+        numite << QFileInfo(cale).fileName();
+    }
+    QStringList orfane = QDir(d.CaleProbleme()).entryList(QDir::Files | QDir::Hidden);
+    orfane.removeIf([&](const QString &f) { return numite.contains(f); });
+    int jurnal = 0;
+    for (const char *tabel : {"import_in_curs", "stergere_in_curs"}) {
+        QSqlQuery q(d.Baza().Conexiune());
+        jurnal += q.exec(QString("SELECT count(*) FROM %1").arg(tabel)) && q.next()
+                      ? q.value(0).toInt()
+                      : 0;
+    }
+    return rezultat.join(' ') + " |" + orfane.join(' ') + "| " + QString::number(jurnal);
+}
+
+template <typename F> int InCopil(F f)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        f();
+        _exit(1);
+    }
+    int stare = 0;
+    waitpid(pid, &stare, 0);
+    return WIFEXITED(stare) ? WEXITSTATUS(stare) : -1;
+}
+
+// A program dies at the n-th time it reaches a point (0: it does not die):
+// in three appends (the first name taken by another file, one in capitals)
+// or in a purge of a problem marked beside a kept one of the same name. The
+// next start finishes or undoes the rest: the records written stay whole, the
+// pictures of those not written go. 9 deaths, 2 runs to the end.
+TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
+{
+    const QString inainte = "x.jpg=x Y.JPG=y s.jpg=s m.jpg=m s.jpg= M.jpg= y.jpg=", dupa = " || 0";
+    const QString a1 = inainte + " x (2).jpg=1", a2 = a1 + " Nou.JPG=2", a3 = a2 + " y (2).jpg=3";
+    const std::tuple<Punct, int, QString> cazuri[] = {
+        {Punct::Jurnal, 1, inainte},
+        {Punct::Poza, 1, inainte},
+        {Punct::Inregistrare, 1, a1},
+        {Punct::Jurnal, 2, a1},
+        {Punct::Poza, 2, a1},
+        {Punct::Inregistrare, 2, a2},
+        {Punct::Poza, 3, a2},
+        {Punct::Inregistrare, 3, a3},
+        {Punct::Jurnal, 0, a3},
+        {Punct::ColectieInlocuita, 1, "x.jpg=x Y.JPG=y s.jpg=s m.jpg=m"},
+        {Punct::ColectieInlocuita, 0, "x.jpg=x Y.JPG=y s.jpg=s m.jpg=m"},
+    };
+    for (const auto &[punct, n, asteptat] : cazuri) {
+        SCOPED_TRACE(testing::Message() << int(punct) << " " << n);
+        DosarTest dosar;
+        // Y.JPG came from Windows as y.jpg, which a marked problem names in
+        // its case; a marked s.jpg shares the kept one's name; the marked
+        // M.jpg has a picture of its own beside the kept m.jpg.
+        const auto marcata = [](const char *nume) { return FaProblema(9, 7, "", "", nume, true); };
+        dosar.ScrieColectie({Noua("x.jpg", "x"), Noua("Y.JPG", "y"), Noua("s.jpg", "s"),
+                             Noua("m.jpg", "m"), marcata("s.jpg"), marcata("M.jpg"),
+                             marcata("y.jpg")});
+        for (const char *cine : {"x", "y", "s", "m", "M"})
+            dosar.ScrieOcteti(QString("Probleme/%1.jpg").arg(cine), Continut(cine));
+        const bool sterge = punct == Punct::ColectieInlocuita;
+        EXPECT_EQ(
+            InCopil([&, punct = punct, n = n] {
+                PlatformaScriptata platforma;
+                mDefinitii d(dosar.Cale(), platforma);
+                d.IncarcaColectie();
+                d.Baza().Deschide();
+                int atins = 0;
+                AdaugareProbleme::LaPunct = [&](Punct p) {
+                    if (p == punct && ++atins == n)
+                        _exit(0);
+                };
+                if (sterge)
+                    _exit(StergereFizica(d) ? 2 : 3);
+                AdaugareProbleme adaugare(d, AdaugareProbleme::Regula::Continut);
+                int j = 0;
+                for (const QString nume : {"x.jpg", "Nou.JPG", "y.jpg"}) {
+                    ++j;
+                    if (!adaugare
+                             .Adauga(Noua(nume, QString::number(j)), Continut(QString::number(j)))
+                             .Adaugata())
+                        _exit(3);
+                }
+                _exit(2);
+            }),
+            n == 0 ? 2 : 0);
+        EXPECT_EQ(Stare(dosar.Cale()), asteptat + dupa);
+    }
+}
+
+} // namespace
