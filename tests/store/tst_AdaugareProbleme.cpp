@@ -80,7 +80,7 @@ template <typename F> int InCopil(F f)
 TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
 {
     const QString inainte = "x.jpg=x Y.JPG=y s.jpg=s m.jpg=m s.jpg= M.jpg= y.jpg=", dupa = " || 0";
-    const QString a1 = inainte + " x (2).jpg=1", a2 = a1 + " Nou.JPG=2", a3 = a2 + " y (2).jpg=3";
+    const QString a1 = inainte + " x (2).jpg=1", a2 = a1 + " Nou.JPG=2", a3 = a2 + " Y (2).jpg=3";
     const std::tuple<Punct, int, QString> cazuri[] = {
         {Punct::Jurnal, 1, inainte},
         {Punct::Poza, 1, inainte},
@@ -122,7 +122,7 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
                     _exit(StergereFizica(d) ? 2 : 3);
                 AdaugareProbleme adaugare(d, AdaugareProbleme::Regula::Continut);
                 int j = 0;
-                for (const QString nume : {"x.jpg", "Nou.JPG", "y.jpg"}) {
+                for (const QString nume : {"x.jpg", "Nou.JPG", "Y.jpg"}) {
                     ++j;
                     if (!adaugare
                              .Adauga(Noua(nume, QString::number(j)), Continut(QString::number(j)))
@@ -133,6 +133,45 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
             }),
             n == 0 ? 2 : 0);
         EXPECT_EQ(Stare(dosar.Cale()), asteptat + dupa);
+    }
+}
+
+// Two programs append at once under the same names, as an import
+// (duplicates by content) or the editor (a name in use refused): every record
+// shows its own picture, none is left without a record. 3 pairs, 2 x 15 appends each.
+TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
+{
+    using R = AdaugareProbleme::Regula;
+    for (const auto &[ra, rb] : {std::pair(R::Continut, R::Continut), {R::Continut, R::NumeFolosit},
+                                 {R::NumeFolosit, R::NumeFolosit}}) {
+        SCOPED_TRACE(testing::Message() << int(ra) << int(rb));
+        DosarTest dosar;
+        dosar.ScrieColectie({});
+        pid_t programe[2];
+        for (const auto &[x, regula] : {std::pair('A', ra), {'B', rb}})
+            if ((programe[x - 'A'] = fork()) == 0) {
+                PlatformaScriptata platforma;
+                mDefinitii d(dosar.Cale(), platforma);
+                d.IncarcaColectie();
+                d.Baza().Deschide();
+                AdaugareProbleme adaugare(d, regula);
+                int adaugate = 0;
+                for (int j = 0; j < 15; ++j) {
+                    const QString cine = x + QString::number(j);
+                    adaugate += adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), cine), Continut(cine))
+                                    .Adaugata();
+                }
+                _exit(regula == R::Continut && adaugate < 15);
+            }
+        for (const pid_t program : programe) {
+            int stare = -1;
+            waitpid(program, &stare, 0);
+            EXPECT_EQ(stare, 0);
+        }
+        const QString stare = Stare(dosar.Cale());
+        EXPECT_FALSE(stare.contains('!')) << stare.toStdString();
+        EXPECT_TRUE(stare.endsWith(" || 0")) << stare.toStdString();
+        EXPECT_GE(stare.count('='), 15 + (rb == R::Continut ? 15 : 0));
     }
 }
 
