@@ -175,4 +175,60 @@ TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
     }
 }
 
+// A disk that fills up while pictures are added (a small tmpfs): the one that
+// does not fit is refused with the reason, the earlier ones stay whole, and
+// nothing half-written is left.
+TEST(AdaugareProbleme, DisculPlinSpuneDeCeSiNuLasaNimicPeJumatate)
+{
+    QTemporaryDir loc;
+    const QString cale = loc.path() + "/tezaurel";
+    QDir().mkpath(cale);
+    int tub[2];
+    ASSERT_EQ(pipe(tub), 0);
+    const pid_t copil = fork();
+    if (copil == 0) {
+        if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tmpfs", QFile::encodeName(cale).constData(), "tmpfs", 0, "size=256k") != 0)
+            _exit(77);
+        QDir().mkpath(cale + "/Probleme");
+        QFile(cale + "/Tezaurel.stn").open(QIODevice::WriteOnly);
+        PlatformaScriptata platforma;
+        mDefinitii d(cale, platforma);
+        d.IncarcaColectie();
+        AdaugareProbleme adaugare(d, AdaugareProbleme::Regula::Continut);
+        AdaugareProbleme::Rezultat r;
+        int j = 0;
+        while (j < 20 && (r = adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), QString::number(j)),
+                                              Continut(QString::number(j)) + QByteArray(40000, char(j))))
+                             .Adaugata())
+            ++j;
+        QStringList poze = QDir(d.CaleProbleme()).entryList(QDir::Files | QDir::Hidden);
+        const QString raspuns = QString("%1|%2|%3").arg(j).arg(poze.join(' ')).arg(r.Motiv);
+        write(tub[1], raspuns.toUtf8().constData(), size_t(raspuns.toUtf8().size()));
+        _exit(0);
+    }
+    close(tub[1]);
+    QByteArray citit;
+    char buf[4096];
+    for (ssize_t n; (n = read(tub[0], buf, sizeof buf)) > 0;)
+        citit.append(buf, n);
+    int stare = 0;
+    waitpid(copil, &stare, 0);
+    if (WEXITSTATUS(stare) == 77)
+        GTEST_SKIP() << "nu pot monta un tmpfs aici (trebuie root și unshare)";
+    const QStringList parti = QString::fromUtf8(citit).split('|');
+    ASSERT_EQ(parti.size(), 3) << citit.toStdString();
+    const int adaugate = parti[0].toInt();
+    QStringList asteptate;
+    for (int j = 0; j < adaugate; ++j)
+        asteptate << QString("p%1.jpg").arg(j);
+    EXPECT_GT(adaugate, 0);
+    EXPECT_LT(adaugate, 20);
+    EXPECT_EQ(parti[1], asteptate.join(' '));
+    EXPECT_EQ(parti[2], QString("Nu am reușit să scriu imaginea %1/Probleme/p%2.jpg: spațiu "
+                                "insuficient pe disc.")
+                            .arg(cale)
+                            .arg(adaugate));
+}
+
 } // namespace
