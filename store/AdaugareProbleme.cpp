@@ -71,11 +71,9 @@ int ScrieTot(int fd, const QByteArray &octeti)
     return 0;
 }
 
-// Puts octeti under cale only if no file has that name: written aside, pushed
-// to the disk and measured there first, so neither a full disk nor a crash
-// leaves a short picture under a problem's name. 0, EEXIST when the name is
-// taken, or why the write failed.
-int ScrieExclusiv(const QString &cale, const QByteArray &octeti)
+} // namespace
+
+int ScrieFisierIntreg(const QString &cale, const QByteArray &octeti, bool inlocuieste)
 {
     static int numar = 0;
     const QString dosar = QFileInfo(cale).absolutePath() + QLatin1Char('/');
@@ -101,7 +99,9 @@ int ScrieExclusiv(const QString &cale, const QByteArray &octeti)
     if (::close(fd) != 0 && eroare == 0)
         eroare = errno;
     const QByteArray tinta = QFile::encodeName(cale);
-    if (eroare == 0 && ::link(alaturi.constData(), tinta.constData()) != 0) {
+    if (eroare == 0 && inlocuieste && ::rename(alaturi.constData(), tinta.constData()) != 0)
+        eroare = errno;
+    if (eroare == 0 && !inlocuieste && ::link(alaturi.constData(), tinta.constData()) != 0) {
         eroare = errno;
         // A stick formatted for Windows knows no links; the name is then
         // taken by a rename that refuses to replace.
@@ -127,8 +127,6 @@ int ScrieExclusiv(const QString &cale, const QByteArray &octeti)
     }
     return eroare;
 }
-
-} // namespace
 
 QString MotivEroareScriere(int eroare)
 {
@@ -269,7 +267,7 @@ AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray
                             QStringLiteral(" Problema %1 nu a fost adăugată.").arg(dorit));
         if (LaPunct)
             LaPunct(Punct::Jurnal);
-        const int eroare = ScrieExclusiv(cale, poza);
+        const int eroare = ScrieFisierIntreg(cale, poza, /*inlocuieste=*/false);
         if (eroare != 0) {
             uita();
             r.PozaNescrisa = cale;

@@ -83,5 +83,12 @@ bool JurnalizeazaPoze(BazaDate &baza, Jurnal jurnal, const QStringList &nume, bo
 // another program has the collection open: its pictures are not orphans.
 void RecupereazaPozeleJurnalizate(mDefinitii &definitii);
 
+// Writes the whole of octeti as the file cale: aside first, pushed to the disk
+// and measured there, then put in place, so neither a full disk nor a crash
+// leaves a short file under the name. Without inlocuieste an existing file is
+// never replaced (EEXIST). 0, or the errno of what failed (EIO: the file on
+// disk is not the size written).
+int ScrieFisierIntreg(const QString &cale, const QByteArray &octeti, bool inlocuieste);
+
 // Why writing a file failed, in the user's words, from errno.
 QString MotivEroareScriere(int eroare);

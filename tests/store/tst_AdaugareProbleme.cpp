@@ -142,7 +142,8 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
 TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
 {
     using R = AdaugareProbleme::Regula;
-    for (const auto &[ra, rb] : {std::pair(R::Continut, R::Continut), {R::Continut, R::NumeFolosit},
+    for (const auto &[ra, rb] : {std::pair(R::Continut, R::Continut),
+                                 {R::Continut, R::NumeFolosit},
                                  {R::NumeFolosit, R::NumeFolosit}}) {
         SCOPED_TRACE(testing::Message() << int(ra) << int(rb));
         DosarTest dosar;
@@ -158,8 +159,9 @@ TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
                 int adaugate = 0;
                 for (int j = 0; j < 15; ++j) {
                     const QString cine = x + QString::number(j);
-                    adaugate += adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), cine), Continut(cine))
-                                    .Adaugata();
+                    adaugate +=
+                        adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), cine), Continut(cine))
+                            .Adaugata();
                 }
                 _exit(regula == R::Continut && adaugate < 15);
             }
@@ -187,8 +189,9 @@ TEST(AdaugareProbleme, DisculPlinSpuneDeCeSiNuLasaNimicPeJumatate)
     ASSERT_EQ(pipe(tub), 0);
     const pid_t copil = fork();
     if (copil == 0) {
-        if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
-            || mount("tmpfs", QFile::encodeName(cale).constData(), "tmpfs", 0, "size=256k") != 0)
+        if (unshare(CLONE_NEWNS) != 0 ||
+            mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount("tmpfs", QFile::encodeName(cale).constData(), "tmpfs", 0, "size=256k") != 0)
             _exit(77);
         QDir().mkpath(cale + "/Probleme");
         QFile(cale + "/Tezaurel.stn").open(QIODevice::WriteOnly);
@@ -198,12 +201,26 @@ TEST(AdaugareProbleme, DisculPlinSpuneDeCeSiNuLasaNimicPeJumatate)
         AdaugareProbleme adaugare(d, AdaugareProbleme::Regula::Continut);
         AdaugareProbleme::Rezultat r;
         int j = 0;
-        while (j < 20 && (r = adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), QString::number(j)),
-                                              Continut(QString::number(j)) + QByteArray(40000, char(j))))
-                             .Adaugata())
+        while (j < 20 &&
+               (r = adaugare.Adauga(Noua(QString("p%1.jpg").arg(j), QString::number(j)),
+                                    Continut(QString::number(j)) + QByteArray(40000, char(j))))
+                   .Adaugata())
             ++j;
+        // A paper's PDF (or any file the user chose) replacing one there: the
+        // old file stays as it was.
+        QFile vechi(cale + "/t.pdf");
+        vechi.open(QIODevice::WriteOnly) && vechi.write("vechi") && vechi.flush();
+        vechi.close();
+        const int pdf = ScrieFisierIntreg(cale + "/t.pdf", QByteArray(100000, 'p'), true);
         QStringList poze = QDir(d.CaleProbleme()).entryList(QDir::Files | QDir::Hidden);
-        const QString raspuns = QString("%1|%2|%3").arg(j).arg(poze.join(' ')).arg(r.Motiv);
+        const QString raspuns =
+            QString("%1|%2|%3|%4 %5 %6")
+                .arg(j)
+                .arg(poze.join(' '))
+                .arg(r.Motiv)
+                .arg(MotivEroareScriere(pdf))
+                .arg(QString::fromLatin1(vechi.open(QIODevice::ReadOnly) ? vechi.readAll() : ""))
+                .arg(QDir(cale).entryList(QDir::Files | QDir::Hidden).join(','));
         write(tub[1], raspuns.toUtf8().constData(), size_t(raspuns.toUtf8().size()));
         _exit(0);
     }
@@ -217,7 +234,7 @@ TEST(AdaugareProbleme, DisculPlinSpuneDeCeSiNuLasaNimicPeJumatate)
     if (WEXITSTATUS(stare) == 77)
         GTEST_SKIP() << "nu pot monta un tmpfs aici (trebuie root și unshare)";
     const QStringList parti = QString::fromUtf8(citit).split('|');
-    ASSERT_EQ(parti.size(), 3) << citit.toStdString();
+    ASSERT_EQ(parti.size(), 4) << citit.toStdString();
     const int adaugate = parti[0].toInt();
     QStringList asteptate;
     for (int j = 0; j < adaugate; ++j)
@@ -229,6 +246,7 @@ TEST(AdaugareProbleme, DisculPlinSpuneDeCeSiNuLasaNimicPeJumatate)
                                 "insuficient pe disc.")
                             .arg(cale)
                             .arg(adaugate));
+    EXPECT_EQ(parti[3], "spațiu insuficient pe disc vechi t.pdf,Tezaurel.stn,Tezaurel.stn.lock");
 }
 
 } // namespace
