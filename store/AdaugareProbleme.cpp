@@ -341,6 +341,7 @@ void RecupereazaPozeleJurnalizate(mDefinitii &definitii)
     definitii.IaAnunturile(); // a collection that cannot be read now waits for the next start
     if (citita) {
         for (const auto &[jurnal, nume] : jurnale) {
+            QStringList sterse;
             for (const QString &n : nume) {
                 // Only a plain name of Probleme/ is ever deleted.
                 if (n.isEmpty() || n == QLatin1String(".") || n == QLatin1String("..") ||
@@ -353,9 +354,13 @@ void RecupereazaPozeleJurnalizate(mDefinitii &definitii)
                 const auto [de, pana] = numite.equal_range(n.toCaseFolded());
                 for (auto it = de; it != pana && !folosita; ++it)
                     folosita = definitii.CalePoza(*it).Cale == poza.Cale;
-                if (!folosita)
-                    QFile::remove(poza.Cale);
+                if (!folosita && QFile::remove(poza.Cale))
+                    sterse << n;
             }
+            // A purge stopped before the papers let go of its problems
+            // finishes that too; what fails waits for the next start.
+            if (jurnal == Jurnal::Stergere && !baza.ProblemeSterse(sterse))
+                continue;
             JurnalizeazaPoze(baza, jurnal, nume, false);
         }
     }
