@@ -2,20 +2,18 @@
 #include "schimb/ImportProbleme.h"
 #include "schimb/Pachet.h"
 #include "schimb/SursaProbleme.h"
-#include "store/AdaugareProbleme.h"
 #include "store/mDefinitii.h"
 #include "tests/common/DosarTest.h"
 #include "tests/common/PlatformaScriptata.h"
 #include "tests/common/PozeGresite.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
@@ -23,18 +21,15 @@ namespace {
 
 struct ProgresScriptat final : InterfataImport
 {
-    ProgresScriptat(int anuleaza = -1, int moare = -1) : anuleazaDupa(anuleaza), moareDupa(moare) {}
+    ProgresScriptat(int anuleaza = -1)
+        : anuleazaDupa(anuleaza)
+    {}
     int anuleazaDupa; // how many problems to let through before "Anulare"
-    int moareDupa;    // ... or before the program is killed
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
         return {};
     }
-    void Progres(int facute, int, const QString &) override
-    {
-        if ((m_facute = facute) == moareDupa)
-            _exit(0);
-    }
+    void Progres(int facute, int, const QString &) override { m_facute = facute; }
     bool Anulat() override { return anuleazaDupa >= 0 && m_facute >= anuleazaDupa; }
     int m_facute = 0;
 };
@@ -91,9 +86,10 @@ QByteArray Manifest(int probleme, const std::vector<std::pair<QString, QByteArra
 {
     QJsonArray lista;
     for (const auto &[nume, octeti] : poze)
-        lista.append(QJsonObject{{"fisier", nume},
-                                 {"sha256", QString::fromLatin1(QCryptographicHash::hash(
-                                                octeti, QCryptographicHash::Sha256).toHex())}});
+        lista.append(QJsonObject{
+            {"fisier", nume},
+            {"sha256", QString::fromLatin1(
+                           QCryptographicHash::hash(octeti, QCryptographicHash::Sha256).toHex())}});
     parti.insert("probleme", probleme);
     parti.insert("poze", lista);
     return QJsonDocument(parti).toJson();
@@ -114,9 +110,9 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
 {
     Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
-        return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia")
-               && IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii")
-               && ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
+        return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") &&
+               IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii") &&
+               ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
     }));
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
@@ -156,7 +152,9 @@ struct CazOstil
     bool nuEsteZip = false, uriasa = false;
 };
 
-class PachetOstil : public ::testing::TestWithParam<CazOstil> {};
+class PachetOstil : public ::testing::TestWithParam<CazOstil>
+{
+};
 
 TEST_P(PachetOstil, EsteRefuzatIntregSiColectiaRamaneNeatinsa)
 {
@@ -164,7 +162,8 @@ TEST_P(PachetOstil, EsteRefuzatIntregSiColectiaRamaneNeatinsa)
     Colectie tinta({{A, Jpeg(10)}});
     const QString cale = tinta.dosar.Cale() + "/teste/p.tezaurel";
     const QByteArray manifest = Manifest(caz.probleme, {{"b.jpg", Jpeg(caz.nuanta)}}, caz.parti);
-    FaZip(cale, {{"Tezaurel.stn", ColectieOcteti({B})}, {"manifest.json", manifest},
+    FaZip(cale, {{"Tezaurel.stn", ColectieOcteti({B})},
+                 {"manifest.json", manifest},
                  {caz.intrare, Jpeg(90)}});
     QByteArray o = tinta.dosar.CitesteOcteti("teste/p.tezaurel");
     for (const char *semn : {"PK\x03\x04", "PK\x01\x02"})
@@ -186,18 +185,20 @@ INSTANTIATE_TEST_SUITE_P(
         CazOstil{"IeseDinDosar", "în afara locului său", {}, "Probleme/../../b.jpg"},
         CazOstil{"PozaSchimbata", "imaginea b.jpg a fost schimbată", {}, "Probleme/b.jpg", 1, 91},
         CazOstil{"NumarGresit", "numărul de probleme", {}, "Probleme/b.jpg", 2},
-        CazOstil{"TextDespreOPozaStraina", "textele recunoscute",
+        CazOstil{"TextDespreOPozaStraina",
+                 "textele recunoscute",
                  {{"texte", QJsonObject{{"z.jpg", "x"}}}}},
-        CazOstil{"TextCareNuEsteText", "textele recunoscute",
-                 {{"texte", QJsonObject{{"b.jpg", 7}}}}},
-        CazOstil{"FolosireFaraData", "istoricul folosirii",
+        CazOstil{
+            "TextCareNuEsteText", "textele recunoscute", {{"texte", QJsonObject{{"b.jpg", 7}}}}},
+        CazOstil{"FolosireFaraData",
+                 "istoricul folosirii",
                  {{"folosiri", QJsonObject{{"b.jpg", FaraData}}}}},
         CazOstil{"MarimeDeclarataUriasa", "peste limita", {}, "Probleme/b.jpg", 1, 90, 0, true}),
     [](const auto &caz) { return std::string(caz.param.nume); });
 
 // An import that stops early leaves whole problems only: when the problems
-// would not fit, at "Anulare", on a picture that is not one, and when the
-// program is killed while copying (then the next start clears what it left).
+// would not fit, at "Anulare", on a picture that is not one (a program killed
+// midway: the append pipeline's own test).
 // The source is a folder made on Windows: other case, a marked problem left behind.
 struct CazIntrerupt
 {
@@ -209,7 +210,9 @@ struct CazIntrerupt
     const char *motiv;
 };
 
-class ImportIntrerupt : public ::testing::TestWithParam<CazIntrerupt> {};
+class ImportIntrerupt : public ::testing::TestWithParam<CazIntrerupt>
+{
+};
 
 TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
 {
@@ -221,22 +224,9 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     QDir(sursa.dosar.Cale()).rename("PROBLEME/c.jpg", "PROBLEME/C.JPG");
     Colectie tinta;
     tinta.definitii.NrProbleme = int16_t(mDefinitii::UltimulSlot - caz.locuri);
-    RaportImport r;
-    if (caz.progres.moareDupa < 0) {
-        r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
-    } else if (const pid_t copil = fork(); copil == 0) {
-        tinta.definitii.Baza().Deschide(); // a connection of its own
-        tinta.Importa(sursa.dosar.Cale(), caz.progres);
-        _exit(1);
-    } else {
-        ASSERT_EQ(waitpid(copil, nullptr, 0), copil);
-        ASSERT_EQ(tinta.Poze().size(), caz.progres.moareDupa); // whole problems, one at a time
-        tinta.definitii.IncarcaColectie(); // the next start
-        tinta.definitii.Baza().Deschide();
-        RecupereazaPozeleJurnalizate(tinta.definitii);
-    }
+    const RaportImport r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
     EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
-    EXPECT_EQ(r.Adaugate, int(caz.raman.size()) * (caz.progres.moareDupa < 0));
+    EXPECT_EQ(r.Adaugate, int(caz.raman.size()));
     EXPECT_EQ(r.Anulat, caz.progres.anuleazaDupa >= 0);
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti(caz.raman));
     EXPECT_EQ(tinta.Poze().size(), caz.raman.size());
@@ -246,10 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cazuri, ImportIntrerupt,
     ::testing::Values(
         CazIntrerupt{"ColectiaSArUmple", 2, {}, false, {}, "mai este loc pentru 2"},
-        CazIntrerupt{"Anulat", 1999, {1, -1}, false, {A}, ""},
-        CazIntrerupt{"PozaCareNuEsteImagine", 1999, {}, true, {B, C},
-                     "a.jpg: fișierul nu este o imagine"},
-        CazIntrerupt{"OmoratLaJumatate", 1999, {-1, 2}, false, {A, B}, ""}),
+        CazIntrerupt{"Anulat", 1999, {1}, false, {A}, ""},
+        CazIntrerupt{
+            "PozaCareNuEsteImagine", 1999, {}, true, {B, C}, "a.jpg: fișierul nu este o imagine"}),
     [](const auto &caz) { return std::string(caz.param.nume); });
 
 // The package fuzzer's seeds and anything it ever found failing: each opens
