@@ -287,13 +287,7 @@ AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray
 
     p.Fisier.Atribuie(*nume);
     p.Sters = Fals;
-    const int k = ++d.NrProbleme;
-    d.TabelProbleme[size_t(k)] = p;
-    FisierInregistrari &fisier = *scriere.Fisier;
-    if (!d.ScrieAntet(fisier) || !d.ScrieProblema(fisier, k) || !fisier.Sincronizeaza()) {
-        d.TabelProbleme[size_t(k)] = Problema();
-        d.NrProbleme = int16_t(k - 1);
-        d.AnuntaEroareScriere();
+    if (!d.AdaugaInregistrarea(scriere, p)) {
         if (!refolosita) {
             QFile::remove(cale);
             uita();
