@@ -9,7 +9,7 @@
 #include "printing/ImprimantaQt.h"
 #include "printing/VerificareTipareste.h"
 #include "printing/frmTipareste.h"
-#include "schimb/ImportProbleme.h"
+#include "store/AdaugareProbleme.h"
 #include "selection/fDefSel.h"
 #include "store/mDefinitii.h"
 #include "viewer/fVizualizare.h"
@@ -108,7 +108,7 @@ void Aplicatie::Porneste()
     baza.Deschide();
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
-    RecupereazaImportul(*m_definitii);
+    RecupereazaPozeleJurnalizate(*m_definitii);
     m_cautare->Actualizeaza();
 }
 

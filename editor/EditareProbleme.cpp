@@ -5,6 +5,7 @@
 
 #include "platform/Panza.h"
 #include "platform/Platforma.h"
+#include "store/AdaugareProbleme.h"
 #include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
@@ -155,27 +156,27 @@ PozaCitita EditareProbleme::CitestePoza(const QString &cale) const
     return citita;
 }
 
-bool EditareProbleme::ScriePoza(const QString &cale) const
+std::optional<QByteArray> EditareProbleme::OctetiPoza() const
 {
     const QString dosar = m_definitii.CaleProbleme();
     if (!QFileInfo(dosar).isDir()) {
         platforma().Mesaj(QStringLiteral("Dosarul Probleme nu exista: %1. "
                                          "Problema nu a fost salvata.")
                               .arg(QDir::cleanPath(dosar)));
-        return false;
+        return std::nullopt;
     }
     // A file changed since it was shown would store another picture than the
     // one the teacher saw: the holder is stored instead.
     const QFileInfo aleasa(m_caleAleasa);
     const bool neschimbata =
         aleasa.size() == m_marimeAleasa && aleasa.lastModified() == m_modificareAleasa;
-    if (!StocheazaPoza(neschimbata ? m_caleAleasa : QString(), m_poza.Naturala(), cale)) {
+    std::optional<QByteArray> octeti =
+        OctetiDeStocat(neschimbata ? m_caleAleasa : QString(), m_poza.Naturala());
+    if (!octeti)
         platforma().Mesaj(QStringLiteral("Nu am reusit sa scriu imaginea problemei: %1. "
                                          "Problema nu a fost salvata.")
-                              .arg(cale));
-        return false;
-    }
-    return true;
+                              .arg(dosar + m_numeFisier));
+    return octeti;
 }
 
 int16_t EditareProbleme::CitesteIntreg(const QString &intrebare) const
@@ -204,49 +205,45 @@ void EditareProbleme::SalveazaProblema()
         platforma().ArataAnunturile(m_definitii.IaAnunturile());
         return;
     }
+    const std::optional<QByteArray> octeti = OctetiPoza();
+    if (!octeti)
+        return;
 
-    const int k = ++m_definitii.NrProbleme;
-    Problema &problema = m_definitii.TabelProbleme[k];
-    problema = Problema();
+    Problema problema;
     problema.Fisier.Atribuie(m_numeFisier);
-
-    // The picture may be there already under a name in another case; when two
-    // such names are there, the new picture takes the exact one.
-    const QString caleImagine = m_definitii.CalePoza(m_numeFisier).Cale;
-    bool imagineNoua = false;
-    // An empty file holds no picture to keep (a copy that failed, say): the
-    // new problem's picture takes its place rather than referring to nothing.
-    if (!mDefinitii::ExistaFisier(caleImagine) || QFileInfo(caleImagine).size() == 0) {
-        if (!ScriePoza(caleImagine)) {
-            AnuleazaAdaugarea(k);
-            return;
-        }
-        imagineNoua = true;
-    }
-
     problema.Clasa = CitesteIntreg(PromptClasa);
     problema.Capitol.Atribuie(CitesteText(PromptCapitol));
     problema.Disciplina.Atribuie(CitesteText(PromptDisciplina));
     problema.Nivel = CitesteIntreg(PromptNivel);
     problema.Observatii.Atribuie(CitesteText(PromptObservatii));
-    problema.Sters = Fals;
 
-    const bool scrisa = m_definitii.ScrieProblemaNoua();
+    // Another program may have saved under this name while the teacher typed:
+    // the pipeline decides under the lock, against the collection as it is now.
+    AdaugareProbleme adaugare(m_definitii, AdaugareProbleme::Regula::NumeFolosit);
+    const AdaugareProbleme::Rezultat rezultat = adaugare.Adauga(problema, *octeti);
     platforma().ArataAnunturile(m_definitii.IaAnunturile());
-    if (!scrisa) {
-        // The store has taken the record back; a picture only it referred to
-        // would otherwise stay in Probleme for good, since the purge never sees it.
-        if (imagineNoua)
-            platforma().StergeFisier(caleImagine);
+    switch (rezultat.Fel) {
+    case AdaugareProbleme::Stare::Adaugata:
+        if (rezultat.Nume != m_numeFisier)
+            platforma().Mesaj(QStringLiteral("În dosarul Probleme există deja o altă imagine "
+                                             "numită %1; problema a fost salvată cu imaginea "
+                                             "%2.")
+                                  .arg(m_numeFisier, rezultat.Nume));
+        Goleste();
+        return;
+    case AdaugareProbleme::Stare::NumeFolosit:
+        platforma().Mesaj(MesajProblemaExistenta);
+        return;
+    default:
+        if (!rezultat.PozaNescrisa.isEmpty())
+            platforma().Mesaj(QStringLiteral("Nu am reusit sa scriu imaginea problemei: %1. "
+                                             "Problema nu a fost salvata.")
+                                  .arg(rezultat.PozaNescrisa)
+                              + QLatin1Char('\n') + rezultat.Motiv);
+        else if (!rezultat.Motiv.isEmpty())
+            platforma().Mesaj(rezultat.Motiv);
         return;
     }
-    Goleste();
-}
-
-void EditareProbleme::AnuleazaAdaugarea(int k)
-{
-    m_definitii.TabelProbleme[k] = Problema();
-    m_definitii.NrProbleme = int16_t(k - 1);
 }
 
 void EditareProbleme::StergeProblema()

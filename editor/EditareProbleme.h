@@ -64,12 +64,11 @@ private:
     Platforma &platforma() const;
     // The picture in the holder's pixel format, when it could be read.
     PozaCitita CitestePoza(const QString &cale) const;
-    // Stores the chosen file's own bytes, or the holder when the file changed
-    // since it was shown; false, after telling the user, when it cannot.
-    bool ScriePoza(const QString &cale) const;
+    // The chosen file's own bytes, or the holder's when the file changed
+    // since it was shown; nothing, after telling the user, when they cannot be had.
+    std::optional<QByteArray> OctetiPoza() const;
     int16_t CitesteIntreg(const QString &intrebare) const;
     QString CitesteText(const QString &intrebare) const;
-    void AnuleazaAdaugarea(int k);
     void Goleste();
 
     mDefinitii &m_definitii;

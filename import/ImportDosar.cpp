@@ -4,8 +4,8 @@
 #include "platform/Platforma.h"
 #include "store/CitirePoza.h"
 #include "store/CodPagina.h"
+#include "store/AdaugareProbleme.h"
 #include "store/NumeFisier.h"
-#include "store/StocarePoza.h"
 #include "store/mDefinitii.h"
 
 #include <QDir>
@@ -152,6 +152,9 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
         QtConcurrent::mapped(nume, [cale = sursa.path() + QLatin1Char('/')](const QString &n) {
             return MotivNuEPoza(cale + n, cale);
         });
+    // Names, duplicates and the writes are settled under the lock, one
+    // picture at a time, so another program may save between two of them.
+    AdaugareProbleme adaugare(m_definitii, AdaugareProbleme::Regula::Continut);
     const int total = int(nume.size());
     for (int i = 0; i < total; ++i) {
         const QString &n = nume[i];
@@ -168,7 +171,6 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
         // viewer finds the picture again.
         const QByteArray cod = CodificaAnsi(n);
         const QString pastrat = DecodificaAnsi(cod.constData(), int(cod.size()));
-        const QString destinatie = m_definitii.CaleProbleme() + pastrat;
         const auto detalii = comune ? comune : [&]() -> std::optional<DetaliiProblema> {
             const auto it = dinCsv.find(n);
             return it == dinCsv.end() ? std::nullopt : std::optional(it->second);
@@ -179,32 +181,34 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             omite(*motivPoza);
         } else if (!detalii) {
             omite(QStringLiteral("nu are un rând bun în probleme.csv"));
-        } else if (m_definitii.ExistaProblema(pastrat)) {
-            omite(QStringLiteral("numele este folosit deja de o problemă din colecție"));
-        } else if (QFileInfo::exists(destinatie)) {
-            omite(QStringLiteral("în dosarul Probleme există deja un fișier cu acest nume"));
-        } else if (m_definitii.NrProbleme >= mDefinitii::UltimulSlot) {
-            omite(QStringLiteral("tabelul colecției este plin (cel mult 1999 de probleme)"));
-        } else if (!StocheazaPoza(cale, QImage(), destinatie)) {
-            omite(QStringLiteral("nu am reușit să copiez poza în dosarul Probleme"));
         } else {
-            const int k = ++m_definitii.NrProbleme;
-            Problema &p = m_definitii.TabelProbleme[size_t(k)];
-            p = Problema();
+            QFile fisier(cale);
+            std::optional<QByteArray> octeti;
+            if (fisier.open(QIODevice::ReadOnly))
+                octeti = fisier.readAll();
+            if (!octeti || fisier.error() != QFileDevice::NoError) {
+                omite(QStringLiteral("nu am reușit să citesc poza"));
+                continue;
+            }
+            Problema p;
             p.Fisier.Atribuie(pastrat);
             detalii->AplicaLa(p);
-            p.Sters = Fals;
-            const bool scrisa = m_definitii.ScrieProblemaNoua();
+            const AdaugareProbleme::Rezultat r = adaugare.Adauga(p, *octeti);
             platforma.ArataAnunturile(m_definitii.IaAnunturile());
-            if (!scrisa) {
-                // The user has been told why and the store has taken the record back; the
-                // picture nobody refers to goes too, and so does the rest of
-                // the folder, since the collection file refuses writes.
-                platforma.StergeFisier(destinatie);
-                omite(QStringLiteral("fișierul colecției nu a putut fi scris; importul s-a oprit"));
+            if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
+                omite(QStringLiteral("aceeași imagine există deja în colecție"));
+            } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
+                raport.Omise << r.Motiv;
+            } else if (!r.Adaugata()) {
+                raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
+                                + QStringLiteral("Importul s-a oprit; problemele adăugate până "
+                                                 "atunci au rămas în colecție.");
                 break;
+            } else {
+                if (r.Nume != pastrat)
+                    raport.Redenumite << QStringLiteral("%1 → %2").arg(n, r.Nume);
+                ++raport.Adaugate;
             }
-            ++raport.Adaugate;
         }
     }
     verificari.cancel();

@@ -183,10 +183,14 @@ template <typename F> bool CompunereLucrare::Redare(const MarginiLucrare &margin
 
 bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &margini)
 {
-    if (!Redare(margini, [&](const auto &parti) { return RedareLucrare::ScriePdf(parti, cale); })) {
-        m_platforma.Mesaj(QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
-                                         "dosarul există și poate fi scris.")
-                              .arg(cale));
+    QString motiv;
+    if (!Redare(margini,
+                [&](const auto &parti) { return RedareLucrare::ScriePdf(parti, cale, &motiv); })) {
+        m_platforma.Mesaj(
+            QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
+                           "dosarul există și poate fi scris.")
+                .arg(cale) +
+            (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
         return false;
     }
     InregistreazaFolosirea();

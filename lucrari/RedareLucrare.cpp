@@ -2,13 +2,14 @@
 
 #include "printing/GeometriePagina.h"
 #include "printing/Imprimanta.h"
+#include "store/AdaugareProbleme.h"
 #include "store/CitirePoza.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 QFont Litera(int marime, bool ingrosat = false)
@@ -202,13 +203,18 @@ QImage RedareLucrare::Previzualizare(int pagina, int latimePixeli)
     return imagine;
 }
 
-bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale)
+bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale,
+                             QString *motiv)
 {
-    QSaveFile fisier(cale);
-    if (!fisier.open(QIODevice::WriteOnly))
+    // Made whole in memory and written in one checked step: QPdfWriter says
+    // nothing when the disk fills under it, and a paper that no reader opens
+    // must not be reported saved.
+    QByteArray octeti;
+    QBuffer buffer(&octeti);
+    if (!buffer.open(QIODevice::WriteOnly))
         return false;
     {
-        QPdfWriter pdf(&fisier);
+        QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);
@@ -229,7 +235,12 @@ bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const
         if (!pictor.end())
             return false;
     }
-    return fisier.commit();
+    if (!octeti.startsWith("%PDF") || !octeti.trimmed().endsWith("%%EOF"))
+        return false;
+    const int eroare = ScrieFisierIntreg(cale, octeti, /*inlocuieste=*/true);
+    if (eroare != 0 && motiv)
+        *motiv = MotivEroareScriere(eroare);
+    return eroare == 0;
 }
 
 bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,

@@ -49,7 +49,9 @@ public:
     }
     // The variants of a paper one after another in one document, each with
     // its own page numbers.
-    static bool ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale);
+    // motiv, when given, gets why the file could not be written.
+    static bool ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale,
+                         QString *motiv = nullptr);
     static bool Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,
                           int exemplare);
 

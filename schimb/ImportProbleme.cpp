@@ -4,9 +4,8 @@
 #include "schimb/SursaProbleme.h"
 #include "store/CitirePoza.h"
 #include "store/CodPagina.h"
+#include "store/AdaugareProbleme.h"
 #include "store/NumeFisier.h"
-#include "store/StocarePoza.h"
-#include "store/ZavorColectie.h"
 #include "store/mDefinitii.h"
 
 #include <QCryptographicHash>
@@ -43,53 +42,6 @@ std::set<QByteArray> AmprenteColectie(const mDefinitii &definitii)
     return amprente;
 }
 
-// luate: the names, in lower case, of the files in Probleme, of the pictures
-// problems name (a marked one too, whose picture the purge will delete) and of
-// those given earlier in this import.
-bool NumeOcupat(const QSet<QString> &luate, const QString &nume)
-{
-    return luate.contains(nume.toLower());
-}
-
-QString NumeLiber(const QSet<QString> &luate, const QString &nume)
-{
-    if (!NumeOcupat(luate, nume))
-        return nume;
-    const QFileInfo info(nume);
-    const QString baza = info.completeBaseName();
-    const QString extensie = info.suffix().isEmpty() ? QString() : QLatin1Char('.') + info.suffix();
-    for (int n = 2;; ++n) {
-        const QString propus = QStringLiteral("%1 (%2)%3").arg(baza).arg(n).arg(extensie);
-        if (!NumeOcupat(luate, propus))
-            return propus;
-    }
-}
-
-// The pictures an import is copying, named in Tezaurel.db before the first is
-// written and forgotten once their records are in the collection: what a
-// crash leaves behind is found there at the next start.
-const QString CreeazaJurnal = QStringLiteral(
-    "CREATE TABLE IF NOT EXISTS import_in_curs (nume TEXT NOT NULL PRIMARY KEY)");
-
-bool Jurnalizeaza(BazaDate &baza, const QStringList &nume, bool adauga)
-{
-    if (!baza.EsteDeschisa() || nume.isEmpty())
-        return true; // the collection works without its database, and so does the import
-    return baza.Tranzactie([&](QSqlDatabase &db) {
-        QSqlQuery q(db);
-        if (!q.exec(CreeazaJurnal))
-            return false;
-        q.prepare(adauga ? QStringLiteral("INSERT OR REPLACE INTO import_in_curs(nume) VALUES (?)")
-                         : QStringLiteral("DELETE FROM import_in_curs WHERE nume = ?"));
-        for (const QString &n : nume) {
-            q.addBindValue(n);
-            if (!q.exec())
-                return false;
-        }
-        return true;
-    });
-}
-
 struct Adaugata
 {
     int Index;    // in the source
@@ -119,12 +71,6 @@ bool PastreazaInsotitoarele(mDefinitii &definitii, SursaProbleme &sursa,
         }
         return true;
     });
-}
-
-bool IncapeInInregistrare(const QString &nume)
-{
-    return CodificaAnsi(nume).size() <= 256 && !CodificaAnsi(nume).contains('?')
-           && !nume.contains(QLatin1Char('?'));
 }
 
 QString MotivPoza(PozaCitita::Stare stare)
@@ -184,90 +130,53 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
         return raport;
     }
 
-    // The names are settled and written down before the first picture is.
-    QSet<QString> luate;
-    for (const QString &f : QDir(definitii.CaleProbleme()).entryList(QDir::Files | QDir::Hidden))
-        luate.insert(f.toLower());
-    for (int i = 2; i <= definitii.NrProbleme; ++i)
-        luate.insert(definitii.TabelProbleme[size_t(i)].Fisier.FaraBlancuri().toLower());
-    std::vector<Adaugata> deCopiat;
-    QStringList jurnal;
+    // Each problem goes through the one append pipeline: its name chosen and
+    // its content compared under the lock, against what other programs
+    // stored meanwhile, its picture journaled before it is written.
+    AdaugareProbleme adaugare(definitii, AdaugareProbleme::Regula::Continut);
+    const int total = int(deAdaugat.size());
+    int facute = 0;
+    std::vector<Adaugata> adaugate;
     for (int i : deAdaugat) {
         const QString numeSursa = probleme[size_t(i)].Fisier.FaraBlancuri();
-        const QString nume = NumeLiber(luate, numeSursa);
-        if (!IncapeInInregistrare(nume)) {
-            raport.Omise << QStringLiteral("%1: numele nu poate fi păstrat în colecție").arg(numeSursa);
-            continue;
-        }
-        luate.insert(nume.toLower());
-        deCopiat.push_back({i, nume});
-        jurnal << nume;
-    }
-    if (!Jurnalizeaza(definitii.Baza(), jurnal, true)) {
-        raport.Oprire = definitii.Baza().Raport() + QStringLiteral(" Nu am importat nimic.");
-        return raport;
-    }
-
-    // First every picture, then the records: a crash while copying leaves
-    // pictures that the journal names and no record does, and those the next
-    // start deletes (RecupereazaImportul).
-    const int total = int(deCopiat.size());
-    int facute = 0;
-    std::vector<Adaugata> copiate;
-    for (const Adaugata &a : deCopiat) {
-        const QString numeSursa = probleme[size_t(a.Index)].Fisier.FaraBlancuri();
         progres.Progres(facute++, total, numeSursa);
         if (progres.Anulat()) {
             raport.Anulat = true;
             break;
         }
         QString motiv;
-        const std::optional<QByteArray> poza = sursa.Poza(a.Index, motiv);
-        const QString cale = definitii.CaleProbleme() + a.Nume;
-        if (!poza || !ScrieOctetiPoza(*poza, cale)) {
-            raport.Oprire = QStringLiteral("Nu am reușit să scriu imaginea %1. Importul s-a "
-                                           "oprit; problemele adăugate până atunci au rămas în "
-                                           "colecție.").arg(cale);
-            break;
+        const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
+        if (!poza) {
+            raport.Omise << QStringLiteral("%1: %2").arg(numeSursa, motiv);
+            continue;
         }
         // Checked back through the one picture reader: what it refuses here
         // the viewer and the page would refuse too. A JPEG is walked to its
         // end rather than decoded, as for a folder of photos.
-        const PozaCitita citita = VerificaPoza(cale);
-        if (citita.Rezultat != PozaCitita::Stare::Citita) {
-            QFile::remove(cale);
-            raport.Omise << QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));
-            continue;
-        }
-        copiate.push_back(a);
-    }
-
-    std::vector<Adaugata> adaugate;
-    for (size_t j = 0; j < copiate.size(); ++j) {
-        const Adaugata &a = copiate[j];
-        Problema p = probleme[size_t(a.Index)];
-        const QString numeSursa = p.Fisier.FaraBlancuri();
-        p.Fisier.Atribuie(a.Nume);
-        p.Sters = Fals;
-        const int k = ++definitii.NrProbleme;
-        definitii.TabelProbleme[size_t(k)] = p;
-        const bool scrisa = definitii.ScrieProblemaNoua();
-        // The report tells why it stopped; a reload that let the append go on
-        // changes nothing the report shows.
-        const QStringList anunturi = definitii.IaAnunturile();
-        if (!scrisa) {
-            for (size_t r = j; r < copiate.size(); ++r)
-                QFile::remove(definitii.CaleProbleme() + copiate[r].Nume);
-            raport.Oprire = (anunturi.isEmpty() ? QString() : anunturi.constLast() + QLatin1Char(' ')) +
-                            QStringLiteral("Importul s-a oprit; problemele adăugate până "
-                                           "atunci au rămas în colecție.");
+        const auto verifica = [&](const QString &cale) -> std::optional<QString> {
+            const PozaCitita citita = VerificaPoza(cale);
+            if (citita.Rezultat == PozaCitita::Stare::Citita)
+                return std::nullopt;
+            return QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));
+        };
+        const AdaugareProbleme::Rezultat r = adaugare.Adauga(probleme[size_t(i)], *poza, verifica);
+        if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
+            raport.Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(numeSursa);
+        } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
+            raport.Omise << r.Motiv;
+        } else if (!r.Adaugata()) {
+            raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
+                            + QStringLiteral("Importul s-a oprit; problemele adăugate până "
+                                             "atunci au rămas în colecție.");
             break;
+        } else {
+            if (r.Nume != numeSursa)
+                raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, r.Nume);
+            ++raport.Adaugate;
+            adaugate.push_back({i, r.Nume});
         }
-        if (a.Nume != numeSursa)
-            raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, a.Nume);
-        ++raport.Adaugate;
-        adaugate.push_back(a);
     }
+    definitii.IaAnunturile(); // a reload that let the imports go on changes nothing the report shows
     // The problems are whole without what came with them: a database that
     // refuses only means their pictures are recognised here again.
     if (!PastreazaInsotitoarele(definitii, sursa, adaugate) && raport.Oprire.isEmpty())
@@ -275,48 +184,7 @@ RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
                         + QStringLiteral(" Problemele au fost adăugate, dar textul recunoscut și "
                                          "istoricul folosirii venite cu ele nu au fost păstrate; "
                                          "textul va fi recunoscut din nou.");
-    Jurnalizeaza(definitii.Baza(), jurnal, false);
     progres.Progres(facute, total, QString());
     return raport;
 }
 
-void RecupereazaImportul(mDefinitii &definitii)
-{
-    BazaDate &baza = definitii.Baza();
-    if (!baza.EsteDeschisa() || !definitii.ModificariPermise())
-        return;
-    QSqlQuery q(baza.Conexiune());
-    if (!q.exec(QStringLiteral("SELECT nume FROM import_in_curs")))
-        return; // no import ever ran here
-    QStringList jurnal;
-    while (q.next())
-        jurnal << q.value(0).toString();
-    q.finish();
-    // Another program may be importing right now: its pictures are not
-    // orphans. They wait for a start with the collection to itself.
-    if (jurnal.isEmpty() || !definitii.SingurCuColectia())
-        return;
-    // Every record, read again as it is on disk, keeps its picture: a marked
-    // one too, since the teacher may still restore it.
-    QSet<QString> numite;
-    bool citita = false;
-    if (const mDefinitii::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true)) {
-        for (int i = 2; i <= definitii.NrProbleme; ++i)
-            numite.insert(definitii.TabelProbleme[size_t(i)].Fisier.FaraBlancuri().toLower());
-        citita = true;
-    }
-    definitii.IaAnunturile(); // a collection that cannot be read now waits for the next start
-    if (citita) {
-        QStringList incheiate;
-        for (const QString &nume : jurnal) {
-            const QString cale = definitii.CaleProbleme() + nume;
-            if (numite.contains(nume.toLower()))
-                incheiate << nume;
-            else if (!ZavorColectie::ProaspatScris(cale)
-                     && (QFile::remove(cale) || !QFile::exists(cale)))
-                incheiate << nume;
-        }
-        Jurnalizeaza(baza, incheiate, false); // the new ones wait for a later start
-    }
-    definitii.ElibereazaColectiaExclusiva();
-}

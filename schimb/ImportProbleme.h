@@ -16,8 +16,3 @@ class mDefinitii;
 // (recognised text, the classes that had them) is stored under their names here.
 RaportImport ImportaProbleme(mDefinitii &definitii, SursaProbleme &sursa,
                              InterfataImport &progres);
-
-// At start-up, with the database open: the pictures of an import that did not
-// end (the program killed, the power gone) that no record names are deleted.
-// Nothing is done while another program has the collection open.
-void RecupereazaImportul(mDefinitii &definitii);

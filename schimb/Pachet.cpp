@@ -4,6 +4,7 @@
 #include "lucrari/ArhivaLucrari.h"
 #include "schimb/SursaProbleme.h"
 #include "platform/Platforma.h"
+#include "store/AdaugareProbleme.h"
 #include "store/mDefinitii.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,11 @@
 #include <QJsonObject>
 
 #include <zip.h>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <map>
 #include <set>
@@ -162,9 +168,28 @@ QString Pachet::Exporta(const mDefinitii &definitii, const std::vector<int> &slo
         zip_set_file_compression(arhiva.m_zip, zip_uint64_t(index),
                                  MeritaComprimat(cai[i]) ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
     }
-    if (zip_close(arhiva.m_zip) != 0)
-        return esec;
+    if (zip_close(arhiva.m_zip) != 0) {
+        const int sistem = zip_error_code_system(zip_get_error(arhiva.m_zip));
+        return sistem > 0 ? esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(sistem))
+                          : esec;
+    }
     arhiva.m_zip = nullptr;
+    // libzip neither pushes the file to the disk nor reads it back: a package
+    // the disk cut short is found here, not by whoever opens it elsewhere.
+    const int fd = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_CLOEXEC);
+    const int sincronizat = fd >= 0 && ::fsync(fd) == 0 ? 0 : errno;
+    if (fd >= 0)
+        ::close(fd);
+    zip_t *verificare =
+        sincronizat == 0
+            ? zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
+            : nullptr;
+    if (!verificare) {
+        QFile::remove(cale);
+        return esec + QStringLiteral("\nMotivul: %1.")
+                          .arg(MotivEroareScriere(sincronizat != 0 ? sincronizat : EIO));
+    }
+    zip_discard(verificare);
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "store/StergereFizica.h"
 
 #include "platform/Platforma.h"
+#include "store/AdaugareProbleme.h"
 #include "store/FisierInregistrari.h"
 #include "store/mDefinitii.h"
 
@@ -108,14 +109,24 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
     const QFileInfo infoTinta(tinta);
     const QString temporar = infoTinta.absolutePath() + QStringLiteral("/.") +
                              infoTinta.fileName() + QStringLiteral(".nou");
+    // Named before the new collection takes the old one's place: a purge
+    // stopped after that leaves pictures no record names, and the next start
+    // finds them in the journal and finishes deleting them.
+    if (!JurnalizeazaPoze(definitii.Baza(), Jurnal::Stergere, deSters, true)) {
+        mesaje << definitii.Baza().Raport();
+        return false;
+    }
     if (!ScrieColectiaNoua(definitii, temporar, inregistrari) ||
         !definitii.Acces().Inlocuieste(temporar, tinta)) {
         if (QFileInfo(temporar).isFile())
             definitii.Acces().Sterge(temporar);
         definitii.AnuntaEroareScriere();
+        JurnalizeazaPoze(definitii.Baza(), Jurnal::Stergere, deSters, false);
         return false;
     }
 
+    if (AdaugareProbleme::LaPunct)
+        AdaugareProbleme::LaPunct(AdaugareProbleme::Punct::ColectieInlocuita);
     // Papers and their history name problems by picture: they let go of the
     // purged ones with the collection, before the pictures themselves go.
     if (!definitii.Baza().ProblemeSterse(deSters))
@@ -144,6 +155,7 @@ bool Compacteaza(mDefinitii &definitii, QStringList &mesaje) {
         else
             mesaje << QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume;
     }
+    JurnalizeazaPoze(definitii.Baza(), Jurnal::Stergere, deSters, false);
     // A count is shown with a blank in the place of its sign.
     if (sterse > 0)
         mesaje << QStringLiteral("Am sters: ") + QLatin1Char(' ') + QString::number(sterse) +

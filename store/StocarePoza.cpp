@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace {
 bool SePastreazaOctetii(QByteArray octeti)
@@ -17,31 +16,22 @@ bool SePastreazaOctetii(QByteArray octeti)
 }
 } // namespace
 
-bool StocheazaPoza(const QString &sursa, const QImage &poza, const QString &destinatie)
+std::optional<QByteArray> OctetiDeStocat(const QString &sursa, const QImage &poza)
 {
     QByteArray octeti;
     if (!sursa.isEmpty()) {
         QFile fisierSursa(sursa);
         if (!fisierSursa.open(QIODevice::ReadOnly))
-            return false;
+            return std::nullopt;
         octeti = fisierSursa.readAll();
+        if (fisierSursa.error() != QFileDevice::NoError)
+            return std::nullopt;
     }
-
-    QSaveFile fisier(destinatie);
-    if (!fisier.open(QIODevice::WriteOnly))
-        return false;
-    const bool scris = SePastreazaOctetii(octeti) ? fisier.write(octeti) == octeti.size()
-                                                  : QImageWriter(&fisier, "BMP").write(poza);
-    if (!scris) {
-        fisier.cancelWriting();
-        return false;
-    }
-    return fisier.commit();
-}
-
-bool ScrieOctetiPoza(const QByteArray &octeti, const QString &destinatie)
-{
-    QSaveFile fisier(destinatie);
-    return fisier.open(QIODevice::WriteOnly) && fisier.write(octeti) == octeti.size()
-           && fisier.commit();
+    if (SePastreazaOctetii(octeti))
+        return octeti;
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    if (!buffer.open(QIODevice::WriteOnly) || !QImageWriter(&buffer, "BMP").write(poza))
+        return std::nullopt;
+    return bitmap;
 }

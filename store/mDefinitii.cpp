@@ -240,6 +240,11 @@ bool mDefinitii::ScrieProblemaNoua()
         Anunta(MesajPlin);
         return false;
     }
+    return AdaugaInregistrarea(scriere, noua);
+}
+
+bool mDefinitii::AdaugaInregistrarea(Scriere &scriere, const Problema &noua)
+{
     const int k = ++NrProbleme;
     TabelProbleme[k] = noua;
     FisierInregistrari &fisier = *scriere.Fisier;

@@ -145,6 +145,10 @@ public:
     // a write that rewrites records it did not itself change needs the marks
     // other programs made in place.
     Scriere IncepeScrierea(bool recitesteTot = false);
+    // Appends noua after the last record, inside a write begun and checked for
+    // a free slot (PoateAdauga); false, announced and undone in memory, when
+    // the file refuses.
+    bool AdaugaInregistrarea(Scriere &scriere, const Problema &noua);
 
     // For the purge, which must be alone with the collection: false, with the
     // reason announced, while another program has it open.

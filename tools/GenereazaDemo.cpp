@@ -5,8 +5,10 @@
 // in Probleme/ and appended to Tezaurel.stn exactly as the editor does, so a
 // first run can select, view and print at once.
 #include "platform/PlatformaTacuta.h"
+#include "store/AdaugareProbleme.h"
 #include "store/mDefinitii.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
@@ -127,29 +129,29 @@ int main(int argc, char *argv[])
     mDefinitii definitii(dosar, platforma);
     definitii.IncarcaColectie();
 
+    AdaugareProbleme adaugare(definitii, AdaugareProbleme::Regula::Continut);
     int numar = 0;
     for (const ProblemaDemo &p : Probleme) {
         ++numar;
         const QString fisier = QStringLiteral("demo%1.jpg").arg(numar, 2, 10, QLatin1Char('0'));
-        if (!DeseneazaProblema(numar, QString::fromUtf8(p.text))
-                 .save(definitii.CaleProbleme() + fisier, "JPEG", 90))
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        if (!buffer.open(QIODevice::WriteOnly)
+            || !DeseneazaProblema(numar, QString::fromUtf8(p.text)).save(&buffer, "JPEG", 90))
             return 1;
-        if (!definitii.PoateAdauga()) {
-            platforma.ArataAnunturile(definitii.IaAnunturile());
-            return 1;
-        }
-        definitii.NrProbleme++;
-        Problema &slot = definitii.TabelProbleme[size_t(definitii.NrProbleme)];
-        slot = Problema();
-        slot.Clasa = int16_t(p.clasa);
-        slot.Nivel = int16_t(p.nivel);
-        slot.Disciplina.Atribuie(QString::fromUtf8(p.disciplina));
-        slot.Capitol.Atribuie(QString::fromUtf8(p.capitol));
-        slot.Observatii.Atribuie(QString::fromUtf8(p.observatii));
-        slot.Fisier.Atribuie(fisier);
-        slot.Sters = Fals;
-        if (!definitii.ScrieProblemaNoua()) {
-            platforma.ArataAnunturile(definitii.IaAnunturile());
+        Problema problema;
+        problema.Clasa = int16_t(p.clasa);
+        problema.Nivel = int16_t(p.nivel);
+        problema.Disciplina.Atribuie(QString::fromUtf8(p.disciplina));
+        problema.Capitol.Atribuie(QString::fromUtf8(p.capitol));
+        problema.Observatii.Atribuie(QString::fromUtf8(p.observatii));
+        problema.Fisier.Atribuie(fisier);
+        const AdaugareProbleme::Rezultat r = adaugare.Adauga(problema, jpeg);
+        platforma.ArataAnunturile(definitii.IaAnunturile());
+        // Run again on its own folder it finds its pictures there already.
+        if (!r.Adaugata() && r.Fel != AdaugareProbleme::Stare::Duplicat) {
+            if (!r.Motiv.isEmpty())
+                platforma.Mesaj(r.Motiv);
             return 1;
         }
     }

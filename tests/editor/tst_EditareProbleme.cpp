@@ -65,11 +65,10 @@ QByteArray CuOrientare(QByteArray jpeg)
 
 // The chosen file's own bytes are stored when they are a picture every part of
 // the program reads as shown; otherwise, or when the file changed since it was
-// shown, the holder is stored. An empty file under the name is no picture to keep.
+// shown, the holder is stored.
 TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
 {
     d.IncarcaColectie();
-    dosar.ScrieOcteti("Probleme/png.jpg", {});
     const QImage poza = PozaModel(40, 30);
     // The name (the longest a Linux folder holds), the bytes, whether they are
     // kept, the size shown.

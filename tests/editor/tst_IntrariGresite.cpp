@@ -58,10 +58,8 @@ TEST(SalvareOprita, NuSchimbaNimic)
     const std::tuple<const char *, std::function<void(Editor &)>, bool, QString, int> cazuri[] = {
         {"fara Probleme", [](Editor &e) { QDir(e.d.CaleProbleme()).removeRecursively(); }, true,
          "Dosarul Probleme nu exista: %1/Probleme. " + Nesalvata, 0},
-        {"un dosar cu numele", [](Editor &e) { QDir().mkpath(e.d.CaleProbleme() + "x.jpg"); }, true,
-         "Nu am reusit sa scriu imaginea problemei: %1/Probleme/x.jpg. " + Nesalvata, 0},
         {"Probleme doar citire", [&](Editor &e) { doarCitire(e.d.CaleProbleme()); }, true,
-         "Nu am reusit sa scriu imaginea problemei: %1/Probleme/x.jpg. " + Nesalvata, 0},
+         "Nu am reusit sa scriu imaginea problemei: %1/Probleme/x.jpg. " + Nesalvata, 5},
         {"colectia devenita doar citire", [&](Editor &e) { doarCitire(e.dosar.Colectie()); }, false,
          "Nu am reusit sa scriu in fisierul colectiei: %1/Tezaurel.stn.", 5},
         {"colectia doar citire", [&](Editor &e) { doarCitire(e.dosar.Colectie()); }, true,

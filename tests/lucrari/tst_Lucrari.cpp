@@ -185,7 +185,8 @@ TEST(Lucrare, IntrariGresite)
         EXPECT_FALSE(s.compunere.SalveazaPdf(teste + "/t.pdf", MarginiLucrare()));
         EXPECT_EQ(s.platforma.Mesaje.last(), "Nu am reușit să scriu fișierul " + teste +
                                                  "/t.pdf. Verificați că dosarul există și "
-                                                 "poate fi scris.");
+                                                 "poate fi scris.\nMotivul: nu aveți dreptul "
+                                                 "să scrieți acolo.");
         EXPECT_EQ(QDir(teste).entryList(QDir::Files | QDir::Hidden), QStringList());
         ImprimantaInregistrata imprimanta;
         imprimanta.foaie = QImage();
