@@ -1,8 +1,8 @@
 // Purging the fullest collection the program can hold: 1999 problems, the
 // file written beside the old one, pushed to the disk and put in its place.
-#include "platform/PlatformaTacuta.h"
-#include "store/StergereFizica.h"
-#include "store/mDefinitii.h"
+#include "unelte/PlatformaTacuta.h"
+#include "model/StergereFizica.h"
+#include "model/Colectie.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -36,7 +36,7 @@ void StergereFizica1999(benchmark::State &stare) {
     const QByteArray octeti = ColectiePlina(int(stare.range(0)));
     PlatformaTacuta platforma;
     platforma.RezultatStergere = true;
-    mDefinitii definitii(dosar.path(), platforma);
+    Colectie definitii(dosar.path(), platforma);
     for (auto _ : stare) {
         stare.PauseTiming();
         QFile f(dosar.path() + "/Tezaurel.stn");

@@ -1,10 +1,10 @@
 // Search by words: recognising 300-dpi A4 pages, and searching 2,000 of them.
 // The machine may be shared while this runs: a busy neighbour lowers the
 // pages per minute and raises the search times.
-#include "cautare/IndexText.h"
-#include "cautare/RecunoastereFundal.h"
-#include "cautare/RecunoastereTesseract.h"
-#include "store/BazaDate.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/cautare/RecunoastereFundal.h"
+#include "platforma/RecunoastereTesseract.h"
+#include "model/BazaDate.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

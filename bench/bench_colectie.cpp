@@ -1,7 +1,7 @@
 // Loading the fullest collection the program can hold: 1999 problems; and
 // the cost of an append that keeps other programs out.
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
+#include "unelte/PlatformaTacuta.h"
+#include "model/Colectie.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -34,7 +34,7 @@ void IncarcaColectiePlina(benchmark::State &stare)
     f.close();
 
     PlatformaTacuta platforma;
-    mDefinitii definitii(dosar.path(), platforma);
+    Colectie definitii(dosar.path(), platforma);
     for (auto _ : stare) {
         definitii.IncarcaColectie();
         benchmark::DoNotOptimize(definitii.NrProbleme);
@@ -55,7 +55,7 @@ void AdaugareCuZavor(benchmark::State &stare)
 {
     QTemporaryDir faraZavor, cuZavor;
     PlatformaTacuta platforma;
-    mDefinitii d(cuZavor.path(), platforma);
+    Colectie d(cuZavor.path(), platforma);
     d.IncarcaColectie();
     const QString caleFara = faraZavor.path() + "/Tezaurel.stn";
     Problema p;
@@ -65,7 +65,7 @@ void AdaugareCuZavor(benchmark::State &stare)
     std::vector<double> fara, cu;
     AccesFisiereDisc disc;
     for (auto _ : stare) {
-        if (nrFara >= mDefinitii::UltimulSlot - 1) { // full: start both again, untimed
+        if (nrFara >= Colectie::UltimulSlot - 1) { // full: start both again, untimed
             QFile::resize(caleFara, 0);
             QFile::resize(d.DosarAplicatie() + "/Tezaurel.stn", 0);
             nrFara = 1;

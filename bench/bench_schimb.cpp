@@ -3,12 +3,12 @@
 // Goal: at most 20 s for the whole import, duplicates found by hashing at the
 // speed the disk gives. Baseline in the same run, on the same row: reading and
 // hashing every byte of the package once.
-#include "cautare/IndexText.h"
-#include "platform/PlatformaTacuta.h"
-#include "schimb/ImportProbleme.h"
-#include "schimb/Pachet.h"
-#include "schimb/SursaProbleme.h"
-#include "store/mDefinitii.h"
+#include "logica/cautare/IndexText.h"
+#include "unelte/PlatformaTacuta.h"
+#include "logica/schimb/ImportProbleme.h"
+#include "logica/schimb/Pachet.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/Colectie.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -84,7 +84,7 @@ const QString &Pachet200()
     f.close();
 
     PlatformaTacuta platforma;
-    mDefinitii sursa(dosar.path() + "/sursa", platforma);
+    Colectie sursa(dosar.path() + "/sursa", platforma);
     sursa.IncarcaColectie();
     IndexText::InregistreazaSchema(sursa.Baza());
     sursa.Baza().Deschide();
@@ -122,7 +122,7 @@ void ImportPachet200(benchmark::State &stare)
         QTemporaryDir tinta;
         QDir().mkpath(tinta.path() + "/Probleme");
         PlatformaTacuta platforma;
-        mDefinitii definitii(tinta.path(), platforma);
+        Colectie definitii(tinta.path(), platforma);
         definitii.IncarcaColectie();
         IndexText::InregistreazaSchema(definitii.Baza());
         definitii.Baza().Deschide();

@@ -1,11 +1,11 @@
 // A page saved to a file from an A4 scan at 300 dpi (2480 x 3508), against the
 // bare load of that picture in the same run. Goal: the page takes at most 1.5
 // times the load, which every page includes.
-#include "platform/PlatformaTacuta.h"
-#include "printing/CompunePagina.h"
-#include "printing/Imprimanta.h"
-#include "printing/VerificareTipareste.h"
-#include "store/mDefinitii.h"
+#include "unelte/PlatformaTacuta.h"
+#include "logica/tiparire/CompunePagina.h"
+#include "interfete/Imprimanta.h"
+#include "logica/tiparire/VerificareTiparire.h"
+#include "model/Colectie.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -40,7 +40,7 @@ struct Dosar
 {
     QTemporaryDir temp;
     PlatformaTacuta platforma;
-    mDefinitii d{temp.path(), platforma};
+    Colectie d{temp.path(), platforma};
 
     explicit Dosar(bool jpeg)
     {

@@ -3,11 +3,11 @@
 // pages at 300 dpi (2480x3508), as JPEG (how a scan is stored now) and as
 // bitmap data (how pictures were stored before), under .jpg names.
 #include "bench/Alocari.h"
-#include "bench/FerestreTacute.h"
-#include "platform/PanzaQt.h"
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
-#include "viewer/fVizualizare.h"
+#include "unelte/FerestreTacute.h"
+#include "ferestre/comune/PanzaQt.h"
+#include "unelte/PlatformaTacuta.h"
+#include "model/Colectie.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
 
 #include <QAction>
 #include <QApplication>
@@ -109,8 +109,8 @@ struct Mediu
     QString Cale;
     PlatformaTacuta platforma;
     FerestreTacute ferestre;
-    mDefinitii definitii{dosar.path(), platforma};
-    fVizualizare f{definitii, ferestre};
+    Colectie definitii{dosar.path(), platforma};
+    FereastraVizualizare f{definitii, ferestre};
 };
 
 void Baza(benchmark::State &stare, Mediu &m, double tintaMs)

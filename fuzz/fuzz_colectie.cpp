@@ -1,9 +1,9 @@
 // Any bytes as Tezaurel.stn: the loader must neither crash nor misread, and
 // every record it loads must encode back to exactly the bytes it came from,
 // so a file written by another program survives a round trip through ours.
-#include "platform/PlatformaTacuta.h"
-#include "store/CodPagina.h"
-#include "store/mDefinitii.h"
+#include "unelte/PlatformaTacuta.h"
+#include "model/CodPagina.h"
+#include "model/Colectie.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -49,13 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     static PlatformaTacuta platforma;
     static AccesMemorie *acces = new AccesMemorie;
-    static mDefinitii definitii(QStringLiteral("/nicaieri"), platforma,
+    static Colectie definitii(QStringLiteral("/nicaieri"), platforma,
                                 std::unique_ptr<AccesFisiere>(acces));
 
     acces->Octeti = QByteArray(reinterpret_cast<const char *>(date), qsizetype(marime));
     definitii.IncarcaColectie();
 
-    if (definitii.NrProbleme < 1 || definitii.NrProbleme > mDefinitii::UltimulSlot)
+    if (definitii.NrProbleme < 1 || definitii.NrProbleme > Colectie::UltimulSlot)
         std::abort();
     for (int i = 2; i <= definitii.NrProbleme; ++i) {
         const auto inregistrare = definitii.TabelProbleme[size_t(i)].Codifica();

@@ -2,7 +2,7 @@
 // itself (the end marker, the declared length, the size before decoding), so
 // it must neither crash nor hand back a picture it says it refused, nor one
 // over the size limit, whatever the file claims.
-#include "store/CitirePoza.h"
+#include "model/CitirePoza.h"
 
 #include <QByteArray>
 #include <QFile>

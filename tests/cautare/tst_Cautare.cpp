@@ -1,13 +1,13 @@
-#include "app/Aplicatie.h"
-#include "cautare/IndexText.h"
-#include "cautare/RecunoastereFundal.h"
-#include "cautare/RecunoastereTesseract.h"
-#include "selection/EvaluareSelectie.h"
-#include "selection/fDefSel.h"
-#include "store/StergereFizica.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
+#include "aplicatie/Aplicatie.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/cautare/RecunoastereFundal.h"
+#include "platforma/RecunoastereTesseract.h"
+#include "logica/selectie/EvaluareSelectie.h"
+#include "ferestre/selectie/FereastraSelectie.h"
+#include "model/StergereFizica.h"
+#include "model/Colectie.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -64,21 +64,21 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
          FaProblema(9, 7, "A", "F", "c.png"), FaProblema(9, 7, "A", "F", "marcata.png", true)});
     // One run of the program: load, open the database, recognise, then look.
     auto ruleaza = [&](int apeluri,
-                       const std::function<void(mDefinitii &, RecunoastereFundal &)> &apoi) {
-        mDefinitii d(dosar.Cale(), platforma);
+                       const std::function<void(Colectie &, RecunoastereFundal &)> &apoi) {
+        Colectie d(dosar.Cale(), platforma);
         d.IncarcaColectie();
         RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<MotorScriptat>(); }});
         ASSERT_TRUE(d.Baza().Deschide());
         EXPECT_EQ(Recunoaste(fundal), apeluri); // the unchanged are not recognised again
         apoi(d, fundal);
     };
-    auto gasite = [](mDefinitii &d, const QString &cuvinte) {
+    auto gasite = [](Colectie &d, const QString &cuvinte) {
         QStringList nume = IndexText::Cauta(d.Baza(), cuvinte).value().values();
         nume.sort();
         return nume.join(' ').remove(".png");
     };
     // c.png, no picture, is never handed to the engine; the marked problem is not indexed.
-    ruleaza(4, [&](mDefinitii &d, RecunoastereFundal &) {
+    ruleaza(4, [&](Colectie &d, RecunoastereFundal &) {
         // What is typed, then the pictures it finds: only words, never FTS5 syntax.
         for (const char *rand :
              {"funcția: sedila virgula", "FUNCŢIA arătati: sedila virgula", "crescătoare: virgula",
@@ -99,7 +99,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
                   std::vector<int16_t>({2, 3}));
     });
     scrie("sedila.png", "2. Aflați modulul vectorului.");
-    ruleaza(1, [&](mDefinitii &d, RecunoastereFundal &fundal) {
+    ruleaza(1, [&](Colectie &d, RecunoastereFundal &fundal) {
         EXPECT_EQ(gasite(d, "descrescătoare modulul"), "");
         EXPECT_EQ(gasite(d, "modulul"), "sedila");
         ASSERT_TRUE(d.MarcheazaStearsa(2) && StergereFizica(d)); // virgula.png's text goes
@@ -145,7 +145,7 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
                                        "nu este disponibilă: lipsesc datele limbii române pentru "
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
-    EXPECT_EQ(aplicatie.DefSel().Model().Vizualizare(), ModelDefSel::Rezultat::Predata);
+    EXPECT_EQ(aplicatie.DefSel().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
 }
 
 } // namespace

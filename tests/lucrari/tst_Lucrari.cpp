@@ -1,10 +1,10 @@
-#include "lucrari/CompunereLucrare.h"
-#include "printing/Imprimanta.h"
-#include "selection/EvaluareSelectie.h"
-#include "store/BazaDate.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
+#include "logica/lucrari/CompunereLucrare.h"
+#include "interfete/Imprimanta.h"
+#include "logica/selectie/EvaluareSelectie.h"
+#include "model/BazaDate.h"
+#include "model/Colectie.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
 
 #include <QDir>
 #include <QPainter>
@@ -94,7 +94,7 @@ struct Scena
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii d{dosar.Cale(), platforma};
+    Colectie d{dosar.Cale(), platforma};
     CompunereLucrare &compunere = d.Lucrarea();
 
     Scena()

@@ -1,14 +1,14 @@
-#include "cautare/IndexText.h"
-#include "import/ImportDosar.h"
-#include "schimb/ImportProbleme.h"
-#include "schimb/Pachet.h"
-#include "schimb/SursaProbleme.h"
-#include "store/AdaugareProbleme.h"
-#include "store/ZavorColectie.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/common/PozeGresite.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/import/ImportDosar.h"
+#include "logica/schimb/ImportProbleme.h"
+#include "logica/schimb/Pachet.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/AdaugareProbleme.h"
+#include "model/ZavorColectie.h"
+#include "model/Colectie.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
+#include "tests/comune/PozeGresite.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -56,13 +56,13 @@ QByteArray Jpeg(int nuanta)
 }
 
 // A collection on disk, loaded: slot i + 2 holds probleme[i].
-struct Colectie
+struct ColectieTest
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii definitii{dosar.Cale(), platforma};
+    Colectie definitii{dosar.Cale(), platforma};
 
-    Colectie(const std::vector<std::pair<Problema, QByteArray>> &probleme = {})
+    ColectieTest(const std::vector<std::pair<Problema, QByteArray>> &probleme = {})
     {
         std::vector<Problema> inregistrari;
         for (const auto &[p, poza] : probleme) {
@@ -122,7 +122,7 @@ const Problema C = FaProblema(5, 5, "Aritmetică", "Fracţii", "c.jpg");
 
 TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNumeleFinale)
 {
-    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
+    ColectieTest sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
         return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") &&
                IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii") &&
@@ -131,14 +131,14 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
 
-    Colectie tinta;
+    ColectieTest tinta;
     EXPECT_EQ(tinta.Importa(pachet).Adaugate, 2);
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({C, A}));
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Probleme/a.jpg"), Jpeg(10));
 
     // "a.jpg" is taken by another picture and c.jpg's is here already: the
     // text and usage follow the new name, the duplicate brings nothing.
-    Colectie ocupata({{B, Jpeg(240)}, {FaProblema(9, 7, "Alg", "F", "a.jpg"), Jpeg(60)}});
+    ColectieTest ocupata({{B, Jpeg(240)}, {FaProblema(9, 7, "Alg", "F", "a.jpg"), Jpeg(60)}});
     const RaportImport r = ocupata.Importa(pachet);
     EXPECT_EQ(r.Adaugate, 1);
     EXPECT_EQ(r.Omise, QStringList{"c.jpg: aceeași imagine există deja în colecție"});
@@ -173,7 +173,7 @@ struct Vecinatate
     DosarTest radacina;
     const QString R = radacina.Cale() + '/';
     PlatformaScriptata platforma;
-    std::unique_ptr<mDefinitii> definitii;
+    std::unique_ptr<Colectie> definitii;
 
     Vecinatate()
     {
@@ -183,7 +183,7 @@ struct Vecinatate
         radacina.ScrieOcteti("y.jpg", Jpeg(50));
         radacina.ScrieOcteti("app/Probleme/a.jpg", Jpeg(10));
         radacina.ScrieOcteti("app/Tezaurel.stn", ColectieOcteti({A}));
-        definitii = std::make_unique<mDefinitii>(R + "app", platforma);
+        definitii = std::make_unique<Colectie>(R + "app", platforma);
         definitii->IncarcaColectie();
         IndexText::InregistreazaSchema(definitii->Baza());
         definitii->Baza().Deschide();
@@ -367,11 +367,11 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     const CazIntrerupt &caz = GetParam();
     const QByteArray pozaA = caz.aNuEsteImagine ? "nu este o imagine" : Jpeg(10);
     const Problema marcata = FaProblema(11, 9, "Analiză", "Limite", "x.jpg", true);
-    Colectie sursa({{A, pozaA}, {marcata, Jpeg(30)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
+    ColectieTest sursa({{A, pozaA}, {marcata, Jpeg(30)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     QDir(sursa.dosar.Cale()).rename("Probleme", "PROBLEME");
     QDir(sursa.dosar.Cale()).rename("PROBLEME/c.jpg", "PROBLEME/C.JPG");
-    Colectie tinta;
-    tinta.definitii.NrProbleme = int16_t(mDefinitii::UltimulSlot - caz.locuri);
+    ColectieTest tinta;
+    tinta.definitii.NrProbleme = int16_t(Colectie::UltimulSlot - caz.locuri);
     const RaportImport r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
     EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
     EXPECT_EQ(r.Adaugate, int(caz.raman.size()));
@@ -395,14 +395,14 @@ INSTANTIATE_TEST_SUITE_P(
 // records, there where the next one looks.
 TEST(DouaPrograme, ZavorulStersNuLasaAltProgramSaStergaPozeleImportului)
 {
-    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
+    ColectieTest sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
     ProgresScriptat progres;
     progres.La = [&](int facute) {
         if (facute != 2)
             return;
         ASSERT_TRUE(QFile::remove(tinta.dosar.Colectie() + ".lock"));
         PlatformaScriptata platforma;
-        mDefinitii altul(tinta.dosar.Cale(), platforma);
+        Colectie altul(tinta.dosar.Cale(), platforma);
         altul.IncarcaColectie();
         altul.Baza().Deschide();
         RecupereazaPozeleJurnalizate(altul);

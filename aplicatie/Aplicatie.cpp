@@ -1,0 +1,132 @@
+#include "aplicatie/Aplicatie.h"
+
+#include "ferestre/principala/FereastraPrincipala.h"
+#include "aplicatie/Cautare.h"
+#include "ferestre/editare/FereastraEditare.h"
+#include "ferestre/lucrari/FereastraLucrare.h"
+#include "ferestre/comune/Ecran.h"
+#include "interfete/Platforma.h"
+#include "platforma/ImprimantaQt.h"
+#include "logica/tiparire/VerificareTiparire.h"
+#include "ferestre/tiparire/FereastraTiparire.h"
+#include "model/AdaugareProbleme.h"
+#include "ferestre/selectie/FereastraSelectie.h"
+#include "model/Colectie.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace {
+// A window is placed at the centre of the screen on its first showing only;
+// afterwards it reappears where the user left it.
+void ArataModeless(QWidget &fereastra)
+{
+    const bool primaData = !fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(fereastra);
+    fereastra.show();
+    fereastra.raise();
+    fereastra.activateWindow();
+}
+} // namespace
+
+Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
+                     std::function<void()> iesire, MotorRecunoastere recunoastere)
+    : m_definitii(std::make_unique<Colectie>(dosare, platforma)),
+      m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere))),
+      m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
+{
+}
+
+Aplicatie::~Aplicatie() = default;
+
+template <typename F, typename... A>
+static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
+{
+    if (!fereastra)
+        fereastra = std::make_unique<F>(argumente...);
+    return *fereastra;
+}
+
+FereastraPrincipala &Aplicatie::Main() { return Creeaza(m_main, *m_definitii, static_cast<Ferestre &>(*this)); }
+FereastraEditare &Aplicatie::Editor()
+{
+    return Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
+}
+FereastraVizualizare &Aplicatie::Vizualizare()
+{
+    const bool nou = !m_vizualizare;
+    Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou) {
+        FereastraLucrare::LeagaDeVizualizare(*m_vizualizare, *m_definitii,
+                                     [this] { ArataModeless(Lucrare()); });
+        m_cautare->Leaga(*m_vizualizare);
+    }
+    return *m_vizualizare;
+}
+
+FereastraSelectie &Aplicatie::DefSel()
+{
+    const bool nou = !m_defSel;
+    Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        m_cautare->Leaga(*m_defSel);
+    return *m_defSel;
+}
+FereastraTiparire &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
+
+FereastraLucrare &Aplicatie::Lucrare()
+{
+    // A paper is laid out within the print dialog's margins as they stand.
+    auto margini = [this] {
+        FereastraTiparire &t = Tipareste();
+        MarginiLucrare m;
+        float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
+        const auto texte = t.TexteMargini();
+        for (int i = 0; i < 4; ++i)
+            if (const auto cm = CitesteNumar(texte[i]); cm && *cm >= 0)
+                *campuri[i] = float(*cm);
+        return m;
+    };
+    if (!m_lucrare)
+        m_lucrare = std::make_unique<FereastraLucrare>(*m_definitii, margini,
+                                               std::make_unique<ImprimantaQt>());
+    return *m_lucrare;
+}
+
+void Aplicatie::Porneste()
+{
+    Main().fMain_Form_Load();
+    ArataPrincipala();
+    // What the load found wrong is told over the window, not before any is there.
+    if (!m_definitii->RaportIncarcare().isEmpty())
+        m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
+    // The collection works without the database: a damaged one is set aside
+    // and the user told once the main window is there to be told over.
+    BazaDate &baza = m_definitii->Baza();
+    baza.Deschide();
+    if (!baza.Raport().isEmpty())
+        m_definitii->platforma().Mesaj(baza.Raport());
+    RecupereazaPozeleJurnalizate(*m_definitii);
+    m_cautare->Actualizeaza();
+}
+
+void Aplicatie::ArataPrincipala() { ArataModeless(Main()); }
+void Aplicatie::ArataEditor() { ArataModeless(Editor()); }
+void Aplicatie::ArataVizualizare() { ArataModeless(Vizualizare()); }
+void Aplicatie::ArataSelectia() { ArataModeless(DefSel()); }
+
+void Aplicatie::ArataTiparirea()
+{
+    FereastraTiparire &dialog = Tipareste();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(dialog);
+    dialog.exec();
+}
+
+void Aplicatie::Iesire() { m_iesire(); }
+
+void Aplicatie::ColectieSchimbata() { m_cautare->Actualizeaza(); }

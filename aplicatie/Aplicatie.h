@@ -1,0 +1,63 @@
+#pragma once
+
+#include "interfete/Ferestre.h"
+#include "model/DosareAplicatie.h"
+#include "platforma/RecunoastereTesseract.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class Cautare;
+class Platforma;
+class FereastraSelectie;
+class FereastraEditare;
+class FereastraPrincipala;
+class FereastraVizualizare;
+class FereastraTiparire;
+class FereastraLucrare;
+class Colectie;
+
+// Owns the shared state and the five windows, and carries out the roads
+// between them. Each window is created on its first showing and kept.
+class Aplicatie final : public Ferestre
+{
+public:
+    // iesire ends the run; by default it leaves Qt's event loop.
+    Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
+              std::function<void()> iesire = {},
+              MotorRecunoastere recunoastere = MotorTesseract());
+    ~Aplicatie() override;
+
+    // Loads the collection and shows the main window centred on the screen.
+    void Porneste();
+
+    void ArataPrincipala() override;
+    void ArataEditor() override;
+    void ArataVizualizare() override;
+    void ArataSelectia() override;
+    void ArataTiparirea() override;
+    void Iesire() override;
+    void ColectieSchimbata() override;
+
+    Colectie &Definitii() { return *m_definitii; }
+    FereastraPrincipala &Main();
+    FereastraEditare &Editor();
+    FereastraVizualizare &Vizualizare();
+    FereastraSelectie &DefSel();
+    FereastraTiparire &Tipareste();
+    FereastraLucrare &Lucrare();
+    Cautare &CautareCuvinte() { return *m_cautare; }
+
+private:
+    std::unique_ptr<Colectie> m_definitii;
+    std::unique_ptr<Cautare> m_cautare;
+    std::function<void()> m_iesire;
+    std::unique_ptr<FereastraPrincipala> m_main;
+    std::unique_ptr<FereastraEditare> m_editor;
+    std::unique_ptr<FereastraVizualizare> m_vizualizare;
+    std::unique_ptr<FereastraSelectie> m_defSel;
+    std::unique_ptr<FereastraTiparire> m_tipareste;
+    std::unique_ptr<FereastraLucrare> m_lucrare;
+};

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "logica/lucrari/AsezareLucrare.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class CompunereLucrare;
+class Imprimanta;
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QDoubleSpinBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+class QVBoxLayout;
+class FereastraVizualizare;
+class Colectie;
+
+// The test paper's window: its problems in order with small previews, their
+// points, the header, the pages as they will print, and the way out to a
+// printer or a PDF. The paper itself and everything done to it live in
+// CompunereLucrare; this window only shows it and forwards the user's choices.
+class FereastraLucrare : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // margini reads the print dialog's margins at the moment of use.
+    FereastraLucrare(Colectie &definitii, std::function<MarginiLucrare()> margini,
+             std::unique_ptr<Imprimanta> imprimanta, QWidget *parent = nullptr);
+    ~FereastraLucrare() override;
+
+    // The viewer's "Lucrare" menu: add the problem shown (Ctrl+L, Insert) and
+    // open this window (Ctrl+Shift+L); the menu bar's corner tells how many
+    // problems the paper holds and to whom the problem shown was given.
+    static void LeagaDeVizualizare(FereastraVizualizare &vizualizare, Colectie &definitii,
+                                   std::function<void()> arataLucrarea);
+
+    void Tipareste();
+    void SalveazaPdf();
+    void DeschidePastrata();
+    void CopiazaPastrata();
+    void Noua();
+
+protected:
+    void showEvent(QShowEvent *eveniment) override;
+
+private:
+    QLineEdit *Titlu;
+    QLineEdit *Scoala;
+    QLineEdit *Clasa;
+    QDateEdit *Data;
+    QCheckBox *LiniaNume;
+    QSpinBox *TimpLucru;
+    QCheckBox *DinOficiu;
+    QSpinBox *NrVariante;
+    QSpinBox *Varianta;
+    QListWidget *Probleme;
+    QDoubleSpinBox *Puncte;
+    QLabel *Total;
+    QLabel *Sterse;
+    QComboBox *Imprimante;
+    QSpinBox *Exemplare;
+    QListWidget *Pastrate;
+    QVBoxLayout *Pagini;
+
+    void UmpleAntet();
+    void Reimprospateaza();
+    void ArataPaginile();
+    void ArataPastrate();
+    void AntetSchimbat();
+    QIcon Iconita(const QString &poza);
+
+    Colectie &m_definitii;
+    CompunereLucrare &m_compunere;
+    std::function<MarginiLucrare()> m_margini;
+    std::unique_ptr<Imprimanta> m_imprimanta;
+    QTimer *m_amanareAntet;
+    QTimer *m_amanarePagini;
+    bool m_umple = false;
+    QHash<QString, QIcon> m_iconite;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "ferestre/comune/FereastraFixa.h"
+#include "logica/vizualizare/Vizualizator.h"
+
+#include <memory>
+
+class Ferestre;
+class PanzaQt;
+class QAction;
+class QMenu;
+class QMouseEvent;
+class QPlainTextEdit;
+class QStatusBar;
+class QToolBar;
+class Colectie;
+
+// Pages through the current selection: the picture in a panel where it can
+// be dragged, the observations in a box shown on request, the problem's
+// metadata in the status line.
+class FereastraVizualizare : public FereastraFixa
+{
+    Q_OBJECT
+
+public:
+    FereastraVizualizare(Colectie &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    ~FereastraVizualizare() override;
+
+    Vizualizator &Logica() { return m_logica; }
+    // The toolbar button with this caption; nullptr when there is none.
+    QAction *Buton(const QString &titlu) const;
+    // The menu of the viewer's menu bar with this title, made on first use.
+    // The toolbar keeps the window's own commands; every command added later
+    // lives in these menus, so the toolbar's captions keep their room.
+    QMenu *Meniu(const QString &titlu);
+    // A permanent label or gauge at the right end of the status line.
+    void AdaugaInStare(QWidget *control);
+
+signals:
+    // A toolbar button has done its work: the problem shown may be another.
+    void ButonApasat();
+
+protected:
+    bool event(QEvent *eveniment) override;
+    void resizeEvent(QResizeEvent *eveniment) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Toolbar1_ButtonClick(QAction *buton);
+    void Picture1_MouseDown(QMouseEvent *eveniment);
+    void Picture1_MouseMove(QMouseEvent *eveniment);
+    void Picture1_MouseUp(QMouseEvent *eveniment);
+    void mCorecteazaDetalii_Click();
+
+    // Places the status bar and the observations box against the window's
+    // bottom and right edges and stretches the panel to the window's height.
+    void Aseaza();
+    // Shrinks the toolbar's font until every caption fits a button this wide.
+    void PotrivesteTitlurile(int latimeButon);
+    // Mirrors the logic's texts and the box's visibility into the controls.
+    void Afiseaza();
+    int InaltimeToolbar() const;
+    // The menu bar and the toolbar together: what lies above the client area.
+    int InaltimeDeasupra() const;
+
+    QToolBar *Toolbar1;
+    PanzaQt *Picture1;
+    QPlainTextEdit *Text1;
+    QStatusBar *StatusBar1;
+    Ferestre &m_ferestre;
+    Colectie &m_definitii;
+    Vizualizator m_logica;
+};

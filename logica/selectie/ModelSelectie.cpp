@@ -1,0 +1,125 @@
+#include "logica/selectie/ModelSelectie.h"
+
+#include "interfete/Platforma.h"
+#include "model/Colectie.h"
+
+#include <algorithm>
+
+ModelSelectie::ModelSelectie(Colectie &definitii)
+    : m_definitii(definitii)
+{}
+
+const QStringList &ModelSelectie::Intrari(ListaDefSel lista) const
+{
+    return L(lista).intrari;
+}
+
+int ModelSelectie::Evidentiat(ListaDefSel lista) const
+{
+    return L(lista).evidentiat;
+}
+
+void ModelSelectie::Evidentiaza(ListaDefSel lista, int index)
+{
+    Lista &l = L(lista);
+    l.evidentiat = (index >= 0 && index < l.intrari.size()) ? index : -1;
+}
+
+ListaDefSel ModelSelectie::Tinta(ListaDefSel sursa)
+{
+    switch (sursa) {
+    case ListaDefSel::llCapitole: return ListaDefSel::lSelCaps;
+    case ListaDefSel::lSelCaps: return ListaDefSel::llCapitole;
+    case ListaDefSel::LDomenii: return ListaDefSel::lSelDomenii;
+    case ListaDefSel::lSelDomenii: return ListaDefSel::LDomenii;
+    }
+    return sursa;
+}
+
+bool ModelSelectie::UmpleListe()
+{
+    if (ListeIncarcate)
+        return false;
+    ListeIncarcate = Adevarat;
+
+    Colectie &d = m_definitii;
+    // Start-up and every evaluation leave both tables empty; starting from
+    // empty here too keeps a text from being listed twice if they were not.
+    d.NrCapitole = 1;
+    d.NrDiscipline = 1;
+
+    Lista &capitole = L(ListaDefSel::llCapitole);
+    capitole = {};
+    for (int i = 2; i <= d.NrProbleme; ++i) {
+        const Problema &p = d.TabelProbleme[i];
+        const QString c = p.Capitol.FaraBlancuri();
+        if (!ExistaCapitol(d, c) && p.Sters == Fals) {
+            ++d.NrCapitole;
+            PuneInTabel(d.TabelCapitole, d.NrCapitole, c);
+            capitole.intrari.append(c);
+        }
+    }
+    capitole.evidentiat = capitole.intrari.isEmpty() ? -1 : 0;
+
+    Lista &discipline = L(ListaDefSel::LDomenii);
+    discipline = {};
+    for (int i = 2; i <= d.NrProbleme; ++i) {
+        const Problema &p = d.TabelProbleme[i];
+        const QString t = p.Disciplina.FaraBlancuri();
+        if (!ExistaDisciplina(d, t) && p.Sters == Fals) {
+            ++d.NrDiscipline;
+            PuneInTabel(d.TabelDiscipline, d.NrDiscipline, t);
+            discipline.intrari.append(t);
+        }
+    }
+    discipline.evidentiat = discipline.intrari.isEmpty() ? -1 : 0;
+
+    Filtre = {};
+    L(ListaDefSel::lSelCaps) = {};
+    L(ListaDefSel::lSelDomenii) = {};
+    return true;
+}
+
+void ModelSelectie::AlegeClasa(int index)
+{
+    Filtre.FiltruClasa = Adevarat;
+    m_definitii.ClasaAleasa = int16_t(index + 5);
+}
+
+void ModelSelectie::AlegeNivel(int index)
+{
+    Filtre.FiltruNivel = Adevarat;
+    m_definitii.NivelAles = int16_t(index + 5);
+}
+
+int ModelSelectie::Muta(ListaDefSel sursa)
+{
+    Lista &s = L(sursa);
+    const int k = s.evidentiat;
+    if (k < 0 || k >= s.intrari.size())
+        return -1;
+    L(Tinta(sursa)).intrari.append(s.intrari.takeAt(k));
+    s.evidentiat = s.intrari.isEmpty() ? -1 : std::min<int>(k, s.intrari.size() - 1);
+    return k;
+}
+
+ModelSelectie::Rezultat ModelSelectie::Vizualizare()
+{
+    Colectie &d = m_definitii;
+    ColecteazaAlegeri(d, Intrari(ListaDefSel::lSelCaps), Intrari(ListaDefSel::lSelDomenii), Filtre);
+    FiltreazaProbleme(d, Filtre);
+
+    if (d.NrSelectie == 1 && d.platforma().IntrebareDaNu(MesajNimicGasit)) {
+        ListeIncarcate = Fals;
+        d.NrCapitole = 1;
+        d.NrDiscipline = 1;
+        UmpleListe();
+        return Rezultat::Refacuta;
+    }
+
+    d.SelectieNoua = Adevarat;
+    d.NrCapitole = 1;
+    d.NrDiscipline = 1;
+    ListeIncarcate = Fals;
+    return Rezultat::Predata;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "model/PozaPanoramata.h"
+#include "model/CachePoze.h"
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class Panza;
+class Colectie;
+struct Problema;
+
+// What the viewer does, without its widgets: paging through the current
+// selection, the observations, the status line, the holder with the picture,
+// its neighbours read ahead, and the dragging and zooming of it. The window
+// forwards its events here, mirrors the texts into its controls and carries
+// out the moves to other windows.
+class Vizualizator
+{
+public:
+    // What the window has to do after a toolbar button.
+    enum class Urmare { Ramane, DefSel, Tipareste, Main };
+
+    Vizualizator(Colectie &definitii, Panza &picture1);
+
+    // --- the window's state, kept between showings
+    int16_t Activat = 0;
+    QString TextStare;         // the status line; empty after a cancel
+    QString Text1;             // the observations box's text
+    bool Text1Vizibil = false; // the observations box is shown
+    PozaPanoramata Picture2;   // the holder: the problem's picture, dragged and zoomed
+
+    CachePoze &Cache() { return m_cache; }
+
+    void Form_Load();
+    void Form_Activate();
+
+    // A click on a toolbar button, found by its caption.
+    Urmare Toolbar1_ButtonClick(const QString &titlu);
+
+    void ArataProblema(int16_t &Pozitie);
+    // The shown problem's slot in TabelProbleme; 0 when none is shown.
+    int SlotCurent() const;
+    // After the shown problem's details changed: the texts again, the picture left as it is.
+    void ReafiseazaDetalii();
+    // True when the selection dialog is to be shown and the viewer hidden.
+    bool DefinesteSelectie();
+    void AnuleazaSelectie();
+    void ArataAscundeObs();
+
+    // Pointer events of the panel, in its pixels. A move while no drag is in
+    // progress answers the pointer shape to show; during a drag, nothing.
+    void Picture1_MouseDown(double x, double y);
+    std::optional<Qt::CursorShape> Picture1_MouseMove(double x, double y);
+    void Picture1_MouseUp(double x, double y);
+    // An arrow key: the picture moves by (dx, dy) from where it rests, as
+    // after a drag. Nothing while a drag is in progress or nothing is shown.
+    void Panoreaza(int dx, int dy);
+
+private:
+    // A picture that is missing, not understood, cut short or too large
+    // leaves the holder empty and so the panel blank.
+    CachePoze::PozaGata IncarcaPoza(const QString &cale);
+    QString CalePoza(int16_t pozitie) const;
+    void CompuneTexte(const Problema &p);
+
+    Colectie &m_definitii;
+    CachePoze m_cache;
+};

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "model/DosareAplicatie.h"
+#include "model/BazaDate.h"
+#include "model/FisierInregistrari.h"
+#include "model/NumeWindows.h"
+#include "model/Problema.h"
+#include "model/ZavorColectie.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class CompunereLucrare;
+class Platforma;
+
+// What the user reads when another Tezaurel changed the collection meanwhile.
+inline const QString MesajColectieSchimbata = QStringLiteral(
+    "Colecția a fost schimbată între timp de alt program Tezaurel care o folosește; am "
+    "reîncărcat-o, iar selecția a fost anulată.");
+// ... and when the purge finds it open in another program.
+inline const QString MesajColectieDeschisaInAltProgram = QStringLiteral(
+    "Colecția este deschisă și în alt program Tezaurel (pe acest calculator sau în rețea). "
+    "Ștergerea fizică se face doar când niciun alt program nu folosește colecția: închideți-le "
+    "și încercați din nou.");
+
+// The state every window shares: the loaded collection, the selection and the
+// selection dialog's working tables. One object, owned by the application and
+// handed to each window.
+class Colectie
+{
+public:
+    static constexpr int UltimulSlot = 2000; // so at most 1999 problems
+    static constexpr int CapitoleInitiale = 501;
+    static constexpr int DisciplineInitiale = 101;
+
+    // The application folder is the one holding Tezaurel.stn, Probleme/ and teste/;
+    // the assets may lie elsewhere (a system-wide install).
+    // Without an AccesFisiere the real file system is used.
+    Colectie(DosareAplicatie dosare, Platforma &platforma,
+               std::unique_ptr<AccesFisiere> acces = nullptr);
+    ~Colectie();
+
+    // --- the collection
+    std::vector<Problema> TabelProbleme; // slots 0..2000, problems in 2..NrProbleme
+    int16_t NrProbleme = 0;
+    QString CaleColectie;
+
+    // --- the selection dialog's working tables (slots 2..Nr used)
+    std::vector<QString> TabelCapitole;
+    int16_t NrCapitole = 0;
+    std::vector<QString> TabelDiscipline;
+    int16_t NrDiscipline = 0;
+    int16_t ClasaAleasa = 0;
+    // The selection leaves out the problems this class was given; empty: none.
+    QString ClasaFaraRepetari;
+    int16_t NivelAles = 0;
+
+    // --- the current selection: positions into TabelProbleme in slots 2..NrSelectie
+    std::array<int16_t, UltimulSlot + 1> Selectie{};
+    int16_t NrSelectie = 0;
+    int16_t SelectieNoua = Fals;
+    int16_t PozitieCurenta = 0;
+
+    const QString &DosarAplicatie() const { return m_dosarAplicatie; }
+    // Where the help, the sound and the banner's letters were installed.
+    const QString &DosarResurse() const { return m_dosarResurse; }
+    // The folders as they are on disk, in whatever case a copy from Windows gave them.
+    QString CaleProbleme() const { return Dosar(QStringLiteral("Probleme")) + QLatin1Char('/'); }
+    QString CaleTeste() const { return Dosar(QStringLiteral("teste")) + QLatin1Char('/'); }
+    // The picture a problem names, found in Probleme/ as GasesteInDosar finds it.
+    CaleGasita CalePoza(const QString &nume) const;
+    Platforma &platforma() const { return m_platforma; }
+    AccesFisiere &Acces() const { return *m_acces; }
+    // Tezaurel.db beside the collection; opened by the application at start-up.
+    BazaDate &Baza() const { return *m_baza; }
+    // The test paper being composed, kept in the database above.
+    CompunereLucrare &Lucrarea() const { return *m_lucrare; }
+
+    // Also says, for the length of the run, that this program has the
+    // collection open (see ZavorColectie). Shows nothing: what the user must
+    // be told is left in RaportIncarcare.
+    void IncarcaColectie();
+    // What the last load found wrong (a file that cannot be read or written, a
+    // count too large); empty when all is well. The application shows it once
+    // its main window is there to show it over.
+    const QString &RaportIncarcare() const { return m_raportIncarcare; }
+    bool ScrieAntet(FisierInregistrari &fisier) const;
+    bool ScrieProblema(FisierInregistrari &fisier, int i) const;
+    static bool ExistaFisier(const QString &cale);
+    // The slot of the problem not marked deleted whose picture is nume; 0 when none.
+    int SlotProblema(const QString &nume) const;
+    bool ExistaProblema(const QString &nume) const { return SlotProblema(nume) != 0; }
+
+    // Nothing here shows a message: what the user must be told (why a change
+    // was refused or failed, that another program changed the collection) is
+    // kept, oldest first, until the command that asked takes it to show it.
+    void Anunta(const QString &text) const;
+    QStringList IaAnunturile();
+
+    // False, with the reason among the announcements, when the collection may not be
+    // changed (file unreadable or not understood at load) or has no free slot.
+    bool PoateAdauga() const;
+    // Appends the problem the caller put in slot NrProbleme after the last
+    // record the file really holds: other programs may have appended since,
+    // and their problems are loaded first. When the file cannot be written
+    // that is announced and the append undone in memory.
+    bool ScrieProblemaNoua();
+    // Puts noua in slot i, in the table and in the file, provided record i on
+    // disk still holds, byte for byte, the problem slot i holds now (the one
+    // the window shows). Otherwise another program changed the collection:
+    // nothing is written, the collection is reloaded and that announced.
+    bool RescrieProblema(int i, const Problema &noua);
+    bool MarcheazaStearsa(int i);
+    bool ModificariPermise() const { return m_motivBlocare.isEmpty(); }
+    void AnuntaEroareScriere() const;
+
+    // One write of the collection: the other programs kept out, the file open
+    // and the table brought up to date with what they wrote meanwhile. Every
+    // write of Tezaurel.stn goes through one of these; the lock is released
+    // when it is destroyed. False, with the reason announced, when the
+    // collection cannot be written now.
+    class Scriere
+    {
+    public:
+        Scriere() = default;
+        Scriere(Scriere &&alta) noexcept;
+        Scriere &operator=(Scriere &&) = delete;
+        ~Scriere();
+        explicit operator bool() const { return Fisier != nullptr; }
+
+        std::unique_ptr<FisierInregistrari> Fisier;
+        // The file was replaced or shortened since it was loaded: the table was
+        // read again and the selection, positions of the old numbering, dropped.
+        bool Reincarcata = false;
+
+    private:
+        friend class Colectie;
+        ZavorColectie *m_zavor = nullptr;
+    };
+    // recitesteTot: every record is read again, not only those appended since;
+    // a write that rewrites records it did not itself change needs the marks
+    // other programs made in place.
+    Scriere IncepeScrierea(bool recitesteTot = false);
+    // Appends noua after the last record, inside a write begun and checked for
+    // a free slot (PoateAdauga); false, announced and undone in memory, when
+    // the file refuses.
+    bool AdaugaInregistrarea(Scriere &scriere, const Problema &noua);
+
+    // For the purge, which must be alone with the collection: false, with the
+    // reason announced, while another program has it open.
+    bool IaColectiaExclusiv();
+    void ElibereazaColectiaExclusiva();
+    // The same, without waiting or telling anything: false while another
+    // program has the collection open (or it may not be changed).
+    bool SingurCuColectia();
+
+private:
+    QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }
+    ZavorColectie &Zavor();
+    int CitesteAntet(FisierInregistrari &fisier);
+    void CitesteProblemele(FisierInregistrari &fisier, int ultima);
+    bool AduceLaZi(FisierInregistrari &fisier);
+
+    QString m_dosarAplicatie;
+    QString m_dosarResurse;
+    Platforma &m_platforma;
+    std::unique_ptr<AccesFisiere> m_acces;
+    std::unique_ptr<BazaDate> m_baza;
+    std::unique_ptr<CompunereLucrare> m_lucrare;
+    QString m_motivBlocare; // why writes are refused this run; empty when allowed
+    QString m_raportIncarcare;
+    mutable QStringList m_anunturi;
+    std::unique_ptr<ZavorColectie> m_zavor;
+    std::pair<quint64, quint64> m_identitate; // of the file the table was loaded from
+};
