@@ -2,11 +2,12 @@
 
 #include "ferestre/principala/FereastraPrincipala.h"
 #include "aplicatie/Cautare.h"
+#include "aplicatie/Comenzi.h"
+#include "logica/lucrari/CompunereLucrare.h"
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/lucrari/FereastraLucrare.h"
 #include "ferestre/comune/Ecran.h"
 #include "interfete/Platforma.h"
-#include "platforma/ImprimantaQt.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "ferestre/tiparire/FereastraTiparire.h"
 #include "model/AdaugareProbleme.h"
@@ -32,9 +33,13 @@ void ArataModeless(QWidget &fereastra)
 } // namespace
 
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
-                     std::function<void()> iesire, MotorRecunoastere recunoastere)
+                     MotorRecunoastere recunoastere, FabricaImprimante imprimante,
+                     std::function<void()> iesire)
     : m_definitii(std::make_unique<Colectie>(dosare, platforma)),
       m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere))),
+      m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
+                                                     m_definitii->CaleProbleme())),
+      m_imprimante(std::move(imprimante)),
       m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {
 }
@@ -52,15 +57,19 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
 FereastraPrincipala &Aplicatie::Main() { return Creeaza(m_main, *m_definitii, static_cast<Ferestre &>(*this)); }
 FereastraEditare &Aplicatie::Editor()
 {
-    return Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
+    if (!m_editor) {
+        Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
+        LeagaImportul(*m_editor, *m_definitii, *this);
+    }
+    return *m_editor;
 }
 FereastraVizualizare &Aplicatie::Vizualizare()
 {
     const bool nou = !m_vizualizare;
     Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
     if (nou) {
-        FereastraLucrare::LeagaDeVizualizare(*m_vizualizare, *m_definitii,
-                                     [this] { ArataModeless(Lucrare()); });
+        LeagaSchimbul(*m_vizualizare, *m_definitii, *this);
+        LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere, [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
     }
     return *m_vizualizare;
@@ -74,7 +83,12 @@ FereastraSelectie &Aplicatie::DefSel()
         m_cautare->Leaga(*m_defSel);
     return *m_defSel;
 }
-FereastraTiparire &Aplicatie::Tipareste() { return Creeaza(m_tipareste, *m_definitii); }
+FereastraTiparire &Aplicatie::Tipareste()
+{
+    if (!m_tipareste)
+        m_tipareste = std::make_unique<FereastraTiparire>(*m_definitii, m_imprimante());
+    return *m_tipareste;
+}
 
 FereastraLucrare &Aplicatie::Lucrare()
 {
@@ -90,8 +104,8 @@ FereastraLucrare &Aplicatie::Lucrare()
         return m;
     };
     if (!m_lucrare)
-        m_lucrare = std::make_unique<FereastraLucrare>(*m_definitii, margini,
-                                               std::make_unique<ImprimantaQt>());
+        m_lucrare = std::make_unique<FereastraLucrare>(*m_definitii, *m_compunere, margini,
+                                               m_imprimante());
     return *m_lucrare;
 }
 

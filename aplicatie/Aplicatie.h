@@ -2,7 +2,8 @@
 
 #include "interfete/Ferestre.h"
 #include "model/DosareAplicatie.h"
-#include "platforma/RecunoastereTesseract.h"
+#include "interfete/Imprimanta.h"
+#include "interfete/Recunoastere.h"
 
 #include <QString>
 
@@ -10,6 +11,7 @@
 #include <memory>
 
 class Cautare;
+class CompunereLucrare;
 class Platforma;
 class FereastraSelectie;
 class FereastraEditare;
@@ -25,9 +27,10 @@ class Aplicatie final : public Ferestre
 {
 public:
     // iesire ends the run; by default it leaves Qt's event loop.
-    Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
-              std::function<void()> iesire = {},
-              MotorRecunoastere recunoastere = MotorTesseract());
+    // The platform's services come from the program's start: this layer knows
+    // only their interfaces.
+    Aplicatie(const DosareAplicatie &dosare, Platforma &platforma, MotorRecunoastere recunoastere,
+              FabricaImprimante imprimante, std::function<void()> iesire = {});
     ~Aplicatie() override;
 
     // Loads the collection and shows the main window centred on the screen.
@@ -49,10 +52,14 @@ public:
     FereastraTiparire &Tipareste();
     FereastraLucrare &Lucrare();
     Cautare &CautareCuvinte() { return *m_cautare; }
+    CompunereLucrare &Compunere() { return *m_compunere; }
 
 private:
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<Cautare> m_cautare;
+    // The test paper being composed, kept in the collection's database.
+    std::unique_ptr<CompunereLucrare> m_compunere;
+    FabricaImprimante m_imprimante;
     std::function<void()> m_iesire;
     std::unique_ptr<FereastraPrincipala> m_main;
     std::unique_ptr<FereastraEditare> m_editor;

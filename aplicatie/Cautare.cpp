@@ -44,7 +44,7 @@ void Cautare::Leaga(FereastraVizualizare &vizualizare)
     vizualizare.AdaugaInStare(progres);
     QObject::connect(&m_fundal, &RecunoastereFundal::Progres, progres, &QLabel::setText);
 
-    QAction *text = vizualizare.Meniu(QStringLiteral("Problemă"))
+    QAction *text = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                         ->addAction(QStringLiteral("&Textul recunoscut"));
     text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     QObject::connect(text, &QAction::triggered, &vizualizare, [this] { ArataTextul(); });

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
 class QPainter;
 
 // The program's current printer. The print dialog lists and chooses; the page
@@ -32,3 +35,6 @@ public:
     // Sends the one page, in the copies asked for, to the printer.
     virtual bool TerminaDocument() = 0;
 };
+
+// Each window that prints keeps a printer of its own, made through this.
+using FabricaImprimante = std::function<std::unique_ptr<Imprimanta>()>;

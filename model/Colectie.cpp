@@ -1,6 +1,5 @@
 #include "model/Colectie.h"
 
-#include "logica/lucrari/CompunereLucrare.h"
 
 #include <QFileInfo>
 
@@ -14,9 +13,7 @@ Colectie::Colectie(DosareAplicatie dosare, Platforma &platforma,
     , m_platforma(platforma)
     , m_acces(acces ? std::move(acces) : std::make_unique<AccesFisiereDisc>())
     , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))
-    , m_lucrare(std::make_unique<CompunereLucrare>(*m_baza, platforma, CaleProbleme()))
 {
-    ArhivaLucrari::Inregistreaza(*m_baza);
 }
 
 Colectie::~Colectie() = default;

@@ -14,7 +14,6 @@
 #include <memory>
 #include <vector>
 
-class CompunereLucrare;
 class Platforma;
 
 // What the user reads when another Tezaurel changed the collection meanwhile.
@@ -77,8 +76,6 @@ public:
     AccesFisiere &Acces() const { return *m_acces; }
     // Tezaurel.db beside the collection; opened by the application at start-up.
     BazaDate &Baza() const { return *m_baza; }
-    // The test paper being composed, kept in the database above.
-    CompunereLucrare &Lucrarea() const { return *m_lucrare; }
 
     // Also says, for the length of the run, that this program has the
     // collection open (see ZavorColectie). Shows nothing: what the user must
@@ -170,7 +167,6 @@ private:
     Platforma &m_platforma;
     std::unique_ptr<AccesFisiere> m_acces;
     std::unique_ptr<BazaDate> m_baza;
-    std::unique_ptr<CompunereLucrare> m_lucrare;
     QString m_motivBlocare; // why writes are refused this run; empty when allowed
     QString m_raportIncarcare;
     mutable QStringList m_anunturi;

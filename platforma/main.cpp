@@ -1,6 +1,8 @@
 #include "aplicatie/Aplicatie.h"
 #include "model/DosareAplicatie.h"
+#include "platforma/ImprimantaQt.h"
 #include "platforma/PlatformaQt.h"
+#include "platforma/RecunoastereTesseract.h"
 #include "platforma/Traducere.h"
 
 #include <QApplication>
@@ -28,7 +30,8 @@ int main(int argc, char *argv[])
     if (dosare.Date != dosarProgram)
         if (const QString eroare = PregatesteDosarDate(dosare); !eroare.isEmpty())
             platforma.Mesaj(eroare);
-    Aplicatie aplicatie(dosare, platforma);
+    Aplicatie aplicatie(dosare, platforma, MotorTesseract(),
+                        [] { return std::make_unique<ImprimantaQt>(); });
     aplicatie.Porneste();
     return QApplication::exec();
 }

@@ -2,9 +2,6 @@
 
 #include "interfete/Ferestre.h"
 #include "logica/editare/EditareProbleme.h"
-#include "ferestre/import/ImportQt.h"
-#include "logica/schimb/ImportProbleme.h"
-#include "logica/schimb/SursaProbleme.h"
 #include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/Ecran.h"
 #include "ferestre/comune/PanzaQt.h"
@@ -47,16 +44,7 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
     mRepuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
     // The three ways in share one menu, so that "Revenire" stays on a bar
     // the width of the designed window.
-    QMenu *importa = menuBar()->addMenu(QStringLiteral("Importă"));
-    mImportaDosar = importa->addAction(QStringLiteral("Dosar cu imagini…"), this,
-                                       &FereastraEditare::fEditareTezaurel_mImportaDosar_Click);
-    mImportaDosar->setShortcut(Qt::CTRL | Qt::Key_I);
-    importa->addAction(QStringLiteral("Pachet primit de la un coleg…"), this,
-                       [this] { ImportaSchimb(false); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+I")));
-    importa->addAction(QStringLiteral("Altă colecție Tezaurel…"), this,
-                       [this] { ImportaSchimb(true); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
+    m_importa = menuBar()->addMenu(QStringLiteral("Importă"));
     mRevenire =
         adauga(QStringLiteral("Revenire"), &FereastraEditare::fEditareTezaurel_mRevenire_Click);
     // Keys rather than mnemonics: an "&" would change the captions.
@@ -65,7 +53,8 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
     mStergeProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
     mRevenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
 
-    AdaugaZoom(*menuBar()->addMenu(QStringLiteral("Vedere")), *m_panza, m_editare->Poza(),
+    m_vedere = menuBar()->addMenu(QStringLiteral("Vedere"));
+    AdaugaZoom(*m_vedere, *m_panza, m_editare->Poza(),
                [this] { return m_panza->width(); });
 
     connect(m_panza, &PanzaQt::Apasat, this, &FereastraEditare::fEditareTezaurel_Form_MouseDown);
@@ -101,31 +90,9 @@ void FereastraEditare::fEditareTezaurel_mStergeProblema_Click()
     m_editare->StergeProblema();
 }
 
-void FereastraEditare::fEditareTezaurel_mImportaDosar_Click()
+QMenu *FereastraEditare::MeniuDe(Meniu meniu) const
 {
-    ImportQt interfata(m_definitii.platforma(), this);
-    const auto raport = ImportDosar(m_definitii, interfata)
-                            .Importa(m_definitii.platforma().AlegeDosar(QDir::homePath()));
-    if (raport)
-        ImportQt::ArataRaport(*raport, this);
-}
-
-void FereastraEditare::ImportaSchimb(bool dinDosar)
-{
-    Platforma &platforma = m_definitii.platforma();
-    const QString cale = dinDosar ? platforma.AlegeDosar(QDir::homePath())
-                                  : platforma.AlegeFisier(QDir::homePath());
-    if (cale.isEmpty())
-        return;
-    QString motiv;
-    const auto sursa = DeschideSursa(cale, motiv);
-    if (!sursa) {
-        platforma.Mesaj(motiv);
-        return;
-    }
-    ImportQt interfata(platforma, this);
-    ImportQt::ArataRaport(ImportaProbleme(m_definitii, *sursa, interfata), this);
-    m_ferestre.ColectieSchimbata();
+    return meniu == Meniu::Importa ? m_importa : m_vedere;
 }
 
 void FereastraEditare::fEditareTezaurel_mRevenire_Click()

@@ -8,6 +8,7 @@ class EditareProbleme;
 class Ferestre;
 class PanzaQt;
 class QAction;
+class QMenu;
 class QMouseEvent;
 class Colectie;
 
@@ -22,6 +23,10 @@ public:
 
     EditareProbleme &Editare() { return *m_editare; }
 
+    // The menus other features add their commands to.
+    enum class Meniu { Importa, Vedere };
+    QMenu *MeniuDe(Meniu meniu) const;
+
 protected:
     bool event(QEvent *eveniment) override;
 
@@ -31,15 +36,11 @@ private:
     QAction *mSalveaza = nullptr;
     QAction *mStergeProblema = nullptr;
     QAction *mRepuneProblema = nullptr;
-    QAction *mImportaDosar = nullptr;
     QAction *mRevenire = nullptr;
 
     void fEditareTezaurel_mIntroduceProblema_Click();
     void fEditareTezaurel_mSalveaza_Click();
     void fEditareTezaurel_mStergeProblema_Click();
-    void fEditareTezaurel_mImportaDosar_Click();
-    // A colleague's package, or another Tezaurel folder when dinDosar.
-    void ImportaSchimb(bool dinDosar);
     void fEditareTezaurel_mRevenire_Click();
     void fEditareTezaurel_Form_Activate();
     void fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment);
@@ -50,4 +51,6 @@ private:
     Ferestre &m_ferestre;
     PanzaQt *m_panza;
     std::unique_ptr<EditareProbleme> m_editare;
+    QMenu *m_importa = nullptr;
+    QMenu *m_vedere = nullptr;
 };

@@ -5,7 +5,6 @@
 #include "interfete/Imprimanta.h"
 #include "model/CitirePoza.h"
 #include "model/Colectie.h"
-#include "ferestre/vizualizare/FereastraVizualizare.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -41,37 +40,14 @@ QPushButton *Buton(const QString &text, const QKeySequence &scurtatura, QWidget 
     return buton;
 }
 
-// Calls back once the watched window has handled its activation.
-class Privire final : public QObject
-{
-public:
-    Privire(std::function<void()> dupa, QObject *parinte)
-        : QObject(parinte)
-        , m_dupa(std::move(dupa))
-    {}
-
-    bool eventFilter(QObject *, QEvent *eveniment) override
-    {
-        if (eveniment->type() == QEvent::WindowActivate || eveniment->type() == QEvent::Show)
-            QTimer::singleShot(0, this, m_dupa);
-        return false;
-    }
-
-private:
-    std::function<void()> m_dupa;
-};
-
-QString TextProbleme(int n)
-{
-    return n == 1 ? QStringLiteral("o problemă") : QStringLiteral("%1 probleme").arg(n);
-}
 } // namespace
 
-FereastraLucrare::FereastraLucrare(Colectie &definitii, std::function<MarginiLucrare()> margini,
+FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
+                                   std::function<MarginiLucrare()> margini,
                    std::unique_ptr<Imprimanta> imprimanta, QWidget *parent)
     : QWidget(parent)
     , m_definitii(definitii)
-    , m_compunere(definitii.Lucrarea())
+    , m_compunere(compunere)
     , m_margini(std::move(margini))
     , m_imprimanta(std::move(imprimanta))
     , m_amanareAntet(new QTimer(this))
@@ -451,55 +427,4 @@ void FereastraLucrare::Noua()
     m_compunere.Noua();
     UmpleAntet();
     ArataPastrate();
-}
-
-void FereastraLucrare::LeagaDeVizualizare(FereastraVizualizare &vizualizare, Colectie &definitii,
-                                  std::function<void()> arataLucrarea)
-{
-    CompunereLucrare &compunere = definitii.Lucrarea();
-    QMenu *meniu = vizualizare.Meniu(QStringLiteral("Lucrare"));
-    QAction *adauga = meniu->addAction(QStringLiteral("Adaugă problema în lucrare"));
-    adauga->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::Key_Insert)});
-    QAction *arata = meniu->addAction(QStringLiteral("Deschide lucrarea"));
-    arata->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
-
-    auto pozaAratata = [&definitii]() -> QString {
-        const Colectie &d = definitii;
-        if (d.NrSelectie < 2 || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie)
-            return QString();
-        return d.TabelProbleme[d.Selectie[d.PozitieCurenta]].Fisier.FaraBlancuri();
-    };
-    auto *stare = new QLabel(&vizualizare);
-    stare->setObjectName(QStringLiteral("StareLucrare"));
-    stare->setContentsMargins(8, 0, 8, 0);
-    vizualizare.menuBar()->setCornerWidget(stare, Qt::TopRightCorner);
-    auto arataStarea = [stare, &compunere, pozaAratata] {
-        QString text = QStringLiteral("Lucrarea: %1")
-                           .arg(TextProbleme(int(compunere.Curenta().Probleme.size())));
-        const QString poza = pozaAratata();
-        if (!poza.isEmpty()) {
-            const QString date = TextFolosiri(compunere.Arhiva().Folosiri(poza));
-            text += date.isEmpty() ? QStringLiteral(" · Problema nu a fost dată încă")
-                                   : QStringLiteral(" · Dată: ") + date;
-        }
-        stare->setText(text);
-        // A menu bar shows its corner to the eye only; a screen reader reads it here.
-        if (auto *bara = qobject_cast<QMenuBar *>(stare->parentWidget()))
-            bara->setAccessibleDescription(text);
-    };
-    QObject::connect(adauga, &QAction::triggered, stare, [&definitii, &compunere, pozaAratata] {
-        const QString poza = pozaAratata();
-        if (poza.isEmpty())
-            definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
-        else
-            compunere.Adauga(poza);
-    });
-    QObject::connect(arata, &QAction::triggered, stare, std::move(arataLucrarea));
-    QObject::connect(&compunere, &CompunereLucrare::Schimbata, stare, arataStarea);
-    // Connected after the viewer's own handler, so the problem is already the new one.
-    QObject::connect(&vizualizare, &FereastraVizualizare::ButonApasat, stare, arataStarea);
-    QObject::connect(meniu, &QMenu::aboutToShow, stare, arataStarea);
-    arataStarea();
-    // The viewer shows its first problem when it is activated: look again then.
-    vizualizare.installEventFilter(new Privire(arataStarea, stare));
 }

@@ -35,15 +35,14 @@ class FereastraLucrare : public QWidget
 
 public:
     // margini reads the print dialog's margins at the moment of use.
-    FereastraLucrare(Colectie &definitii, std::function<MarginiLucrare()> margini,
+    FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
+                     std::function<MarginiLucrare()> margini,
              std::unique_ptr<Imprimanta> imprimanta, QWidget *parent = nullptr);
     ~FereastraLucrare() override;
 
     // The viewer's "Lucrare" menu: add the problem shown (Ctrl+L, Insert) and
     // open this window (Ctrl+Shift+L); the menu bar's corner tells how many
     // problems the paper holds and to whom the problem shown was given.
-    static void LeagaDeVizualizare(FereastraVizualizare &vizualizare, Colectie &definitii,
-                                   std::function<void()> arataLucrarea);
 
     void Tipareste();
     void SalveazaPdf();

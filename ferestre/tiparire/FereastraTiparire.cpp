@@ -1,9 +1,9 @@
 #include "ferestre/tiparire/FereastraTiparire.h"
+#include "interfete/Imprimanta.h"
 
 #include "ferestre/comune/Ecran.h"
 #include "interfete/Platforma.h"
 #include "logica/tiparire/CompunePagina.h"
-#include "platforma/ImprimantaQt.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/Colectie.h"
 
@@ -31,10 +31,6 @@ W *Pune(W *control, int stanga, int sus, int latime, int inaltime)
 }
 
 } // namespace
-
-FereastraTiparire::FereastraTiparire(Colectie &definitii, QWidget *parent)
-    : FereastraTiparire(definitii, std::make_unique<ImprimantaQt>(), parent)
-{}
 
 FereastraTiparire::FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
                            QWidget *parent)

@@ -26,7 +26,6 @@ class FereastraTiparire : public QDialog
 
 public:
     // On the system's printers.
-    explicit FereastraTiparire(Colectie &definitii, QWidget *parent = nullptr);
     FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
                  QWidget *parent = nullptr);
     ~FereastraTiparire() override;

@@ -1,12 +1,10 @@
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 
 #include "interfete/Ferestre.h"
-#include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/Ecran.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Platforma.h"
-#include "logica/schimb/Pachet.h"
 #include "model/Colectie.h"
 
 #include <QAction>
@@ -130,7 +128,7 @@ FereastraVizualizare::FereastraVizualizare(Colectie &definitii, Ferestre &ferest
     connect(Picture1, &PanzaQt::Apasat, this, &FereastraVizualizare::Picture1_MouseDown);
     connect(Picture1, &PanzaQt::Miscat, this, &FereastraVizualizare::Picture1_MouseMove);
     connect(Picture1, &PanzaQt::Eliberat, this, &FereastraVizualizare::Picture1_MouseUp);
-    AdaugaZoom(*Meniu(QStringLiteral("Vedere")), *Picture1, m_logica.Picture2,
+    AdaugaZoom(*MeniuDe(Meniu::Vedere), *Picture1, m_logica.Picture2,
                [this] { return std::min(width(), Picture1->width()); });
 
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -143,13 +141,6 @@ FereastraVizualizare::FereastraVizualizare(Colectie &definitii, Ferestre &ferest
     StatusBar1->setAttribute(Qt::WA_NoMousePropagation);
 
     Form_Load();
-
-    QAction *exporta = Meniu(QStringLiteral("Schimb"))->addAction(QStringLiteral("Exportă selecția…"));
-    exporta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    connect(exporta, &QAction::triggered, this, [this] { Pachet::ExportaSelectia(m_definitii); });
-    QAction *corecteaza = Meniu(QStringLiteral("Problemă"))->addAction(QStringLiteral("Corectează detaliile…"));
-    corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
-    connect(corecteaza, &QAction::triggered, this, &FereastraVizualizare::mCorecteazaDetalii_Click);
 }
 
 FereastraVizualizare::~FereastraVizualizare() = default;
@@ -162,14 +153,24 @@ QAction *FereastraVizualizare::Buton(const QString &titlu) const
     return nullptr;
 }
 
-QMenu *FereastraVizualizare::Meniu(const QString &titlu)
+QMenu *FereastraVizualizare::MeniuDe(Meniu meniu)
 {
-    for (QAction *a : menuBar()->actions())
-        if (a->menu() && a->text() == titlu)
-            return a->menu();
-    QMenu *meniu = menuBar()->addMenu(titlu);
-    Aseaza();
-    return meniu;
+    QMenu *&facut = m_meniuri[meniu];
+    if (!facut) {
+        static const std::map<Meniu, const char *> titluri = {{Meniu::Vedere, "Vedere"},
+                                                              {Meniu::Schimb, "Schimb"},
+                                                              {Meniu::Problema, "Problemă"},
+                                                              {Meniu::Lucrare, "Lucrare"}};
+        facut = menuBar()->addMenu(QString::fromUtf8(titluri.at(meniu)));
+        Aseaza();
+    }
+    return facut;
+}
+
+void FereastraVizualizare::ProblemaSchimbata()
+{
+    m_logica.ReafiseazaDetalii();
+    Afiseaza();
 }
 
 void FereastraVizualizare::AdaugaInStare(QWidget *control)
@@ -310,28 +311,6 @@ void FereastraVizualizare::Toolbar1_ButtonClick(QAction *buton)
         break;
     }
     emit ButonApasat();
-}
-
-void FereastraVizualizare::mCorecteazaDetalii_Click()
-{
-    const int slot = m_logica.SlotCurent();
-    if (!slot) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă de corectat."));
-        return;
-    }
-    DialogDetaliiProblema forma(QStringLiteral("Corectează detaliile problemei"), QStringLiteral("Salvează"),
-                           DetaliiProblema::DinProblema(m_definitii.TabelProbleme[slot]),
-                           CapitoleExistente(m_definitii), DisciplineExistente(m_definitii), this);
-    forma.Accepta = [this, slot](const DetaliiProblema &d) {
-        return CorecteazaDetalii(m_definitii, slot, d);
-    };
-    if (forma.exec() != QDialog::Accepted)
-        return;
-    // The observations are searched with the recognised text: the index
-    // follows them now, not at the next save elsewhere.
-    m_ferestre.ColectieSchimbata();
-    m_logica.ReafiseazaDetalii();
-    Afiseaza();
 }
 
 void FereastraVizualizare::Picture1_MouseDown(QMouseEvent *eveniment)

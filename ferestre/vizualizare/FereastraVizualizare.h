@@ -3,6 +3,7 @@
 #include "ferestre/comune/FereastraFixa.h"
 #include "logica/vizualizare/Vizualizator.h"
 
+#include <map>
 #include <memory>
 
 class Ferestre;
@@ -29,10 +30,13 @@ public:
     Vizualizator &Logica() { return m_logica; }
     // The toolbar button with this caption; nullptr when there is none.
     QAction *Buton(const QString &titlu) const;
-    // The menu of the viewer's menu bar with this title, made on first use.
-    // The toolbar keeps the window's own commands; every command added later
-    // lives in these menus, so the toolbar's captions keep their room.
-    QMenu *Meniu(const QString &titlu);
+    // The menus of the viewer's menu bar, each made on first use. The toolbar
+    // keeps the window's own commands; every command added later lives in
+    // these menus, so the toolbar's captions keep their room.
+    enum class Meniu { Vedere, Schimb, Problema, Lucrare };
+    QMenu *MeniuDe(Meniu meniu);
+    // The problem shown was changed: its details and picture shown again.
+    void ProblemaSchimbata();
     // A permanent label or gauge at the right end of the status line.
     void AdaugaInStare(QWidget *control);
 
@@ -52,7 +56,6 @@ private:
     void Picture1_MouseDown(QMouseEvent *eveniment);
     void Picture1_MouseMove(QMouseEvent *eveniment);
     void Picture1_MouseUp(QMouseEvent *eveniment);
-    void mCorecteazaDetalii_Click();
 
     // Places the status bar and the observations box against the window's
     // bottom and right edges and stretches the panel to the window's height.
@@ -72,4 +75,5 @@ private:
     Ferestre &m_ferestre;
     Colectie &m_definitii;
     Vizualizator m_logica;
+    std::map<Meniu, QMenu *> m_meniuri;
 };

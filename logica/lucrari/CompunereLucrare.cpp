@@ -13,6 +13,7 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
     , m_dosarProbleme(std::move(dosarProbleme))
     , m_arhiva(baza)
 {
+    ArhivaLucrari::Inregistreaza(baza);
     // The purge takes its problems out of the paper in hand as well, or the
     // next change would keep them again.
     baza.AdaugaCuratare([this](QSqlDatabase &, const QStringList &poze) {

@@ -96,3 +96,8 @@ QString LiniaTimp(const AntetLucrare &antet)
     }
     return linie;
 }
+
+QString TextProbleme(int n)
+{
+    return n == 1 ? QStringLiteral("o problemă") : QStringLiteral("%1 probleme").arg(n);
+}

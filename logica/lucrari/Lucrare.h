@@ -59,6 +59,8 @@ struct Lucrare
 
 // "1.", "2. (2p)", "3. (1,5p)"
 QString EtichetaProblema(int numar, double puncte);
+// "o problemă", "3 probleme".
+QString TextProbleme(int n);
 // A number of points as a Romanian reads it: 2, 1,5.
 QString TextPuncte(double puncte);
 // "Clasa a IX-a B" for a class written with a Roman numeral; the text as typed otherwise.

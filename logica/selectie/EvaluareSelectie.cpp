@@ -1,7 +1,7 @@
 #include "logica/selectie/EvaluareSelectie.h"
 
 #include "logica/cautare/IndexText.h"
-#include "logica/lucrari/CompunereLucrare.h"
+#include "logica/lucrari/ArhivaLucrari.h"
 #include "model/Colectie.h"
 
 namespace {
@@ -58,7 +58,7 @@ void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre)
     int16_t ultimul = 1;
     const QSet<QString> date = definitii.ClasaFaraRepetari.trimmed().isEmpty()
                                    ? QSet<QString>()
-                                   : definitii.Lucrarea().Arhiva().PozeDateClasei(
+                                   : ArhivaLucrari(definitii.Baza()).PozeDateClasei(
                                        definitii.ClasaFaraRepetari);
     for (int i = 2; i <= definitii.NrProbleme; ++i) {
         const Problema &p = definitii.TabelProbleme[i];

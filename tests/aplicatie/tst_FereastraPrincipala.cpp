@@ -43,7 +43,7 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     int iesiri = 0;
-    Aplicatie aplicatie{dosar.Cale(), platforma, [this] { ++iesiri; }};
+    Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt, [this] { ++iesiri; }};
     FereastraPrincipala &f = aplicatie.Main();
 };
 

@@ -134,8 +134,8 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
     DosarTest dosar;
     PlatformaScriptata platforma;
     dosar.ScrieColectie({FaProblema(9, 7, "Alg", "Fct", "a.png")});
-    Aplicatie aplicatie(
-        dosar.Cale(), platforma, [] {}, MotorTesseract(dosar.Cale() + "/teste"));
+    Aplicatie aplicatie(dosar.Cale(), platforma, RecunoastereTesseract(dosar.Cale() + "/teste"),
+                        ImprimanteQt, [] {});
     aplicatie.Porneste();
     QStringList dezactivate;
     for (QLineEdit *camp : aplicatie.DefSel().findChildren<QLineEdit *>())

@@ -1,5 +1,8 @@
 #include "tests/comune/PlatformaScriptata.h"
 
+#include "platforma/ImprimantaQt.h"
+#include "platforma/RecunoastereTesseract.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -41,4 +44,11 @@ QString PlatformaScriptata::UrmatorulFisier()
     const QString ales = FisiereAlese.front();
     FisiereAlese.pop_front();
     return ales;
+}
+
+std::unique_ptr<Imprimanta> ImprimanteQt() { return std::make_unique<ImprimantaQt>(); }
+
+MotorRecunoastere RecunoastereTesseract(const QString &dosarDate)
+{
+    return dosarDate.isEmpty() ? MotorTesseract() : MotorTesseract(dosarDate);
 }

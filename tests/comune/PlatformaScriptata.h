@@ -1,6 +1,8 @@
 #pragma once
 
+#include "interfete/Imprimanta.h"
 #include "interfete/Platforma.h"
+#include "interfete/Recunoastere.h"
 
 #include <QString>
 #include <QStringList>
@@ -56,3 +58,7 @@ public:
 private:
     QString UrmatorulFisier();
 };
+
+// The real printers and recognition, for tests that drive the whole application.
+std::unique_ptr<Imprimanta> ImprimanteQt();
+MotorRecunoastere RecunoastereTesseract(const QString &dosarDate = {});

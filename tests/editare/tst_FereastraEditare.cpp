@@ -27,7 +27,7 @@ TEST(FereastraEditor, TragereaActivareaSiRevenirea)
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    Aplicatie aplicatie{dosar.Cale(), platforma, [] {}};
+    Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt, [] {}};
     aplicatie.Porneste();
     Apasa(aplicatie.Main(), "Editare Tezaurel");
     FereastraEditare &f = aplicatie.Editor();

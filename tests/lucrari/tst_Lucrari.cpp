@@ -95,7 +95,7 @@ struct Scena
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};
-    CompunereLucrare &compunere = d.Lucrarea();
+    CompunereLucrare compunere{d.Baza(), platforma, d.CaleProbleme()};
 
     Scena()
     {

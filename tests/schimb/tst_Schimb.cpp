@@ -1,5 +1,6 @@
 #include "logica/cautare/IndexText.h"
 #include "logica/import/ImportDosar.h"
+#include "logica/lucrari/ArhivaLucrari.h"
 #include "logica/schimb/ImportProbleme.h"
 #include "logica/schimb/Pachet.h"
 #include "logica/schimb/SursaProbleme.h"
@@ -72,6 +73,7 @@ struct ColectieTest
         dosar.ScrieColectie(inregistrari);
         definitii.IncarcaColectie();
         IndexText::InregistreazaSchema(definitii.Baza());
+        ArhivaLucrari::Inregistreaza(definitii.Baza());
         definitii.Baza().Deschide();
     }
     QStringList Poze() const { return QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files); }

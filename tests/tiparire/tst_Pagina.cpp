@@ -201,7 +201,7 @@ using TiparireCups = PaginaTest;
 TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
 {
     ArataProblema(dosar, d, PozaCadrane(800, 600));
-    FereastraTiparire f(d);
+    FereastraTiparire f(d, ImprimanteQt());
     if (f.findChild<QComboBox *>()->findText("PDF") < 0)
         GTEST_SKIP() << "No CUPS queue PDF: run 'sh scripts/imprimanta-pdf.sh porneste' as root.";
     AlegeImprimanta(f, "PDF");
