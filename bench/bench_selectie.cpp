@@ -67,7 +67,7 @@ void UmplereListe1999Capitole(benchmark::State &stare)
     Umple(d, 1999, 100);
     ModelSelectie model(d);
     for (auto _ : stare) {
-        model.ListeIncarcate = Fals;
+        model.ListeIncarcate = false;
         model.UmpleListe();
         benchmark::DoNotOptimize(model.Intrari(ListaDefSel::llCapitole).size());
     }

@@ -60,7 +60,7 @@ struct Mediu
         }
         definitii.NrProbleme = definitii.NrSelectie = NrProbleme + 1;
         f.show();
-        definitii.SelectieNoua = Adevarat;
+        definitii.SelectieNoua = true;
         QEvent activare(QEvent::WindowActivate);
         QApplication::sendEvent(&f, &activare);
         QApplication::processEvents();

@@ -61,7 +61,7 @@ public:
     // --- the current selection: positions into TabelProbleme in slots 2..NrSelectie
     std::array<int16_t, UltimulSlot + 1> Selectie{};
     int16_t NrSelectie = 0;
-    int16_t SelectieNoua = Fals;
+    bool SelectieNoua = false;
     int16_t PozitieCurenta = 0;
 
     const QString &DosarAplicatie() const { return m_dosarAplicatie; }

@@ -73,7 +73,7 @@ void FereastraPrincipala::fMain_Form_Load()
     m_definitii.IncarcaColectie();
     m_definitii.NrCapitole = 1;
     m_definitii.NrDiscipline = 1;
-    m_definitii.SelectieNoua = Fals;
+    m_definitii.SelectieNoua = false;
 
     const QSize client = MarimeClient();
     const int latimeBanner = m_banner->Aseaza(client);

@@ -250,7 +250,7 @@ void FereastraSelectie::Form_Load()
     ++BlocareDimensiune;
     // Held from now on: the window cannot be resized at all.
     setFixedSize(Pixeli(LatimeFixa), Pixeli(InaltimeFixa));
-    m_model.ListeIncarcate = Fals;
+    m_model.ListeIncarcate = false;
 }
 
 void FereastraSelectie::showEvent(QShowEvent *eveniment)

@@ -44,10 +44,10 @@ void PuneInTabel(std::vector<QString> &tabel, int i, const QString &text)
 void ColecteazaAlegeri(Colectie &definitii, const QStringList &capitole,
                        const QStringList &discipline, FiltreSelectie &filtre)
 {
-    filtre.FiltruCapitole = capitole.isEmpty() ? Fals : Adevarat;
+    filtre.FiltruCapitole = !capitole.isEmpty();
     if (!capitole.isEmpty())
         CopiazaAlegeri(definitii.TabelCapitole, definitii.NrCapitole, capitole);
-    filtre.FiltruDiscipline = discipline.isEmpty() ? Fals : Adevarat;
+    filtre.FiltruDiscipline = !discipline.isEmpty();
     if (!discipline.isEmpty())
         CopiazaAlegeri(definitii.TabelDiscipline, definitii.NrDiscipline, discipline);
 }

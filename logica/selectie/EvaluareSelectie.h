@@ -13,10 +13,10 @@ class Colectie;
 // The dialog's criteria as the evaluation sees them; True = -1, False = 0.
 struct FiltreSelectie
 {
-    int16_t FiltruClasa = Fals;      // a class option was clicked
-    int16_t FiltruNivel = Fals;      // a level option was clicked
-    int16_t FiltruCapitole = Fals;   // at least one chapter was chosen
-    int16_t FiltruDiscipline = Fals; // at least one discipline was chosen
+    bool FiltruClasa = false;      // a class option was clicked
+    bool FiltruNivel = false;      // a level option was clicked
+    bool FiltruCapitole = false;   // at least one chapter was chosen
+    bool FiltruDiscipline = false; // at least one discipline was chosen
     // Words the recognised text or the observations must hold; none = no filter.
     QString Cuvinte;
 };

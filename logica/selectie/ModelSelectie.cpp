@@ -40,7 +40,7 @@ bool ModelSelectie::UmpleListe()
 {
     if (ListeIncarcate)
         return false;
-    ListeIncarcate = Adevarat;
+    ListeIncarcate = true;
 
     Colectie &d = m_definitii;
     // Start-up and every evaluation leave both tables empty; starting from
@@ -82,13 +82,13 @@ bool ModelSelectie::UmpleListe()
 
 void ModelSelectie::AlegeClasa(int index)
 {
-    Filtre.FiltruClasa = Adevarat;
+    Filtre.FiltruClasa = true;
     m_definitii.ClasaAleasa = int16_t(index + 5);
 }
 
 void ModelSelectie::AlegeNivel(int index)
 {
-    Filtre.FiltruNivel = Adevarat;
+    Filtre.FiltruNivel = true;
     m_definitii.NivelAles = int16_t(index + 5);
 }
 
@@ -110,16 +110,16 @@ ModelSelectie::Rezultat ModelSelectie::Vizualizare()
     FiltreazaProbleme(d, Filtre);
 
     if (d.NrSelectie == 1 && d.platforma().IntrebareDaNu(MesajNimicGasit)) {
-        ListeIncarcate = Fals;
+        ListeIncarcate = false;
         d.NrCapitole = 1;
         d.NrDiscipline = 1;
         UmpleListe();
         return Rezultat::Refacuta;
     }
 
-    d.SelectieNoua = Adevarat;
+    d.SelectieNoua = true;
     d.NrCapitole = 1;
     d.NrDiscipline = 1;
-    ListeIncarcate = Fals;
+    ListeIncarcate = false;
     return Rezultat::Predata;
 }

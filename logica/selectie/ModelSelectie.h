@@ -22,7 +22,7 @@ public:
     explicit ModelSelectie(Colectie &definitii);
 
     FiltreSelectie Filtre;
-    int16_t ListeIncarcate = Fals; // the lists were filled for this showing
+    bool ListeIncarcate = false; // the lists were filled for this showing
 
     const QStringList &Intrari(ListaDefSel lista) const;
     // The highlighted entry, -1 for none.

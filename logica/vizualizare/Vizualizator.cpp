@@ -17,8 +17,8 @@ Vizualizator::Vizualizator(Colectie &definitii, Panza &picture1)
 
 void Vizualizator::Form_Load()
 {
-    Activat = Fals;
-    m_definitii.SelectieNoua = Fals;
+    Activat = false;
+    m_definitii.SelectieNoua = false;
     Text1Vizibil = false;
 }
 
@@ -29,10 +29,10 @@ void Vizualizator::Form_Activate()
     // renumbers the collection): what it still shows is then gone.
     if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || Text1Vizibil))
         AnuleazaSelectie();
-    if (Activat != Fals)
+    if (Activat)
         return;
-    Activat = Adevarat;
-    if (m_definitii.SelectieNoua != Fals && m_definitii.NrSelectie >= 2) {
+    Activat = true;
+    if (m_definitii.SelectieNoua && m_definitii.NrSelectie >= 2) {
         m_definitii.PozitieCurenta = 2;
         ArataProblema(m_definitii.PozitieCurenta);
     }
@@ -73,7 +73,7 @@ Vizualizator::Urmare Vizualizator::Toolbar1_ButtonClick(const QString &titlu)
         }
         return Urmare::Tipareste;
     } else if (titlu == QLatin1String("Revenire Meniu")) {
-        Activat = Fals;
+        Activat = false;
         Text1Vizibil = false;
         return Urmare::Main;
     }
@@ -138,8 +138,8 @@ bool Vizualizator::DefinesteSelectie()
         m_definitii.platforma().Mesaj(QStringLiteral("Anulati mai intai filtru curent!"));
         return false;
     }
-    m_definitii.SelectieNoua = Fals;
-    Activat = Fals;
+    m_definitii.SelectieNoua = false;
+    Activat = false;
     Text1Vizibil = false;
     return true;
 }

@@ -27,7 +27,7 @@ public:
     Vizualizator(Colectie &definitii, Panza &picture1);
 
     // --- the window's state, kept between showings
-    int16_t Activat = 0;
+    bool Activat = false;
     QString TextStare;         // the status line; empty after a cancel
     QString Text1;             // the observations box's text
     bool Text1Vizibil = false; // the observations box is shown

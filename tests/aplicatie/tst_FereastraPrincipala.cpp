@@ -54,7 +54,7 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
     Colectie &d = aplicatie.Definitii();
     d.NrCapitole = 7;
     d.NrDiscipline = 4;
-    d.SelectieNoua = Adevarat;
+    d.SelectieNoua = true;
     aplicatie.Porneste();
     QStringList titluri;
     for (QAction *a : f.menuBar()->actions())
@@ -62,7 +62,7 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
     EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
                                     "Ajutor", "Iesire"}));
     EXPECT_EQ(std::tuple(d.NrProbleme, d.NrCapitole, d.NrDiscipline, d.SelectieNoua),
-              std::tuple(2, 1, 1, Fals));
+              std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
     Apasa(f, "Ajutor");
     EXPECT_EQ(platforma.Ajutoare, QStringList({dosar.Cale() + "/help/index.html"}));

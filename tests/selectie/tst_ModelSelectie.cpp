@@ -31,7 +31,7 @@ TEST_F(Selectie, CriteriileSiListele)
         {0, 0, {"Functii"}, {"Algebra"}, {2, 11}},
         {0, 0, {""}, {}, {13, 14}}};
     for (const auto &[clasa, nivel, capitole, discipline, asteptat] : cazuri) {
-        FiltreSelectie filtre{clasa ? Adevarat : Fals, nivel ? Adevarat : Fals, Fals, Fals, {}};
+        FiltreSelectie filtre{clasa, nivel, false, false, {}};
         d.ClasaAleasa = clasa, d.NivelAles = nivel;
         ColecteazaAlegeri(d, capitole, discipline, filtre);
         FiltreazaProbleme(d, filtre);
@@ -75,12 +75,12 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
     model.AlegeClasa(4);
     platforma.RaspunsuriDaNu = {false};
     ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_TRUE(Selectate().empty() && d.SelectieNoua == Adevarat);
+    EXPECT_TRUE(Selectate().empty() && d.SelectieNoua);
     EXPECT_EQ(
         platforma.Intrebari,
         QStringList("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(QList({model.Filtre.FiltruClasa, d.ClasaAleasa}), QList<int16_t>({Fals, 9}));
+    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa), std::pair<bool, int16_t>(false, 9));
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
 }
@@ -112,7 +112,7 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     for (QRadioButton *o : f.findChildren<QRadioButton *>())
         EXPECT_FALSE(o->isChecked()) << o->text();
     EXPECT_EQ(f.findChild<QListWidget *>("llCapitole")->count(), 3);
-    EXPECT_EQ(d.SelectieNoua, Fals);                 // asked again, nothing handed over
+    EXPECT_FALSE(d.SelectieNoua);                 // asked again, nothing handed over
     f.findChild<QPushButton *>("Command3")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
 }

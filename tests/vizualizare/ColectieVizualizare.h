@@ -38,8 +38,8 @@ protected:
         d.NrSelectie = 1;
         for (const QString &slot : sloturi.split(' ', Qt::SkipEmptyParts))
             d.Selectie[++d.NrSelectie] = int16_t(slot.toInt());
-        d.SelectieNoua = Adevarat;
-        v.Activat = Fals;
+        d.SelectieNoua = true;
+        v.Activat = false;
         v.Form_Activate();
     }
     // One step as the user or another window takes it ("selectie 2 3": a new

@@ -55,7 +55,7 @@ TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
     EXPECT_EQ(platforma.Mesaje,
               QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
     v.Form_Load(); // a flag left over from before
-    EXPECT_EQ(d.SelectieNoua, Fals);
+    EXPECT_FALSE(d.SelectieNoua);
     // The pointer is a cross only beyond 20 pixels inside the picture and with a
     // selection; activation ends a drag.
     Selecteaza("2 3");
