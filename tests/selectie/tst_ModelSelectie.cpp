@@ -80,7 +80,7 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
         platforma.Intrebari,
         QStringList("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa), std::pair<bool, int16_t>(false, 9));
+    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa), (std::pair<bool, int16_t>(false, 9)));
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
 }
