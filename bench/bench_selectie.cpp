@@ -69,7 +69,7 @@ void UmplereListe1999Capitole(benchmark::State &stare)
     for (auto _ : stare) {
         model.ListeIncarcate = false;
         model.UmpleListe();
-        benchmark::DoNotOptimize(model.Intrari(ListaDefSel::llCapitole).size());
+        benchmark::DoNotOptimize(model.Intrari(ListaSelectie::Capitole).size());
     }
 }
 BENCHMARK(UmplereListe1999Capitole)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #include "ferestre/selectie/FereastraSelectie.h"
 
-#include "interfete/Ferestre.h"
 #include "ferestre/comune/Ecran.h"
+#include "interfete/Ferestre.h"
 #include "logica/selectie/AsezareSelectie.h"
 #include "model/Colectie.h"
 
@@ -53,197 +53,240 @@ FereastraSelectie::FereastraSelectie(Colectie &definitii, Ferestre &ferestre, QW
 
     // Buttons, options, frames and labels are drawn larger than the lists:
     // the desktop's sans face at 12 points.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSize(12);
+    m_font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    m_font.setPointSize(12);
 
-    auto eticheta = [&](const char *nume, const QString &text) {
-        auto *l = new QLabel(text, client);
-        l->setObjectName(QString::fromLatin1(nume));
-        l->setFont(font);
-        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        return l;
-    };
-    auto lista = [&](const char *nume, QLabel *titlu, ListaDefSel care) {
-        auto *l = new QListWidget(client);
-        l->setObjectName(QString::fromLatin1(nume));
-        l->setSelectionMode(QAbstractItemView::SingleSelection);
-        l->setAccessibleName(titlu->text());
-        titlu->setBuddy(l);
-        connect(l, &QListWidget::itemSelectionChanged, this, [this, l, care] {
-            const QList<QListWidgetItem *> alese = l->selectedItems();
-            m_model.Evidentiaza(care, alese.isEmpty() ? -1 : l->row(alese.constFirst()));
-        });
-        return l;
-    };
-    auto buton = [&](const char *nume, const QString &text, QWidget *parinte,
-                     void (FereastraSelectie::*handler)()) {
-        auto *b = new QPushButton(text, parinte);
-        b->setObjectName(QString::fromLatin1(nume));
-        b->setFont(font);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
-    };
-    auto linie = [&](const char *nume, QFrame::Shape forma) {
-        auto *l = new QFrame(client);
-        l->setObjectName(QString::fromLatin1(nume));
-        l->setFrameShape(forma);
-        l->setFrameShadow(QFrame::Sunken);
-        return l;
-    };
+    ConstruiesteListele(client);
+    ConstruiesteOptiunile(client);
+    m_butonVizualizare = Buton(client, "butonVizualizare", QStringLiteral("Vizualizare"),
+                               &FereastraSelectie::Vizualizeaza);
+    ConstruiesteCautarea(client);
+    StabilesteOrdineaTab();
+    ConstruiesteClasaExclusa(client, definitii);
 
-    Line2[0] = linie("Line2_0", QFrame::HLine);
-    Line2[1] = linie("Line2_1", QFrame::HLine);
-    Line1 = linie("Line1", QFrame::VLine);
+    Aseaza();
+}
 
-    Label1 = eticheta("Label1", QStringLiteral("Capitole"));
-    llCapitole = lista("llCapitole", Label1, ListaDefSel::llCapitole);
-    Label2 = eticheta("Label2", QStringLiteral("Selectie"));
-    lSelCaps = lista("lSelCaps", Label2, ListaDefSel::lSelCaps);
-    Label3 = eticheta("Label3", QStringLiteral("Disciplina"));
-    LDomenii = lista("LDomenii", Label3, ListaDefSel::LDomenii);
-    Label4 = eticheta("Label4", QStringLiteral("Selectie"));
-    lSelDomenii = lista("lSelDomenii", Label4, ListaDefSel::lSelDomenii);
+QLabel *FereastraSelectie::Eticheta(QWidget *parinte, const char *nume, const QString &text)
+{
+    auto *l = new QLabel(text, parinte);
+    l->setObjectName(QString::fromLatin1(nume));
+    l->setFont(m_font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
 
-    Command1 = buton("Command1", QStringLiteral("Selecteaza"), client, &FereastraSelectie::Command1_Click);
-    Command4 = buton("Command4", QStringLiteral("Deselecteaza"), client, &FereastraSelectie::Command4_Click);
-    Command2 = buton("Command2", QStringLiteral("Selecteaza"), client, &FereastraSelectie::Command2_Click);
-    Command5 = buton("Command5", QStringLiteral("Deselecteaza"), client, &FereastraSelectie::Command5_Click);
+QListWidget *FereastraSelectie::ListaNoua(QWidget *parinte, const char *nume, QLabel *titlu,
+                                          ListaSelectie care)
+{
+    auto *l = new QListWidget(parinte);
+    l->setObjectName(QString::fromLatin1(nume));
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    l->setAccessibleName(titlu->text());
+    titlu->setBuddy(l);
+    connect(l, &QListWidget::itemSelectionChanged, this, [this, l, care] {
+        const QList<QListWidgetItem *> alese = l->selectedItems();
+        m_model.Evidentiaza(care, alese.isEmpty() ? -1 : l->row(alese.constFirst()));
+    });
+    return l;
+}
 
-    Frame1 = new QGroupBox(QStringLiteral("Selectati clasa"), client);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFont(font);
-    for (int i = 0; i < int(Option1.size()); ++i) {
-        auto *o = new QRadioButton(QString::fromLatin1(TitluriClase[i]), Frame1);
-        o->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        o->setFont(font);
+QPushButton *FereastraSelectie::Buton(QWidget *parinte, const char *nume, const QString &text,
+                                      void (FereastraSelectie::*handler)())
+{
+    auto *b = new QPushButton(text, parinte);
+    b->setObjectName(QString::fromLatin1(nume));
+    b->setFont(m_font);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+}
+
+QFrame *FereastraSelectie::Linie(QWidget *parinte, const char *nume, QFrame::Shape forma)
+{
+    auto *l = new QFrame(parinte);
+    l->setObjectName(QString::fromLatin1(nume));
+    l->setFrameShape(forma);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+
+void FereastraSelectie::ConstruiesteListele(QWidget *client)
+{
+    m_linieSubListe = Linie(client, "linieSubListe", QFrame::HLine);
+    m_linieSubCadre = Linie(client, "linieSubCadre", QFrame::HLine);
+    m_linieMijloc = Linie(client, "linieMijloc", QFrame::VLine);
+
+    m_etichetaCapitole = Eticheta(client, "etichetaCapitole", QStringLiteral("Capitole"));
+    m_capitole = ListaNoua(client, "capitole", m_etichetaCapitole, ListaSelectie::Capitole);
+    m_etichetaCapitoleAlese = Eticheta(client, "etichetaCapitoleAlese", QStringLiteral("Selectie"));
+    m_capitoleAlese =
+        ListaNoua(client, "capitoleAlese", m_etichetaCapitoleAlese, ListaSelectie::CapitoleAlese);
+    m_etichetaDiscipline = Eticheta(client, "etichetaDiscipline", QStringLiteral("Disciplina"));
+    m_discipline = ListaNoua(client, "discipline", m_etichetaDiscipline, ListaSelectie::Discipline);
+    m_etichetaDisciplineAlese =
+        Eticheta(client, "etichetaDisciplineAlese", QStringLiteral("Selectie"));
+    m_disciplineAlese = ListaNoua(client, "disciplineAlese", m_etichetaDisciplineAlese,
+                                  ListaSelectie::DisciplineAlese);
+
+    m_butonAlegeCapitol = Buton(client, "butonAlegeCapitol", QStringLiteral("Selecteaza"),
+                                &FereastraSelectie::AlegeCapitol);
+    m_butonLasaCapitol = Buton(client, "butonLasaCapitol", QStringLiteral("Deselecteaza"),
+                               &FereastraSelectie::LasaCapitol);
+    m_butonAlegeDisciplina = Buton(client, "butonAlegeDisciplina", QStringLiteral("Selecteaza"),
+                                   &FereastraSelectie::AlegeDisciplina);
+    m_butonLasaDisciplina = Buton(client, "butonLasaDisciplina", QStringLiteral("Deselecteaza"),
+                                  &FereastraSelectie::LasaDisciplina);
+}
+
+void FereastraSelectie::ConstruiesteOptiunile(QWidget *client)
+{
+    m_cadruClase = new QGroupBox(QStringLiteral("Selectati clasa"), client);
+    m_cadruClase->setObjectName(QStringLiteral("cadruClase"));
+    m_cadruClase->setFont(m_font);
+    for (int i = 0; i < int(m_clase.size()); ++i) {
+        auto *o = new QRadioButton(QString::fromLatin1(TitluriClase[i]), m_cadruClase);
+        o->setObjectName(QStringLiteral("clasa_%1").arg(i));
+        o->setFont(m_font);
         o->setGeometry(InPixeli(AsezareOptiuneClasa(i)));
         connect(o, &QRadioButton::toggled, this, [this, i](bool ales) {
             if (ales)
-                Option1_Click(i);
+                LaAlegereaClasei(i);
         });
-        Option1[i] = o;
+        m_clase[i] = o;
     }
-    Frame2 = new QGroupBox(QStringLiteral("Nivel de notare"), client);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFont(font);
-    for (int i = 0; i < int(Option2.size()); ++i) {
-        auto *o = new QRadioButton(QString::fromLatin1(TitluriNiveluri[i]), Frame2);
-        o->setObjectName(QStringLiteral("Option2_%1").arg(i));
-        o->setFont(font);
+    m_cadruNiveluri = new QGroupBox(QStringLiteral("Nivel de notare"), client);
+    m_cadruNiveluri->setObjectName(QStringLiteral("cadruNiveluri"));
+    m_cadruNiveluri->setFont(m_font);
+    for (int i = 0; i < int(m_niveluri.size()); ++i) {
+        auto *o = new QRadioButton(QString::fromLatin1(TitluriNiveluri[i]), m_cadruNiveluri);
+        o->setObjectName(QStringLiteral("nivel_%1").arg(i));
+        o->setFont(m_font);
         o->setGeometry(InPixeli(AsezareOptiuneNivel(i)));
         connect(o, &QRadioButton::toggled, this, [this, i](bool ales) {
             if (ales)
-                Option2_Click(i);
+                LaAlegereaNivelului(i);
         });
-        Option2[i] = o;
+        m_niveluri[i] = o;
     }
-
-    Command3 = buton("Command3", QStringLiteral("Vizualizare"), client, &FereastraSelectie::Command3_Click);
-
-    lCuvinte = eticheta("lCuvinte", QStringLiteral("&Cuvinte din enunț sau observații:"));
-    lCuvinte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    txtCuvinte = new QLineEdit(client);
-    txtCuvinte->setObjectName(QStringLiteral("txtCuvinte"));
-    txtCuvinte->setAccessibleName(QStringLiteral("Cuvinte din enunț sau observații"));
-    lCuvinte->setBuddy(txtCuvinte);
-    connect(txtCuvinte, &QLineEdit::textChanged, this,
-            [this](const QString &text) { m_model.Filtre.Cuvinte = text; });
-    connect(txtCuvinte, &QLineEdit::returnPressed, this, &FereastraSelectie::Command3_Click);
-    lCautare = new QLabel(client);
-    lCautare->setObjectName(QStringLiteral("lCautare"));
-    lCautare->setWordWrap(true);
-
-    // Tab goes down each column, list then its button, and ends on "Vizualizare".
-    const QList<QWidget *> ordine = {llCapitole, Command1,   lSelCaps,    Command4,
-                                     LDomenii,   Command2,   lSelDomenii, Command5,
-                                     Option1[0], Option2[0], Command3, txtCuvinte};
-    for (int i = 1; i < ordine.size(); ++i)
-        setTabOrder(ordine[i - 1], ordine[i]);
-
-    LabelDate = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
-    LabelDate->setFont(font);
-    TextDate = new QLineEdit(client);
-    TextDate->setObjectName(QStringLiteral("TextDate"));
-    TextDate->setFont(font);
-    TextDate->setPlaceholderText(QStringLiteral("IX B"));
-    TextDate->setAccessibleName(QStringLiteral("Fără problemele date clasei"));
-    LabelDate->setBuddy(TextDate);
-    connect(TextDate, &QLineEdit::textChanged, this,
-            [&definitii](const QString &clasa) { definitii.ClasaFaraRepetari = clasa; });
-    setTabOrder(Command3, TextDate);
-
-    Form_Load();
 }
 
-QListWidget *FereastraSelectie::Lista(ListaDefSel lista) const
+void FereastraSelectie::ConstruiesteCautarea(QWidget *client)
+{
+    m_etichetaCuvinte =
+        Eticheta(client, "etichetaCuvinte", QStringLiteral("&Cuvinte din enunț sau observații:"));
+    m_etichetaCuvinte->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_cuvinte = new QLineEdit(client);
+    m_cuvinte->setObjectName(QStringLiteral("cuvinte"));
+    m_cuvinte->setAccessibleName(QStringLiteral("Cuvinte din enunț sau observații"));
+    m_etichetaCuvinte->setBuddy(m_cuvinte);
+    connect(m_cuvinte, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_model.Filtre.Cuvinte = text; });
+    connect(m_cuvinte, &QLineEdit::returnPressed, this, &FereastraSelectie::Vizualizeaza);
+    m_stareCautare = new QLabel(client);
+    m_stareCautare->setObjectName(QStringLiteral("stareCautare"));
+    m_stareCautare->setWordWrap(true);
+}
+
+void FereastraSelectie::StabilesteOrdineaTab()
+{
+    // Tab goes down each column, list then its button, and ends on "Vizualizare".
+    const QList<QWidget *> ordine = {
+        m_capitole,   m_butonAlegeCapitol,    m_capitoleAlese,    m_butonLasaCapitol,
+        m_discipline, m_butonAlegeDisciplina, m_disciplineAlese,  m_butonLasaDisciplina,
+        m_clase[0],   m_niveluri[0],          m_butonVizualizare, m_cuvinte};
+    for (int i = 1; i < ordine.size(); ++i)
+        setTabOrder(ordine[i - 1], ordine[i]);
+}
+
+void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, Colectie &definitii)
+{
+    m_etichetaClasaExclusa = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
+    m_etichetaClasaExclusa->setFont(m_font);
+    m_clasaExclusa = new QLineEdit(client);
+    m_clasaExclusa->setObjectName(QStringLiteral("clasaExclusa"));
+    m_clasaExclusa->setFont(m_font);
+    m_clasaExclusa->setPlaceholderText(QStringLiteral("IX B"));
+    m_clasaExclusa->setAccessibleName(QStringLiteral("Fără problemele date clasei"));
+    m_etichetaClasaExclusa->setBuddy(m_clasaExclusa);
+    connect(m_clasaExclusa, &QLineEdit::textChanged, this,
+            [&definitii](const QString &clasa) { definitii.ClasaFaraRepetari = clasa; });
+    setTabOrder(m_butonVizualizare, m_clasaExclusa);
+}
+
+QListWidget *FereastraSelectie::Lista(ListaSelectie lista) const
 {
     switch (lista) {
-    case ListaDefSel::llCapitole: return llCapitole;
-    case ListaDefSel::lSelCaps: return lSelCaps;
-    case ListaDefSel::LDomenii: return LDomenii;
-    case ListaDefSel::lSelDomenii: return lSelDomenii;
+    case ListaSelectie::Capitole:
+        return m_capitole;
+    case ListaSelectie::CapitoleAlese:
+        return m_capitoleAlese;
+    case ListaSelectie::Discipline:
+        return m_discipline;
+    case ListaSelectie::DisciplineAlese:
+        return m_disciplineAlese;
     }
     return nullptr;
 }
 
 void FereastraSelectie::CautareIndisponibila(const QString &motiv)
 {
-    txtCuvinte->setEnabled(false);
-    txtCuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
-    txtCuvinte->setToolTip(motiv);
-    lCautare->setText(motiv);
+    m_cuvinte->setEnabled(false);
+    m_cuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
+    m_cuvinte->setToolTip(motiv);
+    m_stareCautare->setText(motiv);
 }
 
 void FereastraSelectie::ArataStareaCautarii(const QString &text)
 {
-    lCautare->setText(text);
+    m_stareCautare->setText(text);
 }
 
-void FereastraSelectie::Form_Load()
+void FereastraSelectie::Aseaza()
 {
     // Qt sizes the client area and leaves the border to the window manager,
     // so the window is laid out as if it had none.
     const QSize ecran = MarimeEcran();
     const AsezareSelectie a =
         CalculeazaAsezare(ecran.width() * TwipsPePixel, ecran.height() * TwipsPePixel);
-    Label1->setGeometry(InPixeli(a.Label1));
-    Label2->setGeometry(InPixeli(a.Label2));
-    Label3->setGeometry(InPixeli(a.Label3));
-    Label4->setGeometry(InPixeli(a.Label4));
-    llCapitole->setGeometry(InPixeli(a.llCapitole));
-    lSelCaps->setGeometry(InPixeli(a.lSelCaps));
-    LDomenii->setGeometry(InPixeli(a.LDomenii));
-    lSelDomenii->setGeometry(InPixeli(a.lSelDomenii));
-    Command1->setGeometry(InPixeli(a.Command1));
-    Command4->setGeometry(InPixeli(a.Command4));
-    Command2->setGeometry(InPixeli(a.Command2));
-    Command5->setGeometry(InPixeli(a.Command5));
-    Frame1->setGeometry(InPixeli(a.Frame1));
-    Frame2->setGeometry(InPixeli(a.Frame2));
-    Command3->setGeometry(InPixeli(a.Command3));
-    AseazaLinie(Line2[0], a.Line2_0);
-    AseazaLinie(Line2[1], a.Line2_1);
-    AseazaLinie(Line1, a.Line1);
+    m_etichetaCapitole->setGeometry(InPixeli(a.EtichetaCapitole));
+    m_etichetaCapitoleAlese->setGeometry(InPixeli(a.EtichetaCapitoleAlese));
+    m_etichetaDiscipline->setGeometry(InPixeli(a.EtichetaDiscipline));
+    m_etichetaDisciplineAlese->setGeometry(InPixeli(a.EtichetaDisciplineAlese));
+    m_capitole->setGeometry(InPixeli(a.Capitole));
+    m_capitoleAlese->setGeometry(InPixeli(a.CapitoleAlese));
+    m_discipline->setGeometry(InPixeli(a.Discipline));
+    m_disciplineAlese->setGeometry(InPixeli(a.DisciplineAlese));
+    m_butonAlegeCapitol->setGeometry(InPixeli(a.ButonAlegeCapitol));
+    m_butonLasaCapitol->setGeometry(InPixeli(a.ButonLasaCapitol));
+    m_butonAlegeDisciplina->setGeometry(InPixeli(a.ButonAlegeDisciplina));
+    m_butonLasaDisciplina->setGeometry(InPixeli(a.ButonLasaDisciplina));
+    m_cadruClase->setGeometry(InPixeli(a.CadruClase));
+    m_cadruNiveluri->setGeometry(InPixeli(a.CadruNiveluri));
+    m_butonVizualizare->setGeometry(InPixeli(a.ButonVizualizare));
+    AseazaLinie(m_linieSubListe, a.LinieSubListe);
+    AseazaLinie(m_linieSubCadre, a.LinieSubCadre);
+    AseazaLinie(m_linieMijloc, a.LinieMijloc);
     // The words share the row of "Vizualizare": the field on its left, the
     // state of the search on its right.
-    const QRect c3 = InPixeli(a.Command3);
-    const int margine = Pixeli(a.Label1.left());
-    const int latimeEticheta = lCuvinte->sizeHint().width();
-    lCuvinte->setGeometry(margine, c3.top(), latimeEticheta, c3.height());
+    const QRect viz = InPixeli(a.ButonVizualizare);
+    const int margine = Pixeli(a.EtichetaCapitole.left());
+    const int latimeEticheta = m_etichetaCuvinte->sizeHint().width();
+    m_etichetaCuvinte->setGeometry(margine, viz.top(), latimeEticheta, viz.height());
     const int stangaCamp = margine + latimeEticheta + Pixeli(100);
-    txtCuvinte->setGeometry(stangaCamp, c3.top(), c3.left() - Pixeli(300) - stangaCamp,
-                            c3.height());
+    m_cuvinte->setGeometry(stangaCamp, viz.top(), viz.left() - Pixeli(300) - stangaCamp,
+                           viz.height());
     // The class whose problems are left out sits at the row's right end, the
     // state of the search between it and "Vizualizare".
-    const int latimeDate = LabelDate->sizeHint().width();
+    const int latimeDate = m_etichetaClasaExclusa->sizeHint().width();
     const int campDate = Pixeli(1800);
     const int stangaDate = Pixeli(a.LatimeClient) - margine - campDate - Pixeli(100) - latimeDate;
-    LabelDate->setGeometry(stangaDate, c3.top(), latimeDate, c3.height());
-    TextDate->setGeometry(stangaDate + latimeDate + Pixeli(100), c3.top(), campDate, c3.height());
-    lCautare->setGeometry(c3.right() + Pixeli(300), c3.top() - Pixeli(150),
-                          stangaDate - Pixeli(300) - c3.right() - Pixeli(300),
-                          c3.height() + Pixeli(300));
+    m_etichetaClasaExclusa->setGeometry(stangaDate, viz.top(), latimeDate, viz.height());
+    m_clasaExclusa->setGeometry(stangaDate + latimeDate + Pixeli(100), viz.top(), campDate,
+                                viz.height());
+    m_stareCautare->setGeometry(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
+                                stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
+                                viz.height() + Pixeli(300));
 
     LatimeFixa = a.LatimeFixa;
     InaltimeFixa = a.InaltimeFixa;
@@ -256,17 +299,17 @@ void FereastraSelectie::Form_Load()
 void FereastraSelectie::showEvent(QShowEvent *eveniment)
 {
     FereastraFixa::showEvent(eveniment);
-    Form_Activate();
+    Activeaza();
 }
 
 void FereastraSelectie::changeEvent(QEvent *eveniment)
 {
     FereastraFixa::changeEvent(eveniment);
     if (eveniment->type() == QEvent::ActivationChange && isActiveWindow() && isVisible())
-        Form_Activate();
+        Activeaza();
 }
 
-void FereastraSelectie::Form_Activate()
+void FereastraSelectie::Activeaza()
 {
     if (m_model.UmpleListe())
         ArataModelul();
@@ -274,9 +317,9 @@ void FereastraSelectie::Form_Activate()
 
 void FereastraSelectie::ArataModelul()
 {
-    txtCuvinte->clear();
-    for (ListaDefSel l : {ListaDefSel::llCapitole, ListaDefSel::lSelCaps, ListaDefSel::LDomenii,
-                          ListaDefSel::lSelDomenii}) {
+    m_cuvinte->clear();
+    for (ListaSelectie l : {ListaSelectie::Capitole, ListaSelectie::CapitoleAlese,
+                            ListaSelectie::Discipline, ListaSelectie::DisciplineAlese}) {
         QListWidget *w = Lista(l);
         const QSignalBlocker blocare(w);
         w->clear();
@@ -284,7 +327,8 @@ void FereastraSelectie::ArataModelul()
         ArataEvidentierea(l);
     }
     // An exclusive group never lets its checked option go; lift that for the reset.
-    for (auto *grup : {static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Frame2)}) {
+    for (auto *grup :
+         {static_cast<QWidget *>(m_cadruClase), static_cast<QWidget *>(m_cadruNiveluri)}) {
         for (QRadioButton *o : grup->findChildren<QRadioButton *>()) {
             o->setAutoExclusive(false);
             o->setChecked(false);
@@ -293,7 +337,7 @@ void FereastraSelectie::ArataModelul()
     }
 }
 
-void FereastraSelectie::ArataEvidentierea(ListaDefSel lista)
+void FereastraSelectie::ArataEvidentierea(ListaSelectie lista)
 {
     QListWidget *w = Lista(lista);
     const QSignalBlocker blocare(w);
@@ -306,22 +350,22 @@ void FereastraSelectie::ArataEvidentierea(ListaDefSel lista)
     }
 }
 
-void FereastraSelectie::Option1_Click(int index)
+void FereastraSelectie::LaAlegereaClasei(int index)
 {
     m_model.AlegeClasa(index);
 }
 
-void FereastraSelectie::Option2_Click(int index)
+void FereastraSelectie::LaAlegereaNivelului(int index)
 {
     m_model.AlegeNivel(index);
 }
 
-void FereastraSelectie::Muta(ListaDefSel sursa)
+void FereastraSelectie::Muta(ListaSelectie sursa)
 {
     const int k = m_model.Muta(sursa);
     if (k < 0)
         return;
-    const ListaDefSel tinta = ModelSelectie::Tinta(sursa);
+    const ListaSelectie tinta = ModelSelectie::Tinta(sursa);
     QListWidget *s = Lista(sursa);
     QListWidget *t = Lista(tinta);
     {
@@ -334,10 +378,12 @@ void FereastraSelectie::Muta(ListaDefSel sursa)
     ArataEvidentierea(tinta);
 }
 
-void FereastraSelectie::Command3_Click()
+void FereastraSelectie::Vizualizeaza()
 {
     switch (m_model.Vizualizare()) {
-    case ModelSelectie::Rezultat::Refacuta: ArataModelul(); break;
+    case ModelSelectie::Rezultat::Refacuta:
+        ArataModelul();
+        break;
     case ModelSelectie::Rezultat::Predata:
         m_ferestre.ArataVizualizare();
         hide();

@@ -3,11 +3,13 @@
 #include "ferestre/comune/FereastraFixa.h"
 #include "logica/selectie/ModelSelectie.h"
 
+#include <QFont>
+#include <QFrame>
+
 #include <array>
 
 class Ferestre;
 class Colectie;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -29,7 +31,7 @@ public:
     ModelSelectie &Model() { return m_model; }
 
     // Fills the lists and clears every choice, once per showing.
-    void Form_Activate();
+    void Activeaza();
     // The word search cannot run: the field is disabled and the reason shown beside it.
     void CautareIndisponibila(const QString &motiv);
     // How far the recognition of the pictures' text has got.
@@ -44,47 +46,61 @@ protected:
     void changeEvent(QEvent *eveniment) override;
 
 private:
-    QListWidget *Lista(ListaDefSel lista) const;
+    QListWidget *Lista(ListaSelectie lista) const;
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QListWidget *llCapitole = nullptr;
-    QListWidget *lSelCaps = nullptr;
-    QListWidget *LDomenii = nullptr;
-    QListWidget *lSelDomenii = nullptr;
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command4 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command5 = nullptr;
-    QPushButton *Command3 = nullptr;
-    QGroupBox *Frame1 = nullptr;
-    QGroupBox *Frame2 = nullptr;
-    std::array<QRadioButton *, 8> Option1{};
-    std::array<QRadioButton *, 6> Option2{};
-    std::array<QFrame *, 2> Line2{};
-    QFrame *Line1 = nullptr;
+    QLabel *m_etichetaCapitole = nullptr;
+    QLabel *m_etichetaCapitoleAlese = nullptr;
+    QLabel *m_etichetaDiscipline = nullptr;
+    QLabel *m_etichetaDisciplineAlese = nullptr;
+    QListWidget *m_capitole = nullptr;
+    QListWidget *m_capitoleAlese = nullptr;
+    QListWidget *m_discipline = nullptr;
+    QListWidget *m_disciplineAlese = nullptr;
+    QPushButton *m_butonAlegeCapitol = nullptr;
+    QPushButton *m_butonLasaCapitol = nullptr;
+    QPushButton *m_butonAlegeDisciplina = nullptr;
+    QPushButton *m_butonLasaDisciplina = nullptr;
+    QPushButton *m_butonVizualizare = nullptr;
+    QGroupBox *m_cadruClase = nullptr;
+    QGroupBox *m_cadruNiveluri = nullptr;
+    std::array<QRadioButton *, 8> m_clase{};
+    std::array<QRadioButton *, 6> m_niveluri{};
+    QFrame *m_linieSubListe = nullptr;
+    QFrame *m_linieSubCadre = nullptr;
+    QFrame *m_linieMijloc = nullptr;
     // Beside "Vizualizare": the class whose problems the selection leaves out.
-    QLabel *LabelDate = nullptr;
-    QLineEdit *TextDate = nullptr;
+    QLabel *m_etichetaClasaExclusa = nullptr;
+    QLineEdit *m_clasaExclusa = nullptr;
     // Words searched in the pictures' recognised text and the observations;
-    // lCautare says how far recognition is, or why words cannot be searched.
-    QLabel *lCuvinte = nullptr;
-    QLineEdit *txtCuvinte = nullptr;
-    QLabel *lCautare = nullptr;
+    // m_stareCautare says how far recognition is, or why words cannot be searched.
+    QLabel *m_etichetaCuvinte = nullptr;
+    QLineEdit *m_cuvinte = nullptr;
+    QLabel *m_stareCautare = nullptr;
+    // The face of everything but the lists.
+    QFont m_font;
 
-    void Form_Load();
-    void Option1_Click(int index);
-    void Option2_Click(int index);
-    void Command1_Click() { Muta(ListaDefSel::llCapitole); }
-    void Command4_Click() { Muta(ListaDefSel::lSelCaps); }
-    void Command2_Click() { Muta(ListaDefSel::LDomenii); }
-    void Command5_Click() { Muta(ListaDefSel::lSelDomenii); }
-    void Command3_Click();
+    QLabel *Eticheta(QWidget *parinte, const char *nume, const QString &text);
+    QListWidget *ListaNoua(QWidget *parinte, const char *nume, QLabel *titlu, ListaSelectie care);
+    QPushButton *Buton(QWidget *parinte, const char *nume, const QString &text,
+                       void (FereastraSelectie::*handler)());
+    QFrame *Linie(QWidget *parinte, const char *nume, QFrame::Shape forma);
+    void ConstruiesteListele(QWidget *client);
+    void ConstruiesteOptiunile(QWidget *client);
+    void ConstruiesteCautarea(QWidget *client);
+    void ConstruiesteClasaExclusa(QWidget *client, Colectie &definitii);
+    void StabilesteOrdineaTab();
 
-    void Muta(ListaDefSel sursa);
-    void ArataEvidentierea(ListaDefSel lista);
+    void Aseaza();
+    void LaAlegereaClasei(int index);
+    void LaAlegereaNivelului(int index);
+    void AlegeCapitol() { Muta(ListaSelectie::Capitole); }
+    void LasaCapitol() { Muta(ListaSelectie::CapitoleAlese); }
+    void AlegeDisciplina() { Muta(ListaSelectie::Discipline); }
+    void LasaDisciplina() { Muta(ListaSelectie::DisciplineAlese); }
+    void Vizualizeaza();
+
+    void Muta(ListaSelectie sursa);
+    void ArataEvidentierea(ListaSelectie lista);
     void ArataModelul();
 
     Ferestre &m_ferestre;

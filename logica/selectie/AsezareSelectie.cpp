@@ -11,7 +11,7 @@ int Int(double valoare)
 } // namespace
 
 AsezareSelectie CalculeazaAsezare(int latimeEcran, int inaltimeEcran, int ramaLatime,
-                                int ramaInaltime)
+                                  int ramaInaltime)
 {
     using A = AsezareSelectie;
     A a;
@@ -24,46 +24,46 @@ AsezareSelectie CalculeazaAsezare(int latimeEcran, int inaltimeEcran, int ramaLa
     const int latimeLista = Int(SW / 5.0);
     const int inaltimeLista = Int(2.0 * SH / 5.0);
     const int y0 = Int(SH / 2.0);
-    a.Line2_0 = QLine(0, y0, SW, y0);
+    a.LinieSubListe = QLine(0, y0, SW, y0);
 
     const int stanga1 = Int((SW - 4.0 * latimeLista) / 5.0);
     const int stanga2 = Int(SW / 2.0) - stanga1 - latimeLista;
     const int stanga3 = Int(SW / 2.0) + stanga1;
     const int stanga4 = Int(SW / 2.0) + stanga2;
-    a.Label1 = QRect(stanga1, 0, latimeLista, A::InaltimeEticheta);
-    a.Label2 = QRect(stanga2, 0, latimeLista, A::InaltimeEticheta);
-    a.Label3 = QRect(stanga3, 0, latimeLista, A::InaltimeEticheta);
-    a.Label4 = QRect(stanga4, 0, latimeLista, A::InaltimeEticheta4);
+    a.EtichetaCapitole = QRect(stanga1, 0, latimeLista, A::InaltimeEticheta);
+    a.EtichetaCapitoleAlese = QRect(stanga2, 0, latimeLista, A::InaltimeEticheta);
+    a.EtichetaDiscipline = QRect(stanga3, 0, latimeLista, A::InaltimeEticheta);
+    a.EtichetaDisciplineAlese = QRect(stanga4, 0, latimeLista, A::InaltimeEtichetaDisciplineAlese);
 
-    const int susListe = a.Label1.height() + 50;
-    a.llCapitole = QRect(stanga1, susListe, latimeLista, inaltimeLista);
-    a.lSelCaps = QRect(stanga2, susListe, latimeLista, inaltimeLista);
-    a.LDomenii = QRect(stanga3, susListe, latimeLista, inaltimeLista);
-    a.lSelDomenii = QRect(stanga4, susListe, latimeLista, inaltimeLista);
+    const int susListe = a.EtichetaCapitole.height() + 50;
+    a.Capitole = QRect(stanga1, susListe, latimeLista, inaltimeLista);
+    a.CapitoleAlese = QRect(stanga2, susListe, latimeLista, inaltimeLista);
+    a.Discipline = QRect(stanga3, susListe, latimeLista, inaltimeLista);
+    a.DisciplineAlese = QRect(stanga4, susListe, latimeLista, inaltimeLista);
 
     const int susButoane = y0 - A::InaltimeButon - 100;
     auto subLista = [&](const QRect &lista, int latimeButon) {
         return QRect(Int((lista.width() - latimeButon) / 2.0) + lista.left(), susButoane,
                      latimeButon, A::InaltimeButon);
     };
-    a.Command1 = subLista(a.llCapitole, A::LatimeCommand1);
-    a.Command4 = subLista(a.lSelCaps, A::LatimeCommand4);
-    a.Command2 = subLista(a.LDomenii, A::LatimeCommand2);
-    a.Command5 = subLista(a.lSelDomenii, A::LatimeCommand5);
+    a.ButonAlegeCapitol = subLista(a.Capitole, A::LatimeButonAlegeCapitol);
+    a.ButonLasaCapitol = subLista(a.CapitoleAlese, A::LatimeButonLasaCapitol);
+    a.ButonAlegeDisciplina = subLista(a.Discipline, A::LatimeButonAlegeDisciplina);
+    a.ButonLasaDisciplina = subLista(a.DisciplineAlese, A::LatimeButonLasaDisciplina);
 
     const int susCadre = Int(SH / 2.0) + 100;
-    a.Frame1 = QRect(stanga1, susCadre, latimeCadru, inaltimeCadru);
-    a.Frame2 = QRect(stanga3, susCadre, latimeCadru, inaltimeCadru);
+    a.CadruClase = QRect(stanga1, susCadre, latimeCadru, inaltimeCadru);
+    a.CadruNiveluri = QRect(stanga3, susCadre, latimeCadru, inaltimeCadru);
 
     const int y2 = inaltimeCadru + susCadre + 100;
-    a.Line2_1 = QLine(0, y2, SW, y2);
-    a.Line1 = QLine(Int(W / 2.0), 0, Int(W / 2.0), y2);
+    a.LinieSubCadre = QLine(0, y2, SW, y2);
+    a.LinieMijloc = QLine(Int(W / 2.0), 0, Int(W / 2.0), y2);
 
-    a.Command3 =
-        QRect(Int((SW - A::LatimeCommand3) / 2.0), y2 + 300, A::LatimeCommand3, A::InaltimeButon);
+    a.ButonVizualizare = QRect(Int((SW - A::LatimeButonVizualizare) / 2.0), y2 + 300,
+                               A::LatimeButonVizualizare, A::InaltimeButon);
 
     a.LatimeClient = SW;
-    a.InaltimeClient = a.Command3.top() + a.Command3.height() + 300;
+    a.InaltimeClient = a.ButonVizualizare.top() + a.ButonVizualizare.height() + 300;
     a.LatimeFixa = W;
     a.InaltimeFixa = a.InaltimeClient + ramaInaltime;
     return a;

@@ -10,19 +10,20 @@ struct AsezareSelectie
 {
     // Design sizes of the controls the computation does not size.
     static constexpr int InaltimeEticheta = 375;
-    static constexpr int InaltimeEticheta4 = 495;
+    static constexpr int InaltimeEtichetaDisciplineAlese = 495;
     static constexpr int InaltimeButon = 495;
-    static constexpr int LatimeCommand1 = 2415;
-    static constexpr int LatimeCommand4 = 2415;
-    static constexpr int LatimeCommand2 = 2655;
-    static constexpr int LatimeCommand5 = 2775;
-    static constexpr int LatimeCommand3 = 2055;
+    static constexpr int LatimeButonAlegeCapitol = 2415;
+    static constexpr int LatimeButonLasaCapitol = 2415;
+    static constexpr int LatimeButonAlegeDisciplina = 2655;
+    static constexpr int LatimeButonLasaDisciplina = 2775;
+    static constexpr int LatimeButonVizualizare = 2055;
 
-    QRect Label1, Label2, Label3, Label4;
-    QRect llCapitole, lSelCaps, LDomenii, lSelDomenii;
-    QRect Command1, Command4, Command2, Command5, Command3;
-    QRect Frame1, Frame2;
-    QLine Line2_0, Line2_1, Line1;
+    QRect EtichetaCapitole, EtichetaCapitoleAlese, EtichetaDiscipline, EtichetaDisciplineAlese;
+    QRect Capitole, CapitoleAlese, Discipline, DisciplineAlese;
+    QRect ButonAlegeCapitol, ButonLasaCapitol, ButonAlegeDisciplina, ButonLasaDisciplina,
+        ButonVizualizare;
+    QRect CadruClase, CadruNiveluri;
+    QLine LinieSubListe, LinieSubCadre, LinieMijloc;
 
     int LatimeClient = 0;   // SW at layout time
     int InaltimeClient = 0; // the client area after the height is fitted
@@ -33,7 +34,7 @@ struct AsezareSelectie
 // ramaLatime/ramaInaltime: what the window's border and caption add to its
 // client area. The window starts as large as the screen.
 AsezareSelectie CalculeazaAsezare(int latimeEcran, int inaltimeEcran, int ramaLatime = 0,
-                                int ramaInaltime = 0);
+                                  int ramaInaltime = 0);
 
 // An option of a class or level array: its rectangle inside its frame.
 QRect AsezareOptiuneClasa(int index);

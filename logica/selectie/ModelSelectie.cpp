@@ -9,29 +9,33 @@ ModelSelectie::ModelSelectie(Colectie &definitii)
     : m_definitii(definitii)
 {}
 
-const QStringList &ModelSelectie::Intrari(ListaDefSel lista) const
+const QStringList &ModelSelectie::Intrari(ListaSelectie lista) const
 {
     return L(lista).intrari;
 }
 
-int ModelSelectie::Evidentiat(ListaDefSel lista) const
+int ModelSelectie::Evidentiat(ListaSelectie lista) const
 {
     return L(lista).evidentiat;
 }
 
-void ModelSelectie::Evidentiaza(ListaDefSel lista, int index)
+void ModelSelectie::Evidentiaza(ListaSelectie lista, int index)
 {
     Lista &l = L(lista);
     l.evidentiat = (index >= 0 && index < l.intrari.size()) ? index : -1;
 }
 
-ListaDefSel ModelSelectie::Tinta(ListaDefSel sursa)
+ListaSelectie ModelSelectie::Tinta(ListaSelectie sursa)
 {
     switch (sursa) {
-    case ListaDefSel::llCapitole: return ListaDefSel::lSelCaps;
-    case ListaDefSel::lSelCaps: return ListaDefSel::llCapitole;
-    case ListaDefSel::LDomenii: return ListaDefSel::lSelDomenii;
-    case ListaDefSel::lSelDomenii: return ListaDefSel::LDomenii;
+    case ListaSelectie::Capitole:
+        return ListaSelectie::CapitoleAlese;
+    case ListaSelectie::CapitoleAlese:
+        return ListaSelectie::Capitole;
+    case ListaSelectie::Discipline:
+        return ListaSelectie::DisciplineAlese;
+    case ListaSelectie::DisciplineAlese:
+        return ListaSelectie::Discipline;
     }
     return sursa;
 }
@@ -48,7 +52,7 @@ bool ModelSelectie::UmpleListe()
     d.NrCapitole = 1;
     d.NrDiscipline = 1;
 
-    Lista &capitole = L(ListaDefSel::llCapitole);
+    Lista &capitole = L(ListaSelectie::Capitole);
     capitole = {};
     for (int i = 2; i <= d.NrProbleme; ++i) {
         const Problema &p = d.TabelProbleme[i];
@@ -61,7 +65,7 @@ bool ModelSelectie::UmpleListe()
     }
     capitole.evidentiat = capitole.intrari.isEmpty() ? -1 : 0;
 
-    Lista &discipline = L(ListaDefSel::LDomenii);
+    Lista &discipline = L(ListaSelectie::Discipline);
     discipline = {};
     for (int i = 2; i <= d.NrProbleme; ++i) {
         const Problema &p = d.TabelProbleme[i];
@@ -75,8 +79,8 @@ bool ModelSelectie::UmpleListe()
     discipline.evidentiat = discipline.intrari.isEmpty() ? -1 : 0;
 
     Filtre = {};
-    L(ListaDefSel::lSelCaps) = {};
-    L(ListaDefSel::lSelDomenii) = {};
+    L(ListaSelectie::CapitoleAlese) = {};
+    L(ListaSelectie::DisciplineAlese) = {};
     return true;
 }
 
@@ -92,7 +96,7 @@ void ModelSelectie::AlegeNivel(int index)
     m_definitii.NivelAles = int16_t(index + 5);
 }
 
-int ModelSelectie::Muta(ListaDefSel sursa)
+int ModelSelectie::Muta(ListaSelectie sursa)
 {
     Lista &s = L(sursa);
     const int k = s.evidentiat;
@@ -106,7 +110,8 @@ int ModelSelectie::Muta(ListaDefSel sursa)
 ModelSelectie::Rezultat ModelSelectie::Vizualizare()
 {
     Colectie &d = m_definitii;
-    ColecteazaAlegeri(d, Intrari(ListaDefSel::lSelCaps), Intrari(ListaDefSel::lSelDomenii), Filtre);
+    ColecteazaAlegeri(d, Intrari(ListaSelectie::CapitoleAlese),
+                      Intrari(ListaSelectie::DisciplineAlese), Filtre);
     FiltreazaProbleme(d, Filtre);
 
     if (d.NrSelectie == 1 && d.platforma().IntrebareDaNu(MesajNimicGasit)) {

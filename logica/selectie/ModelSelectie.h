@@ -10,8 +10,9 @@
 
 class Colectie;
 
-// The four list boxes of the selection dialog, named as the dialog's controls.
-enum class ListaDefSel { llCapitole, lSelCaps, LDomenii, lSelDomenii };
+// The four list boxes of the selection dialog: for chapters and for
+// disciplines, the ones still available and the ones chosen.
+enum class ListaSelectie { Capitole, CapitoleAlese, Discipline, DisciplineAlese };
 
 // Everything the selection dialog knows, without a widget: the available and
 // chosen lists with their highlighted entries, the criteria clicked so far,
@@ -24,27 +25,27 @@ public:
     FiltreSelectie Filtre;
     bool ListeIncarcate = false; // the lists were filled for this showing
 
-    const QStringList &Intrari(ListaDefSel lista) const;
+    const QStringList &Intrari(ListaSelectie lista) const;
     // The highlighted entry, -1 for none.
-    int Evidentiat(ListaDefSel lista) const;
+    int Evidentiat(ListaSelectie lista) const;
     // The user's highlight; an index outside the list means none.
-    void Evidentiaza(ListaDefSel lista, int index);
+    void Evidentiaza(ListaSelectie lista, int index);
     // Where the list's move button sends its highlighted entry.
-    static ListaDefSel Tinta(ListaDefSel sursa);
+    static ListaSelectie Tinta(ListaSelectie sursa);
 
     // The activation step: once per showing, fills the available lists with the
     // distinct texts of the collection and clears every choice. False when the
     // lists were already filled and nothing changed.
     bool UmpleListe();
 
-    void AlegeClasa(int index); // Option1(index): classes V..XII
-    void AlegeNivel(int index); // Option2(index): levels 5..10
+    void AlegeClasa(int index); // index 0..7: classes V..XII
+    void AlegeNivel(int index); // index 0..5: levels 5..10
 
     // Moves the highlighted entry of sursa to the end of its partner list and
     // returns its former index, or -1 when nothing is highlighted. The entry
     // that takes its place is highlighted next, so that repeated presses go on
     // moving entries.
-    int Muta(ListaDefSel sursa);
+    int Muta(ListaSelectie sursa);
 
     enum class Rezultat {
         Refacuta, // nothing found and the user asked to redo: the lists are rebuilt
@@ -62,8 +63,8 @@ private:
         QStringList intrari;
         int evidentiat = -1;
     };
-    Lista &L(ListaDefSel lista) { return m_liste[static_cast<int>(lista)]; }
-    const Lista &L(ListaDefSel lista) const { return m_liste[static_cast<int>(lista)]; }
+    Lista &L(ListaSelectie lista) { return m_liste[static_cast<int>(lista)]; }
+    const Lista &L(ListaSelectie lista) const { return m_liste[static_cast<int>(lista)]; }
 
     Colectie &m_definitii;
     std::array<Lista, 4> m_liste;

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-using L = ListaDefSel;
+using L = ListaSelectie;
 using V = std::vector<int>;
 
 // Shared state as start-up leaves it, with a collection put straight into the

@@ -14,10 +14,11 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
     c.Clasa = 10;
     Pune({a, b, c});
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(model.Intrari(L::llCapitole), QStringList({a.Capitol.Text(), b.Capitol.Text()}));
-    EXPECT_EQ(model.Intrari(L::LDomenii), QStringList({QString(49, 'd') + 'D', QString(49, 'd')}));
-    Alege(L::llCapitole, a.Capitol.Text());
-    Alege(L::LDomenii, QString(49, 'd') + 'D');
+    EXPECT_EQ(model.Intrari(L::Capitole), QStringList({a.Capitol.Text(), b.Capitol.Text()}));
+    EXPECT_EQ(model.Intrari(L::Discipline),
+              QStringList({QString(49, 'd') + 'D', QString(49, 'd')}));
+    Alege(L::Capitole, a.Capitol.Text());
+    Alege(L::Discipline, QString(49, 'd') + 'D');
     model.Vizualizare();
     EXPECT_EQ(Selectate(), V({2, 4}));
 
@@ -28,7 +29,7 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
     Pune(probleme);
     ASSERT_TRUE(model.UmpleListe());
     for (int i = 0; i < 100; ++i)
-        Muta(L::LDomenii, 0);
+        Muta(L::Discipline, 0);
     model.Vizualizare();
     EXPECT_EQ(QList<int>({d.NrSelectie, d.Selectie[2000]}), QList({2000, 2000}));
 }

@@ -1,7 +1,7 @@
-#include "unelte/FerestreTacute.h"
-#include "logica/selectie/EvaluareSelectie.h"
 #include "ferestre/selectie/FereastraSelectie.h"
+#include "logica/selectie/EvaluareSelectie.h"
 #include "tests/selectie/ColectieSelectie.h"
+#include "unelte/FerestreTacute.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -45,24 +45,24 @@ TEST_F(Selectie, CriteriileSiListele)
           P(9, 7, " Algebra", "functii"), P(9, 7, "Geometrie", "   "),
           P(9, 7, "Algebra", " Functii"), P(9, 7, "Geometrie", "Arii")});
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(model.Intrari(L::llCapitole),
+    EXPECT_EQ(model.Intrari(L::Capitole),
               QStringList({"Functii", "Ecuatii", "functii", "", " Functii", "Arii"}));
-    EXPECT_EQ(model.Intrari(L::LDomenii),
+    EXPECT_EQ(model.Intrari(L::Discipline),
               QStringList({"Algebra", "algebra", " Algebra", "Geometrie"}));
-    EXPECT_EQ(QList({model.Evidentiat(L::llCapitole), model.Evidentiat(L::lSelCaps)}),
+    EXPECT_EQ(QList({model.Evidentiat(L::Capitole), model.Evidentiat(L::CapitoleAlese)}),
               QList({0, -1}));
-    Muta(L::llCapitole, 2);
-    EXPECT_EQ(model.Evidentiat(L::llCapitole), 2);
-    Muta(L::llCapitole, 0);
-    EXPECT_EQ(model.Intrari(L::lSelCaps), QStringList({"functii", "Functii"}));
-    Muta(L::lSelCaps, 1);
-    EXPECT_EQ(model.Intrari(L::llCapitole),
+    Muta(L::Capitole, 2);
+    EXPECT_EQ(model.Evidentiat(L::Capitole), 2);
+    Muta(L::Capitole, 0);
+    EXPECT_EQ(model.Intrari(L::CapitoleAlese), QStringList({"functii", "Functii"}));
+    Muta(L::CapitoleAlese, 1);
+    EXPECT_EQ(model.Intrari(L::Capitole),
               QStringList({"Ecuatii", "", " Functii", "Arii", "Functii"}));
-    EXPECT_EQ(model.Evidentiat(L::lSelCaps), 0); // the last one left
-    Muta(L::lSelCaps, -1);
+    EXPECT_EQ(model.Evidentiat(L::CapitoleAlese), 0); // the last one left
+    Muta(L::CapitoleAlese, -1);
     // Once per showing: coming back while shown changes nothing.
     EXPECT_FALSE(model.UmpleListe());
-    EXPECT_EQ(model.Intrari(L::lSelCaps), QStringList{"functii"});
+    EXPECT_EQ(model.Intrari(L::CapitoleAlese), QStringList{"functii"});
 }
 
 // Nothing found asks (Yes is the window's test); No hands the empty selection
@@ -71,7 +71,7 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
 {
     Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
     ASSERT_TRUE(model.UmpleListe());
-    Alege(L::llCapitole, "Arii");
+    Alege(L::Capitole, "Arii");
     model.AlegeClasa(4);
     platforma.RaspunsuriDaNu = {false};
     ASSERT_EQ(model.Vizualizare(), R::Predata);
@@ -80,7 +80,8 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
         platforma.Intrebari,
         QStringList("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa), (std::pair<bool, int16_t>(false, 9)));
+    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa),
+              (std::pair<bool, int16_t>(false, 9)));
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
 }
@@ -95,24 +96,25 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     FereastraSelectie f(d, ferestre);
     f.show();
     const std::tuple<const char *, int, const char *> clicuri[] = {
-        {"llCapitole", 1, "Command1"},  {"llCapitole", 1, "Command1"}, {"LDomenii", 1, "Command2"},
-        {"lSelDomenii", 0, "Command5"}, {"lSelCaps", 0, "Command4"},   {"LDomenii", 1, "Command2"}};
+        {"capitole", 1, "butonAlegeCapitol"},      {"capitole", 1, "butonAlegeCapitol"},
+        {"discipline", 1, "butonAlegeDisciplina"}, {"disciplineAlese", 0, "butonLasaDisciplina"},
+        {"capitoleAlese", 0, "butonLasaCapitol"},  {"discipline", 1, "butonAlegeDisciplina"}};
     for (const auto &[lista, rand, buton] : clicuri) {
         f.findChild<QListWidget *>(lista)->setCurrentRow(rand);
         f.findChild<QPushButton *>(buton)->click();
     }
-    EXPECT_EQ(QList({f.Model().Intrari(L::llCapitole), f.Model().Intrari(L::lSelCaps),
-                     f.Model().Intrari(L::LDomenii), f.Model().Intrari(L::lSelDomenii)}),
+    EXPECT_EQ(QList({f.Model().Intrari(L::Capitole), f.Model().Intrari(L::CapitoleAlese),
+                     f.Model().Intrari(L::Discipline), f.Model().Intrari(L::DisciplineAlese)}),
               QList<QStringList>({{"Functii", "Arii"}, {"Ecuatii"}, {"Algebra"}, {"Geometrie"}}));
-    f.findChild<QRadioButton *>("Option1_4")->click();
-    f.findChild<QRadioButton *>("Option2_2")->click();
+    f.findChild<QRadioButton *>("clasa_4")->click();
+    f.findChild<QRadioButton *>("nivel_2")->click();
     EXPECT_EQ(QList({d.ClasaAleasa, d.NivelAles}), QList<int16_t>({9, 7}));
     platforma.RaspunsuriDaNu = {true};
-    f.findChild<QPushButton *>("Command3")->click();
+    f.findChild<QPushButton *>("butonVizualizare")->click();
     for (QRadioButton *o : f.findChildren<QRadioButton *>())
         EXPECT_FALSE(o->isChecked()) << o->text();
-    EXPECT_EQ(f.findChild<QListWidget *>("llCapitole")->count(), 3);
-    EXPECT_FALSE(d.SelectieNoua);                 // asked again, nothing handed over
-    f.findChild<QPushButton *>("Command3")->click(); // no criterion left: handed over
+    EXPECT_EQ(f.findChild<QListWidget *>("capitole")->count(), 3);
+    EXPECT_FALSE(d.SelectieNoua);                            // asked again, nothing handed over
+    f.findChild<QPushButton *>("butonVizualizare")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
 }
