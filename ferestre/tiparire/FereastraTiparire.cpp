@@ -23,8 +23,7 @@ constexpr int LatimeClient = 13905;
 constexpr int InaltimeClient = 6390;
 
 // Controls are placed as designed, in twips.
-template<typename W>
-W *Pune(W *control, int stanga, int sus, int latime, int inaltime)
+template <typename W> W *Pune(W *control, int stanga, int sus, int latime, int inaltime)
 {
     control->setGeometry(Pixeli(stanga), Pixeli(sus), Pixeli(latime), Pixeli(inaltime));
     return control;
@@ -33,31 +32,47 @@ W *Pune(W *control, int stanga, int sus, int latime, int inaltime)
 } // namespace
 
 FereastraTiparire::FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
-                           QWidget *parent)
+                                     QWidget *parent)
     : QDialog(parent)
     , m_definitii(definitii)
     , m_imprimanta(std::move(imprimanta))
 {
     setWindowTitle(QStringLiteral("Tipareste"));
 
-    Frame1 = Pune(new QGroupBox(QStringLiteral("Tipareste"), this), 360, 120, 3855, 3015);
-    Option2 = Pune(new QRadioButton(QStringLiteral("La imprimanta"), Frame1), 360, 480, 2415, 615);
-    Option1 = Pune(new QRadioButton(QStringLiteral("In fisier"), Frame1), 360, 1680, 2415, 615);
+    m_cadruDestinatie =
+        Pune(new QGroupBox(QStringLiteral("Tipareste"), this), 360, 120, 3855, 3015);
+    m_optiuneImprimanta = Pune(new QRadioButton(QStringLiteral("La imprimanta"), m_cadruDestinatie),
+                               360, 480, 2415, 615);
+    m_optiuneFisier = Pune(new QRadioButton(QStringLiteral("In fisier"), m_cadruDestinatie), 360,
+                           1680, 2415, 615);
+    ConstruiesteEtichetele();
+    ConstruiesteMarginile();
+    ConstruiesteCampurile();
+    LeagaButoanele();
 
+    setFixedSize(Pixeli(LatimeClient), Pixeli(InaltimeClient));
+    Incarca();
+}
+
+void FereastraTiparire::ConstruiesteEtichetele()
+{
     auto eticheta = [this](const char *text, int stanga, int sus, int latime, int inaltime) {
         return Pune(new QLabel(QString::fromLatin1(text), this), stanga, sus, latime, inaltime);
     };
-    Label4 = eticheta("Stanga:", 5640, 360, 1335, 495);
-    Label5 = eticheta("Dreapta:", 5640, 1080, 1335, 495);
-    Label6 = eticheta("Top:", 5640, 1800, 1335, 495);
-    Label7 = eticheta("Bottom:", 5640, 2520, 1335, 495);
-    Label2 = eticheta("Selectati imprimanta", 10320, 360, 3855, 495);
-    Label1 = eticheta("Nr de exemplare", 10320, 1680, 3255, 615);
-    Label3 = eticheta("Nume fisier", 0, 3360, 1935, 375);
-    Label8 = eticheta("Antet", 4080, 4200, 2535, 375);
+    m_etichetaStanga = eticheta("Stanga:", 5640, 360, 1335, 495);
+    m_etichetaDreapta = eticheta("Dreapta:", 5640, 1080, 1335, 495);
+    m_etichetaSus = eticheta("Top:", 5640, 1800, 1335, 495);
+    m_etichetaJos = eticheta("Bottom:", 5640, 2520, 1335, 495);
+    m_etichetaImprimanta = eticheta("Selectati imprimanta", 10320, 360, 3855, 495);
+    m_etichetaExemplare = eticheta("Nr de exemplare", 10320, 1680, 3255, 615);
+    m_etichetaNumeFisier = eticheta("Nume fisier", 0, 3360, 1935, 375);
+    m_etichetaAntet = eticheta("Antet", 4080, 4200, 2535, 375);
+}
 
-    QLineEdit **margini[] = {&Text3, &Text4, &Text5, &Text6};
-    QScrollBar **bare[] = {&VScroll1, &VScroll2, &VScroll3, &VScroll4};
+void FereastraTiparire::ConstruiesteMarginile()
+{
+    QLineEdit **margini[] = {&m_margineStanga, &m_margineDreapta, &m_margineSus, &m_margineJos};
+    QScrollBar **bare[] = {&m_baraStanga, &m_baraDreapta, &m_baraSus, &m_baraJos};
     for (int i = 0; i < 4; ++i) {
         const int sus = 360 + 720 * i;
         QLineEdit *text = *margini[i] = Pune(new QLineEdit(this), 6960, sus, 1215, 495);
@@ -69,118 +84,127 @@ FereastraTiparire::FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprim
         connect(bara, &QScrollBar::valueChanged, text,
                 [text](int valoare) { text->setText(TextMargine(valoare)); });
     }
+}
 
-    Combo1 = Pune(new QComboBox(this), 9960, 840, 3855, 420);
-    Combo1->setEditable(true);
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
+void FereastraTiparire::ConstruiesteCampurile()
+{
+    m_imprimante = Pune(new QComboBox(this), 9960, 840, 3855, 420);
+    m_imprimante->setEditable(true);
+    m_imprimante->setInsertPolicy(QComboBox::NoInsert);
     // Printers are chosen from the list, not typed or completed.
-    Combo1->setCompleter(nullptr);
-    Combo1->installEventFilter(this);
-    Combo1->lineEdit()->installEventFilter(this);
-    connect(Combo1, &QComboBox::activated, this, &FereastraTiparire::Combo1_Click);
+    m_imprimante->setCompleter(nullptr);
+    m_imprimante->installEventFilter(this);
+    m_imprimante->lineEdit()->installEventFilter(this);
+    connect(m_imprimante, &QComboBox::activated, this, &FereastraTiparire::AlegeImprimanta);
 
-    Text1 = Pune(new QLineEdit(this), 11520, 2280, 735, 735);
-    Text2 = Pune(new QLineEdit(this), 1920, 3360, 3855, 495);
-    Text7 = Pune(new QPlainTextEdit(this), 120, 4560, 10575, 1695);
-    Text7->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_exemplare = Pune(new QLineEdit(this), 11520, 2280, 735, 735);
+    m_numeFisier = Pune(new QLineEdit(this), 1920, 3360, 3855, 495);
+    m_antet = Pune(new QPlainTextEdit(this), 120, 4560, 10575, 1695);
+    m_antet->setLineWrapMode(QPlainTextEdit::NoWrap);
     // Tab leaves the header for the buttons, as in every other box.
-    Text7->setTabChangesFocus(true);
+    m_antet->setTabChangesFocus(true);
 
-    Command2 = Pune(new QPushButton(QStringLiteral("Print"), this), 10920, 4560, 2895, 735);
-    Command1 = Pune(new QPushButton(QStringLiteral("Renunta"), this), 10920, 5520, 2895, 735);
+    m_butonTiparire = Pune(new QPushButton(QStringLiteral("Print"), this), 10920, 4560, 2895, 735);
+    m_butonRenuntare =
+        Pune(new QPushButton(QStringLiteral("Renunta"), this), 10920, 5520, 2895, 735);
     // Enter in a box must not press a button behind the user's back.
-    Command1->setAutoDefault(false);
-    Command2->setAutoDefault(false);
+    m_butonRenuntare->setAutoDefault(false);
+    m_butonTiparire->setAutoDefault(false);
     // Each box is named by its label, for a screen reader as for finding it.
-    for (auto [titlu, camp] : {std::pair<QLabel *, QWidget *>{Label1, Text1}, {Label3, Text2},
-                               {Label4, Text3}, {Label5, Text4}, {Label6, Text5},
-                               {Label7, Text6}, {Label8, Text7}})
+    for (auto [titlu, camp] : {std::pair<QLabel *, QWidget *>{m_etichetaExemplare, m_exemplare},
+                               {m_etichetaNumeFisier, m_numeFisier},
+                               {m_etichetaStanga, m_margineStanga},
+                               {m_etichetaDreapta, m_margineDreapta},
+                               {m_etichetaSus, m_margineSus},
+                               {m_etichetaJos, m_margineJos},
+                               {m_etichetaAntet, m_antet}})
         titlu->setBuddy(camp);
+}
 
-    connect(Option1, &QRadioButton::toggled, this, [this](bool ales) {
+void FereastraTiparire::LeagaButoanele()
+{
+    connect(m_optiuneFisier, &QRadioButton::toggled, this, [this](bool ales) {
         if (ales)
-            Option1_Click();
+            SpreFisier();
     });
-    connect(Option2, &QRadioButton::toggled, this, [this](bool ales) {
+    connect(m_optiuneImprimanta, &QRadioButton::toggled, this, [this](bool ales) {
         if (ales)
-            Option2_Click();
+            SpreImprimanta();
     });
-    connect(Command1, &QPushButton::clicked, this, &FereastraTiparire::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FereastraTiparire::Command2_Click);
-
-    setFixedSize(Pixeli(LatimeClient), Pixeli(InaltimeClient));
-    frmTipareste_Form_Load();
+    connect(m_butonRenuntare, &QPushButton::clicked, this, &FereastraTiparire::Renunta);
+    connect(m_butonTiparire, &QPushButton::clicked, this, &FereastraTiparire::Tipareste);
 }
 
 FereastraTiparire::~FereastraTiparire() = default;
 
 std::array<QString, 4> FereastraTiparire::TexteMargini() const
 {
-    return {Text3->text(), Text4->text(), Text5->text(), Text6->text()};
+    return {m_margineStanga->text(), m_margineDreapta->text(), m_margineSus->text(),
+            m_margineJos->text()};
 }
 
-void FereastraTiparire::frmTipareste_Form_Load()
+void FereastraTiparire::Incarca()
 {
     LatimeFixa = width() * TwipsPePixel;
     InaltimeFixa = height() * TwipsPePixel;
-    Text1->setText(QStringLiteral("1"));
-    Option2->setChecked(true);
-    Label3->hide();
-    Text2->hide();
-    Combo1->addItems(m_imprimanta->Imprimante());
-    Combo1->setCurrentIndex(-1);
-    Combo1->setEditText(QString());
-    VScroll1->setValue(20);
-    VScroll2->setValue(20);
-    VScroll3->setValue(30);
-    VScroll4->setValue(30);
+    m_exemplare->setText(QStringLiteral("1"));
+    m_optiuneImprimanta->setChecked(true);
+    m_etichetaNumeFisier->hide();
+    m_numeFisier->hide();
+    m_imprimante->addItems(m_imprimanta->Imprimante());
+    m_imprimante->setCurrentIndex(-1);
+    m_imprimante->setEditText(QString());
+    m_baraStanga->setValue(20);
+    m_baraDreapta->setValue(20);
+    m_baraSus->setValue(30);
+    m_baraJos->setValue(30);
 }
 
-void FereastraTiparire::Combo1_Click()
+void FereastraTiparire::AlegeImprimanta()
 {
-    const QString text = Combo1->currentText();
+    const QString text = m_imprimante->currentText();
     if (text.isEmpty()) {
-        Command2->setEnabled(false);
+        m_butonTiparire->setEnabled(false);
         return;
     }
     m_imprimanta->Alege(text);
-    Command2->setEnabled(true);
-    Combo1->setEditText(Combo1->itemText(Combo1->currentIndex()));
-    Combo1->update();
+    m_butonTiparire->setEnabled(true);
+    m_imprimante->setEditText(m_imprimante->itemText(m_imprimante->currentIndex()));
+    m_imprimante->update();
 }
 
-void FereastraTiparire::Option1_Click()
+void FereastraTiparire::SpreFisier()
 {
-    Combo1->setEnabled(false);
-    Label3->show();
-    Text2->show();
+    m_imprimante->setEnabled(false);
+    m_etichetaNumeFisier->show();
+    m_numeFisier->show();
 }
 
-void FereastraTiparire::Option2_Click()
+void FereastraTiparire::SpreImprimanta()
 {
-    Combo1->setEnabled(true);
-    Label3->hide();
-    Text2->hide();
-    Command2->setEnabled(true);
+    m_imprimante->setEnabled(true);
+    m_etichetaNumeFisier->hide();
+    m_numeFisier->hide();
+    m_butonTiparire->setEnabled(true);
 }
 
-void FereastraTiparire::Command1_Click()
+void FereastraTiparire::Renunta()
 {
     done(QDialog::Rejected);
 }
 
-void FereastraTiparire::Command2_Click()
+void FereastraTiparire::Tipareste()
 {
     TexteTipareste texte;
-    texte.LaImprimanta = Option2->isChecked();
-    texte.Imprimanta = Combo1->currentText();
-    texte.Exemplare = Text1->text();
-    texte.NumeFisier = Text2->text();
-    texte.Stanga = Text3->text();
-    texte.Dreapta = Text4->text();
-    texte.Sus = Text5->text();
-    texte.Jos = Text6->text();
-    texte.Antet = Text7->toPlainText();
+    texte.LaImprimanta = m_optiuneImprimanta->isChecked();
+    texte.Imprimanta = m_imprimante->currentText();
+    texte.Exemplare = m_exemplare->text();
+    texte.NumeFisier = m_numeFisier->text();
+    texte.Stanga = m_margineStanga->text();
+    texte.Dreapta = m_margineDreapta->text();
+    texte.Sus = m_margineSus->text();
+    texte.Jos = m_margineJos->text();
+    texte.Antet = m_antet->toPlainText();
 
     const auto verificare = VerificaTiparirea(texte);
     if (const QString *mesaj = std::get_if<QString>(&verificare)) {
@@ -218,7 +242,7 @@ bool FereastraTiparire::eventFilter(QObject *obiect, QEvent *eveniment)
 {
     // One key in the printer box and the typing goes on in the copies box.
     if (eveniment->type() == QEvent::KeyRelease &&
-        (obiect == Combo1 || obiect == Combo1->lineEdit()))
-        Text1->setFocus(Qt::OtherFocusReason);
+        (obiect == m_imprimante || obiect == m_imprimante->lineEdit()))
+        m_exemplare->setFocus(Qt::OtherFocusReason);
     return QDialog::eventFilter(obiect, eveniment);
 }

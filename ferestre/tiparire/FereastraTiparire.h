@@ -27,7 +27,7 @@ class FereastraTiparire : public QDialog
 public:
     // On the system's printers.
     FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
-                 QWidget *parent = nullptr);
+                      QWidget *parent = nullptr);
     ~FereastraTiparire() override;
 
     Imprimanta &imprimanta() { return *m_imprimanta; }
@@ -39,8 +39,10 @@ public:
     int LatimeFixa = 0;
     int InaltimeFixa = 0;
 
-    void Command1_Click();
-    void Command2_Click();
+    // "Renunta": the only way out but a printed page.
+    void Renunta();
+    // "Print": checks what was typed, then prints or saves the page.
+    void Tipareste();
 
 protected:
     void closeEvent(QCloseEvent *eveniment) override;
@@ -49,36 +51,40 @@ protected:
     bool eventFilter(QObject *obiect, QEvent *eveniment) override;
 
 private:
-    QGroupBox *Frame1;
-    QRadioButton *Option1; // "In fisier"
-    QRadioButton *Option2; // "La imprimanta"
-    QLabel *Label1;
-    QLabel *Label2;
-    QLabel *Label3;
-    QLabel *Label4;
-    QLabel *Label5;
-    QLabel *Label6;
-    QLabel *Label7;
-    QLabel *Label8;
-    QLineEdit *Text1; // copies
-    QLineEdit *Text2; // file name
-    QLineEdit *Text3; // margins: left, right, top, bottom
-    QLineEdit *Text4;
-    QLineEdit *Text5;
-    QLineEdit *Text6;
-    QPlainTextEdit *Text7; // header
-    QScrollBar *VScroll1;
-    QScrollBar *VScroll2;
-    QScrollBar *VScroll3;
-    QScrollBar *VScroll4;
-    QComboBox *Combo1;     // printers
-    QPushButton *Command1; // "Renunta"
-    QPushButton *Command2; // "Print"
+    QGroupBox *m_cadruDestinatie;
+    QRadioButton *m_optiuneFisier;
+    QRadioButton *m_optiuneImprimanta;
+    QLabel *m_etichetaExemplare;
+    QLabel *m_etichetaImprimanta;
+    QLabel *m_etichetaNumeFisier;
+    QLabel *m_etichetaStanga;
+    QLabel *m_etichetaDreapta;
+    QLabel *m_etichetaSus;
+    QLabel *m_etichetaJos;
+    QLabel *m_etichetaAntet;
+    QLineEdit *m_exemplare;
+    QLineEdit *m_numeFisier;
+    QLineEdit *m_margineStanga;
+    QLineEdit *m_margineDreapta;
+    QLineEdit *m_margineSus;
+    QLineEdit *m_margineJos;
+    QPlainTextEdit *m_antet;
+    QScrollBar *m_baraStanga;
+    QScrollBar *m_baraDreapta;
+    QScrollBar *m_baraSus;
+    QScrollBar *m_baraJos;
+    QComboBox *m_imprimante;
+    QPushButton *m_butonRenuntare;
+    QPushButton *m_butonTiparire;
 
-    void frmTipareste_Form_Load();
-    void Combo1_Click();
-    void Option1_Click();
-    void Option2_Click();
+    void ConstruiesteEtichetele();
+    void ConstruiesteMarginile();
+    void ConstruiesteCampurile();
+    void LeagaButoanele();
+    void Incarca();
+    void AlegeImprimanta();
+    void SpreFisier();
+    void SpreImprimanta();
 
     Colectie &m_definitii;
     std::unique_ptr<Imprimanta> m_imprimanta;
