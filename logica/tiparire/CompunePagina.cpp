@@ -1,7 +1,7 @@
 #include "logica/tiparire/CompunePagina.h"
 
-#include "interfete/Platforma.h"
 #include "interfete/Imprimanta.h"
+#include "interfete/Platforma.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/CitirePoza.h"
 #include "model/Colectie.h"
@@ -35,11 +35,6 @@ PozaCitita CitestePozaCurenta(const Colectie &d)
 
 } // namespace
 
-QImage IncarcaPozaCurenta(const Colectie &d)
-{
-    return CitestePozaCurenta(d).Poza;
-}
-
 QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QImage &poza)
 {
     QImage pagina(Pagina::MarimeFisier(), QImage::Format_RGB32);
@@ -71,7 +66,8 @@ bool Salveaza(const QImage &pagina, const QString &cale)
     // The rename at the end asks only the folder's leave, so a page marked
     // read-only would be replaced: refused here, for root too, as rm warns.
     const QFileInfo existent(cale);
-    constexpr QFile::Permissions Scriere = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    constexpr QFile::Permissions Scriere =
+        QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (existent.exists() && (!existent.isWritable() || !(existent.permissions() & Scriere)))
         return false;
     // Written aside and renamed at the end: a failed save leaves an earlier

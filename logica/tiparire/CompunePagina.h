@@ -9,11 +9,6 @@ class Imprimanta;
 class Colectie;
 struct DatePagina;
 
-// The picture of the problem the viewer shows, at its natural size, its format
-// recognised by content. Null when no problem is shown or the file cannot be
-// read, is cut short or is too large to hold.
-QImage IncarcaPozaCurenta(const Colectie &definitii);
-
 // The page as saved to a file: white, at the screen's 15 twips to the pixel.
 QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QImage &poza);
 
