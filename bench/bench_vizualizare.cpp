@@ -65,7 +65,7 @@ struct Mediu
         QApplication::sendEvent(&f, &activare);
         QApplication::processEvents();
     }
-    bool Pregatit() { return f.Logica().Picture2.Naturala().size() == QSize(2480, 3508); }
+    bool Pregatit() { return f.Logica().Poza.Naturala().size() == QSize(2480, 3508); }
 
     // The bare decode, the baseline every goal is set against.
     double DecodareMs()
@@ -146,7 +146,7 @@ void InainteLaVecinCitit(benchmark::State &stare)
         return stare.SkipWithError("picture not loaded");
     Baza(stare, m, 0);
     if (stare.range(1))
-        m.f.Logica().Picture2.PotrivesteLaLatime(m.f.width());
+        m.f.Logica().Poza.PotrivesteLaLatime(m.f.width());
     double procesor = 0;
     for (auto _ : stare) {
         if (m.definitii.PozitieCurenta == m.definitii.NrSelectie)
@@ -195,24 +195,24 @@ void PasTragere(benchmark::State &stare)
         return stare.SkipWithError("picture not loaded");
     Vizualizator &v = m.f.Logica();
     if (stare.range(0) == 1)
-        v.Picture2.Mareste();
+        v.Poza.Mareste();
     else if (stare.range(0) == 2)
-        v.Picture2.PotrivesteLaLatime(m.f.width());
-    stare.counters["factor"] = v.Picture2.Zoom().Factor();
+        v.Poza.PotrivesteLaLatime(m.f.width());
+    stare.counters["factor"] = v.Poza.Zoom().Factor();
     stare.counters["tinta_us"] = 1000;
     v.Cache().AsteaptaCitirile(); // their reads allocate on other threads
-    v.Picture1_MouseDown(600, 300);
+    v.Apasa(600, 300);
     int pas = 0;
     Alocari = 0;
     NumaraAlocari = true;
     for (auto _ : stare) {
         const double d = (pas++ % 200) - 100;
-        v.Picture1_MouseMove(600 + d, 300 + d / 2);
+        v.Misca(600 + d, 300 + d / 2);
         if (stare.range(1))
             m.Panou().repaint();
     }
     NumaraAlocari = false;
-    v.Picture1_MouseUp(600, 300);
+    v.Elibereaza(600, 300);
     stare.counters["alocari_pe_pas"] =
         benchmark::Counter(double(Alocari.load()) / double(stare.iterations()));
 }

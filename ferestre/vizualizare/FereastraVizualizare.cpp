@@ -21,37 +21,29 @@
 #include <algorithm>
 
 namespace {
-constexpr int LatimePicture1 = Pixeli(19095);
-constexpr int InaltimePicture1 = Pixeli(9975);
-constexpr int LatimeText1 = Pixeli(5295);
-constexpr int InaltimeText1 = Pixeli(1815);
+constexpr int LatimePanou = Pixeli(19095);
+constexpr int InaltimePanou = Pixeli(9975);
+constexpr int LatimeObservatii = Pixeli(5295);
+constexpr int InaltimeObservatii = Pixeli(1815);
 
-// An empty caption is the separator.
-const char *const TitluriButoane[] = {"Prima",
-                                      "Inainte",
-                                      "Inapoi",
-                                      "Ultima",
-                                      "",
-                                      "Defineste selectie",
-                                      "Anuleaza selectie",
-                                      "Arata/Ascunde Obs",
-                                      "Imprimare",
-                                      "Revenire Meniu"};
-
-// Keys of the toolbar's commands; the captions stay as they are.
+// The toolbar's buttons in order, each with its caption and key.
 const struct
 {
+    ComandaVizualizare comanda;
     const char *titlu;
     const char *tasta;
-} TasteButoane[] = {{"Prima", "Home"},
-                    {"Inainte", "PgDown"},
-                    {"Inapoi", "PgUp"},
-                    {"Ultima", "End"},
-                    {"Defineste selectie", "Ctrl+D"},
-                    {"Anuleaza selectie", "Ctrl+Shift+D"},
-                    {"Arata/Ascunde Obs", "Ctrl+O"},
-                    {"Imprimare", "Ctrl+P"},
-                    {"Revenire Meniu", "Esc"}};
+    bool separatorInainte;
+} ButoaneBara[] = {
+    {ComandaVizualizare::Prima, "Prima", "Home", false},
+    {ComandaVizualizare::Inainte, "Inainte", "PgDown", false},
+    {ComandaVizualizare::Inapoi, "Inapoi", "PgUp", false},
+    {ComandaVizualizare::Ultima, "Ultima", "End", false},
+    {ComandaVizualizare::DefinesteSelectie, "Defineste selectie", "Ctrl+D", true},
+    {ComandaVizualizare::AnuleazaSelectie, "Anuleaza selectie", "Ctrl+Shift+D", false},
+    {ComandaVizualizare::ObservatiiArataAscunde, "Arata/Ascunde Obs", "Ctrl+O", false},
+    {ComandaVizualizare::Imprimare, "Imprimare", "Ctrl+P", false},
+    {ComandaVizualizare::Revenire, "Revenire Meniu", "Esc", false},
+};
 
 // An arrow key moves the picture the other way, as a scroll bar would.
 constexpr int PasPanoramare = 40;
@@ -77,37 +69,38 @@ int LatimeNormala()
 
 FereastraVizualizare::FereastraVizualizare(Colectie &definitii, Ferestre &ferestre, QWidget *parent)
     : FereastraFixa(parent)
-    , Toolbar1(new QToolBar(this))
-    , Picture1(new PanzaQt)
-    , Text1(new QPlainTextEdit(Picture1))
-    , StatusBar1(new QStatusBar(Picture1))
+    , m_bara(new QToolBar(this))
+    , m_panou(new PanzaQt)
+    , m_observatii(new QPlainTextEdit(m_panou))
+    , m_stare(new QStatusBar(m_panou))
     , m_ferestre(ferestre)
     , m_definitii(definitii)
-    , m_logica(definitii, *Picture1)
+    , m_logica(definitii, *m_panou)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
+    ConstruiesteBara();
+    ConstruiestePanoul();
+    Incarca();
+}
 
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
-    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char *titlu : TitluriButoane) {
-        if (*titlu == '\0') {
-            Toolbar1->addSeparator();
-            continue;
-        }
-        QAction *buton = Toolbar1->addAction(QString::fromLatin1(titlu));
+void FereastraVizualizare::ConstruiesteBara()
+{
+    m_bara->setObjectName(QStringLiteral("bara"));
+    m_bara->setMovable(false);
+    m_bara->setFloatable(false);
+    m_bara->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_bara->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const auto &b : ButoaneBara) {
+        if (b.separatorInainte)
+            m_bara->addSeparator();
+        QAction *buton = m_bara->addAction(QString::fromLatin1(b.titlu));
+        buton->setData(int(b.comanda));
+        buton->setShortcut(QKeySequence(QString::fromLatin1(b.tasta)));
         // The buttons are a tenth of the window wide: a caption cut short
         // can still be read whole.
-        buton->setToolTip(buton->text());
-        Toolbar1->widgetForAction(buton)->setFocusPolicy(Qt::NoFocus);
-    }
-    for (const auto &t : TasteButoane) {
-        QAction *buton = Buton(QString::fromLatin1(t.titlu));
-        buton->setShortcut(QKeySequence(QString::fromLatin1(t.tasta)));
         buton->setToolTip(QStringLiteral("%1 (%2)").arg(
             buton->text(), buton->shortcut().toString(QKeySequence::NativeText)));
+        m_bara->widgetForAction(buton)->setFocusPolicy(Qt::NoFocus);
     }
     for (const auto &t : TastePanoramare) {
         auto *tasta = new QAction(this);
@@ -115,40 +108,41 @@ FereastraVizualizare::FereastraVizualizare(Colectie &definitii, Ferestre &ferest
         connect(tasta, &QAction::triggered, this, [this, t] { m_logica.Panoreaza(t.dx, t.dy); });
         addAction(tasta);
     }
-    addToolBar(Qt::TopToolBarArea, Toolbar1);
-    connect(Toolbar1, &QToolBar::actionTriggered, this, &FereastraVizualizare::Toolbar1_ButtonClick);
+    addToolBar(Qt::TopToolBarArea, m_bara);
+    connect(m_bara, &QToolBar::actionTriggered, this, &FereastraVizualizare::LaComanda);
+}
 
+void FereastraVizualizare::ConstruiestePanoul()
+{
     // The client area below the toolbar; the panel sits at its top-left and
     // is clipped by it where the panel is larger than the window.
     auto *client = new QWidget;
     setCentralWidget(client);
-    Picture1->setParent(client);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->move(0, 0);
-    connect(Picture1, &PanzaQt::Apasat, this, &FereastraVizualizare::Picture1_MouseDown);
-    connect(Picture1, &PanzaQt::Miscat, this, &FereastraVizualizare::Picture1_MouseMove);
-    connect(Picture1, &PanzaQt::Eliberat, this, &FereastraVizualizare::Picture1_MouseUp);
-    AdaugaZoom(*MeniuDe(Meniu::Vedere), *Picture1, m_logica.Picture2,
-               [this] { return std::min(width(), Picture1->width()); });
+    m_panou->setParent(client);
+    m_panou->setObjectName(QStringLiteral("panou"));
+    m_panou->move(0, 0);
+    connect(m_panou, &PanzaQt::Apasat, this, &FereastraVizualizare::LaApasare);
+    connect(m_panou, &PanzaQt::Miscat, this, &FereastraVizualizare::LaMiscare);
+    connect(m_panou, &PanzaQt::Eliberat, this, &FereastraVizualizare::LaEliberare);
+    AdaugaZoom(*MeniuDe(Meniu::Vedere), *m_panou, m_logica.Poza,
+               [this] { return std::min(width(), m_panou->width()); });
 
-    Text1->setObjectName(QStringLiteral("Text1"));
+    m_observatii->setObjectName(QStringLiteral("observatii"));
     // What is typed here would be saved nowhere.
-    Text1->setReadOnly(true);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setAutoFillBackground(true);
+    m_observatii->setReadOnly(true);
+    m_stare->setObjectName(QStringLiteral("stare"));
+    m_stare->setSizeGripEnabled(false);
+    m_stare->setAutoFillBackground(true);
     // A press on the status line must not start dragging the picture below it.
-    StatusBar1->setAttribute(Qt::WA_NoMousePropagation);
-
-    Form_Load();
+    m_stare->setAttribute(Qt::WA_NoMousePropagation);
 }
 
 FereastraVizualizare::~FereastraVizualizare() = default;
 
 QAction *FereastraVizualizare::Buton(const QString &titlu) const
 {
-    for (QAction *a : Toolbar1->actions())
-        if (a->text() == titlu)
+    for (QAction *a : m_bara->actions())
+        if (!a->isSeparator() && a->text() == titlu)
             return a;
     return nullptr;
 }
@@ -175,37 +169,37 @@ void FereastraVizualizare::ProblemaSchimbata()
 
 void FereastraVizualizare::AdaugaInStare(QWidget *control)
 {
-    StatusBar1->addPermanentWidget(control);
+    m_stare->addPermanentWidget(control);
 }
 
-void FereastraVizualizare::Form_Load()
+void FereastraVizualizare::Incarca()
 {
-    m_logica.Form_Load();
-    Text1->hide();
+    m_logica.Incarca();
+    m_observatii->hide();
 
     // The designed panel shows whole below the toolbar, as far as the screen allows.
     const QScreen *ecran = QGuiApplication::primaryScreen();
     const int inaltimeMaxima = ecran ? ecran->availableGeometry().height() * 9 / 10 : 700;
-    resize(LatimeNormala(), std::min(InaltimeDeasupra() + InaltimePicture1, inaltimeMaxima));
-    Form_Resize();
+    resize(LatimeNormala(), std::min(InaltimeDeasupra() + InaltimePanou, inaltimeMaxima));
+    Redimensioneaza();
 }
 
-void FereastraVizualizare::Form_Activate()
+void FereastraVizualizare::Activeaza()
 {
-    m_logica.Form_Activate();
+    m_logica.Activeaza();
     Afiseaza();
 }
 
-void FereastraVizualizare::Form_Resize()
+void FereastraVizualizare::Redimensioneaza()
 {
     if (StareNormala(windowState())) {
         const int latime = LatimeNormala();
         if (width() != latime)
             resize(latime, height());
         const int latimeButon = latime / 10;
-        for (QAction *a : Toolbar1->actions())
+        for (QAction *a : m_bara->actions())
             if (!a->isSeparator())
-                if (QWidget *buton = Toolbar1->widgetForAction(a))
+                if (QWidget *buton = m_bara->widgetForAction(a))
                     buton->setFixedWidth(latimeButon);
         PotrivesteTitlurile(latimeButon);
     }
@@ -219,20 +213,20 @@ void FereastraVizualizare::PotrivesteTitlurile(int latimeButon)
     // never below a size still read from a desk's distance.
     constexpr double MarimeMinima = 6.5;
     constexpr int Margini = 10; // the button's frame and padding, both sides
-    QFont font = QApplication::font(Toolbar1);
+    QFont font = QApplication::font(m_bara);
     // A desktop may give its font in pixels; shrinking is done in points.
     font.setPointSizeF(QFontInfo(font).pointSizeF());
     for (;;) {
         const QFontMetrics masura(font);
         bool incap = true;
-        for (QAction *a : Toolbar1->actions())
+        for (QAction *a : m_bara->actions())
             incap = incap && masura.horizontalAdvance(a->text()) + Margini <= latimeButon;
         if (incap || font.pointSizeF() - 0.5 < MarimeMinima)
             break;
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
-    if (Toolbar1->font() != font)
-        Toolbar1->setFont(font);
+    if (m_bara->font() != font)
+        m_bara->setFont(font);
 }
 
 void FereastraVizualizare::Aseaza()
@@ -242,70 +236,71 @@ void FereastraVizualizare::Aseaza()
     const int inaltime = height();
     const int latime = width();
     const int toolbar = InaltimeDeasupra();
-    Picture1->resize(LatimePicture1, inaltime);
-    const int inaltimeBara = StatusBar1->sizeHint().height();
-    StatusBar1->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePicture1, inaltimeBara);
+    m_panou->resize(LatimePanou, inaltime);
+    const int inaltimeBara = m_stare->sizeHint().height();
+    m_stare->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePanou, inaltimeBara);
     // Against the window's right edge, but never past the panel that holds it:
     // on a screen wider than the panel it would otherwise be clipped away.
-    const int dreapta = std::min(latime, LatimePicture1);
-    Text1->setGeometry(dreapta - LatimeText1, inaltime - InaltimeText1, LatimeText1, InaltimeText1);
+    const int dreapta = std::min(latime, LatimePanou);
+    m_observatii->setGeometry(dreapta - LatimeObservatii, inaltime - InaltimeObservatii, LatimeObservatii, InaltimeObservatii);
     // Asked for, it is read over the status line rather than under it.
-    Text1->raise();
+    m_observatii->raise();
 }
 
-int FereastraVizualizare::InaltimeToolbar() const
+int FereastraVizualizare::InaltimeBara() const
 {
-    return Toolbar1->sizeHint().height();
+    return m_bara->sizeHint().height();
 }
 
 int FereastraVizualizare::InaltimeDeasupra() const
 {
     // menuWidget(), unlike menuBar(), does not create a bar that has no menu yet.
     const QWidget *bara = menuWidget();
-    return InaltimeToolbar() + (bara && !bara->actions().isEmpty() ? bara->sizeHint().height() : 0);
+    return InaltimeBara() + (bara && !bara->actions().isEmpty() ? bara->sizeHint().height() : 0);
 }
 
 void FereastraVizualizare::Afiseaza()
 {
-    if (StatusBar1->currentMessage() != m_logica.TextStare) {
+    if (m_stare->currentMessage() != m_logica.TextStare) {
         if (m_logica.TextStare.isEmpty())
-            StatusBar1->clearMessage();
+            m_stare->clearMessage();
         else
-            StatusBar1->showMessage(m_logica.TextStare);
+            m_stare->showMessage(m_logica.TextStare);
     }
-    if (Text1->toPlainText() != m_logica.Text1)
-        Text1->setPlainText(m_logica.Text1);
-    Text1->setVisible(m_logica.Text1Vizibil);
+    if (m_observatii->toPlainText() != m_logica.Observatii)
+        m_observatii->setPlainText(m_logica.Observatii);
+    m_observatii->setVisible(m_logica.ObservatiiVizibile);
 }
 
 bool FereastraVizualizare::event(QEvent *eveniment)
 {
     if (eveniment->type() == QEvent::WindowActivate)
-        Form_Activate();
+        Activeaza();
     return FereastraFixa::event(eveniment);
 }
 
 void FereastraVizualizare::resizeEvent(QResizeEvent *eveniment)
 {
     FereastraFixa::resizeEvent(eveniment);
-    Form_Resize();
+    Redimensioneaza();
 }
 
-void FereastraVizualizare::Toolbar1_ButtonClick(QAction *buton)
+void FereastraVizualizare::LaComanda(QAction *buton)
 {
-    const Vizualizator::Urmare urmare = m_logica.Toolbar1_ButtonClick(buton->text());
+    const Vizualizator::Urmare urmare =
+        m_logica.Executa(static_cast<ComandaVizualizare>(buton->data().toInt()));
     Afiseaza();
     switch (urmare) {
     case Vizualizator::Urmare::Ramane:
         break;
-    case Vizualizator::Urmare::DefSel:
+    case Vizualizator::Urmare::Selectie:
         m_ferestre.ArataSelectia();
         hide();
         break;
-    case Vizualizator::Urmare::Tipareste:
+    case Vizualizator::Urmare::Tiparire:
         m_ferestre.ArataTiparirea();
         break;
-    case Vizualizator::Urmare::Main:
+    case Vizualizator::Urmare::Principala:
         hide();
         m_ferestre.ArataPrincipala();
         break;
@@ -313,19 +308,19 @@ void FereastraVizualizare::Toolbar1_ButtonClick(QAction *buton)
     emit ButonApasat();
 }
 
-void FereastraVizualizare::Picture1_MouseDown(QMouseEvent *eveniment)
+void FereastraVizualizare::LaApasare(QMouseEvent *eveniment)
 {
-    m_logica.Picture1_MouseDown(eveniment->position().x(), eveniment->position().y());
+    m_logica.Apasa(eveniment->position().x(), eveniment->position().y());
 }
 
-void FereastraVizualizare::Picture1_MouseMove(QMouseEvent *eveniment)
+void FereastraVizualizare::LaMiscare(QMouseEvent *eveniment)
 {
     const QPointF la = eveniment->position();
-    if (const auto forma = m_logica.Picture1_MouseMove(la.x(), la.y()))
-        Picture1->setCursor(*forma);
+    if (const auto forma = m_logica.Misca(la.x(), la.y()))
+        m_panou->setCursor(*forma);
 }
 
-void FereastraVizualizare::Picture1_MouseUp(QMouseEvent *eveniment)
+void FereastraVizualizare::LaEliberare(QMouseEvent *eveniment)
 {
-    m_logica.Picture1_MouseUp(eveniment->position().x(), eveniment->position().y());
+    m_logica.Elibereaza(eveniment->position().x(), eveniment->position().y());
 }

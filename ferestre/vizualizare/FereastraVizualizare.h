@@ -49,13 +49,15 @@ protected:
     void resizeEvent(QResizeEvent *eveniment) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
-    void Toolbar1_ButtonClick(QAction *buton);
-    void Picture1_MouseDown(QMouseEvent *eveniment);
-    void Picture1_MouseMove(QMouseEvent *eveniment);
-    void Picture1_MouseUp(QMouseEvent *eveniment);
+    void ConstruiesteBara();
+    void ConstruiestePanoul();
+    void Incarca();
+    void Activeaza();
+    void Redimensioneaza();
+    void LaComanda(QAction *buton);
+    void LaApasare(QMouseEvent *eveniment);
+    void LaMiscare(QMouseEvent *eveniment);
+    void LaEliberare(QMouseEvent *eveniment);
 
     // Places the status bar and the observations box against the window's
     // bottom and right edges and stretches the panel to the window's height.
@@ -64,14 +66,14 @@ private:
     void PotrivesteTitlurile(int latimeButon);
     // Mirrors the logic's texts and the box's visibility into the controls.
     void Afiseaza();
-    int InaltimeToolbar() const;
+    int InaltimeBara() const;
     // The menu bar and the toolbar together: what lies above the client area.
     int InaltimeDeasupra() const;
 
-    QToolBar *Toolbar1;
-    PanzaQt *Picture1;
-    QPlainTextEdit *Text1;
-    QStatusBar *StatusBar1;
+    QToolBar *m_bara;
+    PanzaQt *m_panou;
+    QPlainTextEdit *m_observatii;
+    QStatusBar *m_stare;
     Ferestre &m_ferestre;
     Colectie &m_definitii;
     Vizualizator m_logica;

@@ -10,24 +10,24 @@ namespace {
 constexpr int MargineTragere = 20;
 } // namespace
 
-Vizualizator::Vizualizator(Colectie &definitii, Panza &picture1)
-    : Picture2(picture1)
+Vizualizator::Vizualizator(Colectie &definitii, Panza &panou)
+    : Poza(panou)
     , m_definitii(definitii)
 {}
 
-void Vizualizator::Form_Load()
+void Vizualizator::Incarca()
 {
     Activat = false;
     m_definitii.SelectieNoua = false;
-    Text1Vizibil = false;
+    ObservatiiVizibile = false;
 }
 
-void Vizualizator::Form_Activate()
+void Vizualizator::Activeaza()
 {
-    Picture2.Activare();
+    Poza.Activare();
     // The selection can be emptied while the viewer is hidden (the purge
     // renumbers the collection): what it still shows is then gone.
-    if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || Text1Vizibil))
+    if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || ObservatiiVizibile))
         AnuleazaSelectie();
     if (Activat)
         return;
@@ -38,44 +38,52 @@ void Vizualizator::Form_Activate()
     }
 }
 
-Vizualizator::Urmare Vizualizator::Toolbar1_ButtonClick(const QString &titlu)
+Vizualizator::Urmare Vizualizator::Executa(ComandaVizualizare comanda)
 {
     Colectie &d = m_definitii;
-    if (titlu == QLatin1String("Prima")) {
+    switch (comanda) {
+    case ComandaVizualizare::Prima:
         if (d.NrSelectie >= 2) {
             d.PozitieCurenta = 2;
             ArataProblema(d.PozitieCurenta);
         }
-    } else if (titlu == QLatin1String("Inainte")) {
+        break;
+    case ComandaVizualizare::Inainte:
         if (d.PozitieCurenta != d.NrSelectie) {
             d.PozitieCurenta = int16_t(d.PozitieCurenta + 1);
             ArataProblema(d.PozitieCurenta);
         }
-    } else if (titlu == QLatin1String("Inapoi")) {
+        break;
+    case ComandaVizualizare::Inapoi:
         if (d.PozitieCurenta != 2) {
             d.PozitieCurenta = int16_t(d.PozitieCurenta - 1);
             ArataProblema(d.PozitieCurenta);
         }
-    } else if (titlu == QLatin1String("Ultima")) {
+        break;
+    case ComandaVizualizare::Ultima:
         d.PozitieCurenta = d.NrSelectie;
         ArataProblema(d.PozitieCurenta);
-    } else if (titlu == QLatin1String("Defineste selectie")) {
+        break;
+    case ComandaVizualizare::DefinesteSelectie:
         if (DefinesteSelectie())
-            return Urmare::DefSel;
-    } else if (titlu == QLatin1String("Anuleaza selectie")) {
+            return Urmare::Selectie;
+        break;
+    case ComandaVizualizare::AnuleazaSelectie:
         AnuleazaSelectie();
-    } else if (titlu == QLatin1String("Arata/Ascunde Obs")) {
+        break;
+    case ComandaVizualizare::ObservatiiArataAscunde:
         ArataAscundeObs();
-    } else if (titlu == QLatin1String("Imprimare")) {
+        break;
+    case ComandaVizualizare::Imprimare:
         if (d.NrSelectie < 2) {
             d.platforma().Mesaj(QStringLiteral("Nu avem ce tipari"));
             return Urmare::Ramane;
         }
-        return Urmare::Tipareste;
-    } else if (titlu == QLatin1String("Revenire Meniu")) {
+        return Urmare::Tiparire;
+    case ComandaVizualizare::Revenire:
         Activat = false;
-        Text1Vizibil = false;
-        return Urmare::Main;
+        ObservatiiVizibile = false;
+        return Urmare::Principala;
     }
     return Urmare::Ramane;
 }
@@ -90,14 +98,14 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     CompuneTexte(p);
 
     CachePoze::PozaGata gata = IncarcaPoza(d.CalePoza(p.Fisier.FaraBlancuri()).Cale);
-    Picture2.Arata(std::move(gata.Citita.Poza), std::move(gata.Afisata), gata.Factor);
+    Poza.Arata(std::move(gata.Citita.Poza), std::move(gata.Afisata), gata.Factor);
     // Read ahead only once the picture asked for is shown: it does not share
     // the processor with them.
     QStringList vecini;
     for (const int16_t vecin : {int16_t(Pozitie + 1), int16_t(Pozitie - 1)})
         if (vecin >= 2 && vecin <= d.NrSelectie)
             vecini << CalePoza(vecin);
-    m_cache.Pregateste(CalePoza(Pozitie), vecini, Picture2.Zoom());
+    m_cache.Pregateste(CalePoza(Pozitie), vecini, Poza.Zoom());
 }
 
 QString Vizualizator::CalePoza(int16_t pozitie) const
@@ -108,7 +116,7 @@ QString Vizualizator::CalePoza(int16_t pozitie) const
 
 void Vizualizator::CompuneTexte(const Problema &p)
 {
-    Text1 = p.Observatii.FaraBlancuri();
+    Observatii = p.Observatii.FaraBlancuri();
     TextStare = p.Fisier.FaraBlancuri() + QStringLiteral(" - Capitolul: ") +
                 p.Capitol.FaraBlancuri() + QStringLiteral("-Disciplina: ") +
                 p.Disciplina.FaraBlancuri() + QStringLiteral("-Clasa: ") +
@@ -140,60 +148,60 @@ bool Vizualizator::DefinesteSelectie()
     }
     m_definitii.SelectieNoua = false;
     Activat = false;
-    Text1Vizibil = false;
+    ObservatiiVizibile = false;
     return true;
 }
 
 void Vizualizator::AnuleazaSelectie()
 {
     m_definitii.NrSelectie = 1;
-    Picture2.Goleste();
+    Poza.Goleste();
     m_cache.Goleste();
     TextStare.clear();
-    Text1Vizibil = false;
+    ObservatiiVizibile = false;
 }
 
 void Vizualizator::ArataAscundeObs()
 {
     if (m_definitii.NrSelectie < 2)
         return;
-    Text1Vizibil = !Text1Vizibil;
+    ObservatiiVizibile = !ObservatiiVizibile;
     const int16_t p = m_definitii.PozitieCurenta;
     // Every new selection starts at its first problem, so the position is
     // inside it; checked all the same, as the table index depends on it.
     if (p >= 2 && p <= m_definitii.NrSelectie)
-        Text1 = m_definitii.TabelProbleme[m_definitii.Selectie[p]].Observatii.FaraBlancuri();
+        Observatii = m_definitii.TabelProbleme[m_definitii.Selectie[p]].Observatii.FaraBlancuri();
 }
 
-void Vizualizator::Picture1_MouseDown(double x, double y)
+void Vizualizator::Apasa(double x, double y)
 {
-    Picture2.Apasa(x, y);
+    Poza.Apasa(x, y);
 }
 
-std::optional<Qt::CursorShape> Vizualizator::Picture1_MouseMove(double x, double y)
+std::optional<Qt::CursorShape> Vizualizator::Misca(double x, double y)
 {
-    if (Picture2.Panorama.Tragere) {
-        Picture2.Misca(x, y);
+    if (Poza.Panorama.Tragere) {
+        Poza.Misca(x, y);
         return std::nullopt;
     }
-    const double stanga = Picture2.Panorama.DeplasareX;
-    const double sus = Picture2.Panorama.DeplasareY;
-    const QImage &afisata = Picture2.Afisata();
+    const double stanga = Poza.Panorama.DeplasareX;
+    const double sus = Poza.Panorama.DeplasareY;
+    const QImage &afisata = Poza.Afisata();
     const bool peste = x > stanga + MargineTragere && x < stanga + afisata.width() &&
                        y > sus + MargineTragere && y < sus + afisata.height() &&
                        m_definitii.NrSelectie >= 2;
     return peste ? Qt::SizeAllCursor : Qt::ArrowCursor;
 }
 
-void Vizualizator::Picture1_MouseUp(double x, double y)
+void Vizualizator::Elibereaza(double x, double y)
 {
-    Picture2.Elibereaza(x, y);
+    Poza.Elibereaza(x, y);
 }
 
 void Vizualizator::Panoreaza(int dx, int dy)
 {
     if (m_definitii.NrSelectie >= 2)
-        Picture2.Deplaseaza(dx, dy);
+        Poza.Deplaseaza(dx, dy);
 }
 
 CachePoze::PozaGata Vizualizator::IncarcaPoza(const QString &cale)

@@ -13,6 +13,19 @@ class Panza;
 class Colectie;
 struct Problema;
 
+// The viewer's commands; the window gives each its caption and key.
+enum class ComandaVizualizare {
+    Prima,
+    Inainte,
+    Inapoi,
+    Ultima,
+    DefinesteSelectie,
+    AnuleazaSelectie,
+    ObservatiiArataAscunde,
+    Imprimare,
+    Revenire
+};
+
 // What the viewer does, without its widgets: paging through the current
 // selection, the observations, the status line, the holder with the picture,
 // its neighbours read ahead, and the dragging and zooming of it. The window
@@ -21,25 +34,26 @@ struct Problema;
 class Vizualizator
 {
 public:
-    // What the window has to do after a toolbar button.
-    enum class Urmare { Ramane, DefSel, Tipareste, Main };
+    // What the window has to do after a command.
+    enum class Urmare { Ramane, Selectie, Tiparire, Principala };
 
-    Vizualizator(Colectie &definitii, Panza &picture1);
+    Vizualizator(Colectie &definitii, Panza &panou);
 
     // --- the window's state, kept between showings
     bool Activat = false;
     QString TextStare;         // the status line; empty after a cancel
-    QString Text1;             // the observations box's text
-    bool Text1Vizibil = false; // the observations box is shown
-    PozaPanoramata Picture2;   // the holder: the problem's picture, dragged and zoomed
+    QString Observatii;              // the observations box's text
+    bool ObservatiiVizibile = false; // the observations box is shown
+    PozaPanoramata Poza;             // the holder: the problem's picture, dragged and zoomed
 
     CachePoze &Cache() { return m_cache; }
 
-    void Form_Load();
-    void Form_Activate();
+    // Before the first showing.
+    void Incarca();
+    // Each time the window becomes the active one.
+    void Activeaza();
 
-    // A click on a toolbar button, found by its caption.
-    Urmare Toolbar1_ButtonClick(const QString &titlu);
+    Urmare Executa(ComandaVizualizare comanda);
 
     void ArataProblema(int16_t &Pozitie);
     // The shown problem's slot in TabelProbleme; 0 when none is shown.
@@ -53,9 +67,9 @@ public:
 
     // Pointer events of the panel, in its pixels. A move while no drag is in
     // progress answers the pointer shape to show; during a drag, nothing.
-    void Picture1_MouseDown(double x, double y);
-    std::optional<Qt::CursorShape> Picture1_MouseMove(double x, double y);
-    void Picture1_MouseUp(double x, double y);
+    void Apasa(double x, double y);
+    std::optional<Qt::CursorShape> Misca(double x, double y);
+    void Elibereaza(double x, double y);
     // An arrow key: the picture moves by (dx, dy) from where it rests, as
     // after a drag. Nothing while a drag is in progress or nothing is shown.
     void Panoreaza(int dx, int dy);

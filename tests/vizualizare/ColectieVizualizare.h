@@ -1,13 +1,15 @@
 #pragma once
 
+#include "logica/vizualizare/Vizualizator.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PanzaInregistrata.h"
 #include "tests/comune/PlatformaScriptata.h"
 #include "tests/comune/PozeGresite.h"
-#include "logica/vizualizare/Vizualizator.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 inline const QRgb FundalPanou = qRgb(200, 200, 200);
 
@@ -29,7 +31,7 @@ protected:
         dosar.ScriePoza("p12.jpg", Poza12);
         dosar.ScrieOcteti("Probleme/t.jpeg", OctetiPoza(PozaModel(50, 30), "JPEG"));
         dosar.ScrieOcteti("Probleme/stricat.jpg", "nu este o poza");
-        v.Form_Load();
+        v.Incarca();
     }
     // The selection as an evaluation hands it over ("2 3 5": these slots),
     // shown as the selection dialog shows the viewer after it.
@@ -40,7 +42,7 @@ protected:
             d.Selectie[++d.NrSelectie] = int16_t(slot.toInt());
         d.SelectieNoua = true;
         v.Activat = false;
-        v.Form_Activate();
+        v.Activeaza();
     }
     // One step as the user or another window takes it ("selectie 2 3": a new
     // selection shown, "activare": the window activated, "nr N": the
@@ -55,19 +57,29 @@ protected:
         if (pas.startsWith("selectie"))
             Selecteaza(pas.mid(8));
         else if (pas == "activare")
-            v.Form_Activate();
+            v.Activeaza();
         else if (pas.startsWith("nr "))
             d.NrSelectie = int16_t(pas.mid(3).toInt());
         else
-            urmare = QStringList{"", "DefSel", "Tipareste", "Main"}.value(
-                int(v.Toolbar1_ButtonClick(qPrintable(pas))));
+            urmare = QStringList{"", "Selectie", "Tiparire", "Principala"}.value(
+                int(v.Executa(Comenzi.at(pas))));
         return QString("%1 %2 %3%4 %5 %6")
             .arg(QString::number(d.PozitieCurenta), v.TextStare.section(' ', 0, 0),
-                 QString::number(v.Picture2.Naturala().width()),
-                 QString(v.Text1Vizibil ? " obs" : ""), panou.Operatii.join(','), urmare)
+                 QString::number(v.Poza.Naturala().width()),
+                 QString(v.ObservatiiVizibile ? " obs" : ""), panou.Operatii.join(','), urmare)
             .trimmed();
     }
 
+    const std::map<QString, ComandaVizualizare> Comenzi = {
+        {"Prima", ComandaVizualizare::Prima},
+        {"Inainte", ComandaVizualizare::Inainte},
+        {"Inapoi", ComandaVizualizare::Inapoi},
+        {"Ultima", ComandaVizualizare::Ultima},
+        {"DefinesteSelectie", ComandaVizualizare::DefinesteSelectie},
+        {"AnuleazaSelectie", ComandaVizualizare::AnuleazaSelectie},
+        {"ObservatiiArataAscunde", ComandaVizualizare::ObservatiiArataAscunde},
+        {"Imprimare", ComandaVizualizare::Imprimare},
+        {"Revenire", ComandaVizualizare::Revenire}};
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};

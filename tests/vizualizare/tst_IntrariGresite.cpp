@@ -39,7 +39,7 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
     for (const auto &[fisier, octeti] : rele) {
         EXPECT_EQ(Pas("Inainte"),
                   QString("%1 %2 0 Cls,Copiaza 0x0 la 0,0,Refresh").arg(++pozitie).arg(fisier));
-        EXPECT_TRUE(panou.Imagine.pixel(299, 199) == FundalPanou && v.Text1 == "obs" &&
+        EXPECT_TRUE(panou.Imagine.pixel(299, 199) == FundalPanou && v.Observatii == "obs" &&
                     v.TextStare.contains("Capitolul: Functii"));
     }
     EXPECT_EQ(platforma.Mesaje,
@@ -49,7 +49,7 @@ TEST_F(Vizualizare, PozeleCareNuSeCitescSiTexteleLungi)
               QString(251, 'f') + ".jpg - Capitolul: " + QString(100, 'c') +
                   "-Disciplina: " + QString(50, 'd') +
                   "-Clasa: -32768-Nivel Nota: 32767 - Selectia contine: 1999 inregistrari.");
-    EXPECT_EQ(v.Text1, QString(100, 'o'));
+    EXPECT_EQ(v.Observatii, QString(100, 'o'));
     EXPECT_EQ(Pas("Inainte"), "9 âîşţĂÎŞŢ.jpg 40 Cls,Copiaza 40x10 la 0,0,Refresh");
     QDir(dosar.Cale()).rename("Probleme/p12.jpg", "Probleme/P12.JPG"); // as a copy from Windows
     QDir(dosar.Cale()).rename("Probleme", "PROBLEME");

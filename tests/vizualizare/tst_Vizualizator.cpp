@@ -1,8 +1,9 @@
-#include "unelte/FerestreTacute.h"
+#include "aplicatie/Comenzi.h"
 #include "logica/cautare/RecunoastereFundal.h"
 #include "ferestre/comune/PanzaQt.h"
-#include "tests/vizualizare/ColectieVizualizare.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "tests/vizualizare/ColectieVizualizare.h"
+#include "unelte/FerestreTacute.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,53 +30,52 @@ TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
         {"Ultima", stricat},
         {"Prima", p12},
         {"Prima", p12},
-        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
+        {"ObservatiiArataAscunde", "2 p12.jpg 60 obs"},
         {"Inainte", "3 t.jpeg 50 obs Cls,Copiaza 50x30 la 0,0,Refresh"},
         {"Ultima", "4 stricat.jpg 0 obs Cls,Copiaza 0x0 la 0,0,Refresh"},
         {"activare", "4 stricat.jpg 0 obs"}, // back from the modal print dialog: nothing moves
-        {"Revenire Meniu", "4 stricat.jpg 0  Main"},
+        {"Revenire", "4 stricat.jpg 0  Principala"},
         {"activare", p12}, // back from the main window: the first again
-        {"Defineste selectie", "2 p12.jpg 60"},
-        {"Imprimare", "2 p12.jpg 60  Tipareste"},
-        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
-        {"Anuleaza selectie", "2  0 Cls,Refresh"},
+        {"DefinesteSelectie", "2 p12.jpg 60"},
+        {"Imprimare", "2 p12.jpg 60  Tiparire"},
+        {"ObservatiiArataAscunde", "2 p12.jpg 60 obs"},
+        {"AnuleazaSelectie", "2  0 Cls,Refresh"},
         {"Inainte", "3  0"},
-        {"Arata/Ascunde Obs", "3  0"},
+        {"ObservatiiArataAscunde", "3  0"},
         {"Imprimare", "3  0"},
-        {"Defineste selectie", "3  0  DefSel"},
+        {"DefinesteSelectie", "3  0  Selectie"},
         {"nr 3", "3  0"},
         {"activare", "3  0"}, // redefined: only a new evaluation brings a problem back
         {"selectie", "3  0"}, // nothing found, answered No
         {"selectie 2 3", p12},
-        {"Arata/Ascunde Obs", "2 p12.jpg 60 obs"},
+        {"ObservatiiArataAscunde", "2 p12.jpg 60 obs"},
         {"nr 1", "2 p12.jpg 60 obs"},
         {"activare", "2  0 Cls,Refresh"}};
     for (const auto &[pas, stare] : pasi)
         EXPECT_EQ(Pas(pas), stare) << pas;
     EXPECT_EQ(platforma.Mesaje,
               QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
-    v.Form_Load(); // a flag left over from before
+    v.Incarca(); // a flag left over from before
     EXPECT_FALSE(d.SelectieNoua);
     // The pointer is a cross only beyond 20 pixels inside the picture and with a
     // selection; activation ends a drag.
     Selecteaza("2 3");
-    v.Picture1_MouseDown(0, 0);
-    v.Picture1_MouseUp(5, 7); // the 60x40 picture now starts at (5, 7)
+    v.Apasa(0, 0);
+    v.Elibereaza(5, 7); // the 60x40 picture now starts at (5, 7)
     const std::tuple<double, double, int, Qt::CursorShape> cazuri[] = {
         {30, 30, 1, Qt::ArrowCursor},       {25, 30, 3, Qt::ArrowCursor},
         {25.5, 27.5, 3, Qt::SizeAllCursor}, {64.9, 46.9, 3, Qt::SizeAllCursor},
         {65, 30, 3, Qt::ArrowCursor},       {30, 47, 3, Qt::ArrowCursor}};
     for (const auto &[x, y, selectie, forma] : cazuri)
-        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Picture1_MouseMove(x, y)), forma)
-            << x << "," << y;
-    v.Picture1_MouseDown(0, 0);
-    v.Form_Activate();
+        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Misca(x, y)), forma) << x << "," << y;
+    v.Apasa(0, 0);
+    v.Activeaza();
     panou.Operatii.clear();
-    v.Picture1_MouseMove(30, 30);
+    v.Misca(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
-    Pas("Anuleaza selectie");
+    Pas("AnuleazaSelectie");
     d.NrSelectie = 2; // a selection again, but the holder is empty
-    EXPECT_EQ(v.Picture1_MouseMove(30, 30), Qt::ArrowCursor);
+    EXPECT_EQ(v.Misca(30, 30), Qt::ArrowCursor);
 }
 
 // The neighbours are read ahead, at most three pictures held; a jump away
@@ -127,7 +127,7 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     const std::tuple<Qt::Key, int, int, int> taste[] = {
         {Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
         {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
-    const Panoramare &pan = f.Logica().Picture2.Panorama;
+    const Panoramare &pan = f.Logica().Poza.Panorama;
     for (const auto &[tasta, pozitie, x, y] : taste) {
         QTest::keyClick(&f, tasta);
         EXPECT_EQ(QList<int>({d.PozitieCurenta, pan.DeplasareX, pan.DeplasareY}),
@@ -163,6 +163,7 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
         return int(IndexText::Cauta(d.Baza(), cuvinte)->size());
     };
     FereastraVizualizare f(d, ferestre);
+    LeagaSchimbul(f, d, ferestre); // the application's wiring
     Selecteaza("2");
     f.show(); // the first problem on activation
     f.activateWindow();
