@@ -111,7 +111,7 @@ FereastraLucrare &Aplicatie::Lucrare()
 
 void Aplicatie::Porneste()
 {
-    Main().fMain_Form_Load();
+    Main().Incarca();
     ArataPrincipala();
     // What the load found wrong is told over the window, not before any is there.
     if (!m_definitii->RaportIncarcare().isEmpty())

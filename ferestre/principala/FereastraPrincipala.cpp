@@ -29,23 +29,7 @@ FereastraPrincipala::FereastraPrincipala(Colectie &definitii, Ferestre &ferestre
     m_panza->setToolTip(QStringLiteral("Dosarul de date: %1")
                             .arg(QDir::toNativeSeparators(m_definitii.DosarAplicatie())));
 
-    auto adauga = [this](const QString &titlu, void (FereastraPrincipala::*handler)()) {
-        QAction *a = menuBar()->addAction(titlu);
-        connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    mEditareTezaurel = adauga(QStringLiteral("Editare Tezaurel"), &FereastraPrincipala::fMain_mEditareTezaurel_Click);
-    mVizualizareTezaurel =
-        adauga(QStringLiteral("Vizualizare Tezaurel"), &FereastraPrincipala::fMain_mVizualizareTezaurel_Click);
-    mStergereFizica = adauga(QStringLiteral("Stergere fizica"), &FereastraPrincipala::fMain_mStergereFizica_Click);
-    mAjutor = adauga(QStringLiteral("Ajutor"), &FereastraPrincipala::fMain_mAjutor_Click);
-    mIesire = adauga(QStringLiteral("Iesire"), &FereastraPrincipala::fMain_mIesire_Click);
-    // Keys rather than mnemonics: an "&" would change the captions.
-    mEditareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+E")));
-    mVizualizareTezaurel->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    mStergereFizica->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+Del")));
-    mAjutor->setShortcut(QKeySequence(QStringLiteral("F1")));
-    mIesire->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
+    ConstruiesteMeniul();
 
     // Start from the designed client area; the banner later fits the width to its letters.
     m_panza->setMinimumSize(1, 1);
@@ -54,12 +38,12 @@ FereastraPrincipala::FereastraPrincipala(Colectie &definitii, Ferestre &ferestre
     Ceas = [] {
         return static_cast<quint64>(std::chrono::system_clock::now().time_since_epoch().count());
     };
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(Banner::IntervalTimer);
-    connect(Timer1, &QTimer::timeout, this, &FereastraPrincipala::fMain_Timer1_Timer);
+    m_ceasBanner = new QTimer(this);
+    m_ceasBanner->setInterval(Banner::IntervalTimer);
+    connect(m_ceasBanner, &QTimer::timeout, this, &FereastraPrincipala::LaTic);
 
-    Picture2 = new PanzaQt(m_panza);
-    Picture2->hide();
+    m_panzaAscunsa = new PanzaQt(m_panza);
+    m_panzaAscunsa->hide();
 
     m_banner = std::make_unique<Banner>(static_cast<GazdaBanner &>(*this),
                                         IncarcaLitere(m_definitii.DosarResurse()));
@@ -67,7 +51,24 @@ FereastraPrincipala::FereastraPrincipala(Colectie &definitii, Ferestre &ferestre
 
 FereastraPrincipala::~FereastraPrincipala() = default;
 
-void FereastraPrincipala::fMain_Form_Load()
+void FereastraPrincipala::ConstruiesteMeniul()
+{
+    auto adauga = [this](const char *titlu, const char *tasta, void (FereastraPrincipala::*handler)()) {
+        QAction *a = menuBar()->addAction(QString::fromLatin1(titlu));
+        // Keys rather than mnemonics: an "&" would change the captions.
+        a->setShortcut(QKeySequence(QString::fromLatin1(tasta)));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    m_editare = adauga("Editare Tezaurel", "Ctrl+E", &FereastraPrincipala::LaEditare);
+    m_vizualizare = adauga("Vizualizare Tezaurel", "Ctrl+R", &FereastraPrincipala::LaVizualizare);
+    m_stergereFizica =
+        adauga("Stergere fizica", "Ctrl+Shift+Del", &FereastraPrincipala::LaStergereFizica);
+    m_ajutor = adauga("Ajutor", "F1", &FereastraPrincipala::LaAjutor);
+    m_iesire = adauga("Iesire", "Ctrl+Q", &FereastraPrincipala::LaIesire);
+}
+
+void FereastraPrincipala::Incarca()
 {
     m_aleator.seed(Ceas());
     m_definitii.IncarcaColectie();
@@ -80,19 +81,19 @@ void FereastraPrincipala::fMain_Form_Load()
     resize(width() - client.width() + latimeBanner, height());
     m_banner->Amesteca([this] { return m_aleator.generateDouble(); });
     const QSize noua = MarimeClient();
-    Picture2->setGeometry(0, 0, noua.width(), noua.height());
+    m_panzaAscunsa->setGeometry(0, 0, noua.width(), noua.height());
     m_banner->DeseneazaRandul();
     m_banner->Porneste();
 }
 
-void FereastraPrincipala::fMain_Form_Resize()
+void FereastraPrincipala::Redimensioneaza()
 {
-    if (!Picture2) // a resize while the window is still being built
+    if (!m_panzaAscunsa) // a resize while the window is still being built
         return;
-    Picture2->setGeometry(0, 0, m_panza->width(), m_panza->height());
+    m_panzaAscunsa->setGeometry(0, 0, m_panza->width(), m_panza->height());
 }
 
-void FereastraPrincipala::fMain_Timer1_Timer()
+void FereastraPrincipala::LaTic()
 {
     m_banner->Tick();
 }
@@ -100,7 +101,7 @@ void FereastraPrincipala::fMain_Timer1_Timer()
 void FereastraPrincipala::resizeEvent(QResizeEvent *eveniment)
 {
     FereastraFixa::resizeEvent(eveniment);
-    fMain_Form_Resize();
+    Redimensioneaza();
 }
 
 QSize FereastraPrincipala::MarimeClient()
@@ -114,26 +115,26 @@ QSize FereastraPrincipala::MarimeClient()
 
 QImage &FereastraPrincipala::PanzaAscunsa()
 {
-    return Picture2->Imagine();
+    return m_panzaAscunsa->Imagine();
 }
 
 void FereastraPrincipala::StergePanzaAscunsa()
 {
-    Picture2->Cls();
+    m_panzaAscunsa->Cls();
 }
 
 void FereastraPrincipala::CopiazaPeFereastra()
 {
-    m_panza->Copiaza(Picture2->Imagine(), m_panza->size(), QPoint(0, 0));
+    m_panza->Copiaza(m_panzaAscunsa->Imagine(), m_panza->size(), QPoint(0, 0));
     m_panza->Refresh();
 }
 
 void FereastraPrincipala::ActiveazaTimer(bool activ)
 {
     if (activ)
-        Timer1->start();
+        m_ceasBanner->start();
     else
-        Timer1->stop();
+        m_ceasBanner->stop();
 }
 
 bool FereastraPrincipala::FereastraVizibila() const
@@ -146,35 +147,35 @@ void FereastraPrincipala::CantaSunetul()
     m_definitii.platforma().CantaSunet(m_definitii.DosarResurse() + QStringLiteral("/next.wav"));
 }
 
-void FereastraPrincipala::fMain_mEditareTezaurel_Click()
+void FereastraPrincipala::LaEditare()
 {
     hide();
     m_ferestre.ArataEditor();
 }
 
-void FereastraPrincipala::fMain_mVizualizareTezaurel_Click()
+void FereastraPrincipala::LaVizualizare()
 {
     hide();
     m_ferestre.ArataVizualizare();
 }
 
-void FereastraPrincipala::fMain_mStergereFizica_Click()
+void FereastraPrincipala::LaStergereFizica()
 {
     const bool compactata = StergereFizica(m_definitii);
     m_definitii.platforma().ArataAnunturile(m_definitii.IaAnunturile());
     if (compactata) {
-        fMain_Form_Load();
+        Incarca();
         m_ferestre.ColectieSchimbata();
     }
 }
 
-void FereastraPrincipala::fMain_mAjutor_Click()
+void FereastraPrincipala::LaAjutor()
 {
     m_definitii.platforma().DeschideAjutor(m_definitii.DosarResurse() +
                                            QStringLiteral("/help/index.html"));
 }
 
-void FereastraPrincipala::fMain_mIesire_Click()
+void FereastraPrincipala::LaIesire()
 {
     m_ferestre.Iesire();
 }

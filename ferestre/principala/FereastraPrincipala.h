@@ -24,10 +24,10 @@ public:
     ~FereastraPrincipala() override;
 
     // The load sequence; run before the first showing and again after a purge.
-    void fMain_Form_Load();
-    void fMain_Form_Resize();
+    void Incarca();
+    void Redimensioneaza();
     // One step of the title animation.
-    void fMain_Timer1_Timer();
+    void LaTic();
 
     const Banner &Titlu() const { return *m_banner; }
 
@@ -39,20 +39,21 @@ protected:
 
 private:
     // The controls stay the window's own; tests find them by their captions.
-    QAction *mEditareTezaurel = nullptr;
-    QAction *mVizualizareTezaurel = nullptr;
-    QAction *mStergereFizica = nullptr;
-    QAction *mAjutor = nullptr;
-    QAction *mIesire = nullptr;
+    QAction *m_editare = nullptr;
+    QAction *m_vizualizare = nullptr;
+    QAction *m_stergereFizica = nullptr;
+    QAction *m_ajutor = nullptr;
+    QAction *m_iesire = nullptr;
 
-    QTimer *Timer1 = nullptr;
-    PanzaQt *Picture2 = nullptr; // hidden canvas on which the banner's frames are composed
+    QTimer *m_ceasBanner = nullptr;
+    PanzaQt *m_panzaAscunsa = nullptr; // hidden canvas on which the banner's frames are composed
 
-    void fMain_mEditareTezaurel_Click();
-    void fMain_mVizualizareTezaurel_Click();
-    void fMain_mStergereFizica_Click();
-    void fMain_mAjutor_Click();
-    void fMain_mIesire_Click();
+    void ConstruiesteMeniul();
+    void LaEditare();
+    void LaVizualizare();
+    void LaStergereFizica();
+    void LaAjutor();
+    void LaIesire();
 
     // The client area as laid out now, even before the first showing.
     QSize MarimeClient();

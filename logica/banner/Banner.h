@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <functional>
 
-// What the title banner draws on and drives: the main window's hidden canvas
-// `Picture2`, the window's own surface, `Timer1` and the landing sound.
+// What the title banner draws on and drives: the main window's hidden canvas,
+// the window's own surface, its timer and the landing sound.
 class GazdaBanner
 {
 public:
@@ -58,7 +58,7 @@ public:
         int16_t Inaltime = 0;
     };
 
-    // litere: the glyph pictures `Picture1`(0..20), each box sized to its picture.
+    // litere: the 21 glyph pictures, each box sized to its picture.
     Banner(GazdaBanner &gazda, std::array<QImage, NrLitere> litere);
 
     // Steps 1 and 2 of the preparation: the slot layout in the client area as it
@@ -70,34 +70,22 @@ public:
     void DeseneazaRandul();
     // Step 7: sets up the first swap, or draws the final row when none is needed.
     void Porneste();
-    // `fMain_Timer1_Timer`.
+    // One timer tick of the animation.
     void Tick();
-
-    int CautaLitera(int k) const;
-    void PregatesteSchimb();
-    void DeseneazaFixe(int k, int b);
-    void DeseneazaMobile(int k, int b);
-    void DeseneazaFinal();
-
-    // Int of the swap parabola at relative x, evaluated in single precision.
-    int YParabola(int x) const;
 
     const std::array<Pozitie, NrLitere> &Pozitii() const { return m_pozitii; }
     const std::array<int16_t, NrLitere> &Ordine() const { return m_ordine; }
     int CentruX() const { return m_centruX; }
     int RandY() const { return m_randY; }
-    int Tinta() const { return m_tinta; }
-    int Sursa() const { return m_sursa; }
-    float X1() const { return m_x1; }
-    float X2() const { return m_x2; }
-    int XMobil1() const { return m_xMobil1; }
-    int XMobil2() const { return m_xMobil2; }
-    QPoint Acum1() const { return m_acum1; }
-    QPoint Acum2() const { return m_acum2; }
-    QPoint Urmator1() const { return m_urmator1; }
-    QPoint Urmator2() const { return m_urmator2; }
 
 private:
+    int CautaLitera(int k) const;
+    void PregatesteSchimb();
+    void DeseneazaFixe(int k, int b);
+    void DeseneazaMobile(int k, int b);
+    void DeseneazaFinal();
+    // Int of the swap parabola at relative x, evaluated in single precision.
+    int YParabola(int x) const;
     void DeseneazaInSlot(int g, int i);
     void Avanseaza();
 

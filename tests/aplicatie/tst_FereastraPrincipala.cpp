@@ -1,7 +1,7 @@
 #include "aplicatie/Aplicatie.h"
-#include "ferestre/principala/FereastraPrincipala.h"
-#include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/comune/PanzaQt.h"
+#include "ferestre/editare/FereastraEditare.h"
+#include "ferestre/principala/FereastraPrincipala.h"
 #include "model/Colectie.h"
 #include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
@@ -31,7 +31,7 @@ protected:
     {
         const auto sunete = platforma.Sunete.size();
         while (Timer().isActive() && (panaLaOprire || platforma.Sunete.size() == sunete))
-            f.fMain_Timer1_Timer();
+            f.LaTic();
     }
     // The window's own surface, or the hidden canvas the frames are composed on.
     PanzaQt &Panza(bool vizibila)
@@ -43,7 +43,8 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     int iesiri = 0;
-    Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt, [this] { ++iesiri; }};
+    Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt,
+                        [this] { ++iesiri; }};
     FereastraPrincipala &f = aplicatie.Main();
 };
 
@@ -84,13 +85,13 @@ TEST_F(Main, BannerulInFereastraSiLaStergereaFizica)
     EXPECT_EQ(Panza(true).Imagine().copy(rand), Panza(false).Imagine().copy(rand));
     EXPECT_NE(Panza(true).Imagine().copy(rand), gol);
     const auto primul = f.Titlu().Ordine();
-    f.fMain_Form_Load();
+    f.Incarca();
     EXPECT_EQ(f.Titlu().Ordine(), primul);
     f.Ceas = [] { return quint64(7); };
     f.resize(1200, f.height() + 100);
     EXPECT_EQ(Panza(false).Imagine().size(), QSize(1200, 736));
     for (int tick = 0; tick < 3; ++tick)
-        f.fMain_Timer1_Timer();
+        f.LaTic();
     EXPECT_EQ(f.Titlu().RandY(), 283);
     const QPoint unde = f.pos();
     Apasa(f, "Stergere fizica");
