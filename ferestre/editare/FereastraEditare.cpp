@@ -33,33 +33,33 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    mIntroduceProblema = adauga(QStringLiteral("Deschide fisier"),
-                                &FereastraEditare::fEditareTezaurel_mIntroduceProblema_Click);
-    mSalveaza = adauga(QStringLiteral("Salveaza problema"),
-                       &FereastraEditare::fEditareTezaurel_mSalveaza_Click);
-    mStergeProblema = adauga(QStringLiteral("Sterge problema"),
-                             &FereastraEditare::fEditareTezaurel_mStergeProblema_Click);
-    mRepuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
+    m_deschideFisier = adauga(QStringLiteral("Deschide fisier"),
+                                &FereastraEditare::LaDeschideFisier);
+    m_salveaza = adauga(QStringLiteral("Salveaza problema"),
+                       &FereastraEditare::LaSalvare);
+    m_stergeProblema = adauga(QStringLiteral("Sterge problema"),
+                             &FereastraEditare::LaStergere);
+    m_repuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
                              [this] { m_editare->RepuneProblema(); });
-    mRepuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
+    m_repuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
     // The three ways in share one menu, so that "Revenire" stays on a bar
     // the width of the designed window.
     m_importa = menuBar()->addMenu(QStringLiteral("Importă"));
-    mRevenire =
-        adauga(QStringLiteral("Revenire"), &FereastraEditare::fEditareTezaurel_mRevenire_Click);
+    m_revenire =
+        adauga(QStringLiteral("Revenire"), &FereastraEditare::LaRevenire);
     // Keys rather than mnemonics: an "&" would change the captions.
-    mIntroduceProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    mSalveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    mStergeProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
-    mRevenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
+    m_deschideFisier->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    m_salveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    m_stergeProblema->setShortcut(QKeySequence(QStringLiteral("Ctrl+Del")));
+    m_revenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
 
     m_vedere = menuBar()->addMenu(QStringLiteral("Vedere"));
     AdaugaZoom(*m_vedere, *m_panza, m_editare->Poza(),
                [this] { return m_panza->width(); });
 
-    connect(m_panza, &PanzaQt::Apasat, this, &FereastraEditare::fEditareTezaurel_Form_MouseDown);
-    connect(m_panza, &PanzaQt::Miscat, this, &FereastraEditare::fEditareTezaurel_Form_MouseMove);
-    connect(m_panza, &PanzaQt::Eliberat, this, &FereastraEditare::fEditareTezaurel_Form_MouseUp);
+    connect(m_panza, &PanzaQt::Apasat, this, &FereastraEditare::LaApasare);
+    connect(m_panza, &PanzaQt::Miscat, this, &FereastraEditare::LaMiscare);
+    connect(m_panza, &PanzaQt::Eliberat, this, &FereastraEditare::LaEliberare);
 
     m_panza->setMinimumSize(1, 1);
     resize(LatimeClient, InaltimeClient + menuBar()->sizeHint().height());
@@ -70,22 +70,22 @@ FereastraEditare::~FereastraEditare() = default;
 bool FereastraEditare::event(QEvent *eveniment)
 {
     if (eveniment->type() == QEvent::WindowActivate)
-        fEditareTezaurel_Form_Activate();
+        Activeaza();
     return FereastraFixa::event(eveniment);
 }
 
-void FereastraEditare::fEditareTezaurel_mIntroduceProblema_Click()
+void FereastraEditare::LaDeschideFisier()
 {
     m_editare->DeschideFisier();
 }
 
-void FereastraEditare::fEditareTezaurel_mSalveaza_Click()
+void FereastraEditare::LaSalvare()
 {
     m_editare->SalveazaProblema();
     m_ferestre.ColectieSchimbata();
 }
 
-void FereastraEditare::fEditareTezaurel_mStergeProblema_Click()
+void FereastraEditare::LaStergere()
 {
     m_editare->StergeProblema();
 }
@@ -95,29 +95,29 @@ QMenu *FereastraEditare::MeniuDe(Meniu meniu) const
     return meniu == Meniu::Importa ? m_importa : m_vedere;
 }
 
-void FereastraEditare::fEditareTezaurel_mRevenire_Click()
+void FereastraEditare::LaRevenire()
 {
     m_editare->Revenire();
     hide();
     m_ferestre.ArataPrincipala();
 }
 
-void FereastraEditare::fEditareTezaurel_Form_Activate()
+void FereastraEditare::Activeaza()
 {
     m_editare->Activare();
 }
 
-void FereastraEditare::fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment)
+void FereastraEditare::LaApasare(QMouseEvent *eveniment)
 {
     m_editare->Apasa(eveniment->position().x(), eveniment->position().y());
 }
 
-void FereastraEditare::fEditareTezaurel_Form_MouseMove(QMouseEvent *eveniment)
+void FereastraEditare::LaMiscare(QMouseEvent *eveniment)
 {
     m_editare->Misca(eveniment->position().x(), eveniment->position().y());
 }
 
-void FereastraEditare::fEditareTezaurel_Form_MouseUp(QMouseEvent *eveniment)
+void FereastraEditare::LaEliberare(QMouseEvent *eveniment)
 {
     m_editare->Elibereaza(eveniment->position().x(), eveniment->position().y());
 }

@@ -32,20 +32,20 @@ protected:
 
 private:
     // The controls stay the window's own; tests find them by their captions.
-    QAction *mIntroduceProblema = nullptr;
-    QAction *mSalveaza = nullptr;
-    QAction *mStergeProblema = nullptr;
-    QAction *mRepuneProblema = nullptr;
-    QAction *mRevenire = nullptr;
+    QAction *m_deschideFisier = nullptr;
+    QAction *m_salveaza = nullptr;
+    QAction *m_stergeProblema = nullptr;
+    QAction *m_repuneProblema = nullptr;
+    QAction *m_revenire = nullptr;
 
-    void fEditareTezaurel_mIntroduceProblema_Click();
-    void fEditareTezaurel_mSalveaza_Click();
-    void fEditareTezaurel_mStergeProblema_Click();
-    void fEditareTezaurel_mRevenire_Click();
-    void fEditareTezaurel_Form_Activate();
-    void fEditareTezaurel_Form_MouseDown(QMouseEvent *eveniment);
-    void fEditareTezaurel_Form_MouseMove(QMouseEvent *eveniment);
-    void fEditareTezaurel_Form_MouseUp(QMouseEvent *eveniment);
+    void LaDeschideFisier();
+    void LaSalvare();
+    void LaStergere();
+    void LaRevenire();
+    void Activeaza();
+    void LaApasare(QMouseEvent *eveniment);
+    void LaMiscare(QMouseEvent *eveniment);
+    void LaEliberare(QMouseEvent *eveniment);
 
     Colectie &m_definitii;
     Ferestre &m_ferestre;

@@ -43,9 +43,8 @@ public:
     // "" when nothing is loaded that could be saved or marked.
     const QString &NumeFisier() const { return m_numeFisier; }
     int32_t LatimeImagine() const { return m_poza.Naturala().width(); }
-    int32_t InaltimeImagine() const { return m_poza.Naturala().height(); }
     // The hidden holder: the picture at its natural size, as it is stored.
-    const QImage &Picture1() const { return m_poza.Naturala(); }
+    const QImage &PozaNaturala() const { return m_poza.Naturala(); }
     const Panoramare &StareTragere() const { return m_poza.Panorama; }
 
     // The open-file dialog starts in Probleme, or in the application folder

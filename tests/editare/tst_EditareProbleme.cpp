@@ -50,7 +50,7 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
     // Back to empty: window cleared, holder blank.
     EXPECT_EQ(editare.NumeFisier(), "");
     EXPECT_EQ(panza.Operatii.mid(3), QStringList({"Cls", "Refresh"}));
-    EXPECT_EQ(editare.Picture1().pixel(5, 5), CuloareFundal.rgb());
+    EXPECT_EQ(editare.PozaNaturala().pixel(5, 5), CuloareFundal.rgb());
 }
 
 // A JPEG that says, in the EXIF data a phone writes, that it is turned a quarter.
@@ -81,7 +81,7 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
     for (const auto &[nume, octeti, pastrati, marime] : cazuri) {
         SCOPED_TRACE(nume.left(20).toStdString());
         Deschide(Scanare(nume, octeti));
-        const QImage aratata = editare.Picture1();
+        const QImage aratata = editare.PozaNaturala();
         EXPECT_EQ(aratata.size(), marime);
         if (nume == "schimbat.jpg") // replaced after it was shown
             Scanare(nume, OctetiPoza(PozaModel(8, 8), "JPEG"));
@@ -104,7 +104,8 @@ TEST_F(Editare, MarcareaSiSalvareaDinNou)
     dosar.ScrieColectie({FaProblema(5, 5, "Geometrie", "Arii", "q.jpg"),
                          FaProblema(9, 7, "Algebra", "Functii", "p.jpg")});
     d.IncarcaColectie();
-    const QByteArray colectie = OctetiColectie(), pozaInainte = dosar.CitesteOcteti("Probleme/p.jpg");
+    const QByteArray colectie = OctetiColectie(),
+                     pozaInainte = dosar.CitesteOcteti("Probleme/p.jpg");
     Deschide(Poza("nou/p.jpg", PozaModel(50, 10)));
     editare.SalveazaProblema();
     Deschide(Poza("P.jpg"));

@@ -39,7 +39,7 @@ TEST_F(IntrariEditor, DeschidereaRefuzataIsiSpuneMotivul)
         EXPECT_EQ(s.Mesaje, QStringList{QString(mesaj).replace("@", cale).replace("#", nume)});
         EXPECT_TRUE(editare.NumeFisier().isEmpty() && panza.Operatii.isEmpty());
         EXPECT_EQ(panza.Imagine, inainte);
-        EXPECT_EQ(editare.Picture1(), buna);
+        EXPECT_EQ(editare.PozaNaturala(), buna);
     }
     editare.SalveazaProblema(); // nothing loaded, nothing to save
     EXPECT_TRUE(s.Prompturi.isEmpty());
