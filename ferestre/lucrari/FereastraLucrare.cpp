@@ -56,63 +56,86 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     setWindowTitle(QStringLiteral("Lucrare"));
     setObjectName(QStringLiteral("FereastraLucrare"));
 
-    // --- the header
+    auto *stanga = new QVBoxLayout;
+    stanga->addWidget(ConstruiesteAntetul());
+    stanga->addWidget(ConstruiesteProblemele(), 1);
+    stanga->addWidget(ConstruiesteTiparirea());
+    stanga->addWidget(ConstruiestePastratele());
+    auto *tot = new QHBoxLayout(this);
+    tot->addLayout(stanga, 1);
+    tot->addWidget(ConstruiestePaginile(), 1);
+    resize(1100, 760);
+
+    LeagaAntetul();
+    connect(&m_compunere, &CompunereLucrare::Schimbata, this, &FereastraLucrare::Reimprospateaza);
+
+    UmpleAntet();
+    Reimprospateaza();
+}
+
+FereastraLucrare::~FereastraLucrare() = default;
+
+QGroupBox *FereastraLucrare::ConstruiesteAntetul()
+{
     auto *antet = new QGroupBox(QStringLiteral("Antet"), this);
     auto *forma = new QFormLayout(antet);
-    Titlu = new QLineEdit(antet);
-    Titlu->setPlaceholderText(QStringLiteral("Lucrare scrisă la matematică"));
-    Scoala = new QLineEdit(antet);
-    Clasa = new QLineEdit(antet);
-    Clasa->setPlaceholderText(QStringLiteral("IX B"));
-    Data = new QDateEdit(antet);
-    Data->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    Data->setCalendarPopup(true);
-    LiniaNume = new QCheckBox(QStringLiteral("Rândul „Numele și prenumele”"), antet);
-    TimpLucru = new QSpinBox(antet);
-    TimpLucru->setRange(0, 600);
-    TimpLucru->setSuffix(QStringLiteral(" minute"));
-    TimpLucru->setSpecialValueText(QStringLiteral("nu se scrie"));
-    DinOficiu = new QCheckBox(QStringLiteral("1 punct din &oficiu"), antet);
-    forma->addRow(QStringLiteral("&Titlu:"), Titlu);
-    forma->addRow(QStringLiteral("Ș&coala:"), Scoala);
-    forma->addRow(QStringLiteral("C&lasa:"), Clasa);
-    forma->addRow(QStringLiteral("&Data:"), Data);
-    forma->addRow(QStringLiteral("Ti&mp de lucru:"), TimpLucru);
-    forma->addRow(LiniaNume);
-    forma->addRow(DinOficiu);
+    m_titlu = new QLineEdit(antet);
+    m_titlu->setPlaceholderText(QStringLiteral("Lucrare scrisă la matematică"));
+    m_scoala = new QLineEdit(antet);
+    m_clasa = new QLineEdit(antet);
+    m_clasa->setPlaceholderText(QStringLiteral("IX B"));
+    m_data = new QDateEdit(antet);
+    m_data->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_data->setCalendarPopup(true);
+    m_liniaNume = new QCheckBox(QStringLiteral("Rândul „Numele și prenumele”"), antet);
+    m_timpLucru = new QSpinBox(antet);
+    m_timpLucru->setRange(0, 600);
+    m_timpLucru->setSuffix(QStringLiteral(" minute"));
+    m_timpLucru->setSpecialValueText(QStringLiteral("nu se scrie"));
+    m_dinOficiu = new QCheckBox(QStringLiteral("1 punct din &oficiu"), antet);
+    forma->addRow(QStringLiteral("&Titlu:"), m_titlu);
+    forma->addRow(QStringLiteral("Ș&coala:"), m_scoala);
+    forma->addRow(QStringLiteral("C&lasa:"), m_clasa);
+    forma->addRow(QStringLiteral("&Data:"), m_data);
+    forma->addRow(QStringLiteral("Ti&mp de lucru:"), m_timpLucru);
+    forma->addRow(m_liniaNume);
+    forma->addRow(m_dinOficiu);
+    return antet;
+}
 
-    // --- the problems
+QGroupBox *FereastraLucrare::ConstruiesteProblemele()
+{
     auto *probleme = new QGroupBox(QStringLiteral("Probleme"), this);
     auto *coloana = new QVBoxLayout(probleme);
     auto *randVariante = new QHBoxLayout;
-    NrVariante = new QSpinBox(probleme);
-    NrVariante->setRange(1, Lucrare::VarianteMaxime);
-    Varianta = new QSpinBox(probleme);
-    Varianta->setRange(1, 1);
+    m_nrVariante = new QSpinBox(probleme);
+    m_nrVariante->setRange(1, Lucrare::VarianteMaxime);
+    m_varianta = new QSpinBox(probleme);
+    m_varianta->setRange(1, 1);
     auto *etichetaNr = new QLabel(QStringLiteral("Va&riante:"), probleme);
-    etichetaNr->setBuddy(NrVariante);
+    etichetaNr->setBuddy(m_nrVariante);
     auto *etichetaVarianta = new QLabel(QStringLiteral("Arată &varianta:"), probleme);
-    etichetaVarianta->setBuddy(Varianta);
+    etichetaVarianta->setBuddy(m_varianta);
     randVariante->addWidget(etichetaNr);
-    randVariante->addWidget(NrVariante);
+    randVariante->addWidget(m_nrVariante);
     randVariante->addWidget(etichetaVarianta);
-    randVariante->addWidget(Varianta);
+    randVariante->addWidget(m_varianta);
     randVariante->addStretch(1);
     coloana->addLayout(randVariante);
-    Probleme = new QListWidget(probleme);
-    Probleme->setAccessibleName(QStringLiteral("Problemele lucrării"));
-    Probleme->setIconSize(QSize(160, 60));
-    coloana->addWidget(Probleme);
+    m_probleme = new QListWidget(probleme);
+    m_probleme->setAccessibleName(QStringLiteral("Problemele lucrării"));
+    m_probleme->setIconSize(QSize(160, 60));
+    coloana->addWidget(m_probleme);
     auto *randPuncte = new QHBoxLayout;
     auto *eticheta = new QLabel(QStringLiteral("&Puncte:"), probleme);
-    Puncte = new QDoubleSpinBox(probleme);
-    Puncte->setRange(0, 10);
-    Puncte->setSingleStep(0.5);
-    Puncte->setDecimals(1);
-    Puncte->setSpecialValueText(QStringLiteral("fără"));
-    eticheta->setBuddy(Puncte);
+    m_puncte = new QDoubleSpinBox(probleme);
+    m_puncte->setRange(0, 10);
+    m_puncte->setSingleStep(0.5);
+    m_puncte->setDecimals(1);
+    m_puncte->setSpecialValueText(QStringLiteral("fără"));
+    eticheta->setBuddy(m_puncte);
     randPuncte->addWidget(eticheta);
-    randPuncte->addWidget(Puncte);
+    randPuncte->addWidget(m_puncte);
     QPushButton *sus =
         Buton(QStringLiteral("Mută în &sus"), QKeySequence(Qt::CTRL | Qt::Key_Up), probleme);
     QPushButton *jos =
@@ -123,36 +146,73 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     randPuncte->addWidget(jos);
     randPuncte->addWidget(scoate);
     coloana->addLayout(randPuncte);
-    Total = new QLabel(probleme);
-    Total->setWordWrap(true);
-    Sterse = new QLabel(probleme);
-    Sterse->setWordWrap(true);
-    coloana->addWidget(Total);
-    coloana->addWidget(Sterse);
+    m_total = new QLabel(probleme);
+    m_total->setWordWrap(true);
+    m_sterse = new QLabel(probleme);
+    m_sterse->setWordWrap(true);
+    coloana->addWidget(m_total);
+    coloana->addWidget(m_sterse);
+    LeagaProblemele(sus, jos, scoate);
+    return probleme;
+}
 
-    // --- out to a printer or a PDF
+void FereastraLucrare::LeagaProblemele(QPushButton *sus, QPushButton *jos, QPushButton *scoate)
+{
+    connect(m_nrVariante, &QSpinBox::valueChanged, this,
+            [this](int n) { m_compunere.SeteazaNrVariante(n); });
+    connect(m_varianta, &QSpinBox::valueChanged, this,
+            [this](int v) { m_compunere.ArataVarianta(v); });
+    connect(m_probleme, &QListWidget::currentRowChanged, this, [this](int rand) {
+        const auto &p = m_compunere.Curenta().Probleme;
+        const QSignalBlocker blocare(m_puncte);
+        m_puncte->setEnabled(rand >= 0);
+        m_puncte->setValue(rand >= 0 && rand < int(p.size()) ? p[size_t(rand)].Puncte : 0);
+    });
+    connect(m_puncte, &QDoubleSpinBox::valueChanged, this,
+            [this](double valoare) { m_compunere.SeteazaPuncte(m_probleme->currentRow(), valoare); });
+    auto muta = [this](int pas) {
+        const int i = m_probleme->currentRow();
+        m_compunere.Muta(i, i + pas);
+        m_probleme->setCurrentRow(std::clamp(i + pas, 0, m_probleme->count() - 1));
+    };
+    connect(sus, &QPushButton::clicked, this, [muta] { muta(-1); });
+    connect(jos, &QPushButton::clicked, this, [muta] { muta(+1); });
+    connect(scoate, &QPushButton::clicked, this, [this] {
+        const int i = m_probleme->currentRow();
+        m_compunere.Scoate(i);
+        m_probleme->setCurrentRow(std::min(i, m_probleme->count() - 1));
+    });
+}
+
+QGroupBox *FereastraLucrare::ConstruiesteTiparirea()
+{
     auto *iesire = new QGroupBox(QStringLiteral("Tipărire"), this);
     auto *randIesire = new QHBoxLayout(iesire);
-    Imprimante = new QComboBox(iesire);
-    Imprimante->setAccessibleName(QStringLiteral("Imprimanta"));
-    Imprimante->addItems(m_imprimanta->Imprimante());
-    Exemplare = new QSpinBox(iesire);
-    Exemplare->setRange(1, 200);
-    Exemplare->setAccessibleName(QStringLiteral("Exemplare"));
-    Exemplare->setSuffix(QStringLiteral(" ex."));
+    m_imprimante = new QComboBox(iesire);
+    m_imprimante->setAccessibleName(QStringLiteral("Imprimanta"));
+    m_imprimante->addItems(m_imprimanta->Imprimante());
+    m_exemplare = new QSpinBox(iesire);
+    m_exemplare->setRange(1, 200);
+    m_exemplare->setAccessibleName(QStringLiteral("Exemplare"));
+    m_exemplare->setSuffix(QStringLiteral(" ex."));
     QPushButton *tipareste = Buton(QStringLiteral("&Tipărește"), QKeySequence::Print, iesire);
     QPushButton *pdf = Buton(QStringLiteral("Salvează P&DF..."), QKeySequence::Save, iesire);
-    randIesire->addWidget(Imprimante, 1);
-    randIesire->addWidget(Exemplare);
+    randIesire->addWidget(m_imprimante, 1);
+    randIesire->addWidget(m_exemplare);
     randIesire->addWidget(tipareste);
     randIesire->addWidget(pdf);
+    connect(tipareste, &QPushButton::clicked, this, &FereastraLucrare::Tipareste);
+    connect(pdf, &QPushButton::clicked, this, &FereastraLucrare::SalveazaPdf);
+    return iesire;
+}
 
-    // --- the kept papers
+QGroupBox *FereastraLucrare::ConstruiestePastratele()
+{
     auto *arhiva = new QGroupBox(QStringLiteral("Lucrări păstrate"), this);
     auto *coloanaArhiva = new QVBoxLayout(arhiva);
-    Pastrate = new QListWidget(arhiva);
-    Pastrate->setAccessibleName(QStringLiteral("Lucrări păstrate"));
-    coloanaArhiva->addWidget(Pastrate);
+    m_pastrate = new QListWidget(arhiva);
+    m_pastrate->setAccessibleName(QStringLiteral("Lucrări păstrate"));
+    coloanaArhiva->addWidget(m_pastrate);
     auto *randArhiva = new QHBoxLayout;
     QPushButton *deschide =
         Buton(QStringLiteral("Desc&hide"), QKeySequence(Qt::CTRL | Qt::Key_O), arhiva);
@@ -163,28 +223,31 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     randArhiva->addWidget(copiaza);
     randArhiva->addWidget(noua);
     coloanaArhiva->addLayout(randArhiva);
+    connect(deschide, &QPushButton::clicked, this, &FereastraLucrare::DeschidePastrata);
+    connect(m_pastrate, &QListWidget::itemActivated, this, &FereastraLucrare::DeschidePastrata);
+    connect(copiaza, &QPushButton::clicked, this, &FereastraLucrare::CopiazaPastrata);
+    connect(noua, &QPushButton::clicked, this, &FereastraLucrare::Noua);
+    return arhiva;
+}
 
-    // --- the pages as they will print
+QScrollArea *FereastraLucrare::ConstruiestePaginile()
+{
     auto *derulare = new QScrollArea(this);
     auto *foi = new QWidget;
-    Pagini = new QVBoxLayout(foi);
-    Pagini->setSizeConstraint(QLayout::SetMinAndMaxSize);
+    m_pagini = new QVBoxLayout(foi);
+    m_pagini->setSizeConstraint(QLayout::SetMinAndMaxSize);
     derulare->setWidget(foi);
     derulare->setWidgetResizable(false);
     derulare->setMinimumWidth(LatimePagina + 40);
     derulare->setAccessibleName(QStringLiteral("Paginile lucrării"));
+    m_amanarePagini->setSingleShot(true);
+    m_amanarePagini->setInterval(50);
+    connect(m_amanarePagini, &QTimer::timeout, this, &FereastraLucrare::ArataPaginile);
+    return derulare;
+}
 
-    auto *stanga = new QVBoxLayout;
-    stanga->addWidget(antet);
-    stanga->addWidget(probleme, 1);
-    stanga->addWidget(iesire);
-    stanga->addWidget(arhiva);
-    auto *tot = new QHBoxLayout(this);
-    tot->addLayout(stanga, 1);
-    tot->addWidget(derulare, 1);
-    resize(1100, 760);
-
-    // Typing in the header is kept when it pauses, not at every letter.
+void FereastraLucrare::LeagaAntetul()
+{
     m_amanareAntet->setSingleShot(true);
     m_amanareAntet->setInterval(300);
     connect(m_amanareAntet, &QTimer::timeout, this, &FereastraLucrare::AntetSchimbat);
@@ -192,53 +255,13 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
         if (!m_umple)
             m_amanareAntet->start();
     };
-    for (QLineEdit *camp : {Titlu, Scoala, Clasa})
+    for (QLineEdit *camp : {m_titlu, m_scoala, m_clasa})
         connect(camp, &QLineEdit::textChanged, this, amana);
-    connect(Data, &QDateEdit::dateChanged, this, amana);
-    connect(TimpLucru, &QSpinBox::valueChanged, this, amana);
-    connect(LiniaNume, &QCheckBox::toggled, this, amana);
-    connect(DinOficiu, &QCheckBox::toggled, this, amana);
-    m_amanarePagini->setSingleShot(true);
-    m_amanarePagini->setInterval(50);
-    connect(m_amanarePagini, &QTimer::timeout, this, &FereastraLucrare::ArataPaginile);
-
-    connect(NrVariante, &QSpinBox::valueChanged, this,
-            [this](int n) { m_compunere.SeteazaNrVariante(n); });
-    connect(Varianta, &QSpinBox::valueChanged, this,
-            [this](int v) { m_compunere.ArataVarianta(v); });
-    connect(Probleme, &QListWidget::currentRowChanged, this, [this](int rand) {
-        const auto &p = m_compunere.Curenta().Probleme;
-        const QSignalBlocker blocare(Puncte);
-        Puncte->setEnabled(rand >= 0);
-        Puncte->setValue(rand >= 0 && rand < int(p.size()) ? p[size_t(rand)].Puncte : 0);
-    });
-    connect(Puncte, &QDoubleSpinBox::valueChanged, this,
-            [this](double valoare) { m_compunere.SeteazaPuncte(Probleme->currentRow(), valoare); });
-    auto muta = [this](int pas) {
-        const int i = Probleme->currentRow();
-        m_compunere.Muta(i, i + pas);
-        Probleme->setCurrentRow(std::clamp(i + pas, 0, Probleme->count() - 1));
-    };
-    connect(sus, &QPushButton::clicked, this, [muta] { muta(-1); });
-    connect(jos, &QPushButton::clicked, this, [muta] { muta(+1); });
-    connect(scoate, &QPushButton::clicked, this, [this] {
-        const int i = Probleme->currentRow();
-        m_compunere.Scoate(i);
-        Probleme->setCurrentRow(std::min(i, Probleme->count() - 1));
-    });
-    connect(tipareste, &QPushButton::clicked, this, &FereastraLucrare::Tipareste);
-    connect(pdf, &QPushButton::clicked, this, &FereastraLucrare::SalveazaPdf);
-    connect(deschide, &QPushButton::clicked, this, &FereastraLucrare::DeschidePastrata);
-    connect(Pastrate, &QListWidget::itemActivated, this, &FereastraLucrare::DeschidePastrata);
-    connect(copiaza, &QPushButton::clicked, this, &FereastraLucrare::CopiazaPastrata);
-    connect(noua, &QPushButton::clicked, this, &FereastraLucrare::Noua);
-    connect(&m_compunere, &CompunereLucrare::Schimbata, this, &FereastraLucrare::Reimprospateaza);
-
-    UmpleAntet();
-    Reimprospateaza();
+    connect(m_data, &QDateEdit::dateChanged, this, amana);
+    connect(m_timpLucru, &QSpinBox::valueChanged, this, amana);
+    connect(m_liniaNume, &QCheckBox::toggled, this, amana);
+    connect(m_dinOficiu, &QCheckBox::toggled, this, amana);
 }
-
-FereastraLucrare::~FereastraLucrare() = default;
 
 void FereastraLucrare::showEvent(QShowEvent *eveniment)
 {
@@ -250,13 +273,13 @@ void FereastraLucrare::UmpleAntet()
 {
     m_umple = true;
     const AntetLucrare &a = m_compunere.Curenta().Antet;
-    Titlu->setText(a.Titlu);
-    Scoala->setText(a.Scoala);
-    Clasa->setText(a.Clasa);
-    Data->setDate(a.Data);
-    LiniaNume->setChecked(a.LiniaNume);
-    TimpLucru->setValue(a.TimpLucru);
-    DinOficiu->setChecked(a.DinOficiu);
+    m_titlu->setText(a.Titlu);
+    m_scoala->setText(a.Scoala);
+    m_clasa->setText(a.Clasa);
+    m_data->setDate(a.Data);
+    m_liniaNume->setChecked(a.LiniaNume);
+    m_timpLucru->setValue(a.TimpLucru);
+    m_dinOficiu->setChecked(a.DinOficiu);
     m_umple = false;
 }
 
@@ -264,13 +287,13 @@ void FereastraLucrare::AntetSchimbat()
 {
     m_amanareAntet->stop();
     AntetLucrare a;
-    a.Titlu = Titlu->text();
-    a.Scoala = Scoala->text();
-    a.Clasa = Clasa->text();
-    a.Data = Data->date();
-    a.LiniaNume = LiniaNume->isChecked();
-    a.TimpLucru = TimpLucru->value();
-    a.DinOficiu = DinOficiu->isChecked();
+    a.Titlu = m_titlu->text();
+    a.Scoala = m_scoala->text();
+    a.Clasa = m_clasa->text();
+    a.Data = m_data->date();
+    a.LiniaNume = m_liniaNume->isChecked();
+    a.TimpLucru = m_timpLucru->value();
+    a.DinOficiu = m_dinOficiu->isChecked();
     m_compunere.SeteazaAntet(a);
 }
 
@@ -279,40 +302,40 @@ void FereastraLucrare::Reimprospateaza()
     const Lucrare &l = m_compunere.Curenta();
     const int v = m_compunere.VariantaAratata();
     {
-        const QSignalBlocker b1(NrVariante), b2(Varianta);
-        NrVariante->setValue(l.NrVariante);
-        Varianta->setRange(1, l.NrVariante);
-        Varianta->setValue(v);
+        const QSignalBlocker b1(m_nrVariante), b2(m_varianta);
+        m_nrVariante->setValue(l.NrVariante);
+        m_varianta->setRange(1, l.NrVariante);
+        m_varianta->setValue(v);
     }
-    const int curent = Probleme->currentRow();
+    const int curent = m_probleme->currentRow();
     {
-        const QSignalBlocker blocare(Probleme);
-        Probleme->clear();
+        const QSignalBlocker blocare(m_probleme);
+        m_probleme->clear();
         for (size_t i = 0; i < l.Probleme.size(); ++i) {
             const ProblemaLucrare &p = l.Probleme[i];
             const QString poza = p.PozaVariantei(v);
             auto *rand = new QListWidgetItem(
                 EtichetaProblema(int(i) + 1, p.Puncte) + QLatin1Char(' ') +
                     (poza.isEmpty() ? QStringLiteral("(nicio problemă aleasă)") : poza),
-                Probleme);
+                m_probleme);
             rand->setIcon(Iconita(poza));
         }
     }
-    Probleme->setCurrentRow(std::min(std::max(curent, 0), Probleme->count() - 1));
+    m_probleme->setCurrentRow(std::min(std::max(curent, 0), m_probleme->count() - 1));
     const QString avertisment = l.AvertismentPuncte();
     const double total = l.TotalPuncte();
-    Total->setText(QStringLiteral("Total: %1 %2%3")
+    m_total->setText(QStringLiteral("Total: %1 %2%3")
                        .arg(TextPuncte(total),
                             total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
                             l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString()) +
                    (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
-    Total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
-    Sterse->setText(l.ProblemeSterse > 0
+    m_total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+    m_sterse->setText(l.ProblemeSterse > 0
                         ? QStringLiteral("Din această lucrare au fost scoase %1, șterse între "
                                          "timp din colecție.")
                               .arg(TextProbleme(l.ProblemeSterse))
                         : QString());
-    Sterse->setVisible(l.ProblemeSterse > 0);
+    m_sterse->setVisible(l.ProblemeSterse > 0);
     setWindowTitle(QStringLiteral("Lucrare - %1").arg(TextProbleme(int(l.Probleme.size()))));
     if (isVisible()) {
         m_amanarePagini->start();
@@ -332,14 +355,14 @@ QIcon FereastraLucrare::Iconita(const QString &poza)
             poza, mare.isNull()
                       ? QIcon()
                       : QIcon(QPixmap::fromImage(mare.scaled(
-                            Probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+                            m_probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
     }
     return *gasita;
 }
 
 void FereastraLucrare::ArataPaginile()
 {
-    while (QLayoutItem *element = Pagini->takeAt(0)) {
+    while (QLayoutItem *element = m_pagini->takeAt(0)) {
         delete element->widget();
         delete element;
     }
@@ -351,16 +374,16 @@ void FereastraLucrare::ArataPaginile()
         pagina->setFrameShape(QFrame::Box);
         pagina->setAccessibleName(
             QStringLiteral("Pagina %1 din %2").arg(p + 1).arg(redare.NrPagini()));
-        Pagini->addWidget(pagina);
+        m_pagini->addWidget(pagina);
     }
 }
 
 void FereastraLucrare::ArataPastrate()
 {
-    const qint64 ales = Pastrate->currentItem()
-                            ? Pastrate->currentItem()->data(Qt::UserRole).toLongLong()
+    const qint64 ales = m_pastrate->currentItem()
+                            ? m_pastrate->currentItem()->data(Qt::UserRole).toLongLong()
                             : m_compunere.Curenta().Id;
-    Pastrate->clear();
+    m_pastrate->clear();
     for (const ArhivaLucrari::Rezumat &r : m_compunere.Arhiva().Lista()) {
         QString text = QStringLiteral("%1  %2  %3 (%4)")
                            .arg(r.Data.toString(QStringLiteral("dd.MM.yyyy")),
@@ -368,10 +391,10 @@ void FereastraLucrare::ArataPastrate()
                                 TextProbleme(r.NrProbleme));
         if (r.ProblemeSterse > 0)
             text += QStringLiteral(", %1 ștearsă/șterse din colecție").arg(r.ProblemeSterse);
-        auto *rand = new QListWidgetItem(text, Pastrate);
+        auto *rand = new QListWidgetItem(text, m_pastrate);
         rand->setData(Qt::UserRole, r.Id);
         if (r.Id == ales)
-            Pastrate->setCurrentItem(rand);
+            m_pastrate->setCurrentItem(rand);
     }
 }
 
@@ -382,11 +405,11 @@ void FereastraLucrare::Tipareste()
         m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
         return;
     }
-    if (Imprimante->currentText().isEmpty() || !m_imprimanta->Alege(Imprimante->currentText())) {
+    if (m_imprimante->currentText().isEmpty() || !m_imprimanta->Alege(m_imprimante->currentText())) {
         m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
         return;
     }
-    m_compunere.Tipareste(*m_imprimanta, Exemplare->value(), m_margini());
+    m_compunere.Tipareste(*m_imprimanta, m_exemplare->value(), m_margini());
 }
 
 void FereastraLucrare::SalveazaPdf()
@@ -406,7 +429,7 @@ void FereastraLucrare::SalveazaPdf()
 
 void FereastraLucrare::DeschidePastrata()
 {
-    const QListWidgetItem *rand = Pastrate->currentItem();
+    const QListWidgetItem *rand = m_pastrate->currentItem();
     if (!rand)
         return;
     if (m_compunere.Deschide(rand->data(Qt::UserRole).toLongLong()))

@@ -33,7 +33,6 @@ public:
     RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
                   const MarginiLucrare &margini, PozePregatite *pastrate = nullptr);
 
-    const AsezareLucrare &Asezare() const { return m_asezare; }
     int NrPagini() const { return m_asezare.NrPagini; }
 
     // The painter's window becomes the sheet in twips over marimeFoaie, the
