@@ -40,7 +40,7 @@ void Cautare::Leaga(FereastraVizualizare &vizualizare)
     // A permanent label sits right of the status line's message, so the
     // problem's description keeps its place.
     auto *progres = new QLabel(m_fundal.TextProgres());
-    progres->setObjectName(QStringLiteral("lProgresRecunoastere"));
+    progres->setObjectName(QStringLiteral("progresRecunoastere"));
     vizualizare.AdaugaInStare(progres);
     QObject::connect(&m_fundal, &RecunoastereFundal::Progres, progres, &QLabel::setText);
 
@@ -82,7 +82,7 @@ void Cautare::ArataTextul()
         m_fereastraText = std::make_unique<QDialog>();
         auto *aranjare = new QVBoxLayout(m_fereastraText.get());
         auto *caseta = new QPlainTextEdit;
-        caseta->setObjectName(QStringLiteral("txtRecunoscut"));
+        caseta->setObjectName(QStringLiteral("textRecunoscut"));
         caseta->setAccessibleName(QStringLiteral("Textul recunoscut"));
         caseta->setReadOnly(true);
         caseta->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

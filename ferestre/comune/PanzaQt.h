@@ -27,7 +27,6 @@ public:
         return m_imagine;
     }
     QColor Fundal() const override { return m_fundal; }
-    void SeteazaFundal(const QColor &fundal) { m_fundal = fundal; }
 
     void Cls() override;
     void Copiaza(const QImage &sursa, QSize marime, QPoint la) override;

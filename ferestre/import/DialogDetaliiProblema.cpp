@@ -40,34 +40,34 @@ DialogDetaliiProblema::DialogDetaliiProblema(const QString &titlu, const QString
                                    const DetaliiProblema &initiale, const QStringList &capitole,
                                    const QStringList &discipline, QWidget *parent)
     : QDialog(parent)
-    , cClasa(new QComboBox(this))
-    , cNivel(new QComboBox(this))
-    , tDisciplina(CuCompletare(discipline, this))
-    , tCapitol(CuCompletare(capitole, this))
-    , tObservatii(new QPlainTextEdit(this))
+    , m_clasa(new QComboBox(this))
+    , m_nivel(new QComboBox(this))
+    , m_disciplina(CuCompletare(discipline, this))
+    , m_capitol(CuCompletare(capitole, this))
+    , m_observatii(new QPlainTextEdit(this))
 {
     setWindowTitle(titlu);
     for (int c = DetaliiProblema::ClasaMinima; c <= DetaliiProblema::ClasaMaxima; ++c)
-        cClasa->addItem(QStringLiteral("a %1-a (%2)")
+        m_clasa->addItem(QStringLiteral("a %1-a (%2)")
                             .arg(QLatin1String(Romane[c - DetaliiProblema::ClasaMinima]))
                             .arg(c),
                         c);
     for (int n = DetaliiProblema::NivelMinim; n <= DetaliiProblema::NivelMaxim; ++n)
-        cNivel->addItem(QString::number(n), n);
-    Alege(cClasa, initiale.Clasa);
-    Alege(cNivel, initiale.Nivel);
-    tDisciplina->setText(initiale.Disciplina);
-    tCapitol->setText(initiale.Capitol);
-    tObservatii->setPlainText(initiale.Observatii);
-    tObservatii->setTabChangesFocus(true);
-    tObservatii->setMinimumHeight(tObservatii->fontMetrics().lineSpacing() * 4);
+        m_nivel->addItem(QString::number(n), n);
+    Alege(m_clasa, initiale.Clasa);
+    Alege(m_nivel, initiale.Nivel);
+    m_disciplina->setText(initiale.Disciplina);
+    m_capitol->setText(initiale.Capitol);
+    m_observatii->setPlainText(initiale.Observatii);
+    m_observatii->setTabChangesFocus(true);
+    m_observatii->setMinimumHeight(m_observatii->fontMetrics().lineSpacing() * 4);
 
     auto *forma = new QFormLayout(this);
-    forma->addRow(QStringLiteral("&Clasa:"), cClasa);
-    forma->addRow(QStringLiteral("&Nivelul notei:"), cNivel);
-    forma->addRow(QStringLiteral("&Disciplina:"), tDisciplina);
-    forma->addRow(QStringLiteral("Ca&pitolul:"), tCapitol);
-    forma->addRow(QStringLiteral("&Observații:"), tObservatii);
+    forma->addRow(QStringLiteral("&Clasa:"), m_clasa);
+    forma->addRow(QStringLiteral("&Nivelul notei:"), m_nivel);
+    forma->addRow(QStringLiteral("&Disciplina:"), m_disciplina);
+    forma->addRow(QStringLiteral("Ca&pitolul:"), m_capitol);
+    forma->addRow(QStringLiteral("&Observații:"), m_observatii);
     auto *butoane = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     butoane->button(QDialogButtonBox::Ok)->setText(textButon);
     butoane->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anulare"));
@@ -79,9 +79,9 @@ DialogDetaliiProblema::DialogDetaliiProblema(const QString &titlu, const QString
 
 DetaliiProblema DialogDetaliiProblema::Detalii() const
 {
-    return {int16_t(cClasa->currentData().toInt()), int16_t(cNivel->currentData().toInt()),
-            tDisciplina->text().trimmed(), tCapitol->text().trimmed(),
-            tObservatii->toPlainText().trimmed()};
+    return {int16_t(m_clasa->currentData().toInt()), int16_t(m_nivel->currentData().toInt()),
+            m_disciplina->text().trimmed(), m_capitol->text().trimmed(),
+            m_observatii->toPlainText().trimmed()};
 }
 
 void DialogDetaliiProblema::accept()

@@ -30,9 +30,9 @@ public:
     void accept() override;
 
 private:
-    QComboBox *cClasa;
-    QComboBox *cNivel;
-    QLineEdit *tDisciplina;
-    QLineEdit *tCapitol;
-    QPlainTextEdit *tObservatii;
+    QComboBox *m_clasa;
+    QComboBox *m_nivel;
+    QLineEdit *m_disciplina;
+    QLineEdit *m_capitol;
+    QPlainTextEdit *m_observatii;
 };
