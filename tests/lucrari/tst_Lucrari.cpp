@@ -1,14 +1,21 @@
-#include "logica/lucrari/CompunereLucrare.h"
+#include "ferestre/lucrari/FereastraLucrare.h"
 #include "interfete/Imprimanta.h"
+#include "logica/lucrari/CompunereLucrare.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/BazaDate.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -203,6 +210,41 @@ TEST(Lucrare, IntrariGresite)
         s.compunere.SeteazaPuncte(0, 3);
         EXPECT_EQ(s.platforma.Mesaje.size(), spuse);
     });
+}
+
+// The window's controls reach the paper: the buttons on the selected problem,
+// its points, and the header once typing pauses.
+TEST(Lucrare, FereastraSchimbaLucrarea)
+{
+    Scena s;
+    FereastraLucrare f(
+        s.d, s.compunere, [] { return MarginiLucrare(); },
+        std::make_unique<ImprimantaInregistrata>());
+    QListWidget *probleme = nullptr;
+    for (QListWidget *l : f.findChildren<QListWidget *>())
+        if (l->accessibleName() == "Problemele lucrării")
+            probleme = l;
+    ASSERT_TRUE(probleme);
+    const std::tuple<int, const char *, QString> pasi[] = {
+        {0, "Mută în j&os", "b.jpg:0 a.jpg:2 c.jpg:0"},
+        {1, "Mută în &sus", "a.jpg:2 b.jpg:0 c.jpg:0"},
+        {1, "Sco&ate", "a.jpg:2 c.jpg:0"}};
+    for (const auto &[rand, buton, asteptat] : pasi) {
+        probleme->setCurrentRow(rand);
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->text() == buton)
+                b->click();
+        EXPECT_EQ(Rezumat(s.compunere.Curenta()).section('|', 4), asteptat) << buton;
+    }
+    probleme->setCurrentRow(1);
+    f.findChild<QDoubleSpinBox *>()->setValue(3);
+    EXPECT_EQ(Rezumat(s.compunere.Curenta()).section('|', 4), "a.jpg:2 c.jpg:3");
+    f.findChild<QLineEdit *>()->setText("Teză");
+    QElapsedTimer ceas;
+    ceas.start();
+    while (s.compunere.Curenta().Antet.Titlu != "Teză" && ceas.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(s.compunere.Curenta().Antet.Titlu, "Teză");
 }
 
 } // namespace
