@@ -54,7 +54,7 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
     return *fereastra;
 }
 
-FereastraPrincipala &Aplicatie::Main() { return Creeaza(m_main, *m_definitii, static_cast<Ferestre &>(*this)); }
+FereastraPrincipala &Aplicatie::Principala() { return Creeaza(m_principala, *m_definitii, static_cast<Ferestre &>(*this)); }
 FereastraEditare &Aplicatie::Editor()
 {
     if (!m_editor) {
@@ -75,26 +75,26 @@ FereastraVizualizare &Aplicatie::Vizualizare()
     return *m_vizualizare;
 }
 
-FereastraSelectie &Aplicatie::DefSel()
+FereastraSelectie &Aplicatie::Selectie()
 {
-    const bool nou = !m_defSel;
-    Creeaza(m_defSel, *m_definitii, static_cast<Ferestre &>(*this));
+    const bool nou = !m_selectie;
+    Creeaza(m_selectie, *m_definitii, static_cast<Ferestre &>(*this));
     if (nou)
-        m_cautare->Leaga(*m_defSel);
-    return *m_defSel;
+        m_cautare->Leaga(*m_selectie);
+    return *m_selectie;
 }
-FereastraTiparire &Aplicatie::Tipareste()
+FereastraTiparire &Aplicatie::Tiparire()
 {
-    if (!m_tipareste)
-        m_tipareste = std::make_unique<FereastraTiparire>(*m_definitii, m_imprimante());
-    return *m_tipareste;
+    if (!m_tiparire)
+        m_tiparire = std::make_unique<FereastraTiparire>(*m_definitii, m_imprimante());
+    return *m_tiparire;
 }
 
 FereastraLucrare &Aplicatie::Lucrare()
 {
     // A paper is laid out within the print dialog's margins as they stand.
     auto margini = [this] {
-        FereastraTiparire &t = Tipareste();
+        FereastraTiparire &t = Tiparire();
         MarginiLucrare m;
         float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
         const auto texte = t.TexteMargini();
@@ -111,7 +111,7 @@ FereastraLucrare &Aplicatie::Lucrare()
 
 void Aplicatie::Porneste()
 {
-    Main().Incarca();
+    Principala().Incarca();
     ArataPrincipala();
     // What the load found wrong is told over the window, not before any is there.
     if (!m_definitii->RaportIncarcare().isEmpty())
@@ -126,14 +126,14 @@ void Aplicatie::Porneste()
     m_cautare->Actualizeaza();
 }
 
-void Aplicatie::ArataPrincipala() { ArataModeless(Main()); }
+void Aplicatie::ArataPrincipala() { ArataModeless(Principala()); }
 void Aplicatie::ArataEditor() { ArataModeless(Editor()); }
 void Aplicatie::ArataVizualizare() { ArataModeless(Vizualizare()); }
-void Aplicatie::ArataSelectia() { ArataModeless(DefSel()); }
+void Aplicatie::ArataSelectia() { ArataModeless(Selectie()); }
 
 void Aplicatie::ArataTiparirea()
 {
-    FereastraTiparire &dialog = Tipareste();
+    FereastraTiparire &dialog = Tiparire();
     dialog.setWindowModality(Qt::ApplicationModal);
     const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
     if (primaData)

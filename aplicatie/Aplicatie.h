@@ -45,11 +45,11 @@ public:
     void ColectieSchimbata() override;
 
     Colectie &Definitii() { return *m_definitii; }
-    FereastraPrincipala &Main();
+    FereastraPrincipala &Principala();
     FereastraEditare &Editor();
     FereastraVizualizare &Vizualizare();
-    FereastraSelectie &DefSel();
-    FereastraTiparire &Tipareste();
+    FereastraSelectie &Selectie();
+    FereastraTiparire &Tiparire();
     FereastraLucrare &Lucrare();
     Cautare &CautareCuvinte() { return *m_cautare; }
     CompunereLucrare &Compunere() { return *m_compunere; }
@@ -61,10 +61,10 @@ private:
     std::unique_ptr<CompunereLucrare> m_compunere;
     FabricaImprimante m_imprimante;
     std::function<void()> m_iesire;
-    std::unique_ptr<FereastraPrincipala> m_main;
+    std::unique_ptr<FereastraPrincipala> m_principala;
     std::unique_ptr<FereastraEditare> m_editor;
     std::unique_ptr<FereastraVizualizare> m_vizualizare;
-    std::unique_ptr<FereastraSelectie> m_defSel;
-    std::unique_ptr<FereastraTiparire> m_tipareste;
+    std::unique_ptr<FereastraSelectie> m_selectie;
+    std::unique_ptr<FereastraTiparire> m_tiparire;
     std::unique_ptr<FereastraLucrare> m_lucrare;
 };

@@ -45,7 +45,7 @@ protected:
     int iesiri = 0;
     Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt,
                         [this] { ++iesiri; }};
-    FereastraPrincipala &f = aplicatie.Main();
+    FereastraPrincipala &f = aplicatie.Principala();
 };
 
 // The load resets the selection's state; the window cannot be closed, only left by "Iesire".

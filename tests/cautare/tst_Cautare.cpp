@@ -1,11 +1,11 @@
 #include "aplicatie/Aplicatie.h"
+#include "ferestre/selectie/FereastraSelectie.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/cautare/RecunoastereFundal.h"
-#include "platforma/RecunoastereTesseract.h"
 #include "logica/selectie/EvaluareSelectie.h"
-#include "ferestre/selectie/FereastraSelectie.h"
-#include "model/StergereFizica.h"
 #include "model/Colectie.h"
+#include "model/StergereFizica.h"
+#include "platforma/RecunoastereTesseract.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
@@ -138,14 +138,14 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
                         ImprimanteQt, [] {});
     aplicatie.Porneste();
     QStringList dezactivate;
-    for (QLineEdit *camp : aplicatie.DefSel().findChildren<QLineEdit *>())
+    for (QLineEdit *camp : aplicatie.Selectie().findChildren<QLineEdit *>())
         if (!camp->isEnabled())
             dezactivate << camp->accessibleName() + ": " + camp->toolTip();
     EXPECT_EQ(dezactivate, QStringList("Cuvinte din enunț sau observații: Căutarea după cuvinte "
                                        "nu este disponibilă: lipsesc datele limbii române pentru "
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
-    EXPECT_EQ(aplicatie.DefSel().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
+    EXPECT_EQ(aplicatie.Selectie().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "aplicatie/Aplicatie.h"
+#include "ferestre/comune/PanzaQt.h"
+#include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/principala/FereastraPrincipala.h"
 #include "logica/editare/EditareProbleme.h"
-#include "ferestre/editare/FereastraEditare.h"
-#include "ferestre/comune/PanzaQt.h"
 #include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
@@ -29,7 +29,7 @@ TEST(FereastraEditor, TragereaActivareaSiRevenirea)
     PlatformaScriptata platforma;
     Aplicatie aplicatie{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt, [] {}};
     aplicatie.Porneste();
-    Apasa(aplicatie.Main(), "Editare Tezaurel");
+    Apasa(aplicatie.Principala(), "Editare Tezaurel");
     FereastraEditare &f = aplicatie.Editor();
     const QImage poza = PozaModel(1200, 900);
     poza.save(dosar.Cale() + "/scan.jpg", "BMP");
@@ -47,9 +47,9 @@ TEST(FereastraEditor, TragereaActivareaSiRevenirea)
     Mouse(p, QEvent::MouseMove, {300, 300});
     EXPECT_EQ(p.Imagine(), inainte);
     Apasa(f, "Revenire");
-    EXPECT_TRUE(!f.isVisible() && aplicatie.Main().isVisible());
+    EXPECT_TRUE(!f.isVisible() && aplicatie.Principala().isVisible());
     EXPECT_EQ(p.Imagine().pixel(100, 100), p.Fundal().rgb());
-    Apasa(aplicatie.Main(), "Editare Tezaurel");
+    Apasa(aplicatie.Principala(), "Editare Tezaurel");
     EXPECT_TRUE(f.isVisible() && f.Editare().NumeFisier().isEmpty());
     EXPECT_EQ(QPoint(f.Editare().StareTragere().DeplasareX, f.Editare().LatimeImagine()),
               QPoint(50, 1200));
