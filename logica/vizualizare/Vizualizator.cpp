@@ -72,7 +72,7 @@ Vizualizator::Urmare Vizualizator::Executa(ComandaVizualizare comanda)
         AnuleazaSelectie();
         break;
     case ComandaVizualizare::ObservatiiArataAscunde:
-        ArataAscundeObs();
+        ArataAscundeObservatiile();
         break;
     case ComandaVizualizare::Imprimare:
         if (d.NrSelectie < 2) {
@@ -161,7 +161,7 @@ void Vizualizator::AnuleazaSelectie()
     ObservatiiVizibile = false;
 }
 
-void Vizualizator::ArataAscundeObs()
+void Vizualizator::ArataAscundeObservatiile()
 {
     if (m_definitii.NrSelectie < 2)
         return;

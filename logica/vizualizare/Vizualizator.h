@@ -63,7 +63,7 @@ public:
     // True when the selection dialog is to be shown and the viewer hidden.
     bool DefinesteSelectie();
     void AnuleazaSelectie();
-    void ArataAscundeObs();
+    void ArataAscundeObservatiile();
 
     // Pointer events of the panel, in its pixels. A move while no drag is in
     // progress answers the pointer shape to show; during a drag, nothing.
