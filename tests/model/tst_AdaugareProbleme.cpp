@@ -1,6 +1,7 @@
 // The one way a problem enters the collection, stopped dead at each of its
 // writes, run by two programs at once, on a full disk: every record keeps its
 // own picture (by content), and no picture stays that no record names.
+#include "logica/lucrari/ArhivaLucrari.h"
 #include "model/AdaugareProbleme.h"
 #include "model/StergereFizica.h"
 #include "tests/model/AccesJurnal.h"
@@ -40,6 +41,7 @@ QString Stare(const QString &dosar, bool imediat = false)
             poza.setFileTime(f.lastModified().addSecs(-3600), QFileDevice::FileModificationTime);
     PlatformaScriptata platforma;
     Colectie d(dosar, platforma);
+    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
     d.IncarcaColectie();
     d.Baza().Deschide();
     RecupereazaPozeleJurnalizate(d);
@@ -126,6 +128,7 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
         {
             PlatformaScriptata platforma;
             Colectie d(dosar.Cale(), platforma);
+    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
             ASSERT_TRUE(d.Baza().Deschide());
             QSqlQuery q(d.Baza().Conexiune());
             for (const char *sql : {"INSERT INTO lucrari VALUES (1, 't', 's', '9A', '2026-01-01', "
@@ -142,6 +145,7 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
             InCopil([&, punct = punct, n = n] {
                 PlatformaScriptata platforma;
                 Colectie d(dosar.Cale(), platforma);
+    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
                 d.IncarcaColectie();
                 d.Baza().Deschide();
                 int atins = 0;
@@ -184,6 +188,7 @@ TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
             if ((programe[x - 'A'] = fork()) == 0) {
                 PlatformaScriptata platforma;
                 Colectie d(dosar.Cale(), platforma);
+    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
                 d.IncarcaColectie();
                 d.Baza().Deschide();
                 AdaugareProbleme adaugare(d, regula);
