@@ -59,7 +59,7 @@ FereastraEditare &Aplicatie::Editor()
 {
     if (!m_editor) {
         Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
-        LeagaImportul(*m_editor, *m_definitii, *this);
+        LeagaImportul(*m_editor, *m_definitii);
     }
     return *m_editor;
 }
@@ -68,7 +68,7 @@ FereastraVizualizare &Aplicatie::Vizualizare()
     const bool nou = !m_vizualizare;
     Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
     if (nou) {
-        LeagaSchimbul(*m_vizualizare, *m_definitii, *this);
+        LeagaSchimbul(*m_vizualizare, *m_definitii);
         LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere, [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
     }
@@ -123,6 +123,10 @@ void Aplicatie::Porneste()
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
     RecupereazaPozeleJurnalizate(*m_definitii);
+    // Every change, this program's or another's, is recognised and indexed.
+    QObject::connect(m_definitii.get(), &Colectie::Schimbata, m_definitii.get(),
+                     [this] { m_cautare->Actualizeaza(); });
+    m_definitii->UrmaresteAltePrograme();
     m_cautare->Actualizeaza();
 }
 
@@ -143,4 +147,3 @@ void Aplicatie::ArataTiparirea()
 
 void Aplicatie::Iesire() { m_iesire(); }
 
-void Aplicatie::ColectieSchimbata() { m_cautare->Actualizeaza(); }

@@ -42,7 +42,6 @@ public:
     void ArataSelectia() override;
     void ArataTiparirea() override;
     void Iesire() override;
-    void ColectieSchimbata() override;
 
     Colectie &Definitii() { return *m_definitii; }
     FereastraPrincipala &Principala();

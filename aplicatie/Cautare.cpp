@@ -58,7 +58,7 @@ void Cautare::ArataTextul()
         platforma.Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
         return;
     }
-    const QString nume = d.TabelProbleme[d.Selectie[d.PozitieCurenta]].Fisier.FaraBlancuri();
+    const QString nume = d.ProblemaDin(d.Selectie[d.PozitieCurenta]).Fisier.FaraBlancuri();
     const QString motiv = m_fundal.MotivIndisponibil();
     if (!motiv.isEmpty()) {
         platforma.Mesaj(motiv);

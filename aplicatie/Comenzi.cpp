@@ -4,7 +4,6 @@
 #include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/import/ImportQt.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
-#include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
 #include "logica/import/DetaliiProblema.h"
 #include "logica/import/ImportDosar.h"
@@ -46,7 +45,7 @@ private:
 };
 
 // A colleague's package, or another Tezaurel folder when dinDosar.
-void ImportaSchimb(FereastraEditare &editor, Colectie &definitii, Ferestre &ferestre, bool dinDosar)
+void ImportaSchimb(FereastraEditare &editor, Colectie &definitii, bool dinDosar)
 {
     Platforma &platforma = definitii.platforma();
     const QString cale = dinDosar ? platforma.AlegeDosar(QDir::homePath())
@@ -61,7 +60,6 @@ void ImportaSchimb(FereastraEditare &editor, Colectie &definitii, Ferestre &fere
     }
     ImportQt interfata(platforma, &editor);
     ImportQt::ArataRaport(ImportaProbleme(definitii, *sursa, interfata), &editor);
-    ferestre.ColectieSchimbata();
 }
 
 void ImportaDosar(FereastraEditare &editor, Colectie &definitii)
@@ -73,8 +71,7 @@ void ImportaDosar(FereastraEditare &editor, Colectie &definitii)
         ImportQt::ArataRaport(*raport, &editor);
 }
 
-void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &definitii,
-                               Ferestre &ferestre)
+void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &definitii)
 {
     const int slot = vizualizare.Logica().SlotCurent();
     if (!slot) {
@@ -83,40 +80,32 @@ void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &defi
     }
     DialogDetaliiProblema forma(QStringLiteral("Corectează detaliile problemei"),
                                 QStringLiteral("Salvează"),
-                                DetaliiProblema::DinProblema(definitii.TabelProbleme[slot]),
+                                DetaliiProblema::DinProblema(definitii.ProblemaDin(slot)),
                                 CapitoleExistente(definitii), DisciplineExistente(definitii),
                                 &vizualizare);
     forma.Accepta = [&definitii, slot](const DetaliiProblema &d) {
         return CorecteazaDetalii(definitii, slot, d);
     };
-    if (forma.exec() != QDialog::Accepted)
-        return;
-    // The observations are searched with the recognised text: the index
-    // follows them now, not at the next save elsewhere.
-    ferestre.ColectieSchimbata();
-    vizualizare.ProblemaSchimbata();
+    if (forma.exec() == QDialog::Accepted)
+        vizualizare.ProblemaSchimbata();
 }
 } // namespace
 
-void LeagaImportul(FereastraEditare &editor, Colectie &definitii, Ferestre &ferestre)
+void LeagaImportul(FereastraEditare &editor, Colectie &definitii)
 {
     QMenu *importa = editor.MeniuDe(FereastraEditare::Meniu::Importa);
     importa->addAction(QStringLiteral("Dosar cu imagini…"), &editor,
                        [&editor, &definitii] { ImportaDosar(editor, definitii); })
         ->setShortcut(Qt::CTRL | Qt::Key_I);
     importa->addAction(QStringLiteral("Pachet primit de la un coleg…"), &editor,
-                       [&editor, &definitii, &ferestre] {
-                           ImportaSchimb(editor, definitii, ferestre, false);
-                       })
+                       [&editor, &definitii] { ImportaSchimb(editor, definitii, false); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+I")));
     importa->addAction(QStringLiteral("Altă colecție Tezaurel…"), &editor,
-                       [&editor, &definitii, &ferestre] {
-                           ImportaSchimb(editor, definitii, ferestre, true);
-                       })
+                       [&editor, &definitii] { ImportaSchimb(editor, definitii, true); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 }
 
-void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii, Ferestre &ferestre)
+void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii)
 {
     QAction *exporta = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Schimb)
                            ->addAction(QStringLiteral("Exportă selecția…"));
@@ -127,9 +116,7 @@ void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii, Feres
                               ->addAction(QStringLiteral("Corectează detaliile…"));
     corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
     QObject::connect(corecteaza, &QAction::triggered, &vizualizare,
-                     [&vizualizare, &definitii, &ferestre] {
-                         CorecteazaProblemaAratata(vizualizare, definitii, ferestre);
-                     });
+                     [&vizualizare, &definitii] { CorecteazaProblemaAratata(vizualizare, definitii); });
 }
 
 void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii, CompunereLucrare &compunere,
@@ -145,7 +132,7 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii, Compu
         const Colectie &d = definitii;
         if (d.NrSelectie < 2 || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie)
             return QString();
-        return d.TabelProbleme[d.Selectie[d.PozitieCurenta]].Fisier.FaraBlancuri();
+        return d.ProblemaDin(d.Selectie[d.PozitieCurenta]).Fisier.FaraBlancuri();
     };
     auto *stare = new QLabel(&vizualizare);
     stare->setObjectName(QStringLiteral("StareLucrare"));

@@ -4,7 +4,6 @@
 
 class Colectie;
 class CompunereLucrare;
-class Ferestre;
 class FereastraEditare;
 class FereastraVizualizare;
 
@@ -13,9 +12,9 @@ class FereastraVizualizare;
 
 // "Importă" in the editor: a folder of pictures, a colleague's package,
 // another Tezaurel folder.
-void LeagaImportul(FereastraEditare &editor, Colectie &definitii, Ferestre &ferestre);
+void LeagaImportul(FereastraEditare &editor, Colectie &definitii);
 // In the viewer: the selection exported as a package, the problem shown corrected.
-void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii, Ferestre &ferestre);
+void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii);
 // In the viewer: the problem shown added to the test paper being composed, the
 // paper's window opened (Ctrl+Shift+L); the menu bar's corner tells how many
 // problems the paper holds and to whom the problem shown was given.

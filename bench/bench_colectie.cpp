@@ -37,7 +37,7 @@ void IncarcaColectiePlina(benchmark::State &stare)
     Colectie definitii(dosar.path(), platforma);
     for (auto _ : stare) {
         definitii.IncarcaColectie();
-        benchmark::DoNotOptimize(definitii.NrProbleme);
+        benchmark::DoNotOptimize(definitii.NrProbleme());
     }
 }
 BENCHMARK(IncarcaColectiePlina)->Unit(benchmark::kMillisecond);
@@ -83,8 +83,7 @@ void AdaugareCuZavor(benchmark::State &stare)
         }
         fara.push_back(ceas.nsecsElapsed() / 1e3);
         ceas.restart();
-        d.TabelProbleme[++d.NrProbleme] = p;
-        if (!d.ScrieProblemaNoua())
+        if (!d.ScrieProblemaNoua(p))
             stare.SkipWithError("the append failed");
         cu.push_back(ceas.nsecsElapsed() / 1e3);
     }

@@ -90,9 +90,9 @@ const QString &Pachet200()
     sursa.Baza().Deschide();
     std::vector<int> sloturi;
     sursa.Baza().Tranzactie([&](QSqlDatabase &db) {
-        for (int i = 2; i <= sursa.NrProbleme; ++i) {
+        for (int i = 2; i <= sursa.NrProbleme(); ++i) {
             sloturi.push_back(i);
-            IndexText::Adauga(db, sursa.TabelProbleme[size_t(i)].Fisier.FaraBlancuri(), {1, 1, {}},
+            IndexText::Adauga(db, sursa.ProblemaDin(size_t(i)).Fisier.FaraBlancuri(), {1, 1, {}},
                               QString(40, QLatin1Char('x')).repeated(40));
         }
         return true;

@@ -1,4 +1,5 @@
 // The selection over the fullest collection: 1999 problems.
+#include "unelte/AccesTestColectie.h"
 #include "unelte/PlatformaTacuta.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "logica/selectie/ModelSelectie.h"
@@ -23,14 +24,14 @@ QString Disciplina(int k)
 void Umple(Colectie &d, int capitole, int discipline)
 {
     for (int i = 2; i <= Colectie::UltimulSlot; ++i) {
-        Problema &p = d.TabelProbleme[i];
+        Problema &p = AccesTestColectie::Tabel(d)[i];
         p.Clasa = int16_t(5 + i % 8);
         p.Nivel = int16_t(5 + i % 6);
         p.Capitol.Atribuie(Capitol(i % capitole));
         p.Disciplina.Atribuie(Disciplina(i % discipline));
         p.Fisier.Atribuie(QStringLiteral("p%1.jpg").arg(i));
     }
-    d.NrProbleme = Colectie::UltimulSlot;
+    AccesTestColectie::Numar(d) = Colectie::UltimulSlot;
 }
 
 // "Vizualizare" with 50 chapters and 10 disciplines chosen and no class or

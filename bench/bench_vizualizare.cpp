@@ -2,6 +2,7 @@
 // the same run, and one step of a drag at several zooms. The pictures are A4
 // pages at 300 dpi (2480x3508), as JPEG (how a scan is stored now) and as
 // bitmap data (how pictures were stored before), under .jpg names.
+#include "unelte/AccesTestColectie.h"
 #include "bench/Alocari.h"
 #include "unelte/FerestreTacute.h"
 #include "ferestre/comune/PanzaQt.h"
@@ -50,7 +51,7 @@ struct Mediu
             const QString nume = QString("p%1.jpg").arg(i);
             if (i > 2)
                 QFile::copy(Cale, dosar.path() + "/Probleme/" + nume);
-            Problema &p = definitii.TabelProbleme[i];
+            Problema &p = AccesTestColectie::Tabel(definitii)[i];
             p.Clasa = 9;
             p.Nivel = 8;
             p.Disciplina.Atribuie("Algebra");
@@ -58,7 +59,7 @@ struct Mediu
             p.Fisier.Atribuie(nume);
             definitii.Selectie[i] = int16_t(i);
         }
-        definitii.NrProbleme = definitii.NrSelectie = NrProbleme + 1;
+        AccesTestColectie::Numar(definitii) = definitii.NrSelectie = NrProbleme + 1;
         f.show();
         definitii.SelectieNoua = true;
         QEvent activare(QEvent::WindowActivate);

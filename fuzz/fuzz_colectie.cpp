@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     acces->Octeti = QByteArray(reinterpret_cast<const char *>(date), qsizetype(marime));
     definitii.IncarcaColectie();
 
-    if (definitii.NrProbleme < 1 || definitii.NrProbleme > Colectie::UltimulSlot)
+    if (definitii.NrProbleme() < 1 || definitii.NrProbleme() > Colectie::UltimulSlot)
         std::abort();
-    for (int i = 2; i <= definitii.NrProbleme; ++i) {
-        const auto inregistrare = definitii.TabelProbleme[size_t(i)].Codifica();
+    for (int i = 2; i <= definitii.NrProbleme(); ++i) {
+        const auto inregistrare = definitii.ProblemaDin(size_t(i)).Codifica();
         const qsizetype start = qsizetype(i - 1) * Problema::MarimeInregistrare;
         if (start + Problema::MarimeInregistrare > acces->Octeti.size() ||
             std::memcmp(inregistrare.data(), acces->Octeti.constData() + start,

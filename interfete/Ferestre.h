@@ -17,6 +17,4 @@ public:
     virtual void ArataTiparirea() = 0;
     // Ends the program at once; nothing is left to save.
     virtual void Iesire() = 0;
-    // The collection gained or lost problems (a save, a purge).
-    virtual void ColectieSchimbata() {}
 };

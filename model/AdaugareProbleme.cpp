@@ -203,8 +203,8 @@ std::optional<QString> AdaugareProbleme::NumeAles(const QString &dorit, const QB
         if (existenta.EsteGasita() && AmprentaFisier(existenta.Cale) == sha)
             return dorit; // the same picture: the problem takes it as it is
     } else {
-        for (int i = 2; i <= d.NrProbleme; ++i) {
-            const Problema &p = d.TabelProbleme[size_t(i)];
+        for (int i = 2; i <= d.NrProbleme(); ++i) {
+            const Problema &p = d.ProblemaDin(size_t(i));
             if (p.EsteStearsa())
                 continue;
             const CaleGasita cale = d.CalePoza(p.Fisier.FaraBlancuri());
@@ -218,8 +218,8 @@ std::optional<QString> AdaugareProbleme::NumeAles(const QString &dorit, const QB
     for (const QString &f :
          QDir(d.CaleProbleme()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System))
         luate.insert(f.toLower());
-    for (int i = 2; i <= d.NrProbleme; ++i)
-        luate.insert(d.TabelProbleme[size_t(i)].Fisier.FaraBlancuri().toLower());
+    for (int i = 2; i <= d.NrProbleme(); ++i)
+        luate.insert(d.ProblemaDin(size_t(i)).Fisier.FaraBlancuri().toLower());
     return NumeLiber(luate, dorit);
 }
 
@@ -322,8 +322,8 @@ void RecupereazaPozeleJurnalizate(Colectie &definitii)
     QMultiHash<QString, QString> numite;
     bool citita = false;
     if (const Colectie::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true)) {
-        for (int i = 2; i <= definitii.NrProbleme; ++i) {
-            const QString nume = definitii.TabelProbleme[size_t(i)].Fisier.FaraBlancuri();
+        for (int i = 2; i <= definitii.NrProbleme(); ++i) {
+            const QString nume = definitii.ProblemaDin(size_t(i)).Fisier.FaraBlancuri();
             numite.insert(nume.toCaseFolded(), nume);
         }
         citita = true;

@@ -1,13 +1,14 @@
 #include "model/Colectie.h"
 
-
 #include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QTimer>
 
 Colectie::Colectie(DosareAplicatie dosare, Platforma &platforma,
                        std::unique_ptr<AccesFisiere> acces)
-    : TabelProbleme(UltimulSlot + 1)
-    , TabelCapitole(CapitoleInitiale)
+    : TabelCapitole(CapitoleInitiale)
     , TabelDiscipline(DisciplineInitiale)
+    , m_probleme(UltimulSlot + 1)
     , m_dosarAplicatie(std::move(dosare.Date))
     , m_dosarResurse(std::move(dosare.Resurse))
     , m_platforma(platforma)
@@ -68,13 +69,17 @@ void Colectie::IncarcaColectie()
                                         "Colectia este goala si nu poate fi modificata.")
                              .arg(CaleColectie);
         m_raportIncarcare = m_motivBlocare;
-        NrProbleme = 1;
+        m_nrProbleme = 1;
+        m_schimbare = {{}, {}, true};
+        AnuntaSchimbarile();
         return;
     }
     m_identitate = fisier->Identitate();
-    NrProbleme = 1;
+    m_nrProbleme = 1;
     CitesteProblemele(*fisier, CitesteAntet(*fisier));
     m_raportIncarcare = m_motivBlocare;
+    m_schimbare = {{}, {}, true};
+    AnuntaSchimbarile();
 }
 
 int Colectie::CitesteAntet(FisierInregistrari &fisier)
@@ -91,18 +96,19 @@ int Colectie::CitesteAntet(FisierInregistrari &fisier)
     return UltimulSlot;
 }
 
-// Loads records NrProbleme + 1 to ultima. A count past the end of the file is
+// Loads records NrProbleme() + 1 to ultima. A count past the end of the file is
 // an append interrupted between its header and its record: only the complete
 // records count.
 void Colectie::CitesteProblemele(FisierInregistrari &fisier, int ultima)
 {
-    NrProbleme = std::max<int16_t>(NrProbleme, 1);
-    for (int i = NrProbleme + 1; i <= ultima; ++i) {
+    m_nrProbleme = std::max<int16_t>(m_nrProbleme, 1);
+    for (int i = m_nrProbleme + 1; i <= ultima; ++i) {
         Problema::Inregistrare inregistrare{};
         if (fisier.Citeste(i, inregistrare) < Problema::MarimeInregistrare)
             break;
-        TabelProbleme[i] = Problema::Decodifica(inregistrare);
-        NrProbleme = int16_t(i);
+        m_probleme[i] = Problema::Decodifica(inregistrare);
+        m_nrProbleme = int16_t(i);
+        m_schimbare.Adaugate.push_back(i);
     }
 }
 
@@ -115,27 +121,28 @@ bool Colectie::AduceLaZi(FisierInregistrari &fisier)
     const int numar = std::max(CitesteAntet(fisier), 1); // an empty file holds no problem
     const bool inlocuit = identitate != m_identitate && identitate != std::pair<quint64, quint64>{} &&
                           m_identitate != std::pair<quint64, quint64>{};
-    if (!inlocuit && numar >= NrProbleme) {
+    if (!inlocuit && numar >= m_nrProbleme) {
         CitesteProblemele(fisier, numar);
         return false;
     }
-    NrProbleme = 1;
+    m_nrProbleme = 1;
     CitesteProblemele(fisier, numar);
     m_identitate = identitate;
     NrSelectie = 1; // positions of the old numbering
+    m_schimbare.Reincarcata = true;
     return true;
 }
 
 bool Colectie::ScrieAntet(FisierInregistrari &fisier) const
 {
     Problema antet;
-    antet.Clasa = NrProbleme;
+    antet.Clasa = m_nrProbleme;
     return fisier.Scrie(1, antet.Codifica());
 }
 
 bool Colectie::ScrieProblema(FisierInregistrari &fisier, int i) const
 {
-    return fisier.Scrie(i, TabelProbleme[i].Codifica());
+    return fisier.Scrie(i, m_probleme[i].Codifica());
 }
 
 bool Colectie::ExistaFisier(const QString &cale)
@@ -151,8 +158,8 @@ CaleGasita Colectie::CalePoza(const QString &nume) const
 
 int Colectie::SlotProblema(const QString &nume) const
 {
-    for (int i = 2; i <= NrProbleme; ++i) {
-        const Problema &p = TabelProbleme[i];
+    for (int i = 2; i <= m_nrProbleme; ++i) {
+        const Problema &p = m_probleme[i];
         if (!p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume)
             return i;
     }
@@ -165,7 +172,7 @@ bool Colectie::PoateAdauga() const
         Anunta(m_motivBlocare);
         return false;
     }
-    if (NrProbleme >= UltimulSlot) {
+    if (m_nrProbleme >= UltimulSlot) {
         Anunta(MesajPlin);
         return false;
     }
@@ -176,6 +183,7 @@ Colectie::Scriere::Scriere(Scriere &&alta) noexcept
     : Fisier(std::move(alta.Fisier))
     , Reincarcata(alta.Reincarcata)
     , m_zavor(std::exchange(alta.m_zavor, nullptr))
+    , m_colectie(std::exchange(alta.m_colectie, nullptr))
 {}
 
 Colectie::Scriere::~Scriere()
@@ -184,6 +192,46 @@ Colectie::Scriere::~Scriere()
     Fisier.reset();
     if (m_zavor)
         m_zavor->ElibereazaScrierea();
+    if (m_colectie)
+        m_colectie->AnuntaSchimbarile();
+}
+
+void Colectie::AnuntaSchimbarile()
+{
+    if (m_schimbare.EsteGoala())
+        return;
+    const SchimbareColectie schimbare = std::exchange(m_schimbare, {});
+    emit Schimbata(schimbare);
+}
+
+void Colectie::UrmaresteAltePrograme()
+{
+    if (m_urmarire)
+        return;
+    m_urmarire = new QFileSystemWatcher(this);
+    m_amanare = new QTimer(this);
+    // A write is a header and a record, an import many of them: read once
+    // they have settled.
+    m_amanare->setSingleShot(true);
+    m_amanare->setInterval(150);
+    connect(m_amanare, &QTimer::timeout, this, &Colectie::CitesteAltePrograme);
+    connect(m_urmarire, &QFileSystemWatcher::fileChanged, m_amanare, qOverload<>(&QTimer::start));
+    m_urmarire->addPath(CaleColectie);
+}
+
+void Colectie::CitesteAltePrograme()
+{
+    // A file put in place of the watched one (a purge elsewhere) is watched anew.
+    if (!m_urmarire->files().contains(CaleColectie))
+        m_urmarire->addPath(CaleColectie);
+    if (ModificariPermise() && Zavor().IaScrierea() == ZavorColectie::Rezultat::Luat) {
+        if (auto fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::DoarCitire))
+            AduceLaZi(*fisier);
+        m_zavor->ElibereazaScrierea();
+    }
+    // Nothing to tell when the lock is busy: the writer's own change brings
+    // this back, and a collection that may not be written is read as it was.
+    AnuntaSchimbarile();
 }
 
 Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
@@ -196,6 +244,7 @@ Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
     switch (Zavor().IaScrierea()) {
     case ZavorColectie::Rezultat::Luat:
         scriere.m_zavor = m_zavor.get();
+        scriere.m_colectie = this;
         break;
     case ZavorColectie::Rezultat::Ocupat:
         Anunta(MesajScriereOcupata);
@@ -212,8 +261,9 @@ Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
     }
     scriere.Reincarcata = AduceLaZi(*scriere.Fisier);
     if (recitesteTot && !scriere.Reincarcata) {
-        NrProbleme = 1;
+        m_nrProbleme = 1;
         CitesteProblemele(*scriere.Fisier, CitesteAntet(*scriere.Fisier));
+        m_schimbare.Reincarcata = true; // marks made elsewhere came in too
     }
     if (!ModificariPermise()) {
         Anunta(m_motivBlocare);
@@ -222,18 +272,15 @@ Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
     return scriere;
 }
 
-bool Colectie::ScrieProblemaNoua()
+bool Colectie::ScrieProblemaNoua(const Problema &noua)
 {
-    // Out of the table until it is on disk: the file decides its slot.
-    const Problema noua = TabelProbleme[NrProbleme];
-    TabelProbleme[NrProbleme] = Problema();
-    --NrProbleme;
+    // The file decides its slot.
     Scriere scriere = IncepeScrierea();
     if (!scriere)
         return false;
     if (scriere.Reincarcata)
         Anunta(MesajColectieSchimbata);
-    if (NrProbleme >= UltimulSlot) {
+    if (m_nrProbleme >= UltimulSlot) {
         Anunta(MesajPlin);
         return false;
     }
@@ -242,49 +289,54 @@ bool Colectie::ScrieProblemaNoua()
 
 bool Colectie::AdaugaInregistrarea(Scriere &scriere, const Problema &noua)
 {
-    const int k = ++NrProbleme;
-    TabelProbleme[k] = noua;
+    const int k = ++m_nrProbleme;
+    m_probleme[k] = noua;
     FisierInregistrari &fisier = *scriere.Fisier;
-    if (ScrieAntet(fisier) && ScrieProblema(fisier, k) && fisier.Sincronizeaza())
+    if (ScrieAntet(fisier) && ScrieProblema(fisier, k) && fisier.Sincronizeaza()) {
+        m_schimbare.Adaugate.push_back(k);
         return true;
+    }
     AnuntaEroareScriere();
-    TabelProbleme[k] = Problema();
-    NrProbleme = int16_t(k - 1);
+    m_probleme[k] = Problema();
+    m_nrProbleme = int16_t(k - 1);
     return false;
 }
 
 bool Colectie::RescrieProblema(int i, const Problema &noua)
 {
-    const Problema aratata = TabelProbleme[i];
+    const Problema aratata = m_probleme[i];
     Scriere scriere = IncepeScrierea();
     if (!scriere)
         return false;
     FisierInregistrari &fisier = *scriere.Fisier;
     Problema::Inregistrare peDisc{};
-    if (scriere.Reincarcata || i > NrProbleme ||
+    if (scriere.Reincarcata || i > m_nrProbleme ||
         fisier.Citeste(i, peDisc) < Problema::MarimeInregistrare ||
         peDisc != aratata.Codifica()) {
         if (!scriere.Reincarcata) {
-            NrProbleme = 1;
+            m_nrProbleme = 1;
             CitesteProblemele(fisier, CitesteAntet(fisier));
             NrSelectie = 1;
+            m_schimbare.Reincarcata = true;
         }
         Anunta(MesajColectieSchimbata +
                           QStringLiteral(" Modificarea nu a fost salvată: verificați problema "
                                          "și încercați din nou."));
         return false;
     }
-    TabelProbleme[i] = noua;
-    if (ScrieProblema(fisier, i) && fisier.Sincronizeaza())
+    m_probleme[i] = noua;
+    if (ScrieProblema(fisier, i) && fisier.Sincronizeaza()) {
+        m_schimbare.Modificate.push_back(i);
         return true;
+    }
     AnuntaEroareScriere();
-    TabelProbleme[i] = aratata;
+    m_probleme[i] = aratata;
     return false;
 }
 
 bool Colectie::MarcheazaStearsa(int i)
 {
-    Problema stearsa = TabelProbleme[i];
+    Problema stearsa = m_probleme[i];
     stearsa.Sters = Adevarat;
     return RescrieProblema(i, stearsa);
 }

@@ -7,6 +7,7 @@
 #include "model/Problema.h"
 #include "model/ZavorColectie.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,19 @@
 #include <vector>
 
 class Platforma;
+class QFileSystemWatcher;
+class QTimer;
+
+// What one change of the collection touched, as slots of its table.
+struct SchimbareColectie
+{
+    std::vector<int> Adaugate;   // appended, here or by another program
+    std::vector<int> Modificate; // rewritten in place: details corrected, marked, restored
+    // Read again from the start (loaded, purged, replaced by another program):
+    // every slot may hold another problem now.
+    bool Reincarcata = false;
+    bool EsteGoala() const { return Adaugate.empty() && Modificate.empty() && !Reincarcata; }
+};
 
 // What the user reads when another Tezaurel changed the collection meanwhile.
 inline const QString MesajColectieSchimbata = QStringLiteral(
@@ -29,8 +43,10 @@ inline const QString MesajColectieDeschisaInAltProgram = QStringLiteral(
 // The state every window shares: the loaded collection, the selection and the
 // selection dialog's working tables. One object, owned by the application and
 // handed to each window.
-class Colectie
+class Colectie : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr int UltimulSlot = 2000; // so at most 1999 problems
     static constexpr int CapitoleInitiale = 501;
@@ -43,9 +59,10 @@ public:
                std::unique_ptr<AccesFisiere> acces = nullptr);
     ~Colectie();
 
-    // --- the collection
-    std::vector<Problema> TabelProbleme; // slots 0..2000, problems in 2..NrProbleme
-    int16_t NrProbleme = 0;
+    // --- the collection: problems in slots 2..NrProbleme(), changed only
+    // through the writes below, each announced by Schimbata once its lock is let go.
+    const Problema &ProblemaDin(int slot) const { return m_probleme[size_t(slot)]; }
+    int16_t NrProbleme() const { return m_nrProbleme; }
     QString CaleColectie;
 
     // --- the selection dialog's working tables (slots 2..Nr used)
@@ -101,11 +118,11 @@ public:
     // False, with the reason among the announcements, when the collection may not be
     // changed (file unreadable or not understood at load) or has no free slot.
     bool PoateAdauga() const;
-    // Appends the problem the caller put in slot NrProbleme after the last
-    // record the file really holds: other programs may have appended since,
-    // and their problems are loaded first. When the file cannot be written
-    // that is announced and the append undone in memory.
-    bool ScrieProblemaNoua();
+    // Appends noua's record alone after the last record the file really holds:
+    // other programs may have appended since, and their problems are loaded
+    // first. When the file cannot be written that is announced and nothing
+    // changes. A problem with its picture enters through AdaugareProbleme.
+    bool ScrieProblemaNoua(const Problema &noua);
     // Puts noua in slot i, in the table and in the file, provided record i on
     // disk still holds, byte for byte, the problem slot i holds now (the one
     // the window shows). Otherwise another program changed the collection:
@@ -137,6 +154,7 @@ public:
     private:
         friend class Colectie;
         ZavorColectie *m_zavor = nullptr;
+        Colectie *m_colectie = nullptr;
     };
     // recitesteTot: every record is read again, not only those appended since;
     // a write that rewrites records it did not itself change needs the marks
@@ -155,13 +173,31 @@ public:
     // program has the collection open (or it may not be changed).
     bool SingurCuColectia();
 
+    // From now on what another program writes to the collection is read in
+    // as soon as the file changes, and announced like this program's writes.
+    void UrmaresteAltePrograme();
+
+signals:
+    void Schimbata(const SchimbareColectie &schimbare);
+
 private:
+    friend struct AccesTestColectie; // tests and benchmarks lay out a table in memory
+    // Emits what the writes since the last call changed; outside every lock,
+    // so that whoever listens may read or write the collection in turn.
+    void AnuntaSchimbarile();
+    void CitesteAltePrograme();
+
     QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }
     ZavorColectie &Zavor();
     int CitesteAntet(FisierInregistrari &fisier);
     void CitesteProblemele(FisierInregistrari &fisier, int ultima);
     bool AduceLaZi(FisierInregistrari &fisier);
 
+    std::vector<Problema> m_probleme; // slots 0..2000
+    int16_t m_nrProbleme = 0;
+    SchimbareColectie m_schimbare; // not yet announced
+    QFileSystemWatcher *m_urmarire = nullptr;
+    QTimer *m_amanare = nullptr;
     QString m_dosarAplicatie;
     QString m_dosarResurse;
     Platforma &m_platforma;

@@ -74,15 +74,15 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
     // The table is not changed during the run, so the names still in use can
     // be gathered once instead of asking ExistaProblema for every dropped one.
     QSet<QString> numeActive;
-    for (int i = 2; i <= definitii.NrProbleme; ++i)
-        if (!definitii.TabelProbleme[i].EsteStearsa())
-            numeActive.insert(definitii.TabelProbleme[i].Fisier.FaraBlancuri());
+    for (int i = 2; i <= definitii.NrProbleme(); ++i)
+        if (!definitii.ProblemaDin(i).EsteStearsa())
+            numeActive.insert(definitii.ProblemaDin(i).Fisier.FaraBlancuri());
 
     int16_t pozitie = 1;
     Problema ciorna;
     QStringList deSters;
-    for (int i = 2; i <= definitii.NrProbleme; ++i) {
-        const Problema &problema = definitii.TabelProbleme[i];
+    for (int i = 2; i <= definitii.NrProbleme(); ++i) {
+        const Problema &problema = definitii.ProblemaDin(i);
         if (!problema.EsteStearsa()) {
             ciorna = problema;
             ++pozitie;
@@ -168,7 +168,7 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
 } // namespace
 
 bool StergereFizica(Colectie &definitii) {
-    if (definitii.NrProbleme < 2) {
+    if (definitii.NrProbleme() < 2) {
         definitii.Anunta(QStringLiteral("Nu sunt probleme de sters"));
         return false;
     }

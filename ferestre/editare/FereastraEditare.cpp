@@ -82,7 +82,6 @@ void FereastraEditare::LaDeschideFisier()
 void FereastraEditare::LaSalvare()
 {
     m_editare->SalveazaProblema();
-    m_ferestre.ColectieSchimbata();
 }
 
 void FereastraEditare::LaStergere()

@@ -163,10 +163,8 @@ void FereastraPrincipala::LaStergereFizica()
 {
     const bool compactata = StergereFizica(m_definitii);
     m_definitii.platforma().ArataAnunturile(m_definitii.IaAnunturile());
-    if (compactata) {
+    if (compactata)
         Incarca();
-        m_ferestre.ColectieSchimbata();
-    }
 }
 
 void FereastraPrincipala::LaAjutor()

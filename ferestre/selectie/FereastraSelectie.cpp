@@ -65,6 +65,16 @@ FereastraSelectie::FereastraSelectie(Colectie &definitii, Ferestre &ferestre, QW
     ConstruiesteClasaExclusa(client, definitii);
 
     Aseaza();
+    connect(&definitii, &Colectie::Schimbata, this, &FereastraSelectie::LaSchimbareaColectiei);
+}
+
+void FereastraSelectie::LaSchimbareaColectiei(const SchimbareColectie &schimbare)
+{
+    // Read again from the start: the lists are filled anew at the next showing.
+    if (schimbare.Reincarcata)
+        m_model.ListeIncarcate = false;
+    else if (m_model.AdaugaProblemele(schimbare.Adaugate))
+        ArataListele();
 }
 
 QLabel *FereastraSelectie::Eticheta(QWidget *parinte, const char *nume, const QString &text)
@@ -315,9 +325,8 @@ void FereastraSelectie::Activeaza()
         ArataModelul();
 }
 
-void FereastraSelectie::ArataModelul()
+void FereastraSelectie::ArataListele()
 {
-    m_cuvinte->clear();
     for (ListaSelectie l : {ListaSelectie::Capitole, ListaSelectie::CapitoleAlese,
                             ListaSelectie::Discipline, ListaSelectie::DisciplineAlese}) {
         QListWidget *w = Lista(l);
@@ -326,6 +335,12 @@ void FereastraSelectie::ArataModelul()
         w->addItems(m_model.Intrari(l));
         ArataEvidentierea(l);
     }
+}
+
+void FereastraSelectie::ArataModelul()
+{
+    m_cuvinte->clear();
+    ArataListele();
     // An exclusive group never lets its checked option go; lift that for the reset.
     for (auto *grup :
          {static_cast<QWidget *>(m_cadruClase), static_cast<QWidget *>(m_cadruNiveluri)}) {

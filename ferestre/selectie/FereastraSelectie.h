@@ -10,6 +10,7 @@
 
 class Ferestre;
 class Colectie;
+struct SchimbareColectie;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -102,6 +103,8 @@ private:
     void Muta(ListaSelectie sursa);
     void ArataEvidentierea(ListaSelectie lista);
     void ArataModelul();
+    void ArataListele();
+    void LaSchimbareaColectiei(const SchimbareColectie &schimbare);
 
     Ferestre &m_ferestre;
     ModelSelectie m_model;

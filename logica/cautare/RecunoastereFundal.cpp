@@ -62,8 +62,8 @@ void RecunoastereFundal::Actualizeaza()
         return;
     m_cunoscute = *cunoscute;
     QHash<QString, QString> probleme;
-    for (int i = 2; i <= m_definitii.NrProbleme; ++i) {
-        const Problema &p = m_definitii.TabelProbleme[i];
+    for (int i = 2; i <= m_definitii.NrProbleme(); ++i) {
+        const Problema &p = m_definitii.ProblemaDin(i);
         if (!p.EsteStearsa())
             probleme.insert(p.Fisier.FaraBlancuri(), p.Observatii.FaraBlancuri());
     }

@@ -276,8 +276,8 @@ void EditareProbleme::RepuneProblema()
     }
     // The latest of several marked problems with this picture is the one the
     // teacher marked last.
-    for (int i = m_definitii.NrProbleme; i >= 2; --i) {
-        Problema p = m_definitii.TabelProbleme[i];
+    for (int i = m_definitii.NrProbleme(); i >= 2; --i) {
+        Problema p = m_definitii.ProblemaDin(i);
         if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
             p.Sters = Fals;
             const bool repusa = m_definitii.RescrieProblema(i, p);

@@ -36,8 +36,8 @@ std::optional<QString> VerificaCamp(const QString &nume, const QString &text, in
 template <typename Camp> QStringList TexteDistincte(const Colectie &d, Camp camp)
 {
     std::set<QString> texte;
-    for (int i = 2; i <= d.NrProbleme; ++i) {
-        const Problema &p = d.TabelProbleme[size_t(i)];
+    for (int i = 2; i <= d.NrProbleme(); ++i) {
+        const Problema &p = d.ProblemaDin(size_t(i));
         const QString text = (p.*camp).FaraBlancuri().trimmed();
         if (!p.EsteStearsa() && !text.isEmpty())
             texte.insert(text);
@@ -86,13 +86,13 @@ QStringList DisciplineExistente(const Colectie &d)
 
 bool CorecteazaDetalii(Colectie &d, int slot, const DetaliiProblema &noi)
 {
-    if (slot < 2 || slot > d.NrProbleme)
+    if (slot < 2 || slot > d.NrProbleme())
         return false;
     if (const auto motiv = VerificaDetalii(noi)) {
         d.platforma().Mesaj(*motiv);
         return false;
     }
-    Problema p = d.TabelProbleme[size_t(slot)];
+    Problema p = d.ProblemaDin(size_t(slot));
     noi.AplicaLa(p);
     const bool rescrisa = d.RescrieProblema(slot, p);
     d.platforma().ArataAnunturile(d.IaAnunturile());

@@ -28,8 +28,8 @@ QByteArray Amprenta(const QByteArray &octeti)
 std::set<QByteArray> AmprenteColectie(const Colectie &definitii)
 {
     std::set<QByteArray> amprente;
-    for (int i = 2; i <= definitii.NrProbleme; ++i) {
-        const Problema &p = definitii.TabelProbleme[size_t(i)];
+    for (int i = 2; i <= definitii.NrProbleme(); ++i) {
+        const Problema &p = definitii.ProblemaDin(size_t(i));
         if (p.EsteStearsa())
             continue;
         QFile fisier(definitii.CaleProbleme() + p.Fisier.FaraBlancuri());
@@ -120,7 +120,7 @@ RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
         }
         deAdaugat.push_back(i);
     }
-    const int libere = Colectie::UltimulSlot - definitii.NrProbleme;
+    const int libere = Colectie::UltimulSlot - definitii.NrProbleme();
     if (int(deAdaugat.size()) > libere) {
         raport.Oprire = QStringLiteral("Colecția s-ar umple: sunt %1 probleme noi, dar mai este "
                                        "loc pentru %2 (cel mult 1999). Nu am importat nimic.")

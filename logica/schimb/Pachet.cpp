@@ -88,7 +88,7 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
     std::vector<QString> cai;
     std::set<QString> nume;
     for (int slot : sloturi) {
-        Problema p = definitii.TabelProbleme[size_t(slot)];
+        Problema p = definitii.ProblemaDin(size_t(slot));
         p.Sters = Fals;
         const QString numePoza = p.Fisier.FaraBlancuri();
         const QString calePoza = definitii.CaleProbleme() + numePoza;

@@ -60,8 +60,8 @@ void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre)
                                    ? QSet<QString>()
                                    : ArhivaLucrari(definitii.Baza()).PozeDateClasei(
                                        definitii.ClasaFaraRepetari);
-    for (int i = 2; i <= definitii.NrProbleme; ++i) {
-        const Problema &p = definitii.TabelProbleme[i];
+    for (int i = 2; i <= definitii.NrProbleme(); ++i) {
+        const Problema &p = definitii.ProblemaDin(i);
         // The whole-number criteria first: they are cheap and drop most records.
         if (p.EsteStearsa())
             continue;

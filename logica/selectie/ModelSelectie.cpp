@@ -40,6 +40,36 @@ ListaSelectie ModelSelectie::Tinta(ListaSelectie sursa)
     return sursa;
 }
 
+bool ModelSelectie::AdaugaProblemele(const std::vector<int> &sloturi)
+{
+    if (!ListeIncarcate)
+        return false; // the next showing fills them from the whole collection
+    Colectie &d = m_definitii;
+    bool crescut = false;
+    auto adauga = [&](ListaSelectie lista, std::vector<QString> &tabel, int16_t &numar,
+                      const QString &text, bool exista) {
+        if (exista)
+            return;
+        ++numar;
+        PuneInTabel(tabel, numar, text);
+        Lista &l = L(lista);
+        l.intrari.append(text);
+        if (l.evidentiat < 0)
+            l.evidentiat = 0;
+        crescut = true;
+    };
+    for (int slot : sloturi) {
+        const Problema &p = d.ProblemaDin(slot);
+        if (p.Sters != Fals)
+            continue;
+        const QString c = p.Capitol.FaraBlancuri(), t = p.Disciplina.FaraBlancuri();
+        adauga(ListaSelectie::Capitole, d.TabelCapitole, d.NrCapitole, c, ExistaCapitol(d, c));
+        adauga(ListaSelectie::Discipline, d.TabelDiscipline, d.NrDiscipline, t,
+               ExistaDisciplina(d, t));
+    }
+    return crescut;
+}
+
 bool ModelSelectie::UmpleListe()
 {
     if (ListeIncarcate)
@@ -54,8 +84,8 @@ bool ModelSelectie::UmpleListe()
 
     Lista &capitole = L(ListaSelectie::Capitole);
     capitole = {};
-    for (int i = 2; i <= d.NrProbleme; ++i) {
-        const Problema &p = d.TabelProbleme[i];
+    for (int i = 2; i <= d.NrProbleme(); ++i) {
+        const Problema &p = d.ProblemaDin(i);
         const QString c = p.Capitol.FaraBlancuri();
         if (!ExistaCapitol(d, c) && p.Sters == Fals) {
             ++d.NrCapitole;
@@ -67,8 +97,8 @@ bool ModelSelectie::UmpleListe()
 
     Lista &discipline = L(ListaSelectie::Discipline);
     discipline = {};
-    for (int i = 2; i <= d.NrProbleme; ++i) {
-        const Problema &p = d.TabelProbleme[i];
+    for (int i = 2; i <= d.NrProbleme(); ++i) {
+        const Problema &p = d.ProblemaDin(i);
         const QString t = p.Disciplina.FaraBlancuri();
         if (!ExistaDisciplina(d, t) && p.Sters == Fals) {
             ++d.NrDiscipline;

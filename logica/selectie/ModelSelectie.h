@@ -37,6 +37,9 @@ public:
     // distinct texts of the collection and clears every choice. False when the
     // lists were already filled and nothing changed.
     bool UmpleListe();
+    // Problems added while the lists are filled: their chapters and
+    // disciplines not listed yet join the lists. True when a list grew.
+    bool AdaugaProblemele(const std::vector<int> &sloturi);
 
     void AlegeClasa(int index); // index 0..7: classes V..XII
     void AlegeNivel(int index); // index 0..5: levels 5..10

@@ -19,9 +19,9 @@ QString CalePozaCurenta(const Colectie &d)
     if (pozitie < 2 || pozitie > d.NrSelectie)
         return {};
     const int slot = d.Selectie[size_t(pozitie)];
-    if (slot < 2 || slot > d.NrProbleme)
+    if (slot < 2 || slot > d.NrProbleme())
         return {};
-    const QString nume = d.TabelProbleme[size_t(slot)].Fisier.FaraBlancuri();
+    const QString nume = d.ProblemaDin(size_t(slot)).Fisier.FaraBlancuri();
     if (nume.isEmpty())
         return {};
     return d.CalePoza(nume).Cale;

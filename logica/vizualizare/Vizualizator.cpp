@@ -93,7 +93,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     Colectie &d = m_definitii;
     if (Pozitie < 2 || Pozitie > d.NrSelectie)
         return;
-    const Problema &p = d.TabelProbleme[d.Selectie[Pozitie]];
+    const Problema &p = d.ProblemaDin(d.Selectie[Pozitie]);
     d.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 
@@ -111,7 +111,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
 QString Vizualizator::CalePoza(int16_t pozitie) const
 {
     const Colectie &d = m_definitii;
-    return d.CalePoza(d.TabelProbleme[d.Selectie[pozitie]].Fisier.FaraBlancuri()).Cale;
+    return d.CalePoza(d.ProblemaDin(d.Selectie[pozitie]).Fisier.FaraBlancuri()).Cale;
 }
 
 void Vizualizator::CompuneTexte(const Problema &p)
@@ -137,7 +137,7 @@ int Vizualizator::SlotCurent() const
 void Vizualizator::ReafiseazaDetalii()
 {
     if (const int slot = SlotCurent())
-        CompuneTexte(m_definitii.TabelProbleme[slot]);
+        CompuneTexte(m_definitii.ProblemaDin(slot));
 }
 
 bool Vizualizator::DefinesteSelectie()
@@ -170,7 +170,7 @@ void Vizualizator::ArataAscundeObservatiile()
     // Every new selection starts at its first problem, so the position is
     // inside it; checked all the same, as the table index depends on it.
     if (p >= 2 && p <= m_definitii.NrSelectie)
-        Observatii = m_definitii.TabelProbleme[m_definitii.Selectie[p]].Observatii.FaraBlancuri();
+        Observatii = m_definitii.ProblemaDin(m_definitii.Selectie[p]).Observatii.FaraBlancuri();
 }
 
 void Vizualizator::Apasa(double x, double y)

@@ -62,7 +62,7 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
         titluri << a->text();
     EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
                                     "Ajutor", "Iesire"}));
-    EXPECT_EQ(std::tuple(d.NrProbleme, d.NrCapitole, d.NrDiscipline, d.SelectieNoua),
+    EXPECT_EQ(std::tuple(d.NrProbleme(), d.NrCapitole, d.NrDiscipline, d.SelectieNoua),
               std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
     Apasa(f, "Ajutor");
@@ -117,7 +117,7 @@ TEST_F(Main, SunetulDoarCandSeVedeSiEditorulAscundeMain)
     aplicatie.Editor().hide();
     aplicatie.ArataPrincipala();
     EXPECT_TRUE(f.isVisible());
-    EXPECT_EQ(aplicatie.Definitii().NrProbleme, 1);
+    EXPECT_EQ(aplicatie.Definitii().NrProbleme(), 1);
 }
 
 } // namespace

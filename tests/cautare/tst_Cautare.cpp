@@ -121,8 +121,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
                                      "6. Un enunț adus.");
         }));
         for (const char *nume : {"adus.png", "nou.png"}) {
-            d.TabelProbleme[++d.NrProbleme] = FaProblema(9, 7, "A", "F", nume);
-            ASSERT_TRUE(d.ScrieProblemaNoua());
+            ASSERT_TRUE(d.ScrieProblemaNoua(FaProblema(9, 7, "A", "F", nume)));
         }
         EXPECT_EQ(Recunoaste(fundal), 1);
         EXPECT_EQ(gasite(d, "enunt"), "adus nou");

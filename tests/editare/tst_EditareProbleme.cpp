@@ -93,7 +93,7 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
         EXPECT_EQ(citita.Poza.convertToFormat(QImage::Format_RGB32), aratata);
     }
     EXPECT_TRUE(s.Mesaje.isEmpty());
-    EXPECT_EQ(d.NrProbleme, 6);
+    EXPECT_EQ(d.NrProbleme(), 6);
 }
 
 // The same name active is refused even from another folder; marking takes
@@ -126,8 +126,8 @@ TEST_F(Editare, MarcareaSiSalvareaDinNou)
     Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
     Raspunde({"10", "Functii noi", "Algebra", "8", "revizuita"});
     editare.SalveazaProblema();
-    EXPECT_EQ(OctetiColectie().mid(3 * 512), Octeti(d.TabelProbleme[4]));
-    EXPECT_EQ(d.TabelProbleme[4].Capitol.FaraBlancuri(), "Functii noi");
+    EXPECT_EQ(OctetiColectie().mid(3 * 512), Octeti(d.ProblemaDin(4)));
+    EXPECT_EQ(d.ProblemaDin(4).Capitol.FaraBlancuri(), "Functii noi");
     EXPECT_EQ(dosar.CitesteOcteti("Probleme/p.jpg"), pozaInainte);
 }
 

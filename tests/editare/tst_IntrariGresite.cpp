@@ -81,15 +81,15 @@ TEST(SalvareOprita, NuSchimbaNimic)
             if (reincarca)
                 e.d.IncarcaColectie();
             const QByteArray colectie = e.OctetiColectie();
-            const int numar = e.d.NrProbleme;
+            const int numar = e.d.NrProbleme();
             e.editare.SalveazaProblema();
             EXPECT_EQ(e.s.Mesaje.size(), 1);
             EXPECT_TRUE(
                 e.s.Mesaje.value(0).startsWith(QString(mesaj).replace("%1", e.dosar.Cale())))
                 << e.s.Mesaje.value(0);
             EXPECT_EQ(e.s.Prompturi.size(), prompturi);
-            EXPECT_EQ(e.d.NrProbleme, numar);
-            EXPECT_NE(e.d.TabelProbleme[std::min(numar + 1, 2000)].Fisier.FaraBlancuri(), "x.jpg");
+            EXPECT_EQ(e.d.NrProbleme(), numar);
+            EXPECT_NE(e.d.ProblemaDin(std::min(numar + 1, 2000)).Fisier.FaraBlancuri(), "x.jpg");
             EXPECT_FALSE(QFileInfo(e.d.CaleProbleme() + "x.jpg").isFile());
             EXPECT_EQ(e.OctetiColectie(), colectie);
             EXPECT_EQ(e.editare.NumeFisier(), "x.jpg");

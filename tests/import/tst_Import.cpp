@@ -134,10 +134,10 @@ TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
             EXPECT_TRUE(raport.Oprire.contains(QString::fromUtf8(motiv))) << raport.Text();
             Colectie reincarcat(t.dosar.Cale(), t.s);
             reincarcat.IncarcaColectie();
-            EXPECT_EQ(reincarcat.NrProbleme, 1 + existente + adaugate);
+            EXPECT_EQ(reincarcat.NrProbleme(), 1 + existente + adaugate);
             QStringList inregistrate;
-            for (int i = 2 + existente; i <= reincarcat.NrProbleme; ++i)
-                inregistrate << reincarcat.TabelProbleme[i].Fisier.FaraBlancuri();
+            for (int i = 2 + existente; i <= reincarcat.NrProbleme(); ++i)
+                inregistrate << reincarcat.ProblemaDin(i).Fisier.FaraBlancuri();
             EXPECT_EQ(inregistrate, QDir(t.dosar.Cale() + "/Probleme").entryList(QDir::Files));
         }
     });

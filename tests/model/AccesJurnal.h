@@ -71,8 +71,7 @@ inline bool Adauga(Colectie &d, const Problema &p)
 {
     if (!d.PoateAdauga())
         return false;
-    d.TabelProbleme[++d.NrProbleme] = p;
-    return d.ScrieProblemaNoua();
+    return d.ScrieProblemaNoua(p);
 }
 
 // An application folder, its collection loaded through the faulty disk.

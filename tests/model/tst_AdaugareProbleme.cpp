@@ -46,8 +46,8 @@ QString Stare(const QString &dosar, bool imediat = false)
     d.Baza().Deschide();
     RecupereazaPozeleJurnalizate(d);
     QStringList rezultat, numite;
-    for (int i = 2; i <= d.NrProbleme; ++i) {
-        const Problema &p = d.TabelProbleme[i];
+    for (int i = 2; i <= d.NrProbleme(); ++i) {
+        const Problema &p = d.ProblemaDin(i);
         const QString cine = p.Observatii.FaraBlancuri(),
                       cale = d.CalePoza(p.Fisier.FaraBlancuri()).Cale;
         QFile poza(cale);

@@ -81,8 +81,8 @@ TEST(DouaPrograme, ScriereaTineSeamaDeCeAFacutAltulIntreTimp)
         noi.MarcheazaStearsa(3);
         noi.IncarcaColectie();
         QStringList nume;
-        for (int i = 2; i <= noi.NrProbleme; ++i) {
-            const Problema &q = noi.TabelProbleme[i];
+        for (int i = 2; i <= noi.NrProbleme(); ++i) {
+            const Problema &q = noi.ProblemaDin(i);
             nume << q.Fisier.FaraBlancuri() + (q.EsteStearsa() ? "*" : "");
         }
         EXPECT_EQ(nume.join(' '), c.section('|', 1, 1));

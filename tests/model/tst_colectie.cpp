@@ -55,10 +55,10 @@ TEST(Incarcare, AntetulDecideCateInregistrariSeCitesc)
         k.dosar.ScrieOcteti("Tezaurel.stn", o += QByteArray(rest, 'x'));
         k.d.IncarcaColectie();
         const bool blocata = antet > 2000, plina = asteptat == 2000;
-        EXPECT_EQ(k.d.NrProbleme, asteptat);
-        EXPECT_TRUE(asteptat < 3 || k.d.TabelProbleme[3].Capitol.FaraBlancuri() == "C1");
-        EXPECT_TRUE(plina ? k.d.TabelProbleme[2000].Capitol.FaraBlancuri() == "C1998"
-                          : k.d.TabelProbleme[asteptat + 1] == Problema());
+        EXPECT_EQ(k.d.NrProbleme(), asteptat);
+        EXPECT_TRUE(asteptat < 3 || k.d.ProblemaDin(3).Capitol.FaraBlancuri() == "C1");
+        EXPECT_TRUE(plina ? k.d.ProblemaDin(2000).Capitol.FaraBlancuri() == "C1998"
+                          : k.d.ProblemaDin(asteptat + 1) == Problema());
         EXPECT_EQ(k.d.RaportIncarcare().isEmpty(), !blocata);
         EXPECT_EQ(k.d.PoateAdauga(), !plina); // asked before the editor asks anything
         const QString refuz = !plina ? "" : blocata ? k.d.RaportIncarcare() : plin;
@@ -88,7 +88,7 @@ TEST(Incarcare, AdaugareaSiMarcareaScriuDoarCeTrebuie)
     EXPECT_EQ(k.Fisier(), Antet(4) + Octeti(a) + Octeti(b).chopped(2) + "\xFF\xFF" + Octeti(c));
     k.d.IncarcaColectie();
     EXPECT_EQ(k.d.SlotProblema(QString(251, 'f') + ".jpgx") + k.d.SlotProblema("b.jpg"), 4);
-    EXPECT_EQ(k.d.TabelProbleme[4], c);
+    EXPECT_EQ(k.d.ProblemaDin(4), c);
 }
 
 const QString EroareDeschidere = "Nu am reusit sa deschid fisierul colectiei: %1. Colectia este "

@@ -21,8 +21,8 @@ TEST(CorpusFuzz, FiecareFisierSeIncarcaSiSeRescrieIdentic)
         const QByteArray octeti = f.readAll();
         k.dosar.ScrieOcteti("Tezaurel.stn", octeti);
         k.d.IncarcaColectie();
-        for (int i = 2; i <= k.d.NrProbleme; ++i)
-            EXPECT_EQ(Octeti(k.d.TabelProbleme[i]), octeti.mid((i - 1) * 512, 512)) << i;
+        for (int i = 2; i <= k.d.NrProbleme(); ++i)
+            EXPECT_EQ(Octeti(k.d.ProblemaDin(i)), octeti.mid((i - 1) * 512, 512)) << i;
         EXPECT_EQ(k.Fisier(), octeti);
     }
 }

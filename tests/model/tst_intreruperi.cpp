@@ -25,22 +25,21 @@ TEST(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
                 k.acces->Rupt = rupt;
                 bool scris = scrieri < 0 && n == 0; // nothing to mark
                 if (scrieri >= 0) {
-                    k.d.TabelProbleme[++k.d.NrProbleme] = noua;
-                    scris = k.d.ScrieProblemaNoua();
-                    EXPECT_EQ(k.d.NrProbleme, scris ? n + 2 : n + 1);
+                                        scris = k.d.ScrieProblemaNoua(noua);
+                    EXPECT_EQ(k.d.NrProbleme(), scris ? n + 2 : n + 1);
                 } else if (n > 0) {
                     EXPECT_FALSE(k.d.MarcheazaStearsa(n + 1));
-                    EXPECT_FALSE(k.d.TabelProbleme[n + 1].EsteStearsa());
+                    EXPECT_FALSE(k.d.ProblemaDin(n + 1).EsteStearsa());
                 }
                 const QString eroare = scris ? "" : EroareScriere(k.dosar.Colectie());
                 EXPECT_EQ(k.d.IaAnunturile().join(""), eroare);
                 Colectie dupa(k.dosar.Cale(), k.platforma);
                 dupa.IncarcaColectie();
                 // The header may be one ahead of the records: the whole ones count.
-                const bool adaugata = dupa.NrProbleme == n + 2 && dupa.TabelProbleme[n + 2] == noua;
-                EXPECT_TRUE(dupa.NrProbleme == n + 1 ? !scris || scrieri < 0
+                const bool adaugata = dupa.NrProbleme() == n + 2 && dupa.ProblemaDin(n + 2) == noua;
+                EXPECT_TRUE(dupa.NrProbleme() == n + 1 ? !scris || scrieri < 0
                                                      : adaugata && scrieri >= 0);
-                EXPECT_TRUE(std::equal(inainte.begin(), inainte.end(), &dupa.TabelProbleme[2]));
+                EXPECT_TRUE(std::equal(inainte.begin(), inainte.end(), &dupa.ProblemaDin(2)));
             }
     }
 }

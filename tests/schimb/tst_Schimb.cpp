@@ -1,3 +1,4 @@
+#include "unelte/AccesTestColectie.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/import/ImportDosar.h"
 #include "logica/lucrari/ArhivaLucrari.h"
@@ -373,7 +374,7 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     QDir(sursa.dosar.Cale()).rename("Probleme", "PROBLEME");
     QDir(sursa.dosar.Cale()).rename("PROBLEME/c.jpg", "PROBLEME/C.JPG");
     ColectieTest tinta;
-    tinta.definitii.NrProbleme = int16_t(Colectie::UltimulSlot - caz.locuri);
+    AccesTestColectie::Numar(tinta.definitii) = int16_t(Colectie::UltimulSlot - caz.locuri);
     const RaportImport r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
     EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
     EXPECT_EQ(r.Adaugate, int(caz.raman.size()));

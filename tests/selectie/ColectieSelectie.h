@@ -1,5 +1,6 @@
 #pragma once
 
+#include "unelte/AccesTestColectie.h"
 #include "logica/selectie/ModelSelectie.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
@@ -23,9 +24,9 @@ protected:
     Selectie() { Pune({}); }
     void Pune(const std::vector<Problema> &probleme)
     {
-        d.NrProbleme = d.NrCapitole = d.NrDiscipline = 1;
+        AccesTestColectie::Numar(d) = d.NrCapitole = d.NrDiscipline = 1;
         for (const Problema &p : probleme)
-            d.TabelProbleme[++d.NrProbleme] = p;
+            AccesTestColectie::Tabel(d)[++AccesTestColectie::Numar(d)] = p;
     }
     // Positions in Selectie slots 2..NrSelectie.
     V Selectate() const

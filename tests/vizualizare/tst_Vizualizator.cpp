@@ -151,19 +151,15 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
         }
     };
     RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<FaraText>(); }});
-    struct CuCautare final : FerestreTacute
-    {
-        RecunoastereFundal *fundal;
-        void ColectieSchimbata() override { fundal->Actualizeaza(); }
-    } ferestre;
-    ferestre.fundal = &fundal;
+    QObject::connect(&d, &Colectie::Schimbata, [&] { fundal.Actualizeaza(); });
+    FerestreTacute ferestre;
     ASSERT_TRUE(d.Baza().Deschide());
     fundal.Actualizeaza();
     const auto gasite = [&](const char *cuvinte) {
         return int(IndexText::Cauta(d.Baza(), cuvinte)->size());
     };
     FereastraVizualizare f(d, ferestre);
-    LeagaSchimbul(f, d, ferestre); // the application's wiring
+    LeagaSchimbul(f, d); // the application's wiring
     Selecteaza("2");
     f.show(); // the first problem on activation
     f.activateWindow();
