@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
+
+#include <sys/wait.h>
 
 using R = ModelSelectie::Rezultat;
 
@@ -117,4 +120,43 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     EXPECT_FALSE(d.SelectieNoua);                            // asked again, nothing handed over
     f.findChild<QPushButton *>("butonVizualizare")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
+}
+
+// Another program appends while the dialog is open and active: the new chapter
+// and discipline join its lists without the dialog being activated again, and
+// a problem of a chapter already listed adds nothing.
+TEST(ColectieUrmarita, DialogulDeschisArataCeAdaugaAltProgram)
+{
+    DosarTest dosar;
+    dosar.ScrieColectie({P(9, 7, "Algebra", "Functii")});
+    PlatformaScriptata platforma;
+    Colectie d(dosar.Cale(), platforma);
+    d.IncarcaColectie();
+    d.UrmaresteAltePrograme();
+    FerestreTacute ferestre;
+    FereastraSelectie f(d, ferestre);
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    if (const pid_t copil = fork(); copil == 0) {
+        Colectie altul(dosar.Cale(), platforma);
+        altul.IncarcaColectie();
+        _exit(altul.ScrieProblemaNoua(P(10, 8, "Geometrie", "Arii")) &&
+                      altul.ScrieProblemaNoua(P(9, 8, "Algebra", "Functii"))
+                  ? 0
+                  : 1);
+    } else {
+        int stare = -1;
+        ASSERT_EQ(waitpid(copil, &stare, 0), copil);
+        ASSERT_EQ(stare, 0);
+    }
+    const auto intrari = [&](const char *lista) {
+        QStringList texte;
+        for (int i = 0; i < f.findChild<QListWidget *>(lista)->count(); ++i)
+            texte << f.findChild<QListWidget *>(lista)->item(i)->text();
+        return texte;
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return d.NrProbleme() == 4; }, 5000));
+    EXPECT_EQ(QList({intrari("capitole"), intrari("discipline")}),
+              QList<QStringList>({{"Functii", "Arii"}, {"Algebra", "Geometrie"}}));
 }
