@@ -51,7 +51,6 @@ public:
     FereastraSelectie &Selectie();
     FereastraTiparire &Tiparire();
     FereastraLucrare &Lucrare();
-    Cautare &CautareCuvinte() { return *m_cautare; }
     CompunereLucrare &Compunere() { return *m_compunere; }
 
 private:
