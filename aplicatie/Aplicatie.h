@@ -50,7 +50,6 @@ public:
     FereastraSelectie &Selectie();
     FereastraTiparire &Tiparire();
     FereastraLucrare &Lucrare();
-    Cautare &CautareCuvinte() { return *m_cautare; }
     CompunereLucrare &Compunere() { return *m_compunere; }
 
 private:

@@ -32,7 +32,6 @@ public:
     // window of its own from which it can be copied; a message when there is
     // none to show.
     void ArataTextul();
-    QDialog *FereastraText() const { return m_fereastraText.get(); }
 
 private:
     Colectie &m_definitii;

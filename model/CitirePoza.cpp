@@ -146,6 +146,43 @@ QString MesajPozaPreaMare(const QString &cale, QSize marime)
 }
 
 namespace {
+// The size the file's header gives, read before any decoding so that a huge
+// picture is refused without its memory; invalid when it gives none.
+QSize MarimeDeclarata(QFile &fisier, const AntetBitmap *bitmap)
+{
+    QSize marime;
+    {
+        QImageReader cititor(&fisier);
+        cititor.setDecideFormatFromContent(true);
+        const QSize declarata = cititor.size();
+        // A bitmap stored top to bottom declares a negative height.
+        if (declarata.width() > 0 && declarata.height() != 0)
+            marime = QSize(qAbs(declarata.width()), qAbs(declarata.height()));
+    }
+    // Qt will not even tell the size of a bitmap over 16384 x 16384.
+    if (!marime.isValid() && bitmap && bitmap->Latime > 0 && bitmap->Latime <= INT_MAX &&
+        qAbs(bitmap->Inaltime) <= INT_MAX)
+        marime = QSize(int(bitmap->Latime), int(qAbs(bitmap->Inaltime)));
+    return marime;
+}
+
+// False for a JPEG or bitmap whose file was cut short; other formats are
+// left to the decoder.
+bool EsteIntreaga(QFile &fisier, const QByteArray &antet, const AntetBitmap *bitmap)
+{
+    bool intreg = true;
+    if (antet.startsWith("\xFF\xD8\xFF")) {
+        // Mapped, not read: the scan for the end marker costs no copy of the file.
+        if (uchar *octeti = fisier.map(0, fisier.size())) {
+            intreg = SfarsitJpeg(octeti, fisier.size()) >= 0;
+            fisier.unmap(octeti);
+        }
+    } else if (bitmap) {
+        intreg = BitmapIntreg(*bitmap, fisier.size());
+    }
+    return intreg;
+}
+
 PozaCitita Citeste(const QString &cale, bool doarVerifica)
 {
     PozaCitita rezultat;
@@ -163,36 +200,15 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
         return rezultat;
     const QByteArray antet = fisier.peek(64);
 
-    {
-        QImageReader cititor(&fisier);
-        cititor.setDecideFormatFromContent(true);
-        const QSize declarata = cititor.size();
-        // A bitmap stored top to bottom declares a negative height.
-        if (declarata.width() > 0 && declarata.height() != 0)
-            rezultat.Marime = QSize(qAbs(declarata.width()), qAbs(declarata.height()));
-    }
     AntetBitmap bitmap;
     const bool esteBitmap = CitesteAntetBitmap(antet, bitmap);
-    // Qt will not even tell the size of a bitmap over 16384 x 16384.
-    if (!rezultat.Marime.isValid() && esteBitmap && bitmap.Latime > 0 && bitmap.Latime <= INT_MAX &&
-        qAbs(bitmap.Inaltime) <= INT_MAX)
-        rezultat.Marime = QSize(int(bitmap.Latime), int(qAbs(bitmap.Inaltime)));
+    rezultat.Marime = MarimeDeclarata(fisier, esteBitmap ? &bitmap : nullptr);
     if (rezultat.Marime.isValid() && !MarimeAcceptata(rezultat.Marime)) {
         rezultat.Rezultat = PozaCitita::Stare::PreaMare;
         return rezultat;
     }
 
-    bool intreg = true;
-    if (antet.startsWith("\xFF\xD8\xFF")) {
-        // Mapped, not read: the scan for the end marker costs no copy of the file.
-        if (uchar *octeti = fisier.map(0, fisier.size())) {
-            intreg = SfarsitJpeg(octeti, fisier.size()) >= 0;
-            fisier.unmap(octeti);
-        }
-    } else if (esteBitmap) {
-        intreg = BitmapIntreg(bitmap, fisier.size());
-    }
-    if (!intreg) {
+    if (!EsteIntreaga(fisier, antet, esteBitmap ? &bitmap : nullptr)) {
         rezultat.Rezultat = PozaCitita::Stare::Incompleta;
         return rezultat;
     }

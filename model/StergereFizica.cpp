@@ -60,24 +60,20 @@ bool NumeDinProbleme(const QString &nume) {
            !nume.contains(QLatin1Char('/')) && !nume.contains(QChar(0));
 }
 
-// Under the purge's exclusive hold of the collection. The messages are only
-// gathered: the others wait while the user reads.
-bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
-    Platforma &platforma = definitii.platforma();
-    std::vector<Inregistrare> inregistrari;
-    Colectie::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true);
-    if (!scriere)
-        return false;
-    inregistrari = CitesteTot(*scriere.Fisier);
-    scriere.Fisier.reset();
-
-    // The table is not changed during the run, so the names still in use can
-    // be gathered once instead of asking ExistaProblema for every dropped one.
+// The table is not changed during the run, so the names still in use can
+// be gathered once instead of asking ExistaProblema for every dropped one.
+QSet<QString> NumeActive(const Colectie &definitii) {
     QSet<QString> numeActive;
     for (int i = 2; i <= definitii.NrProbleme(); ++i)
         if (!definitii.ProblemaDin(i).EsteStearsa())
             numeActive.insert(definitii.ProblemaDin(i).Fisier.FaraBlancuri());
+    return numeActive;
+}
 
+// Moves the kept problems together from record 2 on; gives back the pictures
+// of the dropped ones that no kept problem still uses.
+QStringList AsazaPastrate(const Colectie &definitii, const QSet<QString> &numeActive,
+                          std::vector<Inregistrare> &inregistrari) {
     int16_t pozitie = 1;
     Problema ciorna;
     QStringList deSters;
@@ -100,7 +96,13 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
     if (inregistrari.size() < 2)
         inregistrari.resize(2);
     inregistrari[1] = ciorna.Codifica();
+    return deSters;
+}
 
+// Puts the rewritten collection in the old one's place; false (the user told,
+// the old collection untouched) when it cannot.
+bool InlocuiesteColectia(Colectie &definitii, const std::vector<Inregistrare> &inregistrari,
+                         const QStringList &deSters, QStringList &mesaje) {
     // Written beside the collection, so the rename stays within one file system;
     // a symlinked collection stays a link to the rewritten file.
     QString tinta = QFileInfo(definitii.CaleColectie).canonicalFilePath();
@@ -124,16 +126,13 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
         JurnalizeazaPoze(definitii.Baza(), Jurnal::Stergere, deSters, false);
         return false;
     }
+    return true;
+}
 
-    if (AdaugareProbleme::LaPunct)
-        AdaugareProbleme::LaPunct(AdaugareProbleme::Punct::ColectieInlocuita);
-    // Papers and their history name problems by picture: they let go of the
-    // purged ones with the collection, before the pictures themselves go.
-    if (!definitii.Baza().ProblemeSterse(deSters))
-        mesaje << definitii.Baza().Raport();
-
-    // Only now that the new collection is in place: a purge cut off earlier
-    // must find every picture its old records name.
+// Only once the new collection is in place: a purge cut off earlier must
+// find every picture its old records name.
+void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
+                  const QStringList &deSters, QStringList &mesaje) {
     // A name from Windows may reach, in another case, the picture of a kept
     // problem; only names equal but for case can, so only those are looked up.
     QMultiHash<QString, QString> activeDupaLitere;
@@ -150,7 +149,7 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
         const CaleGasita poza = NumeDinProbleme(nume) ? definitii.CalePoza(nume) : CaleGasita();
         if (poza.EsteGasita() && folosita(nume, poza.Cale))
             continue;
-        if (poza.EsteGasita() && platforma.StergeFisier(poza.Cale))
+        if (poza.EsteGasita() && definitii.platforma().StergeFisier(poza.Cale))
             ++sterse;
         else
             mesaje << QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume;
@@ -162,6 +161,30 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
                       QStringLiteral(" fisiere");
     else
         mesaje << QStringLiteral("Nu sunt fisiere marcate pentru sters");
+}
+
+// Under the purge's exclusive hold of the collection. The messages are only
+// gathered: the others wait while the user reads.
+bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
+    std::vector<Inregistrare> inregistrari;
+    Colectie::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true);
+    if (!scriere)
+        return false;
+    inregistrari = CitesteTot(*scriere.Fisier);
+    scriere.Fisier.reset();
+
+    const QSet<QString> numeActive = NumeActive(definitii);
+    const QStringList deSters = AsazaPastrate(definitii, numeActive, inregistrari);
+    if (!InlocuiesteColectia(definitii, inregistrari, deSters, mesaje))
+        return false;
+
+    if (AdaugareProbleme::LaPunct)
+        AdaugareProbleme::LaPunct(AdaugareProbleme::Punct::ColectieInlocuita);
+    // Papers and their history name problems by picture: they let go of the
+    // purged ones with the collection, before the pictures themselves go.
+    if (!definitii.Baza().ProblemeSterse(deSters))
+        mesaje << definitii.Baza().Raport();
+    StergePozele(definitii, numeActive, deSters, mesaje);
     return true;
 }
 

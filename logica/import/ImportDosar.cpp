@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QtConcurrent/QtConcurrentMap>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -75,27 +76,166 @@ ImportDosar::ImportDosar(Colectie &definitii, InterfataImport &interfata)
     , m_interfata(interfata)
 {}
 
-std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
+namespace {
+
+// Whether an import into the collection may start from this folder; when not,
+// the user has been told why.
+bool PoateIncepe(Colectie &definitii, const QString &dosar)
 {
-    Platforma &platforma = m_definitii.platforma();
+    Platforma &platforma = definitii.platforma();
     if (dosar.isEmpty()) {
         platforma.Mesaj(QStringLiteral("Nu ați ales niciun dosar."));
-        return std::nullopt;
+        return false;
     }
     if (!QFileInfo(dosar).isDir()) {
         platforma.Mesaj(QStringLiteral("Dosarul nu există: %1").arg(dosar));
-        return std::nullopt;
+        return false;
     }
-    if (!QFileInfo(m_definitii.CaleProbleme()).isDir()) {
+    if (!QFileInfo(definitii.CaleProbleme()).isDir()) {
         platforma.Mesaj(QStringLiteral("Dosarul Probleme nu există: %1. Nu a fost adăugată "
                                        "nicio problemă.")
-                            .arg(QDir::cleanPath(m_definitii.CaleProbleme())));
+                            .arg(QDir::cleanPath(definitii.CaleProbleme())));
+        return false;
+    }
+    if (!definitii.PoateAdauga()) {
+        platforma.ArataAnunturile(definitii.IaAnunturile());
+        return false;
+    }
+    return true;
+}
+
+// With a probleme.csv each picture takes its own row's details; without
+// one, all take the same, asked once.
+struct DetaliiPoze
+{
+    std::optional<DetaliiProblema> Comune;
+    std::map<QString, DetaliiProblema> DinCsv;
+
+    std::optional<DetaliiProblema> Pentru(const QString &nume) const
+    {
+        if (Comune)
+            return Comune;
+        const auto it = DinCsv.find(nume);
+        return it == DinCsv.end() ? std::nullopt : std::optional(it->second);
+    }
+};
+
+// The rows of the folder's probleme.csv, by picture; rows that are wrong or
+// name no picture of the folder go into the report. Nothing when the file
+// cannot be read or parsed (the user was told) or the reading was cancelled.
+std::optional<std::map<QString, DetaliiProblema>>
+CitesteRanduri(Platforma &platforma, const QString &caleCsv, const QString &dosar,
+               const QStringList &nume, RaportImport &raport, const std::function<bool()> &anulat)
+{
+    const FisierCitit citit = CitesteFisierSursa(caleCsv, dosar, MarimeMaximaCsv, anulat);
+    if (!citit.Octeti) {
+        if (!citit.Anulat)
+            platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată "
+                                           "nicio problemă.")
+                                .arg(caleCsv)
+                            + QLatin1Char('\n') + citit.Motiv.left(1).toUpper()
+                            + citit.Motiv.mid(1) + QLatin1Char('.'));
         return std::nullopt;
     }
-    if (!m_definitii.PoateAdauga()) {
-        platforma.ArataAnunturile(m_definitii.IaAnunturile());
+    TabelCsv tabel = CitesteCsv(*citit.Octeti);
+    if (!tabel.Eroare.isEmpty()) {
+        platforma.Mesaj(QStringLiteral("%1: %2. Nu a fost adăugată nicio problemă.")
+                            .arg(caleCsv, tabel.Eroare));
         return std::nullopt;
     }
+    raport.Omise = tabel.RanduriGresite;
+    std::map<QString, DetaliiProblema> dinCsv;
+    for (RandCsv &rand : tabel.Randuri) {
+        if (!nume.contains(rand.Fisier))
+            raport.Omise << QStringLiteral("probleme.csv, rândul %1: fișierul %2 nu este în "
+                                           "dosar")
+                                .arg(rand.Linie)
+                                .arg(rand.Fisier);
+        dinCsv.emplace(rand.Fisier, rand.Detalii);
+    }
+    return dinCsv;
+}
+
+// Nothing when the import must not go on: the CSV could not be used or the
+// user gave up the form.
+std::optional<DetaliiPoze> Detalii(Colectie &definitii, InterfataImport &interfata,
+                                   const QString &dosar, const QStringList &nume,
+                                   RaportImport &raport)
+{
+    DetaliiPoze detalii;
+    const QDir sursa(dosar);
+    const QStringList csv =
+        sursa.entryList({ImportDosar::NumeCsv}, QDir::Files | QDir::Hidden | QDir::System);
+    if (!csv.isEmpty()) {
+        auto dinCsv = CitesteRanduri(definitii.platforma(), sursa.filePath(csv.first()),
+                                     dosar, nume, raport,
+                                     [&interfata] { return interfata.Anulat(); });
+        if (!dinCsv)
+            return std::nullopt;
+        detalii.DinCsv = std::move(*dinCsv);
+    } else {
+        detalii.Comune = interfata.CereDetalii(CapitoleExistente(definitii),
+                                               DisciplineExistente(definitii));
+        if (!detalii.Comune)
+            return std::nullopt;
+    }
+    return detalii;
+}
+
+// The report's line for a picture left out.
+QString Omisa(const QString &nume, const QString &motiv)
+{
+    return TextAfisabil(nume) + QStringLiteral(": ") + motiv;
+}
+
+// Whether the import goes on after a picture: it stops when the collection
+// could not take one.
+enum class Urmare { Continua, Opreste };
+
+Urmare AdaugaPoza(Colectie &definitii, AdaugareProbleme &adaugare, const QString &cale,
+                  const QString &n, const DetaliiProblema &detalii, RaportImport &raport)
+{
+    auto omite = [&](const QString &motiv) { raport.Omise << Omisa(n, motiv); };
+    QFile fisier(cale);
+    std::optional<QByteArray> octeti;
+    if (fisier.open(QIODevice::ReadOnly))
+        octeti = fisier.readAll();
+    if (!octeti || fisier.error() != QFileDevice::NoError) {
+        omite(QStringLiteral("nu am reușit să citesc poza"));
+        return Urmare::Continua;
+    }
+    // Stored under the name the record gives back (ș ț as ş ţ), so the
+    // viewer finds the picture again.
+    const QByteArray cod = CodificaAnsi(n);
+    const QString pastrat = DecodificaAnsi(cod.constData(), int(cod.size()));
+    Problema p;
+    p.Fisier.Atribuie(pastrat);
+    detalii.AplicaLa(p);
+    const AdaugareProbleme::Rezultat r = adaugare.Adauga(p, *octeti);
+    definitii.platforma().ArataAnunturile(definitii.IaAnunturile());
+    if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
+        omite(QStringLiteral("aceeași imagine există deja în colecție"));
+    } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
+        raport.Omise << r.Motiv;
+    } else if (!r.Adaugata()) {
+        raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
+                        + QStringLiteral("Importul s-a oprit; problemele adăugate până "
+                                         "atunci au rămas în colecție.");
+        return Urmare::Opreste;
+    } else {
+        if (r.Nume != pastrat)
+            raport.Redenumite << QStringLiteral("%1 → %2").arg(n, r.Nume);
+        ++raport.Adaugate;
+    }
+    return Urmare::Continua;
+}
+
+} // namespace
+
+std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
+{
+    if (!PoateIncepe(m_definitii, dosar))
+        return std::nullopt;
 
     RaportImport raport;
     const QDir sursa(dosar);
@@ -104,47 +244,10 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
     QStringList nume = sursa.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     nume.removeIf(
         [](const QString &n) { return n.compare(ImportDosar::NumeCsv, Qt::CaseInsensitive) == 0; });
-
-    // With a probleme.csv each picture takes its own row's details; without
-    // one, all take the same, asked once.
-    std::optional<DetaliiProblema> comune;
-    std::map<QString, DetaliiProblema> dinCsv;
-    const QStringList csv =
-        sursa.entryList({NumeCsv}, QDir::Files | QDir::Hidden | QDir::System);
-    if (!csv.isEmpty()) {
-        const QString caleCsv = sursa.filePath(csv.first());
-        const FisierCitit citit = CitesteFisierSursa(caleCsv, dosar, MarimeMaximaCsv,
-                                                     [this] { return m_interfata.Anulat(); });
-        if (!citit.Octeti) {
-            if (!citit.Anulat)
-                platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată "
-                                               "nicio problemă.")
-                                    .arg(caleCsv)
-                                + QLatin1Char('\n') + citit.Motiv.left(1).toUpper()
-                                + citit.Motiv.mid(1) + QLatin1Char('.'));
-            return std::nullopt;
-        }
-        TabelCsv tabel = CitesteCsv(*citit.Octeti);
-        if (!tabel.Eroare.isEmpty()) {
-            platforma.Mesaj(QStringLiteral("%1: %2. Nu a fost adăugată nicio problemă.")
-                                .arg(caleCsv, tabel.Eroare));
-            return std::nullopt;
-        }
-        raport.Omise = tabel.RanduriGresite;
-        for (RandCsv &rand : tabel.Randuri) {
-            if (!nume.contains(rand.Fisier))
-                raport.Omise << QStringLiteral("probleme.csv, rândul %1: fișierul %2 nu este în "
-                                               "dosar")
-                                    .arg(rand.Linie)
-                                    .arg(rand.Fisier);
-            dinCsv.emplace(rand.Fisier, rand.Detalii);
-        }
-    } else {
-        comune = m_interfata.CereDetalii(CapitoleExistente(m_definitii),
-                                         DisciplineExistente(m_definitii));
-        if (!comune)
-            return std::nullopt;
-    }
+    const std::optional<DetaliiPoze> detalii =
+        Detalii(m_definitii, m_interfata, dosar, nume, raport);
+    if (!detalii)
+        return std::nullopt;
 
     // Decoding is what takes the time, so the pictures are checked on every
     // core, ahead of the copying and appending, which stay in order here.
@@ -163,52 +266,16 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             raport.Anulat = true;
             break;
         }
-        auto omite = [&](const QString &motiv) {
-            raport.Omise << TextAfisabil(n) + QStringLiteral(": ") + motiv;
-        };
-        const QString cale = sursa.filePath(n);
-        // Stored under the name the record gives back (ș ț as ş ţ), so the
-        // viewer finds the picture again.
-        const QByteArray cod = CodificaAnsi(n);
-        const QString pastrat = DecodificaAnsi(cod.constData(), int(cod.size()));
-        const auto detalii = comune ? comune : [&]() -> std::optional<DetaliiProblema> {
-            const auto it = dinCsv.find(n);
-            return it == dinCsv.end() ? std::nullopt : std::optional(it->second);
-        }();
+        const auto detaliiPoza = detalii->Pentru(n);
         if (const auto motiv = MotivNumeNepermis(n)) {
-            omite(*motiv);
+            raport.Omise << Omisa(n, *motiv);
         } else if (const auto motivPoza = verificari.resultAt(i)) {
-            omite(*motivPoza);
-        } else if (!detalii) {
-            omite(QStringLiteral("nu are un rând bun în probleme.csv"));
-        } else {
-            QFile fisier(cale);
-            std::optional<QByteArray> octeti;
-            if (fisier.open(QIODevice::ReadOnly))
-                octeti = fisier.readAll();
-            if (!octeti || fisier.error() != QFileDevice::NoError) {
-                omite(QStringLiteral("nu am reușit să citesc poza"));
-                continue;
-            }
-            Problema p;
-            p.Fisier.Atribuie(pastrat);
-            detalii->AplicaLa(p);
-            const AdaugareProbleme::Rezultat r = adaugare.Adauga(p, *octeti);
-            platforma.ArataAnunturile(m_definitii.IaAnunturile());
-            if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
-                omite(QStringLiteral("aceeași imagine există deja în colecție"));
-            } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
-                raport.Omise << r.Motiv;
-            } else if (!r.Adaugata()) {
-                raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
-                                + QStringLiteral("Importul s-a oprit; problemele adăugate până "
-                                                 "atunci au rămas în colecție.");
-                break;
-            } else {
-                if (r.Nume != pastrat)
-                    raport.Redenumite << QStringLiteral("%1 → %2").arg(n, r.Nume);
-                ++raport.Adaugate;
-            }
+            raport.Omise << Omisa(n, *motivPoza);
+        } else if (!detaliiPoza) {
+            raport.Omise << Omisa(n, QStringLiteral("nu are un rând bun în probleme.csv"));
+        } else if (AdaugaPoza(m_definitii, adaugare, sursa.filePath(n), n, *detaliiPoza, raport)
+                   == Urmare::Opreste) {
+            break;
         }
     }
     verificari.cancel();

@@ -85,20 +85,12 @@ QString MotivPoza(PozaCitita::Stare stare)
     }
 }
 
-} // namespace
-
-RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
-                             InterfataImport &progres)
+// First the whole source is weighed, so that what does not fit is refused
+// before anything is added: the source's problems that are new here, by index.
+std::vector<int> ProblemeNoi(const Colectie &definitii, SursaProbleme &sursa,
+                             RaportImport &raport)
 {
-    RaportImport raport;
-    if (!definitii.ModificariPermise()) {
-        raport.Oprire = QStringLiteral("Colecția nu poate fi modificată. Nu am importat nimic.");
-        return raport;
-    }
     const std::vector<Problema> &probleme = sursa.Probleme();
-
-    // First the whole source is weighed, so that what does not fit is refused
-    // before anything is added.
     std::set<QByteArray> amprente = AmprenteColectie(definitii);
     std::vector<int> deAdaugat;
     for (int i = 0; i < int(probleme.size()); ++i) {
@@ -120,6 +112,63 @@ RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
         }
         deAdaugat.push_back(i);
     }
+    return deAdaugat;
+}
+
+// Whether the import goes on after a problem: it stops when the collection
+// could not take one.
+enum class Urmare { Continua, Opreste };
+
+Urmare AdaugaProblema(AdaugareProbleme &adaugare, SursaProbleme &sursa, int i,
+                      RaportImport &raport, std::vector<Adaugata> &adaugate)
+{
+    const Problema &problema = sursa.Probleme()[size_t(i)];
+    const QString numeSursa = problema.Fisier.FaraBlancuri();
+    QString motiv;
+    const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
+    if (!poza) {
+        raport.Omise << QStringLiteral("%1: %2").arg(numeSursa, motiv);
+        return Urmare::Continua;
+    }
+    // Checked back through the one picture reader: what it refuses here
+    // the viewer and the page would refuse too. A JPEG is walked to its
+    // end rather than decoded, as for a folder of photos.
+    const auto verifica = [&](const QString &cale) -> std::optional<QString> {
+        const PozaCitita citita = VerificaPoza(cale);
+        if (citita.Rezultat == PozaCitita::Stare::Citita)
+            return std::nullopt;
+        return QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));
+    };
+    const AdaugareProbleme::Rezultat r = adaugare.Adauga(problema, *poza, verifica);
+    if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
+        raport.Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(numeSursa);
+    } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
+        raport.Omise << r.Motiv;
+    } else if (!r.Adaugata()) {
+        raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
+                        + QStringLiteral("Importul s-a oprit; problemele adăugate până "
+                                         "atunci au rămas în colecție.");
+        return Urmare::Opreste;
+    } else {
+        if (r.Nume != numeSursa)
+            raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, r.Nume);
+        ++raport.Adaugate;
+        adaugate.push_back({i, r.Nume});
+    }
+    return Urmare::Continua;
+}
+
+} // namespace
+
+RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
+                             InterfataImport &progres)
+{
+    RaportImport raport;
+    if (!definitii.ModificariPermise()) {
+        raport.Oprire = QStringLiteral("Colecția nu poate fi modificată. Nu am importat nimic.");
+        return raport;
+    }
+    const std::vector<int> deAdaugat = ProblemeNoi(definitii, sursa, raport);
     const int libere = Colectie::UltimulSlot - definitii.NrProbleme();
     if (int(deAdaugat.size()) > libere) {
         raport.Oprire = QStringLiteral("Colecția s-ar umple: sunt %1 probleme noi, dar mai este "
@@ -138,43 +187,13 @@ RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
     int facute = 0;
     std::vector<Adaugata> adaugate;
     for (int i : deAdaugat) {
-        const QString numeSursa = probleme[size_t(i)].Fisier.FaraBlancuri();
-        progres.Progres(facute++, total, numeSursa);
+        progres.Progres(facute++, total, sursa.Probleme()[size_t(i)].Fisier.FaraBlancuri());
         if (progres.Anulat()) {
             raport.Anulat = true;
             break;
         }
-        QString motiv;
-        const std::optional<QByteArray> poza = sursa.Poza(i, motiv);
-        if (!poza) {
-            raport.Omise << QStringLiteral("%1: %2").arg(numeSursa, motiv);
-            continue;
-        }
-        // Checked back through the one picture reader: what it refuses here
-        // the viewer and the page would refuse too. A JPEG is walked to its
-        // end rather than decoded, as for a folder of photos.
-        const auto verifica = [&](const QString &cale) -> std::optional<QString> {
-            const PozaCitita citita = VerificaPoza(cale);
-            if (citita.Rezultat == PozaCitita::Stare::Citita)
-                return std::nullopt;
-            return QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));
-        };
-        const AdaugareProbleme::Rezultat r = adaugare.Adauga(probleme[size_t(i)], *poza, verifica);
-        if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
-            raport.Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(numeSursa);
-        } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
-            raport.Omise << r.Motiv;
-        } else if (!r.Adaugata()) {
-            raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
-                            + QStringLiteral("Importul s-a oprit; problemele adăugate până "
-                                             "atunci au rămas în colecție.");
+        if (AdaugaProblema(adaugare, sursa, i, raport, adaugate) == Urmare::Opreste)
             break;
-        } else {
-            if (r.Nume != numeSursa)
-                raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, r.Nume);
-            ++raport.Adaugate;
-            adaugate.push_back({i, r.Nume});
-        }
     }
     definitii.IaAnunturile(); // a reload that let the imports go on changes nothing the report shows
     // The problems are whole without what came with them: a database that
@@ -187,4 +206,3 @@ RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
     progres.Progres(facute, total, QString());
     return raport;
 }
-

@@ -73,19 +73,21 @@ public:
     zip_t *m_zip = nullptr;
 };
 
-} // namespace
-
-QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
-                        const QString &cale)
+// What goes into a package, gathered before anything is written, so that an
+// unreadable picture stops the export with no file made.
+struct ContinutPachet
 {
-    if (sloturi.empty())
-        return QStringLiteral("Selecția nu conține nicio problemă de exportat.");
+    std::vector<Problema> Probleme;
+    std::vector<QString> Cai; // each problem's picture, in the order of Probleme
+    QJsonArray Poze;
+    QJsonObject Texte, Folosiri;
+};
 
-    std::vector<Problema> probleme;
-    QJsonArray poze;
-    QJsonObject texte, folosiri;
+// An error message when a picture cannot be read; empty otherwise.
+QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi,
+                      ContinutPachet &continut)
+{
     ArhivaLucrari istoric(definitii.Baza());
-    std::vector<QString> cai;
     std::set<QString> nume;
     for (int slot : sloturi) {
         Problema p = definitii.ProblemaDin(size_t(slot));
@@ -100,34 +102,115 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
                 .arg(calePoza);
         if (!nume.insert(numePoza).second)
             continue; // the same problem twice in a paper is exported once
-        probleme.push_back(p);
-        cai.push_back(calePoza);
-        poze.append(QJsonObject{{QStringLiteral("fisier"), numePoza},
-                                {QStringLiteral("octeti"), marime},
-                                {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
+        continut.Probleme.push_back(p);
+        continut.Cai.push_back(calePoza);
+        continut.Poze.append(
+            QJsonObject{{QStringLiteral("fisier"), numePoza},
+                        {QStringLiteral("octeti"), marime},
+                        {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
         // The colleague's search and history work at once, without
         // recognising the pictures again.
         if (const std::optional<QString> text = IndexText::Text(definitii.Baza(), numePoza))
-            texte.insert(numePoza, *text);
+            continut.Texte.insert(numePoza, *text);
         QJsonArray date;
         for (const ArhivaLucrari::Folosire &f : istoric.Folosiri(numePoza))
             date.append(QJsonObject{{QStringLiteral("clasa"), f.Clasa},
                                     {QStringLiteral("data"), f.Data.toString(Qt::ISODate)}});
         if (!date.isEmpty())
-            folosiri.insert(numePoza, date);
+            continut.Folosiri.insert(numePoza, date);
     }
+    return {};
+}
 
-    const QByteArray colectie = ColectieDin(probleme);
-    QJsonObject continut{{QStringLiteral("program"), QStringLiteral("Tezaurel")},
+QByteArray Manifest(const ContinutPachet &continut)
+{
+    QJsonObject manifest{{QStringLiteral("program"), QStringLiteral("Tezaurel")},
                          {QStringLiteral("versiune"), QCoreApplication::applicationVersion()},
                          {QStringLiteral("data"), QDate::currentDate().toString(Qt::ISODate)},
-                         {QStringLiteral("probleme"), int(probleme.size())},
-                         {QStringLiteral("poze"), poze}};
-    if (!texte.isEmpty())
-        continut.insert(ParteTexte, texte);
-    if (!folosiri.isEmpty())
-        continut.insert(ParteFolosiri, folosiri);
-    const QByteArray manifest = QJsonDocument(continut).toJson();
+                         {QStringLiteral("probleme"), int(continut.Probleme.size())},
+                         {QStringLiteral("poze"), continut.Poze}};
+    if (!continut.Texte.isEmpty())
+        manifest.insert(Pachet::ParteTexte, continut.Texte);
+    if (!continut.Folosiri.isEmpty())
+        manifest.insert(Pachet::ParteFolosiri, continut.Folosiri);
+    return QJsonDocument(manifest).toJson();
+}
+
+// Queues every entry in the open archive; the buffers are read only when the
+// archive is closed, so colectie and manifest must live until then.
+bool AdaugaIntrari(zip_t *zip, const QByteArray &colectie, const QByteArray &manifest,
+                   const ContinutPachet &continut)
+{
+    const auto adaugaOcteti = [&](const QString &numeIntrare, const QByteArray &octeti) {
+        zip_source_t *sursa =
+            zip_source_buffer(zip, octeti.constData(), zip_uint64_t(octeti.size()), 0);
+        if (!sursa)
+            return false;
+        if (zip_file_add(zip, numeIntrare.toUtf8().constData(), sursa,
+                         ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(sursa);
+            return false;
+        }
+        return true;
+    };
+    if (!adaugaOcteti(Pachet::NumeColectie, colectie)
+        || !adaugaOcteti(Pachet::NumeManifest, manifest))
+        return false;
+    for (size_t i = 0; i < continut.Probleme.size(); ++i) {
+        zip_source_t *sursa =
+            zip_source_file(zip, QFile::encodeName(continut.Cai[i]).constData(), 0, -1);
+        if (!sursa)
+            return false;
+        const QString numeIntrare = Pachet::DosarPoze + continut.Probleme[i].Fisier.FaraBlancuri();
+        const zip_int64_t index = zip_file_add(zip, numeIntrare.toUtf8().constData(), sursa,
+                                               ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+        if (index < 0) {
+            zip_source_free(sursa);
+            return false;
+        }
+        zip_set_file_compression(zip, zip_uint64_t(index),
+                                 MeritaComprimat(continut.Cai[i]) ? ZIP_CM_DEFLATE : ZIP_CM_STORE,
+                                 0);
+    }
+    return true;
+}
+
+// libzip neither pushes the file to the disk nor reads it back: a package
+// the disk cut short is found here, not by whoever opens it elsewhere. The
+// error number when the written package is not whole (and it is then removed).
+int VerificaPeDisc(const QString &cale)
+{
+    const int fd = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_CLOEXEC);
+    const int sincronizat = fd >= 0 && ::fsync(fd) == 0 ? 0 : errno;
+    if (fd >= 0)
+        ::close(fd);
+    int eroare = 0;
+    zip_t *verificare =
+        sincronizat == 0
+            ? zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
+            : nullptr;
+    if (!verificare) {
+        QFile::remove(cale);
+        return sincronizat != 0 ? sincronizat : EIO;
+    }
+    zip_discard(verificare);
+    return 0;
+}
+
+} // namespace
+
+QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
+                        const QString &cale)
+{
+    if (sloturi.empty())
+        return QStringLiteral("Selecția nu conține nicio problemă de exportat.");
+
+    ContinutPachet continut;
+    if (const QString eroareCitire = AdunaProbleme(definitii, sloturi, continut);
+        !eroareCitire.isEmpty())
+        return eroareCitire;
+    const QByteArray colectie = ColectieDin(continut.Probleme);
+    const QByteArray manifest = Manifest(continut);
 
     const QString esec = QStringLiteral("Nu am reușit să scriu pachetul %1. Verificați că "
                                         "dosarul există și că puteți scrie în el.")
@@ -139,57 +222,16 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
     arhiva.m_zip = zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
     if (!arhiva.m_zip)
         return esec;
-    const auto adaugaOcteti = [&](const QString &numeIntrare, const QByteArray &octeti) {
-        zip_source_t *sursa = zip_source_buffer(arhiva.m_zip, octeti.constData(),
-                                                zip_uint64_t(octeti.size()), 0);
-        if (!sursa)
-            return false;
-        if (zip_file_add(arhiva.m_zip, numeIntrare.toUtf8().constData(), sursa,
-                         ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-            zip_source_free(sursa);
-            return false;
-        }
-        return true;
-    };
-    if (!adaugaOcteti(NumeColectie, colectie) || !adaugaOcteti(NumeManifest, manifest))
+    if (!AdaugaIntrari(arhiva.m_zip, colectie, manifest, continut))
         return esec;
-    for (size_t i = 0; i < probleme.size(); ++i) {
-        zip_source_t *sursa = zip_source_file(arhiva.m_zip, QFile::encodeName(cai[i]).constData(),
-                                              0, -1);
-        if (!sursa)
-            return esec;
-        const zip_int64_t index =
-            zip_file_add(arhiva.m_zip, (DosarPoze + probleme[i].Fisier.FaraBlancuri()).toUtf8().constData(),
-                         sursa, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
-        if (index < 0) {
-            zip_source_free(sursa);
-            return esec;
-        }
-        zip_set_file_compression(arhiva.m_zip, zip_uint64_t(index),
-                                 MeritaComprimat(cai[i]) ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0);
-    }
     if (zip_close(arhiva.m_zip) != 0) {
         const int sistem = zip_error_code_system(zip_get_error(arhiva.m_zip));
         return sistem > 0 ? esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(sistem))
                           : esec;
     }
     arhiva.m_zip = nullptr;
-    // libzip neither pushes the file to the disk nor reads it back: a package
-    // the disk cut short is found here, not by whoever opens it elsewhere.
-    const int fd = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_CLOEXEC);
-    const int sincronizat = fd >= 0 && ::fsync(fd) == 0 ? 0 : errno;
-    if (fd >= 0)
-        ::close(fd);
-    zip_t *verificare =
-        sincronizat == 0
-            ? zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
-            : nullptr;
-    if (!verificare) {
-        QFile::remove(cale);
-        return esec + QStringLiteral("\nMotivul: %1.")
-                          .arg(MotivEroareScriere(sincronizat != 0 ? sincronizat : EIO));
-    }
-    zip_discard(verificare);
+    if (const int motiv = VerificaPeDisc(cale); motiv != 0)
+        return esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(motiv));
     return {};
 }
 
