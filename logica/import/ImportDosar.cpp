@@ -55,6 +55,31 @@ std::optional<QString> MotivNuEPoza(const QString &cale, const QString &dosar)
 
 } // namespace
 
+bool RaportImport::Noteaza(const AdaugareProbleme::Rezultat &r, const QString &nume,
+                           const QString &cerut)
+{
+    switch (r.Fel) {
+    case AdaugareProbleme::Stare::Duplicat:
+        Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(TextAfisabil(nume));
+        return true;
+    case AdaugareProbleme::Stare::Respinsa:
+        Omise << r.Motiv;
+        return true;
+    default:
+        break;
+    }
+    if (!r.Adaugata()) {
+        Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' ')) +
+                 QStringLiteral("Importul s-a oprit; problemele adăugate până atunci au rămas în "
+                                "colecție.");
+        return false;
+    }
+    if (r.Nume != cerut)
+        Redenumite << QStringLiteral("%1 → %2").arg(TextAfisabil(nume), r.Nume);
+    ++Adaugate;
+    return true;
+}
+
 QString RaportImport::Text() const
 {
     QString text =
@@ -195,13 +220,12 @@ enum class Urmare { Continua, Opreste };
 Urmare AdaugaPoza(Colectie &definitii, AdaugareProbleme &adaugare, const QString &cale,
                   const QString &n, const DetaliiProblema &detalii, RaportImport &raport)
 {
-    auto omite = [&](const QString &motiv) { raport.Omise << Omisa(n, motiv); };
     QFile fisier(cale);
     std::optional<QByteArray> octeti;
     if (fisier.open(QIODevice::ReadOnly))
         octeti = fisier.readAll();
     if (!octeti || fisier.error() != QFileDevice::NoError) {
-        omite(QStringLiteral("nu am reușit să citesc poza"));
+        raport.Omise << Omisa(n, QStringLiteral("nu am reușit să citesc poza"));
         return Urmare::Continua;
     }
     // Stored under the name the record gives back (ș ț as ş ţ), so the
@@ -213,21 +237,7 @@ Urmare AdaugaPoza(Colectie &definitii, AdaugareProbleme &adaugare, const QString
     detalii.AplicaLa(p);
     const AdaugareProbleme::Rezultat r = adaugare.Adauga(p, *octeti);
     definitii.platforma().ArataAnunturile(definitii.IaAnunturile());
-    if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
-        omite(QStringLiteral("aceeași imagine există deja în colecție"));
-    } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
-        raport.Omise << r.Motiv;
-    } else if (!r.Adaugata()) {
-        raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
-                        + QStringLiteral("Importul s-a oprit; problemele adăugate până "
-                                         "atunci au rămas în colecție.");
-        return Urmare::Opreste;
-    } else {
-        if (r.Nume != pastrat)
-            raport.Redenumite << QStringLiteral("%1 → %2").arg(n, r.Nume);
-        ++raport.Adaugate;
-    }
-    return Urmare::Continua;
+    return raport.Noteaza(r, n, pastrat) ? Urmare::Continua : Urmare::Opreste;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logica/import/DetaliiProblema.h"
+#include "model/AdaugareProbleme.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,10 @@ struct RaportImport
     QString Oprire;         // why the import stopped before its end; empty when it did not
 
     QString Text() const;
+    // What adding the picture named nume gave (cerut: the name it asked
+    // for): a duplicate or a refused name left out, a free name noted; false
+    // when the import must stop there, the reason in Oprire.
+    bool Noteaza(const AdaugareProbleme::Rezultat &r, const QString &nume, const QString &cerut);
 };
 
 // Turns every picture of a folder (JPEG, PNG, bitmap, recognised by content;

@@ -140,21 +140,10 @@ Urmare AdaugaProblema(AdaugareProbleme &adaugare, SursaProbleme &sursa, int i,
         return QStringLiteral("%1: %2").arg(numeSursa, MotivPoza(citita.Rezultat));
     };
     const AdaugareProbleme::Rezultat r = adaugare.Adauga(problema, *poza, verifica);
-    if (r.Fel == AdaugareProbleme::Stare::Duplicat) {
-        raport.Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(numeSursa);
-    } else if (r.Fel == AdaugareProbleme::Stare::Respinsa) {
-        raport.Omise << r.Motiv;
-    } else if (!r.Adaugata()) {
-        raport.Oprire = (r.Motiv.isEmpty() ? QString() : r.Motiv + QLatin1Char(' '))
-                        + QStringLiteral("Importul s-a oprit; problemele adăugate până "
-                                         "atunci au rămas în colecție.");
+    if (!raport.Noteaza(r, numeSursa, numeSursa))
         return Urmare::Opreste;
-    } else {
-        if (r.Nume != numeSursa)
-            raport.Redenumite << QStringLiteral("%1 → %2").arg(numeSursa, r.Nume);
-        ++raport.Adaugate;
+    if (r.Adaugata())
         adaugate.push_back({i, r.Nume});
-    }
     return Urmare::Continua;
 }
 
