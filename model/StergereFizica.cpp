@@ -144,6 +144,7 @@ void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
                            [&](const QString &activ) { return definitii.CalePoza(activ).Cale == cale; });
     };
     int16_t sterse = 0;
+    bool esuate = false;
     for (const QString &nume : deSters) {
         // Two pictures differing only in case: which one was meant is not known.
         const CaleGasita poza = NumeDinProbleme(nume) ? definitii.CalePoza(nume) : CaleGasita();
@@ -152,14 +153,16 @@ void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
         if (poza.EsteGasita() && definitii.platforma().StergeFisier(poza.Cale))
             ++sterse;
         else
-            mesaje << QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume;
+            esuate = true, mesaje << QStringLiteral("Nu am reusit sa sterg fisierul: ") + nume;
     }
     JurnalizeazaPoze(definitii.Baza(), Jurnal::Stergere, deSters, false);
     // A count is shown with a blank in the place of its sign.
     if (sterse > 0)
         mesaje << QStringLiteral("Am sters: ") + QLatin1Char(' ') + QString::number(sterse) +
                       QStringLiteral(" fisiere");
-    else
+    // After a picture that could not be deleted, "none marked" would contradict
+    // the message just given.
+    else if (!esuate)
         mesaje << QStringLiteral("Nu sunt fisiere marcate pentru sters");
 }
 
