@@ -23,7 +23,10 @@ struct AccesJurnal final : AccesFisiere
         AccesJurnal &acces;
         QString cale;
         FisierCuCadere(std::unique_ptr<FisierInregistrari> r, AccesJurnal &a, QString c)
-            : real(std::move(r)), acces(a), cale(std::move(c)) {}
+            : real(std::move(r))
+            , acces(a)
+            , cale(std::move(c))
+        {}
         int Citeste(int nr, Problema::Inregistrare &b) override { return real->Citeste(nr, b); }
         std::pair<quint64, quint64> Identitate() const override { return real->Identitate(); }
         bool Sincronizeaza() override
@@ -42,8 +45,8 @@ struct AccesJurnal final : AccesFisiere
     };
     std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override
     {
-        auto real = DoarCitire && mod != Mod::DoarCitire ? nullptr
-                                                         : AccesFisiereDisc().Deschide(cale, mod);
+        auto real =
+            DoarCitire && mod != Mod::DoarCitire ? nullptr : AccesFisiereDisc().Deschide(cale, mod);
         return real ? std::make_unique<FisierCuCadere>(std::move(real), *this, cale) : nullptr;
     }
     bool Inlocuieste(const QString &sursa, const QString &destinatie) override

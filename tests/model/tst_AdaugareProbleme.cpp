@@ -128,7 +128,7 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
         {
             PlatformaScriptata platforma;
             Colectie d(dosar.Cale(), platforma);
-    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
+            ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
             ASSERT_TRUE(d.Baza().Deschide());
             QSqlQuery q(d.Baza().Conexiune());
             for (const char *sql : {"INSERT INTO lucrari VALUES (1, 't', 's', '9A', '2026-01-01', "
@@ -145,7 +145,7 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
             InCopil([&, punct = punct, n = n] {
                 PlatformaScriptata platforma;
                 Colectie d(dosar.Cale(), platforma);
-    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
+                ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
                 d.IncarcaColectie();
                 d.Baza().Deschide();
                 int atins = 0;
@@ -188,7 +188,7 @@ TEST(AdaugareProbleme, DouaProgrameCuAceleasiNumeNuIsiIauPozele)
             if ((programe[x - 'A'] = fork()) == 0) {
                 PlatformaScriptata platforma;
                 Colectie d(dosar.Cale(), platforma);
-    ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
+                ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
                 d.IncarcaColectie();
                 d.Baza().Deschide();
                 AdaugareProbleme adaugare(d, regula);

@@ -62,8 +62,12 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         {"toate", Probleme({1, 1, 1}), {}, {"Am sters:  3 fisiere"}, {}},
         {"acelasi nume de doua ori", acelasiNume, {1}, {nuSterg + "a.jpg", unu}, {"b.jpg"}},
         {"numele unei pastrate", numeActiv, {0, 2}, {nimic}, {"a.jpg", "b.jpg"}},
-        {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg", nimic},
-         {}, true},
+        {"fara Probleme",
+         Probleme({1, 0, 1}),
+         {1},
+         {nuSterg + "a.jpg", nuSterg + "c.jpg", nimic},
+         {},
+         true},
         {"nume din afara", afara, {0}, nuSterse + QStringList{nimic}, {"a.jpg"}},
     };
     for (int esec = 0; esec < 12; ++esec)

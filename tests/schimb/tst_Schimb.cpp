@@ -1,4 +1,3 @@
-#include "unelte/AccesTestColectie.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/import/ImportDosar.h"
 #include "logica/lucrari/ArhivaLucrari.h"
@@ -6,11 +5,12 @@
 #include "logica/schimb/Pachet.h"
 #include "logica/schimb/SursaProbleme.h"
 #include "model/AdaugareProbleme.h"
-#include "model/ZavorColectie.h"
 #include "model/Colectie.h"
+#include "model/ZavorColectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 #include "tests/comune/PozeGresite.h"
+#include "unelte/AccesTestColectie.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -34,8 +34,8 @@ struct ProgresScriptat final : InterfataImport
     ProgresScriptat(int anuleaza = -1)
         : anuleazaDupa(anuleaza)
     {}
-    int anuleazaDupa;                          // how many problems to let through before "Anulare"
-    std::optional<DetaliiProblema> detalii;    // what the form is answered with
+    int anuleazaDupa;                         // how many problems to let through before "Anulare"
+    std::optional<DetaliiProblema> detalii;   // what the form is answered with
     std::function<void(int)> La = [](int) {}; // what another program does meanwhile
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {

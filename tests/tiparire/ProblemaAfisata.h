@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logica/tiparire/CompunePagina.h"
 #include "interfete/Imprimanta.h"
+#include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"

@@ -1,5 +1,5 @@
-#include "logica/tiparire/GeometriePagina.h"
 #include "ferestre/tiparire/FereastraTiparire.h"
+#include "logica/tiparire/GeometriePagina.h"
 #include "tests/tiparire/ProblemaAfisata.h"
 
 #include <QTest>
@@ -128,7 +128,9 @@ template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
             return qobject_cast<T *>(l->buddy());
     return nullptr;
 }
-const auto Camp = [](const FereastraTiparire &f, const char *e) { return Control<QLineEdit>(f, e); };
+const auto Camp = [](const FereastraTiparire &f, const char *e) {
+    return Control<QLineEdit>(f, e);
+};
 
 const auto AlegeImprimanta = [](FereastraTiparire &f, const QString &nume) {
     QComboBox *c = f.findChild<QComboBox *>();
