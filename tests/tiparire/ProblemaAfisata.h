@@ -27,6 +27,7 @@ struct ImprimantaScriptata final : Imprimanta
         Foaie.fill(Qt::white);
         return Refuza || !m_pictor.begin(&Foaie) ? nullptr : &m_pictor;
     }
+    bool PaginaNoua() override { return (Operatii << "pagina noua", true); }
     bool TerminaDocument() override { return (Operatii << "sfarsit", m_pictor.end()); }
 
     QStringList Nume{"PDF"}, Operatii;
