@@ -72,9 +72,7 @@ inline QString EroareScriere(const QString &colectie)
 // Appends as the editor does: a new slot, then header and record.
 inline bool Adauga(Colectie &d, const Problema &p)
 {
-    if (!d.PoateAdauga())
-        return false;
-    return d.ScrieProblemaNoua(p);
+    return d.PoateAdauga() && d.ScrieProblemaNoua(p);
 }
 
 // An application folder, its collection loaded through the faulty disk.
