@@ -1,9 +1,9 @@
 // Any bytes as Tezaurel.stn: the loader must neither crash nor misread, and
 // every record it loads must encode back to exactly the bytes it came from,
 // so a file written by another program survives a round trip through ours.
-#include "unelte/PlatformaTacuta.h"
 #include "model/CodPagina.h"
 #include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -15,14 +15,17 @@ namespace {
 class FisierMemorie final : public FisierInregistrari
 {
 public:
-    explicit FisierMemorie(const QByteArray &octeti) : m_octeti(octeti) {}
+    explicit FisierMemorie(const QByteArray &octeti)
+        : m_octeti(octeti)
+    {}
 
     int Citeste(int nr, Problema::Inregistrare &buffer) override
     {
         const qsizetype start = qsizetype(nr - 1) * Problema::MarimeInregistrare;
         if (start >= m_octeti.size())
             return 0;
-        const int n = int(std::min<qsizetype>(Problema::MarimeInregistrare, m_octeti.size() - start));
+        const int n =
+            int(std::min<qsizetype>(Problema::MarimeInregistrare, m_octeti.size() - start));
         std::memcpy(buffer.data(), m_octeti.constData() + start, size_t(n));
         return n;
     }
@@ -50,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     static PlatformaTacuta platforma;
     static AccesMemorie *acces = new AccesMemorie;
     static Colectie definitii(QStringLiteral("/nicaieri"), platforma,
-                                std::unique_ptr<AccesFisiere>(acces));
+                              std::unique_ptr<AccesFisiere>(acces));
 
     acces->Octeti = QByteArray(reinterpret_cast<const char *>(date), qsizetype(marime));
     definitii.IncarcaColectie();
@@ -67,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     }
 
     // The text codec alone: whatever bytes, decoding then encoding gives them back.
-    const QString text = DecodificaAnsi(reinterpret_cast<const char *>(date), int(std::min<size_t>(marime, 4096)));
+    const QString text =
+        DecodificaAnsi(reinterpret_cast<const char *>(date), int(std::min<size_t>(marime, 4096)));
     if (CodificaAnsi(text) != QByteArray(reinterpret_cast<const char *>(date), text.size()))
         std::abort();
     return 0;

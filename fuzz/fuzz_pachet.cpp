@@ -9,10 +9,10 @@
 // whose Probleme/ holds a JPEG b.jpg, a link out of the folder and a FIFO. Every
 // source that opens is imported into an empty collection beside it, so that
 // its names reach the picture writing: nothing may appear beside it.
-#include "unelte/PlatformaTacuta.h"
 #include "logica/schimb/ImportProbleme.h"
 #include "logica/schimb/SursaProbleme.h"
 #include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -15,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     // The reader takes a path: a file in memory-backed /dev/shm costs no disk access.
     // Qt's decoders complain about every damaged input; the complaints cost more than the reading.
-    static const bool tacut = (qInstallMessageHandler([](QtMsgType, const QMessageLogContext &,
-                                                         const QString &) {}),
-                               true);
+    static const bool tacut =
+        (qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}),
+         true);
     (void)tacut;
     static const QString cale =
         QStringLiteral("/dev/shm/tezaurel-fuzz-poza-%1.jpg").arg(::getpid());

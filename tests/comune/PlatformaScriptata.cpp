@@ -46,7 +46,10 @@ QString PlatformaScriptata::UrmatorulFisier()
     return ales;
 }
 
-std::unique_ptr<Imprimanta> ImprimanteQt() { return std::make_unique<ImprimantaQt>(); }
+std::unique_ptr<Imprimanta> ImprimanteQt()
+{
+    return std::make_unique<ImprimantaQt>();
+}
 
 MotorRecunoastere RecunoastereTesseract(const QString &dosarDate)
 {

@@ -48,8 +48,8 @@ public:
 
     // --- what was shown and asked
     QStringList Mesaje;
-    QStringList Intrebari;     // Yes/No questions
-    QStringList Prompturi;     // input-box prompts
+    QStringList Intrebari; // Yes/No questions
+    QStringList Prompturi; // input-box prompts
     QStringList DosareInitiale;
     QStringList Sunete;
     QStringList Ajutoare;

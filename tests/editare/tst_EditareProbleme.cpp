@@ -57,10 +57,7 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
 QByteArray CuOrientare(QByteArray jpeg)
 {
     const QByteArray tiff("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
-    return jpeg.insert(2, QByteArray("\xFF\xE1\0\x22"
-                                     "Exif\0\0",
-                                     10) +
-                              tiff);
+    return jpeg.insert(2, QByteArray("\xFF\xE1\0\"Exif\0\0", 10) + tiff);
 }
 
 // The chosen file's own bytes are stored when they are a picture every part of

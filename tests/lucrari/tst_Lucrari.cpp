@@ -1,11 +1,11 @@
 #include "ferestre/lucrari/FereastraLucrare.h"
-#include "interfete/Imprimanta.h"
 #include "logica/lucrari/CompunereLucrare.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/BazaDate.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
+#include "tests/tiparire/ProblemaAfisata.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 
@@ -79,22 +78,6 @@ QString Rezumat(const std::optional<Lucrare> &l)
         .join('|');
 }
 
-// A printer that paints into a picture; a null picture is a printer that cannot start.
-struct ImprimantaInregistrata final : Imprimanta
-{
-    QImage foaie{595, 842, QImage::Format_RGB32};
-    QPainter pictor;
-    int Exemplare = 0, PaginiNoi = 0;
-    QStringList Imprimante() const override { return {}; }
-    bool Alege(const QString &) override { return true; }
-    QString Curenta() const override { return {}; }
-    void SeteazaExemplare(int n) override { Exemplare = n; }
-    void SeteazaPortret() override {}
-    QPainter *IncepePagina() override { return pictor.begin(&foaie) ? &pictor : nullptr; }
-    bool PaginaNoua() override { return ++PaginiNoi; }
-    bool TerminaDocument() override { return pictor.end(); }
-};
-
 // A collection of a.jpg, b.jpg, c.jpg, d.jpg, its database open and a paper
 // of the first three for class IX B on 12.03.2026.
 struct Scena
@@ -143,9 +126,10 @@ TEST(Lucrare, DouaVarianteInPdfSiLaImprimanta)
     EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()),
               QString::fromUtf8(asteptat.readAll()));
 
-    ImprimantaInregistrata imprimanta;
+    ImprimantaScriptata imprimanta;
     ASSERT_TRUE(s.compunere.Tipareste(imprimanta, 3, MarginiLucrare()));
-    EXPECT_EQ(std::pair(imprimanta.Exemplare, imprimanta.PaginiNoi), std::pair(3, 3));
+    EXPECT_EQ(imprimanta.Operatii.join(","),
+              "exemplare 3,portret,pagina,pagina noua,pagina noua,pagina noua,sfarsit");
     for (const char *poza : {"b.jpg", "d.jpg"}) // b.jpg is in both variants
         EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri(poza)), "IX B 12.03.2026");
 }
@@ -195,8 +179,8 @@ TEST(Lucrare, IntrariGresite)
                                                  "poate fi scris.\nMotivul: nu aveți dreptul "
                                                  "să scrieți acolo.");
         EXPECT_EQ(QDir(teste).entryList(QDir::Files | QDir::Hidden), QStringList());
-        ImprimantaInregistrata imprimanta;
-        imprimanta.foaie = QImage();
+        ImprimantaScriptata imprimanta;
+        imprimanta.Refuza = true;
         EXPECT_FALSE(s.compunere.Tipareste(imprimanta, 1, MarginiLucrare()));
         EXPECT_EQ(s.platforma.Mesaje.last(),
                   "Nu am reușit să tipăresc lucrarea. Verificați imprimanta aleasă.");
@@ -218,8 +202,7 @@ TEST(Lucrare, FereastraSchimbaLucrarea)
 {
     Scena s;
     FereastraLucrare f(
-        s.d, s.compunere, [] { return MarginiLucrare(); },
-        std::make_unique<ImprimantaInregistrata>());
+        s.d, s.compunere, [] { return MarginiLucrare(); }, std::make_unique<ImprimantaScriptata>());
     QListWidget *probleme = nullptr;
     for (QListWidget *l : f.findChildren<QListWidget *>())
         if (l->accessibleName() == "Problemele lucrării")

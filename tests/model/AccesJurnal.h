@@ -23,7 +23,10 @@ struct AccesJurnal final : AccesFisiere
         AccesJurnal &acces;
         QString cale;
         FisierCuCadere(std::unique_ptr<FisierInregistrari> r, AccesJurnal &a, QString c)
-            : real(std::move(r)), acces(a), cale(std::move(c)) {}
+            : real(std::move(r))
+            , acces(a)
+            , cale(std::move(c))
+        {}
         int Citeste(int nr, Problema::Inregistrare &b) override { return real->Citeste(nr, b); }
         std::pair<quint64, quint64> Identitate() const override { return real->Identitate(); }
         bool Sincronizeaza() override
@@ -42,8 +45,8 @@ struct AccesJurnal final : AccesFisiere
     };
     std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override
     {
-        auto real = DoarCitire && mod != Mod::DoarCitire ? nullptr
-                                                         : AccesFisiereDisc().Deschide(cale, mod);
+        auto real =
+            DoarCitire && mod != Mod::DoarCitire ? nullptr : AccesFisiereDisc().Deschide(cale, mod);
         return real ? std::make_unique<FisierCuCadere>(std::move(real), *this, cale) : nullptr;
     }
     bool Inlocuieste(const QString &sursa, const QString &destinatie) override
@@ -69,9 +72,7 @@ inline QString EroareScriere(const QString &colectie)
 // Appends as the editor does: a new slot, then header and record.
 inline bool Adauga(Colectie &d, const Problema &p)
 {
-    if (!d.PoateAdauga())
-        return false;
-    return d.ScrieProblemaNoua(p);
+    return d.PoateAdauga() && d.ScrieProblemaNoua(p);
 }
 
 // An application folder, its collection loaded through the faulty disk.

@@ -29,14 +29,18 @@ TEST(CitirePoza, FiecareFisierDaRezultatulSau)
         Stare asteptat;
         QSize marime; // checked when valid
     } cazuri[] = {
-        {"jpeg", jpeg, Stare::Citita, {120, 90}}, {"bmp", bmp, Stare::Citita, {120, 90}},
-        {"png", png, Stare::Citita, {120, 90}}, {"progresiv", progresiv, Stare::Citita, {120, 90}},
+        {"jpeg", jpeg, Stare::Citita, {120, 90}},
+        {"bmp", bmp, Stare::Citita, {120, 90}},
+        {"png", png, Stare::Citita, {120, 90}},
+        {"progresiv", progresiv, Stare::Citita, {120, 90}},
         {"a4", OctetiPoza(a4, "JPEG"), Stare::Citita, {4960, 7016}},
         // Bytes after the end marker, as some cameras append, do not matter.
         {"coada", jpeg + QByteArray(300, '\0'), Stare::Citita, {120, 90}},
-        {"gol", "", Stare::Goala, {}}, {"text", "nu este o poza", Stare::Necitita, {}},
+        {"gol", "", Stare::Goala, {}},
+        {"text", "nu este o poza", Stare::Necitita, {}},
         {"zerouri", QByteArray(4096, '\0'), Stare::Necitita, {}},
-        {"lipsa", {}, Stare::Lipsa, {}}, {"dosar", {}, Stare::Lipsa, {}},
+        {"lipsa", {}, Stare::Lipsa, {}},
+        {"dosar", {}, Stare::Lipsa, {}},
         {"teava", {}, Stare::Lipsa, {}},
         // Qt would paint the missing part grey and call the picture read.
         {"jpegjumatate", jpeg.left(jpeg.size() / 2), Stare::Incompleta, {}},
@@ -68,4 +72,3 @@ TEST(CitirePoza, FiecareFisierDaRezultatulSau)
         EXPECT_TRUE(c.asteptat != Stare::Citita || citita.Poza.size() == c.marime);
     }
 }
-

@@ -20,35 +20,6 @@ int Sfarsit(pid_t pid)
     return waitpid(pid, &pid, 0) > 0 ? pid : -1;
 } // 0: exit(0)
 
-// Two processes append 100 problems each at the same time: every one lands
-// once, byte for byte, in its program's order, none over another.
-TEST(DouaPrograme, AdaugarileSimultaneNuSeSuprapun)
-{
-    DosarTest dosar;
-    const auto p = [](char x, int j) { return FaProblema(5, 5, "D", "C", x + QString::number(j)); };
-    pid_t programe[2];
-    for (const char x : {'A', 'B'})
-        programe[x - 'A'] = Proces([&] {
-            PlatformaScriptata platforma;
-            Colectie d(dosar.Cale(), platforma);
-            d.IncarcaColectie();
-            int j = 0;
-            while (j < 100 && Adauga(d, p(x, j)))
-                ++j;
-            return j == 100 ? 0 : 1;
-        });
-    for (const pid_t program : programe)
-        ASSERT_EQ(Sfarsit(program), 0);
-    const QByteArray f = dosar.CitesteOcteti("Tezaurel.stn");
-    ASSERT_EQ(f.size(), 201 * 512);
-    EXPECT_EQ(f.left(2), QByteArray("\xC9\x00", 2));
-    for (const char x : {'A', 'B'})
-        for (int j = 0, ultima = 0, la = 0; j < 100; ultima = la, ++j) {
-            la = int(f.indexOf(Octeti(p(x, j))));
-            EXPECT_TRUE(la > ultima && la % 512 == 0) << x << j;
-        }
-}
-
 // Between our load and our writes another program appends (a), marks the
 // problem we show (m), or a file is put in place (i: a purge by a program
 // that could not say it was there, a copy restored); or it marks c and we

@@ -57,14 +57,15 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         int esec = -1; // 0..9: that many writes pass, then they fail; 10: the sync; 11: the rename
     };
     std::vector<Caz> cazuri = {
+        // clang-format off
         {"nimic marcat", Probleme({0, 0, 0}), {0, 1, 2}, {nimic}, {"a.jpg", "b.jpg", "c.jpg"}},
         {"al doilea", Probleme({0, 1, 0, 0}), {0, 2, 3}, {unu}, {"a.jpg", "c.jpg", "d.jpg"}},
         {"toate", Probleme({1, 1, 1}), {}, {"Am sters:  3 fisiere"}, {}},
         {"acelasi nume de doua ori", acelasiNume, {1}, {nuSterg + "a.jpg", unu}, {"b.jpg"}},
         {"numele unei pastrate", numeActiv, {0, 2}, {nimic}, {"a.jpg", "b.jpg"}},
-        {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg"},
-         {}, true},
+        {"fara Probleme", Probleme({1, 0, 1}), {1}, {nuSterg + "a.jpg", nuSterg + "c.jpg"}, {}, true},
         {"nume din afara", afara, {0}, nuSterse, {"a.jpg"}},
+        // clang-format on
     };
     for (int esec = 0; esec < 12; ++esec)
         cazuri.push_back({"esec", Probleme({1, 0, 1, 1, 0, 1, 0}), {}, {}, {}, false, esec});

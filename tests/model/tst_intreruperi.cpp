@@ -25,7 +25,7 @@ TEST(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
                 k.acces->Rupt = rupt;
                 bool scris = scrieri < 0 && n == 0; // nothing to mark
                 if (scrieri >= 0) {
-                                        scris = k.d.ScrieProblemaNoua(noua);
+                    scris = k.d.ScrieProblemaNoua(noua);
                     EXPECT_EQ(k.d.NrProbleme(), scris ? n + 2 : n + 1);
                 } else if (n > 0) {
                     EXPECT_FALSE(k.d.MarcheazaStearsa(n + 1));
@@ -38,7 +38,7 @@ TEST(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
                 // The header may be one ahead of the records: the whole ones count.
                 const bool adaugata = dupa.NrProbleme() == n + 2 && dupa.ProblemaDin(n + 2) == noua;
                 EXPECT_TRUE(dupa.NrProbleme() == n + 1 ? !scris || scrieri < 0
-                                                     : adaugata && scrieri >= 0);
+                                                       : adaugata && scrieri >= 0);
                 EXPECT_TRUE(std::equal(inainte.begin(), inainte.end(), &dupa.ProblemaDin(2)));
             }
     }

@@ -1,4 +1,3 @@
-#include "unelte/AccesTestColectie.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/import/ImportDosar.h"
 #include "logica/lucrari/ArhivaLucrari.h"
@@ -6,11 +5,12 @@
 #include "logica/schimb/Pachet.h"
 #include "logica/schimb/SursaProbleme.h"
 #include "model/AdaugareProbleme.h"
-#include "model/ZavorColectie.h"
 #include "model/Colectie.h"
+#include "model/ZavorColectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 #include "tests/comune/PozeGresite.h"
+#include "unelte/AccesTestColectie.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -34,8 +34,8 @@ struct ProgresScriptat final : InterfataImport
     ProgresScriptat(int anuleaza = -1)
         : anuleazaDupa(anuleaza)
     {}
-    int anuleazaDupa;                          // how many problems to let through before "Anulare"
-    std::optional<DetaliiProblema> detalii;    // what the form is answered with
+    int anuleazaDupa;                         // how many problems to let through before "Anulare"
+    std::optional<DetaliiProblema> detalii;   // what the form is answered with
     std::function<void(int)> La = [](int) {}; // what another program does meanwhile
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
@@ -198,8 +198,8 @@ struct Vecinatate
     {
         for (QString pas : pregatire.split(';', Qt::SkipEmptyParts)) {
             pas.replace("%0", QChar(0)).replace("%e", QChar(0x1B)).replace("%n", "\n");
-            const QString fel = pas.section(' ', 0, 0), cale = R + pas.section(' ', 1, 1),
-                          rest = pas.section(' ', 2);
+            const QString fel = pas.section(' ', 0, 0), loc = pas.section(' ', 1, 1),
+                          cale = R + loc, rest = pas.section(' ', 2);
             if (fel != "stn")
                 QDir().mkpath(QFileInfo(cale).path());
             if (fel == "stn") { // sursa/'s records, naming these pictures
@@ -209,15 +209,15 @@ struct Vecinatate
                     probleme.push_back(FaProblema(9, 7, "Alg", "F", n));
                 radacina.ScrieOcteti("sursa/Tezaurel.stn", ColectieOcteti(probleme));
             } else if (fel == "scrie") {
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), rest.toLatin1());
+                radacina.ScrieOcteti(loc, rest.toLatin1());
             } else if (fel == "coada") { // 1 MB after a JPEG's end
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), Jpeg(70) + QByteArray(1 << 20, 0));
+                radacina.ScrieOcteti(loc, Jpeg(70) + QByteArray(1 << 20, 0));
             } else if (fel == "leg") {
                 QFile::link(rest.startsWith('@') ? R + rest.mid(1) : rest, cale);
             } else if (fel == "fifo") {
                 ASSERT_EQ(mkfifo(QFile::encodeName(cale), 0644), 0);
             } else if (fel == "uriasa") { // one byte over a picture's limit
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), {});
+                radacina.ScrieOcteti(loc, {});
                 QFile::resize(cale, Pachet::OctetiMaximiPoza + 1);
             } else if (fel == "sock") {
                 sockaddr_un adresa{};
@@ -328,18 +328,14 @@ TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
         if (rand.fel == PachetTezaurel && !*rand.pregatire)
             v.Pachet(rand.pachet);
         const QString inainte = Inventar(v.R);
+        ProgresScriptat progres;
+        progres.detalii = DetaliiProblema{};
         RaportImport r;
-        if (rand.fel == DosarPoze) {
-            ProgresScriptat interfata;
-            interfata.detalii = DetaliiProblema{};
-            r = ImportDosar(*v.definitii, interfata)
-                    .Importa(v.R + "dosar")
-                    .value_or(RaportImport{});
-        } else if (auto sursa = DeschideSursa(
-                       v.R + (rand.fel == DosarTezaurel ? "sursa" : "p.tezaurel"), r.Oprire)) {
-            ProgresScriptat progres;
+        if (rand.fel == DosarPoze)
+            r = ImportDosar(*v.definitii, progres).Importa(v.R + "dosar").value_or(r);
+        else if (auto sursa = DeschideSursa(
+                     v.R + (rand.fel == DosarTezaurel ? "sursa" : "p.tezaurel"), r.Oprire))
             r = ImportaProbleme(*v.definitii, *sursa, progres);
-        }
         const QString spus = r.Text() + '\n' + v.platforma.Mesaje.join('\n');
         EXPECT_TRUE(spus.contains(QString::fromUtf8(rand.motiv))) << spus;
         EXPECT_EQ(r.Adaugate, 0);

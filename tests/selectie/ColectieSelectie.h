@@ -1,10 +1,10 @@
 #pragma once
 
-#include "unelte/AccesTestColectie.h"
 #include "logica/selectie/ModelSelectie.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
+#include "unelte/AccesTestColectie.h"
 
 #include <gtest/gtest.h>
 

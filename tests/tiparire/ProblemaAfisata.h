@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logica/tiparire/CompunePagina.h"
 #include "interfete/Imprimanta.h"
+#include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/Colectie.h"
 #include "tests/comune/DosarTest.h"
@@ -27,6 +27,7 @@ struct ImprimantaScriptata final : Imprimanta
         Foaie.fill(Qt::white);
         return Refuza || !m_pictor.begin(&Foaie) ? nullptr : &m_pictor;
     }
+    bool PaginaNoua() override { return (Operatii << "pagina noua", true); }
     bool TerminaDocument() override { return (Operatii << "sfarsit", m_pictor.end()); }
 
     QStringList Nume{"PDF"}, Operatii;

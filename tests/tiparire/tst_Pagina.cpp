@@ -1,5 +1,5 @@
-#include "logica/tiparire/GeometriePagina.h"
 #include "ferestre/tiparire/FereastraTiparire.h"
+#include "logica/tiparire/GeometriePagina.h"
 #include "tests/tiparire/ProblemaAfisata.h"
 
 #include <QTest>
@@ -40,6 +40,7 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
                       "Numarul exemplarelor trebuie sa fie un numar intreg intre 1 si 32767!...",
                   margine = "Marginea %1 nu este un numar valid de centimetri!...";
     const std::tuple<bool, std::vector<std::pair<QString T::*, const char *>>, QString> cazuri[] = {
+        // clang-format off
         {true, {{&T::Imprimanta, ""}, {&T::Exemplare, ""}}, "Nu ati ales imprimanta!...."},
         {true, {{&T::Exemplare, ""}}, "Nu ati definit numarul exemplarelor de tiparit!...."},
         {true, {{&T::Exemplare, "0"}, {&T::Stanga, "x"}}, nimic},
@@ -47,13 +48,8 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
         {true, {{&T::Exemplare, "-2"}}, exemplare},
         {true, {{&T::Exemplare, "32768"}}, exemplare},
         // A file needs no printer and no copies, only a name that stays in teste/.
-        {false,
-         {{&T::Imprimanta, ""}, {&T::Exemplare, "0"}, {&T::NumeFisier, ""}},
-         "Nu ati definit numele fisierului!..."},
-        {false,
-         {{&T::NumeFisier, "../Tezaurel"}},
-         "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul "
-         "teste!..."},
+        {false, {{&T::Imprimanta, ""}, {&T::Exemplare, "0"}, {&T::NumeFisier, ""}}, "Nu ati definit numele fisierului!..."},
+        {false, {{&T::NumeFisier, "../Tezaurel"}}, "Numele fisierului nu poate contine caracterul /: paginile se salveaza numai in folderul teste!..."},
         {true, {{&T::Stanga, "doi"}, {&T::Sus, "x"}}, margine.arg("Stanga")},
         {false, {{&T::Dreapta, ""}}, margine.arg("Dreapta")},
         {true, {{&T::Sus, "-1"}}, margine.arg("Top")},
@@ -61,10 +57,9 @@ TEST(Verificare, PrimaVerificareCareCadeIsiSpuneMesajul)
         {true, {{&T::Stanga, "11"}, {&T::Dreapta, "10"}}, latime},
         {true, {{&T::Stanga, "1e30"}}, latime},
         {true, {{&T::Stanga, "3e38"}}, latime},
-        {true,
-         {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}},
-         "2 1.5 0 Teza\nClasa a IX-a"},
+        {true, {{&T::Exemplare, "2.5"}, {&T::Stanga, "1.5"}, {&T::Jos, "0"}}, "2 1.5 0 Teza\nClasa a IX-a"},
         {true, {{&T::Exemplare, "32767"}}, "32767 2 1 Teza\nClasa a IX-a"}};
+    // clang-format on
     for (const auto &[laImprimanta, schimbari, mesaj] : cazuri) {
         T t{laImprimanta, "PDF", "1", "test1", "2", "2", "1", "1", "Teza\nClasa a IX-a"};
         for (const auto &[camp, valoare] : schimbari)
@@ -128,7 +123,9 @@ template <class T> T *Control(const QWidget &fereastra, const QString &titlu)
             return qobject_cast<T *>(l->buddy());
     return nullptr;
 }
-const auto Camp = [](const FereastraTiparire &f, const char *e) { return Control<QLineEdit>(f, e); };
+const auto Camp = [](const FereastraTiparire &f, const char *e) {
+    return Control<QLineEdit>(f, e);
+};
 
 const auto AlegeImprimanta = [](FereastraTiparire &f, const QString &nume) {
     QComboBox *c = f.findChild<QComboBox *>();

@@ -1,8 +1,8 @@
 // On a 1024 x 768 screen, still common on school computers, every caption of
 // the toolbar fits its button whole.
-#include "unelte/FerestreTacute.h"
-#include "tests/vizualizare/ColectieVizualizare.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "tests/vizualizare/ColectieVizualizare.h"
+#include "unelte/FerestreTacute.h"
 
 #include <QGuiApplication>
 #include <QScreen>

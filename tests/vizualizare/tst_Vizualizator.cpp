@@ -1,7 +1,7 @@
 #include "aplicatie/Comenzi.h"
-#include "logica/cautare/RecunoastereFundal.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "logica/cautare/RecunoastereFundal.h"
 #include "tests/vizualizare/ColectieVizualizare.h"
 #include "unelte/FerestreTacute.h"
 
