@@ -1,22 +1,24 @@
 #include "aplicatie/Aplicatie.h"
 
-#include "ferestre/principala/FereastraPrincipala.h"
 #include "aplicatie/Cautare.h"
 #include "aplicatie/Comenzi.h"
-#include "logica/lucrari/CompunereLucrare.h"
+#include "ferestre/comune/Ecran.h"
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/lucrari/FereastraLucrare.h"
-#include "ferestre/comune/Ecran.h"
-#include "interfete/Platforma.h"
-#include "logica/tiparire/VerificareTiparire.h"
-#include "ferestre/tiparire/FereastraTiparire.h"
-#include "model/AdaugareProbleme.h"
+#include "ferestre/principala/FereastraPrincipala.h"
 #include "ferestre/selectie/FereastraSelectie.h"
-#include "model/Colectie.h"
+#include "ferestre/tiparire/FereastraTiparire.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "interfete/Platforma.h"
+#include "logica/lucrari/CompunereLucrare.h"
+#include "logica/tiparire/VerificareTiparire.h"
+#include "model/AdaugareProbleme.h"
+#include "model/Colectie.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
+
+namespace tezaurel {
 
 namespace {
 // A window is placed at the centre of the screen on its first showing only;
@@ -35,14 +37,13 @@ void ArataModeless(QWidget &fereastra)
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
                      std::function<void()> iesire)
-    : m_definitii(std::make_unique<Colectie>(dosare, platforma)),
-      m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere))),
-      m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
-                                                     m_definitii->CaleProbleme())),
-      m_imprimante(std::move(imprimante)),
-      m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
-{
-}
+    : m_definitii(std::make_unique<Colectie>(dosare, platforma))
+    , m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere)))
+    , m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
+                                                     m_definitii->CaleProbleme()))
+    , m_imprimante(std::move(imprimante))
+    , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
+{}
 
 Aplicatie::~Aplicatie() = default;
 
@@ -54,7 +55,10 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
     return *fereastra;
 }
 
-FereastraPrincipala &Aplicatie::Principala() { return Creeaza(m_principala, *m_definitii, static_cast<Ferestre &>(*this)); }
+FereastraPrincipala &Aplicatie::Principala()
+{
+    return Creeaza(m_principala, *m_definitii, static_cast<Ferestre &>(*this));
+}
 FereastraEditare &Aplicatie::Editor()
 {
     if (!m_editor) {
@@ -69,7 +73,8 @@ FereastraVizualizare &Aplicatie::Vizualizare()
     Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
     if (nou) {
         LeagaSchimbul(*m_vizualizare, *m_definitii);
-        LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere, [this] { ArataModeless(Lucrare()); });
+        LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere,
+                      [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
     }
     return *m_vizualizare;
@@ -104,8 +109,8 @@ FereastraLucrare &Aplicatie::Lucrare()
         return m;
     };
     if (!m_lucrare)
-        m_lucrare = std::make_unique<FereastraLucrare>(*m_definitii, *m_compunere, margini,
-                                               m_imprimante());
+        m_lucrare =
+            std::make_unique<FereastraLucrare>(*m_definitii, *m_compunere, margini, m_imprimante());
     return *m_lucrare;
 }
 
@@ -130,10 +135,22 @@ void Aplicatie::Porneste()
     m_cautare->Actualizeaza();
 }
 
-void Aplicatie::ArataPrincipala() { ArataModeless(Principala()); }
-void Aplicatie::ArataEditor() { ArataModeless(Editor()); }
-void Aplicatie::ArataVizualizare() { ArataModeless(Vizualizare()); }
-void Aplicatie::ArataSelectia() { ArataModeless(Selectie()); }
+void Aplicatie::ArataPrincipala()
+{
+    ArataModeless(Principala());
+}
+void Aplicatie::ArataEditor()
+{
+    ArataModeless(Editor());
+}
+void Aplicatie::ArataVizualizare()
+{
+    ArataModeless(Vizualizare());
+}
+void Aplicatie::ArataSelectia()
+{
+    ArataModeless(Selectie());
+}
 
 void Aplicatie::ArataTiparirea()
 {
@@ -145,5 +162,9 @@ void Aplicatie::ArataTiparirea()
     dialog.exec();
 }
 
-void Aplicatie::Iesire() { m_iesire(); }
+void Aplicatie::Iesire()
+{
+    m_iesire();
+}
 
+} // namespace tezaurel

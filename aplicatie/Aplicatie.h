@@ -1,14 +1,16 @@
 #pragma once
 
 #include "interfete/Ferestre.h"
-#include "model/DosareAplicatie.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Recunoastere.h"
+#include "model/DosareAplicatie.h"
 
 #include <QString>
 
 #include <functional>
 #include <memory>
+
+namespace tezaurel {
 
 class Cautare;
 class CompunereLucrare;
@@ -66,3 +68,5 @@ private:
     std::unique_ptr<FereastraTiparire> m_tiparire;
     std::unique_ptr<FereastraLucrare> m_lucrare;
 };
+
+} // namespace tezaurel

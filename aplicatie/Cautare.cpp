@@ -1,10 +1,10 @@
 #include "aplicatie/Cautare.h"
 
-#include "logica/cautare/IndexText.h"
-#include "interfete/Platforma.h"
 #include "ferestre/selectie/FereastraSelectie.h"
-#include "model/Colectie.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "interfete/Platforma.h"
+#include "logica/cautare/IndexText.h"
+#include "model/Colectie.h"
 
 #include <QAction>
 #include <QDialog>
@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QVBoxLayout>
+
+namespace tezaurel {
 
 Cautare::Cautare(Colectie &definitii, MotorRecunoastere motor)
     : m_definitii(definitii)
@@ -32,7 +34,8 @@ void Cautare::Leaga(FereastraSelectie &defSel)
         return;
     }
     defSel.ArataStareaCautarii(m_fundal.TextProgres());
-    QObject::connect(&m_fundal, &RecunoastereFundal::Progres, &defSel, &FereastraSelectie::ArataStareaCautarii);
+    QObject::connect(&m_fundal, &RecunoastereFundal::Progres, &defSel,
+                     &FereastraSelectie::ArataStareaCautarii);
 }
 
 void Cautare::Leaga(FereastraVizualizare &vizualizare)
@@ -88,10 +91,10 @@ void Cautare::ArataTextul()
         caseta->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         aranjare->addWidget(caseta);
         auto *butoane = new QDialogButtonBox;
-        QPushButton *copiaza = butoane->addButton(QStringLiteral("&Copiază tot"),
-                                                  QDialogButtonBox::ActionRole);
-        QPushButton *inchide = butoane->addButton(QStringLiteral("Înc&hide"),
-                                                  QDialogButtonBox::RejectRole);
+        QPushButton *copiaza =
+            butoane->addButton(QStringLiteral("&Copiază tot"), QDialogButtonBox::ActionRole);
+        QPushButton *inchide =
+            butoane->addButton(QStringLiteral("Înc&hide"), QDialogButtonBox::RejectRole);
         QObject::connect(copiaza, &QPushButton::clicked, caseta, [caseta] {
             caseta->selectAll();
             caseta->copy();
@@ -107,3 +110,5 @@ void Cautare::ArataTextul()
     m_fereastraText->raise();
     m_fereastraText->activateWindow();
 }
+
+} // namespace tezaurel

@@ -6,6 +6,9 @@
 #include <memory>
 
 class QDialog;
+
+namespace tezaurel {
+
 class FereastraSelectie;
 class FereastraVizualizare;
 class Colectie;
@@ -38,3 +41,5 @@ private:
     RecunoastereFundal m_fundal;
     std::unique_ptr<QDialog> m_fereastraText;
 };
+
+} // namespace tezaurel

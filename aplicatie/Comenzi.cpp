@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QTimer>
 
+namespace tezaurel {
+
 namespace {
 // Calls back once the watched window has handled its activation.
 class Privire final : public QObject
@@ -48,8 +50,8 @@ private:
 void ImportaSchimb(FereastraEditare &editor, Colectie &definitii, bool dinDosar)
 {
     Platforma &platforma = definitii.platforma();
-    const QString cale = dinDosar ? platforma.AlegeDosar(QDir::homePath())
-                                  : platforma.AlegeFisier(QDir::homePath());
+    const QString cale =
+        dinDosar ? platforma.AlegeDosar(QDir::homePath()) : platforma.AlegeFisier(QDir::homePath());
     if (cale.isEmpty())
         return;
     QString motiv;
@@ -78,11 +80,10 @@ void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &defi
         definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă de corectat."));
         return;
     }
-    DialogDetaliiProblema forma(QStringLiteral("Corectează detaliile problemei"),
-                                QStringLiteral("Salvează"),
-                                DetaliiProblema::DinProblema(definitii.ProblemaDin(slot)),
-                                CapitoleExistente(definitii), DisciplineExistente(definitii),
-                                &vizualizare);
+    DialogDetaliiProblema forma(
+        QStringLiteral("Corectează detaliile problemei"), QStringLiteral("Salvează"),
+        DetaliiProblema::DinProblema(definitii.ProblemaDin(slot)), CapitoleExistente(definitii),
+        DisciplineExistente(definitii), &vizualizare);
     forma.Accepta = [&definitii, slot](const DetaliiProblema &d) {
         return CorecteazaDetalii(definitii, slot, d);
     };
@@ -94,14 +95,17 @@ void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &defi
 void LeagaImportul(FereastraEditare &editor, Colectie &definitii)
 {
     QMenu *importa = editor.MeniuDe(FereastraEditare::Meniu::Importa);
-    importa->addAction(QStringLiteral("Dosar cu imagini…"), &editor,
-                       [&editor, &definitii] { ImportaDosar(editor, definitii); })
+    importa
+        ->addAction(QStringLiteral("Dosar cu imagini…"), &editor,
+                    [&editor, &definitii] { ImportaDosar(editor, definitii); })
         ->setShortcut(Qt::CTRL | Qt::Key_I);
-    importa->addAction(QStringLiteral("Pachet primit de la un coleg…"), &editor,
-                       [&editor, &definitii] { ImportaSchimb(editor, definitii, false); })
+    importa
+        ->addAction(QStringLiteral("Pachet primit de la un coleg…"), &editor,
+                    [&editor, &definitii] { ImportaSchimb(editor, definitii, false); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+I")));
-    importa->addAction(QStringLiteral("Altă colecție Tezaurel…"), &editor,
-                       [&editor, &definitii] { ImportaSchimb(editor, definitii, true); })
+    importa
+        ->addAction(QStringLiteral("Altă colecție Tezaurel…"), &editor,
+                    [&editor, &definitii] { ImportaSchimb(editor, definitii, true); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 }
 
@@ -115,12 +119,13 @@ void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii)
     QAction *corecteaza = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                               ->addAction(QStringLiteral("Corectează detaliile…"));
     corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
-    QObject::connect(corecteaza, &QAction::triggered, &vizualizare,
-                     [&vizualizare, &definitii] { CorecteazaProblemaAratata(vizualizare, definitii); });
+    QObject::connect(corecteaza, &QAction::triggered, &vizualizare, [&vizualizare, &definitii] {
+        CorecteazaProblemaAratata(vizualizare, definitii);
+    });
 }
 
-void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii, CompunereLucrare &compunere,
-                   std::function<void()> arataLucrarea)
+void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
+                   CompunereLucrare &compunere, std::function<void()> arataLucrarea)
 {
     QMenu *meniu = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Lucrare);
     QAction *adauga = meniu->addAction(QStringLiteral("Adaugă problema în lucrare"));
@@ -168,3 +173,5 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii, Compu
     // The viewer shows its first problem when it is activated: look again then.
     vizualizare.installEventFilter(new Privire(arataStarea, stare));
 }
+
+} // namespace tezaurel

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+namespace tezaurel {
+
 class Colectie;
 class CompunereLucrare;
 class FereastraEditare;
@@ -20,3 +22,5 @@ void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii);
 // problems the paper holds and to whom the problem shown was given.
 void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
                    CompunereLucrare &compunere, std::function<void()> arataLucrarea);
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tezaurel;
+
 namespace {
 
 class GazdaBench final : public GazdaBanner

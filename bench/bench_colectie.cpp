@@ -1,7 +1,7 @@
 // Loading the fullest collection the program can hold: 1999 problems; and
 // the cost of an append that keeps other programs out.
-#include "unelte/PlatformaTacuta.h"
 #include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +10,8 @@
 #include <algorithm>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 

@@ -3,8 +3,8 @@
 // Baseline in the same run: only copying the same files, which no import
 // can beat.
 #include "logica/import/ImportDosar.h"
-#include "unelte/PlatformaTacuta.h"
 #include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 

@@ -15,6 +15,8 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace tezaurel;
+
 namespace {
 
 struct Dosar

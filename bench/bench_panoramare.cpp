@@ -3,12 +3,12 @@
 // the editor window itself on an A4 page scanned at 300 dpi, with the number
 // of heap allocations each step makes.
 #include "bench/Alocari.h"
-#include "unelte/FerestreTacute.h"
-#include "logica/editare/EditareProbleme.h"
-#include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/comune/PanzaQt.h"
-#include "unelte/PlatformaTacuta.h"
+#include "ferestre/editare/FereastraEditare.h"
+#include "logica/editare/EditareProbleme.h"
 #include "model/Colectie.h"
+#include "unelte/FerestreTacute.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +18,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace tezaurel;
 
 namespace {
 

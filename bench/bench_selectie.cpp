@@ -1,13 +1,15 @@
 // The selection over the fullest collection: 1999 problems.
-#include "unelte/AccesTestColectie.h"
-#include "unelte/PlatformaTacuta.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "logica/selectie/ModelSelectie.h"
 #include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 

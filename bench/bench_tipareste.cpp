@@ -1,12 +1,12 @@
 // A page saved to a file from an A4 scan at 300 dpi (2480 x 3508), against the
 // bare load of that picture in the same run. Goal: the page takes at most 1.5
 // times the load, which every page includes.
-#include "unelte/AccesTestColectie.h"
-#include "unelte/PlatformaTacuta.h"
-#include "logica/tiparire/CompunePagina.h"
 #include "interfete/Imprimanta.h"
+#include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -19,6 +19,8 @@
 
 #include <algorithm>
 #include <vector>
+
+using namespace tezaurel;
 
 namespace {
 

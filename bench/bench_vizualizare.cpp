@@ -2,13 +2,13 @@
 // the same run, and one step of a drag at several zooms. The pictures are A4
 // pages at 300 dpi (2480x3508), as JPEG (how a scan is stored now) and as
 // bitmap data (how pictures were stored before), under .jpg names.
-#include "unelte/AccesTestColectie.h"
 #include "bench/Alocari.h"
-#include "unelte/FerestreTacute.h"
 #include "ferestre/comune/PanzaQt.h"
-#include "unelte/PlatformaTacuta.h"
-#include "model/Colectie.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/FerestreTacute.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +21,8 @@
 
 #include <algorithm>
 #include <ctime>
+
+using namespace tezaurel;
 
 namespace {
 

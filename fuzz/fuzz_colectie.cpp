@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
+using namespace tezaurel;
+
 namespace {
 
 // The collection file held in memory, so each input costs no disk access.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+using namespace tezaurel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     const TabelCsv tabel =

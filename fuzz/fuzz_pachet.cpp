@@ -25,6 +25,8 @@
 #include <unistd.h>
 #include <zip.h>
 
+using namespace tezaurel;
+
 namespace {
 const QString Radacina = QDir::tempPath() + QStringLiteral("/fuzz_pachet_%1/").arg(getpid());
 

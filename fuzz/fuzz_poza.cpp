@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <unistd.h>
 
+using namespace tezaurel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     // The reader takes a path: a file in memory-backed /dev/shm costs no disk access.

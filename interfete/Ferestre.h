@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tezaurel {
+
 // The roads between the windows. Each window exists once: it is created the
 // first time it is shown and afterwards only hidden and shown again, so it
 // keeps its state. A window asks for the next one through here and hides
@@ -18,3 +20,5 @@ public:
     // Ends the program at once; nothing is left to save.
     virtual void Iesire() = 0;
 };
+
+} // namespace tezaurel

@@ -8,6 +8,8 @@
 
 class QPainter;
 
+namespace tezaurel {
+
 // The program's current printer. The print dialog lists and chooses; the page
 // composition sets the copies, paints one page and ends the document. The
 // choice stays until another printer is chosen.
@@ -38,3 +40,5 @@ public:
 
 // Each window that prints keeps a printer of its own, made through this.
 using FabricaImprimante = std::function<std::unique_ptr<Imprimanta>()>;
+
+} // namespace tezaurel

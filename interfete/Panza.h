@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QSize>
 
+namespace tezaurel {
+
 // A drawing surface: what a picture is shown and dragged on. The windows hand
 // in their PanzaQt; a test hands in a recording one.
 class Panza
@@ -26,3 +28,5 @@ public:
 // images of the same 32-bit format it copies whole rows and allocates nothing,
 // so a drag step costs what the visible part costs, however large the picture.
 void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la);
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 
 #include <optional>
 
+namespace tezaurel {
+
 inline const QString TitluAplicatie = QStringLiteral("Tezaurel");
 
 // Every modal exchange with the user and every service of the desktop goes
@@ -41,3 +43,5 @@ public:
     // Deletes one file; true when it was deleted.
     virtual bool StergeFisier(const QString &cale) = 0;
 };
+
+} // namespace tezaurel

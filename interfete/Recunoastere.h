@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+namespace tezaurel {
+
 // Text recognition of one picture. An engine is used by one thread only:
 // each worker makes its own through MotorRecunoastere::Creeaza.
 class Recunoastere
@@ -31,3 +33,5 @@ struct MotorRecunoastere
     // prepares itself on its first picture.
     std::function<std::unique_ptr<Recunoastere>()> Creeaza;
 };
+
+} // namespace tezaurel

@@ -2,9 +2,9 @@
 
 #include "model/BazaDate.h"
 #include "model/CodPagina.h"
+#include "model/Colectie.h"
 #include "model/NumeFisier.h"
 #include "model/ZavorColectie.h"
-#include "model/Colectie.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -21,6 +21,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace tezaurel {
 
 namespace {
 
@@ -362,3 +364,5 @@ void RecupereazaPozeleJurnalizate(Colectie &definitii)
     }
     definitii.ElibereazaColectiaExclusiva();
 }
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 #include <map>
 #include <optional>
 
+namespace tezaurel {
+
 class BazaDate;
 class Colectie;
 
@@ -92,3 +94,5 @@ int ScrieFisierIntreg(const QString &cale, const QByteArray &octeti, bool inlocu
 
 // Why writing a file failed, in the user's words, from errno.
 QString MotivEroareScriere(int eroare);
+
+} // namespace tezaurel

@@ -11,6 +11,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+namespace tezaurel {
+
 namespace {
 QString NumeConexiuneNou()
 {
@@ -35,21 +37,35 @@ bool Retine(const QSqlQuery &q)
     return false;
 }
 
-bool Ocupata(int cod) { return cod == SQLITE_BUSY || cod == SQLITE_LOCKED; }
+bool Ocupata(int cod)
+{
+    return cod == SQLITE_BUSY || cod == SQLITE_LOCKED;
+}
 
 // How many busy waits a start allows before it gives up: an import holds the
 // file for a few seconds, a start should outlast it.
 constexpr int AsteptariLaDeschidere = 3;
 } // namespace
 
-bool BazaDate::Executa(QSqlQuery &q) { return q.exec() || Retine(q); }
-bool BazaDate::Executa(QSqlQuery &q, const QString &sql) { return q.exec(sql) || Retine(q); }
+bool BazaDate::Executa(QSqlQuery &q)
+{
+    return q.exec() || Retine(q);
+}
+bool BazaDate::Executa(QSqlQuery &q, const QString &sql)
+{
+    return q.exec(sql) || Retine(q);
+}
 
 BazaDate::BazaDate(QString cale, int asteptareMs)
-    : m_cale(std::move(cale)), m_numeConexiune(NumeConexiuneNou()), m_asteptareMs(asteptareMs)
+    : m_cale(std::move(cale))
+    , m_numeConexiune(NumeConexiuneNou())
+    , m_asteptareMs(asteptareMs)
 {}
 
-BazaDate::~BazaDate() { Inchide(); }
+BazaDate::~BazaDate()
+{
+    Inchide();
+}
 
 void BazaDate::Inchide()
 {
@@ -76,13 +92,13 @@ bool BazaDate::DeschideFisier()
     // it may not write has no room for the journal of any change.
     const QByteArray fisier = QFile::encodeName(m_cale);
     const QByteArray dosar = QFile::encodeName(QFileInfo(m_cale).absolutePath());
-    m_doarCitire = (::access(fisier.constData(), F_OK) == 0
-                    && ::access(fisier.constData(), W_OK) != 0)
-                   || ::access(dosar.constData(), W_OK) != 0;
+    m_doarCitire =
+        (::access(fisier.constData(), F_OK) == 0 && ::access(fisier.constData(), W_OK) != 0) ||
+        ::access(dosar.constData(), W_OK) != 0;
     // DELETE is SQLite's default, but a file made elsewhere may carry WAL.
     QSqlQuery q(m_db);
-    return Executa(q, QStringLiteral("PRAGMA journal_mode=DELETE"))
-           && Executa(q, QStringLiteral("PRAGMA foreign_keys=ON"));
+    return Executa(q, QStringLiteral("PRAGMA journal_mode=DELETE")) &&
+           Executa(q, QStringLiteral("PRAGMA foreign_keys=ON"));
 }
 
 bool BazaDate::Verifica()
@@ -144,8 +160,8 @@ bool BazaDate::Deschide()
             return true;
         }
         Inchide();
-        if (!Ocupata(codInstructiune)
-            || ceas.elapsed() >= qint64(m_asteptareMs) * AsteptariLaDeschidere)
+        if (!Ocupata(codInstructiune) ||
+            ceas.elapsed() >= qint64(m_asteptareMs) * AsteptariLaDeschidere)
             break;
         QThread::msleep(50); // a lock SQLite does not wait for
     }
@@ -160,8 +176,8 @@ bool BazaDate::Deschide()
                        .arg(ceas.elapsed() / 1000);
         return false;
     }
-    const bool deteriorata = m_verificareEsuata || codInstructiune == SQLITE_CORRUPT
-                             || codInstructiune == SQLITE_NOTADB;
+    const bool deteriorata =
+        m_verificareEsuata || codInstructiune == SQLITE_CORRUPT || codInstructiune == SQLITE_NOTADB;
     if (deteriorata) {
         if (!PuneDeoparte()) {
             m_raport = QStringLiteral("Baza de date %1 este deteriorată și nu am reușit să o "
@@ -241,3 +257,5 @@ bool BazaDate::ProblemeSterse(const QStringList &poze)
         return true;
     });
 }
+
+} // namespace tezaurel

@@ -7,6 +7,8 @@
 
 #include <functional>
 
+namespace tezaurel {
+
 // Tezaurel.db, the SQLite database beside Tezaurel.stn: everything the
 // collection file has no room for (test papers, usage, recognised text) lives
 // here, so the collection stays byte for byte what the Windows program reads.
@@ -85,3 +87,5 @@ private:
     bool m_verificareEsuata = false; // quick_check found damage
     QString m_deoparte;              // where the last damaged file went
 };
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QtConcurrent/QtConcurrentRun>
 
+namespace tezaurel {
+
 CachePoze::CachePoze()
 {
     // One thread per neighbour; more would only slow the picture waited for.
@@ -117,3 +119,5 @@ void CachePoze::Uita(const QString &cale)
     gasita->Poza.cancel();
     m_intrari.erase(gasita);
 }
+
+} // namespace tezaurel

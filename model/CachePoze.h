@@ -1,13 +1,15 @@
 #pragma once
 
-#include "model/Scara.h"
 #include "model/CitirePoza.h"
+#include "model/Scara.h"
 
 #include <QDateTime>
 #include <QFuture>
 #include <QHash>
 #include <QStringList>
 #include <QThreadPool>
+
+namespace tezaurel {
 
 // The pictures of the problem shown and of its neighbours in the selection,
 // the neighbours decoded ahead on other threads, so that paging to one of
@@ -71,3 +73,5 @@ private:
     QHash<QString, Intrare> m_intrari;
     QString m_ultima; // the last picture handed out
 };
+
+} // namespace tezaurel

@@ -7,6 +7,8 @@
 #include <climits>
 #include <cstring>
 
+namespace tezaurel {
+
 namespace {
 
 // Qt's own guard, for a format that tells its size only while decoding: room
@@ -257,3 +259,5 @@ qint64 SfarsitJpeg(const QByteArray &octeti)
 {
     return SfarsitJpeg(reinterpret_cast<const uchar *>(octeti.constData()), octeti.size());
 }
+
+} // namespace tezaurel

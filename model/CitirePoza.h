@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace tezaurel {
+
 // The most pixels a problem's picture may have. An A3 page scanned at 600 dpi
 // (7016 x 9921, 69.6 million) still fits, and so does every A4 scan and phone
 // photo. Held at 4 bytes a pixel, such a picture takes 280 MB; the program holds
@@ -48,3 +50,5 @@ QString MesajPozaPreaMare(const QString &cale, QSize marime);
 // Where a JPEG's bytes end (just past its end marker); -1 when octeti is no
 // whole JPEG.
 qint64 SfarsitJpeg(const QByteArray &octeti);
+
+} // namespace tezaurel

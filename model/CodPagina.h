@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+namespace tezaurel {
+
 // Texts on disk are in the Central European Windows code page (1250), so a
 // collection made on a Romanian Windows machine opens unchanged.
 
@@ -15,3 +17,5 @@ QString DecodificaAnsi(const char *octeti, int lungime);
 // character the code page cannot hold is written as '?'.
 QByteArray CodificaAnsi(const QString &text);
 char CodificaCaracterAnsi(char16_t caracter);
+
+} // namespace tezaurel

@@ -4,8 +4,10 @@
 #include <QFileSystemWatcher>
 #include <QTimer>
 
+namespace tezaurel {
+
 Colectie::Colectie(DosareAplicatie dosare, Platforma &platforma,
-                       std::unique_ptr<AccesFisiere> acces)
+                   std::unique_ptr<AccesFisiere> acces)
     : TabelCapitole(CapitoleInitiale)
     , TabelDiscipline(DisciplineInitiale)
     , m_probleme(UltimulSlot + 1)
@@ -14,8 +16,7 @@ Colectie::Colectie(DosareAplicatie dosare, Platforma &platforma,
     , m_platforma(platforma)
     , m_acces(acces ? std::move(acces) : std::make_unique<AccesFisiereDisc>())
     , m_baza(std::make_unique<BazaDate>(m_dosarAplicatie + QStringLiteral("/Tezaurel.db")))
-{
-}
+{}
 
 Colectie::~Colectie() = default;
 
@@ -86,7 +87,7 @@ int Colectie::CitesteAntet(FisierInregistrari &fisier)
 {
     Problema::Inregistrare antet{};
     fisier.Citeste(1, antet);
-    const int numar = Problema::Decodifica(antet).Clasa;
+    const int numar = Problema::Decodifica(antet).NumarInregistrari();
     if (numar <= UltimulSlot)
         return numar;
     // Written by something else: load what fits and leave the file as it is.
@@ -119,7 +120,8 @@ bool Colectie::AduceLaZi(FisierInregistrari &fisier)
 {
     const auto identitate = fisier.Identitate();
     const int numar = std::max(CitesteAntet(fisier), 1); // an empty file holds no problem
-    const bool inlocuit = identitate != m_identitate && identitate != std::pair<quint64, quint64>{} &&
+    const bool inlocuit = identitate != m_identitate &&
+                          identitate != std::pair<quint64, quint64>{} &&
                           m_identitate != std::pair<quint64, quint64>{};
     if (!inlocuit && numar >= m_nrProbleme) {
         CitesteProblemele(fisier, numar);
@@ -136,7 +138,7 @@ bool Colectie::AduceLaZi(FisierInregistrari &fisier)
 bool Colectie::ScrieAntet(FisierInregistrari &fisier) const
 {
     Problema antet;
-    antet.Clasa = m_nrProbleme;
+    antet.NumarInregistrari() = m_nrProbleme;
     return fisier.Scrie(1, antet.Codifica());
 }
 
@@ -311,8 +313,7 @@ bool Colectie::RescrieProblema(int i, const Problema &noua)
     FisierInregistrari &fisier = *scriere.Fisier;
     Problema::Inregistrare peDisc{};
     if (scriere.Reincarcata || i > m_nrProbleme ||
-        fisier.Citeste(i, peDisc) < Problema::MarimeInregistrare ||
-        peDisc != aratata.Codifica()) {
+        fisier.Citeste(i, peDisc) < Problema::MarimeInregistrare || peDisc != aratata.Codifica()) {
         if (!scriere.Reincarcata) {
             m_nrProbleme = 1;
             CitesteProblemele(fisier, CitesteAntet(fisier));
@@ -320,8 +321,8 @@ bool Colectie::RescrieProblema(int i, const Problema &noua)
             m_schimbare.Reincarcata = true;
         }
         Anunta(MesajColectieSchimbata +
-                          QStringLiteral(" Modificarea nu a fost salvată: verificați problema "
-                                         "și încercați din nou."));
+               QStringLiteral(" Modificarea nu a fost salvată: verificați problema "
+                              "și încercați din nou."));
         return false;
     }
     m_probleme[i] = noua;
@@ -383,6 +384,8 @@ QStringList Colectie::IaAnunturile()
 void Colectie::AnuntaEroareScriere() const
 {
     Anunta(QStringLiteral("Nu am reusit sa scriu in fisierul colectiei: %1. "
-                                     "Modificarea nu a fost salvata.")
-                          .arg(CaleColectie));
+                          "Modificarea nu a fost salvata.")
+               .arg(CaleColectie));
 }
+
+} // namespace tezaurel

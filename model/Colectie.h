@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/DosareAplicatie.h"
 #include "model/BazaDate.h"
+#include "model/DosareAplicatie.h"
 #include "model/FisierInregistrari.h"
 #include "model/NumeWindows.h"
 #include "model/Problema.h"
@@ -15,9 +15,12 @@
 #include <memory>
 #include <vector>
 
-class Platforma;
 class QFileSystemWatcher;
 class QTimer;
+
+namespace tezaurel {
+
+class Platforma;
 
 // What one change of the collection touched, as slots of its table.
 struct SchimbareColectie
@@ -56,7 +59,7 @@ public:
     // the assets may lie elsewhere (a system-wide install).
     // Without an AccesFisiere the real file system is used.
     Colectie(DosareAplicatie dosare, Platforma &platforma,
-               std::unique_ptr<AccesFisiere> acces = nullptr);
+             std::unique_ptr<AccesFisiere> acces = nullptr);
     ~Colectie();
 
     // --- the collection: problems in slots 2..NrProbleme(), changed only
@@ -209,3 +212,5 @@ private:
     std::unique_ptr<ZavorColectie> m_zavor;
     std::pair<quint64, quint64> m_identitate; // of the file the table was loaded from
 };
+
+} // namespace tezaurel

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace tezaurel {
+
 namespace {
 bool ResurseInDosar(const QString &dosar)
 {
@@ -42,3 +44,5 @@ QString PregatesteDosarDate(const DosareAplicatie &dosare)
                 .arg(QDir::toNativeSeparators(dosare.Date));
     return {};
 }
+
+} // namespace tezaurel

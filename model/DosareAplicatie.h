@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tezaurel {
+
 // Where the program keeps the teacher's data and where it reads what it was
 // installed with. A portable folder holds both; a system-wide install keeps
 // each user's collection in their own data folder and reads the help, the
@@ -38,3 +40,5 @@ DosareAplicatie DosareProgram(const QString &dosarProgram);
 // Creates the data folder with Probleme/ and teste/ when missing; what is
 // already there is left alone. The Romanian reason when it cannot be done.
 QString PregatesteDosarDate(const DosareAplicatie &dosare);
+
+} // namespace tezaurel

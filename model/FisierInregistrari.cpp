@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tezaurel {
+
 namespace {
 
 class FisierDisc final : public FisierInregistrari
@@ -30,19 +32,18 @@ public:
 
     bool Scrie(int nr, const Problema::Inregistrare &octeti) override
     {
-        return m_fisier.seek(qint64(nr - 1) * Problema::MarimeInregistrare)
-               && m_fisier.write(octeti.data(), Problema::MarimeInregistrare)
-                      == Problema::MarimeInregistrare;
+        return m_fisier.seek(qint64(nr - 1) * Problema::MarimeInregistrare) &&
+               m_fisier.write(octeti.data(), Problema::MarimeInregistrare) ==
+                   Problema::MarimeInregistrare;
     }
 
-    bool Sincronizeaza() override
-    {
-        return m_fisier.flush() && ::fsync(m_fisier.handle()) == 0;
-    }
+    bool Sincronizeaza() override { return m_fisier.flush() && ::fsync(m_fisier.handle()) == 0; }
 
     std::pair<quint64, quint64> Identitate() const override
     {
-        struct stat s {};
+        struct stat s
+        {
+        };
         if (::fstat(m_fisier.handle(), &s) != 0)
             return {0, 0};
         return {quint64(s.st_dev), quint64(s.st_ino)};
@@ -60,8 +61,8 @@ std::unique_ptr<FisierInregistrari> AccesFisiereDisc::Deschide(const QString &ca
     if (QFileInfo(cale).isDir())
         return nullptr;
     auto fisier = std::make_unique<FisierDisc>(cale);
-    const QIODevice::OpenMode deschidere = mod == Mod::CitireScriere ? QIODevice::ReadWrite
-                                                                      : QIODevice::ReadOnly;
+    const QIODevice::OpenMode deschidere =
+        mod == Mod::CitireScriere ? QIODevice::ReadWrite : QIODevice::ReadOnly;
     if (!fisier->Deschide(deschidere))
         return nullptr;
     return fisier;
@@ -70,7 +71,9 @@ std::unique_ptr<FisierInregistrari> AccesFisiereDisc::Deschide(const QString &ca
 bool AccesFisiere::Inlocuieste(const QString &sursa, const QString &destinatie)
 {
     const QByteArray nou = QFile::encodeName(sursa);
-    struct stat vechi {};
+    struct stat vechi
+    {
+    };
     if (::stat(QFile::encodeName(destinatie).constData(), &vechi) == 0) {
         // A collection shared by a group must stay the group's after a purge.
         // Only root may give a file away; anyone may pass it to one of his
@@ -98,3 +101,5 @@ bool AccesFisiere::Sterge(const QString &cale)
 {
     return ::unlink(QFile::encodeName(cale).constData()) == 0 || errno == ENOENT;
 }
+
+} // namespace tezaurel

@@ -7,6 +7,8 @@
 #include <memory>
 #include <utility>
 
+namespace tezaurel {
+
 // The collection file seen as numbered 512-byte records (record n starts at
 // byte (n - 1) * 512). A seam, so tests can make writes fail at a chosen point.
 class FisierInregistrari
@@ -49,3 +51,5 @@ class AccesFisiereDisc final : public AccesFisiere
 public:
     std::unique_ptr<FisierInregistrari> Deschide(const QString &cale, Mod mod) override;
 };
+
+} // namespace tezaurel

@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tezaurel {
+
 namespace {
 
 bool EsteControl(QChar c)
@@ -189,3 +191,5 @@ QString MarimeInMb(qint64 octeti)
             return text;
     }
 }
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+namespace tezaurel {
+
 // Every picture name that comes from outside the program (another collection's
 // record, a package, a probleme.csv row, a folder being imported, the file the
 // editor is given) becomes a path under Probleme/. It is taken only when it is
@@ -48,3 +50,5 @@ std::optional<QString> MotivDateDupaSfarsit(const QByteArray &octeti);
 // A size as the user reads it: whole megabytes as such, anything else with
 // enough decimals that it never looks equal to the limit it exceeds.
 QString MarimeInMb(qint64 octeti);
+
+} // namespace tezaurel

@@ -3,6 +3,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+namespace tezaurel {
+
 CaleGasita GasesteInDosar(const QString &dosar, const QString &nume)
 {
     CaleGasita gasita;
@@ -15,8 +17,8 @@ CaleGasita GasesteInDosar(const QString &dosar, const QString &nume)
     }
     QString unic;
     int potriviri = 0;
-    QDirIterator intrari(dosar, QDir::AllEntries | QDir::Hidden | QDir::System |
-                                    QDir::NoDotAndDotDot);
+    QDirIterator intrari(dosar,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (intrari.hasNext()) {
         intrari.next();
         if (intrari.fileName().compare(nume, Qt::CaseInsensitive) == 0 && ++potriviri == 1)
@@ -30,3 +32,5 @@ CaleGasita GasesteInDosar(const QString &dosar, const QString &nume)
     }
     return gasita;
 }
+
+} // namespace tezaurel

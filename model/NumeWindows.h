@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace tezaurel {
+
 // Windows never told Poza1.JPG from poza1.jpg, nor PROBLEME from Probleme, so a
 // collection copied from a Windows computer may name its pictures and folders
 // in another case than the files have. Every place that looks for a picture or
@@ -23,3 +25,5 @@ struct CaleGasita
 
 // The entry nume of the folder dosar. A name holding a '/' is taken as it stands.
 CaleGasita GasesteInDosar(const QString &dosar, const QString &nume);
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace tezaurel {
+
 namespace {
 // Halves go to the even neighbour (the default rounding mode of the FPU).
 template <typename T> T Rotunjeste(double valoare)
@@ -42,3 +44,5 @@ QPoint Panoramare::Pozitie(double x, double y) const
     return QPoint(Rotunjeste<int32_t>(DeplasareX + x - XStart),
                   Rotunjeste<int32_t>(DeplasareY + y - YStart));
 }
+
+} // namespace tezaurel

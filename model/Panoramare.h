@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace tezaurel {
+
 // Dragging a picture about its surface. The picture stays at its shown size in
 // a hidden holder and each step copies it whole to a new position; this class
 // only decides where. One instance per window, all zero when it is created.
@@ -32,3 +34,5 @@ public:
     // The picture's corner for a pointer at (x, y), halves rounded to even.
     QPoint Pozitie(double x, double y) const;
 };
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace tezaurel {
+
 void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint la)
 {
     if (tinta.isNull() || sursa.isNull())
@@ -37,3 +39,5 @@ void CopiazaDreptunghi(QImage &tinta, const QImage &sursa, QSize marime, QPoint 
     pictor.setCompositionMode(QPainter::CompositionMode_Source);
     pictor.drawImage(QPoint(int(x0), int(y0)), sursa, QRect(sx, sy, w, h));
 }
+
+} // namespace tezaurel

@@ -2,6 +2,8 @@
 
 #include "interfete/Panza.h"
 
+namespace tezaurel {
+
 PozaPanoramata::PozaPanoramata(Panza &panza)
     : m_panza(panza)
 {}
@@ -113,3 +115,5 @@ void PozaPanoramata::Deseneaza(QPoint la)
     m_panza.Copiaza(m_afisata, m_afisata.size(), la);
     m_panza.Refresh();
 }
+
+} // namespace tezaurel

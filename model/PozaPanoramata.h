@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+namespace tezaurel {
+
 class Panza;
 
 // A picture shown on a Panza, dragged about and zoomed: what the editor and
@@ -66,3 +68,5 @@ private:
     QImage m_afisata;
     double m_factorAfisat = 1.0; // the factor m_afisata was scaled with
 };
+
+} // namespace tezaurel

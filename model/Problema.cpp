@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+namespace tezaurel {
+
 namespace {
 
 constexpr int OffsetNivel = 2;
@@ -21,19 +23,17 @@ void CodificaIntreg(char *tinta, int16_t valoare)
 
 int16_t DecodificaIntreg(const char *sursa)
 {
-    const auto v = static_cast<uint16_t>(static_cast<unsigned char>(sursa[0])
-                                         | (static_cast<unsigned char>(sursa[1]) << 8));
+    const auto v = static_cast<uint16_t>(static_cast<unsigned char>(sursa[0]) |
+                                         (static_cast<unsigned char>(sursa[1]) << 8));
     return static_cast<int16_t>(v);
 }
 
-template<int N>
-void CodificaText(char *tinta, const TextFix<N> &text)
+template <int N> void CodificaText(char *tinta, const TextFix<N> &text)
 {
     std::memcpy(tinta, text.Octeti.data(), N);
 }
 
-template<int N>
-void DecodificaText(const char *sursa, TextFix<N> &text)
+template <int N> void DecodificaText(const char *sursa, TextFix<N> &text)
 {
     std::memcpy(text.Octeti.data(), sursa, N);
 }
@@ -65,3 +65,5 @@ Problema Problema::Decodifica(const Inregistrare &octeti)
     p.Sters = DecodificaIntreg(octeti.data() + OffsetSters);
     return p;
 }
+
+} // namespace tezaurel

@@ -7,11 +7,12 @@
 #include <array>
 #include <cstdint>
 
+namespace tezaurel {
+
 // A fixed-length text field: exactly N characters, one byte each on disk.
 // A field never assigned holds N NUL bytes; the bytes are kept as read, so a
 // record rewritten by the program is byte-identical to the one it loaded.
-template<int N>
-class TextFix
+template <int N> class TextFix
 {
 public:
     static constexpr int Lungime = N;
@@ -51,6 +52,10 @@ struct Problema
     using Inregistrare = std::array<char, MarimeInregistrare>;
 
     int16_t Clasa = 0;
+    // Record 1 holds no problem: its class field is the number of records the
+    // file counts.
+    int16_t &NumarInregistrari() { return Clasa; }
+    int16_t NumarInregistrari() const { return Clasa; }
     int16_t Nivel = 0;
     TextFix<50> Disciplina;
     TextFix<100> Capitol;
@@ -65,3 +70,5 @@ struct Problema
 
     bool operator==(const Problema &) const = default;
 };
+
+} // namespace tezaurel

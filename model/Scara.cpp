@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tezaurel {
+
 namespace {
 // Factors computed by division land beside the ladder's rungs.
 constexpr double Toleranta = 1e-9;
@@ -94,3 +96,5 @@ QPoint Scara::Colt(QPoint colt, QPointF centru, double vechi, double nou)
     return QPoint(int(std::lround(centru.x() - (centru.x() - colt.x()) * r)),
                   int(std::lround(centru.y() - (centru.y() - colt.y()) * r)));
 }
+
+} // namespace tezaurel

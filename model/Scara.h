@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace tezaurel {
+
 // How large a picture is shown: a factor from a fixed ladder, or fitted to the
 // panel's width, which then holds for every picture paged to. A factor above
 // one costs a scaled copy of the picture, so it stops where that copy would
@@ -44,3 +46,5 @@ private:
     double m_factor = 1.0;
     int m_latimePanou = 0; // while fitted to the width
 };
+
+} // namespace tezaurel

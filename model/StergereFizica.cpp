@@ -2,8 +2,8 @@
 
 #include "interfete/Platforma.h"
 #include "model/AdaugareProbleme.h"
-#include "model/FisierInregistrari.h"
 #include "model/Colectie.h"
+#include "model/FisierInregistrari.h"
 
 #include <QFileInfo>
 #include <QMultiHash>
@@ -13,13 +13,16 @@
 
 #include <vector>
 
+namespace tezaurel {
+
 namespace {
 
 using Inregistrare = Problema::Inregistrare;
 
 // The whole old file, record n at index n (index 0 unused). A short last
 // record is kept, padded with zeros: the rewrite never shortens the file.
-std::vector<Inregistrare> CitesteTot(FisierInregistrari &fisier) {
+std::vector<Inregistrare> CitesteTot(FisierInregistrari &fisier)
+{
     std::vector<Inregistrare> inregistrari(1);
     for (int nr = 1;; ++nr) {
         Inregistrare inregistrare{};
@@ -37,7 +40,8 @@ std::vector<Inregistrare> CitesteTot(FisierInregistrari &fisier) {
 // goes last, as in the old in-place rewrite, so the file is complete before
 // its count says so.
 bool ScrieColectiaNoua(Colectie &definitii, const QString &cale,
-                       const std::vector<Inregistrare> &inregistrari) {
+                       const std::vector<Inregistrare> &inregistrari)
+{
     // Left by a purge that was cut off; opening would keep its old bytes.
     if (QFileInfo(cale).isFile())
         definitii.Acces().Sterge(cale);
@@ -55,14 +59,16 @@ bool ScrieColectiaNoua(Colectie &definitii, const QString &cale,
 // A name from the file that could reach outside Probleme/, or name the folder
 // itself, must never lead to a deletion. Nor may a NUL: any layer that hands
 // the path on as a C string would cut it short and delete another picture.
-bool NumeDinProbleme(const QString &nume) {
+bool NumeDinProbleme(const QString &nume)
+{
     return !nume.isEmpty() && nume != QLatin1String(".") && nume != QLatin1String("..") &&
            !nume.contains(QLatin1Char('/')) && !nume.contains(QChar(0));
 }
 
 // The table is not changed during the run, so the names still in use can
 // be gathered once instead of asking ExistaProblema for every dropped one.
-QSet<QString> NumeActive(const Colectie &definitii) {
+QSet<QString> NumeActive(const Colectie &definitii)
+{
     QSet<QString> numeActive;
     for (int i = 2; i <= definitii.NrProbleme(); ++i)
         if (!definitii.ProblemaDin(i).EsteStearsa())
@@ -73,7 +79,8 @@ QSet<QString> NumeActive(const Colectie &definitii) {
 // Moves the kept problems together from record 2 on; gives back the pictures
 // of the dropped ones that no kept problem still uses.
 QStringList AsazaPastrate(const Colectie &definitii, const QSet<QString> &numeActive,
-                          std::vector<Inregistrare> &inregistrari) {
+                          std::vector<Inregistrare> &inregistrari)
+{
     int16_t pozitie = 1;
     Problema ciorna;
     QStringList deSters;
@@ -92,7 +99,7 @@ QStringList AsazaPastrate(const Colectie &definitii, const QSet<QString> &numeAc
         }
     }
     // The rest of record 1 keeps the last kept problem: readers use only the count.
-    ciorna.Clasa = pozitie;
+    ciorna.NumarInregistrari() = pozitie;
     if (inregistrari.size() < 2)
         inregistrari.resize(2);
     inregistrari[1] = ciorna.Codifica();
@@ -102,7 +109,8 @@ QStringList AsazaPastrate(const Colectie &definitii, const QSet<QString> &numeAc
 // Puts the rewritten collection in the old one's place; false (the user told,
 // the old collection untouched) when it cannot.
 bool InlocuiesteColectia(Colectie &definitii, const std::vector<Inregistrare> &inregistrari,
-                         const QStringList &deSters, QStringList &mesaje) {
+                         const QStringList &deSters, QStringList &mesaje)
+{
     // Written beside the collection, so the rename stays within one file system;
     // a symlinked collection stays a link to the rewritten file.
     QString tinta = QFileInfo(definitii.CaleColectie).canonicalFilePath();
@@ -131,8 +139,9 @@ bool InlocuiesteColectia(Colectie &definitii, const std::vector<Inregistrare> &i
 
 // Only once the new collection is in place: a purge cut off earlier must
 // find every picture its old records name.
-void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
-                  const QStringList &deSters, QStringList &mesaje) {
+void StergePozele(Colectie &definitii, const QSet<QString> &numeActive, const QStringList &deSters,
+                  QStringList &mesaje)
+{
     // A name from Windows may reach, in another case, the picture of a kept
     // problem; only names equal but for case can, so only those are looked up.
     QMultiHash<QString, QString> activeDupaLitere;
@@ -140,8 +149,8 @@ void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
         activeDupaLitere.insert(nume.toCaseFolded(), nume);
     const auto folosita = [&](const QString &nume, const QString &cale) {
         const auto [de, pana] = activeDupaLitere.equal_range(nume.toCaseFolded());
-        return std::any_of(de, pana,
-                           [&](const QString &activ) { return definitii.CalePoza(activ).Cale == cale; });
+        return std::any_of(
+            de, pana, [&](const QString &activ) { return definitii.CalePoza(activ).Cale == cale; });
     };
     int16_t sterse = 0;
     bool esuate = false;
@@ -168,7 +177,8 @@ void StergePozele(Colectie &definitii, const QSet<QString> &numeActive,
 
 // Under the purge's exclusive hold of the collection. The messages are only
 // gathered: the others wait while the user reads.
-bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
+bool Compacteaza(Colectie &definitii, QStringList &mesaje)
+{
     std::vector<Inregistrare> inregistrari;
     Colectie::Scriere scriere = definitii.IncepeScrierea(/*recitesteTot=*/true);
     if (!scriere)
@@ -193,7 +203,8 @@ bool Compacteaza(Colectie &definitii, QStringList &mesaje) {
 
 } // namespace
 
-bool StergereFizica(Colectie &definitii) {
+bool StergereFizica(Colectie &definitii)
+{
     if (definitii.NrProbleme() < 2) {
         definitii.Anunta(QStringLiteral("Nu sunt probleme de sters"));
         return false;
@@ -216,3 +227,5 @@ bool StergereFizica(Colectie &definitii) {
     definitii.NrSelectie = 1;
     return true;
 }
+
+} // namespace tezaurel

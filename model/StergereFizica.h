@@ -1,5 +1,7 @@
 #pragma once
 
+namespace tezaurel {
+
 class Colectie;
 
 // Removes the problems marked as deleted, with their pictures, and compacts
@@ -12,3 +14,5 @@ class Colectie;
 // any point leaves either the old collection or the new one, never a mix, and
 // never a problem without its picture.
 bool StergereFizica(Colectie &definitii);
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+namespace tezaurel {
+
 namespace {
 bool SePastreazaOctetii(QByteArray octeti)
 {
@@ -35,3 +37,5 @@ std::optional<QByteArray> OctetiDeStocat(const QString &sursa, const QImage &poz
         return std::nullopt;
     return bitmap;
 }
+
+} // namespace tezaurel

@@ -11,6 +11,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace tezaurel {
+
 ZavorColectie::ZavorColectie(const QString &caleColectie, std::chrono::milliseconds asteptare)
     : m_caleColectie(caleColectie)
     , m_cale(caleColectie + QStringLiteral(".lock"))
@@ -35,7 +37,9 @@ bool ZavorColectie::Deschide()
     m_fd = ::open(cale.constData(), O_RDWR | O_CLOEXEC);
     if (m_fd < 0 && errno == ENOENT && poateScrie) {
         m_fd = ::open(cale.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        struct stat info {};
+        struct stat info
+        {
+        };
         if (m_fd >= 0 && ::stat(colectie.constData(), &info) == 0) {
             // Whoever may write the collection must be able to lock it: in a
             // folder shared by a group, the lock file belongs to that group too.
@@ -72,7 +76,9 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
             return Rezultat::Imposibil;
         if (tip == F_WRLCK && !m_scriere)
             return Rezultat::Imposibil;
-        struct flock zavor {};
+        struct flock zavor
+        {
+        };
         zavor.l_type = tip;
         zavor.l_whence = SEEK_SET;
         zavor.l_start = octet;
@@ -90,9 +96,10 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
         }
         // A lock file deleted or replaced while we held it would let the next
         // program lock a file of its own: follow the name, as it does.
-        struct stat tinut {}, numit {};
-        if (::fstat(m_fd, &tinut) == 0 &&
-            ::stat(m_deschisa.constData(), &numit) == 0 &&
+        struct stat tinut
+        {
+        }, numit{};
+        if (::fstat(m_fd, &tinut) == 0 && ::stat(m_deschisa.constData(), &numit) == 0 &&
             tinut.st_dev == numit.st_dev && tinut.st_ino == numit.st_ino)
             break;
         if (redeschideri == 3)
@@ -100,8 +107,8 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
         const short prezenta = octet == OctetPrezenta ? tip : m_prezenta;
         ::close(m_fd);
         m_fd = -1;
-        if (octet != OctetPrezenta && prezenta != F_UNLCK
-            && Ia(OctetPrezenta, prezenta, false) != Rezultat::Luat)
+        if (octet != OctetPrezenta && prezenta != F_UNLCK &&
+            Ia(OctetPrezenta, prezenta, false) != Rezultat::Luat)
             m_prezenta = F_UNLCK;
     }
     if (octet == OctetPrezenta)
@@ -113,7 +120,9 @@ void ZavorColectie::Elibereaza(Octet octet)
 {
     if (m_fd < 0)
         return;
-    struct flock zavor {};
+    struct flock zavor
+    {
+    };
     zavor.l_type = F_UNLCK;
     zavor.l_whence = SEEK_SET;
     zavor.l_start = octet;
@@ -158,3 +167,5 @@ bool ZavorColectie::ProaspatScris(const QString &cale)
     const qint64 varsta = info.lastModified().msecsTo(QDateTime::currentDateTime());
     return varsta < std::chrono::milliseconds(VarstaOrfana).count();
 }
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 
 #include <chrono>
 
+namespace tezaurel {
+
 // Who may touch the collection, among every Tezaurel that has it open, on this
 // computer or through a network folder. The locks are fcntl record locks of
 // the open file description (F_OFD_*) on a small file beside the collection:
@@ -60,10 +62,13 @@ private:
     QString m_caleColectie;
     QString m_cale;
     std::chrono::milliseconds m_asteptare;
-    QByteArray m_deschisa; // the file locked: the lock file, or the collection when none can be made
+    QByteArray
+        m_deschisa; // the file locked: the lock file, or the collection when none can be made
     int m_fd = -1;
     bool m_scriere = false; // the descriptor can take exclusive locks
     // F_RDLCK or F_WRLCK while held, F_UNLCK when not: F_RDLCK is 0, and a
     // shared presence read as none would be lost when the lock file is re-opened.
     short m_prezenta;
 };
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+namespace tezaurel {
+
 ImprimantaQt::ImprimantaQt() = default;
 
 ImprimantaQt::~ImprimantaQt()
@@ -64,3 +66,5 @@ bool ImprimantaQt::PaginaNoua()
 {
     return m_pictor.isActive() && m_document && m_document->newPage();
 }
+
+} // namespace tezaurel

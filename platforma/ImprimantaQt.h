@@ -8,6 +8,8 @@
 
 class QPrinter;
 
+namespace tezaurel {
+
 // The system's printers, through Qt's print support (CUPS on Linux).
 class ImprimantaQt final : public Imprimanta
 {
@@ -31,3 +33,5 @@ private:
     std::unique_ptr<QPrinter> m_document;
     QPainter m_pictor;
 };
+
+} // namespace tezaurel

@@ -6,16 +6,18 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QHeaderView>
-#include <QSplitter>
-#include <QTreeView>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QSplitter>
+#include <QTreeView>
 #include <QUrl>
+
+namespace tezaurel {
 
 namespace {
 // The question has two answers and only two: Qt would take Escape or the
@@ -116,7 +118,8 @@ QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
     // The kind of file follows the name proposed: a paper's PDF or a package of problems.
     const bool pachet = propus.endsWith(QStringLiteral(".tezaurel"));
     QFileDialog dialog(QApplication::activeWindow(),
-                       pachet ? QStringLiteral("Exportă problemele") : QStringLiteral("Salvează lucrarea"),
+                       pachet ? QStringLiteral("Exportă problemele")
+                              : QStringLiteral("Salvează lucrarea"),
                        propus);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(pachet ? QStringLiteral("Pachete Tezaurel (*.tezaurel)")
@@ -156,3 +159,5 @@ bool PlatformaQt::StergeFisier(const QString &cale)
 {
     return QFile::remove(cale);
 }
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 
 class QSoundEffect;
 
+namespace tezaurel {
+
 // The desktop's own services: Qt's message and input boxes with Romanian
 // buttons, the desktop's file dialog, Qt Multimedia for sound.
 class PlatformaQt final : public Platforma
@@ -27,3 +29,5 @@ public:
 private:
     std::unique_ptr<QSoundEffect> m_sunet;
 };
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 #include <dlfcn.h>
 #include <locale.h>
 
+namespace tezaurel {
+
 namespace {
 
 constexpr const char *Limba = "ron";
@@ -75,8 +77,8 @@ private:
         // engine per worker instead. The setting belongs to this thread, and
         // is looked up at run time: a Tesseract without OpenMP has none.
         using Niveluri = void (*)(int);
-        if (auto niveluri = reinterpret_cast<Niveluri>(
-                dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+        if (auto niveluri =
+                reinterpret_cast<Niveluri>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
             niveluri(0);
         m_api = std::make_unique<tesseract::TessBaseAPI>();
         const QByteArray dosar = QFile::encodeName(m_dosarDate);
@@ -107,13 +109,16 @@ MotorRecunoastere MotorTesseract(const QString &dosarDate)
 {
     MotorRecunoastere motor;
     if (!QFileInfo(QDir(dosarDate).filePath(QStringLiteral("ron.traineddata"))).isFile()) {
-        motor.Indisponibil = QStringLiteral(
-            "Căutarea după cuvinte nu este disponibilă: lipsesc datele limbii române pentru "
-            "recunoașterea textului (fișierul ron.traineddata din %1, pachetul "
-            "tesseract-ocr-ron).")
-                                 .arg(dosarDate);
+        motor.Indisponibil =
+            QStringLiteral(
+                "Căutarea după cuvinte nu este disponibilă: lipsesc datele limbii române pentru "
+                "recunoașterea textului (fișierul ron.traineddata din %1, pachetul "
+                "tesseract-ocr-ron).")
+                .arg(dosarDate);
         return motor;
     }
     motor.Creeaza = [dosarDate] { return std::make_unique<RecunoastereTesseract>(dosarDate); };
     return motor;
 }
+
+} // namespace tezaurel

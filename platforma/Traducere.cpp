@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QTranslator>
 
+namespace tezaurel {
+
 bool InstaleazaTraducereaQt(QCoreApplication &aplicatie, const QString &dosarAplicatie)
 {
     auto *traducere = new QTranslator(&aplicatie);
@@ -12,3 +14,5 @@ bool InstaleazaTraducereaQt(QCoreApplication &aplicatie, const QString &dosarApl
     delete traducere;
     return false;
 }
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 
 #include <malloc.h>
 
+using namespace tezaurel;
+
 int main(int argc, char *argv[])
 {
     // Pictures come and go by the megabyte on several threads. Left to itself,

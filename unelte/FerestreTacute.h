@@ -2,6 +2,8 @@
 
 #include "interfete/Ferestre.h"
 
+namespace tezaurel {
+
 // Windows that go nowhere: a benchmark measures one window alone.
 class FerestreTacute : public Ferestre
 {
@@ -13,3 +15,5 @@ public:
     void ArataTiparirea() override {}
     void Iesire() override {}
 };
+
+} // namespace tezaurel

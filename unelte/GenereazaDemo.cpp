@@ -4,9 +4,9 @@
 // demonstration collection: the problems' texts are rendered into pictures
 // in Probleme/ and appended to Tezaurel.stn exactly as the editor does, so a
 // first run can select, view and print at once.
-#include "unelte/PlatformaTacuta.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -18,6 +18,8 @@
 #include <QTextLayout>
 
 #include <cstdio>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -32,22 +34,21 @@ struct ProblemaDemo
 };
 
 const ProblemaDemo Probleme[] = {
-    {5, 5, "Aritmetică", "Numere naturale", "",
-     "Calculaţi: 125 + 375 − 2 · (48 : 6 + 12)."},
+    {5, 5, "Aritmetică", "Numere naturale", "", "Calculaţi: 125 + 375 − 2 · (48 : 6 + 12)."},
     {5, 6, "Aritmetică", "Numere naturale", "Se poate da ca temă.",
      "Aflaţi numărul natural n ştiind că 3 · n + 17 = 98."},
     {5, 7, "Aritmetică", "Fracţii ordinare", "",
      "Ana a citit 2/5 dintr-o carte de 240 de pagini. Câte pagini mai are de citit?"},
     {6, 6, "Aritmetică", "Divizibilitate", "",
-     "Determinaţi cel mai mare divizor comun şi cel mai mic multiplu comun al numerelor 84 şi 126."},
+     "Determinaţi cel mai mare divizor comun şi cel mai mic multiplu comun al numerelor 84 şi "
+     "126."},
     {6, 7, "Geometrie", "Unghiuri", "Desen obligatoriu.",
      "Două unghiuri adiacente suplementare au măsurile în raportul 2 : 7. "
      "Aflaţi măsurile unghiurilor."},
     {6, 8, "Aritmetică", "Rapoarte şi proporţii", "",
      "Trei muncitori termină o lucrare în 12 zile. În câte zile termină aceeaşi lucrare "
      "4 muncitori care lucrează în acelaşi ritm?"},
-    {7, 6, "Algebră", "Numere reale", "",
-     "Arătaţi că numărul a = √2 · (√8 + √18) este natural."},
+    {7, 6, "Algebră", "Numere reale", "", "Arătaţi că numărul a = √2 · (√8 + √18) este natural."},
     {7, 8, "Geometrie", "Triunghiul dreptunghic", "Teorema lui Pitagora.",
      "Într-un triunghi dreptunghic catetele au 6 cm şi 8 cm. Aflaţi ipotenuza şi înălţimea "
      "corespunzătoare ipotenuzei."},
@@ -61,8 +62,7 @@ const ProblemaDemo Probleme[] = {
      "Determinaţi al zecelea termen al progresiei aritmetice 3, 7, 11, …"},
     {9, 8, "Geometrie", "Vectori", "",
      "În triunghiul ABC, M este mijlocul laturii BC. Arătaţi că AB + AC = 2·AM (vectori)."},
-    {10, 7, "Algebră", "Funcţia exponenţială", "",
-     "Rezolvaţi ecuaţia 2^(x+1) + 2^x = 24."},
+    {10, 7, "Algebră", "Funcţia exponenţială", "", "Rezolvaţi ecuaţia 2^(x+1) + 2^x = 24."},
     {10, 8, "Algebră", "Numere complexe", "",
      "Calculaţi modulul numărului complex z = (3 + 4i) / (1 − i)."},
     {10, 9, "Trigonometrie", "Formule trigonometrice", "Şi pentru clasa a XI-a.",
@@ -71,8 +71,7 @@ const ProblemaDemo Probleme[] = {
      "Calculaţi limita lim (x→∞) (√(x² + 3x) − x)."},
     {11, 9, "Algebră", "Matrice şi determinanţi", "",
      "Fie A = (1 2; 3 4). Calculaţi det(A² − 5A)."},
-    {12, 9, "Analiză matematică", "Integrale", "",
-     "Calculaţi ∫₀¹ x · eˣ dx."},
+    {12, 9, "Analiză matematică", "Integrale", "", "Calculaţi ∫₀¹ x · eˣ dx."},
     {12, 10, "Algebră", "Grupuri", "Subiect de bacalaureat.",
      "Pe ℝ se defineşte legea x ∘ y = x + y − 3. Arătaţi că (ℝ, ∘) este grup abelian."},
 };
@@ -136,8 +135,8 @@ int main(int argc, char *argv[])
         const QString fisier = QStringLiteral("demo%1.jpg").arg(numar, 2, 10, QLatin1Char('0'));
         QByteArray jpeg;
         QBuffer buffer(&jpeg);
-        if (!buffer.open(QIODevice::WriteOnly)
-            || !DeseneazaProblema(numar, QString::fromUtf8(p.text)).save(&buffer, "JPEG", 90))
+        if (!buffer.open(QIODevice::WriteOnly) ||
+            !DeseneazaProblema(numar, QString::fromUtf8(p.text)).save(&buffer, "JPEG", 90))
             return 1;
         Problema problema;
         problema.Clasa = int16_t(p.clasa);

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+namespace tezaurel {
+
 // A user who never answers: for benchmarks and tools that run the logic
 // without anyone in front of the screen. Prompts are cancelled, the Yes/No
 // question gets RaspunsDaNu, and messages go to LaMesaj when one is given.
@@ -32,3 +34,5 @@ public:
     void DeschideAjutor(const QString &) override {}
     bool StergeFisier(const QString &) override { return RezultatStergere; }
 };
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace tezaurel {
+
 QSize MarimeEcran()
 {
     const QScreen *ecran = QGuiApplication::primaryScreen();
@@ -19,3 +21,5 @@ void CentreazaPeEcran(QWidget &fereastra)
     cadru.moveCenter(ecran->availableGeometry().center());
     fereastra.move(cadru.topLeft());
 }
+
+} // namespace tezaurel

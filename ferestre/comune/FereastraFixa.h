@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QMainWindow>
 
+namespace tezaurel {
+
 // A window that is left only through its own commands: the close box,
 // Alt+F4 and the system menu are refused, so the window and its state live
 // for the whole run.
@@ -14,3 +16,5 @@ public:
 protected:
     void closeEvent(QCloseEvent *eveniment) override { eveniment->ignore(); }
 };
+
+} // namespace tezaurel

@@ -1,9 +1,11 @@
 #include "ferestre/comune/MeniuZoom.h"
 
-#include "model/PozaPanoramata.h"
 #include "ferestre/comune/PanzaQt.h"
+#include "model/PozaPanoramata.h"
 
 #include <QMenu>
+
+namespace tezaurel {
 
 void AdaugaZoom(QMenu &meniu, PanzaQt &panza, PozaPanoramata &poza,
                 std::function<int()> latimeVizibila)
@@ -26,3 +28,5 @@ void AdaugaZoom(QMenu &meniu, PanzaQt &panza, PozaPanoramata &poza,
     QObject::connect(&panza, &PanzaQt::Zoom, &panza,
                      [&poza](int unghi, QPointF la) { poza.Rotita(unghi, la); });
 }
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+namespace tezaurel {
+
 PanzaQt::PanzaQt(QWidget *parent)
     : QWidget(parent)
     , m_fundal(palette().color(QPalette::Button))
@@ -79,3 +81,5 @@ void PanzaQt::wheelEvent(QWheelEvent *eveniment)
     }
     emit Zoom(eveniment->angleDelta().y(), eveniment->position());
 }
+
+} // namespace tezaurel

@@ -7,6 +7,8 @@
 
 class QWheelEvent;
 
+namespace tezaurel {
+
 // The windows' drawing surface: it keeps what is drawn on it, paints itself
 // from its own image, and a refresh makes the latest drawing visible.
 class PanzaQt : public QWidget, public Panza
@@ -54,3 +56,5 @@ private:
     mutable QImage m_imagine; // follows the widget's size
     QColor m_fundal;
 };
+
+} // namespace tezaurel

@@ -1,17 +1,19 @@
 #include "ferestre/editare/FereastraEditare.h"
 
-#include "interfete/Ferestre.h"
-#include "logica/editare/EditareProbleme.h"
-#include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/PanzaQt.h"
+#include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
+#include "logica/editare/EditareProbleme.h"
 #include "model/Colectie.h"
 
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+
+namespace tezaurel {
 
 namespace {
 constexpr int LatimeClient = Pixeli(13515);
@@ -33,20 +35,17 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
         connect(a, &QAction::triggered, this, handler);
         return a;
     };
-    m_deschideFisier = adauga(QStringLiteral("Deschide fisier"),
-                                &FereastraEditare::LaDeschideFisier);
-    m_salveaza = adauga(QStringLiteral("Salveaza problema"),
-                       &FereastraEditare::LaSalvare);
-    m_stergeProblema = adauga(QStringLiteral("Sterge problema"),
-                             &FereastraEditare::LaStergere);
-    m_repuneProblema = adauga(QStringLiteral("Anulează ștergerea"),
-                             [this] { m_editare->RepuneProblema(); });
+    m_deschideFisier =
+        adauga(QStringLiteral("Deschide fisier"), &FereastraEditare::LaDeschideFisier);
+    m_salveaza = adauga(QStringLiteral("Salveaza problema"), &FereastraEditare::LaSalvare);
+    m_stergeProblema = adauga(QStringLiteral("Sterge problema"), &FereastraEditare::LaStergere);
+    m_repuneProblema =
+        adauga(QStringLiteral("Anulează ștergerea"), [this] { m_editare->RepuneProblema(); });
     m_repuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
     // The three ways in share one menu, so that "Revenire" stays on a bar
     // the width of the designed window.
     m_importa = menuBar()->addMenu(QStringLiteral("Importă"));
-    m_revenire =
-        adauga(QStringLiteral("Revenire"), &FereastraEditare::LaRevenire);
+    m_revenire = adauga(QStringLiteral("Revenire"), &FereastraEditare::LaRevenire);
     // Keys rather than mnemonics: an "&" would change the captions.
     m_deschideFisier->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     m_salveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
@@ -54,8 +53,7 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
     m_revenire->setShortcut(QKeySequence(QStringLiteral("Esc")));
 
     m_vedere = menuBar()->addMenu(QStringLiteral("Vedere"));
-    AdaugaZoom(*m_vedere, *m_panza, m_editare->Poza(),
-               [this] { return m_panza->width(); });
+    AdaugaZoom(*m_vedere, *m_panza, m_editare->Poza(), [this] { return m_panza->width(); });
 
     connect(m_panza, &PanzaQt::Apasat, this, &FereastraEditare::LaApasare);
     connect(m_panza, &PanzaQt::Miscat, this, &FereastraEditare::LaMiscare);
@@ -120,3 +118,5 @@ void FereastraEditare::LaEliberare(QMouseEvent *eveniment)
 {
     m_editare->Elibereaza(eveniment->position().x(), eveniment->position().y());
 }
+
+} // namespace tezaurel

@@ -4,12 +4,15 @@
 
 #include <memory>
 
-class EditareProbleme;
-class Ferestre;
-class PanzaQt;
 class QAction;
 class QMenu;
 class QMouseEvent;
+
+namespace tezaurel {
+
+class EditareProbleme;
+class Ferestre;
+class PanzaQt;
 class Colectie;
 
 // The problem editor: the window is the canvas the picture is dragged on.
@@ -54,3 +57,5 @@ private:
     QMenu *m_importa = nullptr;
     QMenu *m_vedere = nullptr;
 };
+
+} // namespace tezaurel

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+namespace tezaurel {
+
 namespace {
 
 const char *const Romane[] = {"V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"};
@@ -37,8 +39,9 @@ QLineEdit *CuCompletare(const QStringList &texte, QWidget *parent)
 } // namespace
 
 DialogDetaliiProblema::DialogDetaliiProblema(const QString &titlu, const QString &textButon,
-                                   const DetaliiProblema &initiale, const QStringList &capitole,
-                                   const QStringList &discipline, QWidget *parent)
+                                             const DetaliiProblema &initiale,
+                                             const QStringList &capitole,
+                                             const QStringList &discipline, QWidget *parent)
     : QDialog(parent)
     , m_clasa(new QComboBox(this))
     , m_nivel(new QComboBox(this))
@@ -49,9 +52,9 @@ DialogDetaliiProblema::DialogDetaliiProblema(const QString &titlu, const QString
     setWindowTitle(titlu);
     for (int c = DetaliiProblema::ClasaMinima; c <= DetaliiProblema::ClasaMaxima; ++c)
         m_clasa->addItem(QStringLiteral("a %1-a (%2)")
-                            .arg(QLatin1String(Romane[c - DetaliiProblema::ClasaMinima]))
-                            .arg(c),
-                        c);
+                             .arg(QLatin1String(Romane[c - DetaliiProblema::ClasaMinima]))
+                             .arg(c),
+                         c);
     for (int n = DetaliiProblema::NivelMinim; n <= DetaliiProblema::NivelMaxim; ++n)
         m_nivel->addItem(QString::number(n), n);
     Alege(m_clasa, initiale.Clasa);
@@ -89,3 +92,5 @@ void DialogDetaliiProblema::accept()
     if (!Accepta || Accepta(Detalii()))
         QDialog::accept();
 }
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@ class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
+namespace tezaurel {
+
 // The five details of a problem in one form: class and level as choices,
 // chapter and discipline completed from the collection's texts, observations
 // on several lines. It only collects them; Accepta, given by the caller,
@@ -21,8 +23,8 @@ class DialogDetaliiProblema final : public QDialog
 
 public:
     DialogDetaliiProblema(const QString &titlu, const QString &textButon,
-                     const DetaliiProblema &initiale, const QStringList &capitole,
-                     const QStringList &discipline, QWidget *parent = nullptr);
+                          const DetaliiProblema &initiale, const QStringList &capitole,
+                          const QStringList &discipline, QWidget *parent = nullptr);
 
     DetaliiProblema Detalii() const;
     std::function<bool(const DetaliiProblema &)> Accepta;
@@ -36,3 +38,5 @@ private:
     QLineEdit *m_capitol;
     QPlainTextEdit *m_observatii;
 };
+
+} // namespace tezaurel

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+namespace tezaurel {
+
 ImportQt::ImportQt(Platforma &platforma, QWidget *parinte)
     : m_platforma(platforma)
     , m_parinte(parinte)
@@ -22,8 +24,9 @@ ImportQt::~ImportQt() = default;
 std::optional<DetaliiProblema> ImportQt::CereDetalii(const QStringList &capitole,
                                                      const QStringList &discipline)
 {
-    DialogDetaliiProblema forma(QStringLiteral("Detaliile tuturor pozelor"), QStringLiteral("Importă"),
-                           DetaliiProblema(), capitole, discipline, m_parinte);
+    DialogDetaliiProblema forma(QStringLiteral("Detaliile tuturor pozelor"),
+                                QStringLiteral("Importă"), DetaliiProblema(), capitole, discipline,
+                                m_parinte);
     forma.Accepta = [this](const DetaliiProblema &d) {
         const auto motiv = VerificaDetalii(d);
         if (motiv)
@@ -82,3 +85,5 @@ void ImportQt::ArataRaport(const RaportImport &raport, QWidget *parinte)
     fereastra.resize(640, primulRand >= 0 ? 360 : 100);
     fereastra.exec();
 }
+
+} // namespace tezaurel

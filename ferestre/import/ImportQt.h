@@ -4,9 +4,12 @@
 
 #include <memory>
 
-class Platforma;
 class QProgressDialog;
 class QWidget;
+
+namespace tezaurel {
+
+class Platforma;
 
 // The import on screen: the form answered once for all the pictures, a
 // progress dialog with "Anulare", and the report in a window of its own,
@@ -29,3 +32,5 @@ private:
     QWidget *m_parinte;
     std::unique_ptr<QProgressDialog> m_progres;
 };
+
+} // namespace tezaurel

@@ -1,8 +1,8 @@
 #include "ferestre/lucrari/FereastraLucrare.h"
 
-#include "logica/lucrari/CompunereLucrare.h"
-#include "interfete/Platforma.h"
 #include "interfete/Imprimanta.h"
+#include "interfete/Platforma.h"
+#include "logica/lucrari/CompunereLucrare.h"
 #include "model/CitirePoza.h"
 #include "model/Colectie.h"
 
@@ -26,6 +26,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
+namespace tezaurel {
+
 namespace {
 constexpr int LatimePagina = 420; // the preview's pages, in pixels
 
@@ -44,7 +46,7 @@ QPushButton *Buton(const QString &text, const QKeySequence &scurtatura, QWidget 
 
 FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
                                    std::function<MarginiLucrare()> margini,
-                   std::unique_ptr<Imprimanta> imprimanta, QWidget *parent)
+                                   std::unique_ptr<Imprimanta> imprimanta, QWidget *parent)
     : QWidget(parent)
     , m_definitii(definitii)
     , m_compunere(compunere)
@@ -168,8 +170,9 @@ void FereastraLucrare::LeagaProblemele(QPushButton *sus, QPushButton *jos, QPush
         m_puncte->setEnabled(rand >= 0);
         m_puncte->setValue(rand >= 0 && rand < int(p.size()) ? p[size_t(rand)].Puncte : 0);
     });
-    connect(m_puncte, &QDoubleSpinBox::valueChanged, this,
-            [this](double valoare) { m_compunere.SeteazaPuncte(m_probleme->currentRow(), valoare); });
+    connect(m_puncte, &QDoubleSpinBox::valueChanged, this, [this](double valoare) {
+        m_compunere.SeteazaPuncte(m_probleme->currentRow(), valoare);
+    });
     auto muta = [this](int pas) {
         const int i = m_probleme->currentRow();
         m_compunere.Muta(i, i + pas);
@@ -324,17 +327,17 @@ void FereastraLucrare::Reimprospateaza()
     m_probleme->setCurrentRow(std::min(std::max(curent, 0), m_probleme->count() - 1));
     const QString avertisment = l.AvertismentPuncte();
     const double total = l.TotalPuncte();
-    m_total->setText(QStringLiteral("Total: %1 %2%3")
-                       .arg(TextPuncte(total),
-                            total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
-                            l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString()) +
-                   (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
+    m_total->setText(
+        QStringLiteral("Total: %1 %2%3")
+            .arg(TextPuncte(total), total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
+                 l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString()) +
+        (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
     m_total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     m_sterse->setText(l.ProblemeSterse > 0
-                        ? QStringLiteral("Din această lucrare au fost scoase %1, șterse între "
-                                         "timp din colecție.")
-                              .arg(TextProbleme(l.ProblemeSterse))
-                        : QString());
+                          ? QStringLiteral("Din această lucrare au fost scoase %1, șterse între "
+                                           "timp din colecție.")
+                                .arg(TextProbleme(l.ProblemeSterse))
+                          : QString());
     m_sterse->setVisible(l.ProblemeSterse > 0);
     setWindowTitle(QStringLiteral("Lucrare - %1").arg(TextProbleme(int(l.Probleme.size()))));
     if (isVisible()) {
@@ -351,11 +354,11 @@ QIcon FereastraLucrare::Iconita(const QString &poza)
     auto gasita = m_iconite.find(poza);
     if (gasita == m_iconite.end()) {
         const QImage mare = CitestePoza(m_compunere.DosarProbleme() + poza).Poza;
-        gasita = m_iconite.insert(
-            poza, mare.isNull()
-                      ? QIcon()
-                      : QIcon(QPixmap::fromImage(mare.scaled(
-                            m_probleme->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation))));
+        gasita =
+            m_iconite.insert(poza, mare.isNull() ? QIcon()
+                                                 : QIcon(QPixmap::fromImage(mare.scaled(
+                                                       m_probleme->iconSize(), Qt::KeepAspectRatio,
+                                                       Qt::SmoothTransformation))));
     }
     return *gasita;
 }
@@ -405,7 +408,8 @@ void FereastraLucrare::Tipareste()
         m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
         return;
     }
-    if (m_imprimante->currentText().isEmpty() || !m_imprimanta->Alege(m_imprimante->currentText())) {
+    if (m_imprimante->currentText().isEmpty() ||
+        !m_imprimanta->Alege(m_imprimante->currentText())) {
         m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
         return;
     }
@@ -451,3 +455,5 @@ void FereastraLucrare::Noua()
     UmpleAntet();
     ArataPastrate();
 }
+
+} // namespace tezaurel

@@ -9,8 +9,6 @@
 #include <functional>
 #include <memory>
 
-class CompunereLucrare;
-class Imprimanta;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -24,6 +22,11 @@ class QScrollArea;
 class QSpinBox;
 class QTimer;
 class QVBoxLayout;
+
+namespace tezaurel {
+
+class CompunereLucrare;
+class Imprimanta;
 class FereastraVizualizare;
 class Colectie;
 
@@ -39,7 +42,7 @@ public:
     // margini reads the print dialog's margins at the moment of use.
     FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
                      std::function<MarginiLucrare()> margini,
-             std::unique_ptr<Imprimanta> imprimanta, QWidget *parent = nullptr);
+                     std::unique_ptr<Imprimanta> imprimanta, QWidget *parent = nullptr);
     ~FereastraLucrare() override;
 
     // The viewer's "Lucrare" menu: add the problem shown (Ctrl+L, Insert) and
@@ -98,3 +101,5 @@ private:
     bool m_umple = false;
     QHash<QString, QIcon> m_iconite;
 };
+
+} // namespace tezaurel

@@ -1,11 +1,11 @@
 #include "ferestre/principala/FereastraPrincipala.h"
 
-#include "interfete/Ferestre.h"
 #include "ferestre/comune/Ecran.h"
 #include "ferestre/comune/PanzaQt.h"
+#include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
-#include "model/StergereFizica.h"
 #include "model/Colectie.h"
+#include "model/StergereFizica.h"
 
 #include <QDir>
 #include <QLayout>
@@ -14,14 +14,18 @@
 
 #include <chrono>
 
+namespace tezaurel {
+
 namespace {
 constexpr int LatimeClient = Pixeli(16665);
 constexpr int InaltimeClient = Pixeli(9540);
 } // namespace
 
 FereastraPrincipala::FereastraPrincipala(Colectie &definitii, Ferestre &ferestre, QWidget *parent)
-    : FereastraFixa(parent), m_definitii(definitii), m_ferestre(ferestre),
-      m_panza(new PanzaQt(this))
+    : FereastraFixa(parent)
+    , m_definitii(definitii)
+    , m_ferestre(ferestre)
+    , m_panza(new PanzaQt(this))
 {
     setWindowTitle(QStringLiteral("Main"));
     setCentralWidget(m_panza);
@@ -53,7 +57,8 @@ FereastraPrincipala::~FereastraPrincipala() = default;
 
 void FereastraPrincipala::ConstruiesteMeniul()
 {
-    auto adauga = [this](const char *titlu, const char *tasta, void (FereastraPrincipala::*handler)()) {
+    auto adauga = [this](const char *titlu, const char *tasta,
+                         void (FereastraPrincipala::*handler)()) {
         QAction *a = menuBar()->addAction(QString::fromLatin1(titlu));
         // Keys rather than mnemonics: an "&" would change the captions.
         a->setShortcut(QKeySequence(QString::fromLatin1(tasta)));
@@ -177,3 +182,5 @@ void FereastraPrincipala::LaIesire()
 {
     m_ferestre.Iesire();
 }
+
+} // namespace tezaurel

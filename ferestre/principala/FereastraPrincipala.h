@@ -1,18 +1,21 @@
 #pragma once
 
-#include "logica/banner/Banner.h"
 #include "ferestre/comune/FereastraFixa.h"
+#include "logica/banner/Banner.h"
 
 #include <QRandomGenerator>
 
 #include <functional>
 #include <memory>
 
+class QAction;
+class QTimer;
+
+namespace tezaurel {
+
 class Ferestre;
 class PanzaQt;
 class Colectie;
-class QAction;
-class QTimer;
 
 // The start-up window and hub: its menu leads to every other window.
 class FereastraPrincipala : public FereastraFixa, private GazdaBanner
@@ -71,3 +74,5 @@ private:
     QRandomGenerator m_aleator;
     std::unique_ptr<Banner> m_banner;
 };
+
+} // namespace tezaurel

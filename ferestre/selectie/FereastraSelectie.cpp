@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+namespace tezaurel {
+
 namespace {
 
 const std::array<const char *, 8> TitluriClase = {"Clasa a V-a",    "Clasa a VI-a", "Clasa a VII-a",
@@ -405,3 +407,5 @@ void FereastraSelectie::Vizualizeaza()
         break;
     }
 }
+
+} // namespace tezaurel

@@ -8,15 +8,18 @@
 
 #include <array>
 
-class Ferestre;
-class Colectie;
-struct SchimbareColectie;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+
+namespace tezaurel {
+
+class Ferestre;
+class Colectie;
+struct SchimbareColectie;
 
 // "Definiti o selectie": the user picks a class, a level, chapters and
 // disciplines; "Vizualizare" turns them into the current selection and goes
@@ -109,3 +112,5 @@ private:
     Ferestre &m_ferestre;
     ModelSelectie m_model;
 };
+
+} // namespace tezaurel

@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+namespace tezaurel {
+
 namespace {
 
 constexpr int LatimeClient = 13905;
@@ -246,3 +248,5 @@ bool FereastraTiparire::eventFilter(QObject *obiect, QEvent *eveniment)
         m_exemplare->setFocus(Qt::OtherFocusReason);
     return QDialog::eventFilter(obiect, eveniment);
 }
+
+} // namespace tezaurel

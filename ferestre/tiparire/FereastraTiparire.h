@@ -6,8 +6,6 @@
 #include <array>
 #include <memory>
 
-class Imprimanta;
-class Colectie;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -16,6 +14,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+
+namespace tezaurel {
+
+class Imprimanta;
+class Colectie;
 
 // The print dialog: where the problem the viewer shows goes to a printer or to
 // a page file. Shown modally; left only through "Renunta" or after printing,
@@ -89,3 +92,5 @@ private:
     Colectie &m_definitii;
     std::unique_ptr<Imprimanta> m_imprimanta;
 };
+
+} // namespace tezaurel

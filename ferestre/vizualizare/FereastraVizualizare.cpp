@@ -1,9 +1,9 @@
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 
-#include "interfete/Ferestre.h"
-#include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/PanzaQt.h"
+#include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
 #include "model/Colectie.h"
 
@@ -19,6 +19,8 @@
 #include <QToolBar>
 
 #include <algorithm>
+
+namespace tezaurel {
 
 namespace {
 constexpr int LatimePanou = Pixeli(19095);
@@ -242,7 +244,8 @@ void FereastraVizualizare::Aseaza()
     // Against the window's right edge, but never past the panel that holds it:
     // on a screen wider than the panel it would otherwise be clipped away.
     const int dreapta = std::min(latime, LatimePanou);
-    m_observatii->setGeometry(dreapta - LatimeObservatii, inaltime - InaltimeObservatii, LatimeObservatii, InaltimeObservatii);
+    m_observatii->setGeometry(dreapta - LatimeObservatii, inaltime - InaltimeObservatii,
+                              LatimeObservatii, InaltimeObservatii);
     // Asked for, it is read over the status line rather than under it.
     m_observatii->raise();
 }
@@ -324,3 +327,5 @@ void FereastraVizualizare::LaEliberare(QMouseEvent *eveniment)
 {
     m_logica.Elibereaza(eveniment->position().x(), eveniment->position().y());
 }
+
+} // namespace tezaurel

@@ -6,14 +6,17 @@
 #include <map>
 #include <memory>
 
-class Ferestre;
-class PanzaQt;
 class QAction;
 class QMenu;
 class QMouseEvent;
 class QPlainTextEdit;
 class QStatusBar;
 class QToolBar;
+
+namespace tezaurel {
+
+class Ferestre;
+class PanzaQt;
 class Colectie;
 
 // Pages through the current selection: the picture in a panel where it can
@@ -79,3 +82,5 @@ private:
     Vizualizator m_logica;
     std::map<Meniu, QMenu *> m_meniuri;
 };
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+namespace tezaurel {
+
 namespace {
 
 int Int(double v)
@@ -34,7 +36,8 @@ QImage LiteraDeRezerva(char litera)
 } // namespace
 
 Banner::Banner(GazdaBanner &gazda, std::array<QImage, NrLitere> litere)
-    : m_gazda(gazda), m_litere(std::move(litere))
+    : m_gazda(gazda)
+    , m_litere(std::move(litere))
 {
     // One pixel layout for the transparent copies, whatever the files held.
     for (QImage &litera : m_litere)
@@ -49,8 +52,7 @@ int Banner::Aseaza(QSize client)
 
     int x = Margine;
     for (int i = 0; i < NrLitere; ++i) {
-        m_pozitii[i] = {static_cast<int16_t>(x), m_randY,
-                        static_cast<int16_t>(m_litere[i].width()),
+        m_pozitii[i] = {static_cast<int16_t>(x), m_randY, static_cast<int16_t>(m_litere[i].width()),
                         static_cast<int16_t>(m_litere[i].height())};
         if (i == 3 || i == 7 || i == 11)
             x += SpatiuCuvant;
@@ -267,3 +269,5 @@ std::array<QImage, Banner::NrLitere> IncarcaLitere(const QString &dosarAplicatie
     }
     return litere;
 }
+
+} // namespace tezaurel

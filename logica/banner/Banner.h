@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace tezaurel {
+
 // What the title banner draws on and drives: the main window's hidden canvas,
 // the window's own surface, its timer and the landing sound.
 class GazdaBanner
@@ -120,3 +122,5 @@ QString CaleLitera(const QString &dosarAplicatie, int i);
 // stretched onto tinta in destinatie and clipped to both pictures.
 void CopieTransparenta(QImage &destinatie, const QRect &tinta, const QImage &sursa,
                        const QRect &dinSursa, QRgb cheie);
+
+} // namespace tezaurel

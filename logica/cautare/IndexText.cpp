@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+namespace tezaurel {
+
 namespace IndexText {
 
 namespace {
@@ -53,12 +55,13 @@ std::optional<Intrari> Citeste(BazaDate &baza)
     if (!baza.EsteDeschisa())
         return std::nullopt;
     QSqlQuery q(baza.Conexiune());
-    if (!q.exec(QStringLiteral("SELECT nume, marime, modificat, observatii FROM texte_recunoscute")))
+    if (!q.exec(
+            QStringLiteral("SELECT nume, marime, modificat, observatii FROM texte_recunoscute")))
         return std::nullopt;
     Intrari intrari;
     while (q.next())
-        intrari.insert(q.value(0).toString(), {q.value(1).toLongLong(), q.value(2).toLongLong(),
-                                               q.value(3).toString()});
+        intrari.insert(q.value(0).toString(),
+                       {q.value(1).toLongLong(), q.value(2).toLongLong(), q.value(3).toString()});
     return intrari;
 }
 
@@ -88,8 +91,10 @@ std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &pro
     const bool scris = baza.Tranzactie([&](QSqlDatabase &db) {
         QSqlQuery sterge(db), adauga(db), schimba(db);
         sterge.prepare(QStringLiteral("DELETE FROM texte_recunoscute WHERE nume = ?"));
-        adauga.prepare(QStringLiteral("INSERT INTO texte_recunoscute(nume, observatii) VALUES (?, ?)"));
-        schimba.prepare(QStringLiteral("UPDATE texte_recunoscute SET observatii = ? WHERE nume = ?"));
+        adauga.prepare(
+            QStringLiteral("INSERT INTO texte_recunoscute(nume, observatii) VALUES (?, ?)"));
+        schimba.prepare(
+            QStringLiteral("UPDATE texte_recunoscute SET observatii = ? WHERE nume = ?"));
         for (const QString &nume : plecate) {
             sterge.addBindValue(nume);
             if (!BazaDate::Executa(sterge))
@@ -165,8 +170,8 @@ QString Interogare(const QString &cuvinte)
     static const QRegularExpression separatori(QStringLiteral("[^\\p{L}\\p{N}\\p{M}]+"));
     QStringList termeni;
     for (QString cuvant : cuvinte.split(separatori, Qt::SkipEmptyParts))
-        termeni << QLatin1Char('"') + cuvant.replace(QLatin1Char('"'), QLatin1String("\"\""))
-                       + QLatin1String("\"*");
+        termeni << QLatin1Char('"') + cuvant.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                       QLatin1String("\"*");
     return termeni.join(QLatin1Char(' '));
 }
 
@@ -202,3 +207,5 @@ std::optional<QString> Text(BazaDate &baza, const QString &nume)
 }
 
 } // namespace IndexText
+
+} // namespace tezaurel

@@ -7,8 +7,11 @@
 #include <limits>
 #include <optional>
 
-class BazaDate;
 class QSqlDatabase;
+
+namespace tezaurel {
+
+class BazaDate;
 
 // The recognised texts of the problems' pictures in Tezaurel.db, keyed by the
 // picture's name in Probleme/, with an FTS5 index over the text and the
@@ -65,3 +68,5 @@ std::optional<QSet<QString>> Cauta(BazaDate &baza, const QString &cuvinte);
 std::optional<QString> Text(BazaDate &baza, const QString &nume);
 
 } // namespace IndexText
+
+} // namespace tezaurel

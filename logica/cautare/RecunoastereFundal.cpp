@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QTimer>
 
+namespace tezaurel {
+
 namespace {
 IndexText::Intrare Stare(const QString &cale)
 {
@@ -132,8 +134,8 @@ void RecunoastereFundal::Lucreaza()
             }
         }
         if (neschimbate || noi)
-            QMetaObject::invokeMethod(this, [this, neschimbate, noi] { Triat(neschimbate, noi); },
-                                      Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, neschimbate, noi] { Triat(neschimbate, noi); }, Qt::QueuedConnection);
         if (deRecunoscut.empty())
             continue;
 
@@ -149,7 +151,9 @@ void RecunoastereFundal::Lucreaza()
             return;
         QMetaObject::invokeMethod(
             this,
-            [this, l, text] { Recunoscuta(l.Nume, l.Cunoscuta.Marime, l.Cunoscuta.Modificat, text); },
+            [this, l, text] {
+                Recunoscuta(l.Nume, l.Cunoscuta.Marime, l.Cunoscuta.Modificat, text);
+            },
             Qt::QueuedConnection);
     }
 }
@@ -169,8 +173,8 @@ void RecunoastereFundal::Recunoscuta(const QString &nume, qint64 marime, qint64 
     // A picture purged meanwhile has no row to fill; an engine that failed
     // leaves the row waiting for the next run.
     const auto intrare = m_cunoscute.find(nume);
-    if (text && intrare != m_cunoscute.end()
-        && IndexText::Inregistreaza(m_definitii.Baza(), nume, marime, modificat, *text)) {
+    if (text && intrare != m_cunoscute.end() &&
+        IndexText::Inregistreaza(m_definitii.Baza(), nume, marime, modificat, *text)) {
         intrare->Marime = marime;
         intrare->Modificat = modificat;
     }
@@ -181,12 +185,13 @@ void RecunoastereFundal::ArataProgres()
 {
     if (m_gata >= m_total)
         m_gata = m_total = 0;
-    const QString progres = m_total ? QStringLiteral("Recunoaștere text: %1 din %2")
-                                          .arg(m_gata)
-                                          .arg(m_total)
-                                    : QString();
+    const QString progres =
+        m_total ? QStringLiteral("Recunoaștere text: %1 din %2").arg(m_gata).arg(m_total)
+                : QString();
     if (progres != m_progres) {
         m_progres = progres;
         emit Progres(m_progres);
     }
 }
+
+} // namespace tezaurel

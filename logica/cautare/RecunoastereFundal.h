@@ -1,7 +1,7 @@
 #pragma once
 
-#include "logica/cautare/IndexText.h"
 #include "interfete/Recunoastere.h"
+#include "logica/cautare/IndexText.h"
 
 #include <QObject>
 #include <QSet>
@@ -13,6 +13,9 @@
 #include <mutex>
 
 class QThread;
+
+namespace tezaurel {
+
 class Colectie;
 
 // Keeps the index of recognised texts in step with the collection. The
@@ -77,3 +80,5 @@ private:
     std::atomic<bool> m_oprire{false};
     QThread *m_fir = nullptr;
 };
+
+} // namespace tezaurel

@@ -6,8 +6,8 @@
 #include "interfete/Panza.h"
 #include "interfete/Platforma.h"
 #include "model/AdaugareProbleme.h"
-#include "model/StocarePoza.h"
 #include "model/Colectie.h"
+#include "model/StocarePoza.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +15,8 @@
 #include <QPainter>
 
 #include <cmath>
+
+namespace tezaurel {
 
 namespace {
 
@@ -139,7 +141,7 @@ PozaCitita EditareProbleme::CitestePoza(const QString &cale) const
 {
     // Under the same rules as the viewer and the page, so that every picture
     // stored here can be shown and printed again.
-    PozaCitita citita = ::CitestePoza(cale);
+    PozaCitita citita = tezaurel::CitestePoza(cale);
     if (citita.Rezultat != PozaCitita::Stare::Citita)
         return citita;
     QImage &poza = citita.Poza;
@@ -238,8 +240,8 @@ void EditareProbleme::SalveazaProblema()
         if (!rezultat.PozaNescrisa.isEmpty())
             platforma().Mesaj(QStringLiteral("Nu am reusit sa scriu imaginea problemei: %1. "
                                              "Problema nu a fost salvata.")
-                                  .arg(rezultat.PozaNescrisa)
-                              + QLatin1Char('\n') + rezultat.Motiv);
+                                  .arg(rezultat.PozaNescrisa) +
+                              QLatin1Char('\n') + rezultat.Motiv);
         else if (!rezultat.Motiv.isEmpty())
             platforma().Mesaj(rezultat.Motiv);
         return;
@@ -299,3 +301,5 @@ void EditareProbleme::Goleste()
     // Emptied, not released: the holder keeps its size as a blank surface.
     m_poza.Albeste();
 }
+
+} // namespace tezaurel

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/PozaPanoramata.h"
 #include "model/CitirePoza.h"
+#include "model/PozaPanoramata.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <optional>
+
+namespace tezaurel {
 
 class Platforma;
 class Panza;
@@ -79,3 +81,5 @@ private:
     qint64 m_marimeAleasa = 0;
     QDateTime m_modificareAleasa;
 };
+
+} // namespace tezaurel

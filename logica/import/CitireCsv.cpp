@@ -8,6 +8,8 @@
 #include <array>
 #include <map>
 
+namespace tezaurel {
+
 namespace {
 
 enum Coloana { Fisier, Clasa, Nivel, Disciplina, Capitol, Observatii, NrColoane };
@@ -139,11 +141,10 @@ void CitesteRand(const InregistrareCsv &inregistrare, const Pozitii &pozitie,
                  qsizetype campuriAntet, std::map<QString, int> &primaLinie, TabelCsv &tabel)
 {
     const int linie = qAbs(inregistrare.Linie);
-    auto greseala =
-        [&](const QString &motiv) {
-            tabel.RanduriGresite
-                << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(TextAfisabil(motiv));
-        };
+    auto greseala = [&](const QString &motiv) {
+        tabel.RanduriGresite
+            << QStringLiteral("probleme.csv, rândul %1: %2").arg(linie).arg(TextAfisabil(motiv));
+    };
     if (inregistrare.Linie < 0) {
         greseala(QStringLiteral("ghilimelele deschise nu se închid până la sfârșitul fișierului"));
         return;
@@ -165,8 +166,7 @@ void CitesteRand(const InregistrareCsv &inregistrare, const Pozitii &pozitie,
     rand.Fisier = camp(Fisier).trimmed();
     const auto clasa =
         Numar(camp(Clasa), DetaliiProblema::ClasaMinima, DetaliiProblema::ClasaMaxima);
-    const auto nivel =
-        Numar(camp(Nivel), DetaliiProblema::NivelMinim, DetaliiProblema::NivelMaxim);
+    const auto nivel = Numar(camp(Nivel), DetaliiProblema::NivelMinim, DetaliiProblema::NivelMaxim);
     rand.Detalii.Disciplina = camp(Disciplina).trimmed();
     rand.Detalii.Capitol = camp(Capitol).trimmed();
     rand.Detalii.Observatii = camp(Observatii).trimmed();
@@ -214,3 +214,5 @@ TabelCsv CitesteCsv(const QByteArray &octeti)
         CitesteRand(inregistrari[r], pozitie, antet.size(), primaLinie, tabel);
     return tabel;
 }
+
+} // namespace tezaurel

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+namespace tezaurel {
+
 // probleme.csv, the details of a folder's pictures as a spreadsheet saves
 // them: a header row naming the columns (fisier, clasa, nivel, disciplina,
 // capitol, observatii, in any order, fisier, clasa and nivel required), then
@@ -41,3 +43,5 @@ struct InregistrareCsv
     QStringList Campuri;
 };
 std::vector<InregistrareCsv> DesparteCsv(const QString &text, QChar separator);
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 
 #include <set>
 
+namespace tezaurel {
+
 namespace {
 
 // The first character the code page cannot hold; ș ț Ș Ț count as held,
@@ -98,3 +100,5 @@ bool CorecteazaDetalii(Colectie &d, int slot, const DetaliiProblema &noi)
     d.platforma().ArataAnunturile(d.IaAnunturile());
     return rescrisa;
 }
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace tezaurel {
+
 class Colectie;
 struct Problema;
 
@@ -42,3 +44,5 @@ QStringList DisciplineExistente(const Colectie &d);
 // Checks the details and rewrites problem slot in place, same picture, same
 // mark. False, after telling the user why, when nothing was changed.
 bool CorecteazaDetalii(Colectie &d, int slot, const DetaliiProblema &noi);
+
+} // namespace tezaurel

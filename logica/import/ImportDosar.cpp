@@ -1,12 +1,12 @@
 #include "logica/import/ImportDosar.h"
 
-#include "logica/import/CitireCsv.h"
 #include "interfete/Platforma.h"
+#include "logica/import/CitireCsv.h"
+#include "model/AdaugareProbleme.h"
 #include "model/CitirePoza.h"
 #include "model/CodPagina.h"
-#include "model/AdaugareProbleme.h"
-#include "model/NumeFisier.h"
 #include "model/Colectie.h"
+#include "model/NumeFisier.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +16,8 @@
 
 #include <functional>
 #include <map>
+
+namespace tezaurel {
 
 namespace {
 
@@ -60,7 +62,8 @@ bool RaportImport::Noteaza(const AdaugareProbleme::Rezultat &r, const QString &n
 {
     switch (r.Fel) {
     case AdaugareProbleme::Stare::Duplicat:
-        Omise << QStringLiteral("%1: aceeași imagine există deja în colecție").arg(TextAfisabil(nume));
+        Omise << QStringLiteral("%1: aceeași imagine există deja în colecție")
+                     .arg(TextAfisabil(nume));
         return true;
     case AdaugareProbleme::Stare::Respinsa:
         Omise << r.Motiv;
@@ -157,9 +160,9 @@ CitesteRanduri(Platforma &platforma, const QString &caleCsv, const QString &dosa
         if (!citit.Anulat)
             platforma.Mesaj(QStringLiteral("Nu am reușit să citesc %1. Nu a fost adăugată "
                                            "nicio problemă.")
-                                .arg(caleCsv)
-                            + QLatin1Char('\n') + citit.Motiv.left(1).toUpper()
-                            + citit.Motiv.mid(1) + QLatin1Char('.'));
+                                .arg(caleCsv) +
+                            QLatin1Char('\n') + citit.Motiv.left(1).toUpper() + citit.Motiv.mid(1) +
+                            QLatin1Char('.'));
         return std::nullopt;
     }
     TabelCsv tabel = CitesteCsv(*citit.Octeti);
@@ -192,15 +195,14 @@ std::optional<DetaliiPoze> Detalii(Colectie &definitii, InterfataImport &interfa
     const QStringList csv =
         sursa.entryList({ImportDosar::NumeCsv}, QDir::Files | QDir::Hidden | QDir::System);
     if (!csv.isEmpty()) {
-        auto dinCsv = CitesteRanduri(definitii.platforma(), sursa.filePath(csv.first()),
-                                     dosar, nume, raport,
-                                     [&interfata] { return interfata.Anulat(); });
+        auto dinCsv = CitesteRanduri(definitii.platforma(), sursa.filePath(csv.first()), dosar,
+                                     nume, raport, [&interfata] { return interfata.Anulat(); });
         if (!dinCsv)
             return std::nullopt;
         detalii.DinCsv = std::move(*dinCsv);
     } else {
-        detalii.Comune = interfata.CereDetalii(CapitoleExistente(definitii),
-                                               DisciplineExistente(definitii));
+        detalii.Comune =
+            interfata.CereDetalii(CapitoleExistente(definitii), DisciplineExistente(definitii));
         if (!detalii.Comune)
             return std::nullopt;
     }
@@ -283,8 +285,8 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
             raport.Omise << Omisa(n, *motivPoza);
         } else if (!detaliiPoza) {
             raport.Omise << Omisa(n, QStringLiteral("nu are un rând bun în probleme.csv"));
-        } else if (AdaugaPoza(m_definitii, adaugare, sursa.filePath(n), n, *detaliiPoza, raport)
-                   == Urmare::Opreste) {
+        } else if (AdaugaPoza(m_definitii, adaugare, sursa.filePath(n), n, *detaliiPoza, raport) ==
+                   Urmare::Opreste) {
             break;
         }
     }
@@ -293,3 +295,5 @@ std::optional<RaportImport> ImportDosar::Importa(const QString &dosar)
     m_interfata.Progres(total, total, QString());
     return raport;
 }
+
+} // namespace tezaurel

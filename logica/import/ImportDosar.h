@@ -8,6 +8,8 @@
 
 #include <optional>
 
+namespace tezaurel {
+
 class Colectie;
 
 // What the import asks of whoever runs it: a screen with a form and a
@@ -59,3 +61,5 @@ private:
     Colectie &m_definitii;
     InterfataImport &m_interfata;
 };
+
+} // namespace tezaurel

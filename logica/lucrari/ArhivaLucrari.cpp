@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <map>
 
+namespace tezaurel {
+
 namespace {
 const QString FormatData = QStringLiteral("yyyy-MM-dd");
 
@@ -322,3 +324,5 @@ QString TextFolosiri(const std::vector<ArhivaLucrari::Folosire> &folosiri)
         texte << f.Clasa + QLatin1Char(' ') + f.Data.toString(QStringLiteral("dd.MM.yyyy"));
     return texte.join(QStringLiteral(", "));
 }
+
+} // namespace tezaurel

@@ -9,8 +9,11 @@
 #include <optional>
 #include <vector>
 
-class BazaDate;
 class QSqlDatabase;
+
+namespace tezaurel {
+
+class BazaDate;
 
 // The kept papers and the record of which problems each class was given, in
 // Tezaurel.db. Every change is one transaction; a failure leaves the last
@@ -68,3 +71,5 @@ private:
 
 // "IX B 12.03.2026, X A 01.10.2025"
 QString TextFolosiri(const std::vector<ArhivaLucrari::Folosire> &folosiri);
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace tezaurel {
+
 namespace {
 QRect ZonaIntreMargini(const MarginiLucrare &m)
 {
@@ -62,3 +64,5 @@ AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
     a.NrPagini = pagina + 1;
     return a;
 }
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace tezaurel {
+
 // A test paper is laid out in twips on A4 portrait sheets, like the single
 // page the print dialog composes, so both land alike on paper and in a PDF.
 namespace PaginaLucrare {
@@ -52,3 +54,5 @@ struct AsezareLucrare
 // fall back to the print dialog's defaults.
 AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
                               const std::vector<QSize> &poze);
+
+} // namespace tezaurel

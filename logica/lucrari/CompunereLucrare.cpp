@@ -7,6 +7,8 @@
 #include <memory>
 #include <utility>
 
+namespace tezaurel {
+
 CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString dosarProbleme)
     : m_baza(baza)
     , m_platforma(platforma)
@@ -212,3 +214,5 @@ bool CompunereLucrare::Tipareste(Imprimanta &imprimanta, int exemplare,
     InregistreazaFolosirea();
     return true;
 }
+
+} // namespace tezaurel

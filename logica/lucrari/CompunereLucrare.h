@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+namespace tezaurel {
+
 class BazaDate;
 class Imprimanta;
 class Platforma;
@@ -68,3 +70,5 @@ private:
     int m_varianta = 1;
     PozePregatite m_poze;
 };
+
+} // namespace tezaurel

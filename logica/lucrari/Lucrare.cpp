@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace tezaurel {
+
 double Lucrare::TotalPuncte() const
 {
     double total = Antet.DinOficiu ? 1 : 0;
@@ -101,3 +103,5 @@ QString TextProbleme(int n)
 {
     return n == 1 ? QStringLiteral("o problemă") : QStringLiteral("%1 probleme").arg(n);
 }
+
+} // namespace tezaurel

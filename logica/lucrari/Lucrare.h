@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace tezaurel {
+
 // One numbered place of a test paper. The problem is named by its picture,
 // the name that stays unique among the collection's unmarked problems.
 struct ProblemaLucrare
@@ -67,3 +69,5 @@ QString TextPuncte(double puncte);
 QString TextClasa(const QString &clasa);
 // "Timp de lucru: 50 de minute. Se acordă 1 punct din oficiu." or the part that applies.
 QString LiniaTimp(const AntetLucrare &antet);
+
+} // namespace tezaurel

@@ -1,7 +1,7 @@
 #include "logica/lucrari/RedareLucrare.h"
 
-#include "logica/tiparire/GeometriePagina.h"
 #include "interfete/Imprimanta.h"
+#include "logica/tiparire/GeometriePagina.h"
 #include "model/AdaugareProbleme.h"
 #include "model/CitirePoza.h"
 
@@ -10,6 +10,8 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+
+namespace tezaurel {
 
 namespace {
 QFont Litera(int marime, bool ingrosat = false)
@@ -262,3 +264,5 @@ bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Impr
         }
     return imprimanta.TerminaDocument();
 }
+
+} // namespace tezaurel

@@ -9,8 +9,11 @@
 #include <map>
 #include <vector>
 
-class Imprimanta;
 class QPainter;
+
+namespace tezaurel {
+
+class Imprimanta;
 
 // Pictures already read and brought to print resolution, kept between two
 // drawings of the same paper so the preview follows each change quickly.
@@ -66,3 +69,5 @@ private:
     PozePregatite m_proprii;
     PozePregatite &m_poze;
 };
+
+} // namespace tezaurel

@@ -2,11 +2,11 @@
 
 #include "logica/cautare/IndexText.h"
 #include "logica/schimb/SursaProbleme.h"
+#include "model/AdaugareProbleme.h"
 #include "model/CitirePoza.h"
 #include "model/CodPagina.h"
-#include "model/AdaugareProbleme.h"
-#include "model/NumeFisier.h"
 #include "model/Colectie.h"
+#include "model/NumeFisier.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -17,6 +17,8 @@
 #include <QSqlQuery>
 
 #include <set>
+
+namespace tezaurel {
 
 namespace {
 
@@ -65,8 +67,9 @@ bool PastreazaInsotitoarele(Colectie &definitii, SursaProbleme &sursa,
             const IndexText::Intrare intrare{
                 fisier.size(), fisier.lastModified().toMSecsSinceEpoch(),
                 sursa.Probleme()[size_t(a.Index)].Observatii.FaraBlancuri()};
-            if ((cuTexte && insotite.Text && !IndexText::Adauga(db, a.Nume, intrare, *insotite.Text))
-                || !ArhivaLucrari::AdaugaFolosiri(db, a.Nume, insotite.Folosiri))
+            if ((cuTexte && insotite.Text &&
+                 !IndexText::Adauga(db, a.Nume, intrare, *insotite.Text)) ||
+                !ArhivaLucrari::AdaugaFolosiri(db, a.Nume, insotite.Folosiri))
                 return false;
         }
         return true;
@@ -87,8 +90,7 @@ QString MotivPoza(PozaCitita::Stare stare)
 
 // First the whole source is weighed, so that what does not fit is refused
 // before anything is added: the source's problems that are new here, by index.
-std::vector<int> ProblemeNoi(const Colectie &definitii, SursaProbleme &sursa,
-                             RaportImport &raport)
+std::vector<int> ProblemeNoi(const Colectie &definitii, SursaProbleme &sursa, RaportImport &raport)
 {
     const std::vector<Problema> &probleme = sursa.Probleme();
     std::set<QByteArray> amprente = AmprenteColectie(definitii);
@@ -119,8 +121,8 @@ std::vector<int> ProblemeNoi(const Colectie &definitii, SursaProbleme &sursa,
 // could not take one.
 enum class Urmare { Continua, Opreste };
 
-Urmare AdaugaProblema(AdaugareProbleme &adaugare, SursaProbleme &sursa, int i,
-                      RaportImport &raport, std::vector<Adaugata> &adaugate)
+Urmare AdaugaProblema(AdaugareProbleme &adaugare, SursaProbleme &sursa, int i, RaportImport &raport,
+                      std::vector<Adaugata> &adaugate)
 {
     const Problema &problema = sursa.Probleme()[size_t(i)];
     const QString numeSursa = problema.Fisier.FaraBlancuri();
@@ -149,8 +151,7 @@ Urmare AdaugaProblema(AdaugareProbleme &adaugare, SursaProbleme &sursa, int i,
 
 } // namespace
 
-RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
-                             InterfataImport &progres)
+RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa, InterfataImport &progres)
 {
     RaportImport raport;
     if (!definitii.ModificariPermise()) {
@@ -184,14 +185,17 @@ RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
         if (AdaugaProblema(adaugare, sursa, i, raport, adaugate) == Urmare::Opreste)
             break;
     }
-    definitii.IaAnunturile(); // a reload that let the imports go on changes nothing the report shows
+    definitii
+        .IaAnunturile(); // a reload that let the imports go on changes nothing the report shows
     // The problems are whole without what came with them: a database that
     // refuses only means their pictures are recognised here again.
     if (!PastreazaInsotitoarele(definitii, sursa, adaugate) && raport.Oprire.isEmpty())
-        raport.Oprire = definitii.Baza().Raport()
-                        + QStringLiteral(" Problemele au fost adăugate, dar textul recunoscut și "
-                                         "istoricul folosirii venite cu ele nu au fost păstrate; "
-                                         "textul va fi recunoscut din nou.");
+        raport.Oprire = definitii.Baza().Raport() +
+                        QStringLiteral(" Problemele au fost adăugate, dar textul recunoscut și "
+                                       "istoricul folosirii venite cu ele nu au fost păstrate; "
+                                       "textul va fi recunoscut din nou.");
     progres.Progres(facute, total, QString());
     return raport;
 }
+
+} // namespace tezaurel

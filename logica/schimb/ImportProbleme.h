@@ -2,9 +2,10 @@
 
 #include "logica/import/ImportDosar.h"
 
+namespace tezaurel {
+
 class SursaProbleme;
 class Colectie;
-
 
 // Adds the source's problems after the last one of this collection, each
 // picture stored before its record, so an interruption at any point leaves
@@ -14,5 +15,6 @@ class Colectie;
 // added. The pictures are all copied before the first record is appended,
 // the names being copied kept meanwhile in Tezaurel.db; what came with them
 // (recognised text, the classes that had them) is stored under their names here.
-RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa,
-                             InterfataImport &progres);
+RaportImport ImportaProbleme(Colectie &definitii, SursaProbleme &sursa, InterfataImport &progres);
+
+} // namespace tezaurel

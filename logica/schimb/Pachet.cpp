@@ -1,9 +1,9 @@
 #include "logica/schimb/Pachet.h"
 
+#include "interfete/Platforma.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "logica/schimb/SursaProbleme.h"
-#include "interfete/Platforma.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
 
@@ -25,6 +25,8 @@
 
 #include <map>
 #include <set>
+
+namespace tezaurel {
 
 namespace {
 
@@ -153,8 +155,8 @@ bool AdaugaIntrari(zip_t *zip, const QByteArray &colectie, const QByteArray &man
         }
         return true;
     };
-    if (!adaugaOcteti(Pachet::NumeColectie, colectie)
-        || !adaugaOcteti(Pachet::NumeManifest, manifest))
+    if (!adaugaOcteti(Pachet::NumeColectie, colectie) ||
+        !adaugaOcteti(Pachet::NumeManifest, manifest))
         return false;
     for (size_t i = 0; i < continut.Probleme.size(); ++i) {
         zip_source_t *sursa =
@@ -185,10 +187,9 @@ int VerificaPeDisc(const QString &cale)
     if (fd >= 0)
         ::close(fd);
     int eroare = 0;
-    zip_t *verificare =
-        sincronizat == 0
-            ? zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
-            : nullptr;
+    zip_t *verificare = sincronizat == 0 ? zip_open(QFile::encodeName(cale).constData(),
+                                                    ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
+                                         : nullptr;
     if (!verificare) {
         QFile::remove(cale);
         return sincronizat != 0 ? sincronizat : EIO;
@@ -219,7 +220,8 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
     Arhiva arhiva;
     // libzip writes a temporary file and renames it over cale only once the
     // whole archive is written, so a failure leaves no package half made.
-    arhiva.m_zip = zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
+    arhiva.m_zip =
+        zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
     if (!arhiva.m_zip)
         return esec;
     if (!AdaugaIntrari(arhiva.m_zip, colectie, manifest, continut))
@@ -243,8 +245,8 @@ void Pachet::ExportaSelectia(const Colectie &definitii)
                                        "selecție, apoi exportați-o."));
         return;
     }
-    QString cale = platforma.AlegeFisierSalvare(definitii.CaleTeste() + QStringLiteral("selectie")
-                                                + Extensie);
+    QString cale =
+        platforma.AlegeFisierSalvare(definitii.CaleTeste() + QStringLiteral("selectie") + Extensie);
     if (cale.isEmpty())
         return;
     if (!cale.endsWith(Extensie))
@@ -253,8 +255,11 @@ void Pachet::ExportaSelectia(const Colectie &definitii)
     for (int i = 2; i <= definitii.NrSelectie; ++i)
         sloturi.push_back(definitii.Selectie[size_t(i)]);
     const QString eroare = Exporta(definitii, sloturi, cale);
-    platforma.Mesaj(eroare.isEmpty() ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
-                                           .arg(cale)
-                                           .arg(sloturi.size())
-                                     : eroare);
+    platforma.Mesaj(eroare.isEmpty()
+                        ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
+                              .arg(cale)
+                              .arg(sloturi.size())
+                        : eroare);
 }
+
+} // namespace tezaurel

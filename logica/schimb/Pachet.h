@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace tezaurel {
+
 class Colectie;
 
 // A .tezaurel package is a zip archive:
@@ -51,3 +53,5 @@ QString Exporta(const Colectie &definitii, const std::vector<int> &sloturi, cons
 void ExportaSelectia(const Colectie &definitii);
 
 } // namespace Pachet
+
+} // namespace tezaurel

@@ -16,6 +16,8 @@
 
 #include <map>
 
+namespace tezaurel {
+
 namespace {
 
 constexpr int UltimulSlot = 2000;
@@ -51,8 +53,8 @@ QString CaleFaraMajuscule(const QString &dosar, const QString &nume, bool dosare
     const QString exacta = dosar + QLatin1Char('/') + nume;
     if (QFileInfo::exists(exacta))
         return exacta;
-    const QStringList gasite = QDir(dosar).entryList(
-        {}, (dosare ? QDir::Dirs : QDir::Files) | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList gasite = QDir(dosar).entryList({}, (dosare ? QDir::Dirs : QDir::Files) |
+                                                             QDir::NoDotAndDotDot | QDir::Hidden);
     QString aleasa;
     for (const QString &g : gasite) {
         if (g.compare(nume, Qt::CaseInsensitive) != 0)
@@ -68,8 +70,9 @@ class SursaDosar final : public SursaProbleme
 {
 public:
     SursaDosar(std::vector<Problema> probleme, QString dosar, QString dosarPoze)
-        : m_probleme(std::move(probleme)), m_dosar(std::move(dosar)),
-          m_dosarPoze(std::move(dosarPoze))
+        : m_probleme(std::move(probleme))
+        , m_dosar(std::move(dosar))
+        , m_dosarPoze(std::move(dosarPoze))
     {}
 
     const std::vector<Problema> &Probleme() const override { return m_probleme; }
@@ -84,8 +87,8 @@ public:
             motiv = *nepermis;
             return std::nullopt;
         }
-        const QString cale = m_dosarPoze.isEmpty() ? QString()
-                                                   : CaleFaraMajuscule(m_dosarPoze, nume, false);
+        const QString cale =
+            m_dosarPoze.isEmpty() ? QString() : CaleFaraMajuscule(m_dosarPoze, nume, false);
         if (cale.isEmpty() || !QFileInfo::exists(cale)) {
             motiv = QStringLiteral("imaginea %1 lipsește din colecția de import").arg(nume);
             return std::nullopt;
@@ -130,8 +133,8 @@ public:
         m_octeti = octeti;
         zip_error_t eroare;
         zip_error_init(&eroare);
-        if (zip_source_t *sursa = zip_source_buffer_create(m_octeti.constData(),
-                                                           zip_uint64_t(m_octeti.size()), 0, &eroare)) {
+        if (zip_source_t *sursa = zip_source_buffer_create(
+                m_octeti.constData(), zip_uint64_t(m_octeti.size()), 0, &eroare)) {
             m_zip = zip_open_from_source(sursa, ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
             if (!m_zip)
                 zip_source_free(sursa);
@@ -144,7 +147,8 @@ public:
     {
         if (!m_zip)
             return QStringLiteral("Fișierul %1 nu este un pachet Tezaurel: arhiva nu poate fi "
-                                  "citită.").arg(nume);
+                                  "citită.")
+                .arg(nume);
 
         const zip_int64_t intrari = zip_get_num_entries(m_zip, 0);
         if (intrari < 0 || intrari > UltimulSlot + 3)
@@ -153,12 +157,13 @@ public:
         std::map<QString, std::pair<zip_int64_t, qint64>> poze; // name -> index, size
         for (zip_int64_t i = 0; i < intrari; ++i) {
             zip_stat_t st;
-            if (zip_stat_index(m_zip, zip_uint64_t(i), 0, &st) != 0 || !(st.valid & ZIP_STAT_NAME)
-                || !(st.valid & ZIP_STAT_SIZE))
+            if (zip_stat_index(m_zip, zip_uint64_t(i), 0, &st) != 0 ||
+                !(st.valid & ZIP_STAT_NAME) || !(st.valid & ZIP_STAT_SIZE))
                 return QStringLiteral("Pachetul %1 este deteriorat.").arg(nume);
             const QString intrare = QString::fromUtf8(st.name);
             const qint64 marime = qint64(st.size);
-            if (intrare == Pachet::NumeColectie && marime <= qint64(UltimulSlot) * Problema::MarimeInregistrare) {
+            if (intrare == Pachet::NumeColectie &&
+                marime <= qint64(UltimulSlot) * Problema::MarimeInregistrare) {
                 colectie = i;
             } else if (intrare == Pachet::NumeManifest && marime <= Pachet::OctetiMaximiManifest) {
                 manifest = i;
@@ -172,14 +177,17 @@ public:
                 if (marime > Pachet::OctetiMaximiPoza)
                     return QStringLiteral("Pachetul %1 declară o imagine de %2 MB (%3), peste "
                                           "limita de %4 MB. Nu am importat nimic.")
-                        .arg(nume, MarimeInMb(marime), intrare, MarimeInMb(Pachet::OctetiMaximiPoza));
+                        .arg(nume, MarimeInMb(marime), intrare,
+                             MarimeInMb(Pachet::OctetiMaximiPoza));
                 poze[intrare.mid(Pachet::DosarPoze.size())] = {i, marime};
             } else if (intrare == Pachet::NumeColectie || intrare == Pachet::NumeManifest) {
                 return QStringLiteral("Pachetul %1 declară un fișier %2 mai mare decât poate "
-                                      "fi. Nu am importat nimic.").arg(nume, intrare);
+                                      "fi. Nu am importat nimic.")
+                    .arg(nume, intrare);
             } else {
                 return QStringLiteral("Pachetul %1 conține un fișier în afara locului său: %2. "
-                                      "Nu am importat nimic.").arg(nume, intrare);
+                                      "Nu am importat nimic.")
+                    .arg(nume, intrare);
             }
         }
         if (colectie < 0 || manifest < 0)
@@ -245,7 +253,7 @@ private:
     }
 
     QString VerificaManifest(const QString &nume, const QJsonObject &manifest,
-                     const std::map<QString, std::pair<zip_int64_t, qint64>> &poze)
+                             const std::map<QString, std::pair<zip_int64_t, qint64>> &poze)
     {
         const QString nepotrivire = QStringLiteral("Pachetul %1 nu se potrivește cu lista lui "
                                                    "de conținut (%2). Nu am importat nimic.");
@@ -287,7 +295,8 @@ private:
                                       "importat nimic.")
                     .arg(nume, numePoza, *dupa);
             if (QCryptographicHash::hash(octeti, QCryptographicHash::Sha256) != amprenta->second)
-                return nepotrivire.arg(nume, QStringLiteral("imaginea %1 a fost schimbată").arg(numePoza));
+                return nepotrivire.arg(
+                    nume, QStringLiteral("imaginea %1 a fost schimbată").arg(numePoza));
             m_indexPoza.push_back(poza->second.first);
             m_amprente.push_back(amprenta->second);
         }
@@ -339,7 +348,6 @@ private:
         return {};
     }
 
-
     QByteArray m_octeti; // a package read from memory lives as long as its archive
     zip_t *m_zip = nullptr;
     std::vector<Problema> m_probleme;
@@ -357,7 +365,8 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
         const QString colectie = CaleFaraMajuscule(cale, Pachet::NumeColectie, false);
         if (colectie.isEmpty()) {
             motiv = QStringLiteral("Dosarul %1 nu conține o colecție Tezaurel (fișierul "
-                                   "Tezaurel.stn).").arg(QDir::toNativeSeparators(cale));
+                                   "Tezaurel.stn).")
+                        .arg(QDir::toNativeSeparators(cale));
             return nullptr;
         }
         // Past the last slot nothing is read, but a file that large is no collection.
@@ -367,8 +376,9 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
                         .arg(QDir::toNativeSeparators(cale), citit.Motiv);
             return nullptr;
         }
-        return std::make_unique<SursaDosar>(ProblemeDin(*citit.Octeti), cale,
-                                            CaleFaraMajuscule(cale, QStringLiteral("Probleme"), true));
+        return std::make_unique<SursaDosar>(
+            ProblemeDin(*citit.Octeti), cale,
+            CaleFaraMajuscule(cale, QStringLiteral("Probleme"), true));
     }
     auto pachet = std::make_unique<SursaPachet>();
     motiv = pachet->Deschide(cale);
@@ -385,3 +395,5 @@ std::unique_ptr<SursaProbleme> DeschidePachet(const QByteArray &octeti, QString 
         return nullptr;
     return pachet;
 }
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+namespace tezaurel {
+
 // Problems that come from elsewhere: a colleague's package or another
 // Tezaurel folder. The records are read whole at opening; a picture only
 // when it is asked for, so a package of two hundred scans is never held in
@@ -46,3 +48,5 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
 
 // A package whose bytes are already in memory (one received whole).
 std::unique_ptr<SursaProbleme> DeschidePachet(const QByteArray &octeti, QString &motiv);
+
+} // namespace tezaurel

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace tezaurel {
+
 namespace {
 // Int() of a quotient: rounds down, also below zero.
 int Int(double valoare)
@@ -78,3 +80,5 @@ QRect AsezareOptiuneNivel(int index)
 {
     return QRect(index < 3 ? 720 : 5040, 600 + 960 * (index % 3), 2175, 495);
 }
+
+} // namespace tezaurel

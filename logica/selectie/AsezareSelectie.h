@@ -3,6 +3,8 @@
 #include <QLine>
 #include <QRect>
 
+namespace tezaurel {
+
 // The selection dialog's geometry, in twips, worked out once from the screen:
 // two halves (chapters, disciplines) of an available and a chosen list each,
 // the class and level frames below, "Vizualizare" at the bottom.
@@ -39,3 +41,5 @@ AsezareSelectie CalculeazaAsezare(int latimeEcran, int inaltimeEcran, int ramaLa
 // An option of a class or level array: its rectangle inside its frame.
 QRect AsezareOptiuneClasa(int index);
 QRect AsezareOptiuneNivel(int index);
+
+} // namespace tezaurel

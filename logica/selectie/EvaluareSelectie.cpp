@@ -4,6 +4,8 @@
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "model/Colectie.h"
 
+namespace tezaurel {
+
 namespace {
 
 bool ExistaIn(const std::vector<QString> &tabel, int ultimul, const QString &text)
@@ -56,10 +58,10 @@ void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre)
 {
     const auto cuCuvinte = IndexText::Cauta(definitii.Baza(), filtre.Cuvinte);
     int16_t ultimul = 1;
-    const QSet<QString> date = definitii.ClasaFaraRepetari.trimmed().isEmpty()
-                                   ? QSet<QString>()
-                                   : ArhivaLucrari(definitii.Baza()).PozeDateClasei(
-                                       definitii.ClasaFaraRepetari);
+    const QSet<QString> date =
+        definitii.ClasaFaraRepetari.trimmed().isEmpty()
+            ? QSet<QString>()
+            : ArhivaLucrari(definitii.Baza()).PozeDateClasei(definitii.ClasaFaraRepetari);
     for (int i = 2; i <= definitii.NrProbleme(); ++i) {
         const Problema &p = definitii.ProblemaDin(i);
         // The whole-number criteria first: they are cheap and drop most records.
@@ -81,3 +83,5 @@ void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre)
     }
     definitii.NrSelectie = ultimul;
 }
+
+} // namespace tezaurel

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace tezaurel {
+
 class Colectie;
 
 // The dialog's criteria as the evaluation sees them; True = -1, False = 0.
@@ -40,3 +42,5 @@ void ColecteazaAlegeri(Colectie &definitii, const QStringList &capitole,
 // each keeps or drops a position by itself, so the survivors are the same.
 // The words only narrow what the other criteria keep, in the same order.
 void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre);
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace tezaurel {
+
 ModelSelectie::ModelSelectie(Colectie &definitii)
     : m_definitii(definitii)
 {}
@@ -158,3 +160,5 @@ ModelSelectie::Rezultat ModelSelectie::Vizualizare()
     ListeIncarcate = false;
     return Rezultat::Predata;
 }
+
+} // namespace tezaurel

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 
+namespace tezaurel {
+
 class Colectie;
 
 // The four list boxes of the selection dialog: for chapters and for
@@ -72,3 +74,5 @@ private:
     Colectie &m_definitii;
     std::array<Lista, 4> m_liste;
 };
+
+} // namespace tezaurel

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QSaveFile>
 
+namespace tezaurel {
+
 namespace {
 
 // Where the picture of the problem the viewer shows lives; empty when none is shown.
@@ -110,3 +112,5 @@ void CompunePagina(bool LaImprimanta, const DatePagina &date, const Colectie &de
         platforma.Mesaj(QStringLiteral(
             "A intervenit o eroare la salvarea fisierului. Verificati mediul de stocare."));
 }
+
+} // namespace tezaurel

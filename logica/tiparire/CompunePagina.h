@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+namespace tezaurel {
+
 class Imprimanta;
 class Colectie;
 struct DatePagina;
@@ -18,3 +20,5 @@ QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QI
 // are not reported; the page of a picture that cannot be read carries the header alone.
 void CompunePagina(bool LaImprimanta, const DatePagina &date, const Colectie &definitii,
                    Imprimanta &imprimanta);
+
+} // namespace tezaurel

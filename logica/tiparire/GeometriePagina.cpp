@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace tezaurel {
+
 QSize Pagina::MarimeFisier()
 {
     return {qRound(double(Latime) / TwipsPePixelFisier),
@@ -105,3 +107,5 @@ void DeseneazaPagina(QPainter &pictor, const AsezarePagina &asezare, const QStri
         pictor.restore();
     }
 }
+
+} // namespace tezaurel

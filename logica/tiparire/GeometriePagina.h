@@ -7,6 +7,8 @@ class QImage;
 class QPainter;
 class QString;
 
+namespace tezaurel {
+
 // The printed page is laid out in twips on an A4 sheet in portrait, whatever
 // device it finally lands on: a printer's sheet or the page saved as a picture.
 namespace Pagina {
@@ -40,3 +42,5 @@ AsezarePagina AseazaPagina(float stanga, float dreapta, float sus, QSize marimeP
 // is squeezed, its lines start at its left edge and what does not fit is cut.
 void DeseneazaPagina(QPainter &pictor, const AsezarePagina &asezare, const QString &antet,
                      const QImage &poza);
+
+} // namespace tezaurel

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace tezaurel {
+
 QString TextMargine(int valoareBara)
 {
     // (40 - v) / 10 rather than 4 - v / 10: the nearest double to the decimal,
@@ -92,3 +94,5 @@ std::variant<DatePagina, QString> VerificaTiparirea(const TexteTipareste &texte)
     date.Antet = texte.Antet;
     return date;
 }
+
+} // namespace tezaurel

@@ -5,6 +5,8 @@
 #include <optional>
 #include <variant>
 
+namespace tezaurel {
+
 // What the print dialog holds when "Print" is pressed, as typed.
 struct TexteTipareste
 {
@@ -40,3 +42,5 @@ QString TextMargine(int valoareBara);
 // A number typed in the user's format; the point is accepted as well, since a
 // decimal point is what many people type whatever their settings.
 std::optional<double> CitesteNumar(const QString &text);
+
+} // namespace tezaurel

@@ -4,6 +4,8 @@
 #include "model/CitirePoza.h"
 #include "model/Colectie.h"
 
+namespace tezaurel {
+
 namespace {
 // Margin, in pixels, inside the picture's top and left edges where the
 // pointer stays an arrow.
@@ -117,13 +119,12 @@ QString Vizualizator::CalePoza(int16_t pozitie) const
 void Vizualizator::CompuneTexte(const Problema &p)
 {
     Observatii = p.Observatii.FaraBlancuri();
-    TextStare = p.Fisier.FaraBlancuri() + QStringLiteral(" - Capitolul: ") +
-                p.Capitol.FaraBlancuri() + QStringLiteral("-Disciplina: ") +
-                p.Disciplina.FaraBlancuri() + QStringLiteral("-Clasa: ") +
-                QString::number(p.Clasa) + QStringLiteral("-Nivel Nota: ") +
-                QString::number(p.Nivel) + QStringLiteral(" -") +
-                QStringLiteral(" Selectia contine: ") + QString::number(m_definitii.NrSelectie - 1) +
-                QStringLiteral(" inregistrari.");
+    TextStare =
+        p.Fisier.FaraBlancuri() + QStringLiteral(" - Capitolul: ") + p.Capitol.FaraBlancuri() +
+        QStringLiteral("-Disciplina: ") + p.Disciplina.FaraBlancuri() + QStringLiteral("-Clasa: ") +
+        QString::number(p.Clasa) + QStringLiteral("-Nivel Nota: ") + QString::number(p.Nivel) +
+        QStringLiteral(" -") + QStringLiteral(" Selectia contine: ") +
+        QString::number(m_definitii.NrSelectie - 1) + QStringLiteral(" inregistrari.");
 }
 
 int Vizualizator::SlotCurent() const
@@ -215,3 +216,5 @@ CachePoze::PozaGata Vizualizator::IncarcaPoza(const QString &cale)
         gata = CachePoze::PozaGata();
     return gata;
 }
+
+} // namespace tezaurel

@@ -1,13 +1,15 @@
 #pragma once
 
-#include "model/PozaPanoramata.h"
 #include "model/CachePoze.h"
+#include "model/PozaPanoramata.h"
 
 #include <QImage>
 #include <QString>
 
 #include <cstdint>
 #include <optional>
+
+namespace tezaurel {
 
 class Panza;
 class Colectie;
@@ -41,7 +43,7 @@ public:
 
     // --- the window's state, kept between showings
     bool Activat = false;
-    QString TextStare;         // the status line; empty after a cancel
+    QString TextStare;               // the status line; empty after a cancel
     QString Observatii;              // the observations box's text
     bool ObservatiiVizibile = false; // the observations box is shown
     PozaPanoramata Poza;             // the holder: the problem's picture, dragged and zoomed
@@ -84,3 +86,5 @@ private:
     Colectie &m_definitii;
     CachePoze m_cache;
 };
+
+} // namespace tezaurel

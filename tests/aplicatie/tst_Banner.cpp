@@ -6,6 +6,8 @@
 
 #include <vector>
 
+using namespace tezaurel;
+
 namespace {
 
 constexpr QRgb Fundal = 0xfff0f0f0;

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+using namespace tezaurel;
+
 namespace {
 
 // The application on a test folder without glyph files, so the banner draws

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // An engine that "reads" the text a PNG carries in its metadata, counting its

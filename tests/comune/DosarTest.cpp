@@ -13,6 +13,8 @@
 #include <cstdlib>
 #include <utility>
 
+using namespace tezaurel;
+
 DosarTest::DosarTest()
 {
     QDir(Cale()).mkpath(QStringLiteral("Probleme"));

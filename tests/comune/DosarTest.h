@@ -11,6 +11,8 @@
 #include <functional>
 #include <vector>
 
+using namespace tezaurel;
+
 // A fresh application folder with empty Probleme/ and teste/, removed afterwards.
 class DosarTest
 {

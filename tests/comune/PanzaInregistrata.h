@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QStringList>
 
+using namespace tezaurel;
+
 // A drawing surface that draws like the real one and notes each operation, so a test
 // can check both the pixels and the order of clear, copy and refresh.
 class PanzaInregistrata final : public Panza

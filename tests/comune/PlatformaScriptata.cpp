@@ -9,6 +9,8 @@
 
 #include <stdexcept>
 
+using namespace tezaurel;
+
 bool PlatformaScriptata::IntrebareDaNu(const QString &text)
 {
     Intrebari << text;

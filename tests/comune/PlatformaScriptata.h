@@ -10,6 +10,8 @@
 #include <deque>
 #include <optional>
 
+using namespace tezaurel;
+
 // A platform whose user is a script: answers are taken from queues in order,
 // and every text shown is recorded so a test can compare it exactly.
 class PlatformaScriptata final : public Platforma

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 const QColor CuloareFundal(10, 20, 30);
 
 // The editor's logic on a recording canvas, with a scripted teacher and a disk

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+using namespace tezaurel;
+
 namespace {
 
 using Editare = EditorTest;

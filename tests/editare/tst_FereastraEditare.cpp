@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 void Mouse(QWidget &w, QEvent::Type tip, QPointF la, Qt::MouseButton buton = Qt::NoButton)

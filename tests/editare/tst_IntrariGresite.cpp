@@ -2,6 +2,8 @@
 
 #include <functional>
 
+using namespace tezaurel;
+
 namespace {
 
 using IntrariEditor = EditorTest;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // The reader's cases are files in csv/, each with the rows it keeps (line=fisier:clasa:

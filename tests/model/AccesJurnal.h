@@ -7,6 +7,8 @@
 #include <QDirIterator>
 #include <QRegularExpression>
 
+using namespace tezaurel;
+
 // The real disk with faults on demand: after ScrieriPermise writes the process
 // "dies", its next write landing only its first Rupt bytes over what the disk
 // held, nothing later reaching the disk. DoarCitire: the read-write open fails,

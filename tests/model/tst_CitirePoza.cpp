@@ -8,6 +8,8 @@
 
 #include <sys/stat.h>
 
+using namespace tezaurel;
+
 using Stare = PozaCitita::Stare;
 
 // Every file carries a .jpg name: the content alone decides.

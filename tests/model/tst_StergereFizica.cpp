@@ -7,6 +7,8 @@
 
 #include <unistd.h>
 
+using namespace tezaurel;
+
 // Writes the collection and a picture for every plain name, then loads it.
 void Pregateste(ColectieTest &c, const std::vector<Problema> &probleme)
 {

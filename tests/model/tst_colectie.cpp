@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 TEST(Inregistrare, CampurileLaDeplasareaLorSiCodulPaginii)
 {
     const Problema p = FaProblema(9, -2, "Algebra", "Funcții", "p1.jpg", true, "usor");

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 // Each loaded record encodes back to exactly the bytes it was read from, and
 // loading never changes the file.
 TEST(CorpusFuzz, FiecareFisierSeIncarcaSiSeRescrieIdentic)

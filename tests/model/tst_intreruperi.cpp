@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 TEST(Intreruperi, AdaugareaSiMarcareaIntrerupteNuPierdNimic)
 {
     const Problema noua = FaProblema(9, 9, "Geometrie", "Cercul", "nou.jpg");

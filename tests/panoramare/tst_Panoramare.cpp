@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // Steps: + - 0 (natural) L (fit to 900 pixels) N (the next picture, noua).

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 // Paths under a temporary root; the program folder "P" holds the assets beside it.
 TEST(DosareAplicatie, DecisionTable)
 {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // Every drag step copies this way: clipped to both pictures whatever the offset.

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // A question has Da and Nu, Da the default, and Escape or the close button

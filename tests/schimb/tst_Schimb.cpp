@@ -27,6 +27,8 @@
 #include <unistd.h>
 #include <zip.h>
 
+using namespace tezaurel;
+
 namespace {
 
 struct ProgresScriptat final : InterfataImport
@@ -145,6 +147,7 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const RaportImport r = ocupata.Importa(pachet);
     EXPECT_EQ(r.Adaugate, 1);
     EXPECT_EQ(r.Omise, QStringList{"c.jpg: aceeași imagine există deja în colecție"});
+    EXPECT_EQ(r.Redenumite, QStringList{"a.jpg → a (2).jpg"});
     BazaDate &baza = ocupata.definitii.Baza();
     EXPECT_EQ(IndexText::Cauta(baza, "functia"), QSet<QString>{"a (2).jpg"});
     EXPECT_EQ(IndexText::Cauta(baza, "fractii"), QSet<QString>{});

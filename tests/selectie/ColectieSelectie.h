@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 using L = ListaSelectie;
 using V = std::vector<int>;
 

@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+using namespace tezaurel;
+
 // Full fields, bytes 0x80-0xFF compared exactly, and a full collection of
 // distinct texts: all listed, chosen and selected, up to position 2000.
 TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)

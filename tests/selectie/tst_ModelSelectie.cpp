@@ -10,6 +10,8 @@
 
 #include <sys/wait.h>
 
+using namespace tezaurel;
+
 using R = ModelSelectie::Rezultat;
 
 // Criteria combine; alternatives inside one; marked records never; only

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tezaurel;
+
 // A printer that paints its one sheet into a picture: A4 at 144 dots to the
 // inch, one pixel for ten twips. Records every operation in order.
 struct ImprimantaScriptata final : Imprimanta

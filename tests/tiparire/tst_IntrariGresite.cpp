@@ -4,6 +4,8 @@
 
 #include <numeric>
 
+using namespace tezaurel;
+
 namespace {
 
 using IntrariPagina = PaginaTest;

@@ -8,6 +8,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
+using namespace tezaurel;
+
 namespace {
 
 TEST(Geometrie, DreptunghiurileInTwips)

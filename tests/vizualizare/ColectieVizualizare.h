@@ -11,6 +11,8 @@
 
 #include <map>
 
+using namespace tezaurel;
+
 inline const QRgb FundalPanou = qRgb(200, 200, 200);
 
 // Slot 2 is the worked example (bitmap data under a .jpg name), slot 3 a real

@@ -3,6 +3,8 @@
 
 #include <QDir>
 
+using namespace tezaurel;
+
 // A picture that cannot be read leaves a blank panel and the status line as
 // usual; only the one too large to load brings a message. Then the longest
 // texts, a name in the code page's upper half, a full selection, a copy from

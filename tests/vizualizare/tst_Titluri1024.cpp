@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QToolButton>
 
+using namespace tezaurel;
+
 TEST_F(Vizualizare, Ecran1024FiecareTitluDinBaraDeButoaneIncapIntreg)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1024, 768));

@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace tezaurel;
+
 // Paging stops at both ends and draws only what changes; observations stay
 // shown until pressed again; cancel empties everything, and so does a purge
 // while the viewer is hidden; the state kept between showings.
