@@ -1,18 +1,21 @@
 // Purging the fullest collection the program can hold: 1999 problems, the
 // file written beside the old one, pushed to the disk and put in its place.
-#include "platform/PlatformaTacuta.h"
-#include "store/StergereFizica.h"
-#include "store/mDefinitii.h"
+#include "model/Colectie.h"
+#include "model/StergereFizica.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+using namespace tezaurel;
+
 namespace {
 
 // Deletions succeed without touching the disk: the rewrite is what is measured.
-QByteArray ColectiePlina(int pasMarcare) {
+QByteArray ColectiePlina(int pasMarcare)
+{
     QByteArray octeti(512, '\0');
     octeti[0] = char(2000 & 0xFF);
     octeti[1] = char(2000 >> 8);
@@ -31,12 +34,13 @@ QByteArray ColectiePlina(int pasMarcare) {
 }
 
 // range(0): every n-th problem is marked; 0 marks none.
-void StergereFizica1999(benchmark::State &stare) {
+void StergereFizica1999(benchmark::State &stare)
+{
     QTemporaryDir dosar;
     const QByteArray octeti = ColectiePlina(int(stare.range(0)));
     PlatformaTacuta platforma;
     platforma.RezultatStergere = true;
-    mDefinitii definitii(dosar.path(), platforma);
+    Colectie definitii(dosar.path(), platforma);
     for (auto _ : stare) {
         stare.PauseTiming();
         QFile f(dosar.path() + "/Tezaurel.stn");

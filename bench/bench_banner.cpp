@@ -1,10 +1,12 @@
 // One frame of the title animation: the whole row redrawn on a canvas the size
 // of the client area and copied whole onto the window, within a 50 ms tick.
-#include "app/Banner.h"
+#include "logica/banner/Banner.h"
 
 #include <QImage>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 

@@ -1,10 +1,10 @@
 // Search by words: recognising 300-dpi A4 pages, and searching 2,000 of them.
 // The machine may be shared while this runs: a busy neighbour lowers the
 // pages per minute and raises the search times.
-#include "cautare/IndexText.h"
-#include "cautare/RecunoastereFundal.h"
-#include "cautare/RecunoastereTesseract.h"
-#include "store/BazaDate.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/cautare/RecunoastereFundal.h"
+#include "model/BazaDate.h"
+#include "platforma/RecunoastereTesseract.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -19,6 +19,8 @@
 #include <latch>
 #include <thread>
 
+using namespace tezaurel;
+
 namespace {
 
 double SecundeProcesor()
@@ -31,10 +33,12 @@ double SecundeProcesor()
 const QStringList Propozitii = {
     QStringLiteral("Arătați că funcția f este strict crescătoare pe intervalul dat."),
     QStringLiteral("În triunghiul dreptunghic ABC, înălțimea împarte ipotenuza în două segmente."),
-    QStringLiteral("Aflaţi suma primilor zece termeni ai şirului definit prin relaţia de recurenţă."),
+    QStringLiteral(
+        "Aflaţi suma primilor zece termeni ai şirului definit prin relaţia de recurenţă."),
     QStringLiteral("Rezolvați în mulțimea numerelor reale ecuația și verificați soluțiile găsite."),
     QStringLiteral("Determinați aria patrulaterului și lungimea diagonalei sale mari."),
-    QStringLiteral("Calculați probabilitatea ca un număr ales la întâmplare să fie divizibil cu 3."),
+    QStringLiteral(
+        "Calculați probabilitatea ca un număr ales la întâmplare să fie divizibil cu 3."),
 };
 
 // A page of problems as a teacher scans it: A4 at 300 dpi, 12-point DejaVu Sans.
@@ -50,8 +54,9 @@ QImage PaginaA4(int numar)
     pictor.setFont(font);
     QString text;
     for (int i = 0; i < 24; ++i)
-        text += QStringLiteral("%1. %2 ").arg(i + 1).arg(Propozitii[(i + numar) % Propozitii.size()])
-                + (i % 3 == 2 ? QStringLiteral("\n\n") : QString());
+        text +=
+            QStringLiteral("%1. %2 ").arg(i + 1).arg(Propozitii[(i + numar) % Propozitii.size()]) +
+            (i % 3 == 2 ? QStringLiteral("\n\n") : QString());
     pictor.drawText(QRect(240, 240, 2000, 3028), Qt::TextWordWrap, text);
     return pagina;
 }
@@ -111,7 +116,11 @@ void RecunoasterePaginiA4(benchmark::State &stare)
         totalPagini * 60 / (totalProcesor / std::min(fire, 2));
     stare.counters["tinta_min_pagini_pe_minut"] = 20;
 }
-BENCHMARK(RecunoasterePaginiA4)->Arg(1)->Arg(2)->UseManualTime()->Iterations(1)
+BENCHMARK(RecunoasterePaginiA4)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseManualTime()
+    ->Iterations(1)
     ->Unit(benchmark::kSecond);
 
 // 2,000 recognised pages of about 400 words drawn from a 6,000-word vocabulary.
@@ -126,7 +135,7 @@ struct Index2000
         baza.Deschide();
         QSqlQuery(baza.Conexiune()).exec(QStringLiteral("PRAGMA synchronous=OFF"));
         const QStringList silabe = {"ca", "ră", "ți", "fun", "tri", "un", "ghi", "șir", "ma",
-                                    "te", "ți", "că", "lo", "ne", "pă", "în", "dre", "pt"};
+                                    "te", "ți", "că", "lo",  "ne",  "pă", "în",  "dre", "pt"};
         QRandomGenerator aleator(7);
         QStringList vocabular = {"triunghiul", "funcția", "ipotenuza", "înălțimea"};
         while (vocabular.size() < 6000) {
@@ -170,7 +179,8 @@ void CautareIn2000Pagini(benchmark::State &stare, const char *cuvinte)
     stare.counters["gasite"] = double(gasite);
     stare.counters["tinta_max_ms"] = 5;
 }
-BENCHMARK_CAPTURE(CautareIn2000Pagini, un_cuvant_intreg, "triunghiul")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CautareIn2000Pagini, un_cuvant_intreg, "triunghiul")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CautareIn2000Pagini, doua_prefixe, "funcţ ipot")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(CautareIn2000Pagini, prefix_scurt, "ca")->Unit(benchmark::kMillisecond);
 

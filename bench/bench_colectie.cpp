@@ -1,7 +1,7 @@
 // Loading the fullest collection the program can hold: 1999 problems; and
 // the cost of an append that keeps other programs out.
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
+#include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -10,6 +10,8 @@
 #include <algorithm>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -34,10 +36,10 @@ void IncarcaColectiePlina(benchmark::State &stare)
     f.close();
 
     PlatformaTacuta platforma;
-    mDefinitii definitii(dosar.path(), platforma);
+    Colectie definitii(dosar.path(), platforma);
     for (auto _ : stare) {
         definitii.IncarcaColectie();
-        benchmark::DoNotOptimize(definitii.NrProbleme);
+        benchmark::DoNotOptimize(definitii.NrProbleme());
     }
 }
 BENCHMARK(IncarcaColectiePlina)->Unit(benchmark::kMillisecond);
@@ -55,7 +57,7 @@ void AdaugareCuZavor(benchmark::State &stare)
 {
     QTemporaryDir faraZavor, cuZavor;
     PlatformaTacuta platforma;
-    mDefinitii d(cuZavor.path(), platforma);
+    Colectie d(cuZavor.path(), platforma);
     d.IncarcaColectie();
     const QString caleFara = faraZavor.path() + "/Tezaurel.stn";
     Problema p;
@@ -65,7 +67,7 @@ void AdaugareCuZavor(benchmark::State &stare)
     std::vector<double> fara, cu;
     AccesFisiereDisc disc;
     for (auto _ : stare) {
-        if (nrFara >= mDefinitii::UltimulSlot - 1) { // full: start both again, untimed
+        if (nrFara >= Colectie::UltimulSlot - 1) { // full: start both again, untimed
             QFile::resize(caleFara, 0);
             QFile::resize(d.DosarAplicatie() + "/Tezaurel.stn", 0);
             nrFara = 1;
@@ -83,8 +85,7 @@ void AdaugareCuZavor(benchmark::State &stare)
         }
         fara.push_back(ceas.nsecsElapsed() / 1e3);
         ceas.restart();
-        d.TabelProbleme[++d.NrProbleme] = p;
-        if (!d.ScrieProblemaNoua())
+        if (!d.ScrieProblemaNoua(p))
             stare.SkipWithError("the append failed");
         cu.push_back(ceas.nsecsElapsed() / 1e3);
     }

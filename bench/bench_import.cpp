@@ -2,9 +2,9 @@
 // probleme.csv into an empty collection. Goal: at most 10 s for the folder.
 // Baseline in the same run: only copying the same files, which no import
 // can beat.
-#include "import/ImportDosar.h"
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
+#include "logica/import/ImportDosar.h"
+#include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -94,7 +96,7 @@ void ImportDosar100Fotografii(benchmark::State &stare)
         QTemporaryDir aplicatie;
         QDir(aplicatie.path()).mkpath("Probleme");
         PlatformaTacuta platforma;
-        mDefinitii definitii(aplicatie.path(), platforma);
+        Colectie definitii(aplicatie.path(), platforma);
         definitii.IncarcaColectie();
         FaraUtilizator interfata;
         stare.ResumeTiming();

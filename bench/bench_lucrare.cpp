@@ -4,8 +4,8 @@
 // gets the same pages through the same drawing, so its figure is the PDF's.
 // The bare reading of the six scans runs beside it as the baseline: on a busy
 // machine both slow down alike.
-#include "lucrari/RedareLucrare.h"
-#include "store/CitirePoza.h"
+#include "logica/lucrari/RedareLucrare.h"
+#include "model/CitirePoza.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 

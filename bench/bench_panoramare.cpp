@@ -3,12 +3,12 @@
 // the editor window itself on an A4 page scanned at 300 dpi, with the number
 // of heap allocations each step makes.
 #include "bench/Alocari.h"
-#include "bench/FerestreTacute.h"
-#include "editor/EditareProbleme.h"
-#include "editor/fEditareTezaurel.h"
-#include "platform/PanzaQt.h"
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
+#include "ferestre/comune/PanzaQt.h"
+#include "ferestre/editare/FereastraEditare.h"
+#include "logica/editare/EditareProbleme.h"
+#include "model/Colectie.h"
+#include "unelte/FerestreTacute.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +18,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -53,9 +55,9 @@ void PasTragere(benchmark::State &stare)
     Pagina(poza.width(), poza.height()).save(platforma.FisierAles, "JPEG", 90);
 
     FerestreTacute ferestre;
-    mDefinitii definitii(dosar.path(), platforma);
+    Colectie definitii(dosar.path(), platforma);
     definitii.IncarcaColectie();
-    fEditareTezaurel editor(definitii, ferestre);
+    FereastraEditare editor(definitii, ferestre);
     editor.show();
     PanzaQt &panza = *editor.findChild<PanzaQt *>();
     editor.resize(editor.size() + suprafata - panza.size());

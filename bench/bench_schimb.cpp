@@ -3,12 +3,12 @@
 // Goal: at most 20 s for the whole import, duplicates found by hashing at the
 // speed the disk gives. Baseline in the same run, on the same row: reading and
 // hashing every byte of the package once.
-#include "cautare/IndexText.h"
-#include "platform/PlatformaTacuta.h"
-#include "schimb/ImportProbleme.h"
-#include "schimb/Pachet.h"
-#include "schimb/SursaProbleme.h"
-#include "store/mDefinitii.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/schimb/ImportProbleme.h"
+#include "logica/schimb/Pachet.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QCryptographicHash>
@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -50,7 +52,8 @@ const QString &Pachet200()
     QPainter p(&pagina);
     p.setFont(QFont("DejaVu Sans", 40));
     for (int rand = 0; rand < 40; ++rand)
-        p.drawText(150, 200 + rand * 80, "Fie funcţia f : R → R, f(x) = 2x + 3. Arătaţi că f este injectivă.");
+        p.drawText(150, 200 + rand * 80,
+                   "Fie funcţia f : R → R, f(x) = 2x + 3. Arătaţi că f este injectivă.");
     p.end();
     QByteArray jpeg;
     QBuffer b(&jpeg);
@@ -63,8 +66,8 @@ const QString &Pachet200()
     colectie[1] = char((NumarProbleme + 1) >> 8);
     for (int i = 0; i < NumarProbleme; ++i) {
         const QByteArray comentariu = QByteArray("problema ") + QByteArray::number(i);
-        QByteArray varianta = jpeg.left(2) + QByteArray("\xFF\xFE") + char(0)
-                              + char(comentariu.size() + 2) + comentariu + jpeg.mid(2);
+        QByteArray varianta = jpeg.left(2) + QByteArray("\xFF\xFE") + char(0) +
+                              char(comentariu.size() + 2) + comentariu + jpeg.mid(2);
         const QString nume = QStringLiteral("p%1.jpg").arg(i);
         QFile f(dosar.path() + "/sursa/Probleme/" + nume);
         f.open(QIODevice::WriteOnly);
@@ -84,15 +87,15 @@ const QString &Pachet200()
     f.close();
 
     PlatformaTacuta platforma;
-    mDefinitii sursa(dosar.path() + "/sursa", platforma);
+    Colectie sursa(dosar.path() + "/sursa", platforma);
     sursa.IncarcaColectie();
     IndexText::InregistreazaSchema(sursa.Baza());
     sursa.Baza().Deschide();
     std::vector<int> sloturi;
     sursa.Baza().Tranzactie([&](QSqlDatabase &db) {
-        for (int i = 2; i <= sursa.NrProbleme; ++i) {
+        for (int i = 2; i <= sursa.NrProbleme(); ++i) {
             sloturi.push_back(i);
-            IndexText::Adauga(db, sursa.TabelProbleme[size_t(i)].Fisier.FaraBlancuri(), {1, 1, {}},
+            IndexText::Adauga(db, sursa.ProblemaDin(size_t(i)).Fisier.FaraBlancuri(), {1, 1, {}},
                               QString(40, QLatin1Char('x')).repeated(40));
         }
         return true;
@@ -122,7 +125,7 @@ void ImportPachet200(benchmark::State &stare)
         QTemporaryDir tinta;
         QDir().mkpath(tinta.path() + "/Probleme");
         PlatformaTacuta platforma;
-        mDefinitii definitii(tinta.path(), platforma);
+        Colectie definitii(tinta.path(), platforma);
         definitii.IncarcaColectie();
         IndexText::InregistreazaSchema(definitii.Baza());
         definitii.Baza().Deschide();
@@ -130,7 +133,8 @@ void ImportPachet200(benchmark::State &stare)
         auto sursa = DeschideSursa(pachet, motiv);
         ProgresTacut progres;
         const RaportImport r = ImportaProbleme(definitii, *sursa, progres);
-        if (r.Adaugate != NumarProbleme || IndexText::Citeste(definitii.Baza())->size() != NumarProbleme)
+        if (r.Adaugate != NumarProbleme ||
+            IndexText::Citeste(definitii.Baza())->size() != NumarProbleme)
             stare.SkipWithError("not every problem was imported with its text");
     }
     stare.counters["tinta_secunde"] = 20;

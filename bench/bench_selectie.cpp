@@ -1,12 +1,15 @@
 // The selection over the fullest collection: 1999 problems.
-#include "platform/PlatformaTacuta.h"
-#include "selection/EvaluareSelectie.h"
-#include "selection/ModelDefSel.h"
-#include "store/mDefinitii.h"
+#include "logica/selectie/EvaluareSelectie.h"
+#include "logica/selectie/ModelSelectie.h"
+#include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -20,17 +23,17 @@ QString Disciplina(int k)
 }
 
 // Problem i has chapter i % capitole and discipline i % discipline.
-void Umple(mDefinitii &d, int capitole, int discipline)
+void Umple(Colectie &d, int capitole, int discipline)
 {
-    for (int i = 2; i <= mDefinitii::UltimulSlot; ++i) {
-        Problema &p = d.TabelProbleme[i];
+    for (int i = 2; i <= Colectie::UltimulSlot; ++i) {
+        Problema &p = AccesTestColectie::Tabel(d)[i];
         p.Clasa = int16_t(5 + i % 8);
         p.Nivel = int16_t(5 + i % 6);
         p.Capitol.Atribuie(Capitol(i % capitole));
         p.Disciplina.Atribuie(Disciplina(i % discipline));
         p.Fisier.Atribuie(QStringLiteral("p%1.jpg").arg(i));
     }
-    d.NrProbleme = mDefinitii::UltimulSlot;
+    AccesTestColectie::Numar(d) = Colectie::UltimulSlot;
 }
 
 // "Vizualizare" with 50 chapters and 10 disciplines chosen and no class or
@@ -40,7 +43,7 @@ void Evaluare50Capitole10Discipline(benchmark::State &stare)
     QTemporaryDir dosar;
     PlatformaTacuta platforma;
     platforma.RaspunsDaNu = false;
-    mDefinitii d(dosar.path(), platforma);
+    Colectie d(dosar.path(), platforma);
     Umple(d, 400, 40);
     QStringList capitole, discipline;
     for (int k = 0; k < 50; ++k)
@@ -63,13 +66,13 @@ void UmplereListe1999Capitole(benchmark::State &stare)
     QTemporaryDir dosar;
     PlatformaTacuta platforma;
     platforma.RaspunsDaNu = false;
-    mDefinitii d(dosar.path(), platforma);
+    Colectie d(dosar.path(), platforma);
     Umple(d, 1999, 100);
-    ModelDefSel model(d);
+    ModelSelectie model(d);
     for (auto _ : stare) {
-        model.ListeIncarcate = Fals;
+        model.ListeIncarcate = false;
         model.UmpleListe();
-        benchmark::DoNotOptimize(model.Intrari(ListaDefSel::llCapitole).size());
+        benchmark::DoNotOptimize(model.Intrari(ListaSelectie::Capitole).size());
     }
 }
 BENCHMARK(UmplereListe1999Capitole)->Unit(benchmark::kMillisecond);

@@ -1,11 +1,12 @@
 // A page saved to a file from an A4 scan at 300 dpi (2480 x 3508), against the
 // bare load of that picture in the same run. Goal: the page takes at most 1.5
 // times the load, which every page includes.
-#include "platform/PlatformaTacuta.h"
-#include "printing/CompunePagina.h"
-#include "printing/Imprimanta.h"
-#include "printing/VerificareTipareste.h"
-#include "store/mDefinitii.h"
+#include "interfete/Imprimanta.h"
+#include "logica/tiparire/CompunePagina.h"
+#include "logica/tiparire/VerificareTiparire.h"
+#include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <vector>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -40,7 +43,7 @@ struct Dosar
 {
     QTemporaryDir temp;
     PlatformaTacuta platforma;
-    mDefinitii d{temp.path(), platforma};
+    Colectie d{temp.path(), platforma};
 
     explicit Dosar(bool jpeg)
     {
@@ -56,8 +59,8 @@ struct Dosar
             p.drawText(150, 200 + 80 * i, "Sa se rezolve ecuatia x^2 - 5x + 6 = 0 in multimea R.");
         p.end();
         poza.save(temp.path() + "/Probleme/p.jpg", jpeg ? "JPG" : "BMP");
-        d.NrProbleme = 2;
-        d.TabelProbleme[2].Fisier.Atribuie("p.jpg");
+        AccesTestColectie::Numar(d) = 2;
+        AccesTestColectie::Tabel(d)[2].Fisier.Atribuie("p.jpg");
         d.Selectie[2] = 2;
         d.NrSelectie = 2;
         d.PozitieCurenta = 2;

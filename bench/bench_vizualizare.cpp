@@ -3,11 +3,12 @@
 // pages at 300 dpi (2480x3508), as JPEG (how a scan is stored now) and as
 // bitmap data (how pictures were stored before), under .jpg names.
 #include "bench/Alocari.h"
-#include "bench/FerestreTacute.h"
-#include "platform/PanzaQt.h"
-#include "platform/PlatformaTacuta.h"
-#include "store/mDefinitii.h"
-#include "viewer/fVizualizare.h"
+#include "ferestre/comune/PanzaQt.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "model/Colectie.h"
+#include "unelte/AccesTestColectie.h"
+#include "unelte/FerestreTacute.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,6 +21,8 @@
 
 #include <algorithm>
 #include <ctime>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -50,7 +53,7 @@ struct Mediu
             const QString nume = QString("p%1.jpg").arg(i);
             if (i > 2)
                 QFile::copy(Cale, dosar.path() + "/Probleme/" + nume);
-            Problema &p = definitii.TabelProbleme[i];
+            Problema &p = AccesTestColectie::Tabel(definitii)[i];
             p.Clasa = 9;
             p.Nivel = 8;
             p.Disciplina.Atribuie("Algebra");
@@ -58,14 +61,14 @@ struct Mediu
             p.Fisier.Atribuie(nume);
             definitii.Selectie[i] = int16_t(i);
         }
-        definitii.NrProbleme = definitii.NrSelectie = NrProbleme + 1;
+        AccesTestColectie::Numar(definitii) = definitii.NrSelectie = NrProbleme + 1;
         f.show();
-        definitii.SelectieNoua = Adevarat;
+        definitii.SelectieNoua = true;
         QEvent activare(QEvent::WindowActivate);
         QApplication::sendEvent(&f, &activare);
         QApplication::processEvents();
     }
-    bool Pregatit() { return f.Logica().Picture2.Naturala().size() == QSize(2480, 3508); }
+    bool Pregatit() { return f.Logica().Poza.Naturala().size() == QSize(2480, 3508); }
 
     // The bare decode, the baseline every goal is set against.
     double DecodareMs()
@@ -109,8 +112,8 @@ struct Mediu
     QString Cale;
     PlatformaTacuta platforma;
     FerestreTacute ferestre;
-    mDefinitii definitii{dosar.path(), platforma};
-    fVizualizare f{definitii, ferestre};
+    Colectie definitii{dosar.path(), platforma};
+    FereastraVizualizare f{definitii, ferestre};
 };
 
 void Baza(benchmark::State &stare, Mediu &m, double tintaMs)
@@ -146,7 +149,7 @@ void InainteLaVecinCitit(benchmark::State &stare)
         return stare.SkipWithError("picture not loaded");
     Baza(stare, m, 0);
     if (stare.range(1))
-        m.f.Logica().Picture2.PotrivesteLaLatime(m.f.width());
+        m.f.Logica().Poza.PotrivesteLaLatime(m.f.width());
     double procesor = 0;
     for (auto _ : stare) {
         if (m.definitii.PozitieCurenta == m.definitii.NrSelectie)
@@ -195,24 +198,24 @@ void PasTragere(benchmark::State &stare)
         return stare.SkipWithError("picture not loaded");
     Vizualizator &v = m.f.Logica();
     if (stare.range(0) == 1)
-        v.Picture2.Mareste();
+        v.Poza.Mareste();
     else if (stare.range(0) == 2)
-        v.Picture2.PotrivesteLaLatime(m.f.width());
-    stare.counters["factor"] = v.Picture2.Zoom().Factor();
+        v.Poza.PotrivesteLaLatime(m.f.width());
+    stare.counters["factor"] = v.Poza.Zoom().Factor();
     stare.counters["tinta_us"] = 1000;
     v.Cache().AsteaptaCitirile(); // their reads allocate on other threads
-    v.Picture1_MouseDown(600, 300);
+    v.Apasa(600, 300);
     int pas = 0;
     Alocari = 0;
     NumaraAlocari = true;
     for (auto _ : stare) {
         const double d = (pas++ % 200) - 100;
-        v.Picture1_MouseMove(600 + d, 300 + d / 2);
+        v.Misca(600 + d, 300 + d / 2);
         if (stare.range(1))
             m.Panou().repaint();
     }
     NumaraAlocari = false;
-    v.Picture1_MouseUp(600, 300);
+    v.Elibereaza(600, 300);
     stare.counters["alocari_pe_pas"] =
         benchmark::Counter(double(Alocari.load()) / double(stare.iterations()));
 }

@@ -1,10 +1,12 @@
 // Any bytes as probleme.csv: the reader must neither crash nor hand the
 // import a row the collection could not keep as written.
-#include "import/CitireCsv.h"
-#include "store/NumeFisier.h"
+#include "logica/import/CitireCsv.h"
+#include "model/NumeFisier.h"
 
 #include <cstdint>
 #include <cstdlib>
+
+using namespace tezaurel;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {

@@ -9,10 +9,10 @@
 // whose Probleme/ holds a JPEG b.jpg, a link out of the folder and a FIFO. Every
 // source that opens is imported into an empty collection beside it, so that
 // its names reach the picture writing: nothing may appear beside it.
-#include "platform/PlatformaTacuta.h"
-#include "schimb/ImportProbleme.h"
-#include "schimb/SursaProbleme.h"
-#include "store/mDefinitii.h"
+#include "logica/schimb/ImportProbleme.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/Colectie.h"
+#include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -24,6 +24,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <zip.h>
+
+using namespace tezaurel;
 
 namespace {
 const QString Radacina = QDir::tempPath() + QStringLiteral("/fuzz_pachet_%1/").arg(getpid());
@@ -107,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
     QDir().mkpath(app + QStringLiteral("/Probleme"));
     PlatformaTacuta platforma;
     FaraUtilizator interfata;
-    mDefinitii definitii(app, platforma);
+    Colectie definitii(app, platforma);
     definitii.IncarcaColectie();
     ImportaProbleme(definitii, *sursa, interfata);
     if (QDir(Radacina).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size() !=

@@ -2,7 +2,7 @@
 // itself (the end marker, the declared length, the size before decoding), so
 // it must neither crash nor hand back a picture it says it refused, nor one
 // over the size limit, whatever the file claims.
-#include "store/CitirePoza.h"
+#include "model/CitirePoza.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -11,13 +11,15 @@
 #include <cstdlib>
 #include <unistd.h>
 
+using namespace tezaurel;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *date, size_t marime)
 {
     // The reader takes a path: a file in memory-backed /dev/shm costs no disk access.
     // Qt's decoders complain about every damaged input; the complaints cost more than the reading.
-    static const bool tacut = (qInstallMessageHandler([](QtMsgType, const QMessageLogContext &,
-                                                         const QString &) {}),
-                               true);
+    static const bool tacut =
+        (qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {}),
+         true);
     (void)tacut;
     static const QString cale =
         QStringLiteral("/dev/shm/tezaurel-fuzz-poza-%1.jpg").arg(::getpid());

@@ -10,7 +10,7 @@ PACHETE_RUN="cmake ninja-build g++ make qt6-base-dev qt6-multimedia-dev libqt6mu
  libtesseract-dev tesseract-ocr-ron pkg-config libzip-dev"
 PACHETE_TEST="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils imagemagick xdotool
  cups printer-driver-cups-pdf poppler-utils sox dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
- clang libclang-rt-14-dev dpkg-dev fakeroot lintian appstream file util-linux"
+ clang clang-format libclang-rt-14-dev dpkg-dev fakeroot lintian appstream file util-linux"
 
 case "${1:-run}" in
     run) PACHETE="$PACHETE_RUN" ;;

@@ -1,13 +1,13 @@
-#include "app/Aplicatie.h"
-#include "cautare/IndexText.h"
-#include "cautare/RecunoastereFundal.h"
-#include "cautare/RecunoastereTesseract.h"
-#include "selection/EvaluareSelectie.h"
-#include "selection/fDefSel.h"
-#include "store/StergereFizica.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
+#include "aplicatie/Aplicatie.h"
+#include "ferestre/selectie/FereastraSelectie.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/cautare/RecunoastereFundal.h"
+#include "logica/selectie/EvaluareSelectie.h"
+#include "model/Colectie.h"
+#include "model/StergereFizica.h"
+#include "platforma/RecunoastereTesseract.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -15,6 +15,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -64,21 +66,21 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
          FaProblema(9, 7, "A", "F", "c.png"), FaProblema(9, 7, "A", "F", "marcata.png", true)});
     // One run of the program: load, open the database, recognise, then look.
     auto ruleaza = [&](int apeluri,
-                       const std::function<void(mDefinitii &, RecunoastereFundal &)> &apoi) {
-        mDefinitii d(dosar.Cale(), platforma);
+                       const std::function<void(Colectie &, RecunoastereFundal &)> &apoi) {
+        Colectie d(dosar.Cale(), platforma);
         d.IncarcaColectie();
         RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<MotorScriptat>(); }});
         ASSERT_TRUE(d.Baza().Deschide());
         EXPECT_EQ(Recunoaste(fundal), apeluri); // the unchanged are not recognised again
         apoi(d, fundal);
     };
-    auto gasite = [](mDefinitii &d, const QString &cuvinte) {
+    auto gasite = [](Colectie &d, const QString &cuvinte) {
         QStringList nume = IndexText::Cauta(d.Baza(), cuvinte).value().values();
         nume.sort();
         return nume.join(' ').remove(".png");
     };
     // c.png, no picture, is never handed to the engine; the marked problem is not indexed.
-    ruleaza(4, [&](mDefinitii &d, RecunoastereFundal &) {
+    ruleaza(4, [&](Colectie &d, RecunoastereFundal &) {
         // What is typed, then the pictures it finds: only words, never FTS5 syntax.
         for (const char *rand :
              {"funcția: sedila virgula", "FUNCŢIA arătati: sedila virgula", "crescătoare: virgula",
@@ -99,7 +101,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
                   std::vector<int16_t>({2, 3}));
     });
     scrie("sedila.png", "2. Aflați modulul vectorului.");
-    ruleaza(1, [&](mDefinitii &d, RecunoastereFundal &fundal) {
+    ruleaza(1, [&](Colectie &d, RecunoastereFundal &fundal) {
         EXPECT_EQ(gasite(d, "descrescătoare modulul"), "");
         EXPECT_EQ(gasite(d, "modulul"), "sedila");
         ASSERT_TRUE(d.MarcheazaStearsa(2) && StergereFizica(d)); // virgula.png's text goes
@@ -121,8 +123,7 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
                                      "6. Un enunț adus.");
         }));
         for (const char *nume : {"adus.png", "nou.png"}) {
-            d.TabelProbleme[++d.NrProbleme] = FaProblema(9, 7, "A", "F", nume);
-            ASSERT_TRUE(d.ScrieProblemaNoua());
+            ASSERT_TRUE(d.ScrieProblemaNoua(FaProblema(9, 7, "A", "F", nume)));
         }
         EXPECT_EQ(Recunoaste(fundal), 1);
         EXPECT_EQ(gasite(d, "enunt"), "adus nou");
@@ -134,18 +135,18 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
     DosarTest dosar;
     PlatformaScriptata platforma;
     dosar.ScrieColectie({FaProblema(9, 7, "Alg", "Fct", "a.png")});
-    Aplicatie aplicatie(
-        dosar.Cale(), platforma, [] {}, MotorTesseract(dosar.Cale() + "/teste"));
+    Aplicatie aplicatie(dosar.Cale(), platforma, RecunoastereTesseract(dosar.Cale() + "/teste"),
+                        ImprimanteQt, [] {});
     aplicatie.Porneste();
     QStringList dezactivate;
-    for (QLineEdit *camp : aplicatie.DefSel().findChildren<QLineEdit *>())
+    for (QLineEdit *camp : aplicatie.Selectie().findChildren<QLineEdit *>())
         if (!camp->isEnabled())
             dezactivate << camp->accessibleName() + ": " + camp->toolTip();
     EXPECT_EQ(dezactivate, QStringList("Cuvinte din enunț sau observații: Căutarea după cuvinte "
                                        "nu este disponibilă: lipsesc datele limbii române pentru "
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
-    EXPECT_EQ(aplicatie.DefSel().Model().Vizualizare(), ModelDefSel::Rezultat::Predata);
+    EXPECT_EQ(aplicatie.Selectie().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
 }
 
 } // namespace

@@ -151,8 +151,7 @@ class Program:
         return gasite
 
     def gaseste(self, rol, nume, timp=15.0, radacina=None):
-        return asteapta(lambda: (self.toate(rol, nume, radacina) or [None])[0],
-                        "%s %r" % (rol, nume), timp)
+        return asteapta(lambda: (self.toate(rol, nume, radacina) or [None])[0], "%s %r" % (rol, nume), timp)
 
     def exista(self, rol, nume):
         return bool(self.toate(rol, nume))
@@ -226,8 +225,7 @@ class Program:
         fereastra = self.fereastra_x("Main")
         a, b = (os.path.join(self.sesiune.dosar, f) for f in ("a.png", "b.png"))
         for f in (a, b) if fereastra else ():
-            subprocess.run(["import", "-window", fereastra, f], env=self.sesiune.env,
-                           capture_output=True)
+            subprocess.run(["import", "-window", fereastra, f], env=self.sesiune.env, capture_output=True)
             time.sleep(0.4)
         r = subprocess.run(["compare", "-metric", "AE", a, b, "null:"], env=self.sesiune.env,
                            capture_output=True, text=True)

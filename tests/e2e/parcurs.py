@@ -71,11 +71,18 @@ class Parcurs:
     def ok(self, asteptat=None):
         self.mesaje.append(self.p.raspunde_ok(asteptat))
 
-    def alege_fisier(self, cale):
-        self.p.gaseste("dialog", "Deschide")
-        self.p.focus("Deschide")
+    def taste(self, fereastra, *taste):
+        self.p.focus(fereastra)
+        self.s.xdotool("key", *taste)
+
+    def scrie_cale(self, dialog, cale):  # typed into a file dialog, then Enter
+        self.p.gaseste("dialog", dialog)
+        self.p.focus(dialog)
         self.s.xdotool("type", "--delay", "5", cale)
         self.s.xdotool("key", "Return")
+
+    def alege_fisier(self, cale):
+        self.scrie_cale("Deschide", cale)
         asteapta(lambda: not self.p.exista("dialog", "Deschide"), "the file dialog to close")
 
     def adauga(self, cale, problema, raspunsuri_gresite=()):
@@ -136,11 +143,8 @@ class Parcurs:
                                ("Sterge problema", "Problema stearsa cu succes")):
             p.apasa_meniu("Deschide fisier")
             self.alege_fisier(os.path.join(probleme, "doi.jpg"))
-            if comanda.startswith("ctrl"):
-                p.focus("Personalizare Tezaurel")
-                s.xdotool("key", comanda)
-            else:
-                p.apasa_meniu(comanda)
+            (self.taste("Personalizare Tezaurel", comanda) if comanda.startswith("ctrl")
+             else p.apasa_meniu(comanda))
             self.ok(mesaj)
         assert os.path.getsize(stn) == 3 * 512, "header and two records"
         with open(os.path.join(probleme, "unu.jpg"), "rb") as f, open(unu, "rb") as ales:
@@ -155,12 +159,8 @@ class Parcurs:
                     "".join("%s;%d;%d;%s;%s;\"%s\"\n" % (r[5], *r[:5]) for r in (TREI, PATRU)))
         with open(os.path.join(dosar, "citeste.txt"), "w") as f:
             f.write("nu e poza")
-        p.focus("Personalizare Tezaurel")
-        self.s.xdotool("key", "ctrl+i")
-        p.gaseste("dialog", "Alegeți dosarul")
-        p.focus("Alegeți dosarul")
-        self.s.xdotool("type", "--delay", "5", dosar)
-        self.s.xdotool("key", "Return")
+        self.taste("Personalizare Tezaurel", "ctrl+i")
+        self.scrie_cale("Alegeți dosarul", dosar)
         raport = p.gaseste("dialog", "Raportul importului", timp=30)
         self.poza("07-import-raport")
         assert p.toate("label", "Probleme adăugate: 2. Omise: 1.", raport), "the report's summary"
@@ -188,32 +188,28 @@ class Parcurs:
             p.apasa_buton(buton)
             time.sleep(0.2)
             assert self.p.bara_de_stare() == asteptat, "one problem stays shown after " + buton
-        p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+e")
+        self.taste("Vizualizare Probleme", "ctrl+e")
         forma = p.gaseste("dialog", "Corectează detaliile problemei")
         self.camp_langa(forma, "Capitolul:").set_text_contents(UNU_CORECTAT[3])
         self.poza("08-corectare")
         p.apasa_buton("Salvează", forma)
-        asteapta(lambda: "Capitolul: Funcţii liniare-" in self.p.bara_de_stare(), "the new chapter shown")
         asteptat = asteptat.replace("Capitolul: Funcţii-", "Capitolul: Funcţii liniare-")
+        asteapta(lambda: p.bara_de_stare() == asteptat, "the new chapter shown")
         obs_vizibile = lambda: [t for t in p.toate("text") if "Se rezolva grafic" in text_din(t)]  # noqa: E731
         p.apasa_buton("Arata/Ascunde Obs")
         asteapta(obs_vizibile, "the observations")
         # The keyboard: the paging keys keep the one problem, Ctrl+O hides and shows the box.
-        p.focus("Vizualizare Probleme")
-        for tasta in ("Next", "Prior", "End", "Home", "Right", "ctrl+o"):
-            self.s.xdotool("key", tasta)
+        self.taste("Vizualizare Probleme", "Next", "Prior", "End", "Home", "Right", "ctrl+o")
         asteapta(lambda: not obs_vizibile(), "Ctrl+O to hide the observations")
         assert self.p.bara_de_stare() == asteptat, "one problem stays shown after the keys"
         self.s.xdotool("key", "ctrl+o")
         asteapta(obs_vizibile, "Ctrl+O to show the observations")
         self.poza("04-vizualizare")
         # Zoom: "L" fits the picture to the panel's width, "0" brings back its natural size.
-        p.focus("Vizualizare Probleme")
         vederi = [os.path.join(self.lucru, "zoom%d.png" % i) for i in range(3)]
         for i, tasta in enumerate(("", "l", "0")):
             if tasta:
-                self.s.xdotool("key", tasta)
+                self.taste("Vizualizare Probleme", tasta)
                 time.sleep(0.3)
             subprocess.run(["import", "-window", p.fereastra_x("Vizualizare Probleme"), vederi[i]],
                            env=self.s.env, capture_output=True)
@@ -276,8 +272,7 @@ class Parcurs:
             self.camp_langa(tip, "Nr de exemplare", sub=True).set_text_contents("2")
             p.apasa_buton("Print", tip)
             asteapta(lambda: not p.exista("dialog", "Tipareste"), "the print dialog to close")
-            cale = sorted(asteapta(lambda: set(glob.glob(pdf_uri)) - inainte, "the printed PDF",
-                                   timp=30))[-1]
+            cale = sorted(asteapta(lambda: set(glob.glob(pdf_uri)) - inainte, "the printed PDF", timp=30))[-1]
 
             def pagini_stabile():  # cups-pdf writes the file in steps
                 intai = pagini_pdf(cale)
@@ -293,27 +288,22 @@ class Parcurs:
 
         self.pas = "4b test paper"
         # Three problems (the one shown, three times: warned, not refused), a PDF.
-        p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+l")
+        self.taste("Vizualizare Probleme", "ctrl+l")
         for _ in range(2):
-            p.focus("Vizualizare Probleme")
-            self.s.xdotool("key", "Insert")
+            self.taste("Vizualizare Probleme", "Insert")
             self.ok("Problema este deja în lucrare, la numărul 1.")
-        p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+shift+l")
+        self.taste("Vizualizare Probleme", "ctrl+shift+l")
         lucrare = p.gaseste(None, "Lucrare - 3 probleme")
         self.camp_langa(lucrare, "Titlu:").set_text_contents("Test 1")
         self.camp_langa(lucrare, "Clasa:").set_text_contents("IX B")
         p.apasa_buton("Salvează PDF...", lucrare)
-        p.focus("Salvează lucrarea")
-        self.s.xdotool("key", "Return")
+        self.taste("Salvează lucrarea", "Return")
         azi = time.strftime("%d.%m.%Y")
         pdf = os.path.join(self.aplicatie, "teste", "Test 1 %s.pdf" % azi)
         self.ok("Lucrarea a fost salvată în fișierul %s." % pdf)
         assert pagini_pdf(pdf) == 1, "a one-page paper"
         text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
-        for t in ("Test 1", "Clasa a IX-a B", "Numele și prenumele", "1.", "2.", "3.",
-                  "Pagina 1 din 1"):
+        for t in ("Test 1", "Clasa a IX-a B", "Numele și prenumele", "1.", "2.", "3.", "Pagina 1 din 1"):
             assert t in text, "%r not in the PDF" % t
         # The viewer's menu bar tells what the paper holds and whom the problem was given to.
         asteptat = "Lucrarea: 3 probleme · Dată: IX B " + azi
@@ -322,10 +312,8 @@ class Parcurs:
         self.poza("07-lucrare")
 
         self.pas = "4c export"
-        p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+shift+s")
-        p.focus("Exportă problemele")
-        self.s.xdotool("key", "Return")
+        self.taste("Vizualizare Probleme", "ctrl+shift+s")
+        self.taste("Exportă problemele", "Return")
         pachet = os.path.join(self.aplicatie, "teste", "selectie.tezaurel")
         self.ok("Pachetul a fost scris: %s. Probleme exportate: 1." % pachet)
         with zipfile.ZipFile(pachet) as z:
@@ -358,18 +346,14 @@ class Parcurs:
         proces = self.s.porneste([os.path.join(coleg, "tezaurel")],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         p.apasa_meniu("Editare Tezaurel")
-        p.focus("Personalizare Tezaurel")
-        self.s.xdotool("key", "ctrl+shift+i")
+        self.taste("Personalizare Tezaurel", "ctrl+shift+i")
         self.alege_fisier(pachet)
         # Then the whole first collection, Ctrl+Shift+D: unu.jpg is there already, by content.
         for tasta, sumar in (("", "Probleme adăugate: 1. Omise: 0."),
                              ("ctrl+shift+d", "Probleme adăugate: 2. Omise: 1.")):
             if tasta:
-                p.focus("Personalizare Tezaurel")
-                self.s.xdotool("key", tasta)
-                p.focus("Alegeți dosarul")
-                self.s.xdotool("type", "--delay", "5", self.aplicatie)
-                self.s.xdotool("key", "Return")
+                self.taste("Personalizare Tezaurel", tasta)
+                self.scrie_cale("Alegeți dosarul", self.aplicatie)
             raport = p.gaseste("dialog", "Raportul importului", timp=30)
             assert p.toate("label", sumar, raport), "the report's summary " + sumar
             p.apasa_buton("OK", raport)

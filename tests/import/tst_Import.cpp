@@ -1,16 +1,18 @@
-#include "editor/EditareProbleme.h"
-#include "import/CitireCsv.h"
-#include "import/ImportDosar.h"
-#include "store/NumeFisier.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PanzaInregistrata.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/common/PozeGresite.h"
-#include "tests/store/AccesJurnal.h"
+#include "logica/editare/EditareProbleme.h"
+#include "logica/import/CitireCsv.h"
+#include "logica/import/ImportDosar.h"
+#include "model/NumeFisier.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PanzaInregistrata.h"
+#include "tests/comune/PlatformaScriptata.h"
+#include "tests/comune/PozeGresite.h"
+#include "tests/model/AccesJurnal.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -55,7 +57,7 @@ struct Dosar final : InterfataImport
     DosarTest dosar;
     PlatformaScriptata s;
     AccesJurnal *acces = new AccesJurnal; // owned by d
-    mDefinitii d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
+    Colectie d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
     QString sursa = dosar.Cale() + "/scanari";
     std::optional<DetaliiProblema> Detalii;
     int AnuleazaLa = INT_MAX, Pasi = 0;
@@ -132,12 +134,12 @@ TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
             EXPECT_EQ(raport.Adaugate, adaugate) << motiv;
             EXPECT_EQ(raport.Anulat, anuleazaLa != INT_MAX);
             EXPECT_TRUE(raport.Oprire.contains(QString::fromUtf8(motiv))) << raport.Text();
-            mDefinitii reincarcat(t.dosar.Cale(), t.s);
+            Colectie reincarcat(t.dosar.Cale(), t.s);
             reincarcat.IncarcaColectie();
-            EXPECT_EQ(reincarcat.NrProbleme, 1 + existente + adaugate);
+            EXPECT_EQ(reincarcat.NrProbleme(), 1 + existente + adaugate);
             QStringList inregistrate;
-            for (int i = 2 + existente; i <= reincarcat.NrProbleme; ++i)
-                inregistrate << reincarcat.TabelProbleme[i].Fisier.FaraBlancuri();
+            for (int i = 2 + existente; i <= reincarcat.NrProbleme(); ++i)
+                inregistrate << reincarcat.ProblemaDin(i).Fisier.FaraBlancuri();
             EXPECT_EQ(inregistrate, QDir(t.dosar.Cale() + "/Probleme").entryList(QDir::Files));
         }
     });

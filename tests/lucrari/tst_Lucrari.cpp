@@ -1,16 +1,24 @@
-#include "lucrari/CompunereLucrare.h"
-#include "printing/Imprimanta.h"
-#include "selection/EvaluareSelectie.h"
-#include "store/BazaDate.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
+#include "ferestre/lucrari/FereastraLucrare.h"
+#include "logica/lucrari/CompunereLucrare.h"
+#include "logica/selectie/EvaluareSelectie.h"
+#include "model/BazaDate.h"
+#include "model/Colectie.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
+#include "tests/tiparire/ProblemaAfisata.h"
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QPainter>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
+
+using namespace tezaurel;
 
 namespace {
 
@@ -72,30 +80,14 @@ QString Rezumat(const std::optional<Lucrare> &l)
         .join('|');
 }
 
-// A printer that paints into a picture; a null picture is a printer that cannot start.
-struct ImprimantaInregistrata final : Imprimanta
-{
-    QImage foaie{595, 842, QImage::Format_RGB32};
-    QPainter pictor;
-    int Exemplare = 0, PaginiNoi = 0;
-    QStringList Imprimante() const override { return {}; }
-    bool Alege(const QString &) override { return true; }
-    QString Curenta() const override { return {}; }
-    void SeteazaExemplare(int n) override { Exemplare = n; }
-    void SeteazaPortret() override {}
-    QPainter *IncepePagina() override { return pictor.begin(&foaie) ? &pictor : nullptr; }
-    bool PaginaNoua() override { return ++PaginiNoi; }
-    bool TerminaDocument() override { return pictor.end(); }
-};
-
 // A collection of a.jpg, b.jpg, c.jpg, d.jpg, its database open and a paper
 // of the first three for class IX B on 12.03.2026.
 struct Scena
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii d{dosar.Cale(), platforma};
-    CompunereLucrare &compunere = d.Lucrarea();
+    Colectie d{dosar.Cale(), platforma};
+    CompunereLucrare compunere{d.Baza(), platforma, d.CaleProbleme()};
 
     Scena()
     {
@@ -136,9 +128,10 @@ TEST(Lucrare, DouaVarianteInPdfSiLaImprimanta)
     EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()),
               QString::fromUtf8(asteptat.readAll()));
 
-    ImprimantaInregistrata imprimanta;
+    ImprimantaScriptata imprimanta;
     ASSERT_TRUE(s.compunere.Tipareste(imprimanta, 3, MarginiLucrare()));
-    EXPECT_EQ(std::pair(imprimanta.Exemplare, imprimanta.PaginiNoi), std::pair(3, 3));
+    EXPECT_EQ(imprimanta.Operatii.join(","),
+              "exemplare 3,portret,pagina,pagina noua,pagina noua,pagina noua,sfarsit");
     for (const char *poza : {"b.jpg", "d.jpg"}) // b.jpg is in both variants
         EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri(poza)), "IX B 12.03.2026");
 }
@@ -188,8 +181,8 @@ TEST(Lucrare, IntrariGresite)
                                                  "poate fi scris.\nMotivul: nu aveți dreptul "
                                                  "să scrieți acolo.");
         EXPECT_EQ(QDir(teste).entryList(QDir::Files | QDir::Hidden), QStringList());
-        ImprimantaInregistrata imprimanta;
-        imprimanta.foaie = QImage();
+        ImprimantaScriptata imprimanta;
+        imprimanta.Refuza = true;
         EXPECT_FALSE(s.compunere.Tipareste(imprimanta, 1, MarginiLucrare()));
         EXPECT_EQ(s.platforma.Mesaje.last(),
                   "Nu am reușit să tipăresc lucrarea. Verificați imprimanta aleasă.");
@@ -203,6 +196,40 @@ TEST(Lucrare, IntrariGresite)
         s.compunere.SeteazaPuncte(0, 3);
         EXPECT_EQ(s.platforma.Mesaje.size(), spuse);
     });
+}
+
+// The window's controls reach the paper: the buttons on the selected problem,
+// its points, and the header once typing pauses.
+TEST(Lucrare, FereastraSchimbaLucrarea)
+{
+    Scena s;
+    FereastraLucrare f(
+        s.d, s.compunere, [] { return MarginiLucrare(); }, std::make_unique<ImprimantaScriptata>());
+    QListWidget *probleme = nullptr;
+    for (QListWidget *l : f.findChildren<QListWidget *>())
+        if (l->accessibleName() == "Problemele lucrării")
+            probleme = l;
+    ASSERT_TRUE(probleme);
+    const std::tuple<int, const char *, QString> pasi[] = {
+        {0, "Mută în j&os", "b.jpg:0 a.jpg:2 c.jpg:0"},
+        {1, "Mută în &sus", "a.jpg:2 b.jpg:0 c.jpg:0"},
+        {1, "Sco&ate", "a.jpg:2 c.jpg:0"}};
+    for (const auto &[rand, buton, asteptat] : pasi) {
+        probleme->setCurrentRow(rand);
+        for (QPushButton *b : f.findChildren<QPushButton *>())
+            if (b->text() == buton)
+                b->click();
+        EXPECT_EQ(Rezumat(s.compunere.Curenta()).section('|', 4), asteptat) << buton;
+    }
+    probleme->setCurrentRow(1);
+    f.findChild<QDoubleSpinBox *>()->setValue(3);
+    EXPECT_EQ(Rezumat(s.compunere.Curenta()).section('|', 4), "a.jpg:2 c.jpg:3");
+    f.findChild<QLineEdit *>()->setText("Teză");
+    QElapsedTimer ceas;
+    ceas.start();
+    while (s.compunere.Curenta().Antet.Titlu != "Teză" && ceas.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(s.compunere.Curenta().Antet.Titlu, "Teză");
 }
 
 } // namespace

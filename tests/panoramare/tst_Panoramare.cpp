@@ -1,8 +1,10 @@
-#include "panoramare/PozaPanoramata.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PanzaInregistrata.h"
+#include "model/PozaPanoramata.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PanzaInregistrata.h"
 
 #include <gtest/gtest.h>
+
+using namespace tezaurel;
 
 namespace {
 

@@ -1,14 +1,16 @@
-#include "cautare/IndexText.h"
-#include "import/ImportDosar.h"
-#include "schimb/ImportProbleme.h"
-#include "schimb/Pachet.h"
-#include "schimb/SursaProbleme.h"
-#include "store/AdaugareProbleme.h"
-#include "store/ZavorColectie.h"
-#include "store/mDefinitii.h"
-#include "tests/common/DosarTest.h"
-#include "tests/common/PlatformaScriptata.h"
-#include "tests/common/PozeGresite.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/import/ImportDosar.h"
+#include "logica/lucrari/ArhivaLucrari.h"
+#include "logica/schimb/ImportProbleme.h"
+#include "logica/schimb/Pachet.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/AdaugareProbleme.h"
+#include "model/Colectie.h"
+#include "model/ZavorColectie.h"
+#include "tests/comune/DosarTest.h"
+#include "tests/comune/PlatformaScriptata.h"
+#include "tests/comune/PozeGresite.h"
+#include "unelte/AccesTestColectie.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -25,6 +27,8 @@
 #include <unistd.h>
 #include <zip.h>
 
+using namespace tezaurel;
+
 namespace {
 
 struct ProgresScriptat final : InterfataImport
@@ -32,8 +36,8 @@ struct ProgresScriptat final : InterfataImport
     ProgresScriptat(int anuleaza = -1)
         : anuleazaDupa(anuleaza)
     {}
-    int anuleazaDupa;                          // how many problems to let through before "Anulare"
-    std::optional<DetaliiProblema> detalii;    // what the form is answered with
+    int anuleazaDupa;                         // how many problems to let through before "Anulare"
+    std::optional<DetaliiProblema> detalii;   // what the form is answered with
     std::function<void(int)> La = [](int) {}; // what another program does meanwhile
     std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
     {
@@ -56,13 +60,13 @@ QByteArray Jpeg(int nuanta)
 }
 
 // A collection on disk, loaded: slot i + 2 holds probleme[i].
-struct Colectie
+struct ColectieTest
 {
     DosarTest dosar;
     PlatformaScriptata platforma;
-    mDefinitii definitii{dosar.Cale(), platforma};
+    Colectie definitii{dosar.Cale(), platforma};
 
-    Colectie(const std::vector<std::pair<Problema, QByteArray>> &probleme = {})
+    ColectieTest(const std::vector<std::pair<Problema, QByteArray>> &probleme = {})
     {
         std::vector<Problema> inregistrari;
         for (const auto &[p, poza] : probleme) {
@@ -72,6 +76,7 @@ struct Colectie
         dosar.ScrieColectie(inregistrari);
         definitii.IncarcaColectie();
         IndexText::InregistreazaSchema(definitii.Baza());
+        ArhivaLucrari::Inregistreaza(definitii.Baza());
         definitii.Baza().Deschide();
     }
     QStringList Poze() const { return QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files); }
@@ -122,7 +127,7 @@ const Problema C = FaProblema(5, 5, "Aritmetică", "Fracţii", "c.jpg");
 
 TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNumeleFinale)
 {
-    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
+    ColectieTest sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
         return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") &&
                IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii") &&
@@ -131,17 +136,18 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
 
-    Colectie tinta;
+    ColectieTest tinta;
     EXPECT_EQ(tinta.Importa(pachet).Adaugate, 2);
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Tezaurel.stn"), ColectieOcteti({C, A}));
     EXPECT_EQ(tinta.dosar.CitesteOcteti("Probleme/a.jpg"), Jpeg(10));
 
     // "a.jpg" is taken by another picture and c.jpg's is here already: the
     // text and usage follow the new name, the duplicate brings nothing.
-    Colectie ocupata({{B, Jpeg(240)}, {FaProblema(9, 7, "Alg", "F", "a.jpg"), Jpeg(60)}});
+    ColectieTest ocupata({{B, Jpeg(240)}, {FaProblema(9, 7, "Alg", "F", "a.jpg"), Jpeg(60)}});
     const RaportImport r = ocupata.Importa(pachet);
     EXPECT_EQ(r.Adaugate, 1);
     EXPECT_EQ(r.Omise, QStringList{"c.jpg: aceeași imagine există deja în colecție"});
+    EXPECT_EQ(r.Redenumite, QStringList{"a.jpg → a (2).jpg"});
     BazaDate &baza = ocupata.definitii.Baza();
     EXPECT_EQ(IndexText::Cauta(baza, "functia"), QSet<QString>{"a (2).jpg"});
     EXPECT_EQ(IndexText::Cauta(baza, "fractii"), QSet<QString>{});
@@ -173,7 +179,7 @@ struct Vecinatate
     DosarTest radacina;
     const QString R = radacina.Cale() + '/';
     PlatformaScriptata platforma;
-    std::unique_ptr<mDefinitii> definitii;
+    std::unique_ptr<Colectie> definitii;
 
     Vecinatate()
     {
@@ -183,7 +189,7 @@ struct Vecinatate
         radacina.ScrieOcteti("y.jpg", Jpeg(50));
         radacina.ScrieOcteti("app/Probleme/a.jpg", Jpeg(10));
         radacina.ScrieOcteti("app/Tezaurel.stn", ColectieOcteti({A}));
-        definitii = std::make_unique<mDefinitii>(R + "app", platforma);
+        definitii = std::make_unique<Colectie>(R + "app", platforma);
         definitii->IncarcaColectie();
         IndexText::InregistreazaSchema(definitii->Baza());
         definitii->Baza().Deschide();
@@ -195,8 +201,8 @@ struct Vecinatate
     {
         for (QString pas : pregatire.split(';', Qt::SkipEmptyParts)) {
             pas.replace("%0", QChar(0)).replace("%e", QChar(0x1B)).replace("%n", "\n");
-            const QString fel = pas.section(' ', 0, 0), cale = R + pas.section(' ', 1, 1),
-                          rest = pas.section(' ', 2);
+            const QString fel = pas.section(' ', 0, 0), loc = pas.section(' ', 1, 1),
+                          cale = R + loc, rest = pas.section(' ', 2);
             if (fel != "stn")
                 QDir().mkpath(QFileInfo(cale).path());
             if (fel == "stn") { // sursa/'s records, naming these pictures
@@ -206,15 +212,15 @@ struct Vecinatate
                     probleme.push_back(FaProblema(9, 7, "Alg", "F", n));
                 radacina.ScrieOcteti("sursa/Tezaurel.stn", ColectieOcteti(probleme));
             } else if (fel == "scrie") {
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), rest.toLatin1());
+                radacina.ScrieOcteti(loc, rest.toLatin1());
             } else if (fel == "coada") { // 1 MB after a JPEG's end
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), Jpeg(70) + QByteArray(1 << 20, 0));
+                radacina.ScrieOcteti(loc, Jpeg(70) + QByteArray(1 << 20, 0));
             } else if (fel == "leg") {
                 QFile::link(rest.startsWith('@') ? R + rest.mid(1) : rest, cale);
             } else if (fel == "fifo") {
                 ASSERT_EQ(mkfifo(QFile::encodeName(cale), 0644), 0);
             } else if (fel == "uriasa") { // one byte over a picture's limit
-                radacina.ScrieOcteti(pas.section(' ', 1, 1), {});
+                radacina.ScrieOcteti(loc, {});
                 QFile::resize(cale, Pachet::OctetiMaximiPoza + 1);
             } else if (fel == "sock") {
                 sockaddr_un adresa{};
@@ -325,18 +331,14 @@ TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
         if (rand.fel == PachetTezaurel && !*rand.pregatire)
             v.Pachet(rand.pachet);
         const QString inainte = Inventar(v.R);
+        ProgresScriptat progres;
+        progres.detalii = DetaliiProblema{};
         RaportImport r;
-        if (rand.fel == DosarPoze) {
-            ProgresScriptat interfata;
-            interfata.detalii = DetaliiProblema{};
-            r = ImportDosar(*v.definitii, interfata)
-                    .Importa(v.R + "dosar")
-                    .value_or(RaportImport{});
-        } else if (auto sursa = DeschideSursa(
-                       v.R + (rand.fel == DosarTezaurel ? "sursa" : "p.tezaurel"), r.Oprire)) {
-            ProgresScriptat progres;
+        if (rand.fel == DosarPoze)
+            r = ImportDosar(*v.definitii, progres).Importa(v.R + "dosar").value_or(r);
+        else if (auto sursa = DeschideSursa(
+                     v.R + (rand.fel == DosarTezaurel ? "sursa" : "p.tezaurel"), r.Oprire))
             r = ImportaProbleme(*v.definitii, *sursa, progres);
-        }
         const QString spus = r.Text() + '\n' + v.platforma.Mesaje.join('\n');
         EXPECT_TRUE(spus.contains(QString::fromUtf8(rand.motiv))) << spus;
         EXPECT_EQ(r.Adaugate, 0);
@@ -367,11 +369,11 @@ TEST_P(ImportIntrerupt, LasaDoarProblemeIntregi)
     const CazIntrerupt &caz = GetParam();
     const QByteArray pozaA = caz.aNuEsteImagine ? "nu este o imagine" : Jpeg(10);
     const Problema marcata = FaProblema(11, 9, "Analiză", "Limite", "x.jpg", true);
-    Colectie sursa({{A, pozaA}, {marcata, Jpeg(30)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
+    ColectieTest sursa({{A, pozaA}, {marcata, Jpeg(30)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
     QDir(sursa.dosar.Cale()).rename("Probleme", "PROBLEME");
     QDir(sursa.dosar.Cale()).rename("PROBLEME/c.jpg", "PROBLEME/C.JPG");
-    Colectie tinta;
-    tinta.definitii.NrProbleme = int16_t(mDefinitii::UltimulSlot - caz.locuri);
+    ColectieTest tinta;
+    AccesTestColectie::Numar(tinta.definitii) = int16_t(Colectie::UltimulSlot - caz.locuri);
     const RaportImport r = tinta.Importa(sursa.dosar.Cale(), caz.progres);
     EXPECT_TRUE((r.Oprire + r.Omise.join('\n')).contains(QString::fromUtf8(caz.motiv))) << r.Text();
     EXPECT_EQ(r.Adaugate, int(caz.raman.size()));
@@ -395,14 +397,14 @@ INSTANTIATE_TEST_SUITE_P(
 // records, there where the next one looks.
 TEST(DouaPrograme, ZavorulStersNuLasaAltProgramSaStergaPozeleImportului)
 {
-    Colectie sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
+    ColectieTest sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}}), tinta;
     ProgresScriptat progres;
     progres.La = [&](int facute) {
         if (facute != 2)
             return;
         ASSERT_TRUE(QFile::remove(tinta.dosar.Colectie() + ".lock"));
         PlatformaScriptata platforma;
-        mDefinitii altul(tinta.dosar.Cale(), platforma);
+        Colectie altul(tinta.dosar.Cale(), platforma);
         altul.IncarcaColectie();
         altul.Baza().Deschide();
         RecupereazaPozeleJurnalizate(altul);

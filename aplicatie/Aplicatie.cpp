@@ -1,0 +1,170 @@
+#include "aplicatie/Aplicatie.h"
+
+#include "aplicatie/Cautare.h"
+#include "aplicatie/Comenzi.h"
+#include "ferestre/comune/Ecran.h"
+#include "ferestre/editare/FereastraEditare.h"
+#include "ferestre/lucrari/FereastraLucrare.h"
+#include "ferestre/principala/FereastraPrincipala.h"
+#include "ferestre/selectie/FereastraSelectie.h"
+#include "ferestre/tiparire/FereastraTiparire.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
+#include "interfete/Platforma.h"
+#include "logica/lucrari/CompunereLucrare.h"
+#include "logica/tiparire/VerificareTiparire.h"
+#include "model/AdaugareProbleme.h"
+#include "model/Colectie.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace tezaurel {
+
+namespace {
+// A window is placed at the centre of the screen on its first showing only;
+// afterwards it reappears where the user left it.
+void ArataModeless(QWidget &fereastra)
+{
+    const bool primaData = !fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(fereastra);
+    fereastra.show();
+    fereastra.raise();
+    fereastra.activateWindow();
+}
+} // namespace
+
+Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
+                     MotorRecunoastere recunoastere, FabricaImprimante imprimante,
+                     std::function<void()> iesire)
+    : m_definitii(std::make_unique<Colectie>(dosare, platforma))
+    , m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere)))
+    , m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
+                                                     m_definitii->CaleProbleme()))
+    , m_imprimante(std::move(imprimante))
+    , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
+{}
+
+Aplicatie::~Aplicatie() = default;
+
+template <typename F, typename... A>
+static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
+{
+    if (!fereastra)
+        fereastra = std::make_unique<F>(argumente...);
+    return *fereastra;
+}
+
+FereastraPrincipala &Aplicatie::Principala()
+{
+    return Creeaza(m_principala, *m_definitii, static_cast<Ferestre &>(*this));
+}
+FereastraEditare &Aplicatie::Editor()
+{
+    if (!m_editor) {
+        Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
+        LeagaImportul(*m_editor, *m_definitii);
+    }
+    return *m_editor;
+}
+FereastraVizualizare &Aplicatie::Vizualizare()
+{
+    const bool nou = !m_vizualizare;
+    Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou) {
+        LeagaSchimbul(*m_vizualizare, *m_definitii);
+        LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere,
+                      [this] { ArataModeless(Lucrare()); });
+        m_cautare->Leaga(*m_vizualizare);
+    }
+    return *m_vizualizare;
+}
+
+FereastraSelectie &Aplicatie::Selectie()
+{
+    const bool nou = !m_selectie;
+    Creeaza(m_selectie, *m_definitii, static_cast<Ferestre &>(*this));
+    if (nou)
+        m_cautare->Leaga(*m_selectie);
+    return *m_selectie;
+}
+FereastraTiparire &Aplicatie::Tiparire()
+{
+    if (!m_tiparire)
+        m_tiparire = std::make_unique<FereastraTiparire>(*m_definitii, m_imprimante());
+    return *m_tiparire;
+}
+
+FereastraLucrare &Aplicatie::Lucrare()
+{
+    // A paper is laid out within the print dialog's margins as they stand.
+    auto margini = [this] {
+        FereastraTiparire &t = Tiparire();
+        MarginiLucrare m;
+        float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
+        const auto texte = t.TexteMargini();
+        for (int i = 0; i < 4; ++i)
+            if (const auto cm = CitesteNumar(texte[i]); cm && *cm >= 0)
+                *campuri[i] = float(*cm);
+        return m;
+    };
+    if (!m_lucrare)
+        m_lucrare =
+            std::make_unique<FereastraLucrare>(*m_definitii, *m_compunere, margini, m_imprimante());
+    return *m_lucrare;
+}
+
+void Aplicatie::Porneste()
+{
+    Principala().Incarca();
+    ArataPrincipala();
+    // What the load found wrong is told over the window, not before any is there.
+    if (!m_definitii->RaportIncarcare().isEmpty())
+        m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
+    // The collection works without the database: a damaged one is set aside
+    // and the user told once the main window is there to be told over.
+    BazaDate &baza = m_definitii->Baza();
+    baza.Deschide();
+    if (!baza.Raport().isEmpty())
+        m_definitii->platforma().Mesaj(baza.Raport());
+    RecupereazaPozeleJurnalizate(*m_definitii);
+    // Every change, this program's or another's, is recognised and indexed.
+    QObject::connect(m_definitii.get(), &Colectie::Schimbata, m_definitii.get(),
+                     [this] { m_cautare->Actualizeaza(); });
+    m_definitii->UrmaresteAltePrograme();
+    m_cautare->Actualizeaza();
+}
+
+void Aplicatie::ArataPrincipala()
+{
+    ArataModeless(Principala());
+}
+void Aplicatie::ArataEditor()
+{
+    ArataModeless(Editor());
+}
+void Aplicatie::ArataVizualizare()
+{
+    ArataModeless(Vizualizare());
+}
+void Aplicatie::ArataSelectia()
+{
+    ArataModeless(Selectie());
+}
+
+void Aplicatie::ArataTiparirea()
+{
+    FereastraTiparire &dialog = Tiparire();
+    dialog.setWindowModality(Qt::ApplicationModal);
+    const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    if (primaData)
+        CentreazaPeEcran(dialog);
+    dialog.exec();
+}
+
+void Aplicatie::Iesire()
+{
+    m_iesire();
+}
+
+} // namespace tezaurel

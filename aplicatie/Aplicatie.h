@@ -1,0 +1,72 @@
+#pragma once
+
+#include "interfete/Ferestre.h"
+#include "interfete/Imprimanta.h"
+#include "interfete/Recunoastere.h"
+#include "model/DosareAplicatie.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tezaurel {
+
+class Cautare;
+class CompunereLucrare;
+class Platforma;
+class FereastraSelectie;
+class FereastraEditare;
+class FereastraPrincipala;
+class FereastraVizualizare;
+class FereastraTiparire;
+class FereastraLucrare;
+class Colectie;
+
+// Owns the shared state and the five windows, and carries out the roads
+// between them. Each window is created on its first showing and kept.
+class Aplicatie final : public Ferestre
+{
+public:
+    // iesire ends the run; by default it leaves Qt's event loop.
+    // The platform's services come from the program's start: this layer knows
+    // only their interfaces.
+    Aplicatie(const DosareAplicatie &dosare, Platforma &platforma, MotorRecunoastere recunoastere,
+              FabricaImprimante imprimante, std::function<void()> iesire = {});
+    ~Aplicatie() override;
+
+    // Loads the collection and shows the main window centred on the screen.
+    void Porneste();
+
+    void ArataPrincipala() override;
+    void ArataEditor() override;
+    void ArataVizualizare() override;
+    void ArataSelectia() override;
+    void ArataTiparirea() override;
+    void Iesire() override;
+
+    Colectie &Definitii() { return *m_definitii; }
+    FereastraPrincipala &Principala();
+    FereastraEditare &Editor();
+    FereastraVizualizare &Vizualizare();
+    FereastraSelectie &Selectie();
+    FereastraTiparire &Tiparire();
+    FereastraLucrare &Lucrare();
+    CompunereLucrare &Compunere() { return *m_compunere; }
+
+private:
+    std::unique_ptr<Colectie> m_definitii;
+    std::unique_ptr<Cautare> m_cautare;
+    // The test paper being composed, kept in the collection's database.
+    std::unique_ptr<CompunereLucrare> m_compunere;
+    FabricaImprimante m_imprimante;
+    std::function<void()> m_iesire;
+    std::unique_ptr<FereastraPrincipala> m_principala;
+    std::unique_ptr<FereastraEditare> m_editor;
+    std::unique_ptr<FereastraVizualizare> m_vizualizare;
+    std::unique_ptr<FereastraSelectie> m_selectie;
+    std::unique_ptr<FereastraTiparire> m_tiparire;
+    std::unique_ptr<FereastraLucrare> m_lucrare;
+};
+
+} // namespace tezaurel

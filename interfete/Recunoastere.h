@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace tezaurel {
+
+// Text recognition of one picture. An engine is used by one thread only:
+// each worker makes its own through MotorRecunoastere::Creeaza.
+class Recunoastere
+{
+public:
+    virtual ~Recunoastere() = default;
+
+    // The picture's text; nothing when the engine could not read it. Returns
+    // early, with nothing, once oprire turns true (the program is ending).
+    virtual std::optional<QString> Recunoaste(const QImage &poza,
+                                              const std::atomic<bool> &oprire) = 0;
+};
+
+// Where engines come from, and why there are none.
+struct MotorRecunoastere
+{
+    // Why no engine can be made on this machine, in words for the teacher;
+    // empty when recognition works.
+    QString Indisponibil;
+    // Called on the thread that will use the engine; cheap, the engine
+    // prepares itself on its first picture.
+    std::function<std::unique_ptr<Recunoastere>()> Creeaza;
+};
+
+} // namespace tezaurel

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "logica/lucrari/ArhivaLucrari.h"
+#include "logica/lucrari/AsezareLucrare.h"
+#include "logica/lucrari/Lucrare.h"
+#include "logica/lucrari/RedareLucrare.h"
+
+#include <QObject>
+
+namespace tezaurel {
+
+class BazaDate;
+class Imprimanta;
+class Platforma;
+
+// The paper being composed, shared by the viewer (which adds the problem it
+// shows) and the paper's window. Every change is kept in Tezaurel.db at once;
+// printing or saving it records its problems as given to its class.
+class CompunereLucrare : public QObject
+{
+    Q_OBJECT
+
+public:
+    CompunereLucrare(BazaDate &baza, Platforma &platforma, QString dosarProbleme);
+
+    const Lucrare &Curenta() const { return m_lucrare; }
+    ArhivaLucrari &Arhiva() { return m_arhiva; }
+    const QString &DosarProbleme() const { return m_dosarProbleme; }
+    PozePregatite &Poze() { return m_poze; }
+
+    // The variant the window shows and the viewer adds to.
+    int VariantaAratata() const { return m_varianta; }
+    void ArataVarianta(int v);
+    void SeteazaNrVariante(int n);
+
+    // Variant 1 gets a new numbered place; another variant fills its first
+    // empty place. Warns, without refusing, when the class already had the
+    // problem or the variant already holds it.
+    void Adauga(const QString &poza);
+    void Muta(int i, int j);
+    // In variant 1 the place goes, with every variant's problem there; in
+    // another variant only that variant's problem.
+    void Scoate(int i);
+    void SeteazaPuncte(int i, double puncte);
+    void SeteazaAntet(const AntetLucrare &antet);
+    // A new empty paper, dated today, keeping the header's other fields.
+    void Noua();
+    // A kept paper becomes the current one; its ProblemeSterse tells how
+    // many problems the purge took out of it.
+    bool Deschide(qint64 id);
+    // The current paper kept again as a new one, dated today.
+    void Copiaza();
+
+    bool SalveazaPdf(const QString &cale, const MarginiLucrare &margini);
+    bool Tipareste(Imprimanta &imprimanta, int exemplare, const MarginiLucrare &margini);
+
+signals:
+    void Schimbata();
+
+private:
+    void Pastreaza();
+    void InregistreazaFolosirea();
+    template <typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
+
+    BazaDate &m_baza;
+    Platforma &m_platforma;
+    QString m_dosarProbleme;
+    ArhivaLucrari m_arhiva;
+    Lucrare m_lucrare;
+    int m_varianta = 1;
+    PozePregatite m_poze;
+};
+
+} // namespace tezaurel

@@ -1,0 +1,265 @@
+#include "logica/schimb/Pachet.h"
+
+#include "interfete/Platforma.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/lucrari/ArhivaLucrari.h"
+#include "logica/schimb/SursaProbleme.h"
+#include "model/AdaugareProbleme.h"
+#include "model/Colectie.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <zip.h>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <map>
+#include <set>
+
+namespace tezaurel {
+
+namespace {
+
+QByteArray Sha256Fisier(const QString &cale, qint64 &marime)
+{
+    QFile fisier(cale);
+    if (!fisier.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(&fisier);
+    marime = fisier.size();
+    return hash.result();
+}
+
+// Scans and photos are compressed already; deflating them again costs time
+// and saves nothing. Bitmaps shrink a great deal.
+bool MeritaComprimat(const QString &cale)
+{
+    QFile fisier(cale);
+    return fisier.open(QIODevice::ReadOnly) && fisier.peek(2) == "BM";
+}
+
+QByteArray ColectieDin(const std::vector<Problema> &probleme)
+{
+    Problema antet;
+    antet.Clasa = int16_t(probleme.size() + 1);
+    QByteArray octeti;
+    const auto adauga = [&](const Problema &p) {
+        const Problema::Inregistrare r = p.Codifica();
+        octeti.append(r.data(), r.size());
+    };
+    adauga(antet);
+    for (const Problema &p : probleme)
+        adauga(p);
+    return octeti;
+}
+
+class Arhiva
+{
+public:
+    ~Arhiva()
+    {
+        if (m_zip)
+            zip_discard(m_zip);
+    }
+    zip_t *m_zip = nullptr;
+};
+
+// What goes into a package, gathered before anything is written, so that an
+// unreadable picture stops the export with no file made.
+struct ContinutPachet
+{
+    std::vector<Problema> Probleme;
+    std::vector<QString> Cai; // each problem's picture, in the order of Probleme
+    QJsonArray Poze;
+    QJsonObject Texte, Folosiri;
+};
+
+// An error message when a picture cannot be read; empty otherwise.
+QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi,
+                      ContinutPachet &continut)
+{
+    ArhivaLucrari istoric(definitii.Baza());
+    std::set<QString> nume;
+    for (int slot : sloturi) {
+        Problema p = definitii.ProblemaDin(size_t(slot));
+        p.Sters = Fals;
+        const QString numePoza = p.Fisier.FaraBlancuri();
+        const QString calePoza = definitii.CaleProbleme() + numePoza;
+        qint64 marime = 0;
+        const QByteArray sha = Sha256Fisier(calePoza, marime);
+        if (sha.isEmpty())
+            return QStringLiteral("Nu am reușit să citesc imaginea problemei: %1. Pachetul nu a "
+                                  "fost scris.")
+                .arg(calePoza);
+        if (!nume.insert(numePoza).second)
+            continue; // the same problem twice in a paper is exported once
+        continut.Probleme.push_back(p);
+        continut.Cai.push_back(calePoza);
+        continut.Poze.append(
+            QJsonObject{{QStringLiteral("fisier"), numePoza},
+                        {QStringLiteral("octeti"), marime},
+                        {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
+        // The colleague's search and history work at once, without
+        // recognising the pictures again.
+        if (const std::optional<QString> text = IndexText::Text(definitii.Baza(), numePoza))
+            continut.Texte.insert(numePoza, *text);
+        QJsonArray date;
+        for (const ArhivaLucrari::Folosire &f : istoric.Folosiri(numePoza))
+            date.append(QJsonObject{{QStringLiteral("clasa"), f.Clasa},
+                                    {QStringLiteral("data"), f.Data.toString(Qt::ISODate)}});
+        if (!date.isEmpty())
+            continut.Folosiri.insert(numePoza, date);
+    }
+    return {};
+}
+
+QByteArray Manifest(const ContinutPachet &continut)
+{
+    QJsonObject manifest{{QStringLiteral("program"), QStringLiteral("Tezaurel")},
+                         {QStringLiteral("versiune"), QCoreApplication::applicationVersion()},
+                         {QStringLiteral("data"), QDate::currentDate().toString(Qt::ISODate)},
+                         {QStringLiteral("probleme"), int(continut.Probleme.size())},
+                         {QStringLiteral("poze"), continut.Poze}};
+    if (!continut.Texte.isEmpty())
+        manifest.insert(Pachet::ParteTexte, continut.Texte);
+    if (!continut.Folosiri.isEmpty())
+        manifest.insert(Pachet::ParteFolosiri, continut.Folosiri);
+    return QJsonDocument(manifest).toJson();
+}
+
+// Queues every entry in the open archive; the buffers are read only when the
+// archive is closed, so colectie and manifest must live until then.
+bool AdaugaIntrari(zip_t *zip, const QByteArray &colectie, const QByteArray &manifest,
+                   const ContinutPachet &continut)
+{
+    const auto adaugaOcteti = [&](const QString &numeIntrare, const QByteArray &octeti) {
+        zip_source_t *sursa =
+            zip_source_buffer(zip, octeti.constData(), zip_uint64_t(octeti.size()), 0);
+        if (!sursa)
+            return false;
+        if (zip_file_add(zip, numeIntrare.toUtf8().constData(), sursa,
+                         ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(sursa);
+            return false;
+        }
+        return true;
+    };
+    if (!adaugaOcteti(Pachet::NumeColectie, colectie) ||
+        !adaugaOcteti(Pachet::NumeManifest, manifest))
+        return false;
+    for (size_t i = 0; i < continut.Probleme.size(); ++i) {
+        zip_source_t *sursa =
+            zip_source_file(zip, QFile::encodeName(continut.Cai[i]).constData(), 0, -1);
+        if (!sursa)
+            return false;
+        const QString numeIntrare = Pachet::DosarPoze + continut.Probleme[i].Fisier.FaraBlancuri();
+        const zip_int64_t index = zip_file_add(zip, numeIntrare.toUtf8().constData(), sursa,
+                                               ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE);
+        if (index < 0) {
+            zip_source_free(sursa);
+            return false;
+        }
+        zip_set_file_compression(zip, zip_uint64_t(index),
+                                 MeritaComprimat(continut.Cai[i]) ? ZIP_CM_DEFLATE : ZIP_CM_STORE,
+                                 0);
+    }
+    return true;
+}
+
+// libzip neither pushes the file to the disk nor reads it back: a package
+// the disk cut short is found here, not by whoever opens it elsewhere. The
+// error number when the written package is not whole (and it is then removed).
+int VerificaPeDisc(const QString &cale)
+{
+    const int fd = ::open(QFile::encodeName(cale).constData(), O_RDONLY | O_CLOEXEC);
+    const int sincronizat = fd >= 0 && ::fsync(fd) == 0 ? 0 : errno;
+    if (fd >= 0)
+        ::close(fd);
+    int eroare = 0;
+    zip_t *verificare = sincronizat == 0 ? zip_open(QFile::encodeName(cale).constData(),
+                                                    ZIP_RDONLY | ZIP_CHECKCONS, &eroare)
+                                         : nullptr;
+    if (!verificare) {
+        QFile::remove(cale);
+        return sincronizat != 0 ? sincronizat : EIO;
+    }
+    zip_discard(verificare);
+    return 0;
+}
+
+} // namespace
+
+QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
+                        const QString &cale)
+{
+    if (sloturi.empty())
+        return QStringLiteral("Selecția nu conține nicio problemă de exportat.");
+
+    ContinutPachet continut;
+    if (const QString eroareCitire = AdunaProbleme(definitii, sloturi, continut);
+        !eroareCitire.isEmpty())
+        return eroareCitire;
+    const QByteArray colectie = ColectieDin(continut.Probleme);
+    const QByteArray manifest = Manifest(continut);
+
+    const QString esec = QStringLiteral("Nu am reușit să scriu pachetul %1. Verificați că "
+                                        "dosarul există și că puteți scrie în el.")
+                             .arg(cale);
+    int eroare = 0;
+    Arhiva arhiva;
+    // libzip writes a temporary file and renames it over cale only once the
+    // whole archive is written, so a failure leaves no package half made.
+    arhiva.m_zip =
+        zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
+    if (!arhiva.m_zip)
+        return esec;
+    if (!AdaugaIntrari(arhiva.m_zip, colectie, manifest, continut))
+        return esec;
+    if (zip_close(arhiva.m_zip) != 0) {
+        const int sistem = zip_error_code_system(zip_get_error(arhiva.m_zip));
+        return sistem > 0 ? esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(sistem))
+                          : esec;
+    }
+    arhiva.m_zip = nullptr;
+    if (const int motiv = VerificaPeDisc(cale); motiv != 0)
+        return esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(motiv));
+    return {};
+}
+
+void Pachet::ExportaSelectia(const Colectie &definitii)
+{
+    Platforma &platforma = definitii.platforma();
+    if (definitii.NrSelectie < 2) {
+        platforma.Mesaj(QStringLiteral("Nu este nicio problemă selectată. Definiți mai întâi o "
+                                       "selecție, apoi exportați-o."));
+        return;
+    }
+    QString cale =
+        platforma.AlegeFisierSalvare(definitii.CaleTeste() + QStringLiteral("selectie") + Extensie);
+    if (cale.isEmpty())
+        return;
+    if (!cale.endsWith(Extensie))
+        cale += Extensie;
+    std::vector<int> sloturi;
+    for (int i = 2; i <= definitii.NrSelectie; ++i)
+        sloturi.push_back(definitii.Selectie[size_t(i)]);
+    const QString eroare = Exporta(definitii, sloturi, cale);
+    platforma.Mesaj(eroare.isEmpty()
+                        ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
+                              .arg(cale)
+                              .arg(sloturi.size())
+                        : eroare);
+}
+
+} // namespace tezaurel

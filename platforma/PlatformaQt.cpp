@@ -1,0 +1,163 @@
+#include "platforma/PlatformaQt.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSoundEffect>
+#include <QSplitter>
+#include <QTreeView>
+#include <QUrl>
+
+namespace tezaurel {
+
+namespace {
+// The question has two answers and only two: Qt would take Escape or the
+// window's close button for "Nu", and the user would be sent on without
+// having answered.
+class IntrebareFaraRenuntare final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *eveniment) override
+    {
+        if (!eveniment->matches(QKeySequence::Cancel))
+            QMessageBox::keyPressEvent(eveniment);
+    }
+    void closeEvent(QCloseEvent *eveniment) override { eveniment->ignore(); }
+};
+} // namespace
+
+PlatformaQt::PlatformaQt() = default;
+PlatformaQt::~PlatformaQt() = default;
+
+void PlatformaQt::Mesaj(const QString &text)
+{
+    QMessageBox caseta(QMessageBox::NoIcon, TitluAplicatie, text, QMessageBox::Ok,
+                       QApplication::activeWindow());
+    caseta.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    caseta.exec();
+}
+
+bool PlatformaQt::IntrebareDaNu(const QString &text)
+{
+    IntrebareFaraRenuntare caseta(QMessageBox::NoIcon, TitluAplicatie, text,
+                                  QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    caseta.button(QMessageBox::Yes)->setText(QStringLiteral("Da"));
+    caseta.button(QMessageBox::No)->setText(QStringLiteral("Nu"));
+    caseta.setDefaultButton(QMessageBox::Yes);
+    return caseta.exec() == QMessageBox::Yes;
+}
+
+std::optional<QString> PlatformaQt::CitesteText(const QString &intrebare)
+{
+    QInputDialog caseta(QApplication::activeWindow());
+    caseta.setWindowTitle(TitluAplicatie);
+    caseta.setLabelText(intrebare);
+    caseta.setOkButtonText(QStringLiteral("OK"));
+    caseta.setCancelButtonText(QStringLiteral("Anulare"));
+    if (caseta.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return caseta.textValue();
+}
+
+QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
+{
+    // The desktop's own dialog where there is one; Qt's own otherwise, which
+    // gets Romanian labels since Qt ships no Romanian catalogue.
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Deschide"), dosarInitial);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cauta in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fisier:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fisier:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Deschide"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    // Qt's own dialog opens too narrow for its columns to show names, sizes
+    // and dates whole; wide enough for them, within a 1024 x 768 screen.
+    if (const QScreen *ecran = QGuiApplication::primaryScreen())
+        dialog.resize(ecran->availableSize().boundedTo(QSize(900, 560)));
+    if (auto *coloane = dialog.findChild<QTreeView *>(QStringLiteral("treeView"))) {
+        coloane->header()->setStretchLastSection(false);
+        coloane->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        coloane->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (auto *despartire = dialog.findChild<QSplitter *>(QStringLiteral("splitter")))
+        despartire->setSizes({160, 740});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Alegeți dosarul"),
+                       dosarInitial);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosar:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Alege"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
+{
+    // The kind of file follows the name proposed: a paper's PDF or a package of problems.
+    const bool pachet = propus.endsWith(QStringLiteral(".tezaurel"));
+    QFileDialog dialog(QApplication::activeWindow(),
+                       pachet ? QStringLiteral("Exportă problemele")
+                              : QStringLiteral("Salvează lucrarea"),
+                       propus);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(pachet ? QStringLiteral("Pachete Tezaurel (*.tezaurel)")
+                                : QStringLiteral("Documente PDF (*.pdf)"));
+    dialog.setDefaultSuffix(pachet ? QStringLiteral("tezaurel") : QStringLiteral("pdf"));
+    dialog.selectFile(propus);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salvează"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void PlatformaQt::CantaSunet(const QString &cale)
+{
+    if (!QFileInfo(cale).isFile()) {
+        QApplication::beep();
+        return;
+    }
+    if (!m_sunet)
+        m_sunet = std::make_unique<QSoundEffect>();
+    const QUrl sursa = QUrl::fromLocalFile(cale);
+    if (m_sunet->source() != sursa)
+        m_sunet->setSource(sursa);
+    m_sunet->play();
+}
+
+void PlatformaQt::DeschideAjutor(const QString &cale)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(cale));
+}
+
+bool PlatformaQt::StergeFisier(const QString &cale)
+{
+    return QFile::remove(cale);
+}
+
+} // namespace tezaurel

@@ -1,0 +1,124 @@
+#include "platforma/RecunoastereTesseract.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
+
+#include <clocale>
+#include <dlfcn.h>
+#include <locale.h>
+
+namespace tezaurel {
+
+namespace {
+
+constexpr const char *Limba = "ron";
+
+class RecunoastereTesseract final : public Recunoastere
+{
+public:
+    explicit RecunoastereTesseract(QString dosarDate)
+        : m_dosarDate(std::move(dosarDate))
+    {}
+
+    ~RecunoastereTesseract() override
+    {
+        if (m_api)
+            m_api->End();
+        if (m_localeC) {
+            uselocale(LC_GLOBAL_LOCALE);
+            freelocale(m_localeC);
+        }
+    }
+
+    std::optional<QString> Recunoaste(const QImage &poza, const std::atomic<bool> &oprire) override
+    {
+        if (!Pregateste() || poza.isNull())
+            return std::nullopt;
+        // Grey levels are all Tesseract looks at, and a quarter of the bytes of RGB.
+        const QImage gri = poza.convertToFormat(QImage::Format_Grayscale8);
+        m_api->SetImage(gri.constBits(), gri.width(), gri.height(), 1, int(gri.bytesPerLine()));
+        const int dpi = qRound(gri.dotsPerMeterX() * 0.0254);
+        // Scans carry their resolution; a picture without one is taken for
+        // the usual 300 dpi, which keeps Tesseract from guessing from noise.
+        m_api->SetSourceResolution(dpi >= 70 && dpi <= 1200 ? dpi : 300);
+
+        tesseract::ETEXT_DESC monitor;
+        monitor.cancel = [](void *stare, int) {
+            return static_cast<const std::atomic<bool> *>(stare)->load();
+        };
+        monitor.cancel_this = const_cast<std::atomic<bool> *>(&oprire);
+        const int rezultat = m_api->Recognize(&monitor);
+        std::optional<QString> text;
+        if (rezultat == 0 && !oprire) {
+            const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
+            text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
+        }
+        m_api->Clear();
+        return text;
+    }
+
+private:
+    bool Pregateste()
+    {
+        if (m_api || m_esec)
+            return !m_esec;
+        // Tesseract parses numbers in its data with the C library and refuses
+        // another locale; this thread alone is switched, the windows keep theirs.
+        m_localeC = newlocale(LC_ALL_MASK, "C", nullptr);
+        if (m_localeC)
+            uselocale(m_localeC);
+        // Debian builds Tesseract with OpenMP, whose team of threads spins
+        // while it waits: on a busy machine a page then costs four to five
+        // times the processor time (bench_cautare). One thread per picture
+        // leaves the other core to the windows; throughput comes from one
+        // engine per worker instead. The setting belongs to this thread, and
+        // is looked up at run time: a Tesseract without OpenMP has none.
+        using Niveluri = void (*)(int);
+        if (auto niveluri =
+                reinterpret_cast<Niveluri>(dlsym(RTLD_DEFAULT, "omp_set_max_active_levels")))
+            niveluri(0);
+        m_api = std::make_unique<tesseract::TessBaseAPI>();
+        const QByteArray dosar = QFile::encodeName(m_dosarDate);
+        if (m_api->Init(dosar.constData(), Limba, tesseract::OEM_DEFAULT) != 0) {
+            m_api.reset();
+            m_esec = true;
+            return false;
+        }
+        m_api->SetPageSegMode(tesseract::PSM_AUTO);
+        return true;
+    }
+
+    QString m_dosarDate;
+    std::unique_ptr<tesseract::TessBaseAPI> m_api;
+    locale_t m_localeC = nullptr;
+    bool m_esec = false;
+};
+
+} // namespace
+
+QString DosarDateTesseract()
+{
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    return prefix.isEmpty() ? QStringLiteral("/usr/share/tesseract-ocr/5/tessdata") : prefix;
+}
+
+MotorRecunoastere MotorTesseract(const QString &dosarDate)
+{
+    MotorRecunoastere motor;
+    if (!QFileInfo(QDir(dosarDate).filePath(QStringLiteral("ron.traineddata"))).isFile()) {
+        motor.Indisponibil =
+            QStringLiteral(
+                "Căutarea după cuvinte nu este disponibilă: lipsesc datele limbii române pentru "
+                "recunoașterea textului (fișierul ron.traineddata din %1, pachetul "
+                "tesseract-ocr-ron).")
+                .arg(dosarDate);
+        return motor;
+    }
+    motor.Creeaza = [dosarDate] { return std::make_unique<RecunoastereTesseract>(dosarDate); };
+    return motor;
+}
+
+} // namespace tezaurel

@@ -1,0 +1,43 @@
+#include "model/DosareAplicatie.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace tezaurel;
+
+// Paths under a temporary root; the program folder "P" holds the assets beside it.
+TEST(DosareAplicatie, DecisionTable)
+{
+    // Case, program folder, may write there, XDG_DATA_HOME, data and asset folders
+    // (X: the temporary XDG folder, H: the home folder).
+    const std::tuple<const char *, const char *, bool, const char *, const char *, const char *>
+        cazuri[] = {
+            {"portable folder", "P", true, "/x", "P", "P"},
+            {"read-only portable folder", "P", false, "X", "X/Tezaurel", "P"},
+            {"packaged", "usr/lib/tezaurel", false, "X", "X/Tezaurel", "usr/share/tezaurel"},
+            {"packaged, run by root", "usr/lib/tezaurel", true, "X", "X/Tezaurel",
+             "usr/share/tezaurel"},
+            {"no XDG_DATA_HOME", "usr/lib/tezaurel", false, "", "H/.local/share/Tezaurel",
+             "usr/share/tezaurel"},
+            {"relative XDG_DATA_HOME", "P", false, "rel", "H/.local/share/Tezaurel", "P"}};
+    QTemporaryDir radacina;
+    const QString r = radacina.path() + QLatin1Char('/');
+    QDir(r).mkpath(QStringLiteral("P/help"));
+    QFile(r + QStringLiteral("P/help/index.html")).open(QIODevice::WriteOnly);
+    for (const auto &[nume, program, scriere, xdg, date, resurse] : cazuri)
+        EXPECT_EQ(AlegeDosare(r + program, scriere, *xdg == 'X' ? r + xdg : QString(xdg), r + 'H'),
+                  DosareAplicatie(r + date, r + resurse))
+            << nume;
+    // A user folder from before keeps its collection; a file in the folder's way is reported.
+    QFile stn(r + QStringLiteral("X/Tezaurel/Tezaurel.stn"));
+    ASSERT_TRUE(QDir(r).mkpath(QStringLiteral("X/Tezaurel")) && stn.open(QIODevice::WriteOnly));
+    stn.write(QByteArray(1024, 'x'));
+    stn.close();
+    EXPECT_EQ(PregatesteDosarDate(DosareAplicatie(r + QStringLiteral("X/Tezaurel"))), QString());
+    EXPECT_EQ(stn.size(), 1024);
+    EXPECT_TRUE(QFileInfo(r + QStringLiteral("X/Tezaurel/teste")).isDir());
+    EXPECT_NE(PregatesteDosarDate(DosareAplicatie(stn.fileName())), QString());
+}

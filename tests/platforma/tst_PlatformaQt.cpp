@@ -1,0 +1,50 @@
+#include "platforma/PlatformaQt.h"
+#include "platforma/Traducere.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tezaurel;
+
+namespace {
+
+// A question has Da and Nu, Da the default, and Escape or the close button
+// give no answer; a cancelled prompt gives nothing, not an empty text.
+TEST(PlatformaQt, IntrebareaSiPromptul)
+{
+    PlatformaQt platforma;
+    QStringList vazut;
+    QTimer::singleShot(0, [&] {
+        auto *m = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(m, &escape);
+        m->close();
+        for (auto *b : m->buttons())
+            vazut << b->text();
+        vazut.sort();
+        vazut << m->windowTitle() << m->defaultButton()->text() << (m->isVisible() ? "sus" : "");
+        m->defaultButton()->click();
+    });
+    EXPECT_TRUE(platforma.IntrebareDaNu(QStringLiteral("Continuati?")));
+    EXPECT_EQ(vazut, QStringList({"Da", "Nu", "Tezaurel", "Da", "sus"}));
+    QTimer::singleShot(
+        0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject(); });
+    EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
+}
+
+// Qt's own file dialog and menus, in the contexts Qt looks its texts up in.
+TEST(PlatformaQt, TexteleLuiQtSuntInRomana)
+{
+    ASSERT_TRUE(InstaleazaTraducereaQt(*qApp, QStringLiteral(TEZAUREL_DOSAR_APLICATIE)));
+    EXPECT_EQ(QFileSystemModel().headerData(3, Qt::Horizontal).toString(), "Data modificării");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Detail View"), "Detalii");
+}
+
+} // namespace
