@@ -10,7 +10,7 @@ PRESETS_TEST ?= debug asan
 
 # On a first run the application folder gets a demonstration collection.
 run: build-release
-	./build/release/tools/tezaurel_demo build/release/Tezaurel
+	./build/release/unelte/tezaurel_demo build/release/Tezaurel
 	./build/release/Tezaurel/tezaurel
 
 build-release:

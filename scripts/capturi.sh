@@ -14,7 +14,7 @@ cmake --build --preset release
 
 # Debian's Python: the accessibility bindings come from its packages. A Romanian
 # desktop, as the teacher's: the file dialog's dates and file types in Romanian too.
-LANG=ro_RO.UTF-8 /usr/bin/python3 scripts/capturi.py build/release/Tezaurel build/release/tools/tezaurel_demo \
+LANG=ro_RO.UTF-8 /usr/bin/python3 scripts/capturi.py build/release/Tezaurel build/release/unelte/tezaurel_demo \
     docs/capturi
 mkdir -p assets/help/capturi
 cp docs/capturi/*.png assets/help/capturi/
