@@ -14,6 +14,7 @@
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -38,7 +39,10 @@ Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
                      std::function<void()> iesire)
     : m_definitii(std::make_unique<Colectie>(dosare, platforma))
-    , m_cautare(std::make_unique<Cautare>(*m_definitii, std::move(recunoastere)))
+    // Made before anything else listens to the collection: the selection is
+    // dropped when the collection is read again, before the others are told.
+    , m_selectieCurenta(std::make_unique<SelectieCurenta>(*m_definitii))
+    , m_cautare(std::make_unique<Cautare>(*m_selectieCurenta, std::move(recunoastere)))
     , m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
                                                      m_definitii->CaleProbleme()))
     , m_imprimante(std::move(imprimante))
@@ -57,7 +61,7 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
 
 FereastraPrincipala &Aplicatie::Principala()
 {
-    return Creeaza(m_principala, *m_definitii, static_cast<Ferestre &>(*this));
+    return Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
 }
 FereastraEditare &Aplicatie::Editor()
 {
@@ -70,10 +74,10 @@ FereastraEditare &Aplicatie::Editor()
 FereastraVizualizare &Aplicatie::Vizualizare()
 {
     const bool nou = !m_vizualizare;
-    Creeaza(m_vizualizare, *m_definitii, static_cast<Ferestre &>(*this));
+    Creeaza(m_vizualizare, *m_selectieCurenta, static_cast<Ferestre &>(*this));
     if (nou) {
-        LeagaSchimbul(*m_vizualizare, *m_definitii);
-        LeagaLucrarea(*m_vizualizare, *m_definitii, *m_compunere,
+        LeagaSchimbul(*m_vizualizare, *m_selectieCurenta);
+        LeagaLucrarea(*m_vizualizare, *m_selectieCurenta, *m_compunere,
                       [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
     }
@@ -83,7 +87,7 @@ FereastraVizualizare &Aplicatie::Vizualizare()
 FereastraSelectie &Aplicatie::Selectie()
 {
     const bool nou = !m_selectie;
-    Creeaza(m_selectie, *m_definitii, static_cast<Ferestre &>(*this));
+    Creeaza(m_selectie, *m_selectieCurenta, static_cast<Ferestre &>(*this));
     if (nou)
         m_cautare->Leaga(*m_selectie);
     return *m_selectie;
@@ -91,7 +95,7 @@ FereastraSelectie &Aplicatie::Selectie()
 FereastraTiparire &Aplicatie::Tiparire()
 {
     if (!m_tiparire)
-        m_tiparire = std::make_unique<FereastraTiparire>(*m_definitii, m_imprimante());
+        m_tiparire = std::make_unique<FereastraTiparire>(*m_selectieCurenta, m_imprimante());
     return *m_tiparire;
 }
 

@@ -22,6 +22,7 @@ class FereastraVizualizare;
 class FereastraTiparire;
 class FereastraLucrare;
 class Colectie;
+class SelectieCurenta;
 
 // Owns the shared state and the five windows, and carries out the roads
 // between them. Each window is created on its first showing and kept.
@@ -46,6 +47,7 @@ public:
     void Iesire() override;
 
     Colectie &Definitii() { return *m_definitii; }
+    SelectieCurenta &SelectiaCurenta() { return *m_selectieCurenta; }
     FereastraPrincipala &Principala();
     FereastraEditare &Editor();
     FereastraVizualizare &Vizualizare();
@@ -56,6 +58,7 @@ public:
 
 private:
     std::unique_ptr<Colectie> m_definitii;
+    std::unique_ptr<SelectieCurenta> m_selectieCurenta;
     std::unique_ptr<Cautare> m_cautare;
     // The test paper being composed, kept in the collection's database.
     std::unique_ptr<CompunereLucrare> m_compunere;

@@ -4,7 +4,7 @@
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "interfete/Platforma.h"
 #include "logica/cautare/IndexText.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QAction>
 #include <QDialog>
@@ -19,9 +19,10 @@
 
 namespace tezaurel {
 
-Cautare::Cautare(Colectie &definitii, MotorRecunoastere motor)
-    : m_definitii(definitii)
-    , m_fundal(definitii, std::move(motor))
+Cautare::Cautare(const SelectieCurenta &selectie, MotorRecunoastere motor)
+    : m_definitii(selectie.Colectia())
+    , m_selectie(selectie)
+    , m_fundal(m_definitii, std::move(motor))
 {}
 
 Cautare::~Cautare() = default;
@@ -57,11 +58,12 @@ void Cautare::ArataTextul()
 {
     Colectie &d = m_definitii;
     Platforma &platforma = d.platforma();
-    if (d.NrSelectie < 2 || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie) {
+    const Problema *aratata = m_selectie.ProblemaAratata();
+    if (!aratata) {
         platforma.Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
         return;
     }
-    const QString nume = d.ProblemaDin(d.Selectie[d.PozitieCurenta]).Fisier.FaraBlancuri();
+    const QString nume = aratata->Fisier.FaraBlancuri();
     const QString motiv = m_fundal.MotivIndisponibil();
     if (!motiv.isEmpty()) {
         platforma.Mesaj(motiv);

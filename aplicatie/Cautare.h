@@ -12,6 +12,7 @@ namespace tezaurel {
 class FereastraSelectie;
 class FereastraVizualizare;
 class Colectie;
+class SelectieCurenta;
 
 // Search by words, joined to the windows that show it: the selection
 // dialog's word field, the viewer's recognised text and the progress of the
@@ -21,7 +22,7 @@ class Cautare
 {
 public:
     // Registers the index's tables: made before the database opens.
-    Cautare(Colectie &definitii, MotorRecunoastere motor);
+    Cautare(const SelectieCurenta &selectie, MotorRecunoastere motor);
     ~Cautare();
 
     // After the database opened, and whenever the collection changed.
@@ -38,6 +39,7 @@ public:
 
 private:
     Colectie &m_definitii;
+    const SelectieCurenta &m_selectie;
     RecunoastereFundal m_fundal;
     std::unique_ptr<QDialog> m_fereastraText;
 };

@@ -13,7 +13,7 @@
 #include "logica/schimb/ImportProbleme.h"
 #include "logica/schimb/Pachet.h"
 #include "logica/schimb/SursaProbleme.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QAction>
 #include <QDir>
@@ -109,13 +109,14 @@ void LeagaImportul(FereastraEditare &editor, Colectie &definitii)
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
 }
 
-void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii)
+void LeagaSchimbul(FereastraVizualizare &vizualizare, SelectieCurenta &selectie)
 {
+    Colectie &definitii = selectie.Colectia();
     QAction *exporta = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Schimb)
                            ->addAction(QStringLiteral("Exportă selecția…"));
     exporta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     QObject::connect(exporta, &QAction::triggered, &vizualizare,
-                     [&definitii] { Pachet::ExportaSelectia(definitii); });
+                     [&selectie] { Pachet::ExportaSelectia(selectie); });
     QAction *corecteaza = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                               ->addAction(QStringLiteral("Corectează detaliile…"));
     corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);
@@ -124,7 +125,7 @@ void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii)
     });
 }
 
-void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
+void LeagaLucrarea(FereastraVizualizare &vizualizare, const SelectieCurenta &selectie,
                    CompunereLucrare &compunere, std::function<void()> arataLucrarea)
 {
     QMenu *meniu = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Lucrare);
@@ -133,11 +134,9 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
     QAction *arata = meniu->addAction(QStringLiteral("Deschide lucrarea"));
     arata->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
 
-    auto pozaAratata = [&definitii]() -> QString {
-        const Colectie &d = definitii;
-        if (d.NrSelectie < 2 || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie)
-            return QString();
-        return d.ProblemaDin(d.Selectie[d.PozitieCurenta]).Fisier.FaraBlancuri();
+    auto pozaAratata = [&selectie]() -> QString {
+        const Problema *p = selectie.ProblemaAratata();
+        return p ? p->Fisier.FaraBlancuri() : QString();
     };
     auto *stare = new QLabel(&vizualizare);
     stare->setObjectName(QStringLiteral("StareLucrare"));
@@ -157,10 +156,11 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
         if (auto *bara = qobject_cast<QMenuBar *>(stare->parentWidget()))
             bara->setAccessibleDescription(text);
     };
-    QObject::connect(adauga, &QAction::triggered, stare, [&definitii, &compunere, pozaAratata] {
+    QObject::connect(adauga, &QAction::triggered, stare, [&selectie, &compunere, pozaAratata] {
         const QString poza = pozaAratata();
         if (poza.isEmpty())
-            definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
+            selectie.Colectia().platforma().Mesaj(
+                QStringLiteral("Nu este afișată nicio problemă."));
         else
             compunere.Adauga(poza);
     });

@@ -5,6 +5,7 @@
 namespace tezaurel {
 
 class Colectie;
+class SelectieCurenta;
 class CompunereLucrare;
 class FereastraEditare;
 class FereastraVizualizare;
@@ -16,11 +17,11 @@ class FereastraVizualizare;
 // another Tezaurel folder.
 void LeagaImportul(FereastraEditare &editor, Colectie &definitii);
 // In the viewer: the selection exported as a package, the problem shown corrected.
-void LeagaSchimbul(FereastraVizualizare &vizualizare, Colectie &definitii);
+void LeagaSchimbul(FereastraVizualizare &vizualizare, SelectieCurenta &selectie);
 // In the viewer: the problem shown added to the test paper being composed, the
 // paper's window opened (Ctrl+Shift+L); the menu bar's corner tells how many
 // problems the paper holds and to whom the problem shown was given.
-void LeagaLucrarea(FereastraVizualizare &vizualizare, Colectie &definitii,
+void LeagaLucrarea(FereastraVizualizare &vizualizare, const SelectieCurenta &selectie,
                    CompunereLucrare &compunere, std::function<void()> arataLucrarea);
 
 } // namespace tezaurel

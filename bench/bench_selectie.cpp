@@ -1,7 +1,7 @@
 // The selection over the fullest collection: 1999 problems.
 #include "logica/selectie/EvaluareSelectie.h"
 #include "logica/selectie/ModelSelectie.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "unelte/AccesTestColectie.h"
 #include "unelte/PlatformaTacuta.h"
 
@@ -44,6 +44,7 @@ void Evaluare50Capitole10Discipline(benchmark::State &stare)
     PlatformaTacuta platforma;
     platforma.RaspunsDaNu = false;
     Colectie d(dosar.path(), platforma);
+    SelectieCurenta sel(d);
     Umple(d, 400, 40);
     QStringList capitole, discipline;
     for (int k = 0; k < 50; ++k)
@@ -52,11 +53,11 @@ void Evaluare50Capitole10Discipline(benchmark::State &stare)
         discipline << Disciplina(k * 3);
     for (auto _ : stare) {
         FiltreSelectie filtre;
-        ColecteazaAlegeri(d, capitole, discipline, filtre);
-        FiltreazaProbleme(d, filtre);
-        benchmark::DoNotOptimize(d.NrSelectie);
+        ColecteazaAlegeri(sel, capitole, discipline, filtre);
+        FiltreazaProbleme(sel, filtre);
+        benchmark::DoNotOptimize(sel.NrSelectie);
     }
-    stare.counters["selectate"] = d.NrSelectie - 1;
+    stare.counters["selectate"] = sel.NrSelectie - 1;
 }
 BENCHMARK(Evaluare50Capitole10Discipline)->Unit(benchmark::kMicrosecond);
 
@@ -67,8 +68,9 @@ void UmplereListe1999Capitole(benchmark::State &stare)
     PlatformaTacuta platforma;
     platforma.RaspunsDaNu = false;
     Colectie d(dosar.path(), platforma);
+    SelectieCurenta sel(d);
     Umple(d, 1999, 100);
-    ModelSelectie model(d);
+    ModelSelectie model(sel);
     for (auto _ : stare) {
         model.ListeIncarcate = false;
         model.UmpleListe();

@@ -4,7 +4,7 @@
 #include "interfete/Imprimanta.h"
 #include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "unelte/AccesTestColectie.h"
 #include "unelte/PlatformaTacuta.h"
 
@@ -44,6 +44,7 @@ struct Dosar
     QTemporaryDir temp;
     PlatformaTacuta platforma;
     Colectie d{temp.path(), platforma};
+    SelectieCurenta sel{d};
 
     explicit Dosar(bool jpeg)
     {
@@ -61,9 +62,9 @@ struct Dosar
         poza.save(temp.path() + "/Probleme/p.jpg", jpeg ? "JPG" : "BMP");
         AccesTestColectie::Numar(d) = 2;
         AccesTestColectie::Tabel(d)[2].Fisier.Atribuie("p.jpg");
-        d.Selectie[2] = 2;
-        d.NrSelectie = 2;
-        d.PozitieCurenta = 2;
+        sel.Pozitii[2] = 2;
+        sel.NrSelectie = 2;
+        sel.PozitieCurenta = 2;
     }
 
     QImage Incarca() const
@@ -103,7 +104,7 @@ void PaginaInFisier(benchmark::State &stare)
         benchmark::DoNotOptimize(dosar.Incarca());
         incarcari.push_back(ceas.nsecsElapsed() / 1e6);
         ceas.restart();
-        CompunePagina(false, date, dosar.d, imprimanta);
+        CompunePagina(false, date, dosar.sel, imprimanta);
         pagini.push_back(ceas.nsecsElapsed() / 1e6);
     }
     if (!dosar.platforma.UltimulMesaj.startsWith("A fost creat"))

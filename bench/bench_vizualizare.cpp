@@ -5,7 +5,7 @@
 #include "bench/Alocari.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "unelte/AccesTestColectie.h"
 #include "unelte/FerestreTacute.h"
 #include "unelte/PlatformaTacuta.h"
@@ -59,11 +59,11 @@ struct Mediu
             p.Disciplina.Atribuie("Algebra");
             p.Capitol.Atribuie("Functii");
             p.Fisier.Atribuie(nume);
-            definitii.Selectie[i] = int16_t(i);
+            selectie.Pozitii[i] = int16_t(i);
         }
-        AccesTestColectie::Numar(definitii) = definitii.NrSelectie = NrProbleme + 1;
+        AccesTestColectie::Numar(definitii) = selectie.NrSelectie = NrProbleme + 1;
         f.show();
-        definitii.SelectieNoua = true;
+        selectie.SelectieNoua = true;
         QEvent activare(QEvent::WindowActivate);
         QApplication::sendEvent(&f, &activare);
         QApplication::processEvents();
@@ -113,7 +113,8 @@ struct Mediu
     PlatformaTacuta platforma;
     FerestreTacute ferestre;
     Colectie definitii{dosar.path(), platforma};
-    FereastraVizualizare f{definitii, ferestre};
+    SelectieCurenta selectie{definitii};
+    FereastraVizualizare f{selectie, ferestre};
 };
 
 void Baza(benchmark::State &stare, Mediu &m, double tintaMs)
@@ -152,7 +153,7 @@ void InainteLaVecinCitit(benchmark::State &stare)
         m.f.Logica().Poza.PotrivesteLaLatime(m.f.width());
     double procesor = 0;
     for (auto _ : stare) {
-        if (m.definitii.PozitieCurenta == m.definitii.NrSelectie)
+        if (m.selectie.PozitieCurenta == m.selectie.NrSelectie)
             m.Apasa("Prima");
         m.f.Logica().Cache().AsteaptaCitirile();
         m.Procesor = 0;

@@ -8,9 +8,7 @@ namespace tezaurel {
 
 Colectie::Colectie(DosareAplicatie dosare, Platforma &platforma,
                    std::unique_ptr<AccesFisiere> acces)
-    : TabelCapitole(CapitoleInitiale)
-    , TabelDiscipline(DisciplineInitiale)
-    , m_probleme(UltimulSlot + 1)
+    : m_probleme(UltimulSlot + 1)
     , m_dosarAplicatie(std::move(dosare.Date))
     , m_dosarResurse(std::move(dosare.Resurse))
     , m_platforma(platforma)
@@ -113,6 +111,22 @@ void Colectie::CitesteProblemele(FisierInregistrari &fisier, int ultima)
     }
 }
 
+// Marks other programs made in place come in; the numbering stays, and with
+// it whatever positions the windows keep.
+void Colectie::RecitesteInregistrarile(FisierInregistrari &fisier)
+{
+    for (int i = 2; i <= m_nrProbleme; ++i) {
+        Problema::Inregistrare inregistrare{};
+        if (fisier.Citeste(i, inregistrare) < Problema::MarimeInregistrare)
+            break;
+        const Problema citita = Problema::Decodifica(inregistrare);
+        if (citita == m_probleme[i])
+            continue;
+        m_probleme[i] = citita;
+        m_schimbare.Modificate.push_back(i);
+    }
+}
+
 // Under the write lock. Problems other programs appended are loaded after
 // ours; a file put in place of the loaded one (a purge, a copy restored) or
 // shortened is read again from the start. True in that second case.
@@ -130,7 +144,6 @@ bool Colectie::AduceLaZi(FisierInregistrari &fisier)
     m_nrProbleme = 1;
     CitesteProblemele(fisier, numar);
     m_identitate = identitate;
-    NrSelectie = 1; // positions of the old numbering
     m_schimbare.Reincarcata = true;
     return true;
 }
@@ -262,11 +275,8 @@ Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
         return scriere;
     }
     scriere.Reincarcata = AduceLaZi(*scriere.Fisier);
-    if (recitesteTot && !scriere.Reincarcata) {
-        m_nrProbleme = 1;
-        CitesteProblemele(*scriere.Fisier, CitesteAntet(*scriere.Fisier));
-        m_schimbare.Reincarcata = true; // marks made elsewhere came in too
-    }
+    if (recitesteTot && !scriere.Reincarcata)
+        RecitesteInregistrarile(*scriere.Fisier);
     if (!ModificariPermise()) {
         Anunta(m_motivBlocare);
         scriere.Fisier.reset();
@@ -317,7 +327,6 @@ bool Colectie::RescrieProblema(int i, const Problema &noua)
         if (!scriere.Reincarcata) {
             m_nrProbleme = 1;
             CitesteProblemele(fisier, CitesteAntet(fisier));
-            NrSelectie = 1;
             m_schimbare.Reincarcata = true;
         }
         Anunta(MesajColectieSchimbata +

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <memory>
 #include <vector>
 
@@ -43,15 +42,15 @@ inline const QString MesajColectieDeschisaInAltProgram = QStringLiteral(
     "Ștergerea fizică se face doar când niciun alt program nu folosește colecția: închideți-le "
     "și încercați din nou.");
 
-// The state every window shares: the loaded collection, the selection and the
-// selection dialog's working tables. One object, owned by the application and
-// handed to each window.
+// The loaded collection, which every window shares: one object, owned by the
+// application and handed to each window.
 class Colectie : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int UltimulSlot = 2000; // so at most 1999 problems
+    // The selection dialog's tables start this large and grow as needed.
     static constexpr int CapitoleInitiale = 501;
     static constexpr int DisciplineInitiale = 101;
 
@@ -67,22 +66,6 @@ public:
     const Problema &ProblemaDin(int slot) const { return m_probleme[size_t(slot)]; }
     int16_t NrProbleme() const { return m_nrProbleme; }
     QString CaleColectie;
-
-    // --- the selection dialog's working tables (slots 2..Nr used)
-    std::vector<QString> TabelCapitole;
-    int16_t NrCapitole = 0;
-    std::vector<QString> TabelDiscipline;
-    int16_t NrDiscipline = 0;
-    int16_t ClasaAleasa = 0;
-    // The selection leaves out the problems this class was given; empty: none.
-    QString ClasaFaraRepetari;
-    int16_t NivelAles = 0;
-
-    // --- the current selection: positions into TabelProbleme in slots 2..NrSelectie
-    std::array<int16_t, UltimulSlot + 1> Selectie{};
-    int16_t NrSelectie = 0;
-    bool SelectieNoua = false;
-    int16_t PozitieCurenta = 0;
 
     const QString &DosarAplicatie() const { return m_dosarAplicatie; }
     // Where the help, the sound and the banner's letters were installed.
@@ -151,7 +134,7 @@ public:
 
         std::unique_ptr<FisierInregistrari> Fisier;
         // The file was replaced or shortened since it was loaded: the table was
-        // read again and the selection, positions of the old numbering, dropped.
+        // read again, announced as Reincarcata.
         bool Reincarcata = false;
 
     private:
@@ -194,6 +177,7 @@ private:
     ZavorColectie &Zavor();
     int CitesteAntet(FisierInregistrari &fisier);
     void CitesteProblemele(FisierInregistrari &fisier, int ultima);
+    void RecitesteInregistrarile(FisierInregistrari &fisier);
     bool AduceLaZi(FisierInregistrari &fisier);
 
     std::vector<Problema> m_probleme; // slots 0..2000

@@ -222,9 +222,6 @@ bool StergereFizica(Colectie &definitii)
         definitii.Anunta(mesaj);
     if (!rescrisa)
         return false;
-
-    // The selection held positions of the old numbering.
-    definitii.NrSelectie = 1;
     return true;
 }
 

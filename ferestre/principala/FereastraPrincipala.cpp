@@ -4,7 +4,7 @@
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
 
 #include <QDir>
@@ -21,9 +21,11 @@ constexpr int LatimeClient = Pixeli(16665);
 constexpr int InaltimeClient = Pixeli(9540);
 } // namespace
 
-FereastraPrincipala::FereastraPrincipala(Colectie &definitii, Ferestre &ferestre, QWidget *parent)
+FereastraPrincipala::FereastraPrincipala(SelectieCurenta &selectie, Ferestre &ferestre,
+                                         QWidget *parent)
     : FereastraFixa(parent)
-    , m_definitii(definitii)
+    , m_definitii(selectie.Colectia())
+    , m_selectie(selectie)
     , m_ferestre(ferestre)
     , m_panza(new PanzaQt(this))
 {
@@ -77,9 +79,7 @@ void FereastraPrincipala::Incarca()
 {
     m_aleator.seed(Ceas());
     m_definitii.IncarcaColectie();
-    m_definitii.NrCapitole = 1;
-    m_definitii.NrDiscipline = 1;
-    m_definitii.SelectieNoua = false;
+    m_selectie.Reseteaza();
 
     const QSize client = MarimeClient();
     const int latimeBanner = m_banner->Aseaza(client);

@@ -16,6 +16,7 @@ namespace tezaurel {
 class Ferestre;
 class PanzaQt;
 class Colectie;
+class SelectieCurenta;
 
 // The start-up window and hub: its menu leads to every other window.
 class FereastraPrincipala : public FereastraFixa, private GazdaBanner
@@ -23,7 +24,7 @@ class FereastraPrincipala : public FereastraFixa, private GazdaBanner
     Q_OBJECT
 
 public:
-    FereastraPrincipala(Colectie &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    FereastraPrincipala(SelectieCurenta &selectie, Ferestre &ferestre, QWidget *parent = nullptr);
     ~FereastraPrincipala() override;
 
     // The load sequence; run before the first showing and again after a purge.
@@ -69,6 +70,7 @@ private:
     void CantaSunetul() override;
 
     Colectie &m_definitii;
+    SelectieCurenta &m_selectie;
     Ferestre &m_ferestre;
     PanzaQt *m_panza;
     QRandomGenerator m_aleator;

@@ -3,7 +3,7 @@
 #include "ferestre/comune/Ecran.h"
 #include "interfete/Ferestre.h"
 #include "logica/selectie/AsezareSelectie.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -44,10 +44,10 @@ void AseazaLinie(QFrame *linie, const QLine &twips)
 
 } // namespace
 
-FereastraSelectie::FereastraSelectie(Colectie &definitii, Ferestre &ferestre, QWidget *parent)
+FereastraSelectie::FereastraSelectie(SelectieCurenta &selectie, Ferestre &ferestre, QWidget *parent)
     : FereastraFixa(parent)
     , m_ferestre(ferestre)
-    , m_model(definitii)
+    , m_model(selectie)
 {
     setWindowTitle(QStringLiteral("Definiti o selectie"));
     auto *client = new QWidget(this);
@@ -64,10 +64,11 @@ FereastraSelectie::FereastraSelectie(Colectie &definitii, Ferestre &ferestre, QW
                                &FereastraSelectie::Vizualizeaza);
     ConstruiesteCautarea(client);
     StabilesteOrdineaTab();
-    ConstruiesteClasaExclusa(client, definitii);
+    ConstruiesteClasaExclusa(client, selectie);
 
     Aseaza();
-    connect(&definitii, &Colectie::Schimbata, this, &FereastraSelectie::LaSchimbareaColectiei);
+    connect(&selectie.Colectia(), &Colectie::Schimbata, this,
+            &FereastraSelectie::LaSchimbareaColectiei);
 }
 
 void FereastraSelectie::LaSchimbareaColectiei(const SchimbareColectie &schimbare)
@@ -211,7 +212,7 @@ void FereastraSelectie::StabilesteOrdineaTab()
         setTabOrder(ordine[i - 1], ordine[i]);
 }
 
-void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, Colectie &definitii)
+void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, SelectieCurenta &selectie)
 {
     m_etichetaClasaExclusa = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
     m_etichetaClasaExclusa->setFont(m_font);
@@ -222,7 +223,7 @@ void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, Colectie &defi
     m_clasaExclusa->setAccessibleName(QStringLiteral("Fără problemele date clasei"));
     m_etichetaClasaExclusa->setBuddy(m_clasaExclusa);
     connect(m_clasaExclusa, &QLineEdit::textChanged, this,
-            [&definitii](const QString &clasa) { definitii.ClasaFaraRepetari = clasa; });
+            [&selectie](const QString &clasa) { selectie.ClasaFaraRepetari = clasa; });
     setTabOrder(m_butonVizualizare, m_clasaExclusa);
 }
 

@@ -18,7 +18,7 @@ class QRadioButton;
 namespace tezaurel {
 
 class Ferestre;
-class Colectie;
+class SelectieCurenta;
 struct SchimbareColectie;
 
 // "Definiti o selectie": the user picks a class, a level, chapters and
@@ -30,7 +30,7 @@ class FereastraSelectie : public FereastraFixa
     Q_OBJECT
 
 public:
-    FereastraSelectie(Colectie &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    FereastraSelectie(SelectieCurenta &selectie, Ferestre &ferestre, QWidget *parent = nullptr);
 
     ModelSelectie &Model() { return m_model; }
 
@@ -91,7 +91,7 @@ private:
     void ConstruiesteListele(QWidget *client);
     void ConstruiesteOptiunile(QWidget *client);
     void ConstruiesteCautarea(QWidget *client);
-    void ConstruiesteClasaExclusa(QWidget *client, Colectie &definitii);
+    void ConstruiesteClasaExclusa(QWidget *client, SelectieCurenta &selectie);
     void StabilesteOrdineaTab();
 
     void Aseaza();

@@ -5,7 +5,7 @@
 #include "interfete/Platforma.h"
 #include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -33,10 +33,10 @@ template <typename W> W *Pune(W *control, int stanga, int sus, int latime, int i
 
 } // namespace
 
-FereastraTiparire::FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
-                                     QWidget *parent)
+FereastraTiparire::FereastraTiparire(const SelectieCurenta &selectie,
+                                     std::unique_ptr<Imprimanta> imprimanta, QWidget *parent)
     : QDialog(parent)
-    , m_definitii(definitii)
+    , m_selectie(selectie)
     , m_imprimanta(std::move(imprimanta))
 {
     setWindowTitle(QStringLiteral("Tipareste"));
@@ -210,13 +210,13 @@ void FereastraTiparire::Tipareste()
 
     const auto verificare = VerificaTiparirea(texte);
     if (const QString *mesaj = std::get_if<QString>(&verificare)) {
-        m_definitii.platforma().Mesaj(*mesaj);
+        m_selectie.Colectia().platforma().Mesaj(*mesaj);
         return;
     }
     const DatePagina &date = std::get<DatePagina>(verificare);
     if (texte.LaImprimanta)
         NrExemplare = date.NrExemplare;
-    CompunePagina(texte.LaImprimanta, date, m_definitii, *m_imprimanta);
+    CompunePagina(texte.LaImprimanta, date, m_selectie, *m_imprimanta);
     // Several files can be written in a row; a printed page ends the visit.
     if (texte.LaImprimanta)
         done(QDialog::Accepted);

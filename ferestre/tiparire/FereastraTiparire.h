@@ -18,7 +18,7 @@ class QScrollBar;
 namespace tezaurel {
 
 class Imprimanta;
-class Colectie;
+class SelectieCurenta;
 
 // The print dialog: where the problem the viewer shows goes to a printer or to
 // a page file. Shown modally; left only through "Renunta" or after printing,
@@ -29,7 +29,7 @@ class FereastraTiparire : public QDialog
 
 public:
     // On the system's printers.
-    FereastraTiparire(Colectie &definitii, std::unique_ptr<Imprimanta> imprimanta,
+    FereastraTiparire(const SelectieCurenta &selectie, std::unique_ptr<Imprimanta> imprimanta,
                       QWidget *parent = nullptr);
     ~FereastraTiparire() override;
 
@@ -89,7 +89,7 @@ private:
     void SpreFisier();
     void SpreImprimanta();
 
-    Colectie &m_definitii;
+    const SelectieCurenta &m_selectie;
     std::unique_ptr<Imprimanta> m_imprimanta;
 };
 

@@ -5,7 +5,7 @@
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,15 +69,16 @@ int LatimeNormala()
 }
 } // namespace
 
-FereastraVizualizare::FereastraVizualizare(Colectie &definitii, Ferestre &ferestre, QWidget *parent)
+FereastraVizualizare::FereastraVizualizare(SelectieCurenta &selectie, Ferestre &ferestre,
+                                           QWidget *parent)
     : FereastraFixa(parent)
     , m_bara(new QToolBar(this))
     , m_panou(new PanzaQt)
     , m_observatii(new QPlainTextEdit(m_panou))
     , m_stare(new QStatusBar(m_panou))
     , m_ferestre(ferestre)
-    , m_definitii(definitii)
-    , m_logica(definitii, *m_panou)
+    , m_definitii(selectie.Colectia())
+    , m_logica(selectie, *m_panou)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
     ConstruiesteBara();

@@ -18,6 +18,7 @@ namespace tezaurel {
 class Ferestre;
 class PanzaQt;
 class Colectie;
+class SelectieCurenta;
 
 // Pages through the current selection: the picture in a panel where it can
 // be dragged, the observations in a box shown on request, the problem's
@@ -27,7 +28,7 @@ class FereastraVizualizare : public FereastraFixa
     Q_OBJECT
 
 public:
-    FereastraVizualizare(Colectie &definitii, Ferestre &ferestre, QWidget *parent = nullptr);
+    FereastraVizualizare(SelectieCurenta &selectie, Ferestre &ferestre, QWidget *parent = nullptr);
     ~FereastraVizualizare() override;
 
     Vizualizator &Logica() { return m_logica; }

@@ -5,7 +5,7 @@
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "logica/schimb/SursaProbleme.h"
 #include "model/AdaugareProbleme.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -237,10 +237,11 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
     return {};
 }
 
-void Pachet::ExportaSelectia(const Colectie &definitii)
+void Pachet::ExportaSelectia(const SelectieCurenta &selectie)
 {
+    const Colectie &definitii = selectie.Colectia();
     Platforma &platforma = definitii.platforma();
-    if (definitii.NrSelectie < 2) {
+    if (selectie.NrSelectie < 2) {
         platforma.Mesaj(QStringLiteral("Nu este nicio problemă selectată. Definiți mai întâi o "
                                        "selecție, apoi exportați-o."));
         return;
@@ -252,8 +253,8 @@ void Pachet::ExportaSelectia(const Colectie &definitii)
     if (!cale.endsWith(Extensie))
         cale += Extensie;
     std::vector<int> sloturi;
-    for (int i = 2; i <= definitii.NrSelectie; ++i)
-        sloturi.push_back(definitii.Selectie[size_t(i)]);
+    for (int i = 2; i <= selectie.NrSelectie; ++i)
+        sloturi.push_back(selectie.Pozitii[size_t(i)]);
     const QString eroare = Exporta(definitii, sloturi, cale);
     platforma.Mesaj(eroare.isEmpty()
                         ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")

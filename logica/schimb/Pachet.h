@@ -10,6 +10,7 @@
 namespace tezaurel {
 
 class Colectie;
+class SelectieCurenta;
 
 // A .tezaurel package is a zip archive:
 //   Tezaurel.stn     the problems, in the collection format, renumbered from record 2
@@ -50,7 +51,7 @@ QString Exporta(const Colectie &definitii, const std::vector<int> &sloturi, cons
 
 // The viewer's command: the current selection, in its order, to a package the
 // user names (teste/selectie.tezaurel proposed); the outcome told through the platform.
-void ExportaSelectia(const Colectie &definitii);
+void ExportaSelectia(const SelectieCurenta &selectie);
 
 } // namespace Pachet
 

@@ -2,7 +2,7 @@
 
 #include "logica/cautare/IndexText.h"
 #include "logica/lucrari/ArhivaLucrari.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 namespace tezaurel {
 
@@ -26,14 +26,14 @@ void CopiazaAlegeri(std::vector<QString> &tabel, int16_t &ultimul, const QString
 
 } // namespace
 
-bool ExistaCapitol(const Colectie &definitii, const QString &text)
+bool ExistaCapitol(const SelectieCurenta &selectie, const QString &text)
 {
-    return ExistaIn(definitii.TabelCapitole, definitii.NrCapitole, text);
+    return ExistaIn(selectie.TabelCapitole, selectie.NrCapitole, text);
 }
 
-bool ExistaDisciplina(const Colectie &definitii, const QString &text)
+bool ExistaDisciplina(const SelectieCurenta &selectie, const QString &text)
 {
-    return ExistaIn(definitii.TabelDiscipline, definitii.NrDiscipline, text);
+    return ExistaIn(selectie.TabelDiscipline, selectie.NrDiscipline, text);
 }
 
 void PuneInTabel(std::vector<QString> &tabel, int i, const QString &text)
@@ -43,45 +43,46 @@ void PuneInTabel(std::vector<QString> &tabel, int i, const QString &text)
     tabel[i] = text;
 }
 
-void ColecteazaAlegeri(Colectie &definitii, const QStringList &capitole,
+void ColecteazaAlegeri(SelectieCurenta &selectie, const QStringList &capitole,
                        const QStringList &discipline, FiltreSelectie &filtre)
 {
     filtre.FiltruCapitole = !capitole.isEmpty();
     if (!capitole.isEmpty())
-        CopiazaAlegeri(definitii.TabelCapitole, definitii.NrCapitole, capitole);
+        CopiazaAlegeri(selectie.TabelCapitole, selectie.NrCapitole, capitole);
     filtre.FiltruDiscipline = !discipline.isEmpty();
     if (!discipline.isEmpty())
-        CopiazaAlegeri(definitii.TabelDiscipline, definitii.NrDiscipline, discipline);
+        CopiazaAlegeri(selectie.TabelDiscipline, selectie.NrDiscipline, discipline);
 }
 
-void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre)
+void FiltreazaProbleme(SelectieCurenta &selectie, const FiltreSelectie &filtre)
 {
+    const Colectie &definitii = selectie.Colectia();
     const auto cuCuvinte = IndexText::Cauta(definitii.Baza(), filtre.Cuvinte);
     int16_t ultimul = 1;
     const QSet<QString> date =
-        definitii.ClasaFaraRepetari.trimmed().isEmpty()
+        selectie.ClasaFaraRepetari.trimmed().isEmpty()
             ? QSet<QString>()
-            : ArhivaLucrari(definitii.Baza()).PozeDateClasei(definitii.ClasaFaraRepetari);
+            : ArhivaLucrari(definitii.Baza()).PozeDateClasei(selectie.ClasaFaraRepetari);
     for (int i = 2; i <= definitii.NrProbleme(); ++i) {
         const Problema &p = definitii.ProblemaDin(i);
         // The whole-number criteria first: they are cheap and drop most records.
         if (p.EsteStearsa())
             continue;
-        if (filtre.FiltruClasa && p.Clasa != definitii.ClasaAleasa)
+        if (filtre.FiltruClasa && p.Clasa != selectie.ClasaAleasa)
             continue;
-        if (filtre.FiltruNivel && p.Nivel != definitii.NivelAles)
+        if (filtre.FiltruNivel && p.Nivel != selectie.NivelAles)
             continue;
-        if (filtre.FiltruCapitole && !ExistaCapitol(definitii, p.Capitol.FaraBlancuri()))
+        if (filtre.FiltruCapitole && !ExistaCapitol(selectie, p.Capitol.FaraBlancuri()))
             continue;
-        if (filtre.FiltruDiscipline && !ExistaDisciplina(definitii, p.Disciplina.FaraBlancuri()))
+        if (filtre.FiltruDiscipline && !ExistaDisciplina(selectie, p.Disciplina.FaraBlancuri()))
             continue;
         if (!date.isEmpty() && date.contains(p.Fisier.FaraBlancuri()))
             continue;
         if (cuCuvinte && !cuCuvinte->contains(p.Fisier.FaraBlancuri()))
             continue;
-        definitii.Selectie[++ultimul] = int16_t(i);
+        selectie.Pozitii[++ultimul] = int16_t(i);
     }
-    definitii.NrSelectie = ultimul;
+    selectie.NrSelectie = ultimul;
 }
 
 } // namespace tezaurel

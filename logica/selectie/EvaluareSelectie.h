@@ -10,7 +10,7 @@
 
 namespace tezaurel {
 
-class Colectie;
+class SelectieCurenta;
 
 // The dialog's criteria as the evaluation sees them; True = -1, False = 0.
 struct FiltreSelectie
@@ -25,8 +25,8 @@ struct FiltreSelectie
 
 // Exact, case-sensitive; the text is compared as given, against slots
 // 2..NrCapitole (2..NrDiscipline) of the shared tables.
-bool ExistaCapitol(const Colectie &definitii, const QString &text);
-bool ExistaDisciplina(const Colectie &definitii, const QString &text);
+bool ExistaCapitol(const SelectieCurenta &selectie, const QString &text);
+bool ExistaDisciplina(const SelectieCurenta &selectie, const QString &text);
 
 // Stores text in slot i of a working table, which grows when a collection
 // has more distinct texts than the table's first size.
@@ -34,13 +34,13 @@ void PuneInTabel(std::vector<QString> &tabel, int i, const QString &text);
 
 // Puts the chosen texts in TabelCapitole/TabelDiscipline from slot 2 and sets
 // FiltruCapitole/FiltruDiscipline. An empty choice leaves its table alone.
-void ColecteazaAlegeri(Colectie &definitii, const QStringList &capitole,
+void ColecteazaAlegeri(SelectieCurenta &selectie, const QStringList &capitole,
                        const QStringList &discipline, FiltreSelectie &filtre);
 
-// Fills Selectie/NrSelectie with every unmarked problem meeting every active
+// Fills Pozitii/NrSelectie with every unmarked problem meeting every active
 // criterion, in table order. The four filter stages are fused into one pass:
 // each keeps or drops a position by itself, so the survivors are the same.
 // The words only narrow what the other criteria keep, in the same order.
-void FiltreazaProbleme(Colectie &definitii, const FiltreSelectie &filtre);
+void FiltreazaProbleme(SelectieCurenta &selectie, const FiltreSelectie &filtre);
 
 } // namespace tezaurel

@@ -1,14 +1,14 @@
 #include "logica/selectie/ModelSelectie.h"
 
 #include "interfete/Platforma.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <algorithm>
 
 namespace tezaurel {
 
-ModelSelectie::ModelSelectie(Colectie &definitii)
-    : m_definitii(definitii)
+ModelSelectie::ModelSelectie(SelectieCurenta &selectie)
+    : m_selectie(selectie)
 {}
 
 const QStringList &ModelSelectie::Intrari(ListaSelectie lista) const
@@ -46,7 +46,8 @@ bool ModelSelectie::AdaugaProblemele(const std::vector<int> &sloturi)
 {
     if (!ListeIncarcate)
         return false; // the next showing fills them from the whole collection
-    Colectie &d = m_definitii;
+    SelectieCurenta &s = m_selectie;
+    const Colectie &d = s.Colectia();
     bool crescut = false;
     auto adauga = [&](ListaSelectie lista, std::vector<QString> &tabel, int16_t &numar,
                       const QString &text, bool exista) {
@@ -65,9 +66,9 @@ bool ModelSelectie::AdaugaProblemele(const std::vector<int> &sloturi)
         if (p.Sters != Fals)
             continue;
         const QString c = p.Capitol.FaraBlancuri(), t = p.Disciplina.FaraBlancuri();
-        adauga(ListaSelectie::Capitole, d.TabelCapitole, d.NrCapitole, c, ExistaCapitol(d, c));
-        adauga(ListaSelectie::Discipline, d.TabelDiscipline, d.NrDiscipline, t,
-               ExistaDisciplina(d, t));
+        adauga(ListaSelectie::Capitole, s.TabelCapitole, s.NrCapitole, c, ExistaCapitol(s, c));
+        adauga(ListaSelectie::Discipline, s.TabelDiscipline, s.NrDiscipline, t,
+               ExistaDisciplina(s, t));
     }
     return crescut;
 }
@@ -78,20 +79,21 @@ bool ModelSelectie::UmpleListe()
         return false;
     ListeIncarcate = true;
 
-    Colectie &d = m_definitii;
+    SelectieCurenta &s = m_selectie;
+    const Colectie &d = s.Colectia();
     // Start-up and every evaluation leave both tables empty; starting from
     // empty here too keeps a text from being listed twice if they were not.
-    d.NrCapitole = 1;
-    d.NrDiscipline = 1;
+    s.NrCapitole = 1;
+    s.NrDiscipline = 1;
 
     Lista &capitole = L(ListaSelectie::Capitole);
     capitole = {};
     for (int i = 2; i <= d.NrProbleme(); ++i) {
         const Problema &p = d.ProblemaDin(i);
         const QString c = p.Capitol.FaraBlancuri();
-        if (!ExistaCapitol(d, c) && p.Sters == Fals) {
-            ++d.NrCapitole;
-            PuneInTabel(d.TabelCapitole, d.NrCapitole, c);
+        if (!ExistaCapitol(s, c) && p.Sters == Fals) {
+            ++s.NrCapitole;
+            PuneInTabel(s.TabelCapitole, s.NrCapitole, c);
             capitole.intrari.append(c);
         }
     }
@@ -102,9 +104,9 @@ bool ModelSelectie::UmpleListe()
     for (int i = 2; i <= d.NrProbleme(); ++i) {
         const Problema &p = d.ProblemaDin(i);
         const QString t = p.Disciplina.FaraBlancuri();
-        if (!ExistaDisciplina(d, t) && p.Sters == Fals) {
-            ++d.NrDiscipline;
-            PuneInTabel(d.TabelDiscipline, d.NrDiscipline, t);
+        if (!ExistaDisciplina(s, t) && p.Sters == Fals) {
+            ++s.NrDiscipline;
+            PuneInTabel(s.TabelDiscipline, s.NrDiscipline, t);
             discipline.intrari.append(t);
         }
     }
@@ -119,13 +121,13 @@ bool ModelSelectie::UmpleListe()
 void ModelSelectie::AlegeClasa(int index)
 {
     Filtre.FiltruClasa = true;
-    m_definitii.ClasaAleasa = int16_t(index + 5);
+    m_selectie.ClasaAleasa = int16_t(index + 5);
 }
 
 void ModelSelectie::AlegeNivel(int index)
 {
     Filtre.FiltruNivel = true;
-    m_definitii.NivelAles = int16_t(index + 5);
+    m_selectie.NivelAles = int16_t(index + 5);
 }
 
 int ModelSelectie::Muta(ListaSelectie sursa)
@@ -141,22 +143,23 @@ int ModelSelectie::Muta(ListaSelectie sursa)
 
 ModelSelectie::Rezultat ModelSelectie::Vizualizare()
 {
-    Colectie &d = m_definitii;
-    ColecteazaAlegeri(d, Intrari(ListaSelectie::CapitoleAlese),
+    SelectieCurenta &s = m_selectie;
+    const Colectie &d = s.Colectia();
+    ColecteazaAlegeri(s, Intrari(ListaSelectie::CapitoleAlese),
                       Intrari(ListaSelectie::DisciplineAlese), Filtre);
-    FiltreazaProbleme(d, Filtre);
+    FiltreazaProbleme(s, Filtre);
 
-    if (d.NrSelectie == 1 && d.platforma().IntrebareDaNu(MesajNimicGasit)) {
+    if (s.NrSelectie == 1 && d.platforma().IntrebareDaNu(MesajNimicGasit)) {
         ListeIncarcate = false;
-        d.NrCapitole = 1;
-        d.NrDiscipline = 1;
+        s.NrCapitole = 1;
+        s.NrDiscipline = 1;
         UmpleListe();
         return Rezultat::Refacuta;
     }
 
-    d.SelectieNoua = true;
-    d.NrCapitole = 1;
-    d.NrDiscipline = 1;
+    s.SelectieNoua = true;
+    s.NrCapitole = 1;
+    s.NrDiscipline = 1;
     ListeIncarcate = false;
     return Rezultat::Predata;
 }

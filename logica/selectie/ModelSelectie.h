@@ -10,7 +10,7 @@
 
 namespace tezaurel {
 
-class Colectie;
+class SelectieCurenta;
 
 // The four list boxes of the selection dialog: for chapters and for
 // disciplines, the ones still available and the ones chosen.
@@ -22,7 +22,7 @@ enum class ListaSelectie { Capitole, CapitoleAlese, Discipline, DisciplineAlese 
 class ModelSelectie
 {
 public:
-    explicit ModelSelectie(Colectie &definitii);
+    explicit ModelSelectie(SelectieCurenta &selectie);
 
     FiltreSelectie Filtre;
     bool ListeIncarcate = false; // the lists were filled for this showing
@@ -56,7 +56,7 @@ public:
         Refacuta, // nothing found and the user asked to redo: the lists are rebuilt
         Predata,  // the selection goes to the viewer; the dialog is to be hidden
     };
-    // "Vizualizare": evaluates the criteria into Selectie and decides what follows.
+    // "Vizualizare": evaluates the criteria into the selection and decides what follows.
     Rezultat Vizualizare();
 
     static inline const QString MesajNimicGasit =
@@ -71,7 +71,7 @@ private:
     Lista &L(ListaSelectie lista) { return m_liste[static_cast<int>(lista)]; }
     const Lista &L(ListaSelectie lista) const { return m_liste[static_cast<int>(lista)]; }
 
-    Colectie &m_definitii;
+    SelectieCurenta &m_selectie;
     std::array<Lista, 4> m_liste;
 };
 

@@ -4,7 +4,7 @@
 #include "interfete/Platforma.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/CitirePoza.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 #include <QFileInfo>
 #include <QPainter>
@@ -15,23 +15,18 @@ namespace tezaurel {
 namespace {
 
 // Where the picture of the problem the viewer shows lives; empty when none is shown.
-QString CalePozaCurenta(const Colectie &d)
+QString CalePozaCurenta(const SelectieCurenta &selectie)
 {
-    const int pozitie = d.PozitieCurenta;
-    if (pozitie < 2 || pozitie > d.NrSelectie)
-        return {};
-    const int slot = d.Selectie[size_t(pozitie)];
-    if (slot < 2 || slot > d.NrProbleme())
-        return {};
-    const QString nume = d.ProblemaDin(size_t(slot)).Fisier.FaraBlancuri();
+    const Problema *p = selectie.ProblemaAratata();
+    const QString nume = p ? p->Fisier.FaraBlancuri() : QString();
     if (nume.isEmpty())
         return {};
-    return d.CalePoza(nume).Cale;
+    return selectie.Colectia().CalePoza(nume).Cale;
 }
 
-PozaCitita CitestePozaCurenta(const Colectie &d)
+PozaCitita CitestePozaCurenta(const SelectieCurenta &selectie)
 {
-    const QString cale = CalePozaCurenta(d);
+    const QString cale = CalePozaCurenta(selectie);
     return cale.isEmpty() ? PozaCitita() : CitestePoza(cale);
 }
 
@@ -88,15 +83,16 @@ bool Salveaza(const QImage &pagina, const QString &cale)
 
 } // namespace
 
-void CompunePagina(bool LaImprimanta, const DatePagina &date, const Colectie &definitii,
+void CompunePagina(bool LaImprimanta, const DatePagina &date, const SelectieCurenta &selectie,
                    Imprimanta &imprimanta)
 {
+    const Colectie &definitii = selectie.Colectia();
     Platforma &platforma = definitii.platforma();
-    PozaCitita citita = CitestePozaCurenta(definitii);
+    PozaCitita citita = CitestePozaCurenta(selectie);
     // The page then carries the header alone, as for any picture that cannot
     // be read; the user is told why, as the viewer told them.
     if (citita.Rezultat == PozaCitita::Stare::PreaMare)
-        platforma.Mesaj(MesajPozaPreaMare(CalePozaCurenta(definitii), citita.Marime));
+        platforma.Mesaj(MesajPozaPreaMare(CalePozaCurenta(selectie), citita.Marime));
     const QImage poza = std::move(citita.Poza);
     const AsezarePagina asezare = AseazaPagina(date.Stanga, date.Dreapta, date.Sus, poza.size());
     if (LaImprimanta) {

@@ -8,7 +8,7 @@
 namespace tezaurel {
 
 class Imprimanta;
-class Colectie;
+class SelectieCurenta;
 struct DatePagina;
 
 // The page as saved to a file: white, at the screen's 15 twips to the pixel.
@@ -18,7 +18,7 @@ QImage PaginaFisier(const AsezarePagina &asezare, const QString &antet, const QI
 // current printer in the copies asked for, or saved as bitmap data to
 // teste/<name>.jpg, the user being told how the saving went. Printer failures
 // are not reported; the page of a picture that cannot be read carries the header alone.
-void CompunePagina(bool LaImprimanta, const DatePagina &date, const Colectie &definitii,
+void CompunePagina(bool LaImprimanta, const DatePagina &date, const SelectieCurenta &selectie,
                    Imprimanta &imprimanta);
 
 } // namespace tezaurel

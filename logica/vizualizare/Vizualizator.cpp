@@ -2,7 +2,7 @@
 
 #include "interfete/Platforma.h"
 #include "model/CitirePoza.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 
 namespace tezaurel {
 
@@ -12,15 +12,16 @@ namespace {
 constexpr int MargineTragere = 20;
 } // namespace
 
-Vizualizator::Vizualizator(Colectie &definitii, Panza &panou)
+Vizualizator::Vizualizator(SelectieCurenta &selectie, Panza &panou)
     : Poza(panou)
-    , m_definitii(definitii)
+    , m_definitii(selectie.Colectia())
+    , m_selectie(selectie)
 {}
 
 void Vizualizator::Incarca()
 {
     Activat = false;
-    m_definitii.SelectieNoua = false;
+    m_selectie.SelectieNoua = false;
     ObservatiiVizibile = false;
 }
 
@@ -29,42 +30,43 @@ void Vizualizator::Activeaza()
     Poza.Activare();
     // The selection can be emptied while the viewer is hidden (the purge
     // renumbers the collection): what it still shows is then gone.
-    if (m_definitii.NrSelectie < 2 && (!TextStare.isEmpty() || ObservatiiVizibile))
+    if (m_selectie.NrSelectie < 2 && (!TextStare.isEmpty() || ObservatiiVizibile))
         AnuleazaSelectie();
     if (Activat)
         return;
     Activat = true;
-    if (m_definitii.SelectieNoua && m_definitii.NrSelectie >= 2) {
-        m_definitii.PozitieCurenta = 2;
-        ArataProblema(m_definitii.PozitieCurenta);
+    if (m_selectie.SelectieNoua && m_selectie.NrSelectie >= 2) {
+        m_selectie.PozitieCurenta = 2;
+        ArataProblema(m_selectie.PozitieCurenta);
     }
 }
 
 Vizualizator::Urmare Vizualizator::Executa(ComandaVizualizare comanda)
 {
     Colectie &d = m_definitii;
+    SelectieCurenta &s = m_selectie;
     switch (comanda) {
     case ComandaVizualizare::Prima:
-        if (d.NrSelectie >= 2) {
-            d.PozitieCurenta = 2;
-            ArataProblema(d.PozitieCurenta);
+        if (s.NrSelectie >= 2) {
+            s.PozitieCurenta = 2;
+            ArataProblema(s.PozitieCurenta);
         }
         break;
     case ComandaVizualizare::Inainte:
-        if (d.PozitieCurenta != d.NrSelectie) {
-            d.PozitieCurenta = int16_t(d.PozitieCurenta + 1);
-            ArataProblema(d.PozitieCurenta);
+        if (s.PozitieCurenta != s.NrSelectie) {
+            s.PozitieCurenta = int16_t(s.PozitieCurenta + 1);
+            ArataProblema(s.PozitieCurenta);
         }
         break;
     case ComandaVizualizare::Inapoi:
-        if (d.PozitieCurenta != 2) {
-            d.PozitieCurenta = int16_t(d.PozitieCurenta - 1);
-            ArataProblema(d.PozitieCurenta);
+        if (s.PozitieCurenta != 2) {
+            s.PozitieCurenta = int16_t(s.PozitieCurenta - 1);
+            ArataProblema(s.PozitieCurenta);
         }
         break;
     case ComandaVizualizare::Ultima:
-        d.PozitieCurenta = d.NrSelectie;
-        ArataProblema(d.PozitieCurenta);
+        s.PozitieCurenta = s.NrSelectie;
+        ArataProblema(s.PozitieCurenta);
         break;
     case ComandaVizualizare::DefinesteSelectie:
         if (DefinesteSelectie())
@@ -77,7 +79,7 @@ Vizualizator::Urmare Vizualizator::Executa(ComandaVizualizare comanda)
         ArataAscundeObservatiile();
         break;
     case ComandaVizualizare::Imprimare:
-        if (d.NrSelectie < 2) {
+        if (s.NrSelectie < 2) {
             d.platforma().Mesaj(QStringLiteral("Nu avem ce tipari"));
             return Urmare::Ramane;
         }
@@ -93,10 +95,11 @@ Vizualizator::Urmare Vizualizator::Executa(ComandaVizualizare comanda)
 void Vizualizator::ArataProblema(int16_t &Pozitie)
 {
     Colectie &d = m_definitii;
-    if (Pozitie < 2 || Pozitie > d.NrSelectie)
+    SelectieCurenta &s = m_selectie;
+    if (Pozitie < 2 || Pozitie > s.NrSelectie)
         return;
-    const Problema &p = d.ProblemaDin(d.Selectie[Pozitie]);
-    d.PozitieCurenta = Pozitie;
+    const Problema &p = s.ProblemaLa(Pozitie);
+    s.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 
     CachePoze::PozaGata gata = IncarcaPoza(d.CalePoza(p.Fisier.FaraBlancuri()).Cale);
@@ -105,7 +108,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     // the processor with them.
     QStringList vecini;
     for (const int16_t vecin : {int16_t(Pozitie + 1), int16_t(Pozitie - 1)})
-        if (vecin >= 2 && vecin <= d.NrSelectie)
+        if (vecin >= 2 && vecin <= s.NrSelectie)
             vecini << CalePoza(vecin);
     m_cache.Pregateste(CalePoza(Pozitie), vecini, Poza.Zoom());
 }
@@ -113,7 +116,8 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
 QString Vizualizator::CalePoza(int16_t pozitie) const
 {
     const Colectie &d = m_definitii;
-    return d.CalePoza(d.ProblemaDin(d.Selectie[pozitie]).Fisier.FaraBlancuri()).Cale;
+    const SelectieCurenta &s = m_selectie;
+    return d.CalePoza(s.ProblemaLa(pozitie).Fisier.FaraBlancuri()).Cale;
 }
 
 void Vizualizator::CompuneTexte(const Problema &p)
@@ -124,15 +128,15 @@ void Vizualizator::CompuneTexte(const Problema &p)
         QStringLiteral("-Disciplina: ") + p.Disciplina.FaraBlancuri() + QStringLiteral("-Clasa: ") +
         QString::number(p.Clasa) + QStringLiteral("-Nivel Nota: ") + QString::number(p.Nivel) +
         QStringLiteral(" -") + QStringLiteral(" Selectia contine: ") +
-        QString::number(m_definitii.NrSelectie - 1) + QStringLiteral(" inregistrari.");
+        QString::number(m_selectie.NrSelectie - 1) + QStringLiteral(" inregistrari.");
 }
 
 int Vizualizator::SlotCurent() const
 {
-    const Colectie &d = m_definitii;
-    if (TextStare.isEmpty() || d.PozitieCurenta < 2 || d.PozitieCurenta > d.NrSelectie)
+    const SelectieCurenta &s = m_selectie;
+    if (TextStare.isEmpty() || s.PozitieCurenta < 2 || s.PozitieCurenta > s.NrSelectie)
         return 0;
-    return d.Selectie[d.PozitieCurenta];
+    return s.Pozitii[s.PozitieCurenta];
 }
 
 void Vizualizator::ReafiseazaDetalii()
@@ -143,11 +147,11 @@ void Vizualizator::ReafiseazaDetalii()
 
 bool Vizualizator::DefinesteSelectie()
 {
-    if (m_definitii.NrSelectie >= 2) {
+    if (m_selectie.NrSelectie >= 2) {
         m_definitii.platforma().Mesaj(QStringLiteral("Anulati mai intai filtru curent!"));
         return false;
     }
-    m_definitii.SelectieNoua = false;
+    m_selectie.SelectieNoua = false;
     Activat = false;
     ObservatiiVizibile = false;
     return true;
@@ -155,7 +159,7 @@ bool Vizualizator::DefinesteSelectie()
 
 void Vizualizator::AnuleazaSelectie()
 {
-    m_definitii.NrSelectie = 1;
+    m_selectie.NrSelectie = 1;
     Poza.Goleste();
     m_cache.Goleste();
     TextStare.clear();
@@ -164,14 +168,14 @@ void Vizualizator::AnuleazaSelectie()
 
 void Vizualizator::ArataAscundeObservatiile()
 {
-    if (m_definitii.NrSelectie < 2)
+    if (m_selectie.NrSelectie < 2)
         return;
     ObservatiiVizibile = !ObservatiiVizibile;
-    const int16_t p = m_definitii.PozitieCurenta;
+    const int16_t p = m_selectie.PozitieCurenta;
     // Every new selection starts at its first problem, so the position is
     // inside it; checked all the same, as the table index depends on it.
-    if (p >= 2 && p <= m_definitii.NrSelectie)
-        Observatii = m_definitii.ProblemaDin(m_definitii.Selectie[p]).Observatii.FaraBlancuri();
+    if (p >= 2 && p <= m_selectie.NrSelectie)
+        Observatii = m_selectie.ProblemaLa(p).Observatii.FaraBlancuri();
 }
 
 void Vizualizator::Apasa(double x, double y)
@@ -190,7 +194,7 @@ std::optional<Qt::CursorShape> Vizualizator::Misca(double x, double y)
     const QImage &afisata = Poza.Afisata();
     const bool peste = x > stanga + MargineTragere && x < stanga + afisata.width() &&
                        y > sus + MargineTragere && y < sus + afisata.height() &&
-                       m_definitii.NrSelectie >= 2;
+                       m_selectie.NrSelectie >= 2;
     return peste ? Qt::SizeAllCursor : Qt::ArrowCursor;
 }
 
@@ -201,7 +205,7 @@ void Vizualizator::Elibereaza(double x, double y)
 
 void Vizualizator::Panoreaza(int dx, int dy)
 {
-    if (m_definitii.NrSelectie >= 2)
+    if (m_selectie.NrSelectie >= 2)
         Poza.Deplaseaza(dx, dy);
 }
 

@@ -13,6 +13,7 @@ namespace tezaurel {
 
 class Panza;
 class Colectie;
+class SelectieCurenta;
 struct Problema;
 
 // The viewer's commands; the window gives each its caption and key.
@@ -39,7 +40,7 @@ public:
     // What the window has to do after a command.
     enum class Urmare { Ramane, Selectie, Tiparire, Principala };
 
-    Vizualizator(Colectie &definitii, Panza &panou);
+    Vizualizator(SelectieCurenta &selectie, Panza &panou);
 
     // --- the window's state, kept between showings
     bool Activat = false;
@@ -84,6 +85,7 @@ private:
     void CompuneTexte(const Problema &p);
 
     Colectie &m_definitii;
+    SelectieCurenta &m_selectie;
     CachePoze m_cache;
 };
 

@@ -3,6 +3,7 @@
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/principala/FereastraPrincipala.h"
 #include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
@@ -55,16 +56,17 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
 {
     dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "a.jpg")});
     Colectie &d = aplicatie.Definitii();
-    d.NrCapitole = 7;
-    d.NrDiscipline = 4;
-    d.SelectieNoua = true;
+    SelectieCurenta &sel = aplicatie.SelectiaCurenta();
+    sel.NrCapitole = 7;
+    sel.NrDiscipline = 4;
+    sel.SelectieNoua = true;
     aplicatie.Porneste();
     QStringList titluri;
     for (QAction *a : f.menuBar()->actions())
         titluri << a->text();
     EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
                                     "Ajutor", "Iesire"}));
-    EXPECT_EQ(std::tuple(d.NrProbleme(), d.NrCapitole, d.NrDiscipline, d.SelectieNoua),
+    EXPECT_EQ(std::tuple(d.NrProbleme(), sel.NrCapitole, sel.NrDiscipline, sel.SelectieNoua),
               std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
     Apasa(f, "Ajutor");

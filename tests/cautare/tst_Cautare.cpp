@@ -3,7 +3,7 @@
 #include "logica/cautare/IndexText.h"
 #include "logica/cautare/RecunoastereFundal.h"
 #include "logica/selectie/EvaluareSelectie.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
 #include "platforma/RecunoastereTesseract.h"
 #include "tests/comune/DosarTest.h"
@@ -96,8 +96,9 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         // The words narrow the selection, in its order.
         FiltreSelectie filtre;
         filtre.Cuvinte = "functia";
-        FiltreazaProbleme(d, filtre);
-        EXPECT_EQ(std::vector<int16_t>(&d.Selectie[2], &d.Selectie[d.NrSelectie + 1]),
+        SelectieCurenta sel(d);
+        FiltreazaProbleme(sel, filtre);
+        EXPECT_EQ(std::vector<int16_t>(&sel.Pozitii[2], &sel.Pozitii[sel.NrSelectie + 1]),
                   std::vector<int16_t>({2, 3}));
     });
     scrie("sedila.png", "2. Aflați modulul vectorului.");

@@ -87,6 +87,7 @@ struct Scena
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};
+    SelectieCurenta sel{d};
     CompunereLucrare compunere{d.Baza(), platforma, d.CaleProbleme()};
 
     Scena()
@@ -146,9 +147,9 @@ TEST(Lucrare, ArhivaPastreazaFolosesteAvertizeazaSiUitaCeSeSterge)
     ASSERT_TRUE(s.compunere.SalveazaPdf(s.dosar.Cale() + "/teste/x.pdf", MarginiLucrare()));
     // The selection leaves out what the class named was given.
     for (const auto &[clasa, ramase] : {std::pair{"", 4}, {"ix  b", 1}, {"X B", 4}}) {
-        s.d.ClasaFaraRepetari = clasa;
-        FiltreazaProbleme(s.d, FiltreSelectie());
-        EXPECT_EQ(s.d.NrSelectie - 1, ramase) << clasa;
+        s.sel.ClasaFaraRepetari = clasa;
+        FiltreazaProbleme(s.sel, FiltreSelectie());
+        EXPECT_EQ(s.sel.NrSelectie - 1, ramase) << clasa;
     }
 
     // A copy for the same class, written another way, warns on each repeat.

@@ -1,3 +1,4 @@
+#include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
 #include "tests/model/AccesJurnal.h"
 
@@ -84,7 +85,8 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
             QDir(k.dosar.Cale() + "/Probleme").removeRecursively();
         const QByteArray inainte = k.Fisier() + Octeti(Problema()) + QByteArray(100, 'q');
         k.dosar.ScrieOcteti("Tezaurel.stn", inainte);
-        k.d.NrSelectie = 3;
+        SelectieCurenta selectie(k.d);
+        selectie.NrSelectie = 3;
         const QStringList fisiere = k.Fisiere();
         k.acces->ScrieriPermise = c.esec < 0 || c.esec > 9 ? INT_MAX : c.esec;
         k.acces->SincronizareReuseste = c.esec != 10;
@@ -94,13 +96,14 @@ TEST(Purjare, InregistrarilePastrateSeStrangInOrdine)
         EXPECT_EQ(StergereFizica(k.d), c.esec < 0);
         if (c.esec >= 0) {
             EXPECT_EQ(k.d.IaAnunturile(), QStringList{EroareScriere(k.dosar.Colectie())});
-            EXPECT_EQ(k.d.NrSelectie, 3);
+            EXPECT_EQ(selectie.NrSelectie, 3); // the numbering stayed
             EXPECT_EQ(k.Fisier(), inainte);
             EXPECT_EQ(k.Fisiere(), fisiere);
             continue;
         }
         EXPECT_EQ(k.d.IaAnunturile(), c.mesaje);
-        EXPECT_EQ(k.d.NrSelectie, 1);
+        k.d.IncarcaColectie(); // as the main window does after a purge
+        EXPECT_EQ(selectie.NrSelectie, 1);
         for (const QString &poza : k.platforma.Sterse) // only pictures that were there
             EXPECT_TRUE(fisiere.contains(QDir(k.dosar.Cale()).relativeFilePath(poza))) << poza;
         const Problema ultima = c.pastrate.empty() ? Problema() : c.probleme[c.pastrate.back()];

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logica/selectie/ModelSelectie.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 #include "unelte/AccesTestColectie.h"
@@ -21,19 +21,21 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};
-    ModelSelectie model{d};
+    SelectieCurenta sel{d};
+    ModelSelectie model{sel};
 
     Selectie() { Pune({}); }
     void Pune(const std::vector<Problema> &probleme)
     {
-        AccesTestColectie::Numar(d) = d.NrCapitole = d.NrDiscipline = 1;
+        AccesTestColectie::Numar(d) = sel.NrCapitole = sel.NrDiscipline = 1;
         for (const Problema &p : probleme)
             AccesTestColectie::Tabel(d)[++AccesTestColectie::Numar(d)] = p;
     }
-    // Positions in Selectie slots 2..NrSelectie.
+    // The selected slots, positions 2..NrSelectie.
     V Selectate() const
     {
-        return V(d.Selectie.begin() + 2, d.Selectie.begin() + std::max<int>(d.NrSelectie + 1, 2));
+        return V(sel.Pozitii.begin() + 2,
+                 sel.Pozitii.begin() + std::max<int>(sel.NrSelectie + 1, 2));
     }
     void Muta(L sursa, int index)
     {

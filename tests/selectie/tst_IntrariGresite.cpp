@@ -33,5 +33,5 @@ TEST_F(Selectie, TexteleLungiOctetiiInaltiSiColectiaPlina)
     for (int i = 0; i < 100; ++i)
         Muta(L::Discipline, 0);
     model.Vizualizare();
-    EXPECT_EQ(QList<int>({d.NrSelectie, d.Selectie[2000]}), QList({2000, 2000}));
+    EXPECT_EQ(QList<int>({sel.NrSelectie, sel.Pozitii[2000]}), QList({2000, 2000}));
 }

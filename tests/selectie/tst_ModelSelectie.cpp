@@ -37,9 +37,9 @@ TEST_F(Selectie, CriteriileSiListele)
         {0, 0, {""}, {}, {13, 14}}};
     for (const auto &[clasa, nivel, capitole, discipline, asteptat] : cazuri) {
         FiltreSelectie filtre{clasa, nivel, false, false, {}};
-        d.ClasaAleasa = clasa, d.NivelAles = nivel;
-        ColecteazaAlegeri(d, capitole, discipline, filtre);
-        FiltreazaProbleme(d, filtre);
+        sel.ClasaAleasa = clasa, sel.NivelAles = nivel;
+        ColecteazaAlegeri(sel, capitole, discipline, filtre);
+        FiltreazaProbleme(sel, filtre);
         EXPECT_EQ(Selectate(), asteptat) << clasa << " " << nivel << " " << capitole.join(',');
     }
     // The lists: distinct texts in the order of first appearance: case and leading
@@ -80,12 +80,12 @@ TEST_F(Selectie, VizualizareaPredaSauReface)
     model.AlegeClasa(4);
     platforma.RaspunsuriDaNu = {false};
     ASSERT_EQ(model.Vizualizare(), R::Predata);
-    EXPECT_TRUE(Selectate().empty() && d.SelectieNoua);
+    EXPECT_TRUE(Selectate().empty() && sel.SelectieNoua);
     EXPECT_EQ(
         platforma.Intrebari,
         QStringList("Nu s-a gasit nici o inregistrare in acest filtru... Refaceti cautarea?"));
     ASSERT_TRUE(model.UmpleListe());
-    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, d.ClasaAleasa),
+    EXPECT_EQ(std::pair(model.Filtre.FiltruClasa, sel.ClasaAleasa),
               (std::pair<bool, int16_t>(false, 9)));
     ASSERT_EQ(model.Vizualizare(), R::Predata);
     EXPECT_EQ(Selectate(), V({2, 3}));
@@ -98,7 +98,7 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii"),
           P(9, 8, "Algebra", "Ecuatii")});
     FerestreTacute ferestre;
-    FereastraSelectie f(d, ferestre);
+    FereastraSelectie f(sel, ferestre);
     f.show();
     const std::tuple<const char *, int, const char *> clicuri[] = {
         {"capitole", 1, "butonAlegeCapitol"},      {"capitole", 1, "butonAlegeCapitol"},
@@ -113,13 +113,13 @@ TEST_F(Selectie, FereastraOglindesteModelul)
               QList<QStringList>({{"Functii", "Arii"}, {"Ecuatii"}, {"Algebra"}, {"Geometrie"}}));
     f.findChild<QRadioButton *>("clasa_4")->click();
     f.findChild<QRadioButton *>("nivel_2")->click();
-    EXPECT_EQ(QList({d.ClasaAleasa, d.NivelAles}), QList<int16_t>({9, 7}));
+    EXPECT_EQ(QList({sel.ClasaAleasa, sel.NivelAles}), QList<int16_t>({9, 7}));
     platforma.RaspunsuriDaNu = {true};
     f.findChild<QPushButton *>("butonVizualizare")->click();
     for (QRadioButton *o : f.findChildren<QRadioButton *>())
         EXPECT_FALSE(o->isChecked()) << o->text();
     EXPECT_EQ(f.findChild<QListWidget *>("capitole")->count(), 3);
-    EXPECT_FALSE(d.SelectieNoua);                            // asked again, nothing handed over
+    EXPECT_FALSE(sel.SelectieNoua);                          // asked again, nothing handed over
     f.findChild<QPushButton *>("butonVizualizare")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
 }
@@ -133,10 +133,11 @@ TEST(ColectieUrmarita, DialogulDeschisArataCeAdaugaAltProgram)
     dosar.ScrieColectie({P(9, 7, "Algebra", "Functii")});
     PlatformaScriptata platforma;
     Colectie d(dosar.Cale(), platforma);
+    SelectieCurenta sel(d);
     d.IncarcaColectie();
     d.UrmaresteAltePrograme();
     FerestreTacute ferestre;
-    FereastraSelectie f(d, ferestre);
+    FereastraSelectie f(sel, ferestre);
     f.show();
     f.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f));

@@ -3,7 +3,7 @@
 #include "interfete/Imprimanta.h"
 #include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
@@ -54,14 +54,15 @@ inline QImage PozaCadrane(int latime, int inaltime)
 
 // A collection whose second problem is the one the viewer shows, its picture
 // stored as bitmap data under a .jpg name.
-inline void ArataProblema(const DosarTest &dosar, Colectie &d, const QImage &poza)
+inline void ArataProblema(const DosarTest &dosar, SelectieCurenta &sel, const QImage &poza)
 {
+    Colectie &d = sel.Colectia();
     dosar.ScrieColectie({FaProblema(9, 7, "Algebra", "Functii", "alta.jpg"),
                          FaProblema(9, 8, "Geometrie", "Triunghiuri", "p.jpg")});
     dosar.ScriePoza("p.jpg", poza);
     d.IncarcaColectie();
-    d.Selectie[2] = 2;
-    d.Selectie[3] = d.NrSelectie = d.PozitieCurenta = 3;
+    sel.Pozitii[2] = 2;
+    sel.Pozitii[3] = sel.NrSelectie = sel.PozitieCurenta = 3;
 }
 
 // Within a few steps of the colour expected (edges are smoothed).
@@ -119,6 +120,7 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};
+    SelectieCurenta sel{d};
     ImprimantaScriptata imprimanta;
     // Its bottom margin counts for nothing on the page.
     DatePagina date{2, 2, 1, 3.7f, "Teza la matematica", 1, "pagina"};

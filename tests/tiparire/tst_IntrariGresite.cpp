@@ -26,18 +26,18 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
         {"taiat", jpeg.left(jpeg.size() / 2), {}},
         {"lipsa", {}, {}},
         {"mare", BmpCuMarimea(20000, 20000), {preaMare}}};
-    ArataProblema(dosar, d, QImage());
+    ArataProblema(dosar, sel, QImage());
     for (const auto &[caz, octeti, mesaje] : cazuri) {
         platforma.Mesaje.clear();
         QFile::remove(d.CaleProbleme() + "p.jpg");
         if (!octeti.isNull())
             dosar.ScrieOcteti("Probleme/p.jpg", octeti);
         date.NumeFisier = caz;
-        CompunePagina(false, date, d, imprimanta);
+        CompunePagina(false, date, sel, imprimanta);
         EXPECT_EQ(platforma.Mesaje, mesaje + QStringList{Creat(caz)}) << caz;
         VerificaFoaia(Fisier(caz), 15, false);
     }
-    CompunePagina(true, date, d, imprimanta); // the last one on a printer too
+    CompunePagina(true, date, sel, imprimanta); // the last one on a printer too
     EXPECT_EQ(platforma.Mesaje.last(), preaMare);
     dosar.ScriePoza("p.jpg", PozaCadrane(400, 300));
     QDir(dosar.Cale()).rename("Probleme/p.jpg", "Probleme/P.JPG");
@@ -46,7 +46,7 @@ TEST_F(IntrariPagina, PozaCareNuSeCitesteDaDoarAntetul)
     std::iota(ansi, ansi + 128, char(0x80));
     date.Antet = DecodificaAnsi(ansi, 128) + '\n' + (QString(200, u'ş') + '\n').repeated(3000);
     date.NumeFisier = "ăâîşţ" + QString(241, 'n');
-    CompunePagina(false, date, d, imprimanta);
+    CompunePagina(false, date, sel, imprimanta);
     EXPECT_EQ(platforma.Mesaje.last(), Creat(date.NumeFisier));
     VerificaFoaia(Fisier(date.NumeFisier), 15, true);
 }
@@ -75,13 +75,14 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
         CaUtilizatorObisnuit([&] {
             DosarTest altul; // made by the user the body runs as
             Colectie d2(altul.Cale(), platforma);
-            ArataProblema(altul, d2, PozaCadrane(40, 30));
+            SelectieCurenta sel2(d2);
+            ArataProblema(altul, sel2, PozaCadrane(40, 30));
             platforma.Mesaje.clear();
             date.NumeFisier = nume;
             pregateste(altul);
             const QStringList inainte =
                 QDir(d2.CaleTeste()).entryList(QDir::AllEntries | QDir::Hidden);
-            CompunePagina(false, date, d2, imprimanta);
+            CompunePagina(false, date, sel2, imprimanta);
             QFile::setPermissions(d2.CaleTeste(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             EXPECT_EQ(platforma.Mesaje,
@@ -92,10 +93,10 @@ TEST_F(IntrariPagina, FisierulCareNuPoateFiScrisNuStricaNimic)
             EXPECT_TRUE(altul.CitesteOcteti("teste/pagina.jpg").startsWith(ramas)) << nume;
         });
     }
-    ArataProblema(dosar, d, PozaCadrane(40, 30));
+    ArataProblema(dosar, sel, PozaCadrane(40, 30));
     vechi(dosar, "/teste/pagina.jpg");
     platforma.Mesaje.clear();
-    CompunePagina(false, date, d, imprimanta);
+    CompunePagina(false, date, sel, imprimanta);
     EXPECT_EQ(platforma.Mesaje, QStringList{EroareStocare});
     EXPECT_EQ(dosar.CitesteOcteti("teste/pagina.jpg"), "vechi");
 }

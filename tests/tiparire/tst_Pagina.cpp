@@ -93,23 +93,23 @@ using Compunere = PaginaTest;
 // replaced; the bottom margin changes nothing.
 TEST_F(Compunere, LaImprimantaSauInFisier)
 {
-    ArataProblema(dosar, d, PozaCadrane(400, 300));
+    ArataProblema(dosar, sel, PozaCadrane(400, 300));
     date.NrExemplare = 3;
-    CompunePagina(true, date, d, imprimanta);
+    CompunePagina(true, date, sel, imprimanta);
     EXPECT_EQ(imprimanta.Operatii, QStringList({"exemplare 3", "portret", "pagina", "sfarsit"}));
     VerificaFoaia(imprimanta.Foaie, 10, true);
     dosar.ScrieOcteti("teste/pagina.jpg", QByteArray(5000000, 'x'));
-    CompunePagina(false, date, d, imprimanta);
+    CompunePagina(false, date, sel, imprimanta);
     EXPECT_EQ(imprimanta.Operatii.size(), 4);
     const QByteArray octeti = dosar.CitesteOcteti("teste/pagina.jpg");
     EXPECT_EQ(octeti.left(2) + QByteArray::number(octeti.at(28)), "BM24") << "bits per pixel";
     EXPECT_EQ(Fisier().size(), QSize(794, 1123));
     VerificaFoaia(Fisier(), 15, true);
-    d.PozitieCurenta = 0, d.NrSelectie = 1;
-    CompunePagina(true, date, d, imprimanta);
+    sel.PozitieCurenta = 0, sel.NrSelectie = 1;
+    CompunePagina(true, date, sel, imprimanta);
     VerificaFoaia(imprimanta.Foaie, 10, false);
     imprimanta.Refuza = true;
-    CompunePagina(true, date, d, imprimanta);
+    CompunePagina(true, date, sel, imprimanta);
     EXPECT_EQ(imprimanta.Operatii.mid(8), QStringList({"exemplare 3", "portret", "pagina"}));
     EXPECT_EQ(platforma.Mesaje, QStringList{Creat("pagina")});
 }
@@ -136,10 +136,10 @@ const auto AlegeImprimanta = [](FereastraTiparire &f, const QString &nume) {
 
 TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 {
-    ArataProblema(dosar, d, PozaCadrane(400, 300));
+    ArataProblema(dosar, sel, PozaCadrane(400, 300));
     auto *scriptata = new ImprimantaScriptata;
     scriptata->Nume = {"Birou", "PDF", "Sala 12"};
-    FereastraTiparire f(d, std::unique_ptr<Imprimanta>(scriptata));
+    FereastraTiparire f(sel, std::unique_ptr<Imprimanta>(scriptata));
     f.show();
     QComboBox *combo = f.findChild<QComboBox *>();
     QPushButton *print = Control<QPushButton>(f, "Print");
@@ -199,8 +199,8 @@ TEST_F(Compunere, DialogulPastreazaValorileSiSeInchideDoarLaRenunta)
 using TiparireCups = PaginaTest;
 TEST_F(TiparireCups, TreiExemplarePeImprimantaPdf)
 {
-    ArataProblema(dosar, d, PozaCadrane(800, 600));
-    FereastraTiparire f(d, ImprimanteQt());
+    ArataProblema(dosar, sel, PozaCadrane(800, 600));
+    FereastraTiparire f(sel, ImprimanteQt());
     if (f.findChild<QComboBox *>()->findText("PDF") < 0)
         GTEST_SKIP() << "No CUPS queue PDF: run 'sh scripts/imprimanta-pdf.sh porneste' as root.";
     AlegeImprimanta(f, "PDF");

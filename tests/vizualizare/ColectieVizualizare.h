@@ -1,7 +1,7 @@
 #pragma once
 
 #include "logica/vizualizare/Vizualizator.h"
-#include "model/Colectie.h"
+#include "model/SelectieCurenta.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PanzaInregistrata.h"
 #include "tests/comune/PlatformaScriptata.h"
@@ -39,10 +39,10 @@ protected:
     // shown as the selection dialog shows the viewer after it.
     void Selecteaza(const QString &sloturi)
     {
-        d.NrSelectie = 1;
+        sel.NrSelectie = 1;
         for (const QString &slot : sloturi.split(' ', Qt::SkipEmptyParts))
-            d.Selectie[++d.NrSelectie] = int16_t(slot.toInt());
-        d.SelectieNoua = true;
+            sel.Pozitii[++sel.NrSelectie] = int16_t(slot.toInt());
+        sel.SelectieNoua = true;
         v.Activat = false;
         v.Activeaza();
     }
@@ -61,12 +61,12 @@ protected:
         else if (pas == "activare")
             v.Activeaza();
         else if (pas.startsWith("nr "))
-            d.NrSelectie = int16_t(pas.mid(3).toInt());
+            sel.NrSelectie = int16_t(pas.mid(3).toInt());
         else
             urmare = QStringList{"", "Selectie", "Tiparire", "Principala"}.value(
                 int(v.Executa(Comenzi.at(pas))));
         return QString("%1 %2 %3%4 %5 %6")
-            .arg(QString::number(d.PozitieCurenta), v.TextStare.section(' ', 0, 0),
+            .arg(QString::number(sel.PozitieCurenta), v.TextStare.section(' ', 0, 0),
                  QString::number(v.Poza.Naturala().width()),
                  QString(v.ObservatiiVizibile ? " obs" : ""), panou.Operatii.join(','), urmare)
             .trimmed();
@@ -85,7 +85,8 @@ protected:
     DosarTest dosar;
     PlatformaScriptata platforma;
     Colectie d{dosar.Cale(), platforma};
+    SelectieCurenta sel{d};
     QImage Poza12 = PozaModel(60, 40);
     PanzaInregistrata panou{QSize(300, 200), QColor(FundalPanou)};
-    Vizualizator v{d, panou};
+    Vizualizator v{sel, panou};
 };

@@ -14,7 +14,7 @@ TEST_F(Vizualizare, Ecran1024FiecareTitluDinBaraDeButoaneIncapIntreg)
 {
     ASSERT_EQ(QGuiApplication::primaryScreen()->size(), QSize(1024, 768));
     FerestreTacute ferestre;
-    FereastraVizualizare f(d, ferestre);
+    FereastraVizualizare f(sel, ferestre);
     for (const QToolButton *b : f.findChildren<QToolButton *>())
         EXPECT_TRUE(!b->defaultAction() ||
                     b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width())

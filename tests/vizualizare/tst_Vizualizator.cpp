@@ -58,7 +58,7 @@ TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
     EXPECT_EQ(platforma.Mesaje,
               QStringList({"Anulati mai intai filtru curent!", "Nu avem ce tipari"}));
     v.Incarca(); // a flag left over from before
-    EXPECT_FALSE(d.SelectieNoua);
+    EXPECT_FALSE(sel.SelectieNoua);
     // The pointer is a cross only beyond 20 pixels inside the picture and with a
     // selection; activation ends a drag.
     Selecteaza("2 3");
@@ -69,14 +69,14 @@ TEST_F(Vizualizare, PasiiStareaIntreAfisariSiIndicatorul)
         {25.5, 27.5, 3, Qt::SizeAllCursor}, {64.9, 46.9, 3, Qt::SizeAllCursor},
         {65, 30, 3, Qt::ArrowCursor},       {30, 47, 3, Qt::ArrowCursor}};
     for (const auto &[x, y, selectie, forma] : cazuri)
-        EXPECT_EQ((d.NrSelectie = int16_t(selectie), v.Misca(x, y)), forma) << x << "," << y;
+        EXPECT_EQ((sel.NrSelectie = int16_t(selectie), v.Misca(x, y)), forma) << x << "," << y;
     v.Apasa(0, 0);
     v.Activeaza();
     panou.Operatii.clear();
     v.Misca(30, 30);
     EXPECT_TRUE(panou.Operatii.isEmpty());
     Pas("AnuleazaSelectie");
-    d.NrSelectie = 2; // a selection again, but the holder is empty
+    sel.NrSelectie = 2; // a selection again, but the holder is empty
     EXPECT_EQ(v.Misca(30, 30), Qt::ArrowCursor);
 }
 
@@ -108,7 +108,7 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
 TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
 {
     FerestreTacute ferestre;
-    FereastraVizualizare f(d, ferestre);
+    FereastraVizualizare f(sel, ferestre);
     Selecteaza("3 2 3");
     f.show();
     f.activateWindow();
@@ -132,7 +132,7 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     const Panoramare &pan = f.Logica().Poza.Panorama;
     for (const auto &[tasta, pozitie, x, y] : taste) {
         QTest::keyClick(&f, tasta);
-        EXPECT_EQ(QList<int>({d.PozitieCurenta, pan.DeplasareX, pan.DeplasareY}),
+        EXPECT_EQ(QList<int>({sel.PozitieCurenta, pan.DeplasareX, pan.DeplasareY}),
                   QList({pozitie, x, y}))
             << tasta;
     }
@@ -160,8 +160,8 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
     const auto gasite = [&](const char *cuvinte) {
         return int(IndexText::Cauta(d.Baza(), cuvinte)->size());
     };
-    FereastraVizualizare f(d, ferestre);
-    LeagaSchimbul(f, d); // the application's wiring
+    FereastraVizualizare f(sel, ferestre);
+    LeagaSchimbul(f, sel); // the application's wiring
     Selecteaza("2");
     f.show(); // the first problem on activation
     f.activateWindow();
