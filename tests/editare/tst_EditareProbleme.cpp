@@ -55,13 +55,6 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
     EXPECT_EQ(editare.PozaNaturala().pixel(5, 5), CuloareFundal.rgb());
 }
 
-// A JPEG that says, in the EXIF data a phone writes, that it is turned a quarter.
-QByteArray CuOrientare(QByteArray jpeg)
-{
-    const QByteArray tiff("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
-    return jpeg.insert(2, QByteArray("\xFF\xE1\0\"Exif\0\0", 10) + tiff);
-}
-
 // The chosen file's own bytes are stored when the Windows program reads them
 // as shown; otherwise, or when the file changed since it was shown, what was
 // shown is stored, as a JPEG.
@@ -74,8 +67,6 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPozaEsteCeaAratata)
     const std::tuple<QString, QByteArray, bool, QSize> cazuri[] = {
         {"telefon.jpg", CuOrientare(OctetiPoza(PozaModel(48, 32), "JPEG")), false, QSize(32, 48)},
         {QString(251, 'n') + ".jpg", OctetiPoza(poza, "JPEG"), true, QSize(40, 30)},
-        {"bmp.jpg", OctetiPoza(poza, "BMP"), true, QSize(40, 30)},
-        {"png.jpg", OctetiPoza(poza, "PNG"), false, QSize(40, 30)},
         {"schimbat.jpg", OctetiPoza(poza, "JPEG"), false, QSize(40, 30)}};
     for (const auto &[nume, octeti, pastrati, marime] : cazuri) {
         SCOPED_TRACE(nume.left(20).toStdString());
@@ -87,11 +78,10 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPozaEsteCeaAratata)
         editare.SalveazaProblema();
         const QByteArray stocati = dosar.CitesteOcteti("Probleme/" + nume);
         EXPECT_TRUE(pastrati ? stocati == octeti : stocati.startsWith("\xFF\xD8"));
-        const PozaCitita citita = CitestePoza(dosar.Cale() + "/Probleme/" + nume);
-        EXPECT_EQ(citita.Poza.size(), marime);
+        EXPECT_EQ(CitestePoza(dosar.Cale() + "/Probleme/" + nume).Poza.size(), marime);
     }
     EXPECT_TRUE(s.Mesaje.isEmpty());
-    EXPECT_EQ(d.NrProbleme(), 6);
+    EXPECT_EQ(d.NrProbleme(), 4);
 }
 
 // The same name active is refused even from another folder; marking takes
