@@ -240,8 +240,7 @@ AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray
     const std::optional<PozaStocata> stocata = PozaDeStocat(p.Fisier.FaraBlancuri(), primita);
     if (!stocata)
         return esec(Stare::Respinsa,
-                    QStringLiteral("%1: nu este o poză pe care Tezaurel o poate citi.")
-                        .arg(p.Fisier.FaraBlancuri()));
+                    QStringLiteral("%1: fișierul nu este o imagine").arg(p.Fisier.FaraBlancuri()));
     const QByteArray &poza = stocata->Octeti;
     const auto anunturi = [&] { return d.IaAnunturile().join(QLatin1Char('\n')); };
     Colectie::Scriere scriere = d.IncepeScrierea();
