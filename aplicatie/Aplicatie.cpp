@@ -14,6 +14,7 @@
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "model/ConversiePoze.h"
 #include "model/SelectieCurenta.h"
 
 #include <QCoreApplication>
@@ -132,6 +133,8 @@ void Aplicatie::Porneste()
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
     RecupereazaPozeleJurnalizate(*m_definitii);
+    ConversiePoze::Converteste(*m_definitii);
+    m_definitii->platforma().ArataAnunturile(m_definitii->IaAnunturile());
     // Every change, this program's or another's, is recognised and indexed.
     QObject::connect(m_definitii.get(), &Colectie::Schimbata, m_definitii.get(),
                      [this] { m_cautare->Actualizeaza(); });

@@ -3,6 +3,7 @@
 #include "model/BazaDate.h"
 #include "model/CodPagina.h"
 #include "model/Colectie.h"
+#include "model/FormatPoza.h"
 #include "model/NumeFisier.h"
 #include "model/ZavorColectie.h"
 
@@ -225,7 +226,7 @@ std::optional<QString> AdaugareProbleme::NumeAles(const QString &dorit, const QB
     return NumeLiber(luate, dorit);
 }
 
-AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray &poza,
+AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray &primita,
                                                     const Verificare &verifica)
 {
     Colectie &d = m_definitii;
@@ -235,6 +236,12 @@ AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray
         r.Motiv = motiv;
         return r;
     };
+    // Encoded before the lock is taken: a large scan takes a while.
+    const std::optional<PozaStocata> stocata = PozaDeStocat(p.Fisier.FaraBlancuri(), primita);
+    if (!stocata)
+        return esec(Stare::Respinsa,
+                    QStringLiteral("%1: fișierul nu este o imagine").arg(p.Fisier.FaraBlancuri()));
+    const QByteArray &poza = stocata->Octeti;
     const auto anunturi = [&] { return d.IaAnunturile().join(QLatin1Char('\n')); };
     Colectie::Scriere scriere = d.IncepeScrierea();
     if (!scriere)
@@ -244,7 +251,7 @@ AdaugareProbleme::Rezultat AdaugareProbleme::Adauga(Problema p, const QByteArray
     if (!d.PoateAdauga())
         return esec(Stare::Esuata, anunturi());
 
-    const QString dorit = p.Fisier.FaraBlancuri();
+    const QString dorit = stocata->Nume;
     Stare refuz = Stare::Esuata;
     std::optional<QString> nume = NumeAles(dorit, poza, refuz);
     if (!nume)

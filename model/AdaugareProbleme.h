@@ -49,7 +49,8 @@ public:
 
     AdaugareProbleme(Colectie &definitii, Regula regula);
 
-    // p.Fisier holds the name wished for; poza the picture's bytes as they are to be stored.
+    // p.Fisier holds the name wished for, poza the picture's bytes as they came;
+    // what is stored, and under which name, FormatPoza decides.
     Rezultat Adauga(Problema p, const QByteArray &poza, const Verificare &verifica = {});
 
     // Where a test stops the program dead: after the journal, after the

@@ -258,4 +258,16 @@ bool BazaDate::ProblemeSterse(const QStringList &poze)
     });
 }
 
+bool BazaDate::PozaRedenumita(const QString &vechi, const QString &nou)
+{
+    if (!EsteDeschisa())
+        return true;
+    return Tranzactie([&](QSqlDatabase &db) {
+        for (const Redenumire &redenumire : m_redenumiri)
+            if (!redenumire(db, vechi, nou))
+                return false;
+        return true;
+    });
+}
+
 } // namespace tezaurel

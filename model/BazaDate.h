@@ -45,6 +45,13 @@ public:
     void AdaugaCuratare(Curatare curatare) { m_curatari.push_back(std::move(curatare)); }
     // Runs every clean-up in one transaction; true when there was nothing to do.
     bool ProblemeSterse(const QStringList &poze);
+    // ... and must follow a picture that takes another name (FormatPoza's
+    // conversion of an earlier version's pictures). Applied again after a
+    // crash, or undone by a renaming back: each must be idempotent.
+    using Redenumire =
+        std::function<bool(QSqlDatabase &, const QString &vechi, const QString &nou)>;
+    void AdaugaRedenumire(Redenumire redenumire) { m_redenumiri.push_back(std::move(redenumire)); }
+    bool PozaRedenumita(const QString &vechi, const QString &nou);
 
     bool EsteDeschisa() const { return m_db.isValid() && m_db.isOpen(); }
     // Open and writable: a read-only file or folder was told once, at the
@@ -82,6 +89,7 @@ private:
     QString m_raport;
     std::vector<Schema> m_scheme;
     std::vector<Curatare> m_curatari;
+    std::vector<Redenumire> m_redenumiri;
     int m_asteptareMs;
     bool m_doarCitire = false;
     bool m_verificareEsuata = false; // quick_check found damage

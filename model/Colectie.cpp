@@ -39,7 +39,7 @@ ZavorColectie &Colectie::Zavor()
         if (cale.isEmpty())
             cale = QFileInfo(colectie.absolutePath()).canonicalFilePath() + QLatin1Char('/') +
                    colectie.fileName();
-        m_zavor = std::make_unique<ZavorColectie>(cale);
+        m_zavor = std::make_unique<ZavorColectie>(cale, std::chrono::seconds(10), m_acces.get());
     }
     return *m_zavor;
 }
@@ -77,6 +77,9 @@ void Colectie::IncarcaColectie()
     m_nrProbleme = 1;
     CitesteProblemele(*fisier, CitesteAntet(*fisier));
     m_raportIncarcare = m_motivBlocare;
+    if (FaraZavoare() && !std::exchange(m_faraZavoareSpus, true)) // told once, with the load
+        m_raportIncarcare +=
+            (m_raportIncarcare.isEmpty() ? QString() : QStringLiteral("\n")) + MesajFaraZavoare;
     m_schimbare = {{}, {}, true};
     AnuntaSchimbarile();
 }
@@ -260,6 +263,7 @@ Colectie::Scriere Colectie::IncepeScrierea(bool recitesteTot)
     case ZavorColectie::Rezultat::Luat:
         scriere.m_zavor = m_zavor.get();
         scriere.m_colectie = this;
+        SpuneFaraZavoare();
         break;
     case ZavorColectie::Rezultat::Ocupat:
         Anunta(MesajScriereOcupata);
@@ -378,6 +382,14 @@ bool Colectie::SingurCuColectia()
 void Colectie::ElibereazaColectiaExclusiva()
 {
     Zavor().RevinoLaPrezentaPartajata();
+}
+
+void Colectie::SpuneFaraZavoare()
+{
+    if (FaraZavoare() && !m_faraZavoareSpus) {
+        m_faraZavoareSpus = true;
+        Anunta(MesajFaraZavoare);
+    }
 }
 
 void Colectie::Anunta(const QString &text) const

@@ -42,6 +42,12 @@ inline const QString MesajColectieDeschisaInAltProgram = QStringLiteral(
     "Ștergerea fizică se face doar când niciun alt program nu folosește colecția: închideți-le "
     "și încercați din nou.");
 
+// ... and once, when the file system refuses locks (ZavorColectie::FaraZavoare).
+inline const QString MesajFaraZavoare = QStringLiteral(
+    "Dosarul colecției nu permite blocarea fișierelor, prin care programele Tezaurel se "
+    "așteaptă unul pe altul: Tezaurel lucrează fără ea. Nu modificați colecția din două "
+    "programe Tezaurel în același timp (pe acest calculator sau în rețea).");
+
 // The loaded collection, which every window shares: one object, owned by the
 // application and handed to each window.
 class Colectie : public QObject
@@ -116,6 +122,9 @@ public:
     bool RescrieProblema(int i, const Problema &noua);
     bool MarcheazaStearsa(int i);
     bool ModificariPermise() const { return m_motivBlocare.isEmpty(); }
+    // The collection's folder refuses locks: every write goes ahead unguarded,
+    // MesajFaraZavoare said once (a status line may keep saying it).
+    bool FaraZavoare() const { return m_zavor && m_zavor->FaraZavoare(); }
     void AnuntaEroareScriere() const;
 
     // One write of the collection: the other programs kept out, the file open
@@ -171,6 +180,7 @@ private:
     // Emits what the writes since the last call changed; outside every lock,
     // so that whoever listens may read or write the collection in turn.
     void AnuntaSchimbarile();
+    void SpuneFaraZavoare();
     void CitesteAltePrograme();
 
     QString Dosar(const QString &nume) const { return GasesteInDosar(m_dosarAplicatie, nume).Cale; }
@@ -194,6 +204,7 @@ private:
     QString m_raportIncarcare;
     mutable QStringList m_anunturi;
     std::unique_ptr<ZavorColectie> m_zavor;
+    bool m_faraZavoareSpus = false;
     std::pair<quint64, quint64> m_identitate; // of the file the table was loaded from
 };
 

@@ -102,4 +102,9 @@ bool AccesFisiere::Sterge(const QString &cale)
     return ::unlink(QFile::encodeName(cale).constData()) == 0 || errno == ENOENT;
 }
 
+int AccesFisiere::Blocheaza(int fd, struct flock *zavor)
+{
+    return ::fcntl(fd, F_OFD_SETLK, zavor);
+}
+
 } // namespace tezaurel

@@ -7,6 +7,8 @@
 #include <memory>
 #include <utility>
 
+struct flock;
+
 namespace tezaurel {
 
 // The collection file seen as numbered 512-byte records (record n starts at
@@ -43,6 +45,8 @@ public:
     virtual bool Inlocuieste(const QString &sursa, const QString &destinatie);
     // Removes a file of the store's own (never a picture); true when it is gone.
     virtual bool Sterge(const QString &cale);
+    // fcntl(fd, F_OFD_SETLK, zavor): some file systems refuse record locks.
+    virtual int Blocheaza(int fd, struct flock *zavor);
 };
 
 // The real file system.

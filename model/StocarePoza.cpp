@@ -1,41 +1,26 @@
 #include "model/StocarePoza.h"
 
-#include <QBuffer>
+#include "model/FormatPoza.h"
+
 #include <QFile>
-#include <QImageReader>
-#include <QImageWriter>
 
 namespace tezaurel {
 
-namespace {
-bool SePastreazaOctetii(QByteArray octeti)
-{
-    QBuffer buffer(&octeti);
-    QImageReader cititor(&buffer);
-    cititor.setDecideFormatFromContent(true);
-    const QByteArray format = cititor.format();
-    return format == "jpeg" || format == "png" || format == "bmp";
-}
-} // namespace
-
 std::optional<QByteArray> OctetiDeStocat(const QString &sursa, const QImage &poza)
 {
-    QByteArray octeti;
-    if (!sursa.isEmpty()) {
-        QFile fisierSursa(sursa);
-        if (!fisierSursa.open(QIODevice::ReadOnly))
+    if (sursa.isEmpty()) {
+        QByteArray jpeg = CodificaJpeg(poza);
+        if (jpeg.isEmpty())
             return std::nullopt;
-        octeti = fisierSursa.readAll();
-        if (fisierSursa.error() != QFileDevice::NoError)
-            return std::nullopt;
+        return jpeg;
     }
-    if (SePastreazaOctetii(octeti))
-        return octeti;
-    QByteArray bitmap;
-    QBuffer buffer(&bitmap);
-    if (!buffer.open(QIODevice::WriteOnly) || !QImageWriter(&buffer, "BMP").write(poza))
+    QFile fisierSursa(sursa);
+    if (!fisierSursa.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return bitmap;
+    QByteArray octeti = fisierSursa.readAll();
+    if (fisierSursa.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return octeti;
 }
 
 } // namespace tezaurel

@@ -8,12 +8,10 @@
 
 namespace tezaurel {
 
-// The bytes a problem's picture is stored as in Probleme/ (by AdaugareProbleme).
-// A JPEG, PNG or bitmap keeps its own bytes: a 300-dpi scan stays a few
-// hundred kilobytes instead of a 26 MB bitmap, and readers recognise the
-// format by content whatever the name says. Any other format Qt reads is
-// stored as a bitmap of poza, the picture as it was decoded, and so is poza
-// when sursa is empty (the chosen file is no longer the picture shown).
+// The bytes the editor hands to AdaugareProbleme for the picture it shows:
+// the chosen file's own, which FormatPoza keeps when they are JPEG or bitmap,
+// or, when sursa is empty (the chosen file is no longer the picture shown),
+// poza, the picture as it was decoded, as a JPEG.
 // Nothing when sursa cannot be read or poza encoded.
 std::optional<QByteArray> OctetiDeStocat(const QString &sursa, const QImage &poza);
 

@@ -13,11 +13,13 @@
 
 namespace tezaurel {
 
-ZavorColectie::ZavorColectie(const QString &caleColectie, std::chrono::milliseconds asteptare)
+ZavorColectie::ZavorColectie(const QString &caleColectie, std::chrono::milliseconds asteptare,
+                             AccesFisiere *acces)
     : m_caleColectie(caleColectie)
     , m_cale(caleColectie + QStringLiteral(".lock"))
     , m_asteptare(asteptare)
     , m_prezenta(F_UNLCK)
+    , m_acces(acces)
 {}
 
 ZavorColectie::~ZavorColectie()
@@ -84,11 +86,15 @@ ZavorColectie::Rezultat ZavorColectie::Ia(Octet octet, short tip, bool asteapta)
         zavor.l_start = octet;
         zavor.l_len = 1;
         auto pauza = milliseconds(1);
-        while (::fcntl(m_fd, F_OFD_SETLK, &zavor) != 0) {
+        while (Blocheaza(&zavor) != 0) {
             if (errno == EINTR)
                 continue;
+            if (errno == ENOLCK || errno == EOPNOTSUPP || errno == ENOSYS) {
+                m_faraZavoare = true;
+                return Rezultat::Luat;
+            }
             if (errno != EAGAIN && errno != EACCES)
-                return Rezultat::Imposibil; // no locks on this file system
+                return Rezultat::Imposibil;
             if (steady_clock::now() >= termen)
                 return Rezultat::Ocupat;
             std::this_thread::sleep_for(pauza);
@@ -127,7 +133,12 @@ void ZavorColectie::Elibereaza(Octet octet)
     zavor.l_whence = SEEK_SET;
     zavor.l_start = octet;
     zavor.l_len = 1;
-    ::fcntl(m_fd, F_OFD_SETLK, &zavor);
+    Blocheaza(&zavor);
+}
+
+int ZavorColectie::Blocheaza(struct flock *zavor)
+{
+    return m_acces ? m_acces->Blocheaza(m_fd, zavor) : ::fcntl(m_fd, F_OFD_SETLK, zavor);
 }
 
 ZavorColectie::Rezultat ZavorColectie::IaPrezenta()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FisierInregistrari.h"
+
 #include <QString>
 
 #include <chrono>
@@ -25,14 +27,21 @@ class ZavorColectie
 public:
     enum class Rezultat { Luat, Ocupat, Imposibil };
 
-    // The lock file is the collection's path followed by ".lock".
+    // The lock file is the collection's path followed by ".lock". The locks
+    // go through acces when given.
     explicit ZavorColectie(const QString &caleColectie,
-                           std::chrono::milliseconds asteptare = std::chrono::seconds(10));
+                           std::chrono::milliseconds asteptare = std::chrono::seconds(10),
+                           AccesFisiere *acces = nullptr);
     ~ZavorColectie();
     ZavorColectie(const ZavorColectie &) = delete;
     ZavorColectie &operator=(const ZavorColectie &) = delete;
 
     const QString &Cale() const { return m_cale; }
+    // The file system refuses record locks (some network shares, some
+    // FUSE mounts): every lock is then reported taken, since refusing every
+    // write would leave the collection unusable there, and the user is told
+    // that two programs must not write at once.
+    bool FaraZavoare() const { return m_faraZavoare; }
 
     // Shared presence; waits while a purge runs, at most the waiting time.
     Rezultat IaPrezenta();
@@ -58,6 +67,7 @@ private:
     bool Deschide();
     Rezultat Ia(Octet octet, short tip, bool asteapta);
     void Elibereaza(Octet octet);
+    int Blocheaza(struct flock *zavor);
 
     QString m_caleColectie;
     QString m_cale;
@@ -69,6 +79,8 @@ private:
     // F_RDLCK or F_WRLCK while held, F_UNLCK when not: F_RDLCK is 0, and a
     // shared presence read as none would be lost when the lock file is re-opened.
     short m_prezenta;
+    AccesFisiere *m_acces;
+    bool m_faraZavoare = false;
 };
 
 } // namespace tezaurel

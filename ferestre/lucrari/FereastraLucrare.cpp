@@ -10,8 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -424,9 +424,12 @@ void FereastraLucrare::SalveazaPdf()
         platforma.Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
         return;
     }
-    QDir().mkpath(m_definitii.CaleTeste());
-    const QString cale =
-        platforma.AlegeFisierSalvare(m_definitii.CaleTeste() + m_compunere.Curenta().NumeFisier());
+    // Nothing is created for a dialog that may be cancelled: without teste/
+    // the paper is proposed beside the collection.
+    const QString teste = m_definitii.CaleTeste();
+    const QString dosar =
+        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
+    const QString cale = platforma.AlegeFisierSalvare(dosar + m_compunere.Curenta().NumeFisier());
     if (!cale.isEmpty())
         m_compunere.SalveazaPdf(cale, m_margini());
 }

@@ -95,7 +95,20 @@ bool CorecteazaDetalii(Colectie &d, int slot, const DetaliiProblema &noi)
         return false;
     }
     Problema p = d.ProblemaDin(size_t(slot));
-    noi.AplicaLa(p);
+    // A field the teacher left as the form showed it keeps its bytes: leading
+    // blanks, NUL filling, whatever the Windows program or another wrote.
+    const DetaliiProblema aratate = DetaliiProblema::DinProblema(p);
+    const auto schimbat = [](const QString &nou, const QString &vechi) {
+        return nou.trimmed() != QString(vechi).remove(QChar(0)).trimmed();
+    };
+    p.Clasa = noi.Clasa;
+    p.Nivel = noi.Nivel;
+    if (schimbat(noi.Disciplina, aratate.Disciplina))
+        p.Disciplina.Atribuie(noi.Disciplina);
+    if (schimbat(noi.Capitol, aratate.Capitol))
+        p.Capitol.Atribuie(noi.Capitol);
+    if (schimbat(noi.Observatii, aratate.Observatii))
+        p.Observatii.Atribuie(noi.Observatii);
     const bool rescrisa = d.RescrieProblema(slot, p);
     d.platforma().ArataAnunturile(d.IaAnunturile());
     return rescrisa;

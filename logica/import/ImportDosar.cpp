@@ -92,7 +92,7 @@ QString RaportImport::Text() const
                                "în colecție.");
     if (!Oprire.isEmpty())
         text += QLatin1Char('\n') + Oprire;
-    for (const QString &motiv : Omise)
+    for (const QString &motiv : RanduriCsv + Omise)
         text += QStringLiteral("\n• ") + motiv;
     for (const QString &nume : Redenumite)
         text += QStringLiteral("\n• adăugată sub alt nume: ") + nume;
@@ -171,14 +171,14 @@ CitesteRanduri(Platforma &platforma, const QString &caleCsv, const QString &dosa
                             .arg(caleCsv, tabel.Eroare));
         return std::nullopt;
     }
-    raport.Omise = tabel.RanduriGresite;
+    raport.RanduriCsv = tabel.RanduriGresite;
     std::map<QString, DetaliiProblema> dinCsv;
     for (RandCsv &rand : tabel.Randuri) {
         if (!nume.contains(rand.Fisier))
-            raport.Omise << QStringLiteral("probleme.csv, rândul %1: fișierul %2 nu este în "
-                                           "dosar")
-                                .arg(rand.Linie)
-                                .arg(rand.Fisier);
+            raport.RanduriCsv << QStringLiteral("probleme.csv, rândul %1: fișierul %2 nu este în "
+                                                "dosar")
+                                     .arg(rand.Linie)
+                                     .arg(rand.Fisier);
         dinCsv.emplace(rand.Fisier, rand.Detalii);
     }
     return dinCsv;

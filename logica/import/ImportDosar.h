@@ -31,7 +31,11 @@ public:
 struct RaportImport
 {
     int Adaugate = 0;
-    QStringList Omise; // one text for each picture or CSV row left out, with the reason
+    QStringList Omise; // one text for each picture left out, with the reason
+    // Rows of probleme.csv that are wrong or name no picture of the folder:
+    // told, but not counted, so that the pictures added and left out add up
+    // to the folder's (a wrong row's picture is counted among those left out).
+    QStringList RanduriCsv;
     bool Anulat = false;
     QStringList Redenumite; // added under a free name, the one they came with being taken
     QString Oprire;         // why the import stopped before its end; empty when it did not

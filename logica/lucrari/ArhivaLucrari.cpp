@@ -63,6 +63,21 @@ bool CreeazaTabele(QSqlDatabase &db)
         QStringLiteral("ALTER TABLE lucrari ADD COLUMN variante INTEGER NOT NULL DEFAULT 1"));
 }
 
+bool RedenumesteProblema(QSqlDatabase &db, const QString &vechi, const QString &nou)
+{
+    // A giving of both names on one day is one giving.
+    QSqlQuery lucrari(db), folosiri(db), ramase(db);
+    lucrari.prepare(QStringLiteral("UPDATE lucrari_probleme SET poza = ? WHERE poza = ?"));
+    folosiri.prepare(QStringLiteral("UPDATE OR IGNORE folosiri SET poza = ? WHERE poza = ?"));
+    ramase.prepare(QStringLiteral("DELETE FROM folosiri WHERE poza = ?"));
+    for (QSqlQuery *q : {&lucrari, &folosiri}) {
+        q->addBindValue(nou);
+        q->addBindValue(vechi);
+    }
+    ramase.addBindValue(vechi);
+    return BazaDate::Executa(lucrari) && BazaDate::Executa(folosiri) && BazaDate::Executa(ramase);
+}
+
 bool CurataProbleme(QSqlDatabase &db, const QStringList &poze)
 {
     QSqlQuery numara(db), scoate(db), uita(db), marcheaza(db);
@@ -98,6 +113,7 @@ void ArhivaLucrari::Inregistreaza(BazaDate &baza)
 {
     baza.AdaugaSchema(CreeazaTabele);
     baza.AdaugaCuratare(CurataProbleme);
+    baza.AdaugaRedenumire(RedenumesteProblema);
 }
 
 QString ArhivaLucrari::Raport() const

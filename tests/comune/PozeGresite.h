@@ -79,3 +79,15 @@ inline QByteArray PngCuMarimea(quint32 latime, quint32 inaltime)
     return QByteArray("\x89PNG\r\n\x1A\n", 8) + BucataPng("IHDR", antet) + BucataPng("IDAT", {}) +
            BucataPng("IEND", {});
 }
+
+// A JPEG that says, in EXIF data of either byte order, that it is turned
+// (6: a quarter, as a phone held upright writes).
+inline QByteArray CuOrientare(QByteArray jpeg, int orientare = 6, bool motorola = true)
+{
+    const QByteArray tiff =
+        motorola ? QByteArray("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 19) +
+                       char(orientare) + QByteArray(6, '\0')
+                 : QByteArray("II\x2A\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 18) +
+                       char(orientare) + QByteArray(7, '\0');
+    return jpeg.insert(2, QByteArray("\xFF\xE1\0\"Exif\0\0", 10) + tiff);
+}

@@ -55,44 +55,33 @@ TEST_F(Editare, SalvareaScrieImagineaSiInregistrareaOctetCuOctet)
     EXPECT_EQ(editare.PozaNaturala().pixel(5, 5), CuloareFundal.rgb());
 }
 
-// A JPEG that says, in the EXIF data a phone writes, that it is turned a quarter.
-QByteArray CuOrientare(QByteArray jpeg)
-{
-    const QByteArray tiff("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x06\0\0\0\0\0\0", 26);
-    return jpeg.insert(2, QByteArray("\xFF\xE1\0\"Exif\0\0", 10) + tiff);
-}
-
-// The chosen file's own bytes are stored when they are a picture every part of
-// the program reads as shown; otherwise, or when the file changed since it was
-// shown, the holder is stored.
-TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPixeliiSuntCeiAratati)
+// The chosen file's own bytes are stored when the Windows program reads them
+// as shown; otherwise, or when the file changed since it was shown, what was
+// shown is stored, as a JPEG.
+TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPozaEsteCeaAratata)
 {
     d.IncarcaColectie();
     const QImage poza = PozaModel(40, 30);
     // The name (the longest a Linux folder holds), the bytes, whether they are
     // kept, the size shown.
     const std::tuple<QString, QByteArray, bool, QSize> cazuri[] = {
-        {"telefon.jpg", CuOrientare(OctetiPoza(poza, "JPEG")), true, QSize(30, 40)},
+        {"telefon.jpg", CuOrientare(OctetiPoza(PozaModel(48, 32), "JPEG")), false, QSize(32, 48)},
         {QString(251, 'n') + ".jpg", OctetiPoza(poza, "JPEG"), true, QSize(40, 30)},
-        {"png.jpg", OctetiPoza(poza, "PNG"), true, QSize(40, 30)},
-        {"ppm.jpg", OctetiPoza(poza, "PPM"), false, QSize(40, 30)},
         {"schimbat.jpg", OctetiPoza(poza, "JPEG"), false, QSize(40, 30)}};
     for (const auto &[nume, octeti, pastrati, marime] : cazuri) {
         SCOPED_TRACE(nume.left(20).toStdString());
         Deschide(Scanare(nume, octeti));
-        const QImage aratata = editare.PozaNaturala();
-        EXPECT_EQ(aratata.size(), marime);
+        EXPECT_EQ(editare.PozaNaturala().size(), marime);
         if (nume == "schimbat.jpg") // replaced after it was shown
             Scanare(nume, OctetiPoza(PozaModel(8, 8), "JPEG"));
         Raspunde({"9", "Functii", "Algebra", "7", ""});
         editare.SalveazaProblema();
         const QByteArray stocati = dosar.CitesteOcteti("Probleme/" + nume);
-        EXPECT_TRUE(pastrati ? stocati == octeti : stocati.startsWith("BM"));
-        const PozaCitita citita = CitestePoza(dosar.Cale() + "/Probleme/" + nume);
-        EXPECT_EQ(citita.Poza.convertToFormat(QImage::Format_RGB32), aratata);
+        EXPECT_TRUE(pastrati ? stocati == octeti : stocati.startsWith("\xFF\xD8"));
+        EXPECT_EQ(CitestePoza(dosar.Cale() + "/Probleme/" + nume).Poza.size(), marime);
     }
     EXPECT_TRUE(s.Mesaje.isEmpty());
-    EXPECT_EQ(d.NrProbleme(), 6);
+    EXPECT_EQ(d.NrProbleme(), 4);
 }
 
 // The same name active is refused even from another folder; marking takes

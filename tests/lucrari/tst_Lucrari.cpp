@@ -231,6 +231,10 @@ TEST(Lucrare, FereastraSchimbaLucrarea)
     while (s.compunere.Curenta().Antet.Titlu != "Teză" && ceas.elapsed() < 3000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_EQ(s.compunere.Curenta().Antet.Titlu, "Teză");
+    QDir(s.dosar.Cale() + "/teste").removeRecursively(); // a cancelled save makes no folder
+    s.platforma.FisiereAlese = {""};
+    f.SalveazaPdf();
+    EXPECT_FALSE(QFileInfo::exists(s.dosar.Cale() + "/teste"));
 }
 
 } // namespace

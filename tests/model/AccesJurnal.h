@@ -55,6 +55,11 @@ struct AccesJurnal final : AccesFisiere
     {
         return InlocuireReuseste && AccesFisiere::Inlocuieste(sursa, destinatie);
     }
+    int EroareZavor = 0; // every lock refused with this errno
+    int Blocheaza(int fd, struct flock *z) override
+    {
+        return EroareZavor ? (errno = EroareZavor, -1) : AccesFisiere::Blocheaza(fd, z);
+    }
 };
 
 // Record 1: the count, over the last kept problem when a purge wrote it.

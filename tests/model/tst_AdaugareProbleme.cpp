@@ -4,6 +4,7 @@
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "model/AdaugareProbleme.h"
 #include "model/StergereFizica.h"
+#include "tests/comune/PozeGresite.h"
 #include "tests/model/AccesJurnal.h"
 
 #include <QDir>
@@ -29,7 +30,11 @@ Problema Noua(const QString &nume, const QString &cine)
 }
 QByteArray Continut(const QString &cine)
 {
-    return "poza " + cine.toUtf8();
+    const QByteArray u = cine.toUtf8();
+    QImage poza(int(u.size()) + 1, 1, QImage::Format_RGB32);
+    for (int i = 0; i <= u.size(); ++i)
+        poza.setPixel(i, 0, qRgb(i < u.size() ? uchar(u[i]) : 0, 0, 0));
+    return OctetiPoza(poza, "BMP");
 }
 
 // Started afresh: the records, each "name=observations" (its picture checked

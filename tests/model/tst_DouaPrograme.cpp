@@ -83,3 +83,25 @@ TEST(DouaPrograme, ZavorulUnuiProgramOmoratEsteLuatDeCelalalt)
     Sfarsit(tine);
     EXPECT_EQ(zavor.IaScrierea(), ZavorColectie::Rezultat::Luat);
 }
+
+// A file system that refuses record locks does not stop the teacher: every
+// write goes ahead unguarded, and the load says so once. Another failure of
+// the lock still refuses the write.
+TEST(DouaPrograme, FaraZavoareSeScrieIarUtilizatorulAflaOData)
+{
+    for (const int eroare : {ENOLCK, EOPNOTSUPP, ENOSYS, EBADF}) {
+        DosarTest dosar;
+        dosar.ScrieColectie({FaProblema(9, 7, "A", "F", "a.jpg")});
+        PlatformaScriptata platforma;
+        auto acces = std::make_unique<AccesJurnal>();
+        acces->EroareZavor = eroare;
+        Colectie d(dosar.Cale(), platforma, std::move(acces));
+        d.IncarcaColectie();
+        const bool fara = eroare != EBADF;
+        EXPECT_EQ(d.RaportIncarcare(), fara ? MesajFaraZavoare : QString());
+        EXPECT_EQ(d.ScrieProblemaNoua(FaProblema(5, 5, "B", "G", "b.jpg")), fara);
+        EXPECT_EQ(d.MarcheazaStearsa(2), fara);
+        EXPECT_EQ(d.IaColectiaExclusiv(), fara);
+        EXPECT_EQ(d.IaAnunturile().size(), fara ? 0 : 3);
+    }
+}
