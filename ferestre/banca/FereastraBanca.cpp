@@ -211,7 +211,7 @@ QWidget *FereastraBanca::FaFiltre()
             FiltruSchimbat();
     });
     f->addRow(QStringLiteral("N&edată încă clasei:"), m_nedata);
-    m_stearse = new QCheckBox(QStringLiteral("Și cele &marcate pentru ștergere"), panou);
+    m_stearse = new QCheckBox(QStringLiteral("Și cele ma&rcate pentru ștergere"), panou);
     connect(m_stearse, &QCheckBox::toggled, this, &FereastraBanca::FiltruSchimbat);
     f->addRow(m_stearse);
     m_ordine = Lista(QStringLiteral("Ordonate după"), panou);
@@ -229,7 +229,7 @@ QWidget *FereastraBanca::FaFiltre()
         m_rezultate->setDragDropMode(QAbstractItemView::DragOnly);
     });
     f->addRow(m_compacta);
-    auto *toate = new QPushButton(QStringLiteral("&Toate problemele"), panou);
+    auto *toate = new QPushButton(QStringLiteral("Toate pro&blemele"), panou);
     toate->setAccessibleName(QStringLiteral("Toate problemele"));
     connect(toate, &QPushButton::clicked, this, [this] {
         m_cuvinte->clear();
@@ -319,7 +319,7 @@ QWidget *FereastraBanca::FaLucrarea()
     m_data->setCalendarPopup(true);
     rand->addWidget(m_clasaAntet);
     rand->addWidget(m_data);
-    f->addRow(QStringLiteral("Cl&asa, data:"), rand);
+    f->addRow(QStringLiteral("Clasa, data:"), rand);
     m_timp = new QSpinBox(panou);
     m_timp->setAccessibleName(QStringLiteral("Timp de lucru"));
     m_timp->setRange(0, 300);
@@ -336,7 +336,8 @@ QWidget *FereastraBanca::FaLucrarea()
     m_tabel->setAccessibleName(QStringLiteral("Lucrarea"));
     connect(m_tabel, &QTableWidget::itemChanged, this, &FereastraBanca::PuncteTastate);
     connect(m_tabel, &TabelLucrare::Mutata, &m_lucrare, &LucrareBanca::Muta);
-    connect(m_tabel, &TabelLucrare::Adusa, &m_lucrare, &LucrareBanca::Adauga);
+    connect(m_tabel, &TabelLucrare::Adusa, this,
+            [this](const QString &poza) { m_lucrare.Adauga(poza); });
     v->addWidget(m_tabel, 2);
     m_total = new QLabel(panou);
     m_total->setAccessibleName(QStringLiteral("Total puncte"));
@@ -371,26 +372,33 @@ QWidget *FereastraBanca::FaLucrarea()
 void FereastraBanca::FaComenzi()
 {
     Comanda(this, QStringLiteral("Caută cuvinte"), QKeySequence::Find, [this] { CautaCuvinte(); });
-    QAction *adauga = Comanda(this, QStringLiteral("&Adaugă în lucrare"),
+    QAction *adauga = Comanda(this, QStringLiteral("Adaugă în lucrare"),
                               QKeySequence(Qt::CTRL | Qt::Key_Return), [this] { Adauga(); });
     QAction *corecteaza =
-        Comanda(this, QStringLiteral("C&orectează detaliile…"), QKeySequence(Qt::Key_F2), [this] {
+        Comanda(this, QStringLiteral("Corectează detaliile…"), QKeySequence(Qt::Key_F2), [this] {
             if (const int slot = SlotAles(); slot && Corecteaza)
                 Corecteaza(slot);
         });
     QAction *marcheaza = Comanda(
         m_rezultate, QStringLiteral("Marchează pentru ștergere"), QKeySequence::Delete,
         [this] { Marcheaza(); }, Qt::WidgetShortcut);
-    QAction *repune = Comanda(this, QStringLiteral("&Repune în colecție"),
+    QAction *repune = Comanda(this, QStringLiteral("Repune în colecție"),
                               QKeySequence(Qt::CTRL | Qt::Key_R), [this] { Repune(); });
-    m_rezultate->insertActions(marcheaza, {adauga, corecteaza});
-    m_rezultate->addAction(repune);
     QAction *tipareste =
-        Comanda(this, QStringLiteral("&Tipărește"), QKeySequence::Print, [this] { Tipareste(); });
-    QAction *pdf = Comanda(this, QStringLiteral("&Salvează PDF"), QKeySequence::Save,
+        Comanda(this, QStringLiteral("Tipărește"), QKeySequence::Print, [this] { Tipareste(); });
+    QAction *pdf = Comanda(this, QStringLiteral("Salvează PDF"), QKeySequence::Save,
                            [this] { SalveazaPdf(); });
-    QAction *anuleaza = Comanda(this, QStringLiteral("Anu&lează"), QKeySequence::Undo,
+    QAction *anuleaza = Comanda(this, QStringLiteral("Anulează"), QKeySequence::Undo,
                                 [this] { m_lucrare.Anuleaza(); });
+    QAction *toate =
+        Comanda(this, QStringLiteral("Adaugă toate cele găsite"),
+                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Return), [this] { AdaugaToate(); });
+    QAction *noua = Comanda(this, QStringLiteral("Lucrare nouă"), QKeySequence::New, [this] {
+        m_lucrare.Noua();
+        FiltruSchimbat(); // the class again from the filter
+    });
+    m_rezultate->insertActions(marcheaza, {adauga, toate, corecteaza});
+    m_rezultate->addAction(repune);
     Comanda(this, QStringLiteral("Mărește"), QKeySequence::ZoomIn, [this] { Zoom(1.25); });
     Comanda(this, QStringLiteral("Mărește"), QKeySequence(Qt::CTRL | Qt::Key_Equal),
             [this] { Zoom(1.25); });
@@ -424,6 +432,7 @@ void FereastraBanca::FaComenzi()
     auto *lucrare = new QHBoxLayout;
     for (QAction *a : {tipareste, pdf, anuleaza})
         lucrare->addWidget(Buton(a, this));
+    m_tabel->insertAction(nullptr, noua);
     qobject_cast<QVBoxLayout *>(m_tabel->parentWidget()->layout())->addLayout(lucrare);
     m_zona->viewport()->installEventFilter(this);
     m_imagine->installEventFilter(this);
@@ -708,6 +717,20 @@ void FereastraBanca::Adauga()
         return;
     }
     m_lucrare.Adauga(p.Fisier.FaraBlancuri());
+}
+
+void FereastraBanca::AdaugaToate()
+{
+    QStringList poze;
+    for (int slot : m_model->Rezultate())
+        if (!m_definitii.ProblemaDin(slot).EsteStearsa())
+            poze << m_definitii.ProblemaDin(slot).Fisier.FaraBlancuri();
+    if (poze.isEmpty()) {
+        m_definitii.platforma().Mesaj(
+            QStringLiteral("Filtrele nu au găsit nicio problemă de adăugat."));
+        return;
+    }
+    m_lucrare.Adauga(poze);
 }
 
 void FereastraBanca::Marcheaza()

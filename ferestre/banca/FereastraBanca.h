@@ -81,6 +81,8 @@ public:
     // The focus to the words field, its text chosen to be typed over.
     void CautaCuvinte();
     void Adauga();
+    // Every problem found, not marked, in the order shown.
+    void AdaugaToate();
     void Marcheaza();
     void Repune();
     void Tipareste();

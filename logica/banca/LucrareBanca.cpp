@@ -109,15 +109,25 @@ void LucrareBanca::ImparteEgal()
         m_compunere.Restabileste(l);
 }
 
-void LucrareBanca::Adauga(const QString &poza)
+void LucrareBanca::Adauga(const QStringList &poze)
 {
     Schimba([&] {
-        const Lucrare &l = m_compunere.Curenta();
-        const bool automate = PuncteAutomate(l);
-        m_compunere.Adauga(poza);
+        const bool automate = PuncteAutomate(m_compunere.Curenta());
+        for (const QString &poza : poze)
+            m_compunere.Adauga(poza);
         if (automate)
             ImparteEgal();
     });
+}
+
+void LucrareBanca::Noua()
+{
+    m_compunere.Noua();
+    m_inainte.clear();
+    AntetLucrare antet = m_compunere.Curenta().Antet;
+    antet.Clasa.clear();
+    m_clasaLuata.clear();
+    m_compunere.SeteazaAntet(antet);
 }
 
 void LucrareBanca::Muta(int i, int j)

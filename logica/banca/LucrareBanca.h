@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -30,7 +31,11 @@ public:
     // the current one again, unless another is already there.
     void Restaureaza();
 
-    void Adauga(const QString &poza);
+    // Several problems at once (all the bank found) are one change, one undo.
+    void Adauga(const QStringList &poze);
+    void Adauga(const QString &poza) { Adauga(QStringList{poza}); }
+    // A new empty paper dated today; its class is the filter's again.
+    void Noua();
     // The problem at place i goes to place j, the others closing up.
     void Muta(int i, int j);
     void Scoate(int i);

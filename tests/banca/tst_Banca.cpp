@@ -55,6 +55,14 @@ protected:
         IndexText::Inregistreaza(d->Baza(), "b.jpg", 1, 1, "Aria triunghiului");
         model->FolosireSchimbata();
     }
+    // The paper's class and its problems with their points.
+    QString stare() const
+    {
+        QStringList s{compunere->Curenta().Antet.Clasa};
+        for (const ProblemaLucrare &p : compunere->Curenta().Probleme)
+            s << QStringLiteral("%1=%2").arg(p.Poza).arg(p.Puncte);
+        return s.join(' ');
+    }
     // What a start of the program makes, in its order.
     void Porneste()
     {
@@ -118,12 +126,6 @@ TEST_F(Banca, FiltreleSiListele)
 // undo, and the same paper after a restart.
 TEST_F(Banca, LucrareaSiRepornirea)
 {
-    auto stare = [&] {
-        QStringList s{compunere->Curenta().Antet.Clasa};
-        for (const ProblemaLucrare &p : compunere->Curenta().Probleme)
-            s << QStringLiteral("%1=%2").arg(p.Poza).arg(p.Puncte);
-        return s.join(' ');
-    };
     lucrare->ClasaFiltrului("IX");
     const std::pair<std::function<void()>, QString> pasi[] = {
         {[&] { lucrare->Adauga("a.jpg"); }, "IX a.jpg=9"},
@@ -193,7 +195,8 @@ TEST(Miniaturi, PastrateDupaContinut)
 
 // The teacher's job by keyboard at 1024 x 768, the window wholly on the
 // screen: words and class narrow the bank, Enter adds, Ctrl+Up reorders,
-// points typed in place, Ctrl+Z, Ctrl+S; the filters are there next time.
+// points typed in place, Ctrl+Z, Ctrl+S; the filters are there next time;
+// Ctrl+N and Ctrl+Shift+Enter: a new paper of all that is found.
 TEST_F(Banca, FereastraLaTastatura)
 {
     for (const char *nume : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
@@ -232,6 +235,7 @@ TEST_F(Banca, FereastraLaTastatura)
     QTest::keyClick(rezultate, Qt::Key_Return);
     QTest::keyClick(rezultate, Qt::Key_Right);
     QTest::keyClick(rezultate, Qt::Key_Return);
+    ASSERT_EQ(tabel->rowCount(), 2);
     tabel->setFocus();
     tabel->setCurrentCell(1, 0);
     QTest::keyClick(tabel, Qt::Key_Up, Qt::ControlModifier);
@@ -239,10 +243,7 @@ TEST_F(Banca, FereastraLaTastatura)
     QTest::qWait(10);
     QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
-    QStringList s{compunere->Curenta().Antet.Clasa};
-    for (const ProblemaLucrare &p : compunere->Curenta().Probleme)
-        s << QStringLiteral("%1=%2").arg(p.Poza).arg(p.Puncte);
-    EXPECT_EQ(s.join(' '), "IX c.jpg=4.5 a.jpg=4.5");
+    EXPECT_EQ(stare(), "IX c.jpg=4.5 a.jpg=4.5");
     EXPECT_TRUE(platforma.Mesaje.last().startsWith("Lucrarea a fost salvată"))
         << platforma.Mesaje.join('\n').toStdString();
     EXPECT_EQ(f->Model().Folosiri(2), 2);
