@@ -57,10 +57,13 @@ QAction *Comanda(QWidget *unde, const QString &text, const QKeySequence &taste,
     return a;
 }
 
-QPushButton *Buton(QAction *comanda, QWidget *parinte)
+// A short caption where the panel is narrow; the command's whole name is read
+// out and shown over it, with its key.
+QPushButton *Buton(QAction *comanda, QWidget *parinte, const QString &scurt = {})
 {
-    auto *b = new QPushButton(comanda->text(), parinte);
-    b->setToolTip(comanda->shortcut().toString(QKeySequence::NativeText));
+    auto *b = new QPushButton(scurt.isEmpty() ? comanda->text() : scurt, parinte);
+    b->setToolTip(comanda->text() + QStringLiteral(" (") +
+                  comanda->shortcut().toString(QKeySequence::NativeText) + QLatin1Char(')'));
     b->setAccessibleName(comanda->text().remove(QLatin1Char('&')));
     QObject::connect(b, &QPushButton::clicked, comanda, &QAction::trigger);
     return b;
@@ -82,6 +85,7 @@ TabelLucrare::TabelLucrare(QWidget *parinte)
     setHorizontalHeaderLabels({QStringLiteral("Problema"), QStringLiteral("Puncte")});
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    verticalHeader()->hide(); // each problem's number is in its name
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(true);
@@ -148,7 +152,9 @@ FereastraBanca::FereastraBanca(Colectie &definitii, CompunereLucrare &compunere,
     m_impartire->addWidget(FaRezultate());
     m_impartire->addWidget(FaPrevizualizare());
     m_impartire->addWidget(FaLucrarea());
-    m_impartire->setSizes({190, 270, 300, 264});
+    // A wider window widens the results and the problem, not the filters.
+    for (int panou : {1, 2})
+        m_impartire->setStretchFactor(panou, 1);
     auto *tot = new QVBoxLayout(this);
     tot->setContentsMargins(4, 4, 4, 4);
     tot->addWidget(m_impartire);
@@ -225,7 +231,7 @@ QWidget *FereastraBanca::FaFiltre()
         m_rezultateModel->SeteazaMiniaturi(!compacta);
         m_rezultate->setViewMode(compacta ? QListView::ListMode : QListView::IconMode);
         m_rezultate->setGridSize(
-            compacta ? QSize() : QSize(Miniaturi::Latura + 16, Miniaturi::Latura * 3 / 2 + 40));
+            compacta ? QSize() : QSize(Miniaturi::Latura + 16, Miniaturi::Inaltime + 44));
         m_rezultate->setDragDropMode(QAbstractItemView::DragOnly);
     });
     f->addRow(m_compacta);
@@ -258,8 +264,8 @@ QWidget *FereastraBanca::FaRezultate()
     m_rezultate->setMovement(QListView::Static);
     m_rezultate->setUniformItemSizes(true);
     m_rezultate->setWordWrap(true);
-    m_rezultate->setIconSize(QSize(Miniaturi::Latura, Miniaturi::Latura * 3 / 2));
-    m_rezultate->setGridSize(QSize(Miniaturi::Latura + 16, Miniaturi::Latura * 3 / 2 + 40));
+    m_rezultate->setIconSize(QSize(Miniaturi::Latura, Miniaturi::Inaltime));
+    m_rezultate->setGridSize(QSize(Miniaturi::Latura + 16, Miniaturi::Inaltime + 44));
     m_rezultate->setDragEnabled(true);
     m_rezultate->setDragDropMode(QAbstractItemView::DragOnly);
     m_rezultate->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -344,14 +350,15 @@ QWidget *FereastraBanca::FaLucrarea()
     m_total->setWordWrap(true);
     v->addWidget(m_total);
 
-    auto *pagini = new QScrollArea(panou);
-    pagini->setAccessibleName(QStringLiteral("Pagina lucrării"));
-    pagini->setWidgetResizable(true);
+    m_zonaPagini = new QScrollArea(panou);
+    m_zonaPagini->setAccessibleName(QStringLiteral("Pagina lucrării"));
+    m_zonaPagini->setWidgetResizable(true);
+    m_zonaPagini->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *continut = new QWidget;
     m_pagini = new QVBoxLayout(continut);
     m_pagini->setContentsMargins(0, 0, 0, 0);
-    pagini->setWidget(continut);
-    v->addWidget(pagini, 3);
+    m_zonaPagini->setWidget(continut);
+    v->addWidget(m_zonaPagini, 3);
     m_redesenare = new QTimer(this);
     m_redesenare->setSingleShot(true);
     m_redesenare->setInterval(PauzaRedesenareMs);
@@ -405,6 +412,7 @@ void FereastraBanca::FaComenzi()
     Comanda(this, QStringLiteral("Micșorează"), QKeySequence::ZoomOut, [this] { Zoom(0.8); });
     Comanda(this, QStringLiteral("Cât lățimea"), QKeySequence(Qt::CTRL | Qt::Key_0),
             [this] { Zoom(0); });
+    Comanda(this, QStringLiteral("Închide"), QKeySequence::Close, [this] { close(); });
     Comanda(this, QStringLiteral("Ajutor"), QKeySequence::HelpContents, [this] {
         if (Ajutor)
             Ajutor();
@@ -426,12 +434,14 @@ void FereastraBanca::FaComenzi()
 
     // The buttons under the problem and under the paper, in the tab order.
     auto *problema = new QHBoxLayout;
-    for (QAction *a : {adauga, corecteaza, repune})
-        problema->addWidget(Buton(a, this));
+    problema->addWidget(Buton(adauga, this, QStringLiteral("Adaugă")));
+    problema->addWidget(Buton(corecteaza, this, QStringLiteral("Corectează…")));
+    problema->addWidget(Buton(repune, this, QStringLiteral("Repune")));
     qobject_cast<QVBoxLayout *>(m_zona->parentWidget()->layout())->addLayout(problema);
     auto *lucrare = new QHBoxLayout;
-    for (QAction *a : {tipareste, pdf, anuleaza})
-        lucrare->addWidget(Buton(a, this));
+    lucrare->addWidget(Buton(tipareste, this));
+    lucrare->addWidget(Buton(pdf, this, QStringLiteral("PDF")));
+    lucrare->addWidget(Buton(anuleaza, this));
     m_tabel->insertAction(nullptr, noua);
     qobject_cast<QVBoxLayout *>(m_tabel->parentWidget()->layout())->addLayout(lucrare);
     m_zona->viewport()->installEventFilter(this);
@@ -627,7 +637,7 @@ void FereastraBanca::LucrareSchimbata()
     if (rand >= 0 && rand < m_tabel->rowCount())
         m_tabel->setCurrentCell(rand, m_tabel->currentColumn() < 0 ? 0 : m_tabel->currentColumn());
     const QString avertisment = l.AvertismentPuncte();
-    m_total->setText(QStringLiteral("%1, total %2 puncte.")
+    m_total->setText(QStringLiteral("%1 · total: %2 p")
                          .arg(TextProbleme(int(l.Probleme.size())), TextPuncte(l.TotalPuncte())) +
                      (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
     m_umple = false;
@@ -651,7 +661,7 @@ void FereastraBanca::DeseneazaPaginile()
         return;
     }
     RedareLucrare redare(lucrare, m_compunere.DosarProbleme(), m_margini(), &m_compunere.Poze());
-    const int latime = std::max(120, m_pagini->parentWidget()->width() - 4);
+    const int latime = std::max(120, m_zonaPagini->viewport()->width() - 4);
     for (int p = 0; p < redare.NrPagini(); ++p) {
         QLabel *pagina = p == 0 ? primul : new QLabel;
         pagina->setAccessibleName(QStringLiteral("Pagina %1").arg(p + 1));
@@ -790,7 +800,8 @@ void FereastraBanca::CitesteSetarile()
     s->beginGroup(QStringLiteral("Banca"));
     if (!restoreGeometry(s->value(QStringLiteral("geometrie")).toByteArray()))
         resize(1000, 700); // within a 1024 x 768 screen, with its panel and title bar
-    m_impartire->restoreState(s->value(QStringLiteral("impartire")).toByteArray());
+    m_impartireAleasa =
+        m_impartire->restoreState(s->value(QStringLiteral("impartire")).toByteArray());
     m_compacta->setChecked(s->value(QStringLiteral("compacta"), false).toBool());
     FiltruBanca f;
     f.Clasa = s->value(QStringLiteral("clasa"), 0).toInt();
@@ -822,6 +833,17 @@ void FereastraBanca::ScrieSetarile()
     s->setValue(QStringLiteral("nedata"), f.ClasaNedata);
     s->setValue(QStringLiteral("stearse"), f.ArataStearse);
     s->setValue(QStringLiteral("ordine"), int(f.Ordine));
+}
+
+void FereastraBanca::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // A splitter shares out its width only once it has one: the first showing.
+    if (!m_impartireAleasa) {
+        m_impartireAleasa = true;
+        const int w = m_impartire->width();
+        m_impartire->setSizes({w / 5, w * 3 / 10, w / 4, w / 4});
+    }
 }
 
 void FereastraBanca::closeEvent(QCloseEvent *e)

@@ -89,6 +89,7 @@ public:
     void SalveazaPdf();
 
 protected:
+    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *obiect, QEvent *e) override;
 
@@ -123,6 +124,7 @@ private:
     ModelRezultate *m_rezultateModel = nullptr;
 
     QSplitter *m_impartire = nullptr;
+    bool m_impartireAleasa = false; // the user's splitter positions, or the first showing's
     QLineEdit *m_cuvinte = nullptr;
     QComboBox *m_clasa = nullptr;
     QComboBox *m_nivel = nullptr;
@@ -155,6 +157,7 @@ private:
     QLabel *m_total = nullptr;
     QComboBox *m_imprimante = nullptr;
     QSpinBox *m_exemplare = nullptr;
+    QScrollArea *m_zonaPagini = nullptr;
     QVBoxLayout *m_pagini = nullptr;
     QTimer *m_redesenare = nullptr;
     bool m_umple = false; // the window itself is filling its fields

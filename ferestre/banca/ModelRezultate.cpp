@@ -85,7 +85,7 @@ QVariant ModelRezultate::data(const QModelIndex &index, int rol) const
         if (!mica.isNull())
             return mica;
         // Its place kept while it is made, so the grid does not jump.
-        QImage gol(Miniaturi::Latura, Miniaturi::Latura, QImage::Format_RGB32);
+        QImage gol(Miniaturi::Latura, Miniaturi::Inaltime, QImage::Format_RGB32);
         gol.fill(QColor(0xee, 0xee, 0xee));
         return gol;
     }
