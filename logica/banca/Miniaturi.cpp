@@ -92,9 +92,8 @@ Miniaturi::Facuta Miniaturi::Fa(QString dosar, QString cale, Semnatura fisier, Q
     const PozaCitita citita = CitestePoza(cale);
     if (citita.Rezultat != PozaCitita::Stare::Citita)
         return {cale, fisier, {}, {}};
-    f.Imagine =
-        citita.Poza.scaled(Latura, Latura * 3 / 2, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB32);
+    f.Imagine = citita.Poza.scaled(Latura, Inaltime, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
     // A cache that cannot be written costs only the time to make it again.
     f.Imagine.save(fisierMiniatura);
     return f;

@@ -23,7 +23,9 @@ class Miniaturi : public QObject
     Q_OBJECT
 
 public:
-    static constexpr int Latura = 128; // the thumbnail fits a square this wide
+    // The box a thumbnail fits in: a page scanned upright, a strip of text.
+    static constexpr int Latura = 128;
+    static constexpr int Inaltime = Latura * 5 / 4;
 
     explicit Miniaturi(QString dosarCache, QObject *parinte = nullptr);
     ~Miniaturi() override;

@@ -188,7 +188,7 @@ TEST(Miniaturi, PastrateDupaContinut)
     ASSERT_TRUE(alta.save(cache + "/" + facuta));
     EXPECT_EQ(fa(a).size(), QSize(16, 16)) << "read from the cache";
     dosar.ScriePoza("a.bmp", PozaModel(100, 200));
-    EXPECT_EQ(fa(a).size(), QSize(96, 192)) << "made again";
+    EXPECT_EQ(fa(a).size(), QSize(80, 160)) << "made again";
 }
 
 } // namespace
