@@ -168,11 +168,19 @@ FereastraBanca::FereastraBanca(Colectie &definitii, CompunereLucrare &compunere,
         const int n = int(m_model->Rezultate().size());
         m_numar->setText(n == 1 ? QStringLiteral("o problemă")
                                 : QStringLiteral("%1 probleme").arg(n));
-        if (!m_rezultate->currentIndex().isValid() && n > 0)
-            m_rezultate->setCurrentIndex(m_rezultateModel->index(0));
-        AratSelectia();
+        // The list was made again: the problem looked at stays chosen while it is found.
+        const auto &gasite = m_model->Rezultate();
+        const auto gasit = std::find(gasite.begin(), gasite.end(), m_slotAles);
+        if (n > 0 && !m_rezultate->currentIndex().isValid())
+            m_rezultate->setCurrentIndex(
+                m_rezultateModel->index(gasit != gasite.end() ? int(gasit - gasite.begin()) : 0));
+        else
+            AratSelectia();
     });
-    connect(&definitii, &Colectie::Schimbata, this, [this] { m_miniaturi->Reverifica(); });
+    connect(&definitii, &Colectie::Schimbata, this, [this] {
+        m_miniaturi->Reverifica();
+        m_pozaVeche = true; // its picture or details may have changed
+    });
     connect(&compunere, &CompunereLucrare::Schimbata, this, &FereastraBanca::LucrareSchimbata);
     CitesteSetarile();
     LucrareSchimbata();
@@ -532,17 +540,11 @@ void FereastraBanca::UmpleListele()
 void FereastraBanca::AratSelectia()
 {
     const auto &gasite = m_model->Rezultate();
-    QModelIndex curent = m_rezultate->currentIndex();
-    // The list was made again: the problem looked at stays chosen if it is still found.
-    if (!curent.isValid() || curent.data(ModelRezultate::RolSlot).toInt() != m_slotAles) {
-        const auto gasit = std::find(gasite.begin(), gasite.end(), m_slotAles);
-        if (gasit != gasite.end() && !curent.isValid()) {
-            m_rezultate->setCurrentIndex(m_rezultateModel->index(int(gasit - gasite.begin())));
-            return; // shown by the change of the current index
-        }
-    }
     const int slot = SlotAles();
+    // The same problem again (the list filtered anew) is not read again.
+    const bool aceeasi = slot != 0 && slot == m_slotAles && !m_pozaVeche;
     m_slotAles = slot;
+    m_pozaVeche = false;
     if (slot == 0) {
         m_pozitie->setText(gasite.empty() ? QStringLiteral("Nicio problemă găsită.") : QString());
         m_poza = QImage();
@@ -556,9 +558,10 @@ void FereastraBanca::AratSelectia()
         QStringLiteral("%1 din %2").arg(m_rezultate->currentIndex().row() + 1).arg(gasite.size()));
     const Problema &p = m_definitii.ProblemaDin(slot);
     const QString poza = p.Fisier.FaraBlancuri();
-    const PozaCitita citita = CitestePoza(m_definitii.CalePoza(poza).Cale);
-    m_poza = citita.Poza;
-    ArataPoza();
+    if (!aceeasi) {
+        m_poza = CitestePoza(m_definitii.CalePoza(poza).Cale).Poza;
+        ArataPoza();
+    }
     const auto folosiri = m_compunere.Arhiva().Folosiri(poza);
     QStringList randuri{QStringLiteral("<b>%1</b> · clasa %2 · nivelul %3")
                             .arg(poza.toHtmlEscaped(), ClasaRomana(p.Clasa))
@@ -571,7 +574,7 @@ void FereastraBanca::AratSelectia()
                                  : QStringLiteral("Folosită: %1").arg(TextFolosiri(folosiri)));
     if (p.EsteStearsa())
         randuri << QStringLiteral("<i>Marcată pentru ștergere.</i>");
-    if (citita.Rezultat != PozaCitita::Stare::Citita)
+    if (m_poza.isNull())
         randuri << QStringLiteral("<i>Imaginea nu poate fi citită.</i>");
     m_detalii->setText(randuri.join(QStringLiteral("<br>")));
     const std::optional<QString> text = IndexText::Text(m_definitii.Baza(), poza);

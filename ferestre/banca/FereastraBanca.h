@@ -137,7 +137,8 @@ private:
     QTimer *m_tastare = nullptr;
 
     int m_slotAles = 0;
-    QPoint m_apasare; // where a drag of the picture started
+    bool m_pozaVeche = false; // the collection changed since the problem was shown
+    QPoint m_apasare;         // where a drag of the picture started
     QLabel *m_numar = nullptr;
     QListView *m_rezultate = nullptr;
 

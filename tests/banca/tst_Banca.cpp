@@ -243,6 +243,7 @@ TEST_F(Banca, FereastraLaTastatura)
     QTest::qWait(10);
     QTest::keyClick(f.get(), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(numit((QLabel *)nullptr, "Poziția")->text(), "2 din 2") << "still the one chosen";
     EXPECT_EQ(stare(), "IX c.jpg=4.5 a.jpg=4.5");
     EXPECT_TRUE(platforma.Mesaje.last().startsWith("Lucrarea a fost salvată"))
         << platforma.Mesaje.join('\n').toStdString();
