@@ -253,4 +253,7 @@ TEST_F(Banca, FereastraLaTastatura)
     EXPECT_EQ(
         QList({f->Model().Filtru().Clasa, numit((QTableWidget *)nullptr, "Lucrarea")->rowCount()}),
         QList({9, 2}));
+    QTest::keyClick(f.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(f.get(), Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(stare(), "IX a.jpg=4.5 c.jpg=4.5");
 }
