@@ -19,8 +19,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -795,9 +795,11 @@ void FereastraBanca::SalveazaPdf()
         platforma.Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
         return;
     }
-    QDir().mkpath(m_definitii.CaleTeste());
-    const QString cale =
-        platforma.AlegeFisierSalvare(m_definitii.CaleTeste() + m_compunere.Curenta().NumeFisier());
+    // As in the paper window: nothing is created for a dialog that may be cancelled.
+    const QString teste = m_definitii.CaleTeste();
+    const QString dosar =
+        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
+    const QString cale = platforma.AlegeFisierSalvare(dosar + m_compunere.Curenta().NumeFisier());
     if (!cale.isEmpty() && m_compunere.SalveazaPdf(cale, m_margini()))
         m_model->FolosireSchimbata();
 }
