@@ -2,14 +2,19 @@
 
 #include "aplicatie/Cautare.h"
 #include "aplicatie/Comenzi.h"
+#include "ferestre/banca/FereastraBanca.h"
 #include "ferestre/comune/Ecran.h"
 #include "ferestre/editare/FereastraEditare.h"
+#include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/lucrari/FereastraLucrare.h"
 #include "ferestre/principala/FereastraPrincipala.h"
 #include "ferestre/selectie/FereastraSelectie.h"
 #include "ferestre/tiparire/FereastraTiparire.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "interfete/Platforma.h"
+#include "logica/banca/LucrareBanca.h"
+#include "logica/banca/ModelBanca.h"
+#include "logica/import/DetaliiProblema.h"
 #include "logica/lucrari/CompunereLucrare.h"
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/AdaugareProbleme.h"
@@ -19,6 +24,8 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QStandardPaths>
 
 namespace tezaurel {
 
@@ -46,6 +53,7 @@ Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
     , m_cautare(std::make_unique<Cautare>(*m_selectieCurenta, std::move(recunoastere)))
     , m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
                                                      m_definitii->CaleProbleme()))
+    , m_lucrareBanca(std::make_unique<LucrareBanca>(m_definitii->Baza(), *m_compunere))
     , m_imprimante(std::move(imprimante))
     , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {}
@@ -62,7 +70,14 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
 
 FereastraPrincipala &Aplicatie::Principala()
 {
-    return Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
+    if (!m_principala) {
+        Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
+        // After the original five, which keep their places and keys.
+        QAction *banca = m_principala->menuBar()->addAction(QStringLiteral("Banca de probleme"));
+        banca->setShortcut(Qt::CTRL | Qt::Key_B);
+        QObject::connect(banca, &QAction::triggered, m_principala.get(), [this] { ArataBanca(); });
+    }
+    return *m_principala;
 }
 FereastraEditare &Aplicatie::Editor()
 {
@@ -81,6 +96,10 @@ FereastraVizualizare &Aplicatie::Vizualizare()
         LeagaLucrarea(*m_vizualizare, *m_selectieCurenta, *m_compunere,
                       [this] { ArataModeless(Lucrare()); });
         m_cautare->Leaga(*m_vizualizare);
+        QAction *banca = m_vizualizare->MeniuDe(FereastraVizualizare::Meniu::Vedere)
+                             ->addAction(QStringLiteral("Banca de probleme"));
+        banca->setShortcut(Qt::CTRL | Qt::Key_B);
+        QObject::connect(banca, &QAction::triggered, m_vizualizare.get(), [this] { ArataBanca(); });
     }
     return *m_vizualizare;
 }
@@ -100,23 +119,65 @@ FereastraTiparire &Aplicatie::Tiparire()
     return *m_tiparire;
 }
 
+// A paper is laid out within the print dialog's margins as they stand.
+MarginiLucrare Aplicatie::MarginiTiparire()
+{
+    FereastraTiparire &t = Tiparire();
+    MarginiLucrare m;
+    float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
+    const auto texte = t.TexteMargini();
+    for (int i = 0; i < 4; ++i)
+        if (const auto cm = CitesteNumar(texte[i]); cm && *cm >= 0)
+            *campuri[i] = float(*cm);
+    return m;
+}
+
 FereastraLucrare &Aplicatie::Lucrare()
 {
-    // A paper is laid out within the print dialog's margins as they stand.
-    auto margini = [this] {
-        FereastraTiparire &t = Tiparire();
-        MarginiLucrare m;
-        float *campuri[] = {&m.Stanga, &m.Dreapta, &m.Sus, &m.Jos};
-        const auto texte = t.TexteMargini();
-        for (int i = 0; i < 4; ++i)
-            if (const auto cm = CitesteNumar(texte[i]); cm && *cm >= 0)
-                *campuri[i] = float(*cm);
-        return m;
-    };
     if (!m_lucrare)
-        m_lucrare =
-            std::make_unique<FereastraLucrare>(*m_definitii, *m_compunere, margini, m_imprimante());
+        m_lucrare = std::make_unique<FereastraLucrare>(
+            *m_definitii, *m_compunere, [this] { return MarginiTiparire(); }, m_imprimante());
     return *m_lucrare;
+}
+
+FereastraBanca &Aplicatie::Banca()
+{
+    if (m_banca)
+        return *m_banca;
+    // Thumbnails are the user's, made again at will: never beside the collection.
+    const QString miniaturi = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+                              QStringLiteral("/miniaturi");
+    m_banca = std::make_unique<FereastraBanca>(
+        *m_definitii, *m_compunere, *m_lucrareBanca, miniaturi,
+        [this] { return MarginiTiparire(); }, m_imprimante());
+    FereastraBanca &banca = *m_banca;
+    banca.Corecteaza = [this, &banca](int slot) {
+        DialogDetaliiProblema forma(
+            QStringLiteral("Corectează detaliile problemei"), QStringLiteral("Salvează"),
+            DetaliiProblema::DinProblema(m_definitii->ProblemaDin(slot)),
+            CapitoleExistente(*m_definitii), DisciplineExistente(*m_definitii), &banca);
+        forma.Accepta = [this, slot](const DetaliiProblema &d) {
+            return CorecteazaDetalii(*m_definitii, slot, d);
+        };
+        forma.exec();
+    };
+    banca.Ajutor = [this] {
+        m_definitii->platforma().DeschideAjutor(m_definitii->DosarResurse() +
+                                                QStringLiteral("/help/banca.html"));
+    };
+    // Pictures recognised meanwhile may now hold the words searched for.
+    QObject::connect(&m_cautare->Fundal(), &RecunoastereFundal::Progres, &banca,
+                     [&banca] { banca.Model().TextSchimbat(); });
+    return banca;
+}
+
+void Aplicatie::ArataBanca()
+{
+    FereastraBanca &banca = Banca();
+    const bool primaData = !banca.testAttribute(Qt::WA_WState_ExplicitShowHide);
+    ArataModeless(banca);
+    if (primaData)
+        banca.CautaCuvinte(); // what a teacher starts with
 }
 
 void Aplicatie::Porneste()
@@ -132,6 +193,7 @@ void Aplicatie::Porneste()
     baza.Deschide();
     if (!baza.Raport().isEmpty())
         m_definitii->platforma().Mesaj(baza.Raport());
+    m_lucrareBanca->Restaureaza();
     RecupereazaPozeleJurnalizate(*m_definitii);
     ConversiePoze::Converteste(*m_definitii);
     m_definitii->platforma().ArataAnunturile(m_definitii->IaAnunturile());

@@ -3,6 +3,7 @@
 #include "interfete/Ferestre.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Recunoastere.h"
+#include "logica/lucrari/AsezareLucrare.h"
 #include "model/DosareAplicatie.h"
 
 #include <QString>
@@ -14,6 +15,8 @@ namespace tezaurel {
 
 class Cautare;
 class CompunereLucrare;
+class FereastraBanca;
+class LucrareBanca;
 class Platforma;
 class FereastraSelectie;
 class FereastraEditare;
@@ -45,6 +48,8 @@ public:
     void ArataSelectia() override;
     void ArataTiparirea() override;
     void Iesire() override;
+    // "Banca de probleme", the window to search and compose a paper in.
+    void ArataBanca();
 
     Colectie &Definitii() { return *m_definitii; }
     SelectieCurenta &SelectiaCurenta() { return *m_selectieCurenta; }
@@ -54,14 +59,19 @@ public:
     FereastraSelectie &Selectie();
     FereastraTiparire &Tiparire();
     FereastraLucrare &Lucrare();
+    FereastraBanca &Banca();
     CompunereLucrare &Compunere() { return *m_compunere; }
 
 private:
+    MarginiLucrare MarginiTiparire();
+
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;
     std::unique_ptr<Cautare> m_cautare;
     // The test paper being composed, kept in the collection's database.
     std::unique_ptr<CompunereLucrare> m_compunere;
+    // What the problem bank adds to it: the paper back after a restart, undo.
+    std::unique_ptr<LucrareBanca> m_lucrareBanca;
     FabricaImprimante m_imprimante;
     std::function<void()> m_iesire;
     std::unique_ptr<FereastraPrincipala> m_principala;
@@ -70,6 +80,7 @@ private:
     std::unique_ptr<FereastraSelectie> m_selectie;
     std::unique_ptr<FereastraTiparire> m_tiparire;
     std::unique_ptr<FereastraLucrare> m_lucrare;
+    std::unique_ptr<FereastraBanca> m_banca;
 };
 
 } // namespace tezaurel

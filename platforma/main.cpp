@@ -35,5 +35,8 @@ int main(int argc, char *argv[])
     Aplicatie aplicatie(dosare, platforma, MotorTesseract(),
                         [] { return std::make_unique<ImprimantaQt>(); });
     aplicatie.Porneste();
+    // "tezaurel --banca": straight to the problem bank, as the desktop's action asks.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--banca")))
+        aplicatie.ArataBanca();
     return QApplication::exec();
 }

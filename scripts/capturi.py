@@ -22,6 +22,7 @@ converted to PNG. Writes, in the output folder:
     pagina.png         that saved page
     lucrare.png        the test paper's window with three problems
     lucrare-pdf.png    the first page of the paper saved as PDF
+    banca.png          the problem bank: a class chosen, all it found in a new paper
 """
 
 import os
@@ -237,6 +238,17 @@ class Capturi:
         # Back to the main window once its title has sorted itself.
         p.apasa_buton("Revenire Meniu")
         p.gaseste("menu item", "Stergere fizica")
+        # The problem bank: a class chosen, a new paper of all it found.
+        self.p.focus("Main")
+        self.s.xdotool("key", "ctrl+b")
+        p.gaseste(None, "Banca de probleme")
+        self.p.focus("Banca de probleme")
+        for tasta in ("ctrl+n", "alt+l", "Down", "ctrl+shift+Return"):
+            self.s.xdotool("key", tasta)
+            time.sleep(0.3)
+        self.captura("Banca de probleme", "banca.png")
+        self.s.xdotool("key", "ctrl+w")
+        self.p.focus("Main")
         asteapta(self.p.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
         self.captura("Main", "main.png")
         p.apasa_meniu("Iesire")

@@ -248,50 +248,58 @@ void EditareProbleme::SalveazaProblema()
     }
 }
 
+bool MarcheazaProblema(Colectie &definitii, const QString &nume)
+{
+    Platforma &platforma = definitii.platforma();
+    const int slot = definitii.SlotProblema(nume);
+    if (slot == 0) {
+        platforma.Mesaj(MesajProblemaInexistenta);
+        return false;
+    }
+    const bool marcata = definitii.MarcheazaStearsa(slot);
+    platforma.ArataAnunturile(definitii.IaAnunturile());
+    if (marcata)
+        platforma.Mesaj(MesajStearsa);
+    return marcata;
+}
+
+bool RepuneProblema(Colectie &definitii, const QString &nume)
+{
+    Platforma &platforma = definitii.platforma();
+    // A problem saved again under the same name has taken the marked one's
+    // place; two unmarked problems would then share one picture.
+    if (definitii.ExistaProblema(nume)) {
+        platforma.Mesaj(QStringLiteral("Problema este în colecție și nu este marcată pentru "
+                                       "ștergere."));
+        return false;
+    }
+    // The latest of several marked problems with this picture is the one the
+    // teacher marked last.
+    for (int i = definitii.NrProbleme(); i >= 2; --i) {
+        Problema p = definitii.ProblemaDin(i);
+        if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume) {
+            p.Sters = Fals;
+            const bool repusa = definitii.RescrieProblema(i, p);
+            platforma.ArataAnunturile(definitii.IaAnunturile());
+            if (repusa)
+                platforma.Mesaj(QStringLiteral("Problema a fost repusă în colecție."));
+            return repusa;
+        }
+    }
+    platforma.Mesaj(QStringLiteral("Problema nu este marcată pentru ștergere în tezaurel."));
+    return false;
+}
+
 void EditareProbleme::StergeProblema()
 {
-    if (m_numeFisier.isEmpty())
-        return;
-    const int slot = m_definitii.SlotProblema(m_numeFisier);
-    if (slot == 0) {
-        platforma().Mesaj(MesajProblemaInexistenta);
-        return;
-    }
-    const bool marcata = m_definitii.MarcheazaStearsa(slot);
-    platforma().ArataAnunturile(m_definitii.IaAnunturile());
-    if (!marcata)
-        return;
-    platforma().Mesaj(MesajStearsa);
-    Goleste();
+    if (!m_numeFisier.isEmpty() && MarcheazaProblema(m_definitii, m_numeFisier))
+        Goleste();
 }
 
 void EditareProbleme::RepuneProblema()
 {
-    if (m_numeFisier.isEmpty())
-        return;
-    // A problem saved again under the same name has taken the marked one's
-    // place; two unmarked problems would then share one picture.
-    if (m_definitii.ExistaProblema(m_numeFisier)) {
-        platforma().Mesaj(QStringLiteral("Problema este în colecție și nu este marcată pentru "
-                                         "ștergere."));
-        return;
-    }
-    // The latest of several marked problems with this picture is the one the
-    // teacher marked last.
-    for (int i = m_definitii.NrProbleme(); i >= 2; --i) {
-        Problema p = m_definitii.ProblemaDin(i);
-        if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
-            p.Sters = Fals;
-            const bool repusa = m_definitii.RescrieProblema(i, p);
-            platforma().ArataAnunturile(m_definitii.IaAnunturile());
-            if (!repusa)
-                return;
-            platforma().Mesaj(QStringLiteral("Problema a fost repusă în colecție."));
-            Goleste();
-            return;
-        }
-    }
-    platforma().Mesaj(QStringLiteral("Problema nu este marcată pentru ștergere în tezaurel."));
+    if (!m_numeFisier.isEmpty() && tezaurel::RepuneProblema(m_definitii, m_numeFisier))
+        Goleste();
 }
 
 void EditareProbleme::Goleste()

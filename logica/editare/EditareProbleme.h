@@ -16,6 +16,13 @@ class Platforma;
 class Panza;
 class Colectie;
 
+// The editor's marking for deletion and restoring, also offered where a
+// problem is chosen from a list: the problem not marked whose picture is
+// nume gets the mark; the marked one with that picture that was marked last
+// loses it. Each tells the user how it went; true when the collection changed.
+bool MarcheazaProblema(Colectie &definitii, const QString &nume);
+bool RepuneProblema(Colectie &definitii, const QString &nume);
+
 // What the problem editor does: open a picture, save it as a new problem with
 // its metadata, mark a problem as deleted, and pan the picture about. The
 // window only forwards its menu clicks and mouse events here.

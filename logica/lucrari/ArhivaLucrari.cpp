@@ -304,6 +304,19 @@ std::vector<ArhivaLucrari::Folosire> ArhivaLucrari::Folosiri(const QString &poza
     return folosiri;
 }
 
+QHash<QString, int> ArhivaLucrari::NrFolosiri()
+{
+    QHash<QString, int> numar;
+    if (!m_baza.EsteDeschisa())
+        return numar;
+    QSqlQuery q(m_baza.Conexiune());
+    q.exec(QStringLiteral("SELECT poza, count(DISTINCT cheie_clasa || ' ' || data) FROM folosiri "
+                          "GROUP BY poza"));
+    while (q.next())
+        numar.insert(q.value(0).toString(), q.value(1).toInt());
+    return numar;
+}
+
 std::optional<ArhivaLucrari::Folosire> ArhivaLucrari::DataClasei(const QString &poza,
                                                                  const QString &clasa)
 {

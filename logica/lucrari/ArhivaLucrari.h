@@ -3,6 +3,7 @@
 #include "logica/lucrari/Lucrare.h"
 
 #include <QDate>
+#include <QHash>
 #include <QSet>
 #include <QString>
 
@@ -62,6 +63,8 @@ public:
     // written, ignoring case and spacing ("IX B" and "ix  b" are one class).
     std::optional<Folosire> DataClasei(const QString &poza, const QString &clasa);
     QSet<QString> PozeDateClasei(const QString &clasa);
+    // How many times each problem was given (a class on a day counts once).
+    QHash<QString, int> NrFolosiri();
 
     QString Raport() const;
 

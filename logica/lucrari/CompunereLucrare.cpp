@@ -160,6 +160,15 @@ void CompunereLucrare::Copiaza()
     Pastreaza();
 }
 
+void CompunereLucrare::Restabileste(const Lucrare &inainte)
+{
+    const qint64 id = m_lucrare.Id;
+    m_lucrare = inainte;
+    m_lucrare.Id = id;
+    m_varianta = std::min(m_varianta, m_lucrare.NrVariante);
+    Pastreaza();
+}
+
 void CompunereLucrare::InregistreazaFolosirea()
 {
     if (m_baza.PoateScrie() && !m_arhiva.InregistreazaFolosirea(m_lucrare))

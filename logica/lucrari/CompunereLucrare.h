@@ -50,6 +50,9 @@ public:
     bool Deschide(qint64 id);
     // The current paper kept again as a new one, dated today.
     void Copiaza();
+    // Problems, points and header as they were in an earlier state of the
+    // same paper (an undo); the paper keeps its row.
+    void Restabileste(const Lucrare &inainte);
 
     bool SalveazaPdf(const QString &cale, const MarginiLucrare &margini);
     bool Tipareste(Imprimanta &imprimanta, int exemplare, const MarginiLucrare &margini);

@@ -339,6 +339,42 @@ class Parcurs:
         asteptat = struct.pack("<h", 4) + t[2:] + a + inregistrare(*PATRU, False) + t + t
         assert continut == asteptat, "Tezaurel.stn differs from the expected bytes"
 
+        self.pas = "6b problem bank"
+        # The teacher's job where it is meant to be done, every user action counted: start,
+        # a new paper, the class, all it found, the title, the PDF and its confirmation.
+        actiuni = [0]
+
+        def actiune(*taste):
+            actiuni[0] += 1
+            s.xdotool(*taste)
+        # A first run: no filters remembered, no thumbnails made, outside the user's own folders.
+        for variabila, dosar in (("XDG_CONFIG_HOME", "config"), ("XDG_CACHE_HOME", "cache")):
+            s.env[variabila] = os.path.join(self.lucru, dosar)
+        proces = s.porneste([os.path.join(self.aplicatie, "tezaurel"), "--banca"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        actiuni[0] += 1
+        p.gaseste(None, "Banca de probleme", timp=30)
+        p.focus("Banca de probleme")
+        for taste in (("key", "ctrl+n"), ("key", "alt+l"), ("type", "X"),
+                      ("key", "ctrl+shift+Return"), ("key", "alt+i"), ("type", "Test 2"),
+                      ("key", "ctrl+s")):
+            actiune(*taste)
+            time.sleep(0.2)
+        p.gaseste("dialog", "Salvează lucrarea")
+        p.focus("Salvează lucrarea")
+        actiune("key", "Return")
+        pdf = os.path.join(self.aplicatie, "teste", "Test 2 %s.pdf" % azi)
+        self.ok("Lucrarea a fost salvată în fișierul %s." % pdf)
+        actiuni[0] += 1
+        text = subprocess.run(["pdftotext", pdf, "-"], capture_output=True, text=True).stdout
+        for t in ("Test 2", "Clasa a X-a", "1. (4,5p)", "2. (4,5p)"):
+            assert t in text, "%r not in the bank's PDF" % t
+        assert actiuni[0] <= 15, "%d user actions" % actiuni[0]
+        print("problem bank: a paper of two problems in %d user actions" % actiuni[0])
+        self.poza("08-banca")
+        p.apasa_meniu("Iesire")
+        asteapta(lambda: proces.poll() is not None, "the program to end")
+
         self.pas = "7 package imported by a colleague"
         coleg = os.path.join(self.lucru, "Coleg")  # the program's copy, with no collection yet
         shutil.copytree(self.aplicatie, coleg, ignore=lambda d, f: [n for n in f if n.startswith(
