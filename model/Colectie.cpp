@@ -243,8 +243,11 @@ void Colectie::CitesteAltePrograme()
     if (!m_urmarire->files().contains(CaleColectie))
         m_urmarire->addPath(CaleColectie);
     if (ModificariPermise() && Zavor().IaScrierea() == ZavorColectie::Rezultat::Luat) {
+        // A mark, a restore or a correction is written in place: only reading
+        // the records again shows it.
         if (auto fisier = m_acces->Deschide(CaleColectie, AccesFisiere::Mod::DoarCitire))
-            AduceLaZi(*fisier);
+            if (!AduceLaZi(*fisier))
+                RecitesteInregistrarile(*fisier);
         m_zavor->ElibereazaScrierea();
     }
     // Nothing to tell when the lock is busy: the writer's own change brings
