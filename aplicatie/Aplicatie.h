@@ -3,6 +3,7 @@
 #include "interfete/Ferestre.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Recunoastere.h"
+#include "interfete/Scanner.h"
 #include "model/DosareAplicatie.h"
 
 #include <QString>
@@ -33,7 +34,8 @@ public:
     // The platform's services come from the program's start: this layer knows
     // only their interfaces.
     Aplicatie(const DosareAplicatie &dosare, Platforma &platforma, MotorRecunoastere recunoastere,
-              FabricaImprimante imprimante, std::function<void()> iesire = {});
+              FabricaImprimante imprimante, std::function<void()> iesire = {},
+              FabricaScannere scannere = {});
     ~Aplicatie() override;
 
     // Loads the collection and shows the main window centred on the screen.
@@ -63,6 +65,9 @@ private:
     // The test paper being composed, kept in the collection's database.
     std::unique_ptr<CompunereLucrare> m_compunere;
     FabricaImprimante m_imprimante;
+    // A page cut into problems is read by an engine of its own, and scanned.
+    MotorRecunoastere m_recunoastere;
+    FabricaScannere m_scannere;
     std::function<void()> m_iesire;
     std::unique_ptr<FereastraPrincipala> m_principala;
     std::unique_ptr<FereastraEditare> m_editor;

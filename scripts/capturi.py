@@ -90,7 +90,7 @@ class Capturi:
                              for l in p.toate("list", None, dialog)),
                  text + " in a chosen list")
 
-    def ruleaza(self):
+    def ruleaza(self, demo):
         p = self.p
         proces = self.s.porneste([os.path.join(self.aplicatie, "tezaurel")],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -239,8 +239,32 @@ class Capturi:
         p.gaseste("menu item", "Stergere fizica")
         asteapta(self.p.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
         self.captura("Main", "main.png")
+        self.pagina(demo)
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the program to end")
+
+    def pagina(self, demo):
+        # A generated two-column book page with its proposed boxes, nothing saved.
+        p, titlu = self.p, "Pagină cu mai multe probleme"
+        cale = os.path.join(self.lucru, "culegere.png")
+        subprocess.run([demo, "--pagina", cale], check=True, env=self.s.env,
+                       stdout=subprocess.DEVNULL)
+        p.apasa_meniu("Editare Tezaurel")
+        self.p.focus("Personalizare Tezaurel")
+        self.s.xdotool("key", "ctrl+shift+p")
+        fereastra = p.gaseste("dialog", titlu)
+        self.p.focus(titlu)
+        self.s.xdotool("key", "ctrl+o")
+        p.gaseste("dialog", "Deschide")
+        self.p.focus("Deschide")
+        self.s.xdotool("type", "--delay", "5", cale)
+        self.s.xdotool("key", "Return")
+        asteapta(lambda: [l for l in p.toate("label", None, fereastra)
+                          if l.get_name().startswith("Casete pe pagină: ")],
+                 "the proposed boxes", timp=180)
+        self.captura(titlu, "pagina.png")
+        p.apasa_buton("Închide", fereastra)
+        p.apasa_meniu("Revenire")
 
 
 def main():
@@ -260,7 +284,7 @@ def main():
         subprocess.run([demo, aplicatie], check=True, env=s.env, stdout=subprocess.DEVNULL)
         capturi = Capturi(s, aplicatie, lucru, iesire)
         try:
-            capturi.ruleaza()
+            capturi.ruleaza(demo)
             reusit = True
         except (Esec, AssertionError) as e:
             print("FAILED: %s" % e, file=sys.stderr)
