@@ -14,6 +14,7 @@ struct Rand
 {
     QRect Cutie;
     QString Text;
+    bool BlocNou = true; // recognition began a block (a paragraph) with it
 };
 
 bool AreLitereSauCifre(const QString &text)
@@ -59,6 +60,14 @@ int Jgheab(const std::vector<RandRecunoscut> &randuri, int latime)
     return stanga >= 2 && dreapta >= 2 ? jgheab : -1;
 }
 
+// What is left of a number the reading lost: its dot, or a comma or quote
+// read for it (". Arătați că"); a single digit at a page's edge is often lost.
+bool NumarPierdut(const QString &text)
+{
+    static const QRegularExpression punct(QStringLiteral(R"(^\s*[.,„"'·]\s)"));
+    return punct.match(text).hasMatch();
+}
+
 // A column's lines top to bottom, those side by side joined left to right.
 std::vector<Rand> RandurileColoanei(std::vector<RandRecunoscut> linii)
 {
@@ -83,6 +92,11 @@ std::vector<Rand> RandurileColoanei(std::vector<RandRecunoscut> linii)
     for (size_t i = 0; i < randuri.size(); ++i) {
         std::sort(bucati[i].begin(), bucati[i].end(),
                   [](const auto &a, const auto &b) { return a.Cutie.left() < b.Cutie.left(); });
+        randuri[i].BlocNou =
+            i == 0 || std::none_of(bucati[i].begin(), bucati[i].end(), [&](auto &b) {
+                return std::any_of(bucati[i - 1].begin(), bucati[i - 1].end(),
+                                   [&](auto &a) { return a.Bloc == b.Bloc; });
+            });
         QStringList texte;
         for (const auto &b : bucati[i])
             texte << b.Text;
@@ -99,9 +113,10 @@ int Mediana(std::vector<int> valori)
     return valori[valori.size() / 2];
 }
 
-// A column's problems: a numbered line at the column's left edge starts one.
-// A gap much taller than the column's usual distance between lines, inside
-// one box, is where a number may have been missed.
+// A column's problems: a numbered line at the column's left edge starts one,
+// and so does a line there whose number was lost, when it begins a block, or
+// hangs out of the indented lines under it. A gap much taller than the column's usual distance
+// between lines, inside one box, is where a number may have been missed.
 void ProblemeleColoanei(const std::vector<Rand> &randuri, std::vector<CutieProblema> &cutii)
 {
     if (randuri.empty())
@@ -119,7 +134,11 @@ void ProblemeleColoanei(const std::vector<Rand> &randuri, std::vector<CutieProbl
     for (size_t i = 0; i < randuri.size(); ++i) {
         const Rand &r = randuri[i];
         const QString numar = NumarLaInceput(r.Text);
-        const bool incepe = !numar.isEmpty() && r.Cutie.left() <= stanga + inaltime;
+        const bool retrasDedesubt =
+            i + 1 < randuri.size() && randuri[i + 1].Cutie.left() > r.Cutie.left() + inaltime / 2;
+        const bool incepe =
+            r.Cutie.left() <= stanga + inaltime &&
+            (!numar.isEmpty() || NumarPierdut(r.Text) || (r.BlocNou && retrasDedesubt));
         if (incepe || cutii.empty() || i == 0) {
             cutii.push_back({r.Cutie, numar, r.Text, {}});
             if (!incepe)
