@@ -8,13 +8,13 @@
 #include "platforma/RecunoastereTesseract.h"
 #include "unelte/GeneratorPagina.h"
 
-#include <QElapsedTimer>
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 using namespace tezaurel;
 
@@ -23,6 +23,14 @@ namespace {
 constexpr double TintaSecunde = 3.0;
 constexpr int NrPagini = 30;
 const std::atomic<bool> Niciodata = false;
+
+// Processor time of this thread: the machine may be shared while this runs.
+double SecundeProcesor()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + t.tv_nsec / 1e9;
+}
 
 double Iou(const QRect &a, const QRect &b)
 {
@@ -45,25 +53,25 @@ void Propunere(benchmark::State &stare)
     auto motor = Motor(stare);
     if (!motor)
         return;
-    QElapsedTimer ceas;
-    ceas.start();
+    double start = SecundeProcesor();
     motor->Recunoaste(p.Poza, Niciodata);
-    const double intreaga = ceas.elapsed() / 1000.0;
-    ceas.restart();
+    const double intreaga = SecundeProcesor() - start;
+    start = SecundeProcesor();
     const auto randuri =
         motor->RecunoasteRanduri(Indreapta(UniformizeazaFundal(p.Poza), p.Unghi), Niciodata);
-    const double cuRanduri = ceas.elapsed() / 1000.0;
+    const double cuRanduri = SecundeProcesor() - start;
     double secunde = 0;
     for (auto _ : stare) {
-        ceas.restart();
+        start = SecundeProcesor();
         const QImage gri = UniformizeazaFundal(p.Poza);
         const QImage dreapta = Indreapta(gri, UnghiInclinare(gri));
         benchmark::DoNotOptimize(PropuneCutii(*randuri, dreapta.size()));
-        secunde = ceas.elapsed() / 1000.0;
+        secunde = SecundeProcesor() - start;
     }
     stare.counters["propunere_s"] = secunde;
-    std::printf("\nPropunerea casetelor pe A4 la 300 dpi: %.2f s (ținta %.1f s); recunoașterea "
-                "paginii întregi: %.2f s, cu rândurile și casetele lor: %.2f s\n",
+    std::printf("\nPropunerea casetelor pe A4 la 300 dpi: %.2f s de procesor pe un nucleu (ținta "
+                "%.1f s); recunoașterea paginii întregi: %.2f s, cu rândurile și casetele lor: "
+                "%.2f s\n",
                 secunde, TintaSecunde, intreaga, cuRanduri);
 }
 BENCHMARK(Propunere)->Iterations(3)->Unit(benchmark::kMillisecond);
@@ -74,7 +82,7 @@ void PaginiGenerate(benchmark::State &stare)
     if (!motor)
         return;
     for (auto _ : stare) {
-        int cunoscute = 0, gasite = 0, nesemnalate = 0;
+        int cunoscute = 0, gasite = 0, uniteTacit = 0;
         double restMaxim = 0;
         for (int s = 1; s <= NrPagini; ++s) {
             const PaginaGenerata p = GenereazaPagina(quint32(s));
@@ -82,21 +90,26 @@ void PaginiGenerate(benchmark::State &stare)
             restMaxim = std::max(restMaxim, std::abs(a->Unghi - p.Unghi));
             for (size_t i = 0; i < p.Probleme.size(); ++i) {
                 ++cunoscute;
-                bool gasita = false, semnalata = false;
-                for (const auto &c : a->Cutii) {
+                bool gasita = false;
+                for (const auto &c : a->Cutii)
                     gasita |= Iou(c.Cutie, p.Probleme[i]) >= 0.9;
-                    semnalata |= c.Cutie.intersects(p.Probleme[i]) && !c.Avertisment.isEmpty();
-                }
                 gasite += gasita;
-                nesemnalate += !gasita && !semnalata;
+            }
+            // A box holding most of two problems, with no warning: merged silently.
+            for (const auto &c : a->Cutii) {
+                int cuprinse = 0;
+                for (const QRect &k : p.Probleme)
+                    cuprinse +=
+                        (c.Cutie & k).width() * (c.Cutie & k).height() * 2 > k.width() * k.height();
+                uniteTacit += cuprinse > 1 && c.Avertisment.isEmpty();
             }
         }
         stare.counters["gasite_pct"] = 100.0 * gasite / cunoscute;
-        std::printf("\n%d pagini generate: %d din %d probleme găsite cu caseta lor (%.1f%%, ținta "
-                    "95%%), %d negăsite fără avertisment; înclinare rămasă cel mult %.2f° (ținta "
-                    "0.3°)\n",
-                    NrPagini, gasite, cunoscute, 100.0 * gasite / cunoscute, nesemnalate,
-                    restMaxim);
+        std::printf(
+            "\n%d pagini generate: %d din %d probleme găsite cu caseta lor (%.1f%%, ținta "
+            "95%%), %d casete unite fără avertisment; înclinare rămasă cel mult %.2f° (ținta "
+            "0.3°)\n",
+            NrPagini, gasite, cunoscute, 100.0 * gasite / cunoscute, uniteTacit, restMaxim);
     }
 }
 BENCHMARK(PaginiGenerate)->Iterations(1)->Unit(benchmark::kSecond);

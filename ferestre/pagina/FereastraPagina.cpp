@@ -97,6 +97,13 @@ std::optional<AlegereScanare> CereScanarea(QWidget *parinte,
         {rezolutie->value(), culori->currentIndex() == 1, alimentator->isChecked()}};
 }
 
+// "12 probleme", "20 de probleme": Romanian puts "de" after 20 and above.
+QString Cate(int n, const QString &ce)
+{
+    const bool de = n % 100 >= 20 || (n >= 100 && n % 100 == 0);
+    return QStringLiteral("%1 %2%3").arg(n).arg(de ? QStringLiteral("de ") : QString(), ce);
+}
+
 QPushButton *Buton(QVBoxLayout *coloana, const QString &text, const QKeySequence &tasta)
 {
     auto *buton = new QPushButton(text);
@@ -133,9 +140,19 @@ FereastraPagina::FereastraPagina(Colectie &definitii, MotorRecunoastere motor,
         &QPushButton::clicked, this, &FereastraPagina::LaImparte);
     connect(
         Buton(coloana, QStringLiteral("Unește casetele"), QKeySequence(QStringLiteral("Ctrl+U"))),
-        &QPushButton::clicked, m_vedere, &VederePagina::Uneste);
+        &QPushButton::clicked, this, [this] {
+            if (m_vedere->Alese().size() < 2)
+                m_definitii.platforma().Mesaj(
+                    QStringLiteral("Alegeți cel puțin două casete (Ctrl+clic) ca să le uniți."));
+            m_vedere->Uneste();
+        });
     connect(Buton(coloana, QStringLiteral("Șterge casetele"), QKeySequence::Delete),
-            &QPushButton::clicked, m_vedere, &VederePagina::StergeAlese);
+            &QPushButton::clicked, this, [this] {
+                if (m_vedere->Alese().empty())
+                    m_definitii.platforma().Mesaj(
+                        QStringLiteral("Alegeți mai întâi casetele de șters (un clic pe ele)."));
+                m_vedere->StergeAlese();
+            });
     coloana->addSpacing(12);
     connect(Buton(coloana, QStringLiteral("Detalii pentru pagină…"),
                   QKeySequence(QStringLiteral("Ctrl+D"))),
@@ -310,7 +327,11 @@ void FereastraPagina::LaSalveaza()
         import.Probleme.push_back(
             {c.Cutie, c.Detalii.value_or(*m_detaliiPagina), TextDin(m_randuri, c.Cutie)});
     const RaportPagina raport = SalveazaPagina(m_definitii, import);
-    QString text = QStringLiteral("Au fost adăugate %1 probleme.").arg(raport.Adaugate.size());
+    const int adaugate = int(raport.Adaugate.size());
+    QString text = adaugate == 0   ? QStringLiteral("Nu a fost adăugată nicio problemă.")
+                   : adaugate == 1 ? QStringLiteral("A fost adăugată o problemă.")
+                                   : QStringLiteral("Au fost adăugate %1.")
+                                         .arg(Cate(adaugate, QStringLiteral("probleme")));
     if (!raport.Omise.isEmpty())
         text += QStringLiteral("\n\nNu au fost adăugate:\n") + raport.Omise.join(QLatin1Char('\n'));
     m_definitii.platforma().Mesaj(text);
@@ -348,7 +369,7 @@ void FereastraPagina::Actualizeaza()
                                       .arg(m_detaliiPagina->Disciplina, m_detaliiPagina->Capitol)
                                 : QStringLiteral("Detaliile paginii nu sunt încă date."));
     if (!m_urmatoare.empty())
-        randuri << QStringLiteral("Mai sunt %1 pagini scanate.").arg(m_urmatoare.size());
+        randuri << QStringLiteral("Pagini scanate care urmează: %1.").arg(m_urmatoare.size());
     m_stare->setText(randuri.join(QStringLiteral("\n\n")));
     m_salveaza->setEnabled(!casete.empty());
 }

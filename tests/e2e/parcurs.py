@@ -401,7 +401,7 @@ class Parcurs:
         self.camp_langa(forma, "Capitolul:").set_text_contents("Din culegere")
         p.apasa_buton("Aplică", forma)
         self.taste(titlu, "ctrl+s")
-        self.ok("Au fost adăugate %d probleme." % n)
+        self.ok("Au fost adăugate %d %sprobleme." % (n, "de " if n >= 20 else ""))
         p.apasa_buton("Închide", fereastra)
         p.apasa_meniu("Revenire")
         p.apasa_meniu("Vizualizare Tezaurel")
