@@ -400,6 +400,8 @@ class Parcurs:
         self.camp_langa(forma, "Disciplina:").set_text_contents("Algebră")
         self.camp_langa(forma, "Capitolul:").set_text_contents("Din culegere")
         p.apasa_buton("Aplică", forma)
+        asteapta(lambda: not p.vizibil(forma) and [l for l in p.toate("label", None, fereastra) if
+                 "Detaliile paginii: clasa" in l.get_name()], "the page's details")
         self.taste(titlu, "ctrl+s")
         self.ok("Au fost adăugate %d %sprobleme." % (n, "de " if n >= 20 else ""))
         p.apasa_buton("Închide", fereastra)
@@ -414,6 +416,7 @@ class Parcurs:
         p.apasa_buton("Vizualizare", dialog)
         stare = asteapta(p.bara_de_stare, "the status line")
         assert stare.endswith("Selectia contine: %d inregistrari." % n), stare
+        p.apasa_buton("Revenire Meniu")
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the program to end")
         assert os.path.getsize(os.path.join(dosar, "Tezaurel.stn")) == inainte + 512 * n
