@@ -20,6 +20,7 @@ converted to PNG. Writes, in the output folder:
     text-recunoscut.png the recognised text of that problem, to copy
     tipareste.png      the print dialog, set to save the page to a file
     pagina.png         that saved page
+    pagina-probleme.png  a generated book page cut into problems (the page window)
     lucrare.png        the test paper's window with three problems
     lucrare-pdf.png    the first page of the paper saved as PDF
 """
@@ -262,7 +263,7 @@ class Capturi:
         asteapta(lambda: [l for l in p.toate("label", None, fereastra)
                           if l.get_name().startswith("Casete pe pagină: ")],
                  "the proposed boxes", timp=180)
-        self.captura(titlu, "pagina.png")
+        self.captura(titlu, "pagina-probleme.png")
         p.apasa_buton("Închide", fereastra)
         p.apasa_meniu("Revenire")
 
