@@ -147,7 +147,8 @@ void ProblemeleColoanei(const std::vector<Rand> &randuri, std::vector<CutieProbl
             continue;
         }
         CutieProblema &c = cutii.back();
-        if (pas > 0 && r.Cutie.top() - randuri[i - 1].Cutie.top() > pas * 2 &&
+        // Problems are set apart by at least half a line more than their lines.
+        if (pas > 0 && (r.Cutie.top() - randuri[i - 1].Cutie.top()) * 20 > pas * 29 &&
             c.Avertisment.isEmpty())
             c.Avertisment = QStringLiteral(
                 "În casetă este un spațiu mare între rânduri: poate cuprinde două probleme.");

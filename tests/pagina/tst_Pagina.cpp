@@ -94,6 +94,7 @@ TEST(Pagina, NumereleIncepProblemeleSubpunctelePastreazaProblema)
         {{"0 0 0 1. Latura", "0 30 0 3.5 cm este latura", "40 60 0 12. nu e la margine"}, "1", 0},
         {{"0 0 0 1. Prima", "0 30 0 3. A treia"}, "1 3", 1},
         {{"0 0 0 1. Prima", "40 30 0 rând", "40 200 0 încă unul", "0 230 0 2. A doua"}, "1 2", 1},
+        {{"0 0 0 1. Prima", "40 30 0 a", "40 60 0 b", "40 108 0 c", "40 138 0 d"}, "1", 1},
         {{"0 0 0 Capitolul 2", "0 30 0 5. Fie"}, "- 5", 1},
         {{"0 0 0 1. Stânga", "0 30 0 2. Stânga", "520 0 0 3. Dreapta", "520 30 0 4. Dreapta"},
          "1 2 3 4",
