@@ -45,16 +45,18 @@ void ArataModeless(QWidget &fereastra)
 
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
-                     std::function<void()> iesire)
+                     std::function<void()> iesire, FabricaScannere scannere)
     : m_definitii(std::make_unique<Colectie>(dosare, platforma))
     // Made before anything else listens to the collection: the selection is
     // dropped when the collection is read again, before the others are told.
     , m_selectieCurenta(std::make_unique<SelectieCurenta>(*m_definitii))
-    , m_cautare(std::make_unique<Cautare>(*m_selectieCurenta, std::move(recunoastere)))
+    , m_cautare(std::make_unique<Cautare>(*m_selectieCurenta, recunoastere))
     , m_compunere(std::make_unique<CompunereLucrare>(m_definitii->Baza(), platforma,
                                                      m_definitii->CaleProbleme()))
     , m_lucrareBanca(std::make_unique<LucrareBanca>(m_definitii->Baza(), *m_compunere))
     , m_imprimante(std::move(imprimante))
+    , m_recunoastere(std::move(recunoastere))
+    , m_scannere(std::move(scannere))
     , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {}
 
@@ -83,7 +85,7 @@ FereastraEditare &Aplicatie::Editor()
 {
     if (!m_editor) {
         Creeaza(m_editor, *m_definitii, static_cast<Ferestre &>(*this));
-        LeagaImportul(*m_editor, *m_definitii);
+        LeagaImportul(*m_editor, *m_definitii, m_recunoastere, m_scannere);
     }
     return *m_editor;
 }

@@ -3,6 +3,7 @@
 #include "interfete/Ferestre.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Recunoastere.h"
+#include "interfete/Scanner.h"
 #include "logica/lucrari/AsezareLucrare.h"
 #include "model/DosareAplicatie.h"
 
@@ -36,7 +37,8 @@ public:
     // The platform's services come from the program's start: this layer knows
     // only their interfaces.
     Aplicatie(const DosareAplicatie &dosare, Platforma &platforma, MotorRecunoastere recunoastere,
-              FabricaImprimante imprimante, std::function<void()> iesire = {});
+              FabricaImprimante imprimante, std::function<void()> iesire = {},
+              FabricaScannere scannere = {});
     ~Aplicatie() override;
 
     // Loads the collection and shows the main window centred on the screen.
@@ -73,6 +75,9 @@ private:
     // What the problem bank adds to it: the paper back after a restart, undo.
     std::unique_ptr<LucrareBanca> m_lucrareBanca;
     FabricaImprimante m_imprimante;
+    // A page cut into problems is read by an engine of its own, and scanned.
+    MotorRecunoastere m_recunoastere;
+    FabricaScannere m_scannere;
     std::function<void()> m_iesire;
     std::unique_ptr<FereastraPrincipala> m_principala;
     std::unique_ptr<FereastraEditare> m_editor;

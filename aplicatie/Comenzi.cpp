@@ -3,6 +3,7 @@
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/import/ImportQt.h"
+#include "ferestre/pagina/FereastraPagina.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "interfete/Platforma.h"
 #include "logica/import/DetaliiProblema.h"
@@ -92,7 +93,8 @@ void CorecteazaProblemaAratata(FereastraVizualizare &vizualizare, Colectie &defi
 }
 } // namespace
 
-void LeagaImportul(FereastraEditare &editor, Colectie &definitii)
+void LeagaImportul(FereastraEditare &editor, Colectie &definitii, MotorRecunoastere motor,
+                   FabricaScannere scannere)
 {
     QMenu *importa = editor.MeniuDe(FereastraEditare::Meniu::Importa);
     importa
@@ -107,6 +109,12 @@ void LeagaImportul(FereastraEditare &editor, Colectie &definitii)
         ->addAction(QStringLiteral("Altă colecție Tezaurel…"), &editor,
                     [&editor, &definitii] { ImportaSchimb(editor, definitii, true); })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+D")));
+    importa
+        ->addAction(QStringLiteral("Pagină cu mai multe probleme…"), &editor,
+                    [&editor, &definitii, motor, scannere] {
+                        FereastraPagina(definitii, motor, scannere, &editor).exec();
+                    })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
 }
 
 void LeagaSchimbul(FereastraVizualizare &vizualizare, SelectieCurenta &selectie)

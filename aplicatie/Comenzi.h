@@ -1,5 +1,8 @@
 #pragma once
 
+#include "interfete/Recunoastere.h"
+#include "interfete/Scanner.h"
+
 #include <functional>
 
 namespace tezaurel {
@@ -14,8 +17,10 @@ class FereastraVizualizare;
 // window knows only its own feature; what joins two features lives here.
 
 // "Importă" in the editor: a folder of pictures, a colleague's package,
-// another Tezaurel folder.
-void LeagaImportul(FereastraEditare &editor, Colectie &definitii);
+// another Tezaurel folder, a page of several problems (read by motor, scanned
+// through scannere).
+void LeagaImportul(FereastraEditare &editor, Colectie &definitii, MotorRecunoastere motor,
+                   FabricaScannere scannere);
 // In the viewer: the selection exported as a package, the problem shown corrected.
 void LeagaSchimbul(FereastraVizualizare &vizualizare, SelectieCurenta &selectie);
 // In the viewer: the problem shown added to the test paper being composed, the

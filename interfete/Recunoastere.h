@@ -1,14 +1,25 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tezaurel {
+
+// One line of text as recognition found it on a page: its box in the
+// picture's pixels, and the block (column, paragraph) it belongs to.
+struct RandRecunoscut
+{
+    QRect Cutie;
+    QString Text;
+    int Bloc = 0;
+};
 
 // Text recognition of one picture. An engine is used by one thread only:
 // each worker makes its own through MotorRecunoastere::Creeaza.
@@ -21,6 +32,14 @@ public:
     // early, with nothing, once oprire turns true (the program is ending).
     virtual std::optional<QString> Recunoaste(const QImage &poza,
                                               const std::atomic<bool> &oprire) = 0;
+
+    // The picture's lines with their boxes, in reading order; nothing when
+    // the engine could not read it, or finds no layout (the default).
+    virtual std::optional<std::vector<RandRecunoscut>> RecunoasteRanduri(const QImage &,
+                                                                         const std::atomic<bool> &)
+    {
+        return std::nullopt;
+    }
 };
 
 // Where engines come from, and why there are none.

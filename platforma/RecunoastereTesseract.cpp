@@ -5,6 +5,7 @@
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
+#include <tesseract/resultiterator.h>
 
 #include <clocale>
 #include <dlfcn.h>
@@ -35,8 +36,47 @@ public:
 
     std::optional<QString> Recunoaste(const QImage &poza, const std::atomic<bool> &oprire) override
     {
+        std::optional<QString> text;
+        if (Citeste(poza, oprire)) {
+            const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
+            text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
+        }
+        if (m_api)
+            m_api->Clear();
+        return text;
+    }
+
+    std::optional<std::vector<RandRecunoscut>>
+    RecunoasteRanduri(const QImage &poza, const std::atomic<bool> &oprire) override
+    {
+        std::optional<std::vector<RandRecunoscut>> randuri;
+        if (Citeste(poza, oprire)) {
+            randuri.emplace();
+            const std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
+            int bloc = 0;
+            for (bool urmator = it != nullptr; urmator;
+                 urmator = it->Next(tesseract::RIL_TEXTLINE)) {
+                if (it->IsAtBeginningOf(tesseract::RIL_BLOCK))
+                    ++bloc;
+                const std::unique_ptr<char[]> utf8(it->GetUTF8Text(tesseract::RIL_TEXTLINE));
+                int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+                if (!utf8 || !it->BoundingBox(tesseract::RIL_TEXTLINE, &x1, &y1, &x2, &y2))
+                    continue;
+                randuri->push_back({QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)),
+                                    QString::fromUtf8(utf8.get()).trimmed(), bloc});
+            }
+        }
+        if (m_api)
+            m_api->Clear();
+        return randuri;
+    }
+
+private:
+    // Recognises poza into the engine; its results are read before Clear().
+    bool Citeste(const QImage &poza, const std::atomic<bool> &oprire)
+    {
         if (!Pregateste() || poza.isNull())
-            return std::nullopt;
+            return false;
         // Grey levels are all Tesseract looks at, and a quarter of the bytes of RGB.
         const QImage gri = poza.convertToFormat(QImage::Format_Grayscale8);
         m_api->SetImage(gri.constBits(), gri.width(), gri.height(), 1, int(gri.bytesPerLine()));
@@ -50,17 +90,9 @@ public:
             return static_cast<const std::atomic<bool> *>(stare)->load();
         };
         monitor.cancel_this = const_cast<std::atomic<bool> *>(&oprire);
-        const int rezultat = m_api->Recognize(&monitor);
-        std::optional<QString> text;
-        if (rezultat == 0 && !oprire) {
-            const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
-            text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
-        }
-        m_api->Clear();
-        return text;
+        return m_api->Recognize(&monitor) == 0 && !oprire;
     }
 
-private:
     bool Pregateste()
     {
         if (m_api || m_esec)

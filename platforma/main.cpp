@@ -3,6 +3,7 @@
 #include "platforma/ImprimantaQt.h"
 #include "platforma/PlatformaQt.h"
 #include "platforma/RecunoastereTesseract.h"
+#include "platforma/ScannerSane.h"
 #include "platforma/Traducere.h"
 
 #include <QApplication>
@@ -32,8 +33,9 @@ int main(int argc, char *argv[])
     if (dosare.Date != dosarProgram)
         if (const QString eroare = PregatesteDosarDate(dosare); !eroare.isEmpty())
             platforma.Mesaj(eroare);
-    Aplicatie aplicatie(dosare, platforma, MotorTesseract(),
-                        [] { return std::make_unique<ImprimantaQt>(); });
+    Aplicatie aplicatie(
+        dosare, platforma, MotorTesseract(), [] { return std::make_unique<ImprimantaQt>(); }, {},
+        [] { return std::make_unique<ScannerSane>(); });
     aplicatie.Porneste();
     // "tezaurel --banca": straight to the problem bank, as the desktop's action asks.
     if (QCoreApplication::arguments().contains(QStringLiteral("--banca")))

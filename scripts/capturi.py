@@ -20,6 +20,7 @@ converted to PNG. Writes, in the output folder:
     text-recunoscut.png the recognised text of that problem, to copy
     tipareste.png      the print dialog, set to save the page to a file
     pagina.png         that saved page
+    pagina-probleme.png  a generated book page cut into problems (the page window)
     lucrare.png        the test paper's window with three problems
     lucrare-pdf.png    the first page of the paper saved as PDF
     banca.png          the problem bank: a class chosen, all it found in a new paper
@@ -91,7 +92,7 @@ class Capturi:
                              for l in p.toate("list", None, dialog)),
                  text + " in a chosen list")
 
-    def ruleaza(self):
+    def ruleaza(self, demo):
         p = self.p
         proces = self.s.porneste([os.path.join(self.aplicatie, "tezaurel")],
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -251,8 +252,32 @@ class Capturi:
         self.p.focus("Main")
         asteapta(self.p.banner_oprit, "the title to sort itself", timp=120, pas=0.2)
         self.captura("Main", "main.png")
+        self.pagina(demo)
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the program to end")
+
+    def pagina(self, demo):
+        # A generated two-column book page with its proposed boxes, nothing saved.
+        p, titlu = self.p, "Pagină cu mai multe probleme"
+        cale = os.path.join(self.lucru, "culegere.png")
+        subprocess.run([demo, "--pagina", cale], check=True, env=self.s.env,
+                       stdout=subprocess.DEVNULL)
+        p.apasa_meniu("Editare Tezaurel")
+        self.p.focus("Personalizare Tezaurel")
+        self.s.xdotool("key", "ctrl+shift+p")
+        fereastra = p.gaseste("dialog", titlu)
+        self.p.focus(titlu)
+        self.s.xdotool("key", "ctrl+o")
+        p.gaseste("dialog", "Deschide")
+        self.p.focus("Deschide")
+        self.s.xdotool("type", "--delay", "5", cale)
+        self.s.xdotool("key", "Return")
+        asteapta(lambda: [l for l in p.toate("label", None, fereastra)
+                          if l.get_name().startswith("Casete pe pagină: ")],
+                 "the proposed boxes", timp=180)
+        self.captura(titlu, "pagina-probleme.png")
+        p.apasa_buton("Închide", fereastra)
+        p.apasa_meniu("Revenire")
 
 
 def main():
@@ -272,7 +297,7 @@ def main():
         subprocess.run([demo, aplicatie], check=True, env=s.env, stdout=subprocess.DEVNULL)
         capturi = Capturi(s, aplicatie, lucru, iesire)
         try:
-            capturi.ruleaza()
+            capturi.ruleaza(demo)
             reusit = True
         except (Esec, AssertionError) as e:
             print("FAILED: %s" % e, file=sys.stderr)

@@ -7,7 +7,8 @@ set -eu
 PACHETE_RUN="cmake ninja-build g++ make qt6-base-dev qt6-multimedia-dev libqt6multimedia6
  qt6-qpa-plugins qt6-image-formats-plugins libqt6svg6 fonts-dejavu-core fonts-urw-base35
  gstreamer1.0-plugins-base gstreamer1.0-plugins-good libqt6sql6-sqlite qt6-l10n-tools qt6-tools-dev
- libtesseract-dev tesseract-ocr-ron pkg-config libzip-dev libturbojpeg0-dev"
+ libtesseract-dev tesseract-ocr-ron pkg-config libzip-dev libturbojpeg0-dev libsane-dev libsane1
+ poppler-utils"
 PACHETE_TEST="libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils imagemagick xdotool
  cups printer-driver-cups-pdf poppler-utils sox dbus at-spi2-core gir1.2-atspi-2.0 python3-gi
  clang clang-format libclang-rt-14-dev dpkg-dev fakeroot lintian appstream file util-linux"

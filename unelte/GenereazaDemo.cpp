@@ -6,6 +6,7 @@
 // first run can select, view and print at once.
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "unelte/GeneratorPagina.h"
 #include "unelte/PlatformaTacuta.h"
 
 #include <QBuffer>
@@ -108,12 +109,24 @@ QImage DeseneazaProblema(int numar, const QString &text)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <application folder>\n", argv[0]);
+    const bool pagina = argc == 3 && qstrcmp(argv[1], "--pagina") == 0;
+    if (argc != 2 && !pagina) {
+        std::fprintf(
+            stderr,
+            "usage: %s <application folder>\n"
+            "       %s --pagina <picture>   (a two-column book page to cut into problems)\n",
+            argv[0], argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication aplicatie(argc, argv);
+    if (pagina) { // prints how many problems the page holds
+        const PaginaGenerata generata = GenereazaPagina(3);
+        if (!generata.Poza.save(QString::fromLocal8Bit(argv[2]), "PNG"))
+            return 1;
+        std::printf("%d\n", int(generata.Probleme.size()));
+        return 0;
+    }
 
     const QString dosar = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     if (QFileInfo::exists(dosar + QStringLiteral("/Tezaurel.stn"))) {

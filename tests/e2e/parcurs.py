@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # The teacher's whole journey through the real program, under Xvfb.
 #
-#     parcurs.py <folder of the built application> [<folder for screenshots>]
+#     parcurs.py <folder of the built application> [<folder for screenshots> [<tezaurel_demo>]]
 #
 # Every control is found by the caption a user reads; list entries, the file
 # dialog and the printer list get real clicks and typing. Afterwards the files
@@ -58,8 +58,9 @@ def pagini_pdf(cale):
 
 
 class Parcurs:
-    def __init__(self, sesiune, aplicatie, lucru, capturi):
+    def __init__(self, sesiune, aplicatie, lucru, capturi, demo):
         self.s, self.aplicatie, self.lucru, self.capturi = sesiune, aplicatie, lucru, capturi
+        self.demo = demo
         self.p = Program(sesiune, "Tezaurel")
         self.pas, self.mesaje = "start", []
 
@@ -408,10 +409,64 @@ class Parcurs:
         dela, la = (sqlite3.connect(os.path.join(d, "Tezaurel.db")).execute(cerere).fetchone()
                     for d in (self.aplicatie, coleg))
         assert la == dela and la[2] == "IX B", (dela, la)
+        self.pagina_de_culegere(coleg)
+
+    def pagina_de_culegere(self, dosar):
+        # A generated two-column book page, cut into its problems, saved, then selected.
+        p, self.pas = self.p, "8 a book page cut into problems"
+        pagina = os.path.join(self.lucru, "culegere.png")
+        n = int(subprocess.run([self.demo, "--pagina", pagina], check=True, env=self.s.env,
+                               capture_output=True, text=True).stdout)
+        inainte = os.path.getsize(os.path.join(dosar, "Tezaurel.stn"))
+        proces = self.s.porneste([os.path.join(dosar, "tezaurel")],
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        p.apasa_meniu("Editare Tezaurel")
+        self.taste("Personalizare Tezaurel", "ctrl+shift+p")
+        titlu = "Pagină cu mai multe probleme"
+        fereastra = p.gaseste("dialog", titlu)
+        self.taste(titlu, "ctrl+o")
+        self.alege_fisier(pagina)
+        stare = asteapta(lambda: [l.get_name() for l in p.toate("label", None, fereastra)
+                                  if l.get_name().startswith("Casete pe pagină: ")],
+                         "the proposed boxes", timp=180)
+        assert stare[0].startswith("Casete pe pagină: %d." % n), (n, stare)
+        self.poza("09-pagina")
+        self.taste(titlu, "ctrl+d")
+        forma = p.gaseste("dialog", "Detalii pentru toate problemele paginii")
+        self.camp_langa(forma, "Disciplina:").set_text_contents("Algebră")
+        self.camp_langa(forma, "Capitolul:").set_text_contents("Din culegere")
+        p.apasa_buton("Aplică", forma)
+        asteapta(lambda: not p.vizibil(forma) and [l for l in p.toate("label", None, fereastra) if
+                 "Detaliile paginii: clasa" in l.get_name()], "the page's details")
+        self.taste(titlu, "ctrl+s")
+        self.ok("Au fost adăugate %d %sprobleme." % (n, "de " if n >= 20 else ""))
+        p.apasa_buton("Închide", fereastra)
+        p.apasa_meniu("Revenire")
+        p.apasa_meniu("Vizualizare Tezaurel")
+        p.apasa_buton("Defineste selectie")
+        dialog = p.gaseste("frame", "Definiti o selectie")
+        p.apasa(p.gaseste("radio button", "Clasa a V-a", radacina=dialog))
+        self.p.focus("Definiti o selectie")
+        p.click(p.gaseste("list item", "Din culegere", radacina=dialog))
+        p.apasa(p.toate("push button", "Selecteaza", dialog)[0])
+        p.apasa_buton("Vizualizare", dialog)
+        stare = asteapta(p.bara_de_stare, "the status line")
+        assert stare.endswith("Selectia contine: %d inregistrari." % n), stare
+        p.apasa_buton("Revenire Meniu")
+        p.apasa_meniu("Iesire")
+        asteapta(lambda: proces.poll() is not None, "the program to end")
+        assert os.path.getsize(os.path.join(dosar, "Tezaurel.stn")) == inainte + 512 * n
+        with sqlite3.connect(os.path.join(dosar, "Tezaurel.db")) as db:
+            texte = db.execute("SELECT count(*) FROM texte_recunoscute r JOIN texte_cautare c ON"
+                               " c.rowid = r.id WHERE nume LIKE 'culegere_p%' AND"
+                               " length(c.text) > 0").fetchone()[0]
+        assert texte >= n - 1, "the texts read on the page: %d of %d" % (texte, n)
 
 
 def main():
     capturi = os.path.abspath(sys.argv[2]) if len(sys.argv) > 2 else None
+    demo = os.path.abspath(sys.argv[3] if len(sys.argv) > 3 else os.path.join(
+        sys.argv[1], "..", "unelte", "tezaurel_demo"))
     if capturi:
         shutil.rmtree(capturi, ignore_errors=True)
     lucru = dosar_temporar()
@@ -424,7 +479,7 @@ def main():
             if os.path.isfile(f):
                 os.remove(f)
         with Sesiune(lucru) as s:
-            parcurs = Parcurs(s, aplicatie, lucru, capturi)
+            parcurs = Parcurs(s, aplicatie, lucru, capturi, demo)
             try:
                 parcurs.ruleaza()
             except (Esec, AssertionError) as e:
