@@ -98,6 +98,7 @@ std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text)
 void EditareProbleme::DeschideFisier()
 {
     const QString cale = platforma().AlegeFisier(DosarInitial());
+    m_marcataUltima.clear();
     m_numeFisier = cale;
     if (m_numeFisier.isEmpty()) {
         platforma().Mesaj(MesajFaraFisier);
@@ -262,16 +263,20 @@ void EditareProbleme::StergeProblema()
     if (!marcata)
         return;
     platforma().Mesaj(MesajStearsa);
+    m_marcataUltima = m_numeFisier;
     Goleste();
 }
 
 void EditareProbleme::RepuneProblema()
 {
-    if (m_numeFisier.isEmpty())
+    // Marking empties the window, so the undo right after it has no picture
+    // left to name the problem by.
+    const QString nume = m_numeFisier.isEmpty() ? m_marcataUltima : m_numeFisier;
+    if (nume.isEmpty())
         return;
     // A problem saved again under the same name has taken the marked one's
     // place; two unmarked problems would then share one picture.
-    if (m_definitii.ExistaProblema(m_numeFisier)) {
+    if (m_definitii.ExistaProblema(nume)) {
         platforma().Mesaj(QStringLiteral("Problema este în colecție și nu este marcată pentru "
                                          "ștergere."));
         return;
@@ -280,13 +285,14 @@ void EditareProbleme::RepuneProblema()
     // teacher marked last.
     for (int i = m_definitii.NrProbleme(); i >= 2; --i) {
         Problema p = m_definitii.ProblemaDin(i);
-        if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == m_numeFisier) {
+        if (p.EsteStearsa() && p.Fisier.FaraBlancuri() == nume) {
             p.Sters = Fals;
             const bool repusa = m_definitii.RescrieProblema(i, p);
             platforma().ArataAnunturile(m_definitii.IaAnunturile());
             if (!repusa)
                 return;
             platforma().Mesaj(QStringLiteral("Problema a fost repusă în colecție."));
+            m_marcataUltima.clear();
             Goleste();
             return;
         }
