@@ -342,7 +342,9 @@ void FereastraSelectie::ArataListele()
 
 void FereastraSelectie::ArataModelul()
 {
+    // Every criterion goes, so that choosing none again gives every unmarked problem.
     m_cuvinte->clear();
+    m_clasaExclusa->clear();
     ArataListele();
     // An exclusive group never lets its checked option go; lift that for the reset.
     for (auto *grup :
