@@ -18,6 +18,8 @@
 #include "model/SelectieCurenta.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace tezaurel {
@@ -39,7 +41,8 @@ void ArataModeless(QWidget &fereastra)
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
                      std::function<void()> iesire)
-    : m_definitii(std::make_unique<Colectie>(dosare, platforma))
+    : m_doarCitire(dosare.DoarCitire)
+    , m_definitii(std::make_unique<Colectie>(dosare, platforma))
     // Made before anything else listens to the collection: the selection is
     // dropped when the collection is read again, before the others are told.
     , m_selectieCurenta(std::make_unique<SelectieCurenta>(*m_definitii))
@@ -62,7 +65,12 @@ static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
 
 FereastraPrincipala &Aplicatie::Principala()
 {
-    return Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
+    if (!m_principala) {
+        Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
+        m_principala->DeschideColectia = [this](const QString &dosar) { DeschideColectia(dosar); };
+        m_principala->ColectiiRecente = [this] { return Colectii.Recente; };
+    }
+    return *m_principala;
 }
 FereastraEditare &Aplicatie::Editor()
 {
@@ -121,8 +129,15 @@ FereastraLucrare &Aplicatie::Lucrare()
 
 void Aplicatie::Porneste()
 {
+    Principala().NumesteColectia(m_definitii->DosarAplicatie(), Colectii.Aleasa, m_doarCitire);
     Principala().Incarca();
     ArataPrincipala();
+    if (m_doarCitire)
+        m_definitii->platforma().Mesaj(
+            QStringLiteral("Colecția din %1 poate fi doar citită: nu aveți drept de scriere în "
+                           "dosarul ei. Problemele se pot vedea și tipări, dar nu se poate salva, "
+                           "șterge sau importa nimic.")
+                .arg(QDir::toNativeSeparators(m_definitii->DosarAplicatie())));
     // What the load found wrong is told over the window, not before any is there.
     if (!m_definitii->RaportIncarcare().isEmpty())
         m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
@@ -167,6 +182,26 @@ void Aplicatie::ArataTiparirea()
     if (primaData)
         CentreazaPeEcran(dialog);
     dialog.exec();
+}
+
+void Aplicatie::DeschideColectia(QString dosar)
+{
+    Platforma &platforma = m_definitii->platforma();
+    if (!Colectii.Deschide)
+        return;
+    if (dosar.isEmpty())
+        dosar = platforma.AlegeDosar(QFileInfo(m_definitii->DosarAplicatie()).path());
+    if (dosar.isEmpty())
+        return;
+    if (const QString motiv = MotivDosarNepotrivit(dosar); !motiv.isEmpty())
+        return platforma.Mesaj(motiv);
+    if (!ContineColectie(dosar) &&
+        !platforma.IntrebareDaNu(
+            QStringLiteral("Dosarul %1 nu conține o colecție Tezaurel (fișierul Tezaurel.stn). "
+                           "Începeți în el o colecție nouă?")
+                .arg(QDir::toNativeSeparators(dosar))))
+        return;
+    Colectii.Deschide(QDir::cleanPath(QDir(dosar).absolutePath()));
 }
 
 void Aplicatie::Iesire()

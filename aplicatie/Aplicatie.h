@@ -6,6 +6,7 @@
 #include "model/DosareAplicatie.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -56,7 +57,22 @@ public:
     FereastraLucrare &Lucrare();
     CompunereLucrare &Compunere() { return *m_compunere; }
 
+    // Which collection this run has, and the way to another; set by the
+    // program's start before Porneste.
+    struct AlegereColectie
+    {
+        bool Aleasa = false; // by the user, rather than found by the program
+        QStringList Recente; // the latest first, this one left out
+        // Ends this run so that the next opens the folder; none, none offered.
+        std::function<void(const QString &)> Deschide;
+    };
+    AlegereColectie Colectii;
+    // "Deschide colecția…" and the recent ones: the folder checked, a new
+    // collection only when the user agrees.
+    void DeschideColectia(QString dosar);
+
 private:
+    bool m_doarCitire;
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;
     std::unique_ptr<Cautare> m_cautare;

@@ -8,6 +8,8 @@
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -64,8 +66,9 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
     QStringList titluri;
     for (QAction *a : f.menuBar()->actions())
         titluri << a->text();
-    EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
-                                    "Ajutor", "Iesire"}));
+    EXPECT_EQ(titluri,
+              QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica", "Ajutor",
+                           "Iesire", "Deschide colecția…", "Colecții &recente"}));
     EXPECT_EQ(std::tuple(d.NrProbleme(), sel.NrCapitole, sel.NrDiscipline, sel.SelectieNoua),
               std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
@@ -125,3 +128,32 @@ TEST_F(Main, SunetulDoarCandSeVedeSiEditorulAscundeMain)
 }
 
 } // namespace
+
+// "Deschide colecția…" opens only a folder that can be a collection, an empty
+// one only when the teacher agrees; the title names a chosen collection.
+TEST_F(Main, DeschideColectiaVerificaDosarul)
+{
+    QStringList deschise;
+    aplicatie.Colectii = {true, {}, [&](const QString &d) { deschise << d; }};
+    aplicatie.Porneste();
+    EXPECT_EQ(f.windowTitle(), "Main – " + QFileInfo(dosar.Cale()).fileName());
+    QDir(dosar.Cale()).mkdir("cu");
+    dosar.ScrieOcteti("cu/Tezaurel.stn", "");
+    dosar.ScrieOcteti("fisier", "");
+    // The folder chosen (none: cancelled) and the answer when it holds no collection.
+    const std::pair<const char *, bool> alegeri[] = {{"", true},         {"lipsa", true},
+                                                     {"fisier", true},   {"Probleme", false},
+                                                     {"Probleme", true}, {"cu", false}};
+    for (const auto &[ales, raspuns] : alegeri) {
+        platforma.DosarAles = *ales ? dosar.Cale() + "/" + ales : "";
+        platforma.RaspunsuriDaNu = {raspuns};
+        Apasa(f, "Deschide colecția…");
+    }
+    const QString x = dosar.Cale();
+    EXPECT_EQ(platforma.Mesaje,
+              QStringList({"Dosarul " + x + "/lipsa nu există.",
+                           x + "/fisier nu este un dosar: alegeți dosarul care conține "
+                               "Tezaurel.stn."}));
+    EXPECT_EQ(platforma.Intrebari.size(), 2);
+    EXPECT_EQ(deschise, QStringList({x + "/Probleme", x + "/cu"}));
+}
