@@ -24,19 +24,35 @@
 
 namespace tezaurel {
 
-namespace {
-// A window is placed at the centre of the screen on its first showing only;
-// afterwards it reappears where the user left it.
-void ArataModeless(QWidget &fereastra)
+// A window is placed where it was left in the last run, or at the centre of
+// the screen, on its first showing only; afterwards it reappears where the
+// user left it. Either way it fits the screen.
+void Aplicatie::Aseaza(QWidget &fereastra)
 {
-    const bool primaData = !fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide);
-    if (primaData)
+    if (fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return;
+    // Qt's own saved geometry lands a title bar lower on some platforms when
+    // restored before the first showing; the frame's corner and the size do not.
+    const QList<QByteArray> loc =
+        CitesteAsezarea
+            ? CitesteAsezarea(QString::fromLatin1(fereastra.metaObject()->className())).split(',')
+            : QList<QByteArray>();
+    if (loc.size() == 4)
+        fereastra.resize(loc[2].toInt(), loc[3].toInt());
+    IncapePeEcran(fereastra);
+    if (loc.size() == 4)
+        fereastra.move(loc[0].toInt(), loc[1].toInt());
+    if (loc.size() != 4 || !PeEcran(fereastra))
         CentreazaPeEcran(fereastra);
+}
+
+void Aplicatie::ArataModeless(QWidget &fereastra)
+{
+    Aseaza(fereastra);
     fereastra.show();
     fereastra.raise();
     fereastra.activateWindow();
 }
-} // namespace
 
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
@@ -53,7 +69,19 @@ Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
     , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {}
 
-Aplicatie::~Aplicatie() = default;
+Aplicatie::~Aplicatie()
+{
+    if (!ScrieAsezarea)
+        return;
+    const QList<QWidget *> ferestre = {m_principala.get(), m_editor.get(),   m_vizualizare.get(),
+                                       m_selectie.get(),   m_tiparire.get(), m_lucrare.get()};
+    for (QWidget *f : ferestre)
+        if (f && f->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            ScrieAsezarea(QString::fromLatin1(f->metaObject()->className()),
+                          QByteArray::number(f->x()) + ',' + QByteArray::number(f->y()) + ',' +
+                              QByteArray::number(f->width()) + ',' +
+                              QByteArray::number(f->height()));
+}
 
 template <typename F, typename... A>
 static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
@@ -178,9 +206,7 @@ void Aplicatie::ArataTiparirea()
 {
     FereastraTiparire &dialog = Tiparire();
     dialog.setWindowModality(Qt::ApplicationModal);
-    const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
-    if (primaData)
-        CentreazaPeEcran(dialog);
+    Aseaza(dialog);
     dialog.exec();
 }
 

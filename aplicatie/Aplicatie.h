@@ -5,11 +5,14 @@
 #include "interfete/Recunoastere.h"
 #include "model/DosareAplicatie.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
+
+class QWidget;
 
 namespace tezaurel {
 
@@ -67,11 +70,18 @@ public:
         std::function<void(const QString &)> Deschide;
     };
     AlegereColectie Colectii;
+    // Where each window was left, kept between runs by the program's start;
+    // without them every window opens centred.
+    std::function<QByteArray(const QString &)> CitesteAsezarea;
+    std::function<void(const QString &, const QByteArray &)> ScrieAsezarea;
     // "Deschide colecția…" and the recent ones: the folder checked, a new
     // collection only when the user agrees.
     void DeschideColectia(QString dosar);
 
 private:
+    void ArataModeless(QWidget &fereastra);
+    void Aseaza(QWidget &fereastra);
+
     bool m_doarCitire;
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;

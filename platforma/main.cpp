@@ -101,6 +101,12 @@ int main(int argc, char *argv[])
                                       urmatoarea = dosar;
                                       QCoreApplication::exit(0);
                                   }};
+            aplicatie.CitesteAsezarea = [](const QString &fereastra) {
+                return QSettings().value(QStringLiteral("ferestre/") + fereastra).toByteArray();
+            };
+            aplicatie.ScrieAsezarea = [](const QString &fereastra, const QByteArray &asezare) {
+                QSettings().setValue(QStringLiteral("ferestre/") + fereastra, asezare);
+            };
             aplicatie.Porneste();
             rezultat = QApplication::exec();
         }
