@@ -71,17 +71,25 @@ std::optional<QString> PlatformaQt::CitesteText(const QString &intrebare)
     return caseta.textValue();
 }
 
+namespace {
+// One wording for every file dialog, even where Qt's catalogue could not be loaded.
+void Eticheteaza(QFileDialog &dialog, const QString &accepta)
+{
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
+    dialog.setLabelText(QFileDialog::Accept, accepta);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+}
+} // namespace
+
 QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
 {
     // The desktop's own dialog where there is one; Qt's own otherwise, which
     // gets Romanian labels since Qt ships no Romanian catalogue.
     QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Deschide"), dosarInitial);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cauta in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fisier:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fisier:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Deschide"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    Eticheteaza(dialog, QStringLiteral("Deschide"));
     // Qt's own dialog opens too narrow for its columns to show names, sizes
     // and dates whole; wide enough for them, within a 1024 x 768 screen.
     if (const QScreen *ecran = QGuiApplication::primaryScreen())
@@ -104,10 +112,8 @@ QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
                        dosarInitial);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    Eticheteaza(dialog, QStringLiteral("Alege"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosar:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Alege"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -126,11 +132,7 @@ QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
                                 : QStringLiteral("Documente PDF (*.pdf)"));
     dialog.setDefaultSuffix(pachet ? QStringLiteral("tezaurel") : QStringLiteral("pdf"));
     dialog.selectFile(propus);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salvează"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    Eticheteaza(dialog, QStringLiteral("Salvează"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
