@@ -214,7 +214,7 @@ void FereastraSelectie::StabilesteOrdineaTab()
 
 void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, SelectieCurenta &selectie)
 {
-    m_etichetaClasaExclusa = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
+    m_etichetaClasaExclusa = new QLabel(QStringLiteral("&Fără problemele date clasei:"), client);
     m_etichetaClasaExclusa->setFont(m_font);
     m_clasaExclusa = new QLineEdit(client);
     m_clasaExclusa->setObjectName(QStringLiteral("clasaExclusa"));
@@ -314,6 +314,9 @@ void FereastraSelectie::showEvent(QShowEvent *eveniment)
 {
     FereastraFixa::showEvent(eveniment);
     Activeaza();
+    // Most selections start from a word; the lists are a Tab away.
+    if (m_cuvinte->isEnabled())
+        m_cuvinte->setFocus();
 }
 
 void FereastraSelectie::changeEvent(QEvent *eveniment)
