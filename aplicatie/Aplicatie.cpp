@@ -14,6 +14,7 @@
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "model/ColectieAleasa.h"
 #include "model/ConversiePoze.h"
 #include "model/SelectieCurenta.h"
 
@@ -57,8 +58,7 @@ void Aplicatie::ArataModeless(QWidget &fereastra)
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
                      std::function<void()> iesire)
-    : m_doarCitire(dosare.DoarCitire)
-    , m_definitii(std::make_unique<Colectie>(dosare, platforma))
+    : m_definitii(std::make_unique<Colectie>(dosare, platforma))
     // Made before anything else listens to the collection: the selection is
     // dropped when the collection is read again, before the others are told.
     , m_selectieCurenta(std::make_unique<SelectieCurenta>(*m_definitii))
@@ -157,10 +157,12 @@ FereastraLucrare &Aplicatie::Lucrare()
 
 void Aplicatie::Porneste()
 {
-    Principala().NumesteColectia(m_definitii->DosarAplicatie(), Colectii.Aleasa, m_doarCitire);
+    Principala().NumesteColectia(m_definitii->DosarAplicatie(), Colectii.Aleasa,
+                                 Colectii.DoarCitire);
     Principala().Incarca();
     ArataPrincipala();
-    if (m_doarCitire)
+    // The load says it already when the collection's file itself is read-only.
+    if (Colectii.DoarCitire && m_definitii->RaportIncarcare().isEmpty())
         m_definitii->platforma().Mesaj(
             QStringLiteral("Colecția din %1 poate fi doar citită: nu aveți drept de scriere în "
                            "dosarul ei. Problemele se pot vedea și tipări, dar nu se poate salva, "

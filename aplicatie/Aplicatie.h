@@ -64,8 +64,9 @@ public:
     // program's start before Porneste.
     struct AlegereColectie
     {
-        bool Aleasa = false; // by the user, rather than found by the program
-        QStringList Recente; // the latest first, this one left out
+        bool Aleasa = false;     // by the user, rather than found by the program
+        bool DoarCitire = false; // nothing can be written into its folder
+        QStringList Recente;     // the latest first, this one left out
         // Ends this run so that the next opens the folder; none, none offered.
         std::function<void(const QString &)> Deschide;
     };
@@ -82,7 +83,6 @@ private:
     void ArataModeless(QWidget &fereastra);
     void Aseaza(QWidget &fereastra);
 
-    bool m_doarCitire;
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;
     std::unique_ptr<Cautare> m_cautare;

@@ -1,5 +1,7 @@
 #include "model/DosareAplicatie.h"
 
+#include "model/ColectieAleasa.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -24,7 +26,7 @@ DosareAplicatie AlegeDosare(const QString &dosarProgram, bool programScriere,
     // teacher's collection even without our assets and even on a CD: an empty
     // collection elsewhere would hide it.
     if (ContineColectie(dosarProgram))
-        return {dosarProgram, resurse, !programScriere};
+        return {dosarProgram, resurse};
     // Root may write in /usr/lib/tezaurel too: the missing assets still say
     // that this is a shared install, not somebody's portable folder.
     if (programScriere && resurse == dosarProgram)
@@ -40,11 +42,24 @@ DosareAplicatie DosareProgram(const QString &dosarProgram)
                        qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
 }
 
-DosareAplicatie DosareColectie(const QString &dosarColectie, const QString &dosarProgram)
+ColectieAleasa AlegeColectia(const QString &dosarProgram, bool programScriere,
+                             const QString &xdgDataHome, const QString &home)
+{
+    const DosareAplicatie dosare = AlegeDosare(dosarProgram, programScriere, xdgDataHome, home);
+    return {dosare, dosare.Date == dosarProgram && !programScriere};
+}
+
+ColectieAleasa ColectiaProgramului(const QString &dosarProgram)
+{
+    return AlegeColectia(dosarProgram, QFileInfo(dosarProgram).isWritable(),
+                         qEnvironmentVariable("XDG_DATA_HOME"), QDir::homePath());
+}
+
+ColectieAleasa ColectiaDin(const QString &dosarColectie, const QString &dosarProgram)
 {
     const QString date = QDir::cleanPath(QDir(dosarColectie).absolutePath());
     const QFileInfo stn(date + QStringLiteral("/Tezaurel.stn"));
-    return {date, DosarResurse(dosarProgram),
+    return {{date, DosarResurse(dosarProgram)},
             !QFileInfo(date).isWritable() || (stn.exists() && !stn.isWritable())};
 }
 

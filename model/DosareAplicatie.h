@@ -15,22 +15,18 @@ struct DosareAplicatie
         : Date(dosar)
         , Resurse(std::move(dosar))
     {}
-    DosareAplicatie(QString date, QString resurse, bool doarCitire = false)
+    DosareAplicatie(QString date, QString resurse)
         : Date(std::move(date))
         , Resurse(std::move(resurse))
-        , DoarCitire(doarCitire)
     {}
 
     QString Date;    // Tezaurel.stn, Tezaurel.db, Probleme/, teste/
     QString Resurse; // help/, next.wav, Litere/, tezaurel.png
-    // The collection is shown but nothing can be written into its folder.
-    bool DoarCitire = false;
 
     bool operator==(const DosareAplicatie &) const = default;
 };
 
-// The program's folder is the data folder when it holds a Tezaurel.stn (read-only
-// when the user may not write in it), or when the user may write in it and
+// The program's folder is the data folder when the user may write in it and
 // the assets lie beside it. Otherwise the data goes to $XDG_DATA_HOME/Tezaurel
 // (~/.local/share/Tezaurel when the variable is unset or not absolute) and the
 // assets are read beside the program or, in the packaged layout
@@ -40,15 +36,6 @@ DosareAplicatie AlegeDosare(const QString &dosarProgram, bool programScriere,
 
 // The same decision for the running program, from its folder and environment.
 DosareAplicatie DosareProgram(const QString &dosarProgram);
-
-// A collection chosen by the user (--colectie, "Deschide colecția…"): its data
-// in that folder, the assets where the program finds them.
-DosareAplicatie DosareColectie(const QString &dosarColectie, const QString &dosarProgram);
-
-// Why a folder cannot be opened as a collection, "" when it can. A folder
-// without Tezaurel.stn can, as a new collection, once the user agreed.
-QString MotivDosarNepotrivit(const QString &dosarColectie);
-bool ContineColectie(const QString &dosar);
 
 // Creates the data folder with Probleme/ and teste/ when missing; what is
 // already there is left alone. The Romanian reason when it cannot be done.

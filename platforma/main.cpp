@@ -1,5 +1,5 @@
 #include "aplicatie/Aplicatie.h"
-#include "model/DosareAplicatie.h"
+#include "model/ColectieAleasa.h"
 #include "platforma/ImprimantaQt.h"
 #include "platforma/PlatformaQt.h"
 #include "platforma/RecunoastereTesseract.h"
@@ -83,12 +83,13 @@ int main(int argc, char *argv[])
     // window, lock or recognition of the first outlives it.
     for (;;) {
         const bool aleasa = !ceruta.isEmpty() && DosarAcceptat(platforma, ceruta);
-        const DosareAplicatie dosare =
-            aleasa ? DosareColectie(ceruta, dosarProgram) : DosareProgram(dosarProgram);
+        const ColectieAleasa colectie =
+            aleasa ? ColectiaDin(ceruta, dosarProgram) : ColectiaProgramului(dosarProgram);
+        const DosareAplicatie &dosare = colectie.Dosare;
         // The portable folder, and a collection the user chose, are left as
         // they were found; a new one gets its folders.
         const bool noua = aleasa ? !ContineColectie(dosare.Date) : dosare.Date != dosarProgram;
-        if (noua && !dosare.DoarCitire)
+        if (noua && !colectie.DoarCitire)
             if (const QString eroare = PregatesteDosarDate(dosare); !eroare.isEmpty())
                 platforma.Mesaj(eroare);
         QString urmatoarea;
@@ -96,7 +97,7 @@ int main(int argc, char *argv[])
         {
             Aplicatie aplicatie(dosare, platforma, MotorTesseract(),
                                 [] { return std::make_unique<ImprimantaQt>(); });
-            aplicatie.Colectii = {aleasa, RetineColectia(dosare.Date),
+            aplicatie.Colectii = {aleasa, colectie.DoarCitire, RetineColectia(dosare.Date),
                                   [&urmatoarea](const QString &dosar) {
                                       urmatoarea = dosar;
                                       QCoreApplication::exit(0);

@@ -111,7 +111,6 @@ TEST_F(Editare, MarcareaSiSalvareaDinNou)
     editare.StergeProblema(); // emptied: nothing happens
     EXPECT_EQ(s.Mesaje.size(), 3);
     editare.RepuneProblema(); // the undo right after the mark
-    EXPECT_EQ(s.Mesaje.last(), "Problema a fost repusă în colecție.");
     EXPECT_EQ(OctetiColectie(), colectie);
     Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
     editare.StergeProblema();

@@ -1,4 +1,4 @@
-#include "model/DosareAplicatie.h"
+#include "model/ColectieAleasa.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,10 +33,11 @@ TEST(DosareAplicatie, DecisionTable)
     QFile(r + QStringLiteral("P/help/index.html")).open(QIODevice::WriteOnly);
     QFile(r + QStringLiteral("c/W/Tezaurel.stn")).open(QIODevice::WriteOnly);
     for (const auto &[nume, program, scriere, xdg, date, resurse, citire] : cazuri)
-        EXPECT_EQ(AlegeDosare(r + program, scriere, *xdg == 'X' ? r + xdg : QString(xdg), r + 'H'),
-                  DosareAplicatie(r + date, r + resurse, citire))
+        EXPECT_EQ(
+            AlegeColectia(r + program, scriere, *xdg == 'X' ? r + xdg : QString(xdg), r + 'H'),
+            ColectieAleasa({r + date, r + resurse}, citire))
             << nume;
-    EXPECT_EQ(DosareColectie(r + "c/W/", r + "P"), DosareAplicatie(r + "c/W", r + "P"));
+    EXPECT_EQ(ColectiaDin(r + "c/W/", r + "P"), ColectieAleasa({r + "c/W", r + "P"}));
     // A user folder from before keeps its collection; a file in the folder's way is reported.
     QFile stn(r + QStringLiteral("X/Tezaurel/Tezaurel.stn"));
     ASSERT_TRUE(QDir(r).mkpath(QStringLiteral("X/Tezaurel")) && stn.open(QIODevice::WriteOnly));
