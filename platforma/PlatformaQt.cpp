@@ -10,12 +10,15 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QTreeView>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace tezaurel {
 
@@ -152,9 +155,39 @@ void PlatformaQt::CantaSunet(const QString &cale)
     m_sunet->play();
 }
 
+namespace {
+// Qt hands a page to xdg-open and counts it opened even when no program on
+// the desktop shows web pages; the desktop's choice for HTML says whether one does.
+bool ExistaBrowser()
+{
+    QProcess intrebare;
+    intrebare.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                                 QStringLiteral("text/html")});
+    return intrebare.waitForFinished(3000) &&
+           !intrebare.readAllStandardOutput().trimmed().isEmpty();
+}
+} // namespace
+
 void PlatformaQt::DeschideAjutor(const QString &cale)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(cale));
+    if (ExistaBrowser() && QDesktopServices::openUrl(QUrl::fromLocalFile(cale)))
+        return;
+    // Qt's own browser reads the same pages, their pictures and links included.
+    if (!m_ajutor) {
+        m_ajutor = std::make_unique<QDialog>();
+        m_ajutor->setWindowTitle(QStringLiteral("Ajutor Tezaurel"));
+        auto *pagina = new QTextBrowser(m_ajutor.get());
+        pagina->setOpenExternalLinks(true);
+        auto *asezare = new QVBoxLayout(m_ajutor.get());
+        asezare->setContentsMargins(0, 0, 0, 0);
+        asezare->addWidget(pagina);
+        if (const QScreen *ecran = QGuiApplication::primaryScreen())
+            m_ajutor->resize(ecran->availableSize().boundedTo(QSize(900, 680)) - QSize(8, 32));
+    }
+    m_ajutor->findChild<QTextBrowser *>()->setSource(QUrl::fromLocalFile(cale));
+    m_ajutor->show();
+    m_ajutor->raise();
+    m_ajutor->activateWindow();
 }
 
 bool PlatformaQt::StergeFisier(const QString &cale)
