@@ -19,29 +19,48 @@
 #include "logica/tiparire/VerificareTiparire.h"
 #include "model/AdaugareProbleme.h"
 #include "model/Colectie.h"
+#include "model/ColectieAleasa.h"
 #include "model/ConversiePoze.h"
 #include "model/SelectieCurenta.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
 
 namespace tezaurel {
 
-namespace {
-// A window is placed at the centre of the screen on its first showing only;
-// afterwards it reappears where the user left it.
-void ArataModeless(QWidget &fereastra)
+// A window is placed where it was left in the last run, or at the centre of
+// the screen, on its first showing only; afterwards it reappears where the
+// user left it. Either way it fits the screen.
+void Aplicatie::Aseaza(QWidget &fereastra)
 {
-    const bool primaData = !fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide);
-    if (primaData)
+    if (fereastra.testAttribute(Qt::WA_WState_ExplicitShowHide))
+        return;
+    // Qt's own saved geometry lands a title bar lower on some platforms when
+    // restored before the first showing; the frame's corner and the size do not.
+    const QList<QByteArray> loc =
+        CitesteAsezarea
+            ? CitesteAsezarea(QString::fromLatin1(fereastra.metaObject()->className())).split(',')
+            : QList<QByteArray>();
+    if (loc.size() == 4)
+        fereastra.resize(loc[2].toInt(), loc[3].toInt());
+    IncapePeEcran(fereastra);
+    if (loc.size() == 4)
+        fereastra.move(loc[0].toInt(), loc[1].toInt());
+    if (loc.size() != 4 || !PeEcran(fereastra))
         CentreazaPeEcran(fereastra);
+}
+
+void Aplicatie::ArataModeless(QWidget &fereastra)
+{
+    Aseaza(fereastra);
     fereastra.show();
     fereastra.raise();
     fereastra.activateWindow();
 }
-} // namespace
 
 Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
                      MotorRecunoastere recunoastere, FabricaImprimante imprimante,
@@ -60,7 +79,19 @@ Aplicatie::Aplicatie(const DosareAplicatie &dosare, Platforma &platforma,
     , m_iesire(iesire ? std::move(iesire) : [] { QCoreApplication::exit(0); })
 {}
 
-Aplicatie::~Aplicatie() = default;
+Aplicatie::~Aplicatie()
+{
+    if (!ScrieAsezarea)
+        return;
+    const QList<QWidget *> ferestre = {m_principala.get(), m_editor.get(),   m_vizualizare.get(),
+                                       m_selectie.get(),   m_tiparire.get(), m_lucrare.get()};
+    for (QWidget *f : ferestre)
+        if (f && f->testAttribute(Qt::WA_WState_ExplicitShowHide))
+            ScrieAsezarea(QString::fromLatin1(f->metaObject()->className()),
+                          QByteArray::number(f->x()) + ',' + QByteArray::number(f->y()) + ',' +
+                              QByteArray::number(f->width()) + ',' +
+                              QByteArray::number(f->height()));
+}
 
 template <typename F, typename... A>
 static F &Creeaza(std::unique_ptr<F> &fereastra, A &...argumente)
@@ -74,6 +105,8 @@ FereastraPrincipala &Aplicatie::Principala()
 {
     if (!m_principala) {
         Creeaza(m_principala, *m_selectieCurenta, static_cast<Ferestre &>(*this));
+        m_principala->DeschideColectia = [this](const QString &dosar) { DeschideColectia(dosar); };
+        m_principala->ColectiiRecente = [this] { return Colectii.Recente; };
         // After the original five, which keep their places and keys.
         QAction *banca = m_principala->menuBar()->addAction(QStringLiteral("Banca de probleme"));
         banca->setShortcut(Qt::CTRL | Qt::Key_B);
@@ -184,8 +217,17 @@ void Aplicatie::ArataBanca()
 
 void Aplicatie::Porneste()
 {
+    Principala().NumesteColectia(m_definitii->DosarAplicatie(), Colectii.Aleasa,
+                                 Colectii.DoarCitire);
     Principala().Incarca();
     ArataPrincipala();
+    // The load says it already when the collection's file itself is read-only.
+    if (Colectii.DoarCitire && m_definitii->RaportIncarcare().isEmpty())
+        m_definitii->platforma().Mesaj(
+            QStringLiteral("Colecția din %1 poate fi doar citită: nu aveți drept de scriere în "
+                           "dosarul ei. Problemele se pot vedea și tipări, dar nu se poate salva, "
+                           "șterge sau importa nimic.")
+                .arg(QDir::toNativeSeparators(m_definitii->DosarAplicatie())));
     // What the load found wrong is told over the window, not before any is there.
     if (!m_definitii->RaportIncarcare().isEmpty())
         m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
@@ -227,10 +269,28 @@ void Aplicatie::ArataTiparirea()
 {
     FereastraTiparire &dialog = Tiparire();
     dialog.setWindowModality(Qt::ApplicationModal);
-    const bool primaData = !dialog.testAttribute(Qt::WA_WState_ExplicitShowHide);
-    if (primaData)
-        CentreazaPeEcran(dialog);
+    Aseaza(dialog);
     dialog.exec();
+}
+
+void Aplicatie::DeschideColectia(QString dosar)
+{
+    Platforma &platforma = m_definitii->platforma();
+    if (!Colectii.Deschide)
+        return;
+    if (dosar.isEmpty())
+        dosar = platforma.AlegeDosar(QFileInfo(m_definitii->DosarAplicatie()).path());
+    if (dosar.isEmpty())
+        return;
+    if (const QString motiv = MotivDosarNepotrivit(dosar); !motiv.isEmpty())
+        return platforma.Mesaj(motiv);
+    if (!ContineColectie(dosar) &&
+        !platforma.IntrebareDaNu(
+            QStringLiteral("Dosarul %1 nu conține o colecție Tezaurel (fișierul Tezaurel.stn). "
+                           "Începeți în el o colecție nouă?")
+                .arg(QDir::toNativeSeparators(dosar))))
+        return;
+    Colectii.Deschide(QDir::cleanPath(QDir(dosar).absolutePath()));
 }
 
 void Aplicatie::Iesire()

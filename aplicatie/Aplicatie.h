@@ -7,10 +7,14 @@
 #include "logica/lucrari/AsezareLucrare.h"
 #include "model/DosareAplicatie.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
+
+class QWidget;
 
 namespace tezaurel {
 
@@ -64,8 +68,29 @@ public:
     FereastraBanca &Banca();
     CompunereLucrare &Compunere() { return *m_compunere; }
 
+    // Which collection this run has, and the way to another; set by the
+    // program's start before Porneste.
+    struct AlegereColectie
+    {
+        bool Aleasa = false;     // by the user, rather than found by the program
+        bool DoarCitire = false; // nothing can be written into its folder
+        QStringList Recente;     // the latest first, this one left out
+        // Ends this run so that the next opens the folder; none, none offered.
+        std::function<void(const QString &)> Deschide;
+    };
+    AlegereColectie Colectii;
+    // Where each window was left, kept between runs by the program's start;
+    // without them every window opens centred.
+    std::function<QByteArray(const QString &)> CitesteAsezarea;
+    std::function<void(const QString &, const QByteArray &)> ScrieAsezarea;
+    // "Deschide colecția…" and the recent ones: the folder checked, a new
+    // collection only when the user agrees.
+    void DeschideColectia(QString dosar);
+
 private:
     MarginiLucrare MarginiTiparire();
+    void ArataModeless(QWidget &fereastra);
+    void Aseaza(QWidget &fereastra);
 
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;

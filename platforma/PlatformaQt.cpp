@@ -10,12 +10,15 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QTreeView>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace tezaurel {
 
@@ -71,17 +74,25 @@ std::optional<QString> PlatformaQt::CitesteText(const QString &intrebare)
     return caseta.textValue();
 }
 
+namespace {
+// One wording for every file dialog, even where Qt's catalogue could not be loaded.
+void Eticheteaza(QFileDialog &dialog, const QString &accepta)
+{
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
+    dialog.setLabelText(QFileDialog::Accept, accepta);
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+}
+} // namespace
+
 QString PlatformaQt::AlegeFisier(const QString &dosarInitial)
 {
     // The desktop's own dialog where there is one; Qt's own otherwise, which
     // gets Romanian labels since Qt ships no Romanian catalogue.
     QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Deschide"), dosarInitial);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Cauta in:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fisier:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fisier:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Deschide"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    Eticheteaza(dialog, QStringLiteral("Deschide"));
     // Qt's own dialog opens too narrow for its columns to show names, sizes
     // and dates whole; wide enough for them, within a 1024 x 768 screen.
     if (const QScreen *ecran = QGuiApplication::primaryScreen())
@@ -104,10 +115,8 @@ QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
                        dosarInitial);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
+    Eticheteaza(dialog, QStringLiteral("Alege"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dosar:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Alege"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -126,11 +135,7 @@ QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
                                 : QStringLiteral("Documente PDF (*.pdf)"));
     dialog.setDefaultSuffix(pachet ? QStringLiteral("tezaurel") : QStringLiteral("pdf"));
     dialog.selectFile(propus);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Caută în:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nume fișier:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tip fișier:"));
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salvează"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Anulare"));
+    Eticheteaza(dialog, QStringLiteral("Salvează"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -150,9 +155,39 @@ void PlatformaQt::CantaSunet(const QString &cale)
     m_sunet->play();
 }
 
+namespace {
+// Qt hands a page to xdg-open and counts it opened even when no program on
+// the desktop shows web pages; the desktop's choice for HTML says whether one does.
+bool ExistaBrowser()
+{
+    QProcess intrebare;
+    intrebare.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                                 QStringLiteral("text/html")});
+    return intrebare.waitForFinished(3000) &&
+           !intrebare.readAllStandardOutput().trimmed().isEmpty();
+}
+} // namespace
+
 void PlatformaQt::DeschideAjutor(const QString &cale)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(cale));
+    if (ExistaBrowser() && QDesktopServices::openUrl(QUrl::fromLocalFile(cale)))
+        return;
+    // Qt's own browser reads the same pages, their pictures and links included.
+    if (!m_ajutor) {
+        m_ajutor = std::make_unique<QDialog>();
+        m_ajutor->setWindowTitle(QStringLiteral("Ajutor Tezaurel"));
+        auto *pagina = new QTextBrowser(m_ajutor.get());
+        pagina->setOpenExternalLinks(true);
+        auto *asezare = new QVBoxLayout(m_ajutor.get());
+        asezare->setContentsMargins(0, 0, 0, 0);
+        asezare->addWidget(pagina);
+        if (const QScreen *ecran = QGuiApplication::primaryScreen())
+            m_ajutor->resize(ecran->availableSize().boundedTo(QSize(900, 680)) - QSize(8, 32));
+    }
+    m_ajutor->findChild<QTextBrowser *>()->setSource(QUrl::fromLocalFile(cale));
+    m_ajutor->show();
+    m_ajutor->raise();
+    m_ajutor->activateWindow();
 }
 
 bool PlatformaQt::StergeFisier(const QString &cale)

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class QDialog;
 class QSoundEffect;
 
 namespace tezaurel {
@@ -28,6 +29,8 @@ public:
 
 private:
     std::unique_ptr<QSoundEffect> m_sunet;
+    // The help shown inside Tezaurel where the desktop has no web browser.
+    std::unique_ptr<QDialog> m_ajutor;
 };
 
 } // namespace tezaurel

@@ -74,6 +74,10 @@
         <translation>Fișiere</translation>
     </message>
     <message>
+        <source>Directories</source>
+        <translation>Dosare</translation>
+    </message>
+    <message>
         <source>Directory:</source>
         <translation>Dosar:</translation>
     </message>

@@ -39,13 +39,14 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
         adauga(QStringLiteral("Deschide fisier"), &FereastraEditare::LaDeschideFisier);
     m_salveaza = adauga(QStringLiteral("Salveaza problema"), &FereastraEditare::LaSalvare);
     m_stergeProblema = adauga(QStringLiteral("Sterge problema"), &FereastraEditare::LaStergere);
+    m_revenire = adauga(QStringLiteral("Revenire"), &FereastraEditare::LaRevenire);
+    // The later commands follow the original four, which keep their places.
     m_repuneProblema =
         adauga(QStringLiteral("Anulează ștergerea"), [this] { m_editare->RepuneProblema(); });
     m_repuneProblema->setShortcut(Qt::CTRL | Qt::Key_U);
-    // The three ways in share one menu, so that "Revenire" stays on a bar
-    // the width of the designed window.
+    // The three ways in share one menu, so that the bar keeps the width of the
+    // designed window.
     m_importa = menuBar()->addMenu(QStringLiteral("Importă"));
-    m_revenire = adauga(QStringLiteral("Revenire"), &FereastraEditare::LaRevenire);
     // Keys rather than mnemonics: an "&" would change the captions.
     m_deschideFisier->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     m_salveaza->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));

@@ -8,7 +8,9 @@
 #include "model/StergereFizica.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 
@@ -31,9 +33,7 @@ FereastraPrincipala::FereastraPrincipala(SelectieCurenta &selectie, Ferestre &fe
 {
     setWindowTitle(QStringLiteral("Main"));
     setCentralWidget(m_panza);
-    // A shared install keeps each user's collection elsewhere: say where.
-    m_panza->setToolTip(QStringLiteral("Dosarul de date: %1")
-                            .arg(QDir::toNativeSeparators(m_definitii.DosarAplicatie())));
+    NumesteColectia(m_definitii.DosarAplicatie(), false, false);
 
     ConstruiesteMeniul();
 
@@ -73,6 +73,42 @@ void FereastraPrincipala::ConstruiesteMeniul()
         adauga("Stergere fizica", "Ctrl+Shift+Del", &FereastraPrincipala::LaStergereFizica);
     m_ajutor = adauga("Ajutor", "F1", &FereastraPrincipala::LaAjutor);
     m_iesire = adauga("Iesire", "Ctrl+Q", &FereastraPrincipala::LaIesire);
+    // A collection on a school share or a stick, after the original's five.
+    m_deschideColectia = menuBar()->addAction(QStringLiteral("Deschide colecția…"));
+    m_deschideColectia->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+    connect(m_deschideColectia, &QAction::triggered, this, [this] {
+        if (DeschideColectia)
+            DeschideColectia(QString());
+    });
+    m_recente = menuBar()->addMenu(QStringLiteral("Colecții &recente"));
+    connect(m_recente, &QMenu::aboutToShow, this, &FereastraPrincipala::UmpleRecentele);
+}
+
+void FereastraPrincipala::UmpleRecentele()
+{
+    m_recente->clear();
+    const QStringList dosare = ColectiiRecente ? ColectiiRecente() : QStringList();
+    for (const QString &dosar : dosare)
+        m_recente->addAction(QDir::toNativeSeparators(dosar), this, [this, dosar] {
+            if (DeschideColectia)
+                DeschideColectia(dosar);
+        });
+    if (dosare.isEmpty())
+        m_recente->addAction(QStringLiteral("(nicio altă colecție deschisă până acum)"))
+            ->setEnabled(false);
+}
+
+void FereastraPrincipala::NumesteColectia(const QString &dosar, bool inTitlu, bool doarCitire)
+{
+    // "Main" alone is the collection the program finds by itself.
+    const QString nume = QDir::toNativeSeparators(dosar);
+    setWindowTitle(inTitlu ? QStringLiteral("Main – %1").arg(QFileInfo(dosar).fileName())
+                           : QStringLiteral("Main"));
+    // A shared install keeps each user's collection elsewhere: say where.
+    m_panza->setToolTip(doarCitire ? QStringLiteral("Colecția: %1 (doar citire: nu se poate salva "
+                                                    "nimic)")
+                                         .arg(nume)
+                                   : QStringLiteral("Colecția: %1").arg(nume));
 }
 
 void FereastraPrincipala::Incarca()

@@ -9,6 +9,7 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class QTimer;
 
 namespace tezaurel {
@@ -38,6 +39,14 @@ public:
     // Seeds the banner's shuffle at each load; the system clock unless a test fixes it.
     std::function<quint64()> Ceas;
 
+    // The collection in use, named in the banner's tooltip and, when the user
+    // chose it, in the title.
+    void NumesteColectia(const QString &dosar, bool inTitlu, bool doarCitire);
+    // Another collection: the folder given, or asked for when "".
+    std::function<void(const QString &)> DeschideColectia;
+    // The folders opened before, the latest first.
+    std::function<QStringList()> ColectiiRecente;
+
 protected:
     void resizeEvent(QResizeEvent *eveniment) override;
 
@@ -48,6 +57,8 @@ private:
     QAction *m_stergereFizica = nullptr;
     QAction *m_ajutor = nullptr;
     QAction *m_iesire = nullptr;
+    QAction *m_deschideColectia = nullptr;
+    QMenu *m_recente = nullptr;
 
     QTimer *m_ceasBanner = nullptr;
     PanzaQt *m_panzaAscunsa = nullptr; // hidden canvas on which the banner's frames are composed
@@ -58,6 +69,7 @@ private:
     void LaStergereFizica();
     void LaAjutor();
     void LaIesire();
+    void UmpleRecentele();
 
     // The client area as laid out now, even before the first showing.
     QSize MarimeClient();

@@ -214,7 +214,7 @@ void FereastraSelectie::StabilesteOrdineaTab()
 
 void FereastraSelectie::ConstruiesteClasaExclusa(QWidget *client, SelectieCurenta &selectie)
 {
-    m_etichetaClasaExclusa = new QLabel(QStringLiteral("Fără problemele date &clasei:"), client);
+    m_etichetaClasaExclusa = new QLabel(QStringLiteral("&Fără problemele date clasei:"), client);
     m_etichetaClasaExclusa->setFont(m_font);
     m_clasaExclusa = new QLineEdit(client);
     m_clasaExclusa->setObjectName(QStringLiteral("clasaExclusa"));
@@ -257,11 +257,11 @@ void FereastraSelectie::ArataStareaCautarii(const QString &text)
 
 void FereastraSelectie::Aseaza()
 {
-    // Qt sizes the client area and leaves the border to the window manager,
-    // so the window is laid out as if it had none.
-    const QSize ecran = MarimeEcran();
+    // Like the original, the window with its border is as wide as the screen.
+    const QSize ecran = MarimeEcran() * TwipsPePixel;
+    const QSize cadru = CadruFereastra(*this) * TwipsPePixel;
     const AsezareSelectie a =
-        CalculeazaAsezare(ecran.width() * TwipsPePixel, ecran.height() * TwipsPePixel);
+        CalculeazaAsezare(ecran.width(), ecran.height(), cadru.width(), cadru.height());
     m_etichetaCapitole->setGeometry(InPixeli(a.EtichetaCapitole));
     m_etichetaCapitoleAlese->setGeometry(InPixeli(a.EtichetaCapitoleAlese));
     m_etichetaDiscipline->setGeometry(InPixeli(a.EtichetaDiscipline));
@@ -304,8 +304,9 @@ void FereastraSelectie::Aseaza()
     LatimeFixa = a.LatimeFixa;
     InaltimeFixa = a.InaltimeFixa;
     ++BlocareDimensiune;
-    // Held from now on: the window cannot be resized at all.
-    setFixedSize(Pixeli(LatimeFixa), Pixeli(InaltimeFixa));
+    // Held from now on: the window cannot be resized at all. The outer size
+    // includes the border, which the window manager adds around the client area.
+    setFixedSize(Pixeli(a.LatimeClient), Pixeli(a.InaltimeClient));
     m_model.ListeIncarcate = false;
 }
 
@@ -313,6 +314,9 @@ void FereastraSelectie::showEvent(QShowEvent *eveniment)
 {
     FereastraFixa::showEvent(eveniment);
     Activeaza();
+    // Most selections start from a word; the lists are a Tab away.
+    if (m_cuvinte->isEnabled())
+        m_cuvinte->setFocus();
 }
 
 void FereastraSelectie::changeEvent(QEvent *eveniment)
@@ -342,7 +346,9 @@ void FereastraSelectie::ArataListele()
 
 void FereastraSelectie::ArataModelul()
 {
+    // Every criterion goes, so that choosing none again gives every unmarked problem.
     m_cuvinte->clear();
+    m_clasaExclusa->clear();
     ArataListele();
     // An exclusive group never lets its checked option go; lift that for the reset.
     for (auto *grup :

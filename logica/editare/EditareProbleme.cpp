@@ -98,6 +98,7 @@ std::optional<int16_t> EditareProbleme::ConvertesteIntreg(const QString &text)
 void EditareProbleme::DeschideFisier()
 {
     const QString cale = platforma().AlegeFisier(DosarInitial());
+    m_marcataUltima.clear();
     m_numeFisier = cale;
     if (m_numeFisier.isEmpty()) {
         platforma().Mesaj(MesajFaraFisier);
@@ -292,14 +293,21 @@ bool RepuneProblema(Colectie &definitii, const QString &nume)
 
 void EditareProbleme::StergeProblema()
 {
-    if (!m_numeFisier.isEmpty() && MarcheazaProblema(m_definitii, m_numeFisier))
-        Goleste();
+    if (m_numeFisier.isEmpty() || !MarcheazaProblema(m_definitii, m_numeFisier))
+        return;
+    m_marcataUltima = m_numeFisier;
+    Goleste();
 }
 
 void EditareProbleme::RepuneProblema()
 {
-    if (!m_numeFisier.isEmpty() && tezaurel::RepuneProblema(m_definitii, m_numeFisier))
-        Goleste();
+    // Marking empties the window, so the undo right after it has no picture
+    // left to name the problem by.
+    const QString nume = m_numeFisier.isEmpty() ? m_marcataUltima : m_numeFisier;
+    if (nume.isEmpty() || !tezaurel::RepuneProblema(m_definitii, nume))
+        return;
+    m_marcataUltima.clear();
+    Goleste();
 }
 
 void EditareProbleme::Goleste()

@@ -35,11 +35,16 @@ public:
     void DeschideFisier();
     void SalveazaProblema();
     void StergeProblema();
-    // Takes the deletion mark off the opened picture's problem, until the purge.
+    // Takes the deletion mark off the opened picture's problem, or off the
+    // problem just marked while nothing else was opened, until the purge.
     void RepuneProblema();
     // What "Revenire" does before the window hides; the panning offsets and
     // the picture size are kept.
-    void Revenire() { Goleste(); }
+    void Revenire()
+    {
+        m_marcataUltima.clear();
+        Goleste();
+    }
 
     // --- the surface's events (pointer in surface pixels, any button)
     void Activare() { m_poza.Activare(); }
@@ -83,6 +88,7 @@ private:
     Panza &m_panza;
     PozaPanoramata m_poza;
     QString m_numeFisier;
+    QString m_marcataUltima;
     // The file shown, as it was when it was read.
     QString m_caleAleasa;
     qint64 m_marimeAleasa = 0;

@@ -1,14 +1,20 @@
 #include "aplicatie/Aplicatie.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "ferestre/editare/FereastraEditare.h"
+#include "ferestre/lucrari/FereastraLucrare.h"
 #include "ferestre/principala/FereastraPrincipala.h"
+#include "ferestre/selectie/FereastraSelectie.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "model/Colectie.h"
 #include "model/SelectieCurenta.h"
 #include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -64,9 +70,10 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
     QStringList titluri;
     for (QAction *a : f.menuBar()->actions())
         titluri << a->text();
-    // The original five in their places, the problem bank after them.
-    EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
-                                    "Ajutor", "Iesire", "Banca de probleme"}));
+    EXPECT_EQ(titluri,
+              QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica", "Ajutor",
+                           "Iesire", "Deschide colecția…", "Colecții &recente",
+                           "Banca de probleme"}));
     EXPECT_EQ(std::tuple(d.NrProbleme(), sel.NrCapitole, sel.NrDiscipline, sel.SelectieNoua),
               std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
@@ -126,3 +133,51 @@ TEST_F(Main, SunetulDoarCandSeVedeSiEditorulAscundeMain)
 }
 
 } // namespace
+
+// "Deschide colecția…" opens only a folder that can be a collection, an empty
+// one only when the teacher agrees; the title names a chosen collection.
+TEST_F(Main, DeschideColectiaVerificaDosarul)
+{
+    QStringList deschise;
+    aplicatie.Colectii = {true, false, {}, [&](const QString &d) { deschise << d; }};
+    aplicatie.Porneste();
+    EXPECT_EQ(f.windowTitle(), "Main – " + QFileInfo(dosar.Cale()).fileName());
+    // The folder chosen (none: cancelled) and the answer when it holds no collection.
+    const std::pair<const char *, bool> alegeri[] = {
+        {"", true},          {"lipsa", true},    {"Tezaurel.stn", true},
+        {"Probleme", false}, {"Probleme", true}, {".", false}};
+    for (const auto &[ales, raspuns] : alegeri) {
+        platforma.DosarAles = *ales ? dosar.Cale() + "/" + ales : "";
+        platforma.RaspunsuriDaNu = {raspuns};
+        Apasa(f, "Deschide colecția…");
+    }
+    const QString x = dosar.Cale();
+    EXPECT_TRUE(platforma.Mesaje.size() == 2 && platforma.Intrebari.size() == 2 &&
+                platforma.Mesaje[1].startsWith(x + "/Tezaurel.stn nu este un dosar"));
+    EXPECT_EQ(deschise, QStringList({x + "/Probleme", x}));
+}
+
+// On the 1024 x 768 screen the windows open inside it, and the next run shows each where the
+// last one left it.
+TEST_F(Main, FerestreleIncapPeEcranSiRamanUndeAuFostLasate)
+{
+    QMap<QString, QByteArray> asezari;
+    const QRect ecran = QGuiApplication::primaryScreen()->availableGeometry();
+    const QPoint loc = ecran.topLeft() + QPoint(2, 2);
+    for (int rulare = 0; rulare < 2; ++rulare) {
+        Aplicatie a{dosar.Cale(), platforma, RecunoastereTesseract(), ImprimanteQt, [] {}};
+        a.CitesteAsezarea = [&](const QString &w) { return asezari.value(w); };
+        a.ScrieAsezarea = [&](const QString &w, const QByteArray &g) { asezari[w] = g; };
+        a.Porneste();
+        a.ArataSelectia();
+        a.ArataEditor();
+        Apasa(a.Vizualizare(), "Deschide lucrarea");
+        const QList<QWidget *> ferestre = {&a.Principala(), &a.Editor(), &a.Selectie(),
+                                           &a.Lucrare()};
+        for (QWidget *w : ferestre) {
+            EXPECT_TRUE(ecran.contains(w->frameGeometry()) && (rulare == 0 || w->pos() == loc))
+                << w->windowTitle().toStdString();
+            w->move(loc);
+        }
+    }
+}

@@ -396,6 +396,10 @@ class Parcurs:
             p.apasa_buton("OK", raport)
             asteapta(lambda: not p.vizibil(raport), "the report to close")
         p.apasa_meniu("Revenire")
+        # From there the first collection is opened, and names itself in the title.
+        p.apasa_meniu("Deschide colecția…")
+        self.scrie_cale("Alegeți dosarul", self.aplicatie)
+        asteapta(lambda: p.fereastra_x("Main – Tezaurel"), "the first collection's main window")
         p.apasa_meniu("Iesire")
         asteapta(lambda: proces.poll() is not None, "the colleague's program to end")
         citeste = lambda *cale: open(os.path.join(*cale), "rb").read()  # noqa: E731

@@ -85,7 +85,7 @@ TEST_F(Editare, StocareaPastreazaOctetiiAlesiIarPozaEsteCeaAratata)
 }
 
 // The same name active is refused even from another folder; marking takes
-// the exact name; saving again keeps the picture already stored.
+// the exact name and is undone right after; saving again keeps the picture already stored.
 TEST_F(Editare, MarcareaSiSalvareaDinNou)
 {
     dosar.ScriePoza("p.jpg", PozaModel(20, 20));
@@ -110,6 +110,10 @@ TEST_F(Editare, MarcareaSiSalvareaDinNou)
     EXPECT_EQ(OctetiColectie(), colectie.left(3 * 512 - 2) + "\xFF\xFF");
     editare.StergeProblema(); // emptied: nothing happens
     EXPECT_EQ(s.Mesaje.size(), 3);
+    editare.RepuneProblema(); // the undo right after the mark
+    EXPECT_EQ(OctetiColectie(), colectie);
+    Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
+    editare.StergeProblema();
 
     Deschide(dosar.Cale() + "/scanari/nou/p.jpg");
     Raspunde({"10", "Functii noi", "Algebra", "8", "revizuita"});

@@ -8,6 +8,7 @@
 #include "tests/comune/PlatformaScriptata.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
 
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ void Mouse(QWidget &w, QEvent::Type tip, QPointF la, Qt::MouseButton buton = Qt:
     QApplication::sendEvent(&w, &e);
 }
 
-// The window forwards any button's drag and its activation; "Revenire" goes
+// The bar's order; the window forwards any button's drag and its activation; "Revenire" goes
 // back to the main window and the next showing keeps the offset.
 TEST(FereastraEditor, TragereaActivareaSiRevenirea)
 {
@@ -33,6 +34,11 @@ TEST(FereastraEditor, TragereaActivareaSiRevenirea)
     aplicatie.Porneste();
     Apasa(aplicatie.Principala(), "Editare Tezaurel");
     FereastraEditare &f = aplicatie.Editor();
+    QStringList bara; // the original four keep their places, the later commands follow
+    for (QAction *a : f.menuBar()->actions())
+        bara << a->text();
+    EXPECT_EQ(bara, QStringList({"Deschide fisier", "Salveaza problema", "Sterge problema",
+                                 "Revenire", "Anulează ștergerea", "Importă", "Vedere"}));
     const QImage poza = PozaModel(1200, 900);
     poza.save(dosar.Cale() + "/scan.jpg", "BMP");
     platforma.FisiereAlese.push_back(dosar.Cale() + "/scan.jpg");

@@ -39,12 +39,14 @@ TEST(PlatformaQt, IntrebareaSiPromptul)
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
 }
 
-// Qt's own file dialog and menus, in the contexts Qt looks its texts up in.
+// Qt's own file dialog and menus, in the contexts Qt looks its texts up in; dates and
+// numbers in Romanian whatever the system's locale.
 TEST(PlatformaQt, TexteleLuiQtSuntInRomana)
 {
     ASSERT_TRUE(InstaleazaTraducereaQt(*qApp, QStringLiteral(TEZAUREL_DOSAR_APLICATIE)));
     EXPECT_EQ(QFileSystemModel().headerData(3, Qt::Horizontal).toString(), "Data modificării");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Detail View"), "Detalii");
+    EXPECT_EQ(QLocale().toString(2.0, 'f', 1) + QLocale().monthName(12), "2,0decembrie");
 }
 
 } // namespace

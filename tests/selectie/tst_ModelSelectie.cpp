@@ -3,6 +3,7 @@
 #include "tests/selectie/ColectieSelectie.h"
 #include "unelte/FerestreTacute.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -114,8 +115,10 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     f.findChild<QRadioButton *>("clasa_4")->click();
     f.findChild<QRadioButton *>("nivel_2")->click();
     EXPECT_EQ(QList({sel.ClasaAleasa, sel.NivelAles}), QList<int16_t>({9, 7}));
+    f.findChild<QLineEdit *>("clasaExclusa")->setText("IX B");
     platforma.RaspunsuriDaNu = {true};
     f.findChild<QPushButton *>("butonVizualizare")->click();
+    EXPECT_EQ(f.findChild<QLineEdit *>("clasaExclusa")->text(), "");
     for (QRadioButton *o : f.findChildren<QRadioButton *>())
         EXPECT_FALSE(o->isChecked()) << o->text();
     EXPECT_EQ(f.findChild<QListWidget *>("capitole")->count(), 3);
