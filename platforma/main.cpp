@@ -100,8 +100,9 @@ int main(int argc, char *argv[])
         int rezultat = 0;
         {
             Aplicatie aplicatie(
-                dosare, platforma, MotorTesseract(), [] { return std::make_unique<ImprimantaQt>(); },
-                {}, [] { return std::make_unique<ScannerSane>(); });
+                dosare, platforma, MotorTesseract(),
+                [] { return std::make_unique<ImprimantaQt>(); }, {},
+                [] { return std::make_unique<ScannerSane>(); });
             aplicatie.Colectii = {aleasa, colectie.DoarCitire, RetineColectia(dosare.Date),
                                   [&urmatoarea](const QString &dosar) {
                                       urmatoarea = dosar;

@@ -70,10 +70,9 @@ TEST_F(Main, MeniulIncarcareaSiAjutorul)
     QStringList titluri;
     for (QAction *a : f.menuBar()->actions())
         titluri << a->text();
-    EXPECT_EQ(titluri,
-              QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica", "Ajutor",
-                           "Iesire", "Deschide colecția…", "Colecții &recente",
-                           "Banca de probleme"}));
+    EXPECT_EQ(titluri, QStringList({"Editare Tezaurel", "Vizualizare Tezaurel", "Stergere fizica",
+                                    "Ajutor", "Iesire", "Deschide colecția…", "Colecții &recente",
+                                    "Banca de probleme"}));
     EXPECT_EQ(std::tuple(d.NrProbleme(), sel.NrCapitole, sel.NrDiscipline, sel.SelectieNoua),
               std::tuple(2, 1, 1, false));
     EXPECT_FALSE(f.close());
