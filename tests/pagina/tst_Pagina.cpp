@@ -293,7 +293,7 @@ TEST(Pagina, FisierulPaginiiPdfPozaSauAltceva)
         pdf.newPage();
     }
     QImage mica(300, 200, QImage::Format_RGB32);
-    mica.fill(Qt::white);
+    mica.fill(Qt::yellow);
     mica.save(dosar.filePath("poza.png"));
     QFile text(dosar.filePath("nota.png"));
     ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("nu este o poza") > 0);
@@ -303,9 +303,9 @@ TEST(Pagina, FisierulPaginiiPdfPozaSauAltceva)
         const char *nume;
         QSize marime;
         bool gri, eroare;
-    } cazuri[] = {{"carte.pdf", {2480, 3508}, true, false},
+    } cazuri[] = {{"carte.pdf", {2480, 3509}, true, false},
                   {"poza.png", {300, 200}, false, false},
-                  {"nota.png", {}, false, true}};
+                  {"nota.png", {0, 0}, false, true}};
     for (const auto &c : cazuri) {
         QString eroare;
         const QImage pagina = CitestePagina(dosar.filePath(c.nume), eroare);
