@@ -1,6 +1,7 @@
 #include "ferestre/pagina/FereastraPagina.h"
 #include "ferestre/pagina/VederePagina.h"
 #include "logica/cautare/IndexText.h"
+#include "logica/pagina/AnalizaPagina.h"
 #include "logica/pagina/AsezarePagina.h"
 #include "logica/pagina/SalvarePagina.h"
 #include "model/BazaDate.h"
@@ -11,6 +12,8 @@
 #include "unelte/GeneratorPagina.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -274,5 +277,40 @@ TEST(Pagina, CaseteleSeUnescSeImpartSiSeSterg)
         ASSERT_EQ(v.Casete().size(), pas.Casete);
         EXPECT_TRUE(v.Casete()[0].Cutie.contains(pas.Cuprinde)) << pas.Casete;
         EXPECT_FALSE(v.Casete()[0].Cutie.intersects(pas.Exclude)) << pas.Casete;
+    }
+}
+
+// A page file: a PDF's first page drawn at 300 dpi in grey, a picture as it
+// is, anything else refused with its name.
+TEST(Pagina, FisierulPaginiiPdfPozaSauAltceva)
+{
+    QTemporaryDir dosar;
+    {
+        QPdfWriter pdf(dosar.filePath("carte.pdf"));
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        QPainter p(&pdf);
+        p.drawText(QPointF(500, 500), "1. Calculați 2 + 2.");
+        pdf.newPage();
+    }
+    QImage mica(300, 200, QImage::Format_RGB32);
+    mica.fill(Qt::yellow);
+    mica.save(dosar.filePath("poza.png"));
+    QFile text(dosar.filePath("nota.png"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("nu este o poza") > 0);
+    text.close();
+    const struct
+    {
+        const char *nume;
+        QSize marime;
+        bool gri, eroare;
+    } cazuri[] = {{"carte.pdf", {2480, 3509}, true, false},
+                  {"poza.png", {300, 200}, false, false},
+                  {"nota.png", {0, 0}, false, true}};
+    for (const auto &c : cazuri) {
+        QString eroare;
+        const QImage pagina = CitestePagina(dosar.filePath(c.nume), eroare);
+        EXPECT_EQ(pagina.size(), c.marime) << c.nume;
+        EXPECT_EQ(pagina.isGrayscale() && !pagina.isNull(), c.gri) << c.nume;
+        EXPECT_EQ(eroare.contains(c.nume), c.eroare) << c.nume << eroare.toStdString();
     }
 }
