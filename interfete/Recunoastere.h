@@ -1,14 +1,24 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace tezaurel {
+
+// A word as recognition found it, with its box in the picture's pixels.
+struct CuvantRecunoscut
+{
+    QRect Chenar;
+    QString Text;
+    bool operator==(const CuvantRecunoscut &) const = default;
+};
 
 // Text recognition of one picture. An engine is used by one thread only:
 // each worker makes its own through MotorRecunoastere::Creeaza.
@@ -21,6 +31,9 @@ public:
     // early, with nothing, once oprire turns true (the program is ending).
     virtual std::optional<QString> Recunoaste(const QImage &poza,
                                               const std::atomic<bool> &oprire) = 0;
+    // The words of the picture last recognised, in reading order. An engine
+    // that does not tell where its words stand has none.
+    virtual std::vector<CuvantRecunoscut> Cuvinte() const { return {}; }
 };
 
 // Where engines come from, and why there are none.

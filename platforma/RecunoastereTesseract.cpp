@@ -5,6 +5,7 @@
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
+#include <tesseract/resultiterator.h>
 
 #include <clocale>
 #include <dlfcn.h>
@@ -55,12 +56,35 @@ public:
         if (rezultat == 0 && !oprire) {
             const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
             text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
+            m_cuvinte = CuvinteGasite();
+        } else {
+            m_cuvinte.clear();
         }
         m_api->Clear();
         return text;
     }
 
+    std::vector<CuvantRecunoscut> Cuvinte() const override { return m_cuvinte; }
+
 private:
+    // Tesseract already knows where each word stands once it has read the
+    // page; the paper's layout uses it to hide the number a scan prints.
+    std::vector<CuvantRecunoscut> CuvinteGasite()
+    {
+        std::vector<CuvantRecunoscut> cuvinte;
+        const std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
+        if (!it)
+            return cuvinte;
+        do {
+            int stanga = 0, sus = 0, dreapta = 0, jos = 0;
+            const std::unique_ptr<char[]> cuvant(it->GetUTF8Text(tesseract::RIL_WORD));
+            if (cuvant && it->BoundingBox(tesseract::RIL_WORD, &stanga, &sus, &dreapta, &jos))
+                cuvinte.push_back({QRect(QPoint(stanga, sus), QPoint(dreapta - 1, jos - 1)),
+                                   QString::fromUtf8(cuvant.get())});
+        } while (it->Next(tesseract::RIL_WORD));
+        return cuvinte;
+    }
+
     bool Pregateste()
     {
         if (m_api || m_esec)
@@ -95,6 +119,7 @@ private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
     locale_t m_localeC = nullptr;
     bool m_esec = false;
+    std::vector<CuvantRecunoscut> m_cuvinte;
 };
 
 } // namespace
