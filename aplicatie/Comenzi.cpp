@@ -169,18 +169,19 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, const SelectieCurenta &sel
     QAction *solutie = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                            ->addAction(QStringLiteral("Soluția pentru barem…"));
     solutie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    QObject::connect(
-        solutie, &QAction::triggered, stare, [&vizualizare, &definitii, &compunere, pozaAratata] {
-            const QString poza = pozaAratata();
-            if (poza.isEmpty()) {
-                definitii.platforma().Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
-                return;
-            }
-            DialogSolutie dialog(compunere.Solutii(), definitii.platforma(), poza, QDir::homePath(),
-                                 &vizualizare);
-            if (dialog.exec() == QDialog::Accepted)
-                emit compunere.Schimbata(); // the paper's warnings follow
-        });
+    QObject::connect(solutie, &QAction::triggered, stare,
+                     [&vizualizare, &selectie, &compunere, pozaAratata] {
+                         Platforma &platforma = selectie.Colectia().platforma();
+                         const QString poza = pozaAratata();
+                         if (poza.isEmpty()) {
+                             platforma.Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
+                             return;
+                         }
+                         DialogSolutie dialog(compunere.Solutii(), platforma, poza,
+                                              QDir::homePath(), &vizualizare);
+                         if (dialog.exec() == QDialog::Accepted)
+                             emit compunere.Schimbata(); // the paper's warnings follow
+                     });
     QObject::connect(&compunere, &CompunereLucrare::Schimbata, stare, arataStarea);
     // Connected after the viewer's own handler, so the problem is already the new one.
     QObject::connect(&vizualizare, &FereastraVizualizare::ButonApasat, stare, arataStarea);

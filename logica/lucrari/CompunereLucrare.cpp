@@ -202,6 +202,14 @@ void CompunereLucrare::Restabileste(const Lucrare &inainte)
     Pastreaza();
 }
 
+void CompunereLucrare::SpuneNescris(const QString &cale, const QString &motiv)
+{
+    m_platforma.Mesaj(QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
+                                     "dosarul există și poate fi scris.")
+                          .arg(cale) +
+                      (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+}
+
 void CompunereLucrare::InregistreazaFolosirea()
 {
     if (m_baza.PoateScrie() && !m_arhiva.InregistreazaFolosirea(m_lucrare))
@@ -232,11 +240,7 @@ bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &ma
     QString motiv;
     if (!Redare(margini,
                 [&](const auto &parti) { return RedareLucrare::ScriePdf(parti, cale, &motiv); })) {
-        m_platforma.Mesaj(
-            QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
-                           "dosarul există și poate fi scris.")
-                .arg(cale) +
-            (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+        SpuneNescris(cale, motiv);
         return false;
     }
     InregistreazaFolosirea();
@@ -248,11 +252,7 @@ bool CompunereLucrare::SalveazaOdt(const QString &cale, const MarginiLucrare &ma
 {
     QString motiv;
     if (!Redare(margini, [&](const auto &parti) { return ScrieOdt(parti, cale, &motiv); })) {
-        m_platforma.Mesaj(
-            QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
-                           "dosarul există și poate fi scris.")
-                .arg(cale) +
-            (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+        SpuneNescris(cale, motiv);
         return false;
     }
     m_platforma.Mesaj(QStringLiteral("Lucrarea a fost salvată în fișierul %1.").arg(cale));
@@ -307,11 +307,7 @@ bool CompunereLucrare::SalveazaBaremul(const QString &cale, const MarginiLucrare
     if (!RedareBaremuri(margini, [&](const auto &parti) {
             return RedareBarem::ScriePdf(parti, cale, &motiv);
         })) {
-        m_platforma.Mesaj(
-            QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
-                           "dosarul există și poate fi scris.")
-                .arg(cale) +
-            (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+        SpuneNescris(cale, motiv);
         return false;
     }
     m_platforma.Mesaj(QStringLiteral("Baremul a fost salvat în fișierul %1.").arg(cale));

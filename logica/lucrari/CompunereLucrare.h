@@ -77,6 +77,7 @@ signals:
 private:
     void Pastreaza();
     void InregistreazaFolosirea();
+    void SpuneNescris(const QString &cale, const QString &motiv);
     template <typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
     template <typename F> bool RedareBaremuri(const MarginiLucrare &margini, F &&fa);
     std::vector<Solutie> SolutiileVariantei(const Lucrare &varianta);

@@ -142,13 +142,14 @@ QImage LaRezolutie(QImage poza, bool gri, qint64 latimeMiimiInch)
 
 // The scan's number is covered only where it stands on the first line: a
 // word read elsewhere first is not the problem's number.
-void AcoperaNumarul(QImage &poza, const ContinutScan &continut, const QRect &numar)
+bool AcoperaNumarul(QImage &poza, const ContinutScan &continut, const QRect &numar)
 {
     const int mijloc = continut.Chenar.top() + continut.PrimulRand;
     if (numar.isEmpty() || std::abs(numar.center().y() - mijloc) > numar.height())
-        return;
+        return false;
     QPainter pictor(&poza);
     pictor.fillRect(numar.adjusted(-2, -2, 2, 2), Qt::white);
+    return true;
 }
 } // namespace
 
@@ -163,14 +164,9 @@ PozaPregatita RedareLucrare::Pregateste(QImage poza, int latimeZona,
     poza = poza.convertToFormat(gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
     const QImage dupaGri = gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8);
     ContinutScan continut = GasesteContinutul(dupaGri);
-    const QRect numar = NumarulScanului(cuvinte);
-    if (!numar.isEmpty() && continut.PrimulRand >= 0) {
-        const QSize inainte = poza.size();
-        AcoperaNumarul(poza, continut, numar);
-        // Without the number the first line may start further right.
+    // Without the number the first line may start further right.
+    if (continut.PrimulRand >= 0 && AcoperaNumarul(poza, continut, NumarulScanului(cuvinte)))
         continut = GasesteContinutul(gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8));
-        Q_ASSERT(poza.size() == inainte);
-    }
     const int intreaga = poza.width();
     if (continut.Chenar != poza.rect())
         poza = poza.copy(continut.Chenar);
