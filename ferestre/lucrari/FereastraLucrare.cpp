@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
@@ -66,7 +67,8 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     auto *tot = new QHBoxLayout(this);
     tot->addLayout(stanga, 1);
     tot->addWidget(ConstruiestePaginile(), 1);
-    resize(1100, 760);
+    // A school computer's 1024 x 768 screen shows the whole window.
+    resize(screen() ? QSize(1100, 760).boundedTo(screen()->availableSize()) : QSize(1100, 760));
 
     LeagaAntetul();
     connect(&m_compunere, &CompunereLucrare::Schimbata, this, &FereastraLucrare::Reimprospateaza);
