@@ -95,4 +95,42 @@ void LucrareInPdf(benchmark::State &stare)
 }
 BENCHMARK(LucrareInPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The grading scheme of the same paper, each problem with its scan as the
+// solution's picture and three steps: the same goals.
+void BaremInPdf(benchmark::State &stare)
+{
+    Dosar dosar;
+    const QString cale = dosar.temp.path() + QStringLiteral("/barem.pdf");
+    std::vector<Solutie> solutii;
+    for (const ProblemaLucrare &p : dosar.lucrare.Probleme) {
+        QFile f(dosar.temp.path() + QLatin1Char('/') + p.Poza);
+        if (!f.open(QIODevice::ReadOnly))
+            stare.SkipWithError("a scan cannot be read");
+        solutii.push_back({f.readAll(),
+                           QStringLiteral("Δ este 1"),
+                           {{QStringLiteral("Calculul discriminantului"), 0.5},
+                            {QStringLiteral("Rădăcinile"), 0.5},
+                            {QStringLiteral("Verificarea"), 0.5}}});
+    }
+    double ms = 0, citire = 0;
+    for (auto _ : stare) {
+        citire = CitesteSasePoze(dosar);
+        QElapsedTimer ceas;
+        ceas.start();
+        RedareBarem barem(dosar.lucrare, solutii, MarginiLucrare());
+        if (!RedareBarem::ScriePdf({&barem}, cale))
+            stare.SkipWithError("the PDF was not written");
+        ms = ceas.nsecsElapsed() / 1e6;
+    }
+    const double mb = QFileInfo(cale).size() / 1048576.0;
+    stare.counters["pdf_ms"] = ms;
+    stare.counters["citire_ms"] = citire;
+    stare.counters["pdf_MB"] = mb;
+    stare.SetLabel(QStringLiteral("goal <= 1.5x the reading: %1x %2; goal <= 3 MB: %3")
+                       .arg(ms / citire, 0, 'f', 2)
+                       .arg(ms <= 1.5 * citire ? "met" : "MISSED", mb <= 3 ? "met" : "MISSED")
+                       .toStdString());
+}
+BENCHMARK(BaremInPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
