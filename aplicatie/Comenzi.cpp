@@ -168,7 +168,7 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, const SelectieCurenta &sel
     QObject::connect(arata, &QAction::triggered, stare, std::move(arataLucrarea));
     QAction *solutie = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                            ->addAction(QStringLiteral("Soluția pentru barem…"));
-    solutie->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    solutie->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
     QObject::connect(solutie, &QAction::triggered, stare,
                      [&vizualizare, &selectie, &compunere, pozaAratata] {
                          Platforma &platforma = selectie.Colectia().platforma();

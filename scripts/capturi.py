@@ -240,7 +240,7 @@ class Capturi:
 
         # The solution of the problem shown, then the grading scheme and its first page.
         p.focus("Vizualizare Probleme")
-        self.s.xdotool("key", "ctrl+b")
+        self.s.xdotool("key", "ctrl+shift+e")
         solutie = asteapta(lambda: next((d for d in p.toate("dialog", None)
                                          if d.get_name().startswith("Soluția")), None),
                            "the solution dialog")

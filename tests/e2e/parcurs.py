@@ -313,7 +313,7 @@ class Parcurs:
 
         self.pas = "4b' grading scheme"
         # The solution of the problem shown, from the viewer; then the scheme's PDF.
-        self.taste("Vizualizare Probleme", "ctrl+b")
+        self.taste("Vizualizare Probleme", "ctrl+shift+e")
         solutie = p.gaseste("dialog", None)
         asteapta(lambda: solutie.get_name().startswith("Soluția problemei"), "the solution dialog")
         p.gaseste("text", "Pașii baremului", radacina=solutie).get_editable_text_iface() \
