@@ -523,8 +523,11 @@ bool FereastraLucrare::PoateIesi()
 
 QString FereastraLucrare::AlegeFisier(const QString &nume)
 {
-    QDir().mkpath(m_definitii.CaleTeste());
-    return m_definitii.platforma().AlegeFisierSalvare(m_definitii.CaleTeste() + nume);
+    // As for the paper's PDF: nothing is created for a dialog that may be cancelled.
+    const QString teste = m_definitii.CaleTeste();
+    const QString dosar =
+        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
+    return m_definitii.platforma().AlegeFisierSalvare(dosar + nume);
 }
 
 void FereastraLucrare::SalveazaBaremul()
