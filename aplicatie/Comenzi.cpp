@@ -3,6 +3,7 @@
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/import/ImportQt.h"
+#include "ferestre/lucrari/DialogSolutie.h"
 #include "ferestre/pagina/FereastraPagina.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "interfete/Platforma.h"
@@ -173,6 +174,22 @@ void LeagaLucrarea(FereastraVizualizare &vizualizare, const SelectieCurenta &sel
             compunere.Adauga(poza);
     });
     QObject::connect(arata, &QAction::triggered, stare, std::move(arataLucrarea));
+    QAction *solutie = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
+                           ->addAction(QStringLiteral("Soluția pentru barem…"));
+    solutie->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    QObject::connect(solutie, &QAction::triggered, stare,
+                     [&vizualizare, &selectie, &compunere, pozaAratata] {
+                         Platforma &platforma = selectie.Colectia().platforma();
+                         const QString poza = pozaAratata();
+                         if (poza.isEmpty()) {
+                             platforma.Mesaj(QStringLiteral("Nu este afișată nicio problemă."));
+                             return;
+                         }
+                         DialogSolutie dialog(compunere.Solutii(), platforma, poza,
+                                              QDir::homePath(), &vizualizare);
+                         if (dialog.exec() == QDialog::Accepted)
+                             emit compunere.Schimbata(); // the paper's warnings follow
+                     });
     QObject::connect(&compunere, &CompunereLucrare::Schimbata, stare, arataStarea);
     // Connected after the viewer's own handler, so the problem is already the new one.
     QObject::connect(&vizualizare, &FereastraVizualizare::ButonApasat, stare, arataStarea);

@@ -21,6 +21,14 @@ struct RandRecunoscut
     int Bloc = 0;
 };
 
+// A word as recognition found it, with its box in the picture's pixels.
+struct CuvantRecunoscut
+{
+    QRect Chenar;
+    QString Text;
+    bool operator==(const CuvantRecunoscut &) const = default;
+};
+
 // Text recognition of one picture. An engine is used by one thread only:
 // each worker makes its own through MotorRecunoastere::Creeaza.
 class Recunoastere
@@ -40,6 +48,10 @@ public:
     {
         return std::nullopt;
     }
+
+    // The words of the picture last recognised, in reading order. An engine
+    // that does not tell where its words stand has none.
+    virtual std::vector<CuvantRecunoscut> Cuvinte() const { return {}; }
 };
 
 // Where engines come from, and why there are none.

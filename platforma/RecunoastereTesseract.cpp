@@ -37,14 +37,18 @@ public:
     std::optional<QString> Recunoaste(const QImage &poza, const std::atomic<bool> &oprire) override
     {
         std::optional<QString> text;
+        m_cuvinte.clear();
         if (Citeste(poza, oprire)) {
             const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
             text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
+            m_cuvinte = CuvinteGasite();
         }
         if (m_api)
             m_api->Clear();
         return text;
     }
+
+    std::vector<CuvantRecunoscut> Cuvinte() const override { return m_cuvinte; }
 
     std::optional<std::vector<RandRecunoscut>>
     RecunoasteRanduri(const QImage &poza, const std::atomic<bool> &oprire) override
@@ -93,6 +97,24 @@ private:
         return m_api->Recognize(&monitor) == 0 && !oprire;
     }
 
+    // Tesseract already knows where each word stands once it has read the
+    // page; the paper's layout uses it to hide the number a scan prints.
+    std::vector<CuvantRecunoscut> CuvinteGasite()
+    {
+        std::vector<CuvantRecunoscut> cuvinte;
+        const std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
+        if (!it)
+            return cuvinte;
+        do {
+            int stanga = 0, sus = 0, dreapta = 0, jos = 0;
+            const std::unique_ptr<char[]> cuvant(it->GetUTF8Text(tesseract::RIL_WORD));
+            if (cuvant && it->BoundingBox(tesseract::RIL_WORD, &stanga, &sus, &dreapta, &jos))
+                cuvinte.push_back({QRect(QPoint(stanga, sus), QPoint(dreapta - 1, jos - 1)),
+                                   QString::fromUtf8(cuvant.get())});
+        } while (it->Next(tesseract::RIL_WORD));
+        return cuvinte;
+    }
+
     bool Pregateste()
     {
         if (m_api || m_esec)
@@ -127,6 +149,7 @@ private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
     locale_t m_localeC = nullptr;
     bool m_esec = false;
+    std::vector<CuvantRecunoscut> m_cuvinte;
 };
 
 } // namespace

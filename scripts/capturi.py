@@ -24,6 +24,8 @@ converted to PNG. Writes, in the output folder:
     lucrare.png        the test paper's window with three problems
     lucrare-pdf.png    the first page of the paper saved as PDF
     banca.png          the problem bank: a class chosen, all it found in a new paper
+    solutie.png        the solution of a problem for the grading scheme
+    barem-pdf.png      the first page of the grading scheme saved as PDF
 """
 
 import os
@@ -229,11 +231,37 @@ class Capturi:
         self.p.focus("Salvează lucrarea")
         self.s.xdotool("key", "Return")
         p.raspunde_ok()
-        pdf = [f for f in os.listdir(os.path.join(self.aplicatie, "teste")) if f.endswith(".pdf")]
+        pdf = [f for f in os.listdir(os.path.join(self.aplicatie, "teste"))
+               if f.endswith(".pdf") and not f.startswith("Barem ")]
         subprocess.run(["pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
                         os.path.join(self.aplicatie, "teste", pdf[0]),
                         os.path.join(self.lucru, "pdf")], check=True)
         self.pastreaza(os.path.join(self.lucru, "pdf.png"), "lucrare-pdf.png",
+                       ("-bordercolor", "#999999", "-border", "1"))
+
+        # The solution of the problem shown, then the grading scheme and its first page.
+        p.focus("Vizualizare Probleme")
+        self.s.xdotool("key", "ctrl+shift+e")
+        solutie = asteapta(lambda: next((d for d in p.toate("dialog", None)
+                                         if d.get_name().startswith("Soluția")), None),
+                           "the solution dialog")
+        p.gaseste("text", "Textul soluției", radacina=solutie).get_editable_text_iface() \
+            .set_text_contents("Triunghiul ABC este isoscel, deci unghiurile B și C sunt egale.")
+        p.gaseste("text", "Pașii baremului", radacina=solutie).get_editable_text_iface() \
+            .set_text_contents("Unghiurile de la bază sunt egale — 1p\nCalculul unghiului A — 2p")
+        self.captura(solutie.get_name(), "solutie.png")
+        p.apasa_buton("Salvează", solutie)
+        p.apasa_buton("Salvează baremul…")
+        p.gaseste("dialog", "Salvează lucrarea")
+        self.p.focus("Salvează lucrarea")
+        self.s.xdotool("key", "Return")
+        p.raspunde_ok()
+        barem = [f for f in os.listdir(os.path.join(self.aplicatie, "teste"))
+                 if f.startswith("Barem ")]
+        subprocess.run(["pdftoppm", "-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
+                        os.path.join(self.aplicatie, "teste", barem[0]),
+                        os.path.join(self.lucru, "barem")], check=True)
+        self.pastreaza(os.path.join(self.lucru, "barem.png"), "barem-pdf.png",
                        ("-bordercolor", "#999999", "-border", "1"))
 
         # Back to the main window once its title has sorted itself.

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
@@ -66,7 +67,8 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     auto *tot = new QHBoxLayout(this);
     tot->addLayout(stanga, 1);
     tot->addWidget(ConstruiestePaginile(), 1);
-    resize(1100, 760);
+    // A school computer's 1024 x 768 screen shows the whole window.
+    resize(screen() ? QSize(1100, 760).boundedTo(screen()->availableSize()) : QSize(1100, 760));
 
     LeagaAntetul();
     connect(&m_compunere, &CompunereLucrare::Schimbata, this, &FereastraLucrare::Reimprospateaza);
@@ -154,8 +156,50 @@ QGroupBox *FereastraLucrare::ConstruiesteProblemele()
     m_sterse->setWordWrap(true);
     coloana->addWidget(m_total);
     coloana->addWidget(m_sterse);
+    coloana->addLayout(ConstruiesteSpatiul(probleme));
     LeagaProblemele(sus, jos, scoate);
     return probleme;
+}
+
+QLayout *FereastraLucrare::ConstruiesteSpatiul(QWidget *parinte)
+{
+    auto *rand = new QHBoxLayout;
+    m_felSpatiu = new QComboBox(parinte);
+    m_felSpatiu->addItems({QStringLiteral("fără"), QStringLiteral("alb"), QStringLiteral("liniat"),
+                           QStringLiteral("cu pătrățele")});
+    m_felSpatiu->setAccessibleName(QStringLiteral("Spațiu de lucru"));
+    auto *eticheta = new QLabel(QStringLiteral("Spațiu de lucr&u:"), parinte);
+    eticheta->setBuddy(m_felSpatiu);
+    m_spatiu = new QDoubleSpinBox(parinte);
+    m_spatiu->setRange(0.5, 25);
+    m_spatiu->setSingleStep(0.5);
+    m_spatiu->setDecimals(1);
+    m_spatiu->setValue(4);
+    m_spatiu->setSuffix(QStringLiteral(" cm"));
+    m_spatiu->setAccessibleName(QStringLiteral("Înălțimea spațiului de lucru"));
+    m_ascundeNumerele =
+        new QCheckBox(QStringLiteral("Acop&eră numerele scrise pe scanuri"), parinte);
+    m_ascundeNumerele->setToolTip(
+        QStringLiteral("Numărul cu care începe textul scanat (de exemplu „11.”) nu se tipărește, "
+                       "ca să rămână doar numerotarea lucrării. Cere textul recunoscut al pozei."));
+    rand->addWidget(eticheta);
+    rand->addWidget(m_felSpatiu);
+    rand->addWidget(m_spatiu);
+    rand->addWidget(m_ascundeNumerele, 1);
+    connect(m_felSpatiu, &QComboBox::currentIndexChanged, this, &FereastraLucrare::SpatiuSchimbat);
+    connect(m_spatiu, &QDoubleSpinBox::valueChanged, this, &FereastraLucrare::SpatiuSchimbat);
+    connect(m_ascundeNumerele, &QCheckBox::toggled, this,
+            [this](bool ascunde) { m_compunere.SeteazaAscundeNumerele(ascunde); });
+    return rand;
+}
+
+void FereastraLucrare::SpatiuSchimbat()
+{
+    // "fără" is no room; the others are the three ways of drawing it.
+    const int fel = m_felSpatiu->currentIndex();
+    m_spatiu->setEnabled(fel > 0);
+    m_compunere.SeteazaSpatiu(m_probleme->currentRow(), fel > 0 ? m_spatiu->value() : 0,
+                              FelSpatiu(std::max(0, fel - 1)));
 }
 
 void FereastraLucrare::LeagaProblemele(QPushButton *sus, QPushButton *jos, QPushButton *scoate)
@@ -169,6 +213,13 @@ void FereastraLucrare::LeagaProblemele(QPushButton *sus, QPushButton *jos, QPush
         const QSignalBlocker blocare(m_puncte);
         m_puncte->setEnabled(rand >= 0);
         m_puncte->setValue(rand >= 0 && rand < int(p.size()) ? p[size_t(rand)].Puncte : 0);
+        const QSignalBlocker b1(m_felSpatiu), b2(m_spatiu);
+        const bool are = rand >= 0 && rand < int(p.size()) && p[size_t(rand)].SpatiuCm > 0;
+        m_felSpatiu->setEnabled(rand >= 0);
+        m_felSpatiu->setCurrentIndex(are ? int(p[size_t(rand)].Spatiu) + 1 : 0);
+        m_spatiu->setEnabled(are);
+        if (are)
+            m_spatiu->setValue(p[size_t(rand)].SpatiuCm);
     });
     connect(m_puncte, &QDoubleSpinBox::valueChanged, this, [this](double valoare) {
         m_compunere.SeteazaPuncte(m_probleme->currentRow(), valoare);
@@ -190,7 +241,9 @@ void FereastraLucrare::LeagaProblemele(QPushButton *sus, QPushButton *jos, QPush
 QGroupBox *FereastraLucrare::ConstruiesteTiparirea()
 {
     auto *iesire = new QGroupBox(QStringLiteral("Tipărire"), this);
-    auto *randIesire = new QHBoxLayout(iesire);
+    auto *coloana = new QVBoxLayout(iesire);
+    auto *randIesire = new QHBoxLayout;
+    coloana->addLayout(randIesire);
     m_imprimante = new QComboBox(iesire);
     m_imprimante->setAccessibleName(QStringLiteral("Imprimanta"));
     m_imprimante->addItems(m_imprimanta->Imprimante());
@@ -206,6 +259,21 @@ QGroupBox *FereastraLucrare::ConstruiesteTiparirea()
     randIesire->addWidget(pdf);
     connect(tipareste, &QPushButton::clicked, this, &FereastraLucrare::Tipareste);
     connect(pdf, &QPushButton::clicked, this, &FereastraLucrare::SalveazaPdf);
+    auto *randBarem = new QHBoxLayout;
+    QPushButton *barem =
+        Buton(QStringLiteral("Salvează &baremul…"), QKeySequence(Qt::CTRL | Qt::Key_B), iesire);
+    QPushButton *tiparesteBarem = Buton(QStringLiteral("Tipărește bare&mul"),
+                                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), iesire);
+    QPushButton *odt = Buton(QStringLiteral("Salvează ca document O&DT…"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), iesire);
+    randBarem->addWidget(barem);
+    randBarem->addWidget(tiparesteBarem);
+    randBarem->addWidget(odt);
+    randBarem->addStretch(1);
+    coloana->addLayout(randBarem);
+    connect(barem, &QPushButton::clicked, this, &FereastraLucrare::SalveazaBaremul);
+    connect(tiparesteBarem, &QPushButton::clicked, this, &FereastraLucrare::TiparesteBaremul);
+    connect(odt, &QPushButton::clicked, this, &FereastraLucrare::SalveazaOdt);
     return iesire;
 }
 
@@ -325,14 +393,22 @@ void FereastraLucrare::Reimprospateaza()
         }
     }
     m_probleme->setCurrentRow(std::min(std::max(curent, 0), m_probleme->count() - 1));
+    {
+        const QSignalBlocker blocare(m_ascundeNumerele);
+        m_ascundeNumerele->setChecked(l.AscundeNumerele);
+    }
     const QString avertisment = l.AvertismentPuncte();
     const double total = l.TotalPuncte();
+    QStringList avertismente = m_compunere.AvertismenteBarem();
+    if (!avertisment.isEmpty())
+        avertismente.prepend(avertisment);
     m_total->setText(
         QStringLiteral("Total: %1 %2%3")
             .arg(TextPuncte(total), total == 1 ? QStringLiteral("punct") : QStringLiteral("puncte"),
                  l.Antet.DinOficiu ? QStringLiteral(" (cu 1 din oficiu)") : QString()) +
-        (avertisment.isEmpty() ? QString() : QStringLiteral("\n") + avertisment));
-    m_total->setStyleSheet(avertisment.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+        (avertismente.isEmpty() ? QString()
+                                : QStringLiteral("\n") + avertismente.join(QLatin1Char('\n'))));
+    m_total->setStyleSheet(avertismente.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
     m_sterse->setText(l.ProblemeSterse > 0
                           ? QStringLiteral("Din această lucrare au fost scoase %1, șterse între "
                                            "timp din colecție.")
@@ -370,7 +446,8 @@ void FereastraLucrare::ArataPaginile()
         delete element;
     }
     const Lucrare varianta = m_compunere.Curenta().Varianta(m_compunere.VariantaAratata());
-    RedareLucrare redare(varianta, m_compunere.DosarProbleme(), m_margini(), &m_compunere.Poze());
+    RedareLucrare redare(varianta, m_compunere.DosarProbleme(), m_margini(), &m_compunere.Poze(),
+                         m_compunere.Cuvinte());
     for (int p = 0; p < redare.NrPagini(); ++p) {
         auto *pagina = new QLabel;
         pagina->setPixmap(QPixmap::fromImage(redare.Previzualizare(p, LatimePagina)));
@@ -432,6 +509,57 @@ void FereastraLucrare::SalveazaPdf()
     const QString cale = platforma.AlegeFisierSalvare(dosar + m_compunere.Curenta().NumeFisier());
     if (!cale.isEmpty())
         m_compunere.SalveazaPdf(cale, m_margini());
+}
+
+bool FereastraLucrare::PoateIesi()
+{
+    AntetSchimbat();
+    if (m_compunere.Curenta().Probleme.empty()) {
+        m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
+        return false;
+    }
+    return true;
+}
+
+QString FereastraLucrare::AlegeFisier(const QString &nume)
+{
+    // As for the paper's PDF: nothing is created for a dialog that may be cancelled.
+    const QString teste = m_definitii.CaleTeste();
+    const QString dosar =
+        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
+    return m_definitii.platforma().AlegeFisierSalvare(dosar + nume);
+}
+
+void FereastraLucrare::SalveazaBaremul()
+{
+    if (!PoateIesi())
+        return;
+    const QString cale = AlegeFisier(QStringLiteral("Barem ") + m_compunere.Curenta().NumeFisier());
+    if (!cale.isEmpty())
+        m_compunere.SalveazaBaremul(cale, m_margini());
+}
+
+void FereastraLucrare::TiparesteBaremul()
+{
+    if (!PoateIesi())
+        return;
+    if (m_imprimante->currentText().isEmpty() ||
+        !m_imprimanta->Alege(m_imprimante->currentText())) {
+        m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
+        return;
+    }
+    m_compunere.TiparesteBaremul(*m_imprimanta, m_exemplare->value(), m_margini());
+}
+
+void FereastraLucrare::SalveazaOdt()
+{
+    if (!PoateIesi())
+        return;
+    QString nume = m_compunere.Curenta().NumeFisier();
+    nume.replace(nume.size() - 4, 4, QStringLiteral(".odt"));
+    const QString cale = AlegeFisier(nume);
+    if (!cale.isEmpty())
+        m_compunere.SalveazaOdt(cale, m_margini());
 }
 
 void FereastraLucrare::DeschidePastrata()

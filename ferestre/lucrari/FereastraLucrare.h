@@ -15,6 +15,7 @@ class QDateEdit;
 class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -51,6 +52,11 @@ public:
 
     void Tipareste();
     void SalveazaPdf();
+    // The grading scheme ("Barem de evaluare și de notare") and the paper as
+    // an OpenDocument text, for a teacher who changes it in a word processor.
+    void SalveazaBaremul();
+    void TiparesteBaremul();
+    void SalveazaOdt();
     void DeschidePastrata();
     void CopiazaPastrata();
     void Noua();
@@ -72,6 +78,9 @@ private:
     QDoubleSpinBox *m_puncte;
     QLabel *m_total;
     QLabel *m_sterse;
+    QComboBox *m_felSpatiu;
+    QDoubleSpinBox *m_spatiu;
+    QCheckBox *m_ascundeNumerele;
     QComboBox *m_imprimante;
     QSpinBox *m_exemplare;
     QListWidget *m_pastrate;
@@ -85,12 +94,17 @@ private:
     // Typing in the header is kept when it pauses, not at every letter.
     void LeagaAntetul();
     void LeagaProblemele(QPushButton *sus, QPushButton *jos, QPushButton *scoate);
+    QLayout *ConstruiesteSpatiul(QWidget *parinte);
+    void SpatiuSchimbat();
     void UmpleAntet();
     void Reimprospateaza();
     void ArataPaginile();
     void ArataPastrate();
     void AntetSchimbat();
     QIcon Iconita(const QString &poza);
+    // The header kept; false, with the teacher told, when there is nothing to give out.
+    bool PoateIesi();
+    QString AlegeFisier(const QString &nume);
 
     Colectie &m_definitii;
     CompunereLucrare &m_compunere;

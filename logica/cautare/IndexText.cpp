@@ -41,6 +41,10 @@ void InregistreazaSchema(BazaDate &baza)
             "CREATE TRIGGER IF NOT EXISTS texte_observatii AFTER UPDATE OF observatii"
             " ON texte_recunoscute BEGIN"
             " UPDATE texte_cautare SET observatii = new.observatii WHERE rowid = new.id; END",
+            // One line a word, "x y w h text": read back only to lay out a paper.
+            "CREATE TABLE IF NOT EXISTS texte_cuvinte ("
+            " id INTEGER PRIMARY KEY REFERENCES texte_recunoscute(id) ON DELETE CASCADE,"
+            " cuvinte TEXT NOT NULL)",
         };
         QSqlQuery q(db);
         for (const char *sql : instructiuni)
@@ -126,9 +130,24 @@ std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &pro
 }
 
 bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 modificat,
-                   const QString &text)
+                   const QString &text, const std::vector<CuvantRecunoscut> &cuvinte)
 {
+    QStringList randuri;
+    for (const CuvantRecunoscut &c : cuvinte)
+        randuri << QStringLiteral("%1 %2 %3 %4 %5")
+                       .arg(c.Chenar.x())
+                       .arg(c.Chenar.y())
+                       .arg(c.Chenar.width())
+                       .arg(c.Chenar.height())
+                       .arg(QString(c.Text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     return baza.Tranzactie([&](QSqlDatabase &db) {
+        QSqlQuery c(db);
+        c.prepare(QStringLiteral("INSERT OR REPLACE INTO texte_cuvinte(id, cuvinte)"
+                                 " SELECT id, ? FROM texte_recunoscute WHERE nume = ?"));
+        c.addBindValue(NiciodataNul(randuri.join(QLatin1Char('\n'))));
+        c.addBindValue(nume);
+        if (!BazaDate::Executa(c))
+            return false;
         QSqlQuery q(db), t(db);
         q.prepare(QStringLiteral(
             "UPDATE texte_recunoscute SET marime = ?, modificat = ? WHERE nume = ?"));
@@ -204,6 +223,30 @@ std::optional<QString> Text(BazaDate &baza, const QString &nume)
     if (!q.exec() || !q.next() || q.value(0).toLongLong() < 0)
         return std::nullopt;
     return q.value(1).toString();
+}
+
+std::vector<CuvantRecunoscut> Cuvinte(BazaDate &baza, const QString &nume, qint64 marimeFisier)
+{
+    std::vector<CuvantRecunoscut> cuvinte;
+    if (!baza.EsteDeschisa())
+        return cuvinte;
+    QSqlQuery q(baza.Conexiune());
+    q.prepare(
+        QStringLiteral("SELECT c.cuvinte FROM texte_recunoscute r"
+                       " JOIN texte_cuvinte c ON c.id = r.id WHERE r.nume = ? AND r.marime = ?"));
+    q.addBindValue(nume);
+    q.addBindValue(marimeFisier);
+    if (!q.exec() || !q.next())
+        return cuvinte;
+    for (const QString &rand : q.value(0).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList campuri = rand.split(QLatin1Char(' '));
+        if (campuri.size() < 5)
+            continue;
+        cuvinte.push_back(
+            {QRect(campuri[0].toInt(), campuri[1].toInt(), campuri[2].toInt(), campuri[3].toInt()),
+             campuri.mid(4).join(QLatin1Char(' '))});
+    }
+    return cuvinte;
 }
 
 } // namespace IndexText

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "interfete/Recunoastere.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -44,11 +46,16 @@ std::optional<Intrari> Citeste(BazaDate &baza);
 std::optional<int> Potriveste(BazaDate &baza, const QHash<QString, QString> &probleme,
                               Intrari &cunoscute, int limita = std::numeric_limits<int>::max());
 
-// Stores what recognition made of a picture. A picture that could not be read
-// is stored with no text and the file's size and time, so that it is tried
-// again only once the file changes.
+// Stores what recognition made of a picture, its words' boxes with it. A
+// picture that could not be read is stored with no text and the file's size
+// and time, so that it is tried again only once the file changes.
 bool Inregistreaza(BazaDate &baza, const QString &nume, qint64 marime, qint64 modificat,
-                   const QString &text);
+                   const QString &text, const std::vector<CuvantRecunoscut> &cuvinte = {});
+
+// The recognised words of a picture with their boxes, while the file still has
+// the size it had when recognised; none otherwise (a changed scan's old boxes
+// would point at the wrong places).
+std::vector<CuvantRecunoscut> Cuvinte(BazaDate &baza, const QString &nume, qint64 marimeFisier);
 
 // Inside the caller's transaction: the row of a picture whose text is already
 // known (one that came from a colleague), with the file's size and time, so

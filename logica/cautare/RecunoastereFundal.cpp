@@ -143,16 +143,19 @@ void RecunoastereFundal::Lucreaza()
         deRecunoscut.pop_front();
         const PozaCitita citita = CitestePoza(l.Cale);
         std::optional<QString> text;
-        if (citita.Rezultat != PozaCitita::Stare::Citita)
+        std::vector<CuvantRecunoscut> cuvinte;
+        if (citita.Rezultat != PozaCitita::Stare::Citita) {
             text = QString(); // not a picture: no text, until the file changes
-        else if (motor)
+        } else if (motor) {
             text = motor->Recunoaste(citita.Poza, m_oprire);
+            cuvinte = motor->Cuvinte();
+        }
         if (m_oprire)
             return;
         QMetaObject::invokeMethod(
             this,
-            [this, l, text] {
-                Recunoscuta(l.Nume, l.Cunoscuta.Marime, l.Cunoscuta.Modificat, text);
+            [this, l, text, cuvinte] {
+                Recunoscuta(l.Nume, l.Cunoscuta.Marime, l.Cunoscuta.Modificat, text, cuvinte);
             },
             Qt::QueuedConnection);
     }
@@ -166,7 +169,8 @@ void RecunoastereFundal::Triat(int neschimbate, int deRecunoscut)
 }
 
 void RecunoastereFundal::Recunoscuta(const QString &nume, qint64 marime, qint64 modificat,
-                                     const std::optional<QString> &text)
+                                     const std::optional<QString> &text,
+                                     const std::vector<CuvantRecunoscut> &cuvinte)
 {
     --m_ocupat;
     ++m_gata;
@@ -174,7 +178,7 @@ void RecunoastereFundal::Recunoscuta(const QString &nume, qint64 marime, qint64 
     // leaves the row waiting for the next run.
     const auto intrare = m_cunoscute.find(nume);
     if (text && intrare != m_cunoscute.end() &&
-        IndexText::Inregistreaza(m_definitii.Baza(), nume, marime, modificat, *text)) {
+        IndexText::Inregistreaza(m_definitii.Baza(), nume, marime, modificat, *text, cuvinte)) {
         intrare->Marime = marime;
         intrare->Modificat = modificat;
     }

@@ -62,7 +62,8 @@ private:
     bool Asteapta(std::deque<Lucrare> &deVerificat, bool asteaptaNou);
     void Triat(int neschimbate, int deRecunoscut);
     void Recunoscuta(const QString &nume, qint64 marime, qint64 modificat,
-                     const std::optional<QString> &text);
+                     const std::optional<QString> &text,
+                     const std::vector<CuvantRecunoscut> &cuvinte);
     void ArataProgres();
 
     Colectie &m_definitii;

@@ -25,6 +25,17 @@ QVariant Text(const QString &text)
     return text.isNull() ? QVariant(QString(QLatin1String(""))) : QVariant(text);
 }
 
+bool AdaugaColoana(QSqlDatabase &db, const QString &tabel, const QString &coloana)
+{
+    QSqlQuery coloane(db);
+    if (!coloane.exec(QStringLiteral("PRAGMA table_info(%1)").arg(tabel)))
+        return false;
+    while (coloane.next())
+        if (coloane.value(1).toString() == coloana.section(QLatin1Char(' '), 0, 0))
+            return true;
+    return QSqlQuery(db).exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(tabel, coloana));
+}
+
 bool CreeazaTabele(QSqlDatabase &db)
 {
     const char *const comenzi[] = {
@@ -52,15 +63,17 @@ bool CreeazaTabele(QSqlDatabase &db)
     for (const char *comanda : comenzi)
         if (!QSqlQuery(db).exec(QString::fromLatin1(comanda)))
             return false;
-    // Papers kept before variants existed lack the column.
-    QSqlQuery coloane(db);
-    if (!coloane.exec(QStringLiteral("PRAGMA table_info(lucrari)")))
-        return false;
-    while (coloane.next())
-        if (coloane.value(1).toString() == QLatin1String("variante"))
-            return true;
-    return QSqlQuery(db).exec(
-        QStringLiteral("ALTER TABLE lucrari ADD COLUMN variante INTEGER NOT NULL DEFAULT 1"));
+    // Papers kept by an earlier Tezaurel lack the columns added since.
+    const char *const adaugate[][2] = {
+        {"lucrari", "variante INTEGER NOT NULL DEFAULT 1"},
+        {"lucrari", "ascunde_numerele INTEGER NOT NULL DEFAULT 1"},
+        {"lucrari_probleme", "spatiu_cm REAL NOT NULL DEFAULT 0"},
+        {"lucrari_probleme", "fel_spatiu INTEGER NOT NULL DEFAULT 0"},
+    };
+    for (const auto &[tabel, coloana] : adaugate)
+        if (!AdaugaColoana(db, QString::fromLatin1(tabel), QString::fromLatin1(coloana)))
+            return false;
+    return true;
 }
 
 bool RedenumesteProblema(QSqlDatabase &db, const QString &vechi, const QString &nou)
@@ -127,20 +140,22 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
     const bool reusit = m_baza.Tranzactie([&](QSqlDatabase &db) {
         const AntetLucrare &a = lucrare.Antet;
         QSqlQuery q(db);
-        q.prepare(
-            id == 0 ? QStringLiteral("INSERT INTO lucrari (titlu, scoala, clasa, data, "
-                                     "linia_nume, timp_lucru, din_oficiu, probleme_sterse, "
-                                     "modificata, variante) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                    : QStringLiteral("UPDATE lucrari SET titlu = ?, scoala = ?, clasa = ?, "
-                                     "data = ?, linia_nume = ?, timp_lucru = ?, din_oficiu = ?,"
-                                     " probleme_sterse = ?, modificata = ?, variante = ? "
-                                     "WHERE id = ?"));
+        q.prepare(id == 0
+                      ? QStringLiteral("INSERT INTO lucrari (titlu, scoala, clasa, data, "
+                                       "linia_nume, timp_lucru, din_oficiu, probleme_sterse, "
+                                       "modificata, variante, ascunde_numerele) VALUES (?, ?, ?, "
+                                       "?, ?, ?, ?, ?, ?, ?, ?)")
+                      : QStringLiteral("UPDATE lucrari SET titlu = ?, scoala = ?, clasa = ?, "
+                                       "data = ?, linia_nume = ?, timp_lucru = ?, din_oficiu = ?,"
+                                       " probleme_sterse = ?, modificata = ?, variante = ?, "
+                                       "ascunde_numerele = ? "
+                                       "WHERE id = ?"));
         for (const QVariant &v :
              {Text(a.Titlu), Text(a.Scoala), Text(a.Clasa), QVariant(a.Data.toString(FormatData)),
               QVariant(a.LiniaNume ? 1 : 0), QVariant(a.TimpLucru), QVariant(a.DinOficiu ? 1 : 0),
               QVariant(lucrare.ProblemeSterse),
               QVariant(QDateTime::currentDateTimeUtc().toString(Qt::ISODate)),
-              QVariant(lucrare.NrVariante)})
+              QVariant(lucrare.NrVariante), QVariant(lucrare.AscundeNumerele ? 1 : 0)})
             q.addBindValue(v);
         if (id != 0)
             q.addBindValue(id);
@@ -155,8 +170,8 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
             return false;
         QSqlQuery adauga(db);
         adauga.prepare(
-            QStringLiteral("INSERT INTO lucrari_probleme (lucrare, varianta, loc, poza, puncte) "
-                           "VALUES (?, ?, ?, ?, ?)"));
+            QStringLiteral("INSERT INTO lucrari_probleme (lucrare, varianta, loc, poza, puncte, "
+                           "spatiu_cm, fel_spatiu) VALUES (?, ?, ?, ?, ?, ?, ?)"));
         for (int v = 1; v <= lucrare.NrVariante; ++v)
             for (size_t i = 0; i < lucrare.Probleme.size(); ++i) {
                 const QString poza = lucrare.Probleme[i].PozaVariantei(v);
@@ -167,6 +182,8 @@ bool ArhivaLucrari::Pastreaza(Lucrare &lucrare)
                 adauga.addBindValue(int(i) + 1);
                 adauga.addBindValue(poza);
                 adauga.addBindValue(lucrare.Probleme[i].Puncte);
+                adauga.addBindValue(lucrare.Probleme[i].SpatiuCm);
+                adauga.addBindValue(int(lucrare.Probleme[i].Spatiu));
                 if (!BazaDate::Executa(adauga))
                     return false;
             }
@@ -183,7 +200,8 @@ std::optional<Lucrare> ArhivaLucrari::Citeste(qint64 id)
         return std::nullopt;
     QSqlQuery q(m_baza.Conexiune());
     q.prepare(QStringLiteral("SELECT titlu, scoala, clasa, data, linia_nume, timp_lucru, "
-                             "din_oficiu, probleme_sterse, variante FROM lucrari WHERE id = ?"));
+                             "din_oficiu, probleme_sterse, variante, ascunde_numerele FROM lucrari "
+                             "WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec() || !q.next())
         return std::nullopt;
@@ -198,8 +216,10 @@ std::optional<Lucrare> ArhivaLucrari::Citeste(qint64 id)
     l.Antet.DinOficiu = q.value(6).toInt() != 0;
     l.ProblemeSterse = q.value(7).toInt();
     l.NrVariante = std::clamp(q.value(8).toInt(), 1, int(Lucrare::VarianteMaxime));
+    l.AscundeNumerele = q.value(9).toInt() != 0;
     QSqlQuery p(m_baza.Conexiune());
-    p.prepare(QStringLiteral("SELECT varianta, loc, poza, puncte FROM lucrari_probleme "
+    p.prepare(QStringLiteral("SELECT varianta, loc, poza, puncte, spatiu_cm, fel_spatiu "
+                             "FROM lucrari_probleme "
                              "WHERE lucrare = ? ORDER BY varianta, loc"));
     p.addBindValue(id);
     if (!p.exec())
@@ -211,7 +231,11 @@ std::optional<Lucrare> ArhivaLucrari::Citeste(qint64 id)
         const int loc = p.value(1).toInt();
         if (varianta == 1) {
             locuri[loc] = l.Probleme.size();
-            l.Probleme.push_back({p.value(2).toString(), p.value(3).toDouble(), {}});
+            l.Probleme.push_back({p.value(2).toString(),
+                                  p.value(3).toDouble(),
+                                  {},
+                                  std::max(0.0, p.value(4).toDouble()),
+                                  FelSpatiu(std::clamp(p.value(5).toInt(), 0, 2))});
         } else if (varianta <= l.NrVariante && locuri.count(loc)) {
             QStringList &alte = l.Probleme[locuri[loc]].Alte;
             while (alte.size() < varianta - 1)

@@ -17,48 +17,68 @@ QRect ZonaIntreMargini(const MarginiLucrare &m)
 }
 } // namespace
 
+QRect ZonaLucrare(const MarginiLucrare &margini)
+{
+    const QRect z = ZonaIntreMargini(margini);
+    // At least 5 cm each way, or the problems would be slivers.
+    if (z.width() < 5 * Pagina::TwipsPeCm || z.height() < 5 * Pagina::TwipsPeCm || z.left() < 0 ||
+        z.top() < 0)
+        return ZonaIntreMargini(MarginiLucrare());
+    return z;
+}
+
 AsezareLucrare AseazaLucrarea(const MarginiLucrare &margini, int inaltimeAntet,
-                              const std::vector<QSize> &poze)
+                              const std::vector<ProblemaDeAsezat> &probleme)
 {
     using namespace PaginaLucrare;
     AsezareLucrare a;
-    a.Zona = ZonaIntreMargini(margini);
-    // At least 5 cm each way, or the problems would be slivers.
-    if (a.Zona.width() < 5 * Pagina::TwipsPeCm || a.Zona.height() < 5 * Pagina::TwipsPeCm ||
-        a.Zona.left() < 0 || a.Zona.top() < 0)
-        a.Zona = ZonaIntreMargini(MarginiLucrare());
+    a.Zona = ZonaLucrare(margini);
     const QRect &z = a.Zona;
     a.Antet = QRect(z.left(), z.top(), z.width(), inaltimeAntet);
     a.Subsol = QRect(z.left(), z.bottom() + 1 - InaltimeSubsol, z.width(), InaltimeSubsol);
     const int fund = a.Subsol.top(); // problems end above the page number
+    const int stangaPoza = z.left() + ColoanaNumar;
+    const int latimeDisponibila = z.right() + 1 - stangaPoza;
 
     int pagina = 0;
     int y = z.top() + (inaltimeAntet > 0 ? inaltimeAntet + SpatiuDupaAntet : 0);
     bool paginaGoala = true;
-    for (const QSize &marime : poze) {
-        const bool arePoza = marime.width() > 0 && marime.height() > 0;
-        int inaltimePoza =
-            arePoza ? int(qint64(marime.height()) * z.width() / marime.width()) : InaltimeLipsa;
-        if (!paginaGoala && y + RandText + inaltimePoza > fund) {
+    for (const ProblemaDeAsezat &p : probleme) {
+        const bool arePoza = !p.Poza.isEmpty();
+        int inaltimePoza = arePoza ? p.Poza.height() : InaltimeLipsa;
+        int latimePoza = latimeDisponibila;
+        if (arePoza && p.Poza.width() <= latimeDisponibila)
+            latimePoza = p.Poza.width();
+        else if (arePoza) // wider than the column leaves: scaled to it
+            inaltimePoza =
+                std::max(1, int(qint64(inaltimePoza) * latimeDisponibila / p.Poza.width()));
+        // Room to work never takes more than a page leaves beside a line of text.
+        const int spatiu = std::clamp(p.Spatiu, 0, fund - z.top() - RandText);
+        if (!paginaGoala && y + std::max(inaltimePoza, RandText) + spatiu > fund) {
             ++pagina;
             y = z.top();
-            paginaGoala = true;
         }
         LocProblema loc;
         loc.Pagina = pagina;
-        loc.Eticheta = QRect(z.left(), y, z.width(), RandText);
-        int latimePoza = z.width();
-        const int loc_ramas = fund - y - RandText;
-        if (inaltimePoza > loc_ramas) {
+        const int ramas = std::max(fund - y - spatiu, 1);
+        if (inaltimePoza > ramas) {
             loc.Micsorata = true;
-            inaltimePoza = std::max(loc_ramas, 1);
             if (arePoza)
-                latimePoza =
-                    std::max(1, int(qint64(marime.width()) * inaltimePoza / marime.height()));
+                latimePoza = std::max(1, int(qint64(latimePoza) * ramas / inaltimePoza));
+            inaltimePoza = ramas;
         }
-        loc.Poza = QRect(z.left(), y + RandText, latimePoza, inaltimePoza);
+        loc.Poza = QRect(stangaPoza, y, latimePoza, inaltimePoza);
+        const int mijloc = arePoza && p.PrimulRand >= 0
+                               ? int(qint64(p.PrimulRand) * inaltimePoza / p.Poza.height())
+                               : RandText / 2;
+        // Level with the first line, but never above the picture's top.
+        loc.Eticheta =
+            QRect(z.left(), y + std::max(0, mijloc - RandText / 2), ColoanaNumar, RandText);
+        const int sub = std::max(loc.Poza.bottom(), loc.Eticheta.bottom()) + 1;
+        if (spatiu > 0)
+            loc.Spatiu = QRect(stangaPoza, sub, latimeDisponibila, spatiu);
         a.Locuri.push_back(loc);
-        y = loc.Poza.bottom() + 1 + SpatiuIntreProbleme;
+        y = sub + spatiu + SpatiuIntreProbleme;
         paginaGoala = false;
     }
     a.NrPagini = pagina + 1;

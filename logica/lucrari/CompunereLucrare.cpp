@@ -1,7 +1,11 @@
 #include "logica/lucrari/CompunereLucrare.h"
 
 #include "interfete/Platforma.h"
+#include "logica/cautare/IndexText.h"
+#include "logica/lucrari/DocumentLucrare.h"
 #include "model/BazaDate.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <memory>
@@ -14,8 +18,10 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
     , m_platforma(platforma)
     , m_dosarProbleme(std::move(dosarProbleme))
     , m_arhiva(baza)
+    , m_solutii(baza)
 {
     ArhivaLucrari::Inregistreaza(baza);
+    SolutiiProbleme::Inregistreaza(baza);
     // The purge takes its problems out of the paper in hand as well, or the
     // next change would keep them again.
     baza.AdaugaCuratare([this](QSqlDatabase &, const QStringList &poze) {
@@ -29,6 +35,13 @@ CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString
         m_lucrare.ProblemeSterse += int(inainte - m_lucrare.Probleme.size());
         return true;
     });
+}
+
+CuvintePoza CompunereLucrare::Cuvinte()
+{
+    return [this](const QString &poza) {
+        return IndexText::Cuvinte(m_baza, poza, QFileInfo(m_dosarProbleme + poza).size());
+    };
 }
 
 void CompunereLucrare::Pastreaza()
@@ -71,7 +84,7 @@ void CompunereLucrare::Adauga(const QString &poza)
             break;
         }
     if (m_varianta == 1) {
-        m_lucrare.Probleme.push_back({poza, 0, {}});
+        m_lucrare.Probleme.push_back({poza, 0, {}, 0, FelSpatiu::Gol});
     } else {
         auto loc = std::find_if(
             m_lucrare.Probleme.begin(), m_lucrare.Probleme.end(),
@@ -115,6 +128,26 @@ void CompunereLucrare::SeteazaPuncte(int i, double puncte)
         m_lucrare.Probleme[size_t(i)].Puncte == puncte)
         return;
     m_lucrare.Probleme[size_t(i)].Puncte = puncte;
+    Pastreaza();
+}
+
+void CompunereLucrare::SeteazaSpatiu(int i, double centimetri, FelSpatiu fel)
+{
+    if (i < 0 || i >= int(m_lucrare.Probleme.size()))
+        return;
+    ProblemaLucrare &p = m_lucrare.Probleme[size_t(i)];
+    if (p.SpatiuCm == centimetri && p.Spatiu == fel)
+        return;
+    p.SpatiuCm = std::max(0.0, centimetri);
+    p.Spatiu = fel;
+    Pastreaza();
+}
+
+void CompunereLucrare::SeteazaAscundeNumerele(bool ascunde)
+{
+    if (m_lucrare.AscundeNumerele == ascunde)
+        return;
+    m_lucrare.AscundeNumerele = ascunde;
     Pastreaza();
 }
 
@@ -169,6 +202,14 @@ void CompunereLucrare::Restabileste(const Lucrare &inainte)
     Pastreaza();
 }
 
+void CompunereLucrare::SpuneNescris(const QString &cale, const QString &motiv)
+{
+    m_platforma.Mesaj(QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
+                                     "dosarul există și poate fi scris.")
+                          .arg(cale) +
+                      (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+}
+
 void CompunereLucrare::InregistreazaFolosirea()
 {
     if (m_baza.PoateScrie() && !m_arhiva.InregistreazaFolosirea(m_lucrare))
@@ -185,9 +226,10 @@ template <typename F> bool CompunereLucrare::Redare(const MarginiLucrare &margin
         variante.push_back(m_lucrare.Varianta(v));
     std::vector<std::unique_ptr<RedareLucrare>> redari;
     std::vector<RedareLucrare *> parti;
+    const CuvintePoza cuvinte = Cuvinte();
     for (const Lucrare &varianta : variante) {
         redari.push_back(
-            std::make_unique<RedareLucrare>(varianta, m_dosarProbleme, margini, &m_poze));
+            std::make_unique<RedareLucrare>(varianta, m_dosarProbleme, margini, &m_poze, cuvinte));
         parti.push_back(redari.back().get());
     }
     return fa(parti);
@@ -198,14 +240,21 @@ bool CompunereLucrare::SalveazaPdf(const QString &cale, const MarginiLucrare &ma
     QString motiv;
     if (!Redare(margini,
                 [&](const auto &parti) { return RedareLucrare::ScriePdf(parti, cale, &motiv); })) {
-        m_platforma.Mesaj(
-            QStringLiteral("Nu am reușit să scriu fișierul %1. Verificați că "
-                           "dosarul există și poate fi scris.")
-                .arg(cale) +
-            (motiv.isEmpty() ? QString() : QStringLiteral("\nMotivul: %1.").arg(motiv)));
+        SpuneNescris(cale, motiv);
         return false;
     }
     InregistreazaFolosirea();
+    m_platforma.Mesaj(QStringLiteral("Lucrarea a fost salvată în fișierul %1.").arg(cale));
+    return true;
+}
+
+bool CompunereLucrare::SalveazaOdt(const QString &cale, const MarginiLucrare &margini)
+{
+    QString motiv;
+    if (!Redare(margini, [&](const auto &parti) { return ScrieOdt(parti, cale, &motiv); })) {
+        SpuneNescris(cale, motiv);
+        return false;
+    }
     m_platforma.Mesaj(QStringLiteral("Lucrarea a fost salvată în fișierul %1.").arg(cale));
     return true;
 }
@@ -221,6 +270,60 @@ bool CompunereLucrare::Tipareste(Imprimanta &imprimanta, int exemplare,
         return false;
     }
     InregistreazaFolosirea();
+    return true;
+}
+
+std::vector<Solutie> CompunereLucrare::SolutiileVariantei(const Lucrare &varianta)
+{
+    std::vector<Solutie> solutii;
+    for (const ProblemaLucrare &p : varianta.Probleme)
+        solutii.push_back(p.Poza.isEmpty() ? Solutie()
+                                           : m_solutii.Citeste(p.Poza).value_or(Solutie()));
+    return solutii;
+}
+
+QStringList CompunereLucrare::AvertismenteBarem()
+{
+    const Lucrare varianta = m_lucrare.Varianta(m_varianta);
+    return tezaurel::AvertismenteBarem(varianta, SolutiileVariantei(varianta));
+}
+
+template <typename F> bool CompunereLucrare::RedareBaremuri(const MarginiLucrare &margini, F &&fa)
+{
+    std::vector<std::unique_ptr<RedareBarem>> redari;
+    std::vector<RedareBarem *> parti;
+    for (int v = 1; v <= m_lucrare.NrVariante; ++v) {
+        const Lucrare varianta = m_lucrare.Varianta(v);
+        redari.push_back(
+            std::make_unique<RedareBarem>(varianta, SolutiileVariantei(varianta), margini));
+        parti.push_back(redari.back().get());
+    }
+    return fa(parti);
+}
+
+bool CompunereLucrare::SalveazaBaremul(const QString &cale, const MarginiLucrare &margini)
+{
+    QString motiv;
+    if (!RedareBaremuri(margini, [&](const auto &parti) {
+            return RedareBarem::ScriePdf(parti, cale, &motiv);
+        })) {
+        SpuneNescris(cale, motiv);
+        return false;
+    }
+    m_platforma.Mesaj(QStringLiteral("Baremul a fost salvat în fișierul %1.").arg(cale));
+    return true;
+}
+
+bool CompunereLucrare::TiparesteBaremul(Imprimanta &imprimanta, int exemplare,
+                                        const MarginiLucrare &margini)
+{
+    if (!RedareBaremuri(margini, [&](const auto &parti) {
+            return RedareBarem::Tipareste(parti, imprimanta, exemplare);
+        })) {
+        m_platforma.Mesaj(QStringLiteral("Nu am reușit să tipăresc baremul. Verificați "
+                                         "imprimanta aleasă."));
+        return false;
+    }
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "logica/lucrari/AsezareLucrare.h"
+#include "logica/lucrari/Barem.h"
 #include "logica/lucrari/Lucrare.h"
 #include "logica/lucrari/RedareLucrare.h"
 
@@ -25,8 +26,11 @@ public:
 
     const Lucrare &Curenta() const { return m_lucrare; }
     ArhivaLucrari &Arhiva() { return m_arhiva; }
+    SolutiiProbleme &Solutii() { return m_solutii; }
     const QString &DosarProbleme() const { return m_dosarProbleme; }
     PozePregatite &Poze() { return m_poze; }
+    // The recognised words of the problems' pictures, for covering the numbers the scans print.
+    CuvintePoza Cuvinte();
 
     // The variant the window shows and the viewer adds to.
     int VariantaAratata() const { return m_varianta; }
@@ -42,6 +46,9 @@ public:
     // another variant only that variant's problem.
     void Scoate(int i);
     void SeteazaPuncte(int i, double puncte);
+    // The room to work below place i, the same in every variant.
+    void SeteazaSpatiu(int i, double centimetri, FelSpatiu fel);
+    void SeteazaAscundeNumerele(bool ascunde);
     void SeteazaAntet(const AntetLucrare &antet);
     // A new empty paper, dated today, keeping the header's other fields.
     void Noua();
@@ -56,6 +63,13 @@ public:
 
     bool SalveazaPdf(const QString &cale, const MarginiLucrare &margini);
     bool Tipareste(Imprimanta &imprimanta, int exemplare, const MarginiLucrare &margini);
+    bool SalveazaOdt(const QString &cale, const MarginiLucrare &margini);
+    // The grading scheme, each variant its own, saved or printed like the paper.
+    bool SalveazaBaremul(const QString &cale, const MarginiLucrare &margini);
+    bool TiparesteBaremul(Imprimanta &imprimanta, int exemplare, const MarginiLucrare &margini);
+    // Where the steps of a solution do not add up to the problem's points, in
+    // the variant shown.
+    QStringList AvertismenteBarem();
 
 signals:
     void Schimbata();
@@ -63,12 +77,16 @@ signals:
 private:
     void Pastreaza();
     void InregistreazaFolosirea();
+    void SpuneNescris(const QString &cale, const QString &motiv);
     template <typename F> bool Redare(const MarginiLucrare &margini, F &&fa);
+    template <typename F> bool RedareBaremuri(const MarginiLucrare &margini, F &&fa);
+    std::vector<Solutie> SolutiileVariantei(const Lucrare &varianta);
 
     BazaDate &m_baza;
     Platforma &m_platforma;
     QString m_dosarProbleme;
     ArhivaLucrari m_arhiva;
+    SolutiiProbleme m_solutii;
     Lucrare m_lucrare;
     int m_varianta = 1;
     PozePregatite m_poze;

@@ -8,6 +8,10 @@
 
 namespace tezaurel {
 
+// How the room to work below a problem is drawn: blank, lined, or squared
+// like a Romanian notebook.
+enum class FelSpatiu { Gol = 0, Liniat = 1, Patratele = 2 };
+
 // One numbered place of a test paper. The problem is named by its picture,
 // the name that stays unique among the collection's unmarked problems.
 struct ProblemaLucrare
@@ -16,6 +20,9 @@ struct ProblemaLucrare
     double Puncte = 0; // 0: no points printed beside the number
     // The problems of variants 2, 3 at this place; "" where none is chosen yet.
     QStringList Alte;
+    // Room to work below the problem, in centimetres; the same in every variant.
+    double SpatiuCm = 0;
+    FelSpatiu Spatiu = FelSpatiu::Gol;
 
     // The picture variant v (from 1) has here.
     QString PozaVariantei(int v) const { return v <= 1 ? Poza : Alte.value(v - 2); }
@@ -45,6 +52,9 @@ struct Lucrare
     // Neighbouring desks get different problems in the same numbered places.
     int NrVariante = 1;
     static constexpr int VarianteMaxime = 3;
+    // The number a scan prints before its problem is covered, so that only
+    // the paper's own numbering shows.
+    bool AscundeNumerele = true;
 
     // The paper as variant v prints: its problems, "Varianta v" in the header.
     Lucrare Varianta(int v) const;

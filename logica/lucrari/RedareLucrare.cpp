@@ -1,12 +1,12 @@
 #include "logica/lucrari/RedareLucrare.h"
 
 #include "interfete/Imprimanta.h"
+#include "logica/lucrari/ContinutScan.h"
 #include "logica/tiparire/GeometriePagina.h"
 #include "model/AdaugareProbleme.h"
 #include "model/CitirePoza.h"
 
 #include <QBuffer>
-#include <QImageReader>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -23,13 +23,6 @@ QFont Litera(int marime, bool ingrosat = false)
     return font;
 }
 
-QSize MarimeDeclarata(const QString &cale)
-{
-    QImageReader cititor(cale);
-    cititor.setDecideFormatFromContent(true);
-    const QSize marime = cititor.size();
-    return MarimeAcceptata(marime) ? marime : QSize();
-}
 // Black text on white: almost no pixel is a middle grey. A photograph or a
 // shaded figure has many, and keeps its greys.
 bool EsteText(const QImage &gri)
@@ -52,22 +45,59 @@ QImage PentruDispozitiv(const QImage &poza, QSize peDispozitiv)
 {
     if (peDispozitiv.width() * 2 >= poza.width() || peDispozitiv.isEmpty())
         return poza;
-    return poza.scaled(peDispozitiv, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    // One bit a pixel averages to jagged strokes; greys make them smooth.
+    return (poza.format() == QImage::Format_Mono ? poza.convertToFormat(QImage::Format_Grayscale8)
+                                                 : poza)
+        .scaled(peDispozitiv, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// Ruled as a Romanian notebook: lines 8 mm apart, or 5 mm squares, in a grey
+// light enough to write over.
+void DeseneazaSpatiul(QPainter &pictor, const QRect &loc, FelSpatiu fel)
+{
+    if (loc.isEmpty() || fel == FelSpatiu::Gol)
+        return;
+    const double pas = Pagina::TwipsPeCm * (fel == FelSpatiu::Liniat ? 0.8 : 0.5);
+    pictor.save();
+    pictor.setPen(QPen(QColor(190, 190, 190), 8));
+    for (double y = loc.top() + pas; y <= loc.bottom(); y += pas)
+        pictor.drawLine(QLineF(loc.left(), y, loc.right(), y));
+    if (fel == FelSpatiu::Patratele) {
+        pictor.drawLine(QLineF(loc.left(), loc.top(), loc.right(), loc.top()));
+        for (double x = loc.left(); x <= loc.right(); x += pas)
+            pictor.drawLine(QLineF(x, loc.top(), x, loc.bottom()));
+    }
+    pictor.restore();
 }
 
 } // namespace
 
 RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProbleme,
-                             const MarginiLucrare &margini, PozePregatite *pastrate)
+                             const MarginiLucrare &margini, PozePregatite *pastrate,
+                             const CuvintePoza &cuvinte)
     : m_lucrare(lucrare)
     , m_dosar(dosarProbleme)
     , m_poze(pastrate ? *pastrate : m_proprii)
 {
-    // Sizes only: the pictures themselves are read when a page is drawn.
-    std::vector<QSize> marimi;
-    for (const ProblemaLucrare &p : lucrare.Probleme)
-        marimi.push_back(MarimeDeclarata(m_dosar + p.Poza));
-    m_asezare = AseazaLucrarea(margini, InaltimeAntet(lucrare.Antet), marimi);
+    const CuvintePoza faraCuvinte;
+    m_latimeZona = ZonaLucrare(margini).width();
+    std::vector<ProblemaDeAsezat> probleme;
+    for (const ProblemaLucrare &p : lucrare.Probleme) {
+        ProblemaDeAsezat deAsezat;
+        deAsezat.Spatiu = int(p.SpatiuCm * Pagina::TwipsPeCm);
+        m_pregatite.push_back(nullptr);
+        if (!p.Poza.isEmpty()) {
+            const PozaPregatita &poza =
+                Poza(p.Poza, lucrare.AscundeNumerele ? cuvinte : faraCuvinte);
+            m_pregatite.back() = &poza;
+            if (!poza.Poza.isNull()) {
+                deAsezat.Poza = poza.Marime;
+                deAsezat.PrimulRand = poza.PrimulRand;
+            }
+        }
+        probleme.push_back(deAsezat);
+    }
+    m_asezare = AseazaLucrarea(margini, InaltimeAntet(lucrare.Antet), probleme);
 }
 
 int RedareLucrare::InaltimeAntet(const AntetLucrare &antet)
@@ -87,39 +117,88 @@ int RedareLucrare::InaltimeAntet(const AntetLucrare &antet)
     return h;
 }
 
-QImage RedareLucrare::Poza(int i)
+namespace {
+// At print resolution: black text on white becomes one bit a pixel, a
+// picture with greys or colours keeps them.
+QImage LaRezolutie(QImage poza, bool gri, qint64 latimeMiimiInch)
 {
-    const QRect loc = m_asezare.Locuri[size_t(i)].Poza;
-    const QString nume = m_lucrare.Probleme[size_t(i)].Poza;
-    if (nume.isEmpty())
-        return QImage();
-    // The picture's width as printed, in inches (1440 twips to the inch) times 1000.
-    const qint64 latimeInch = qint64(loc.width()) * 1000 / 1440;
-    const QString cheie = nume + QLatin1Char('@') + QString::number(latimeInch);
-    auto gasita = m_poze.find(cheie);
-    if (gasita != m_poze.end())
-        return gasita->second;
-    QImage poza = CitestePoza(m_dosar + nume).Poza;
-    if (!poza.isNull()) {
-        const bool gri = poza.allGray();
-        poza = poza.convertToFormat(gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
-        const bool text = gri && EsteText(poza);
-        const int latime =
-            std::max<qint64>(1, latimeInch * (text ? PunctePeInchText : PunctePeInch) / 1000);
-        // A quarter more than needed is not worth the time a smooth scaling takes.
-        if (poza.width() > latime * 5 / 4)
-            poza = poza.scaledToWidth(latime, Qt::SmoothTransformation);
-        if (text) {
-            poza = poza.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
-            // Qt's PDF writer keeps one bit a pixel only for black as colour 0.
-            if (poza.color(0) != qRgb(0, 0, 0)) {
-                poza.invertPixels();
-                poza.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-            }
+    const bool text = gri && EsteText(poza);
+    const int latime = std::max<qint64>(
+        1, latimeMiimiInch *
+               (text ? RedareLucrare::PunctePeInchText : RedareLucrare::PunctePeInch) / 1000);
+    // A quarter more than needed is not worth the time a smooth scaling takes.
+    if (poza.width() > latime * 5 / 4)
+        poza = poza.scaledToWidth(latime, Qt::SmoothTransformation);
+    if (text) {
+        poza = poza.convertToFormat(QImage::Format_Mono, Qt::ThresholdDither);
+        // Qt's PDF writer keeps one bit a pixel only for black as colour 0.
+        if (poza.color(0) != qRgb(0, 0, 0)) {
+            poza.invertPixels();
+            poza.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         }
     }
-    m_poze[cheie] = poza;
     return poza;
+}
+
+// The scan's number is covered only where it stands on the first line: a
+// word read elsewhere first is not the problem's number.
+bool AcoperaNumarul(QImage &poza, const ContinutScan &continut, const QRect &numar)
+{
+    const int mijloc = continut.Chenar.top() + continut.PrimulRand;
+    if (numar.isEmpty() || std::abs(numar.center().y() - mijloc) > numar.height())
+        return false;
+    QPainter pictor(&poza);
+    pictor.fillRect(numar.adjusted(-2, -2, 2, 2), Qt::white);
+    return true;
+}
+} // namespace
+
+PozaPregatita RedareLucrare::Pregateste(QImage poza, int latimeZona,
+                                        const std::vector<CuvantRecunoscut> &cuvinte)
+{
+    using namespace PaginaLucrare;
+    PozaPregatita pregatita;
+    if (poza.isNull())
+        return pregatita;
+    const bool gri = poza.allGray();
+    poza = poza.convertToFormat(gri ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
+    const QImage dupaGri = gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8);
+    ContinutScan continut = GasesteContinutul(dupaGri);
+    // Without the number the first line may start further right.
+    if (continut.PrimulRand >= 0 && AcoperaNumarul(poza, continut, NumarulScanului(cuvinte)))
+        continut = GasesteContinutul(gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8));
+    const int intreaga = poza.width();
+    if (continut.Chenar != poza.rect())
+        poza = poza.copy(continut.Chenar);
+    // Never larger than the whole scan across the zone: trimming takes away
+    // white, it does not enlarge the text.
+    const double twipsPePixel =
+        std::min(double(latimeZona) / intreaga, double(latimeZona - ColoanaNumar) / poza.width());
+    pregatita.Marime = QSize(std::max(1, int(poza.width() * twipsPePixel)),
+                             std::max(1, int(poza.height() * twipsPePixel)));
+    pregatita.PrimulRand = continut.PrimulRand < 0 ? -1 : int(continut.PrimulRand * twipsPePixel);
+    // The picture's width as printed, in thousandths of an inch (1440 twips to the inch).
+    pregatita.Poza = LaRezolutie(poza, gri, qint64(pregatita.Marime.width()) * 1000 / 1440);
+    return pregatita;
+}
+
+const PozaPregatita &RedareLucrare::Poza(const QString &nume, const CuvintePoza &cuvinte)
+{
+    // The number found is part of the key: a scan recognised while the
+    // window is open is covered at the next drawing.
+    const std::vector<CuvantRecunoscut> gasite =
+        cuvinte ? cuvinte(nume) : std::vector<CuvantRecunoscut>();
+    const QRect numar = NumarulScanului(gasite);
+    const QString cheie =
+        QStringLiteral("%1@%2").arg(nume).arg(m_latimeZona) +
+        (numar.isEmpty() ? QString() : QStringLiteral("/%1,%2").arg(numar.x()).arg(numar.y()));
+    auto gasita = m_poze.find(cheie);
+    if (gasita == m_poze.end())
+        gasita =
+            m_poze
+                .emplace(cheie, Pregateste(CitestePoza(m_dosar + nume).Poza, m_latimeZona, gasite))
+                .first;
+    return gasita->second;
 }
 
 void RedareLucrare::DeseneazaAntet(QPainter &pictor)
@@ -167,31 +246,37 @@ void RedareLucrare::Deseneaza(QPainter &pictor, int pagina, QSize marimeFoaie)
     if (pagina == 0)
         DeseneazaAntet(pictor);
     pictor.setFont(Litera(MarimeText));
-    for (size_t i = 0; i < m_asezare.Locuri.size(); ++i) {
-        const LocProblema &loc = m_asezare.Locuri[i];
-        if (loc.Pagina != pagina)
-            continue;
-        pictor.setFont(Litera(MarimeText, true));
-        pictor.drawText(loc.Eticheta, Qt::AlignLeft | Qt::AlignVCenter,
-                        EtichetaProblema(int(i) + 1, m_lucrare.Probleme[i].Puncte));
-        pictor.setFont(Litera(MarimeText));
-        const QImage poza = Poza(int(i));
-        if (m_lucrare.Probleme[i].Poza.isEmpty())
-            pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
-                            QStringLiteral("(Nicio problemă aleasă în această variantă.)"));
-        else if (poza.isNull())
-            pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
-                            QStringLiteral("(Poza problemei %1 nu poate fi citită.)")
-                                .arg(m_lucrare.Probleme[i].Poza));
-        else
-            pictor.drawImage(
-                loc.Poza,
-                PentruDispozitiv(
-                    poza, pictor.combinedTransform().mapRect(QRectF(loc.Poza)).size().toSize()));
-    }
+    for (size_t i = 0; i < m_asezare.Locuri.size(); ++i)
+        if (m_asezare.Locuri[i].Pagina == pagina)
+            DeseneazaProblema(pictor, i);
     pictor.drawText(m_asezare.Subsol, Qt::AlignRight | Qt::AlignVCenter,
                     QStringLiteral("Pagina %1 din %2").arg(pagina + 1).arg(m_asezare.NrPagini));
     pictor.restore();
+}
+
+void RedareLucrare::DeseneazaProblema(QPainter &pictor, size_t i)
+{
+    using namespace PaginaLucrare;
+    const LocProblema &loc = m_asezare.Locuri[i];
+    const ProblemaLucrare &problema = m_lucrare.Probleme[i];
+    pictor.setFont(Litera(MarimeText, true));
+    pictor.drawText(loc.Eticheta, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+                    EtichetaProblema(int(i) + 1, problema.Puncte));
+    pictor.setFont(Litera(MarimeText));
+    const PozaPregatita *poza = m_pregatite[i];
+    if (!poza)
+        pictor.drawText(loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
+                        QStringLiteral("(Nicio problemă aleasă în această variantă.)"));
+    else if (poza->Poza.isNull())
+        pictor.drawText(
+            loc.Poza, Qt::AlignLeft | Qt::AlignVCenter,
+            QStringLiteral("(Poza problemei %1 nu poate fi citită.)").arg(problema.Poza));
+    else
+        pictor.drawImage(
+            loc.Poza,
+            PentruDispozitiv(poza->Poza,
+                             pictor.combinedTransform().mapRect(QRectF(loc.Poza)).size().toSize()));
+    DeseneazaSpatiul(pictor, loc.Spatiu, problema.Spatiu);
 }
 
 QImage RedareLucrare::Previzualizare(int pagina, int latimePixeli)
@@ -200,13 +285,14 @@ QImage RedareLucrare::Previzualizare(int pagina, int latimePixeli)
     QImage imagine(marime, QImage::Format_RGB32);
     imagine.fill(Qt::white);
     QPainter pictor(&imagine);
-    pictor.setRenderHint(QPainter::TextAntialiasing);
+    pictor.setRenderHints(QPainter::TextAntialiasing | QPainter::Antialiasing |
+                          QPainter::SmoothPixmapTransform);
     Deseneaza(pictor, pagina, marime);
     return imagine;
 }
 
-bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale,
-                             QString *motiv)
+bool ScriePdfPagini(int nrPagini, const DesenarePagina &deseneaza, const QString &titlu,
+                    const QString &cale, QString *motiv)
 {
     // Made whole in memory and written in one checked step: QPdfWriter says
     // nothing when the disk fills under it, and a paper that no reader opens
@@ -220,20 +306,17 @@ bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(1200);
-        pdf.setTitle(variante.front()->m_lucrare.Antet.Titlu);
+        pdf.setTitle(titlu);
         pdf.setCreator(QStringLiteral("Tezaurel"));
         QPainter pictor;
         if (!pictor.begin(&pdf))
             return false;
         const QSize foaie(pdf.width(), pdf.height());
-        bool prima = true;
-        for (RedareLucrare *varianta : variante)
-            for (int p = 0; p < varianta->NrPagini(); ++p) {
-                if (!prima)
-                    pdf.newPage();
-                prima = false;
-                varianta->Deseneaza(pictor, p, foaie);
-            }
+        for (int p = 0; p < nrPagini; ++p) {
+            if (p > 0)
+                pdf.newPage();
+            deseneaza(pictor, p, foaie);
+        }
         if (!pictor.end())
             return false;
     }
@@ -245,8 +328,8 @@ bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const
     return eroare == 0;
 }
 
-bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,
-                              int exemplare)
+bool TiparestePagini(int nrPagini, const DesenarePagina &deseneaza, Imprimanta &imprimanta,
+                     int exemplare)
 {
     imprimanta.SeteazaExemplare(exemplare);
     imprimanta.SeteazaPortret();
@@ -254,15 +337,43 @@ bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Impr
     if (!pictor)
         return false;
     const QSize foaie(pictor->device()->width(), pictor->device()->height());
-    bool prima = true;
-    for (RedareLucrare *varianta : variante)
-        for (int p = 0; p < varianta->NrPagini(); ++p) {
-            if (!prima && !imprimanta.PaginaNoua())
-                return false;
-            prima = false;
-            varianta->Deseneaza(*pictor, p, foaie);
-        }
+    for (int p = 0; p < nrPagini; ++p) {
+        if (p > 0 && !imprimanta.PaginaNoua())
+            return false;
+        deseneaza(*pictor, p, foaie);
+    }
     return imprimanta.TerminaDocument();
+}
+
+namespace {
+// The variants' pages one after another, each variant with its own numbers.
+std::pair<int, DesenarePagina> PaginileVariantelor(const std::vector<RedareLucrare *> &variante)
+{
+    int total = 0;
+    for (RedareLucrare *v : variante)
+        total += v->NrPagini();
+    return {total, [variante](QPainter &pictor, int i, QSize foaie) {
+                for (RedareLucrare *v : variante) {
+                    if (i < v->NrPagini())
+                        return v->Deseneaza(pictor, i, foaie);
+                    i -= v->NrPagini();
+                }
+            }};
+}
+} // namespace
+
+bool RedareLucrare::ScriePdf(const std::vector<RedareLucrare *> &variante, const QString &cale,
+                             QString *motiv)
+{
+    const auto [pagini, deseneaza] = PaginileVariantelor(variante);
+    return ScriePdfPagini(pagini, deseneaza, variante.front()->m_lucrare.Antet.Titlu, cale, motiv);
+}
+
+bool RedareLucrare::Tipareste(const std::vector<RedareLucrare *> &variante, Imprimanta &imprimanta,
+                              int exemplare)
+{
+    const auto [pagini, deseneaza] = PaginileVariantelor(variante);
+    return TiparestePagini(pagini, deseneaza, imprimanta, exemplare);
 }
 
 } // namespace tezaurel

@@ -59,7 +59,9 @@ bool PastreazaInsotitoarele(Colectie &definitii, SursaProbleme &sursa,
     BazaDate &baza = definitii.Baza();
     if (!baza.EsteDeschisa())
         return true;
-    const bool cuTexte = baza.Conexiune().tables().contains(QStringLiteral("texte_recunoscute"));
+    const QStringList tabele = baza.Conexiune().tables();
+    const bool cuTexte = tabele.contains(QStringLiteral("texte_recunoscute"));
+    const bool cuSolutii = tabele.contains(QStringLiteral("solutii"));
     return baza.Tranzactie([&](QSqlDatabase &db) {
         for (const Adaugata &a : adaugate) {
             const SursaProbleme::Insotitoare insotite = sursa.Insotite(a.Index);
@@ -69,7 +71,9 @@ bool PastreazaInsotitoarele(Colectie &definitii, SursaProbleme &sursa,
                 sursa.Probleme()[size_t(a.Index)].Observatii.FaraBlancuri()};
             if ((cuTexte && insotite.Text &&
                  !IndexText::Adauga(db, a.Nume, intrare, *insotite.Text)) ||
-                !ArhivaLucrari::AdaugaFolosiri(db, a.Nume, insotite.Folosiri))
+                !ArhivaLucrari::AdaugaFolosiri(db, a.Nume, insotite.Folosiri) ||
+                (cuSolutii && insotite.Rezolvare &&
+                 !SolutiiProbleme::Adauga(db, a.Nume, *insotite.Rezolvare)))
                 return false;
         }
         return true;

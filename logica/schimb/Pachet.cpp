@@ -12,6 +12,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -83,6 +84,7 @@ struct ContinutPachet
     std::vector<QString> Cai; // each problem's picture, in the order of Probleme
     QJsonArray Poze;
     QJsonObject Texte, Folosiri;
+    std::map<QString, Solutie> Solutii;
 };
 
 // An error message when a picture cannot be read; empty otherwise.
@@ -90,6 +92,7 @@ QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi
                       ContinutPachet &continut)
 {
     ArhivaLucrari istoric(definitii.Baza());
+    SolutiiProbleme solutii(definitii.Baza());
     std::set<QString> nume;
     for (int slot : sloturi) {
         Problema p = definitii.ProblemaDin(size_t(slot));
@@ -120,6 +123,8 @@ QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi
                                     {QStringLiteral("data"), f.Data.toString(Qt::ISODate)}});
         if (!date.isEmpty())
             continut.Folosiri.insert(numePoza, date);
+        if (const auto solutie = solutii.Citeste(numePoza); solutie && !solutie->Goala())
+            continut.Solutii[numePoza] = *solutie;
     }
     return {};
 }
@@ -135,7 +140,19 @@ QByteArray Manifest(const ContinutPachet &continut)
         manifest.insert(Pachet::ParteTexte, continut.Texte);
     if (!continut.Folosiri.isEmpty())
         manifest.insert(Pachet::ParteFolosiri, continut.Folosiri);
-    return QJsonDocument(manifest).toJson();
+    // The solutions' pictures go while the manifest stays under what a
+    // receiving program reads; their texts and steps go always.
+    for (const bool cuPoze : {true, false}) {
+        QJsonObject solutii;
+        for (const auto &[nume, solutie] : continut.Solutii)
+            solutii.insert(nume, Pachet::SolutieInManifest(solutie, cuPoze));
+        if (!solutii.isEmpty())
+            manifest.insert(Pachet::ParteSolutii, solutii);
+        const QByteArray octeti = QJsonDocument(manifest).toJson();
+        if (octeti.size() <= Pachet::OctetiMaximiManifest || !cuPoze)
+            return octeti;
+    }
+    return {};
 }
 
 // Queues every entry in the open archive; the buffers are read only when the
@@ -199,6 +216,46 @@ int VerificaPeDisc(const QString &cale)
 }
 
 } // namespace
+
+QJsonObject Pachet::SolutieInManifest(const Solutie &solutie, bool cuPoza)
+{
+    QJsonArray pasi;
+    for (const PasBarem &p : solutie.Pasi)
+        pasi.append(
+            QJsonObject{{QStringLiteral("text"), p.Text}, {QStringLiteral("puncte"), p.Puncte}});
+    QJsonObject o{{QStringLiteral("text"), solutie.Text}, {QStringLiteral("pasi"), pasi}};
+    if (cuPoza && !solutie.Poza.isEmpty())
+        o.insert(QStringLiteral("poza"), QString::fromLatin1(solutie.Poza.toBase64()));
+    return o;
+}
+
+std::optional<Solutie> Pachet::SolutieDinManifest(const QJsonValue &valoare)
+{
+    const QJsonObject o = valoare.toObject();
+    const QJsonValue text = o.value(QStringLiteral("text")), pasi = o.value(QStringLiteral("pasi")),
+                     poza = o.value(QStringLiteral("poza"));
+    if (!valoare.isObject() || !text.isString() || !pasi.isArray() ||
+        !(poza.isUndefined() || poza.isString()))
+        return std::nullopt;
+    Solutie s;
+    s.Text = text.toString();
+    for (const QJsonValue &pas : pasi.toArray()) {
+        const QJsonValue t = pas.toObject().value(QStringLiteral("text")),
+                         p = pas.toObject().value(QStringLiteral("puncte"));
+        if (!t.isString() || !p.isDouble() || p.toDouble() < 0 || p.toDouble() > 1000)
+            return std::nullopt;
+        s.Pasi.push_back({t.toString(), p.toDouble()});
+    }
+    if (poza.isString()) {
+        const auto octeti = QByteArray::fromBase64Encoding(poza.toString().toLatin1(),
+                                                           QByteArray::AbortOnBase64DecodingErrors);
+        // Only a picture this program shows, under the same rules as a problem's.
+        if (!octeti || MotivDateDupaSfarsit(*octeti) || QImage::fromData(*octeti).isNull())
+            return std::nullopt;
+        s.Poza = *octeti;
+    }
+    return s;
+}
 
 QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
                         const QString &cale)

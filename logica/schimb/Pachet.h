@@ -1,8 +1,10 @@
 #pragma once
 
+#include "logica/lucrari/Barem.h"
 #include "model/NumeFisier.h"
 #include "model/Problema.h"
 
+#include <QJsonObject>
 #include <QString>
 
 #include <vector>
@@ -21,6 +23,8 @@ class SelectieCurenta;
 //                    pictures of the package:
 //                      "texte":    name -> the text recognised in it
 //                      "folosiri": name -> [{"clasa": "IX B", "data": "2026-03-12"}]
+//                      "solutii":  name -> {"text": "...", "pasi": [{"text": "...",
+//                                  "puncte": 1}], "poza": the solution's picture in base64}
 //                    A package without them still imports (the receiving
 //                    program then recognises the pictures itself); one whose
 //                    parts are malformed is refused whole, like any other
@@ -35,6 +39,7 @@ inline const QString NumeColectie = QStringLiteral("Tezaurel.stn");
 inline const QString DosarPoze = QStringLiteral("Probleme/");
 inline const QString ParteTexte = QStringLiteral("texte");
 inline const QString ParteFolosiri = QStringLiteral("folosiri");
+inline const QString ParteSolutii = QStringLiteral("solutii");
 
 // Limits a package must respect before anything of it is decompressed: an
 // archive that declares more is refused outright, however small it is.
@@ -43,6 +48,11 @@ constexpr qint64 OctetiMaximiManifest = 8LL * 1024 * 1024;
 // All its pictures together, as they come out of the archive: a collection of
 // two thousand scans fits, a few kilobytes that inflate into gigabytes do not.
 constexpr qint64 OctetiMaximiPachet = 2048LL * 1024 * 1024;
+
+// The grading scheme's solution as the manifest carries it, and back; nothing
+// when the value is not a sound solution.
+QJsonObject SolutieInManifest(const Solutie &solutie, bool cuPoza);
+std::optional<Solutie> SolutieDinManifest(const QJsonValue &valoare);
 
 // Writes the problems in slots (positions in TabelProbleme, in the order
 // given) with their pictures to cale. "" on success, otherwise why not; a

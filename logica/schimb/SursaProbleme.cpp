@@ -345,6 +345,11 @@ private:
                 return v.isArray();
             }))
             return QStringLiteral("istoricul folosirii");
+        if (!parte(Pachet::ParteSolutii, [](Insotitoare &insotite, const QJsonValue &v) {
+                insotite.Rezolvare = Pachet::SolutieDinManifest(v);
+                return insotite.Rezolvare.has_value();
+            }))
+            return QStringLiteral("soluțiile pentru barem");
         return {};
     }
 

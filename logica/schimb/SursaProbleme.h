@@ -1,6 +1,7 @@
 #pragma once
 
 #include "logica/lucrari/ArhivaLucrari.h"
+#include "logica/lucrari/Barem.h"
 #include "model/Problema.h"
 
 #include <QByteArray>
@@ -33,6 +34,7 @@ public:
     {
         std::optional<QString> Text;
         std::vector<ArhivaLucrari::Folosire> Folosiri;
+        std::optional<Solutie> Rezolvare; // the grading scheme's solution, when it came
     };
     virtual Insotitoare Insotite(int) const { return {}; }
     // The SHA-256 of problem i's picture when it is known without reading

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QThread>
 
@@ -25,10 +26,15 @@ namespace {
 struct MotorScriptat final : Recunoastere
 {
     static inline std::atomic<int> Apeluri = 0;
+    QString ultimul;
     std::optional<QString> Recunoaste(const QImage &p, const std::atomic<bool> &) override
     {
         ++Apeluri;
-        return p.text("Text");
+        return ultimul = p.text("Text");
+    }
+    std::vector<CuvantRecunoscut> Cuvinte() const override
+    {
+        return {{QRect(1, 2, 3, 4), ultimul.section(' ', 0, 0)}};
     }
 };
 
@@ -93,6 +99,11 @@ TEST(Cautare, IndexulUrmeazaColectiaSiCuvinteleSeGasescInOriceScriere)
         }
         EXPECT_EQ(IndexText::Cauta(d.Baza(), " - * \" "), std::nullopt);
         EXPECT_EQ(IndexText::Text(d.Baza(), "c.png"), QString());
+        // Where the words stand is kept while the file keeps its size.
+        const qint64 marime = QFileInfo(dosar.Cale() + "/Probleme/virgula.png").size();
+        EXPECT_EQ(IndexText::Cuvinte(d.Baza(), "virgula.png", marime),
+                  (std::vector<CuvantRecunoscut>{{QRect(1, 2, 3, 4), "1."}}));
+        EXPECT_TRUE(IndexText::Cuvinte(d.Baza(), "virgula.png", marime + 1).empty());
         // The words narrow the selection, in its order.
         FiltreSelectie filtre;
         filtre.Cuvinte = "functia";

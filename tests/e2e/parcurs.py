@@ -312,6 +312,24 @@ class Parcurs:
                  "the viewer to name the class")
         self.poza("07-lucrare")
 
+        self.pas = "4b' grading scheme"
+        # The solution of the problem shown, from the viewer; then the scheme's PDF.
+        self.taste("Vizualizare Probleme", "ctrl+shift+e")
+        solutie = p.gaseste("dialog", None)
+        asteapta(lambda: solutie.get_name().startswith("Soluția problemei"), "the solution dialog")
+        p.gaseste("text", "Pașii baremului", radacina=solutie).get_editable_text_iface() \
+            .set_text_contents("Calculul discriminantului — 1p")
+        p.apasa_buton("Salvează", solutie)
+        asteapta(lambda: not p.exista("dialog", solutie.get_name()), "the solution dialog to close")
+        p.apasa_buton("Salvează baremul…", lucrare)
+        self.taste("Salvează lucrarea", "Return")
+        barem = os.path.join(self.aplicatie, "teste", "Barem Test 1 %s.pdf" % azi)
+        self.ok("Baremul a fost salvat în fișierul %s." % barem)
+        text = subprocess.run(["pdftotext", barem, "-"], capture_output=True, text=True).stdout
+        for t in ("Barem de evaluare și de notare", "Calculul discriminantului", "1p",
+                  "Se acordă 1 punct din", "Barem · Pagina 1 din 1"):
+            assert t in text, "%r not in the grading scheme" % t
+
         self.pas = "4c export"
         self.taste("Vizualizare Probleme", "ctrl+shift+s")
         self.taste("Exportă problemele", "Return")

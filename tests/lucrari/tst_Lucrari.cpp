@@ -1,5 +1,7 @@
 #include "ferestre/lucrari/FereastraLucrare.h"
+#include "logica/import/DetaliiProblema.h"
 #include "logica/lucrari/CompunereLucrare.h"
+#include "logica/lucrari/ContinutScan.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/BazaDate.h"
 #include "model/Colectie.h"
@@ -7,14 +9,17 @@
 #include "tests/comune/PlatformaScriptata.h"
 #include "tests/tiparire/ProblemaAfisata.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 
@@ -24,31 +29,126 @@ namespace {
 
 TEST(Lucrare, AsezareaNuRupeNicioProblema)
 {
-    // Default margins 2/2/1/1 cm: problems go 1134..10772 across, 567..15912 down.
-    const QSize lata(9639, 3000), inalta(9639, 6000), ingusta(1000, 4000);
-    // Pages, then each number line's page:y and its picture's size.
-    const std::tuple<MarginiLucrare, int, std::vector<QSize>, const char *> cazuri[] = {
-        {{}, 1000, {lata, lata, lata}, "1 0:1807 9639x3000 0:5407 9639x3000 0:9007 9639x3000"},
-        {{}, 1000, {inalta, inalta, inalta}, "2 0:1807 9639x6000 0:8407 9639x6000 1:567 9639x6000"},
-        // No room for "2." on the first page.
-        {{}, 1000, {lata, {9639, 10300}}, "2 0:1807 9639x3000 1:567 9639x10300"},
-        {{}, 0, {lata, ingusta}, "2 0:567 9639x3000 1:567 3746x14985 micsorata"},
-        {{3, 3, 2, 2}, 0, {{1701, 1000}}, "1 0:1134 8505x5000"},
-        {{30, 2, 1, 1}, 0, {lata}, "1 0:567 9639x3000"},               // no room: the defaults
-        {{}, 0, {QSize(), lata}, "1 0:567 9639x720 0:1887 9639x3000"}, // unreadable
+    // Default margins 2/2/1/1 cm: the pictures stand at 2484, 8289 wide, from 567 to 15912 down.
+    const ProblemaDeAsezat lata{{8289, 3000}, 400}, cuSpatiu{{8289, 3000}, -1, 2835},
+        mica{{8289, 1500}, -1, 2835}, inalta{{8289, 6000}, 0}, ingusta{{1000, 13000}, 300},
+        preaLata{{16578, 4000}, 1000};
+    // Pages, then each problem's page:number's top picture's top size [room's top+height].
+    const std::tuple<MarginiLucrare, int, std::vector<ProblemaDeAsezat>, const char *> cazuri[] = {
+        {{}, 1000, {lata, lata}, "1 0:2027 1807 8289x3000 0:5267 5047 8289x3000"},
+        // The room goes with its problem: the third fits, but not with its room.
+        {{},
+         1000,
+         {cuSpatiu, cuSpatiu, mica},
+         "2 0:1807 1807 8289x3000 4807+2835 0:7882 7882 8289x3000 10882+2835 1:567 567 8289x1500 "
+         "2067+2835"},
+        {{},
+         1000,
+         {inalta, inalta, inalta},
+         "2 0:1807 1807 8289x6000 0:8047 8047 8289x6000 1:567 567 "
+         "8289x6000"},
+        {{}, 0, {lata, ingusta}, "2 0:787 567 8289x3000 1:687 567 1000x13000"},
+        {{}, 0, {{{8289, 20000}, 0, 1134}}, "1 0:567 567 5889x14211 micsorata 14778+1134"},
+        {{}, 0, {preaLata}, "1 0:887 567 8289x2000"},
+        {{30, 2, 1, 1}, 0, {lata}, "1 0:787 567 8289x3000"},               // no room: the defaults
+        {{}, 0, {{}, lata}, "1 0:567 567 8289x720 0:1747 1527 8289x3000"}, // unreadable
     };
-    for (const auto &[margini, antet, poze, asteptat] : cazuri) {
-        const AsezareLucrare a = AseazaLucrarea(margini, antet, poze);
+    for (const auto &[margini, antet, probleme, asteptat] : cazuri) {
+        const AsezareLucrare a = AseazaLucrarea(margini, antet, probleme);
         QStringList locuri{QString::number(a.NrPagini)};
-        EXPECT_EQ(a.Subsol, QRect(a.Zona.left(), a.Zona.bottom() - 359, a.Zona.width(), 360));
         for (const LocProblema &l : a.Locuri) {
-            EXPECT_EQ(l.Poza.topLeft(), l.Eticheta.bottomLeft() + QPoint(0, 1));
-            EXPECT_LE(l.Poza.bottom(), a.Subsol.top()) << "over the page number";
-            locuri << QString::asprintf("%d:%d %dx%d%s", l.Pagina, l.Eticheta.top(), l.Poza.width(),
-                                        l.Poza.height(), l.Micsorata ? " micsorata" : "");
+            EXPECT_EQ(l.Eticheta.right() + 1, l.Poza.left()) << "the number beside its picture";
+            EXPECT_LE(std::max(l.Poza.bottom(), l.Spatiu.bottom()), a.Subsol.top());
+            locuri << QString::asprintf("%d:%d %d %dx%d%s", l.Pagina, l.Eticheta.top(),
+                                        l.Poza.top(), l.Poza.width(), l.Poza.height(),
+                                        l.Micsorata ? " micsorata" : "");
+            if (!l.Spatiu.isEmpty())
+                locuri << QString::asprintf("%d+%d", l.Spatiu.top(), l.Spatiu.height());
         }
         EXPECT_EQ(locuri.join(' '), asteptat);
     }
+}
+
+// A page scanned at 150 dpi: lines of text at known places, specks of dust, and
+// the shadow a scanner's lid leaves along an edge. Returns the text's box.
+QRect Scan(QImage &scan, QPoint text, int randuri, bool praf, Qt::Edges umbra)
+{
+    scan = QImage(1240, 1754, QImage::Format_Grayscale8);
+    scan.fill(255);
+    scan.setDotsPerMeterX(5906);
+    QPainter p(&scan);
+    QFont font("DejaVu Sans");
+    font.setPixelSize(25);
+    p.setFont(font);
+    QRect casete;
+    for (int r = 0; r < randuri; ++r) {
+        const QPoint la = text + QPoint(r ? 60 : 0, 40 * r);
+        const QString rand = r == 0 ? "11. Fie funcția f(x) = 2x + 3." : "Calculați f(1) + f(2).";
+        p.drawText(la, rand);
+        casete |= QFontMetrics(font).tightBoundingRect(rand).translated(la);
+    }
+    p.end();
+    QRandomGenerator aleator(7);
+    for (int i = 0; praf && i < 600; ++i)
+        scan.scanLine(aleator.bounded(scan.height()))[aleator.bounded(scan.width())] = 0;
+    for (int k = 0; k < 40; ++k) // black fading to white over 40 pixels
+        for (int j = 0; j < scan.width() || j < scan.height(); ++j) {
+            const uchar gri = uchar(20 + 5 * k);
+            if (umbra & Qt::LeftEdge && j < scan.height())
+                scan.scanLine(j)[k] = gri;
+            if (umbra & Qt::BottomEdge && j < scan.width())
+                scan.scanLine(scan.height() - 1 - k)[j] = gri;
+        }
+    return casete;
+}
+
+TEST(Lucrare, TaiereaPastreazaTextulSiScoateMargineaAlba)
+{
+    const std::tuple<QPoint, int, bool, Qt::Edges> cazuri[] = {
+        {{200, 300}, 3, false, {}},
+        {{200, 300}, 3, true, {}},
+        {{60, 250}, 12, true, Qt::LeftEdge},
+        {{300, 1650}, 2, true, Qt::BottomEdge},
+        {{50, 1680}, 1, true, Qt::LeftEdge | Qt::BottomEdge},
+    };
+    for (const auto &[la, randuri, praf, umbra] : cazuri) {
+        QImage scan;
+        const QRect text = Scan(scan, la, randuri, praf, umbra);
+        const ContinutScan c = GasesteContinutul(scan);
+        EXPECT_TRUE(c.Chenar.contains(text)) << la.x() << "," << la.y();
+        const double alb = 1240.0 * 1754 - text.width() * text.height();
+        EXPECT_GE((1240.0 * 1754 - c.Chenar.width() * c.Chenar.height()) / alb, 0.9) << la.y();
+        EXPECT_NEAR(c.Chenar.top() + c.PrimulRand, text.top() + 12, 12) << "on the first line";
+    }
+    QImage alb(600, 400, QImage::Format_Grayscale8);
+    alb.fill(255);
+    EXPECT_EQ(GasesteContinutul(alb).Chenar, alb.rect()) << "no ink: kept whole";
+}
+
+// The number the scan prints goes only when it is the first word, on the first line.
+TEST(Lucrare, NumarulScanuluiSeAcoperaDoarPePrimulRand)
+{
+    QImage scan;
+    Scan(scan, {200, 300}, 3, false, {});
+    const QRect numar(200, 281, 38, 20), altRand(260, 321, 60, 20);
+    auto cerneala = [&scan](const std::vector<CuvantRecunoscut> &cuvinte) {
+        const QImage p = RedareLucrare::Pregateste(scan, 9639, cuvinte)
+                             .Poza.convertToFormat(QImage::Format_Grayscale8);
+        int n = 0;
+        for (int y = 0; y < p.height(); ++y)
+            n += int(std::count_if(p.constScanLine(y), p.constScanLine(y) + p.width(),
+                                   [](uchar g) { return g < 128; }));
+        return n;
+    };
+    const int toata = cerneala({});
+    const std::pair<std::vector<CuvantRecunoscut>, bool> cazuri[] = {
+        {{{numar, "11."}, {QRect(250, 281, 40, 20), "Fie"}}, true},
+        {{{numar, "Fie"}}, false},
+        {{{altRand, "3."}}, false},
+        {{{numar, "(11)"}}, true},
+    };
+    for (const auto &[cuvinte, acoperit] : cazuri)
+        EXPECT_EQ(cerneala(cuvinte) < toata, acoperit) << cuvinte.front().Text.toStdString();
 }
 
 TEST(Lucrare, TexteleFoii)
@@ -131,8 +231,7 @@ TEST(Lucrare, DouaVarianteInPdfSiLaImprimanta)
 
     ImprimantaScriptata imprimanta;
     ASSERT_TRUE(s.compunere.Tipareste(imprimanta, 3, MarginiLucrare()));
-    EXPECT_EQ(imprimanta.Operatii.join(","),
-              "exemplare 3,portret,pagina,pagina noua,pagina noua,pagina noua,sfarsit");
+    EXPECT_EQ(imprimanta.Operatii.join(","), "exemplare 3,portret,pagina,pagina noua,sfarsit");
     for (const char *poza : {"b.jpg", "d.jpg"}) // b.jpg is in both variants
         EXPECT_EQ(TextFolosiri(s.compunere.Arhiva().Folosiri(poza)), "IX B 12.03.2026");
 }
@@ -166,6 +265,83 @@ TEST(Lucrare, ArhivaPastreazaFolosesteAvertizeazaSiUitaCeSeSterge)
               "1 variante, 2 sterse|a.jpg:2 c.jpg:0");
     EXPECT_EQ(Rezumat(s.compunere.Arhiva().Citeste(prima)), pastrata + "1 sterse|a.jpg:2 c.jpg:0");
     EXPECT_TRUE(s.compunere.Arhiva().Folosiri("b.jpg").empty());
+}
+
+TEST(Lucrare, BaremulAdunaPasiiSiIncheie)
+{
+    auto lucrare = [](double p1, double p2, bool oficiu) {
+        Lucrare l;
+        l.Antet.DinOficiu = oficiu;
+        l.Probleme = {{"a", p1, {}}, {"b", p2, {}}};
+        return l;
+    };
+    const Solutie doi{{}, "", {{"Δ", 1}, {"x", 1}}}, fara;
+    const std::tuple<Lucrare, std::vector<Solutie>, QString> cazuri[] = {
+        {lucrare(2, 7, true), {doi, fara}, "Se acordă 1 punct din oficiu.|Total: 10 puncte."},
+        {lucrare(3, 7, false),
+         {doi, fara},
+         "Atenție: la problema 1, pașii baremului însumează 2p, nu 3p.|Total: 10 puncte."},
+        {lucrare(60, 39, true),
+         {fara, fara},
+         "Se acordă 1 punct din oficiu.|Nota finală se calculează prin împărțirea punctajului "
+         "obținut la 10."},
+        {lucrare(2, 0.5, false),
+         {fara, doi},
+         "Atenție: la problema 2, pașii baremului însumează 2p, nu 0,5p.|Total: 2,5 puncte."},
+    };
+    for (const auto &[l, solutii, asteptat] : cazuri)
+        EXPECT_EQ((AvertismenteBarem(l, solutii) + IncheiereBarem(l)).join('|'), asteptat);
+    int rand = 0;
+    const std::tuple<QString, QString, int> pasi[] = {
+        {"Calculul Δ — 1p\n\nFinal - 0,5 p", "Calculul Δ:1 Final:0.5", 0},
+        {"a – 2 puncte\nb fără puncte", "", 2},
+        {TextPasi({{"Rădăcinile", 1.5}}), "Rădăcinile:1.5", 0}};
+    for (const auto &[text, asteptat, gresit] : pasi) {
+        QStringList citit;
+        for (const PasBarem &p : CitestePasi(text, &rand).value_or(std::vector<PasBarem>()))
+            citit << p.Text + ":" + QString::number(p.Puncte);
+        EXPECT_EQ(citit.join(' '), asteptat);
+        EXPECT_EQ(gresit ? rand : 0, gresit) << text.toStdString();
+    }
+}
+
+// The scheme and the .odt read back; the solution follows its problem through
+// the correction of its details and goes with it at the purge.
+TEST(Lucrare, BaremulSiDocumentulOdt)
+{
+    Scena s;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    PozaModel(600, 300).save(&buffer, "PNG");
+    ASSERT_TRUE(s.compunere.Solutii().Pastreaza(
+        "a.jpg", {png, "Δ este 1", {{"Calculul discriminantului", 1}, {"Rădăcinile", 0.5}}}));
+    EXPECT_EQ(s.compunere.AvertismenteBarem(),
+              QStringList("Atenție: la problema 1, pașii baremului însumează 1,5p, nu 2p."));
+    const QString barem = s.dosar.Cale() + "/teste/barem.pdf", odt = s.dosar.Cale() + "/l.odt";
+    ASSERT_TRUE(s.compunere.SalveazaBaremul(barem, MarginiLucrare()));
+    ASSERT_TRUE(s.compunere.SalveazaOdt(odt, MarginiLucrare()));
+    auto iesire = [](const QString &program, const QStringList &argumente) {
+        QProcess p;
+        p.start(program, argumente);
+        p.waitForFinished(20000);
+        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    };
+    EXPECT_EQ(
+        iesire("pdftotext", {"-layout", barem, "-"}).section(" Pagina", 0, 0),
+        "Barem de evaluare și de notare Clasa a IX-a B · Test 1/2 · 12.03.2026 1. (2p) Δ este "
+        "1 • Calculul discriminantului 1p • Rădăcinile 0,5p Atenție: pașii însumează 1,5p, "
+        "nu 2p. 2. (Problema nu are soluție în barem.) 3. (Problema nu are soluție în barem.) "
+        "Se acordă 1 punct din oﬁciu. Total: 3 puncte. Barem ·");
+    EXPECT_EQ(iesire("unzip", {"-Z1", odt}).count("Pictures/"), 3) << "the three scans embedded";
+    EXPECT_TRUE(iesire("unzip", {"-p", odt, "content.xml"}).contains("1. (2p)"));
+
+    DetaliiProblema d = DetaliiProblema::DinProblema(s.d.ProblemaDin(2));
+    d.Capitol = "Ecuații";
+    ASSERT_TRUE(CorecteazaDetalii(s.d, 2, d));
+    EXPECT_EQ(s.compunere.Solutii().Citeste("a.jpg")->Text, "Δ este 1");
+    ASSERT_TRUE(s.d.Baza().ProblemeSterse({"a.jpg"}));
+    EXPECT_TRUE(s.compunere.Solutii().Citeste("a.jpg")->Goala());
 }
 
 // Whatever fails, the teacher is told, nothing half made is left and the

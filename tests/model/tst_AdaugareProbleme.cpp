@@ -138,13 +138,15 @@ TEST(AdaugareProbleme, OmoratLaFiecareScriereNuLasaNimicPierdutSauOrfan)
             ArhivaLucrari::Inregistreaza(d.Baza()); // as the application does
             ASSERT_TRUE(d.Baza().Deschide());
             QSqlQuery q(d.Baza().Conexiune());
-            for (const char *sql : {"INSERT INTO lucrari VALUES (1, 't', 's', '9A', '2026-01-01', "
-                                    "0, 0, 0, 0, 'x', 1)",
-                                    "INSERT INTO lucrari_probleme(lucrare, loc, poza) VALUES (1, "
-                                    "1, 's.jpg'), (1, 2, 'M.jpg')",
-                                    "INSERT INTO folosiri(poza, clasa, cheie_clasa, data) VALUES "
-                                    "('s.jpg', '9A', '9A', "
-                                    "'2026-01-01'), ('M.jpg', '9A', '9A', '2026-01-01')"})
+            for (const char *sql :
+                 {"INSERT INTO lucrari(id, titlu, scoala, clasa, data, linia_nume, "
+                  "timp_lucru, din_oficiu, modificata) VALUES (1, 't', 's', "
+                  "'9A', '2026-01-01', 0, 0, 0, 'x')",
+                  "INSERT INTO lucrari_probleme(lucrare, loc, poza) VALUES (1, "
+                  "1, 's.jpg'), (1, 2, 'M.jpg')",
+                  "INSERT INTO folosiri(poza, clasa, cheie_clasa, data) VALUES "
+                  "('s.jpg', '9A', '9A', "
+                  "'2026-01-01'), ('M.jpg', '9A', '9A', '2026-01-01')"})
                 ASSERT_TRUE(q.exec(sql)) << sql;
         }
         const bool sterge = punct == Punct::ColectieInlocuita;

@@ -163,8 +163,10 @@ TEST(FormatPoza, ConversiaOpritaOriundeLasaColectiaIntreaga)
             Stare(dosar.Cale(), false);
             BazaDate baza(dosar.Cale() + "/Tezaurel.db");
             for (const char *sql :
-                 {"INSERT INTO lucrari VALUES (1, '', '', '', '', 0, 0, 0, 0, '', 1)",
-                  "INSERT INTO lucrari_probleme VALUES (1, 1, 1, 'b.png', 2)"})
+                 {"INSERT INTO lucrari(id, titlu, scoala, clasa, data, linia_nume, timp_lucru,"
+                  " din_oficiu, modificata) VALUES (1, '', '', '', '', 0, 0, 0, '')",
+                  "INSERT INTO lucrari_probleme(lucrare, varianta, loc, poza, puncte)"
+                  " VALUES (1, 1, 1, 'b.png', 2)"})
                 ASSERT_TRUE(baza.Deschide() && QSqlQuery(baza.Conexiune()).exec(sql));
             const pid_t copil = fork();
             if (copil == 0) {

@@ -77,6 +77,7 @@ struct ColectieTest
         definitii.IncarcaColectie();
         IndexText::InregistreazaSchema(definitii.Baza());
         ArhivaLucrari::Inregistreaza(definitii.Baza());
+        SolutiiProbleme::Inregistreaza(definitii.Baza());
         definitii.Baza().Deschide();
     }
     QStringList Poze() const { return QDir(dosar.Cale() + "/Probleme").entryList(QDir::Files); }
@@ -127,11 +128,13 @@ const Problema C = FaProblema(5, 5, "Aritmetică", "Fracţii", "c.jpg");
 
 TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNumeleFinale)
 {
+    const Solutie Rezolvare{Jpeg(30), "Δ = 1", {{"Calculul discriminantului", 1.5}}};
     ColectieTest sursa({{A, Jpeg(10)}, {B, Jpeg(120)}, {C, Jpeg(240)}});
-    ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([](QSqlDatabase &db) {
+    ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([&](QSqlDatabase &db) {
         return IndexText::Adauga(db, "a.jpg", {1, 1, ""}, "Arătaţi că funcţia") &&
                IndexText::Adauga(db, "c.jpg", {1, 1, ""}, "fracţii") &&
-               ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}});
+               ArhivaLucrari::AdaugaFolosiri(db, "a.jpg", {{"IX B", QDate(2026, 3, 12)}}) &&
+               SolutiiProbleme::Adauga(db, "a.jpg", Rezolvare);
     }));
     const QString pachet = sursa.dosar.Cale() + "/teste/doua.tezaurel";
     ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet), QString());
@@ -152,6 +155,7 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     EXPECT_EQ(IndexText::Cauta(baza, "functia"), QSet<QString>{"a (2).jpg"});
     EXPECT_EQ(IndexText::Cauta(baza, "fractii"), QSet<QString>{});
     EXPECT_EQ(TextFolosiri(ArhivaLucrari(baza).Folosiri("a (2).jpg")), "IX B 12.03.2026");
+    EXPECT_EQ(SolutiiProbleme(baza).Citeste("a (2).jpg"), Rezolvare);
     // The stored size and time are the copied file's: not recognised again.
     const QFileInfo copiata(ocupata.dosar.Cale() + "/Probleme/a (2).jpg");
     const qint64 ora = copiata.lastModified().toMSecsSinceEpoch();
@@ -308,6 +312,7 @@ TEST(SursaOstila, EsteRefuzataCuMotivulEiSiNimicDePeDiscNuSeSchimba)
         {"ManifestNeJson", PachetTezaurel, "", "nu are o listă de conținut validă", {.manifest = "{\"probleme\": 1,"}},
         {"TextDespreOPozaStraina", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"z.jpg", "x"}}}}}},
         {"TextCareNuEsteText", PachetTezaurel, "", "textele recunoscute", {.parti = {{"texte", QJsonObject{{"b.jpg", 7}}}}}},
+        {"SolutieFaraPuncte", PachetTezaurel, "", "soluțiile pentru barem", {.parti = {{"solutii", QJsonObject{{"b.jpg", QJsonObject{{"text", ""}, {"pasi", QJsonArray{QJsonObject{{"text", "x"}}}}}}}}}}},
         {"FolosireFaraData", PachetTezaurel, "", "istoricul folosirii", {.parti = {{"folosiri", QJsonObject{{"b.jpg", faraData}}}}}},
         {"MarimeDeclarataUriasa", PachetTezaurel, "", "imagine de 3072 MB (Probleme/b.jpg), peste limita de 300 MB", {.uriasa = true}},
         {"BombaDupaSfarsit", PachetTezaurel, "", "după sfârșitul pozei JPEG urmează încă 1 MB", {.coada = true}},
