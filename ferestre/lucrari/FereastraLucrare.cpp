@@ -13,6 +13,7 @@
 #include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
@@ -59,13 +61,23 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     setWindowTitle(QStringLiteral("Lucrare"));
     setObjectName(QStringLiteral("FereastraLucrare"));
 
-    auto *stanga = new QVBoxLayout;
+    // The controls scroll rather than push the window's foot below a 1024 x 768 screen.
+    auto *coloana = new QWidget;
+    auto *stanga = new QVBoxLayout(coloana);
+    stanga->setContentsMargins(0, 0, 0, 0);
     stanga->addWidget(ConstruiesteAntetul());
     stanga->addWidget(ConstruiesteProblemele(), 1);
     stanga->addWidget(ConstruiesteTiparirea());
     stanga->addWidget(ConstruiestePastratele());
+    auto *derulare = new QScrollArea(this);
+    derulare->setWidget(coloana);
+    derulare->setWidgetResizable(true);
+    derulare->setFrameShape(QFrame::NoFrame);
+    derulare->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    derulare->setMinimumWidth(coloana->minimumSizeHint().width() +
+                              derulare->verticalScrollBar()->sizeHint().width());
     auto *tot = new QHBoxLayout(this);
-    tot->addLayout(stanga, 1);
+    tot->addWidget(derulare, 1);
     tot->addWidget(ConstruiestePaginile(), 1);
     // A school computer's 1024 x 768 screen shows the whole window.
     resize(screen() ? QSize(1100, 760).boundedTo(screen()->availableSize()) : QSize(1100, 760));
@@ -163,7 +175,7 @@ QGroupBox *FereastraLucrare::ConstruiesteProblemele()
 
 QLayout *FereastraLucrare::ConstruiesteSpatiul(QWidget *parinte)
 {
-    auto *rand = new QHBoxLayout;
+    auto *rand = new QGridLayout;
     m_felSpatiu = new QComboBox(parinte);
     m_felSpatiu->addItems({QStringLiteral("fără"), QStringLiteral("alb"), QStringLiteral("liniat"),
                            QStringLiteral("cu pătrățele")});
@@ -182,10 +194,12 @@ QLayout *FereastraLucrare::ConstruiesteSpatiul(QWidget *parinte)
     m_ascundeNumerele->setToolTip(
         QStringLiteral("Numărul cu care începe textul scanat (de exemplu „11.”) nu se tipărește, "
                        "ca să rămână doar numerotarea lucrării. Cere textul recunoscut al pozei."));
-    rand->addWidget(eticheta);
-    rand->addWidget(m_felSpatiu);
-    rand->addWidget(m_spatiu);
-    rand->addWidget(m_ascundeNumerele, 1);
+    rand->addWidget(eticheta, 0, 0);
+    rand->addWidget(m_felSpatiu, 0, 1);
+    rand->addWidget(m_spatiu, 0, 2);
+    // On its own line: beside the room's controls it widened the window past a 1024 screen.
+    rand->addWidget(m_ascundeNumerele, 1, 0, 1, 4);
+    rand->setColumnStretch(3, 1);
     connect(m_felSpatiu, &QComboBox::currentIndexChanged, this, &FereastraLucrare::SpatiuSchimbat);
     connect(m_spatiu, &QDoubleSpinBox::valueChanged, this, &FereastraLucrare::SpatiuSchimbat);
     connect(m_ascundeNumerele, &QCheckBox::toggled, this,
@@ -259,17 +273,18 @@ QGroupBox *FereastraLucrare::ConstruiesteTiparirea()
     randIesire->addWidget(pdf);
     connect(tipareste, &QPushButton::clicked, this, &FereastraLucrare::Tipareste);
     connect(pdf, &QPushButton::clicked, this, &FereastraLucrare::SalveazaPdf);
-    auto *randBarem = new QHBoxLayout;
+    auto *randBarem = new QGridLayout;
     QPushButton *barem =
         Buton(QStringLiteral("Salvează &baremul…"), QKeySequence(Qt::CTRL | Qt::Key_B), iesire);
     QPushButton *tiparesteBarem = Buton(QStringLiteral("Tipărește bare&mul"),
                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), iesire);
     QPushButton *odt = Buton(QStringLiteral("Salvează ca document O&DT…"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), iesire);
-    randBarem->addWidget(barem);
-    randBarem->addWidget(tiparesteBarem);
-    randBarem->addWidget(odt);
-    randBarem->addStretch(1);
+    // Two to a row keep the column as narrow as the rows above it.
+    randBarem->addWidget(barem, 0, 0);
+    randBarem->addWidget(tiparesteBarem, 0, 1);
+    randBarem->addWidget(odt, 1, 0);
+    randBarem->setColumnStretch(2, 1);
     coloana->addLayout(randBarem);
     connect(barem, &QPushButton::clicked, this, &FereastraLucrare::SalveazaBaremul);
     connect(tiparesteBarem, &QPushButton::clicked, this, &FereastraLucrare::TiparesteBaremul);
@@ -309,7 +324,8 @@ QScrollArea *FereastraLucrare::ConstruiestePaginile()
     m_pagini->setSizeConstraint(QLayout::SetMinAndMaxSize);
     derulare->setWidget(foi);
     derulare->setWidgetResizable(false);
-    derulare->setMinimumWidth(LatimePagina + 40);
+    // Narrower than a page it scrolls sideways, so a small screen still holds the window.
+    derulare->setMinimumWidth(LatimePagina / 2);
     derulare->setAccessibleName(QStringLiteral("Paginile lucrării"));
     m_amanarePagini->setSingleShot(true);
     m_amanarePagini->setInterval(50);
