@@ -248,11 +248,31 @@ void FereastraSelectie::CautareIndisponibila(const QString &motiv)
     m_cuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
     m_cuvinte->setToolTip(motiv);
     m_stareCautare->setText(motiv);
+    ArataEtichetaCautarii();
 }
 
 void FereastraSelectie::ArataStareaCautarii(const QString &text)
 {
+    // The field, as wide as the row allows, always says it while empty; the
+    // label beside "Vizualizare" only when its words fit there whole (on a
+    // 1024 x 768 screen it is a few letters wide).
+    m_cuvinte->setPlaceholderText(text);
+    m_cuvinte->setToolTip(text);
     m_stareCautare->setText(text);
+    ArataEtichetaCautarii();
+}
+
+void FereastraSelectie::ArataEtichetaCautarii()
+{
+    const QString text = m_stareCautare->text();
+    const QFontMetrics metrici = m_stareCautare->fontMetrics();
+    const QRect loc = m_stareCautare->contentsRect();
+    bool incape =
+        metrici.boundingRect(QRect(0, 0, loc.width(), 1 << 20), Qt::TextWordWrap, text).height() <=
+        loc.height();
+    for (const QString &cuvant : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        incape = incape && metrici.horizontalAdvance(cuvant) <= loc.width();
+    m_stareCautare->setVisible(incape);
 }
 
 void FereastraSelectie::Aseaza()
@@ -300,6 +320,7 @@ void FereastraSelectie::Aseaza()
     m_stareCautare->setGeometry(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
                                 stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
                                 viz.height() + Pixeli(300));
+    ArataEtichetaCautarii();
 
     LatimeFixa = a.LatimeFixa;
     InaltimeFixa = a.InaltimeFixa;
