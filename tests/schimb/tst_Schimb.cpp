@@ -24,6 +24,7 @@
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <zip.h>
 
@@ -157,6 +158,49 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const qint64 ora = copiata.lastModified().toMSecsSinceEpoch();
     EXPECT_EQ(IndexText::Citeste(baza)->value("a (2).jpg"),
               (IndexText::Intrare{copiata.size(), ora, "grea"}));
+}
+
+// "Anulare" while the pictures are read or while the archive is written
+// leaves no package and no temporary file, and one written before stays as
+// it was; a package being checked stops too.
+TEST(Schimb, AnulareaNuLasaNiciunPachetPeJumatate)
+{
+    QImage zgomot(1200, 1200, QImage::Format_RGB32); // deflated slowly: time to give up
+    for (int y = 0; y < zgomot.height(); ++y)
+        for (int x = 0; x < zgomot.width(); ++x)
+            zgomot.setPixel(x, y, uint(x * 7919 + y * 104729) * 2654435761u);
+    std::vector<std::pair<Problema, QByteArray>> probleme;
+    for (int i = 0; i < 5; ++i)
+        probleme.push_back({FaProblema(9, 7, "A", "F", QString("p%1.jpg").arg(i)),
+                            OctetiPoza(zgomot.copy(i, 0, 1000, 1000), "BMP")});
+    ColectieTest sursa(probleme);
+    const QString pachet = sursa.dosar.Cale() + "/p.tezaurel";
+    ASSERT_EQ(Pachet::Exporta(sursa.definitii, {2}, pachet), "");
+    const QByteArray inainte = sursa.dosar.CitesteOcteti("p.tezaurel");
+    for (const qint64 prag : {0, 1000}) // while reading the pictures, while writing the archive
+        for (const bool existent : {false, true}) {
+            QFile::remove(pachet);
+            if (existent)
+                sursa.dosar.ScrieOcteti("p.tezaurel", inainte);
+            const auto anuleaza = [prag](const QString &, StareLucru &stare, auto lucru) {
+                std::thread fir(lucru);
+                while (stare.Facute < prag)
+                    std::this_thread::yield();
+                stare.Anulat = true;
+                fir.join();
+            };
+            EXPECT_EQ(Pachet::Exporta(sursa.definitii, {2, 3, 4, 5, 6}, pachet, anuleaza),
+                      "Exportul a fost anulat. Nu a fost scris niciun pachet.");
+            EXPECT_EQ(QDir(sursa.dosar.Cale()).entryList({"p.tezaurel*"}),
+                      existent ? QStringList("p.tezaurel") : QStringList());
+            if (existent)
+                EXPECT_EQ(sursa.dosar.CitesteOcteti("p.tezaurel"), inainte);
+        }
+    StareLucru anulata;
+    anulata.Anulat = true;
+    QString motiv;
+    EXPECT_EQ(DeschideSursa(pachet, motiv, &anulata), nullptr);
+    EXPECT_EQ(motiv, "Verificarea pachetului p.tezaurel a fost anulată. Nu am importat nimic.");
 }
 
 // Everything under a folder, as it is on disk: each entry with its kind, size
