@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace tezaurel {
 
@@ -186,6 +187,14 @@ void Aplicatie::Porneste()
 {
     Principala().Incarca();
     ArataPrincipala();
+    // The window is drawn first: the database, the recovery and the
+    // recognition wait for the event loop's first turn, so the teacher sees
+    // Tezaurel at once rather than after all that.
+    QTimer::singleShot(0, m_definitii.get(), [this] { PornesteRestul(); });
+}
+
+void Aplicatie::PornesteRestul()
+{
     // What the load found wrong is told over the window, not before any is there.
     if (!m_definitii->RaportIncarcare().isEmpty())
         m_definitii->platforma().Mesaj(m_definitii->RaportIncarcare());
