@@ -253,9 +253,7 @@ void FereastraSelectie::CautareIndisponibila(const QString &motiv)
 
 void FereastraSelectie::ArataStareaCautarii(const QString &text)
 {
-    // The field, as wide as the row allows, always says it while empty; the
-    // label beside "Vizualizare" only when its words fit there whole (on a
-    // 1024 x 768 screen it is a few letters wide).
+    // The field says it while empty, the label wherever its words fit.
     m_cuvinte->setPlaceholderText(text);
     m_cuvinte->setToolTip(text);
     m_stareCautare->setText(text);
@@ -264,15 +262,24 @@ void FereastraSelectie::ArataStareaCautarii(const QString &text)
 
 void FereastraSelectie::ArataEtichetaCautarii()
 {
+    // Beside "Vizualizare" when its words fit there whole; on a narrow screen
+    // (a few letters wide at 1024 x 768) on the line under the row.
     const QString text = m_stareCautare->text();
     const QFontMetrics metrici = m_stareCautare->fontMetrics();
-    const QRect loc = m_stareCautare->contentsRect();
-    bool incape =
-        metrici.boundingRect(QRect(0, 0, loc.width(), 1 << 20), Qt::TextWordWrap, text).height() <=
-        loc.height();
-    for (const QString &cuvant : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        incape = incape && metrici.horizontalAdvance(cuvant) <= loc.width();
-    m_stareCautare->setVisible(incape);
+    const auto incape = [&](const QRect &loc) {
+        bool da = metrici.boundingRect(QRect(0, 0, loc.width(), 1 << 20), Qt::TextWordWrap, text)
+                      .height() <= loc.height();
+        for (const QString &cuvant : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            da = da && metrici.horizontalAdvance(cuvant) <= loc.width();
+        return da;
+    };
+    m_stareCautare->setVisible(false);
+    for (const QRect &loc : m_locuriStare)
+        if (!text.isEmpty() && incape(loc)) {
+            m_stareCautare->setGeometry(loc);
+            m_stareCautare->setVisible(true);
+            return;
+        }
 }
 
 void FereastraSelectie::Aseaza()
@@ -317,9 +324,11 @@ void FereastraSelectie::Aseaza()
     m_etichetaClasaExclusa->setGeometry(stangaDate, viz.top(), latimeDate, viz.height());
     m_clasaExclusa->setGeometry(stangaDate + latimeDate + Pixeli(100), viz.top(), campDate,
                                 viz.height());
-    m_stareCautare->setGeometry(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
-                                stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
-                                viz.height() + Pixeli(300));
+    m_locuriStare = {QRect(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
+                           stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
+                           viz.height() + Pixeli(300)),
+                     QRect(margine, viz.bottom() + 1, stangaDate + latimeDate - margine,
+                           Pixeli(a.InaltimeFixa) - viz.bottom() - 1)};
     ArataEtichetaCautarii();
 
     LatimeFixa = a.LatimeFixa;
