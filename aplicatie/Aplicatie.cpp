@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace tezaurel {
 
@@ -221,6 +222,14 @@ void Aplicatie::Porneste()
                                  Colectii.DoarCitire);
     Principala().Incarca();
     ArataPrincipala();
+    // The window is drawn first: the database, the recovery and the
+    // recognition wait for the event loop's first turn, so the teacher sees
+    // Tezaurel at once rather than after all that.
+    QTimer::singleShot(0, m_definitii.get(), [this] { PornesteRestul(); });
+}
+
+void Aplicatie::PornesteRestul()
+{
     // The load says it already when the collection's file itself is read-only.
     if (Colectii.DoarCitire && m_definitii->RaportIncarcare().isEmpty())
         m_definitii->platforma().Mesaj(

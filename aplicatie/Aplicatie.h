@@ -45,7 +45,8 @@ public:
               FabricaScannere scannere = {});
     ~Aplicatie() override;
 
-    // Loads the collection and shows the main window centred on the screen.
+    // Loads the collection and shows the main window centred on the screen;
+    // the rest of the start follows at the event loop's first turn.
     void Porneste();
 
     void ArataPrincipala() override;
@@ -92,6 +93,8 @@ private:
     void ArataModeless(QWidget &fereastra);
     void Aseaza(QWidget &fereastra);
 
+    // The database, the recovery, the pictures' conversion and the recognition.
+    void PornesteRestul();
     std::unique_ptr<Colectie> m_definitii;
     std::unique_ptr<SelectieCurenta> m_selectieCurenta;
     std::unique_ptr<Cautare> m_cautare;

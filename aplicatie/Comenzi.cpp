@@ -1,5 +1,6 @@
 #include "aplicatie/Comenzi.h"
 
+#include "ferestre/comune/ProgresInFundal.h"
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/import/ImportQt.h"
@@ -20,6 +21,7 @@
 #include <QAction>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,8 +58,14 @@ void ImportaSchimb(FereastraEditare &editor, Colectie &definitii, bool dinDosar)
         dinDosar ? platforma.AlegeDosar(QDir::homePath()) : platforma.AlegeFisier(QDir::homePath());
     if (cale.isEmpty())
         return;
+    // A package's pictures are all unpacked and checked before anything is
+    // imported: a hundred megabytes take seconds.
     QString motiv;
-    const auto sursa = DeschideSursa(cale, motiv);
+    std::unique_ptr<SursaProbleme> sursa;
+    StareLucru stare;
+    RulareCuProgres (&editor)(
+        QStringLiteral("Verific pachetul %1…").arg(QFileInfo(cale).fileName()), stare,
+        [&] { sursa = DeschideSursa(cale, motiv, &stare); });
     if (!sursa) {
         platforma.Mesaj(motiv);
         return;
@@ -124,8 +132,9 @@ void LeagaSchimbul(FereastraVizualizare &vizualizare, SelectieCurenta &selectie)
     QAction *exporta = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Schimb)
                            ->addAction(QStringLiteral("Exportă selecția…"));
     exporta->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
-    QObject::connect(exporta, &QAction::triggered, &vizualizare,
-                     [&selectie] { Pachet::ExportaSelectia(selectie); });
+    QObject::connect(exporta, &QAction::triggered, &vizualizare, [&selectie, &vizualizare] {
+        Pachet::ExportaSelectia(selectie, RulareCuProgres(&vizualizare));
+    });
     QAction *corecteaza = vizualizare.MeniuDe(FereastraVizualizare::Meniu::Problema)
                               ->addAction(QStringLiteral("Corectează detaliile…"));
     corecteaza->setShortcut(Qt::CTRL | Qt::Key_E);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QSettings>
+#include <QTimer>
 
 #include <malloc.h>
 
@@ -116,8 +117,10 @@ int main(int argc, char *argv[])
             };
             aplicatie.Porneste();
             // "tezaurel --banca": straight to the problem bank, as the desktop's action asks.
+            // After the start's second half, so the bank opens on an open database.
             if (argumente.isSet(optiuneBanca))
-                aplicatie.ArataBanca();
+                QTimer::singleShot(0, &aplicatie.Principala(),
+                                   [&aplicatie] { aplicatie.ArataBanca(); });
             rezultat = QApplication::exec();
         }
         if (urmatoarea.isEmpty())

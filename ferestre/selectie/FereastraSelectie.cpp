@@ -248,11 +248,38 @@ void FereastraSelectie::CautareIndisponibila(const QString &motiv)
     m_cuvinte->setPlaceholderText(QStringLiteral("indisponibil"));
     m_cuvinte->setToolTip(motiv);
     m_stareCautare->setText(motiv);
+    ArataEtichetaCautarii();
 }
 
 void FereastraSelectie::ArataStareaCautarii(const QString &text)
 {
+    // The field says it while empty, the label wherever its words fit.
+    m_cuvinte->setPlaceholderText(text);
+    m_cuvinte->setToolTip(text);
     m_stareCautare->setText(text);
+    ArataEtichetaCautarii();
+}
+
+void FereastraSelectie::ArataEtichetaCautarii()
+{
+    // Beside "Vizualizare" when its words fit there whole; on a narrow screen
+    // (a few letters wide at 1024 x 768) on the line under the row.
+    const QString text = m_stareCautare->text();
+    const QFontMetrics metrici = m_stareCautare->fontMetrics();
+    const auto incape = [&](const QRect &loc) {
+        bool da = metrici.boundingRect(QRect(0, 0, loc.width(), 1 << 20), Qt::TextWordWrap, text)
+                      .height() <= loc.height();
+        for (const QString &cuvant : text.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            da = da && metrici.horizontalAdvance(cuvant) <= loc.width();
+        return da;
+    };
+    m_stareCautare->setVisible(false);
+    for (const QRect &loc : m_locuriStare)
+        if (!text.isEmpty() && incape(loc)) {
+            m_stareCautare->setGeometry(loc);
+            m_stareCautare->setVisible(true);
+            return;
+        }
 }
 
 void FereastraSelectie::Aseaza()
@@ -297,9 +324,12 @@ void FereastraSelectie::Aseaza()
     m_etichetaClasaExclusa->setGeometry(stangaDate, viz.top(), latimeDate, viz.height());
     m_clasaExclusa->setGeometry(stangaDate + latimeDate + Pixeli(100), viz.top(), campDate,
                                 viz.height());
-    m_stareCautare->setGeometry(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
-                                stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
-                                viz.height() + Pixeli(300));
+    m_locuriStare = {QRect(viz.right() + Pixeli(300), viz.top() - Pixeli(150),
+                           stangaDate - Pixeli(300) - viz.right() - Pixeli(300),
+                           viz.height() + Pixeli(300)),
+                     QRect(margine, viz.bottom() + 1, stangaDate + latimeDate - margine,
+                           Pixeli(a.InaltimeFixa) - viz.bottom() - 1)};
+    ArataEtichetaCautarii();
 
     LatimeFixa = a.LatimeFixa;
     InaltimeFixa = a.InaltimeFixa;

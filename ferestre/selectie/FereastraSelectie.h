@@ -80,6 +80,8 @@ private:
     QLabel *m_etichetaCuvinte = nullptr;
     QLineEdit *m_cuvinte = nullptr;
     QLabel *m_stareCautare = nullptr;
+    std::array<QRect, 2> m_locuriStare; // beside "Vizualizare", then under the row
+    void ArataEtichetaCautarii();
     // The face of everything but the lists.
     QFont m_font;
 

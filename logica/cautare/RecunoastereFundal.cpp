@@ -122,20 +122,25 @@ void RecunoastereFundal::Lucreaza()
         // Every picture waiting is looked at before the next is recognised,
         // so the count shown is the whole of what is left.
         int neschimbate = 0;
-        int noi = 0;
+        std::deque<Lucrare> noi;
         for (Lucrare &l : deVerificat) {
             const IndexText::Intrare acum = Stare(l.Cale);
             if (l.Cunoscuta.Marime == acum.Marime && l.Cunoscuta.Modificat == acum.Modificat) {
                 ++neschimbate;
             } else {
                 l.Cunoscuta = acum;
-                deRecunoscut.push_back(std::move(l));
-                ++noi;
+                noi.push_back(std::move(l));
             }
         }
-        if (neschimbate || noi)
+        // What was just added goes ahead of what waits: a first start spends
+        // an hour on the whole collection, and a picture imported meanwhile
+        // must be found by its words within seconds, not at the next start.
+        deRecunoscut.insert(deRecunoscut.begin(), std::make_move_iterator(noi.begin()),
+                            std::make_move_iterator(noi.end()));
+        if (neschimbate || !noi.empty())
             QMetaObject::invokeMethod(
-                this, [this, neschimbate, noi] { Triat(neschimbate, noi); }, Qt::QueuedConnection);
+                this, [this, neschimbate, n = int(noi.size())] { Triat(neschimbate, n); },
+                Qt::QueuedConnection);
         if (deRecunoscut.empty())
             continue;
 
@@ -185,13 +190,26 @@ void RecunoastereFundal::Recunoscuta(const QString &nume, qint64 marime, qint64 
     ArataProgres();
 }
 
+QString RecunoastereFundal::TextAsteptare(int poze)
+{
+    if (poze <= 0)
+        return {};
+    if (poze == 1)
+        return QStringLiteral("1 poză așteaptă recunoașterea");
+    // Romanian puts "de" between a number and its noun from twenty on,
+    // unless the last two digits are 01-19 (101 poze, 120 de poze).
+    const int ultimele = poze % 100;
+    const bool cuDe = poze >= 20 && (ultimele == 0 || ultimele >= 20);
+    return QStringLiteral("%1 %2poze așteaptă recunoașterea")
+        .arg(poze)
+        .arg(cuDe ? QStringLiteral("de ") : QString());
+}
+
 void RecunoastereFundal::ArataProgres()
 {
     if (m_gata >= m_total)
         m_gata = m_total = 0;
-    const QString progres =
-        m_total ? QStringLiteral("Recunoaștere text: %1 din %2").arg(m_gata).arg(m_total)
-                : QString();
+    const QString progres = TextAsteptare(m_total - m_gata);
     if (progres != m_progres) {
         m_progres = progres;
         emit Progres(m_progres);

@@ -42,8 +42,9 @@ public:
 
     // Why words cannot be searched; empty when they can.
     QString MotivIndisponibil() const;
-    // "Recunoaștere text: 37 din 120" while pictures wait; empty otherwise.
+    // "83 de poze așteaptă recunoașterea" while pictures wait; empty otherwise.
     const QString &TextProgres() const { return m_progres; }
+    static QString TextAsteptare(int poze);
     // Pictures sent to the worker and not yet answered for.
     int Ocupat() const { return m_ocupat; }
 

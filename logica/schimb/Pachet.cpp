@@ -31,6 +31,9 @@ namespace tezaurel {
 
 namespace {
 
+const QString MesajExportAnulat =
+    QStringLiteral("Exportul a fost anulat. Nu a fost scris niciun pachet.");
+
 QByteArray Sha256Fisier(const QString &cale, qint64 &marime)
 {
     QFile fisier(cale);
@@ -76,20 +79,20 @@ public:
     zip_t *m_zip = nullptr;
 };
 
-// What goes into a package, gathered before anything is written, so that an
-// unreadable picture stops the export with no file made.
+// What goes into a package, gathered from the collection and the database
+// on the window's thread; the pictures are read only by the thread that
+// writes the package.
 struct ContinutPachet
 {
     std::vector<Problema> Probleme;
     std::vector<QString> Cai; // each problem's picture, in the order of Probleme
-    QJsonArray Poze;
+    QJsonArray Poze;          // filled as the pictures are read
     QJsonObject Texte, Folosiri;
     std::map<QString, Solutie> Solutii;
 };
 
-// An error message when a picture cannot be read; empty otherwise.
-QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi,
-                      ContinutPachet &continut)
+void AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi,
+                   ContinutPachet &continut)
 {
     ArhivaLucrari istoric(definitii.Baza());
     SolutiiProbleme solutii(definitii.Baza());
@@ -98,21 +101,10 @@ QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi
         Problema p = definitii.ProblemaDin(size_t(slot));
         p.Sters = Fals;
         const QString numePoza = p.Fisier.FaraBlancuri();
-        const QString calePoza = definitii.CaleProbleme() + numePoza;
-        qint64 marime = 0;
-        const QByteArray sha = Sha256Fisier(calePoza, marime);
-        if (sha.isEmpty())
-            return QStringLiteral("Nu am reușit să citesc imaginea problemei: %1. Pachetul nu a "
-                                  "fost scris.")
-                .arg(calePoza);
         if (!nume.insert(numePoza).second)
             continue; // the same problem twice in a paper is exported once
         continut.Probleme.push_back(p);
-        continut.Cai.push_back(calePoza);
-        continut.Poze.append(
-            QJsonObject{{QStringLiteral("fisier"), numePoza},
-                        {QStringLiteral("octeti"), marime},
-                        {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
+        continut.Cai.push_back(definitii.CaleProbleme() + numePoza);
         // The colleague's search and history work at once, without
         // recognising the pictures again.
         if (const std::optional<QString> text = IndexText::Text(definitii.Baza(), numePoza))
@@ -125,6 +117,33 @@ QString AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi
             continut.Folosiri.insert(numePoza, date);
         if (const auto solutie = solutii.Citeste(numePoza); solutie && !solutie->Goala())
             continut.Solutii[numePoza] = *solutie;
+    }
+}
+
+// Progress in thousandths: reading the pictures is the first half, the
+// archive's writing the second.
+constexpr qint64 PasiProgres = 1000;
+
+// An error message when a picture cannot be read or the user gave up;
+// empty otherwise. Every picture is read before anything is written, so
+// either stops the export with no file made.
+QString AmprentePoze(ContinutPachet &continut, StareLucru &stare)
+{
+    const size_t n = continut.Probleme.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (stare.Anulat)
+            return MesajExportAnulat;
+        qint64 marime = 0;
+        const QByteArray sha = Sha256Fisier(continut.Cai[i], marime);
+        if (sha.isEmpty())
+            return QStringLiteral("Nu am reușit să citesc imaginea problemei: %1. Pachetul nu a "
+                                  "fost scris.")
+                .arg(continut.Cai[i]);
+        continut.Poze.append(
+            QJsonObject{{QStringLiteral("fisier"), continut.Probleme[i].Fisier.FaraBlancuri()},
+                        {QStringLiteral("octeti"), marime},
+                        {QStringLiteral("sha256"), QString::fromLatin1(sha.toHex())}});
+        stare.Facute = qint64(i + 1) * PasiProgres / qint64(n);
     }
     return {};
 }
@@ -215,6 +234,53 @@ int VerificaPeDisc(const QString &cale)
     return 0;
 }
 
+// Off the window's thread: touches only the files, never the collection
+// or the database.
+QString ScriePachet(ContinutPachet &continut, const QString &cale, StareLucru &stare)
+{
+    stare.Total = 2 * PasiProgres;
+    if (const QString eroareCitire = AmprentePoze(continut, stare); !eroareCitire.isEmpty())
+        return eroareCitire;
+    const QByteArray colectie = ColectieDin(continut.Probleme);
+    const QByteArray manifest = Manifest(continut);
+
+    const QString esec = QStringLiteral("Nu am reușit să scriu pachetul %1. Verificați că "
+                                        "dosarul există și că puteți scrie în el.")
+                             .arg(cale);
+    int eroare = 0;
+    Arhiva arhiva;
+    // libzip writes a temporary file and renames it over cale only once the
+    // whole archive is written, so a failure leaves no package half made.
+    arhiva.m_zip =
+        zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
+    if (!arhiva.m_zip)
+        return esec;
+    if (!AdaugaIntrari(arhiva.m_zip, colectie, manifest, continut))
+        return esec;
+    zip_register_progress_callback_with_state(
+        arhiva.m_zip, 0.01,
+        [](zip_t *, double parte, void *s) {
+            static_cast<StareLucru *>(s)->Facute = PasiProgres + qint64(parte * PasiProgres);
+        },
+        nullptr, &stare);
+    // Given up halfway, libzip drops its temporary file: no package is left,
+    // and one that was there before stays as it was.
+    zip_register_cancel_callback_with_state(
+        arhiva.m_zip, [](zip_t *, void *s) { return int(static_cast<StareLucru *>(s)->Anulat); },
+        nullptr, &stare);
+    if (zip_close(arhiva.m_zip) != 0) {
+        if (stare.Anulat)
+            return MesajExportAnulat;
+        const int sistem = zip_error_code_system(zip_get_error(arhiva.m_zip));
+        return sistem > 0 ? esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(sistem))
+                          : esec;
+    }
+    arhiva.m_zip = nullptr;
+    if (const int motiv = VerificaPeDisc(cale); motiv != 0)
+        return esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(motiv));
+    return {};
+}
+
 } // namespace
 
 QJsonObject Pachet::SolutieInManifest(const Solutie &solutie, bool cuPoza)
@@ -258,43 +324,20 @@ std::optional<Solutie> Pachet::SolutieDinManifest(const QJsonValue &valoare)
 }
 
 QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
-                        const QString &cale)
+                        const QString &cale, const RulareInFundal &rulare)
 {
     if (sloturi.empty())
         return QStringLiteral("Selecția nu conține nicio problemă de exportat.");
-
     ContinutPachet continut;
-    if (const QString eroareCitire = AdunaProbleme(definitii, sloturi, continut);
-        !eroareCitire.isEmpty())
-        return eroareCitire;
-    const QByteArray colectie = ColectieDin(continut.Probleme);
-    const QByteArray manifest = Manifest(continut);
-
-    const QString esec = QStringLiteral("Nu am reușit să scriu pachetul %1. Verificați că "
-                                        "dosarul există și că puteți scrie în el.")
-                             .arg(cale);
-    int eroare = 0;
-    Arhiva arhiva;
-    // libzip writes a temporary file and renames it over cale only once the
-    // whole archive is written, so a failure leaves no package half made.
-    arhiva.m_zip =
-        zip_open(QFile::encodeName(cale).constData(), ZIP_CREATE | ZIP_TRUNCATE, &eroare);
-    if (!arhiva.m_zip)
-        return esec;
-    if (!AdaugaIntrari(arhiva.m_zip, colectie, manifest, continut))
-        return esec;
-    if (zip_close(arhiva.m_zip) != 0) {
-        const int sistem = zip_error_code_system(zip_get_error(arhiva.m_zip));
-        return sistem > 0 ? esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(sistem))
-                          : esec;
-    }
-    arhiva.m_zip = nullptr;
-    if (const int motiv = VerificaPeDisc(cale); motiv != 0)
-        return esec + QStringLiteral("\nMotivul: %1.").arg(MotivEroareScriere(motiv));
-    return {};
+    AdunaProbleme(definitii, sloturi, continut);
+    StareLucru stare;
+    QString rezultat;
+    rulare(QStringLiteral("Scriu pachetul %1…").arg(QFileInfo(cale).fileName()), stare,
+           [&] { rezultat = ScriePachet(continut, cale, stare); });
+    return rezultat;
 }
 
-void Pachet::ExportaSelectia(const SelectieCurenta &selectie)
+void Pachet::ExportaSelectia(const SelectieCurenta &selectie, const RulareInFundal &rulare)
 {
     const Colectie &definitii = selectie.Colectia();
     Platforma &platforma = definitii.platforma();
@@ -312,7 +355,7 @@ void Pachet::ExportaSelectia(const SelectieCurenta &selectie)
     std::vector<int> sloturi;
     for (int i = 2; i <= selectie.NrSelectie; ++i)
         sloturi.push_back(selectie.Pozitii[size_t(i)]);
-    const QString eroare = Exporta(definitii, sloturi, cale);
+    const QString eroare = Exporta(definitii, sloturi, cale, rulare);
     platforma.Mesaj(eroare.isEmpty()
                         ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
                               .arg(cale)

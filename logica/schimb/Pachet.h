@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interfete/LucruInFundal.h"
 #include "logica/lucrari/Barem.h"
 #include "model/NumeFisier.h"
 #include "model/Problema.h"
@@ -56,12 +57,14 @@ std::optional<Solutie> SolutieDinManifest(const QJsonValue &valoare);
 
 // Writes the problems in slots (positions in TabelProbleme, in the order
 // given) with their pictures to cale. "" on success, otherwise why not; a
-// failed export leaves no file behind.
-QString Exporta(const Colectie &definitii, const std::vector<int> &sloturi, const QString &cale);
+// failed or cancelled export leaves no file behind. The pictures are read
+// and the archive written through rulare, off the window's thread.
+QString Exporta(const Colectie &definitii, const std::vector<int> &sloturi, const QString &cale,
+                const RulareInFundal &rulare = RuleazaPeLoc);
 
 // The viewer's command: the current selection, in its order, to a package the
 // user names (teste/selectie.tezaurel proposed); the outcome told through the platform.
-void ExportaSelectia(const SelectieCurenta &selectie);
+void ExportaSelectia(const SelectieCurenta &selectie, const RulareInFundal &rulare = RuleazaPeLoc);
 
 } // namespace Pachet
 

@@ -121,11 +121,14 @@ public:
     }
 
     // "" when the package is whole and agrees with its manifest.
-    QString Deschide(const QString &cale)
+    QString Deschide(const QString &cale, StareLucru *stare)
     {
         int eroare = 0;
         m_zip = zip_open(QFile::encodeName(cale).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &eroare);
-        return Verifica(QFileInfo(cale).fileName());
+        m_stare = stare;
+        const QString motiv = Verifica(QFileInfo(cale).fileName());
+        m_stare = nullptr;
+        return motiv;
     }
 
     QString Deschide(const QByteArray &octeti)
@@ -268,7 +271,15 @@ private:
         if (amprente.size() != poze.size())
             return nepotrivire.arg(nume, QStringLiteral("numărul de imagini"));
         qint64 despachetati = 0;
+        if (m_stare)
+            m_stare->Total = qint64(m_probleme.size());
         for (const Problema &p : m_probleme) {
+            if (m_stare && m_stare->Anulat)
+                return QStringLiteral("Verificarea pachetului %1 a fost anulată. Nu am importat "
+                                      "nimic.")
+                    .arg(nume);
+            if (m_stare)
+                m_stare->Facute = qint64(m_indexPoza.size());
             const QString numePoza = p.Fisier.FaraBlancuri();
             const auto poza = poze.find(numePoza);
             const auto amprenta = amprente.find(numePoza);
@@ -353,7 +364,8 @@ private:
         return {};
     }
 
-    QByteArray m_octeti; // a package read from memory lives as long as its archive
+    StareLucru *m_stare = nullptr; // while it is opened, when someone waits on it
+    QByteArray m_octeti;           // a package read from memory lives as long as its archive
     zip_t *m_zip = nullptr;
     std::vector<Problema> m_probleme;
     std::vector<zip_int64_t> m_indexPoza;
@@ -363,7 +375,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv)
+std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv, StareLucru *stare)
 {
     const QFileInfo info(cale);
     if (info.isDir()) {
@@ -386,7 +398,7 @@ std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv
             CaleFaraMajuscule(cale, QStringLiteral("Probleme"), true));
     }
     auto pachet = std::make_unique<SursaPachet>();
-    motiv = pachet->Deschide(cale);
+    motiv = pachet->Deschide(cale, stare);
     if (!motiv.isEmpty())
         return nullptr;
     return pachet;

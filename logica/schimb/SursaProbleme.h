@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interfete/LucruInFundal.h"
 #include "logica/lucrari/ArhivaLucrari.h"
 #include "logica/lucrari/Barem.h"
 #include "model/Problema.h"
@@ -45,8 +46,10 @@ public:
 // Opens a .tezaurel package (see Pachet.h) or a Tezaurel folder: the one
 // holding Tezaurel.stn and Probleme/, names in any case, as a Windows
 // computer leaves them. nullptr with motiv set when it cannot be used at all;
-// nothing has been read into this collection then.
-std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv);
+// nothing has been read into this collection then. A package's pictures are
+// all checked here; stare, when given, follows them and may cancel.
+std::unique_ptr<SursaProbleme> DeschideSursa(const QString &cale, QString &motiv,
+                                             StareLucru *stare = nullptr);
 
 // A package whose bytes are already in memory (one received whole).
 std::unique_ptr<SursaProbleme> DeschidePachet(const QByteArray &octeti, QString &motiv);

@@ -25,11 +25,16 @@ namespace {
 // calls. Tesseract itself reads the journey's pictures.
 struct MotorScriptat final : Recunoastere
 {
-    static inline std::atomic<int> Apeluri = 0;
+    static inline std::atomic<int> Apeluri = 0, Pauza = 0;
+    static inline QStringList Citite; // the texts in the order read, when Pauza > 0
     QString ultimul;
     std::optional<QString> Recunoaste(const QImage &p, const std::atomic<bool> &) override
     {
         ++Apeluri;
+        if (Pauza) {
+            QThread::msleep(Pauza);
+            QMetaObject::invokeMethod(qApp, [t = p.text("Text")] { Citite << t; });
+        }
         return ultimul = p.text("Text");
     }
     std::vector<CuvantRecunoscut> Cuvinte() const override
@@ -159,6 +164,48 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
     EXPECT_EQ(aplicatie.Selectie().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
+}
+
+// A picture added while the collection's recognition runs is read next, not
+// after all the others; how many wait is said with the number's own form.
+TEST(Cautare, CeSeAdaugaTreceInainteSiSeSpuneCateAsteapta)
+{
+    for (const auto &[n, text] : std::vector<std::pair<int, QString>>{{0, ""},
+                                                                      {1, "1 poză"},
+                                                                      {19, "19 poze"},
+                                                                      {20, "20 de poze"},
+                                                                      {101, "101 poze"},
+                                                                      {119, "119 poze"},
+                                                                      {120, "120 de poze"},
+                                                                      {200, "200 de poze"}})
+        EXPECT_EQ(RecunoastereFundal::TextAsteptare(n).section(" așteaptă", 0, 0), text) << n;
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    std::vector<Problema> probleme;
+    for (int i = 0; i < 8; ++i)
+        probleme.push_back(FaProblema(9, 7, "A", "F", QString("p%1.png").arg(i)));
+    dosar.ScrieColectie(probleme);
+    Colectie d(dosar.Cale(), platforma);
+    d.IncarcaColectie();
+    RecunoastereFundal fundal(d, {{}, [] { return std::make_unique<MotorScriptat>(); }});
+    ASSERT_TRUE(d.Baza().Deschide());
+    QObject::connect(&d, &Colectie::Schimbata, &fundal, &RecunoastereFundal::Actualizeaza);
+    for (int i = 0; i <= 8; ++i) {
+        QImage poza(8, 8, QImage::Format_RGB32);
+        poza.fill(Qt::white);
+        poza.setText("Text", QString::number(i));
+        poza.save(dosar.Cale() + QString("/Probleme/p%1.png").arg(i), "PNG");
+    }
+    MotorScriptat::Pauza = 50;
+    MotorScriptat::Citite.clear();
+    fundal.Actualizeaza();
+    while (MotorScriptat::Citite.isEmpty())
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(d.ScrieProblemaNoua(FaProblema(9, 7, "A", "F", "p8.png")));
+    Recunoaste(fundal);
+    MotorScriptat::Pauza = 0;
+    EXPECT_LT(MotorScriptat::Citite.indexOf("8"), 3)
+        << MotorScriptat::Citite.join(' ').toStdString();
 }
 
 } // namespace

@@ -18,12 +18,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 #include <zip.h>
 
@@ -161,6 +163,46 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const qint64 ora = copiata.lastModified().toMSecsSinceEpoch();
     EXPECT_EQ(IndexText::Citeste(baza)->value("a (2).jpg"),
               (IndexText::Intrare{copiata.size(), ora, "grea"}));
+}
+
+// "Anulare" while the pictures are read or while the archive is written
+// leaves no package and no temporary file, and one written before stays as
+// it was; a package being checked stops too.
+TEST(Schimb, AnulareaNuLasaNiciunPachetPeJumatate)
+{
+    QByteArray bitmap("BM"); // noise, deflated slowly: time to give up
+    bitmap.resize(4 << 20);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(bitmap.data() + 4), (4 << 18) - 1);
+    std::vector<std::pair<Problema, QByteArray>> probleme;
+    for (int i = 0; i < 5; ++i)
+        probleme.push_back({FaProblema(9, 7, "A", "F", QString("p%1.jpg").arg(i)), bitmap});
+    ColectieTest sursa(probleme);
+    const QString pachet = sursa.dosar.Cale() + "/p.tezaurel";
+    ASSERT_EQ(Pachet::Exporta(sursa.definitii, {2}, pachet), "");
+    const QByteArray inainte = sursa.dosar.CitesteOcteti("p.tezaurel");
+    for (const qint64 prag : {0, 1000}) // while reading the pictures, while writing the archive
+        for (const bool existent : {false, true}) {
+            QFile::remove(pachet);
+            if (existent)
+                sursa.dosar.ScrieOcteti("p.tezaurel", inainte);
+            const auto anuleaza = [prag](const QString &, StareLucru &stare, auto lucru) {
+                std::thread fir(lucru);
+                while (stare.Facute < prag)
+                    std::this_thread::yield();
+                stare.Anulat = true;
+                fir.join();
+            };
+            EXPECT_EQ(Pachet::Exporta(sursa.definitii, {2, 3, 4, 5, 6}, pachet, anuleaza),
+                      "Exportul a fost anulat. Nu a fost scris niciun pachet.");
+            EXPECT_EQ(QDir(sursa.dosar.Cale()).entryList({"p.tezaurel*"}),
+                      existent ? QStringList("p.tezaurel") : QStringList());
+            EXPECT_EQ(sursa.dosar.CitesteOcteti("p.tezaurel"), existent ? inainte : "");
+        }
+    StareLucru anulata;
+    anulata.Anulat = true;
+    QString motiv;
+    EXPECT_EQ(DeschideSursa(pachet, motiv, &anulata), nullptr);
+    EXPECT_EQ(motiv, "Verificarea pachetului p.tezaurel a fost anulată. Nu am importat nimic.");
 }
 
 // Everything under a folder, as it is on disk: each entry with its kind, size
