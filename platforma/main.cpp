@@ -119,8 +119,7 @@ int main(int argc, char *argv[])
             // "tezaurel --banca": straight to the problem bank, as the desktop's action asks.
             // After the start's second half, so the bank opens on an open database.
             if (argumente.isSet(optiuneBanca))
-                QTimer::singleShot(0, &aplicatie.Principala(),
-                                   [&aplicatie] { aplicatie.ArataBanca(); });
+                QTimer::singleShot(0, qApp, [&aplicatie] { aplicatie.ArataBanca(); });
             rezultat = QApplication::exec();
         }
         if (urmatoarea.isEmpty())
