@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtConcurrentMap>
 
 #include <cmath>
 
@@ -206,7 +207,7 @@ int LatimePuncte(const Bloc &b)
 
 // The problem's blocks: its number and points, its solution, its steps and their sum.
 void BlocuriProblema(std::vector<Bloc> &blocuri, int numar, const ProblemaLucrare &problema,
-                     const Solutie &solutie, int latimeZona)
+                     const Solutie &solutie, const PozaPregatita &p)
 {
     blocuri.push_back({Bloc::Tip::Problema, EtichetaProblema(numar, problema.Puncte)});
     if (solutie.Goala())
@@ -215,8 +216,6 @@ void BlocuriProblema(std::vector<Bloc> &blocuri, int numar, const ProblemaLucrar
         blocuri.push_back({Bloc::Tip::Rand, solutie.Text.trimmed()});
     if (!solutie.Poza.isEmpty()) {
         Bloc poza{Bloc::Tip::Imagine};
-        const PozaPregatita p =
-            RedareLucrare::Pregateste(QImage::fromData(solutie.Poza), latimeZona, {});
         poza.Imagine = p.Poza;
         poza.Loc.setSize(p.Marime);
         if (p.Poza.isNull())
@@ -254,8 +253,16 @@ RedareBarem::RedareBarem(const Lucrare &lucrare, std::vector<Solutie> solutii,
         antet << QStringLiteral("Varianta %1").arg(a.Varianta);
     antet.removeAll(QString());
     m_blocuri.push_back({Bloc::Tip::Rand, antet.join(QStringLiteral(" · "))});
+    // The solutions' scans are prepared several at once, as the paper's are.
+    const QList<PozaPregatita> poze = QtConcurrent::blockingMapped<QList<PozaPregatita>>(
+        m_solutii, [latime = m_zona.width()](const Solutie &s) {
+            return s.Poza.isEmpty()
+                       ? PozaPregatita()
+                       : RedareLucrare::Pregateste(QImage::fromData(s.Poza), latime, {});
+        });
     for (size_t i = 0; i < m_lucrare.Probleme.size(); ++i)
-        BlocuriProblema(m_blocuri, int(i) + 1, m_lucrare.Probleme[i], m_solutii[i], m_zona.width());
+        BlocuriProblema(m_blocuri, int(i) + 1, m_lucrare.Probleme[i], m_solutii[i],
+                        poze[qsizetype(i)]);
     for (const QString &rand : IncheiereBarem(m_lucrare))
         m_blocuri.push_back({Bloc::Tip::Suma, rand});
     Asaza();

@@ -10,6 +10,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QtConcurrentMap>
+
+#include <algorithm>
 
 namespace tezaurel {
 
@@ -81,6 +84,7 @@ RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProblem
 {
     const CuvintePoza faraCuvinte;
     m_latimeZona = ZonaLucrare(margini).width();
+    PregatesteToate(lucrare, lucrare.AscundeNumerele ? cuvinte : faraCuvinte);
     std::vector<ProblemaDeAsezat> probleme;
     for (const ProblemaLucrare &p : lucrare.Probleme) {
         ProblemaDeAsezat deAsezat;
@@ -182,16 +186,52 @@ PozaPregatita RedareLucrare::Pregateste(QImage poza, int latimeZona,
     return pregatita;
 }
 
+namespace {
+// The number found is part of the key: a scan recognised while the window is
+// open is covered at the next drawing.
+QString CheiePoza(const QString &nume, int latimeZona, const QRect &numar)
+{
+    return QStringLiteral("%1@%2").arg(nume).arg(latimeZona) +
+           (numar.isEmpty() ? QString() : QStringLiteral("/%1,%2").arg(numar.x()).arg(numar.y()));
+}
+} // namespace
+
+void RedareLucrare::PregatesteToate(const Lucrare &lucrare, const CuvintePoza &cuvinte)
+{
+    struct DePregatit
+    {
+        QString Cheie, Nume;
+        std::vector<CuvantRecunoscut> Cuvinte;
+    };
+    std::vector<DePregatit> lipsa;
+    for (const ProblemaLucrare &p : lucrare.Probleme) {
+        if (p.Poza.isEmpty())
+            continue;
+        std::vector<CuvantRecunoscut> gasite =
+            cuvinte ? cuvinte(p.Poza) : std::vector<CuvantRecunoscut>();
+        const QString cheie = CheiePoza(p.Poza, m_latimeZona, NumarulScanului(gasite));
+        if (m_poze.count(cheie) ||
+            std::ranges::any_of(lipsa, [&](const DePregatit &d) { return d.Cheie == cheie; }))
+            continue;
+        lipsa.push_back({cheie, p.Poza, std::move(gasite)});
+    }
+    // Reading and trimming a 300-dpi scan is most of a paper's time, and each
+    // scan is its own: one to a core, the pictures only gathered here.
+    const QString dosar = m_dosar;
+    const int latime = m_latimeZona;
+    const QList<PozaPregatita> gata = QtConcurrent::blockingMapped<QList<PozaPregatita>>(
+        lipsa, [&dosar, latime](const DePregatit &d) {
+            return Pregateste(CitestePoza(dosar + d.Nume).Poza, latime, d.Cuvinte);
+        });
+    for (size_t i = 0; i < lipsa.size(); ++i)
+        m_poze.emplace(lipsa[i].Cheie, gata[qsizetype(i)]);
+}
+
 const PozaPregatita &RedareLucrare::Poza(const QString &nume, const CuvintePoza &cuvinte)
 {
-    // The number found is part of the key: a scan recognised while the
-    // window is open is covered at the next drawing.
     const std::vector<CuvantRecunoscut> gasite =
         cuvinte ? cuvinte(nume) : std::vector<CuvantRecunoscut>();
-    const QRect numar = NumarulScanului(gasite);
-    const QString cheie =
-        QStringLiteral("%1@%2").arg(nume).arg(m_latimeZona) +
-        (numar.isEmpty() ? QString() : QStringLiteral("/%1,%2").arg(numar.x()).arg(numar.y()));
+    const QString cheie = CheiePoza(nume, m_latimeZona, NumarulScanului(gasite));
     auto gasita = m_poze.find(cheie);
     if (gasita == m_poze.end())
         gasita =
