@@ -89,6 +89,7 @@ struct ContinutPachet
     QJsonArray Poze;          // filled as the pictures are read
     QJsonObject Texte, Folosiri;
     std::map<QString, Solutie> Solutii;
+    bool PozeSolutiiOmise = false; // the manifest could not hold them
 };
 
 void AdunaProbleme(const Colectie &definitii, const std::vector<int> &sloturi,
@@ -148,7 +149,7 @@ QString AmprentePoze(ContinutPachet &continut, StareLucru &stare)
     return {};
 }
 
-QByteArray Manifest(const ContinutPachet &continut)
+QByteArray Manifest(ContinutPachet &continut)
 {
     QJsonObject manifest{{QStringLiteral("program"), QStringLiteral("Tezaurel")},
                          {QStringLiteral("versiune"), QCoreApplication::applicationVersion()},
@@ -170,6 +171,7 @@ QByteArray Manifest(const ContinutPachet &continut)
         const QByteArray octeti = QJsonDocument(manifest).toJson();
         if (octeti.size() <= Pachet::OctetiMaximiManifest || !cuPoze)
             return octeti;
+        continut.PozeSolutiiOmise = true;
     }
     return {};
 }
@@ -324,7 +326,7 @@ std::optional<Solutie> Pachet::SolutieDinManifest(const QJsonValue &valoare)
 }
 
 QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &sloturi,
-                        const QString &cale, const RulareInFundal &rulare)
+                        const QString &cale, const RulareInFundal &rulare, QString *nota)
 {
     if (sloturi.empty())
         return QStringLiteral("Selecția nu conține nicio problemă de exportat.");
@@ -334,6 +336,11 @@ QString Pachet::Exporta(const Colectie &definitii, const std::vector<int> &slotu
     QString rezultat;
     rulare(QStringLiteral("Scriu pachetul %1…").arg(QFileInfo(cale).fileName()), stare,
            [&] { rezultat = ScriePachet(continut, cale, stare); });
+    if (nota && rezultat.isEmpty() && continut.PozeSolutiiOmise)
+        *nota =
+            QStringLiteral("Pozele soluțiilor nu au încăput în pachet: au plecat doar textele "
+                           "și pașii lor din barem. Exportați mai puține probleme deodată ca să "
+                           "le trimiteți și pozele.");
     return rezultat;
 }
 
@@ -355,11 +362,13 @@ void Pachet::ExportaSelectia(const SelectieCurenta &selectie, const RulareInFund
     std::vector<int> sloturi;
     for (int i = 2; i <= selectie.NrSelectie; ++i)
         sloturi.push_back(selectie.Pozitii[size_t(i)]);
-    const QString eroare = Exporta(definitii, sloturi, cale, rulare);
+    QString nota;
+    const QString eroare = Exporta(definitii, sloturi, cale, rulare, &nota);
     platforma.Mesaj(eroare.isEmpty()
                         ? QStringLiteral("Pachetul a fost scris: %1. Probleme exportate: %2.")
-                              .arg(cale)
-                              .arg(sloturi.size())
+                                  .arg(cale)
+                                  .arg(sloturi.size()) +
+                              (nota.isEmpty() ? QString() : QStringLiteral("\n") + nota)
                         : eroare);
 }
 

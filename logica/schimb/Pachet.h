@@ -58,9 +58,10 @@ std::optional<Solutie> SolutieDinManifest(const QJsonValue &valoare);
 // Writes the problems in slots (positions in TabelProbleme, in the order
 // given) with their pictures to cale. "" on success, otherwise why not; a
 // failed or cancelled export leaves no file behind. The pictures are read
-// and the archive written through rulare, off the window's thread.
+// and the archive written through rulare, off the window's thread. nota gets
+// what the teacher must know of a package written without all it could hold.
 QString Exporta(const Colectie &definitii, const std::vector<int> &sloturi, const QString &cale,
-                const RulareInFundal &rulare = RuleazaPeLoc);
+                const RulareInFundal &rulare = RuleazaPeLoc, QString *nota = nullptr);
 
 // The viewer's command: the current selection, in its order, to a package the
 // user names (teste/selectie.tezaurel proposed); the outcome told through the platform.

@@ -163,6 +163,19 @@ TEST(Schimb, ExportulUneiSelectiiSeImportaOctetCuOctetCuTextulSiFolosirileSubNum
     const qint64 ora = copiata.lastModified().toMSecsSinceEpoch();
     EXPECT_EQ(IndexText::Citeste(baza)->value("a (2).jpg"),
               (IndexText::Intrare{copiata.size(), ora, "grea"}));
+
+    // Solution pictures beyond what the manifest holds stay behind, the
+    // teacher told; their texts and steps still go.
+    ASSERT_TRUE(sursa.definitii.Baza().Tranzactie([&](QSqlDatabase &db) {
+        return SolutiiProbleme::Adauga(db, "c.jpg", {QByteArray(6 << 20, 'x'), "", {}});
+    }));
+    QString nota;
+    ASSERT_EQ(Pachet::Exporta(sursa.definitii, {4, 2}, pachet, RuleazaPeLoc, &nota), "");
+    EXPECT_TRUE(nota.startsWith("Pozele soluțiilor nu au încăput")) << nota.toStdString();
+    ColectieTest fara;
+    fara.Importa(pachet);
+    EXPECT_EQ(SolutiiProbleme(fara.definitii.Baza()).Citeste("a.jpg"),
+              (Solutie{{}, Rezolvare.Text, Rezolvare.Pasi}));
 }
 
 // "Anulare" while the pictures are read or while the archive is written
