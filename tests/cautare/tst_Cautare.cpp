@@ -1,17 +1,20 @@
 #include "aplicatie/Aplicatie.h"
 #include "ferestre/selectie/FereastraSelectie.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/cautare/RecunoastereFundal.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
 #include "platforma/RecunoastereTesseract.h"
+#include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -148,6 +151,56 @@ TEST(Cautare, FaraDateleLimbiiCampulSpuneDeCeSiRestulMerge)
                                        "recunoașterea textului (fișierul ron.traineddata din " +
                                        dosar.Cale() + "/teste, pachetul tesseract-ocr-ron)."));
     EXPECT_EQ(aplicatie.Selectie().Model().Vizualizare(), ModelSelectie::Rezultat::Predata);
+}
+
+// The text window stays the viewer's own, above it, and follows it page by page.
+TEST(Cautare, TextulRecunoscutUrmeazaProblemaAratata)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    for (const char *nume : {"a.png", "b.png", "c.png"}) {
+        QImage poza(8, 8, QImage::Format_RGB32);
+        poza.fill(Qt::white);
+        if (nume[0] != 'c')
+            poza.setText("Text", QStringLiteral("Enunțul %1").arg(nume[0]));
+        ASSERT_TRUE(poza.save(dosar.Cale() + "/Probleme/" + nume, "PNG"));
+    }
+    dosar.ScrieColectie({FaProblema(9, 7, "A", "F", "a.png"), FaProblema(9, 7, "A", "F", "b.png"),
+                         FaProblema(9, 7, "A", "F", "c.png")});
+    Aplicatie aplicatie(dosar.Cale(), platforma,
+                        {{}, [] { return std::make_unique<MotorScriptat>(); }}, ImprimanteQt,
+                        [] {});
+    aplicatie.Porneste(); // which keeps the pictures as JPEG
+    QElapsedTimer ceas;
+    for (ceas.start(); !IndexText::Text(aplicatie.Definitii().Baza(), "c.jpg").has_value() &&
+                       ceas.elapsed() < 60000;
+         QThread::msleep(5))
+        QCoreApplication::processEvents();
+    SelectieCurenta &s = aplicatie.SelectiaCurenta();
+    s.Pozitii[2] = 2, s.Pozitii[3] = 3, s.Pozitii[4] = 4;
+    s.NrSelectie = 4;
+    s.SelectieNoua = true;
+    FereastraVizualizare &vizualizare = aplicatie.Vizualizare();
+    aplicatie.ArataVizualizare();
+    Apasa(vizualizare, "Prima");
+    Apasa(vizualizare, "&Textul recunoscut");
+    auto *caseta = vizualizare.findChild<QPlainTextEdit *>("textRecunoscut");
+    ASSERT_TRUE(caseta);
+    QWidget *fereastra = caseta->window();
+    EXPECT_TRUE(fereastra != &vizualizare && fereastra->isVisible());
+    const std::pair<const char *, const char *> pasi[] = {
+        {"Prima", "Textul recunoscut - a.jpg: Enunțul a"},
+        {"Inainte", "Textul recunoscut - b.jpg: Enunțul b"},
+        {"Inainte", "Textul recunoscut - c.jpg: Nu am găsit text în poza problemei c.jpg."},
+        {"Inapoi", "Textul recunoscut - b.jpg: Enunțul b"},
+        {"Anuleaza selectie", "Textul recunoscut: Nu este afișată nicio problemă."}};
+    for (const auto &[buton, asteptat] : pasi) {
+        Apasa(vizualizare, buton);
+        EXPECT_EQ(fereastra->windowTitle() + ": " + caseta->toPlainText(),
+                  QString::fromUtf8(asteptat))
+            << buton;
+    }
+    EXPECT_TRUE(platforma.Mesaje.isEmpty()) << platforma.Mesaje.join('\n').toStdString();
 }
 
 } // namespace
