@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -85,6 +86,14 @@ DetaliiProblema DialogDetaliiProblema::Detalii() const
     return {int16_t(m_clasa->currentData().toInt()), int16_t(m_nivel->currentData().toInt()),
             m_disciplina->text().trimmed(), m_capitol->text().trimmed(),
             m_observatii->toPlainText().trimmed()};
+}
+
+void DialogDetaliiProblema::Nota(const QString &text)
+{
+    auto *nota = new QLabel(text, this);
+    nota->setObjectName(QStringLiteral("nota"));
+    nota->setWordWrap(true);
+    static_cast<QFormLayout *>(layout())->insertRow(0, nota);
 }
 
 void DialogDetaliiProblema::accept()
