@@ -1,3 +1,4 @@
+#include "ferestre/import/DialogDetaliiProblema.h"
 #include "ferestre/import/ImportQt.h"
 #include "logica/editare/EditareProbleme.h"
 #include "logica/import/CitireCsv.h"
@@ -13,6 +14,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -193,6 +195,28 @@ TEST(Import, CorectareaVerificaDetaliileIarRepunereaRescrieDoarInregistrareaEi)
 }
 
 } // namespace
+
+// What "Disciplina" offers while typed covers nothing: the click meant for
+// "Capitolul" lands there, and the chapter typed next goes into the chapter.
+TEST(Import, CompletareaNuAcoperaCampulUrmator)
+{
+    DialogDetaliiProblema forma("Detalii", "Bine", {}, {"Triunghiuri"}, {"Algebră", "Geometrie"});
+    forma.show();
+    forma.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&forma));
+    std::map<QString, QWidget *> campuri;
+    for (QLabel *l : forma.findChildren<QLabel *>())
+        campuri[l->text()] = l->buddy();
+    QWidget *disciplina = campuri.at("&Disciplina:"), *capitol = campuri.at("Ca&pitolul:");
+    disciplina->setFocus();
+    QTest::keyClicks(disciplina, "geo");
+    QTest::mouseClick(forma.windowHandle(), Qt::LeftButton, {},
+                      capitol->mapTo(&forma, capitol->rect().center()));
+    EXPECT_TRUE(capitol->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "Triunghiuri");
+    const DetaliiProblema d = forma.Detalii();
+    EXPECT_EQ(d.Disciplina + "|" + d.Capitol, "Geometrie|Triunghiuri");
+}
 
 // Without probleme.csv the form says so and how many files its details go to.
 TEST(Import, FormaFaraCsvSpuneCateFisierePrimescDetaliile)
