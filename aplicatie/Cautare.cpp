@@ -1,5 +1,6 @@
 #include "aplicatie/Cautare.h"
 
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/selectie/FereastraSelectie.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "interfete/Platforma.h"
@@ -126,6 +127,7 @@ void Cautare::FaFereastraText()
     // The viewer's own tool window, so it stays above the viewer while the
     // teacher pages on; the viewer deletes it with itself, QPointer notices.
     m_fereastraText = new QDialog(m_vizualizare, Qt::Tool);
+    m_fereastraText->setWindowIcon(IconitaFerestrei("text"));
     auto *aranjare = new QVBoxLayout(m_fereastraText);
     auto *caseta = new QPlainTextEdit;
     caseta->setObjectName(QStringLiteral("textRecunoscut"));

@@ -1,5 +1,6 @@
 #include "ferestre/lucrari/FereastraLucrare.h"
 
+#include "ferestre/comune/Iconite.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Platforma.h"
 #include "logica/lucrari/CompunereLucrare.h"
@@ -70,6 +71,7 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     , m_amanarePagini(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Lucrare"));
+    setWindowIcon(IconitaFerestrei("lucrare"));
     setObjectName(QStringLiteral("FereastraLucrare"));
 
     auto *stanga = new QVBoxLayout;

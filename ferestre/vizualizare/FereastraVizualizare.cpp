@@ -1,6 +1,7 @@
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
@@ -81,6 +82,7 @@ FereastraVizualizare::FereastraVizualizare(SelectieCurenta &selectie, Ferestre &
     , m_logica(selectie, *m_panou)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
+    setWindowIcon(IconitaFerestrei("vizualizare"));
     ConstruiesteBara();
     ConstruiestePanoul();
     Incarca();

@@ -188,6 +188,8 @@ TEST(Cautare, TextulRecunoscutUrmeazaProblemaAratata)
     ASSERT_TRUE(caseta);
     QWidget *fereastra = caseta->window();
     EXPECT_TRUE(fereastra != &vizualizare && fereastra->isVisible());
+    EXPECT_NE(fereastra->windowIcon().pixmap(32).toImage(),
+              vizualizare.windowIcon().pixmap(32).toImage()); // an icon of its own
     const std::pair<const char *, const char *> pasi[] = {
         {"Prima", "Textul recunoscut - a.jpg: Enunțul a"},
         {"Inainte", "Textul recunoscut - b.jpg: Enunțul b"},
