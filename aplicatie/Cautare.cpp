@@ -119,7 +119,11 @@ void Cautare::Completeaza(const QString &nume, const QString &text)
     m_fereastraText->setWindowTitle(nume.isEmpty()
                                         ? QStringLiteral("Textul recunoscut")
                                         : QStringLiteral("Textul recunoscut - %1").arg(nume));
-    m_fereastraText->findChild<QPlainTextEdit *>()->setPlainText(text);
+    // Recognition's progress asks again and again: the same text set anew
+    // would drop what the teacher is selecting to copy.
+    auto *caseta = m_fereastraText->findChild<QPlainTextEdit *>();
+    if (caseta->toPlainText() != text)
+        caseta->setPlainText(text);
 }
 
 void Cautare::FaFereastraText()

@@ -190,6 +190,10 @@ TEST(Cautare, TextulRecunoscutUrmeazaProblemaAratata)
     EXPECT_TRUE(fereastra != &vizualizare && fereastra->isVisible());
     EXPECT_NE(fereastra->windowIcon().pixmap(32).toImage(),
               vizualizare.windowIcon().pixmap(32).toImage()); // an icon of its own
+    // Asked again for the same text, a selection being copied stays.
+    caseta->selectAll();
+    Apasa(vizualizare, "Prima");
+    EXPECT_EQ(caseta->textCursor().selectedText(), "Enunțul a");
     const std::pair<const char *, const char *> pasi[] = {
         {"Prima", "Textul recunoscut - a.jpg: Enunțul a"},
         {"Inainte", "Textul recunoscut - b.jpg: Enunțul b"},
