@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,7 +19,36 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace tezaurel {
+
+namespace {
+
+// Calls back when the window it watches is hidden.
+class LaAscundere final : public QObject
+{
+public:
+    LaAscundere(QWidget &fereastra, std::function<void()> apoi)
+        : QObject(&fereastra)
+        , m_apoi(std::move(apoi))
+    {
+        fereastra.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *eveniment) override
+    {
+        if (eveniment->type() == QEvent::Hide)
+            m_apoi();
+        return false;
+    }
+
+private:
+    std::function<void()> m_apoi;
+};
+
+} // namespace
 
 Cautare::Cautare(const SelectieCurenta &selectie, MotorRecunoastere motor)
     : m_definitii(selectie.Colectia())
@@ -62,6 +92,12 @@ void Cautare::Leaga(FereastraVizualizare &vizualizare)
     // A text recognised while its problem is shown replaces the wait.
     QObject::connect(&m_fundal, &RecunoastereFundal::Progres, &vizualizare,
                      [this] { UrmeazaProblema(); });
+    // A window of the viewer's own, left with it: alone over the main window
+    // it would show the text of a problem no longer shown.
+    new LaAscundere(vizualizare, [this] {
+        if (m_fereastraText)
+            m_fereastraText->hide();
+    });
 }
 
 std::optional<QString> Cautare::TextulAratat(QString &nume, QString &motiv) const

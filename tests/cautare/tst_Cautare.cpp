@@ -206,6 +206,8 @@ TEST(Cautare, TextulRecunoscutUrmeazaProblemaAratata)
                   QString::fromUtf8(asteptat))
             << buton;
     }
+    Apasa(vizualizare, "Revenire Meniu"); // the viewer left, its text goes with it
+    EXPECT_FALSE(vizualizare.isVisible() || fereastra->isVisible());
     EXPECT_TRUE(platforma.Mesaje.isEmpty()) << platforma.Mesaje.join('\n').toStdString();
 }
 
