@@ -3,9 +3,13 @@
 #include "interfete/Recunoastere.h"
 #include "logica/cautare/RecunoastereFundal.h"
 
-#include <memory>
+#include <QPointer>
+#include <QString>
+
+#include <optional>
 
 class QDialog;
+class QWidget;
 
 namespace tezaurel {
 
@@ -38,10 +42,18 @@ public:
     void ArataTextul();
 
 private:
+    // The shown problem's text; nullopt with the reason when there is none.
+    std::optional<QString> TextulAratat(QString &nume, QString &motiv) const;
+    // The open text window follows the problem the viewer pages to.
+    void UrmeazaProblema();
+    void Completeaza(const QString &nume, const QString &text);
+    void FaFereastraText();
+
     Colectie &m_definitii;
     const SelectieCurenta &m_selectie;
     RecunoastereFundal m_fundal;
-    std::unique_ptr<QDialog> m_fereastraText;
+    QWidget *m_vizualizare = nullptr;
+    QPointer<QDialog> m_fereastraText;
 };
 
 } // namespace tezaurel

@@ -1,5 +1,6 @@
 #include "aplicatie/Comenzi.h"
 
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/comune/ProgresInFundal.h"
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/import/DialogDetaliiProblema.h"
@@ -121,7 +122,9 @@ void LeagaImportul(FereastraEditare &editor, Colectie &definitii, MotorRecunoast
     importa
         ->addAction(QStringLiteral("Pagină cu mai multe probleme…"), &editor,
                     [&editor, &definitii, motor, scannere] {
-                        FereastraPagina(definitii, motor, scannere, &editor).exec();
+                        FereastraPagina pagina(definitii, motor, scannere, &editor);
+                        pagina.setWindowIcon(IconitaFerestrei("pagina"));
+                        pagina.exec();
                     })
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
 }

@@ -25,7 +25,8 @@ constexpr double TintaSecunde = 10.0;
 
 struct FaraUtilizator final : InterfataImport
 {
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &,
+                                               int) override
     {
         return std::nullopt;
     }

@@ -31,7 +31,8 @@ constexpr int NumarProbleme = 200;
 
 struct ProgresTacut final : InterfataImport
 {
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &,
+                                               int) override
     {
         return std::nullopt;
     }

@@ -59,7 +59,8 @@ QString PachetCuManifestul(const QByteArray &manifest)
 
 struct FaraUtilizator final : InterfataImport
 {
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &,
+                                               int) override
     {
         return {};
     }

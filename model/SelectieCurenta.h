@@ -48,6 +48,11 @@ public:
     // As at start-up: nothing chosen, no table filled.
     void Reseteaza();
 
+signals:
+    // The viewer turned to another problem of the selection, or emptied it:
+    // what is shown beside the viewer follows.
+    void ProblemaAratataSchimbata();
+
 private:
     Colectie &m_colectie;
 };

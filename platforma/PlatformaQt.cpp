@@ -1,5 +1,7 @@
 #include "platforma/PlatformaQt.h"
 
+#include "ferestre/comune/Iconite.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -176,6 +178,7 @@ void PlatformaQt::DeschideAjutor(const QString &cale)
     if (!m_ajutor) {
         m_ajutor = std::make_unique<QDialog>();
         m_ajutor->setWindowTitle(QStringLiteral("Ajutor Tezaurel"));
+        m_ajutor->setWindowIcon(IconitaFerestrei("ajutor"));
         auto *pagina = new QTextBrowser(m_ajutor.get());
         pagina->setOpenExternalLinks(true);
         auto *asezare = new QVBoxLayout(m_ajutor.get());

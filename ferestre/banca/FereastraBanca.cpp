@@ -1,6 +1,7 @@
 #include "ferestre/banca/FereastraBanca.h"
 
 #include "ferestre/banca/ModelRezultate.h"
+#include "ferestre/comune/Iconite.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Platforma.h"
 #include "logica/banca/LucrareBanca.h"
@@ -144,6 +145,7 @@ FereastraBanca::FereastraBanca(Colectie &definitii, CompunereLucrare &compunere,
     , m_model(std::make_unique<ModelBanca>(definitii, compunere.Arhiva()))
 {
     setWindowTitle(QStringLiteral("Banca de probleme"));
+    setWindowIcon(IconitaFerestrei("banca"));
     setAccessibleName(windowTitle());
     setMinimumSize(800, 560);
     m_rezultateModel = new ModelRezultate(definitii, *m_model, *m_miniaturi, this);

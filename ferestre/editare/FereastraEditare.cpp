@@ -1,6 +1,7 @@
 #include "ferestre/editare/FereastraEditare.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
@@ -28,6 +29,7 @@ FereastraEditare::FereastraEditare(Colectie &definitii, Ferestre &ferestre, QWid
     , m_editare(std::make_unique<EditareProbleme>(m_definitii, *m_panza))
 {
     setWindowTitle(QStringLiteral("Personalizare Tezaurel"));
+    setWindowIcon(IconitaFerestrei("editare"));
     setCentralWidget(m_panza);
 
     auto adauga = [this](const QString &titlu, auto handler) {

@@ -4,6 +4,7 @@
 #include <QCompleter>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,8 +32,20 @@ QLineEdit *CuCompletare(const QStringList &texte, QWidget *parent)
     auto *camp = new QLineEdit(parent);
     auto *completare = new QCompleter(texte, camp);
     completare->setCaseSensitivity(Qt::CaseInsensitive);
-    completare->setFilterMode(Qt::MatchContains);
+    // Completed in the field itself (Up and Down walk the other matches): a
+    // list dropped under "Disciplina" covered "Capitolul" and took the click
+    // meant for it as a choice.
+    completare->setCompletionMode(QCompleter::InlineCompletion);
     camp->setCompleter(completare);
+    // What was typed keeps its own letters, so "geo" completes to
+    // "geometrie": a name already known is written as the collection has it,
+    // not as a second discipline differing only in case.
+    QObject::connect(camp, &QLineEdit::editingFinished, camp, [camp, texte] {
+        const QString scris = camp->text().trimmed();
+        for (const QString &t : texte)
+            if (t != scris && t.compare(scris, Qt::CaseInsensitive) == 0)
+                return camp->setText(t);
+    });
     return camp;
 }
 
@@ -85,6 +98,14 @@ DetaliiProblema DialogDetaliiProblema::Detalii() const
     return {int16_t(m_clasa->currentData().toInt()), int16_t(m_nivel->currentData().toInt()),
             m_disciplina->text().trimmed(), m_capitol->text().trimmed(),
             m_observatii->toPlainText().trimmed()};
+}
+
+void DialogDetaliiProblema::Nota(const QString &text)
+{
+    auto *nota = new QLabel(text, this);
+    nota->setObjectName(QStringLiteral("nota"));
+    nota->setWordWrap(true);
+    static_cast<QFormLayout *>(layout())->insertRow(0, nota);
 }
 
 void DialogDetaliiProblema::accept()

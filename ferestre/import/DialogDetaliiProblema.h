@@ -27,6 +27,8 @@ public:
                           const QStringList &discipline, QWidget *parent = nullptr);
 
     DetaliiProblema Detalii() const;
+    // A line above the fields saying where the details will go.
+    void Nota(const QString &text);
     std::function<bool(const DetaliiProblema &)> Accepta;
 
     void accept() override;

@@ -20,8 +20,8 @@ public:
     ImportQt(Platforma &platforma, QWidget *parinte);
     ~ImportQt() override;
 
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &capitole,
-                                               const QStringList &discipline) override;
+    std::optional<DetaliiProblema>
+    CereDetalii(const QStringList &capitole, const QStringList &discipline, int nrFisiere) override;
     void Progres(int facute, int total, const QString &nume) override;
     bool Anulat() override;
 

@@ -1,5 +1,6 @@
 #include "ferestre/lucrari/FereastraLucrare.h"
 
+#include "ferestre/comune/Iconite.h"
 #include "interfete/Imprimanta.h"
 #include "interfete/Platforma.h"
 #include "logica/lucrari/CompunereLucrare.h"
@@ -45,6 +46,20 @@ QPushButton *Buton(const QString &text, const QKeySequence &scurtatura, QWidget 
     return buton;
 }
 
+// Tab leaves the date as it leaves every other field: walking day, month and
+// year too kept the keyboard inside it; the arrows still move between them.
+class DataTab final : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool inainte) override
+    {
+        return QWidget::focusNextPrevChild(inainte); // NOLINT(bugprone-parent-virtual-call)
+    }
+};
+
 } // namespace
 
 FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
@@ -59,6 +74,7 @@ FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compun
     , m_amanarePagini(new QTimer(this))
 {
     setWindowTitle(QStringLiteral("Lucrare"));
+    setWindowIcon(IconitaFerestrei("lucrare"));
     setObjectName(QStringLiteral("FereastraLucrare"));
 
     // The controls scroll rather than push the window's foot below a 1024 x 768 screen.
@@ -100,14 +116,15 @@ QGroupBox *FereastraLucrare::ConstruiesteAntetul()
     m_scoala = new QLineEdit(antet);
     m_clasa = new QLineEdit(antet);
     m_clasa->setPlaceholderText(QStringLiteral("IX B"));
-    m_data = new QDateEdit(antet);
+    m_data = new DataTab(antet);
     m_data->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_data->setCalendarPopup(true);
-    m_liniaNume = new QCheckBox(QStringLiteral("Rândul „Numele și prenumele”"), antet);
     m_timpLucru = new QSpinBox(antet);
     m_timpLucru->setRange(0, 600);
     m_timpLucru->setSuffix(QStringLiteral(" minute"));
     m_timpLucru->setSpecialValueText(QStringLiteral("nu se scrie"));
+    // Made in the order shown, which Tab follows: after the date, the time.
+    m_liniaNume = new QCheckBox(QStringLiteral("Rândul „Numele și prenumele”"), antet);
     m_dinOficiu = new QCheckBox(QStringLiteral("1 punct din &oficiu"), antet);
     forma->addRow(QStringLiteral("&Titlu:"), m_titlu);
     forma->addRow(QStringLiteral("Ș&coala:"), m_scoala);
@@ -141,6 +158,15 @@ QGroupBox *FereastraLucrare::ConstruiesteProblemele()
     m_probleme = new QListWidget(probleme);
     m_probleme->setAccessibleName(QStringLiteral("Problemele lucrării"));
     m_probleme->setIconSize(QSize(160, 60));
+    // No label of its own to carry a mnemonic (one would push the list down):
+    // Alt+I reaches it, a letter no other control of the window takes, and a
+    // frame shows where the keys go once it has them.
+    auto *laLista = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_I), this);
+    connect(laLista, &QShortcut::activated, m_probleme,
+            [this] { m_probleme->setFocus(Qt::ShortcutFocusReason); });
+    m_probleme->setToolTip(QStringLiteral("Problemele lucrării (Alt+I)"));
+    m_probleme->setStyleSheet(
+        QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"));
     coloana->addWidget(m_probleme);
     auto *randPuncte = new QHBoxLayout;
     auto *eticheta = new QLabel(QStringLiteral("&Puncte:"), probleme);

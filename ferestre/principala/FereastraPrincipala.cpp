@@ -1,6 +1,7 @@
 #include "ferestre/principala/FereastraPrincipala.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
 #include "interfete/Platforma.h"
@@ -32,6 +33,7 @@ FereastraPrincipala::FereastraPrincipala(SelectieCurenta &selectie, Ferestre &fe
     , m_panza(new PanzaQt(this))
 {
     setWindowTitle(QStringLiteral("Main"));
+    setWindowIcon(IconitaFerestrei("principala"));
     setCentralWidget(m_panza);
     NumesteColectia(m_definitii.DosarAplicatie(), false, false);
 

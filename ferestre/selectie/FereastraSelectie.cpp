@@ -1,6 +1,7 @@
 #include "ferestre/selectie/FereastraSelectie.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "interfete/Ferestre.h"
 #include "logica/selectie/AsezareSelectie.h"
 #include "model/SelectieCurenta.h"
@@ -50,6 +51,7 @@ FereastraSelectie::FereastraSelectie(SelectieCurenta &selectie, Ferestre &ferest
     , m_model(selectie)
 {
     setWindowTitle(QStringLiteral("Definiti o selectie"));
+    setWindowIcon(IconitaFerestrei("selectie"));
     auto *client = new QWidget(this);
     setCentralWidget(client);
 

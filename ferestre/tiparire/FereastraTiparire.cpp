@@ -2,6 +2,7 @@
 #include "interfete/Imprimanta.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "interfete/Platforma.h"
 #include "logica/tiparire/CompunePagina.h"
 #include "logica/tiparire/VerificareTiparire.h"
@@ -40,6 +41,7 @@ FereastraTiparire::FereastraTiparire(const SelectieCurenta &selectie,
     , m_imprimanta(std::move(imprimanta))
 {
     setWindowTitle(QStringLiteral("Tipareste"));
+    setWindowIcon(IconitaFerestrei("tiparire"));
 
     m_cadruDestinatie =
         Pune(new QGroupBox(QStringLiteral("Tipareste"), this), 360, 120, 3855, 3015);

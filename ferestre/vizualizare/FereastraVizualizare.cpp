@@ -1,6 +1,7 @@
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 
 #include "ferestre/comune/Ecran.h"
+#include "ferestre/comune/Iconite.h"
 #include "ferestre/comune/MeniuZoom.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "interfete/Ferestre.h"
@@ -81,6 +82,7 @@ FereastraVizualizare::FereastraVizualizare(SelectieCurenta &selectie, Ferestre &
     , m_logica(selectie, *m_panou)
 {
     setWindowTitle(QStringLiteral("Vizualizare Probleme"));
+    setWindowIcon(IconitaFerestrei("vizualizare"));
     ConstruiesteBara();
     ConstruiestePanoul();
     Incarca();
@@ -241,13 +243,16 @@ void FereastraVizualizare::Aseaza()
     const int toolbar = InaltimeDeasupra();
     m_panou->resize(LatimePanou, inaltime);
     const int inaltimeBara = m_stare->sizeHint().height();
-    m_stare->setGeometry(0, inaltime - inaltimeBara - toolbar, LatimePanou, inaltimeBara);
+    const int susStare = inaltime - inaltimeBara - toolbar;
+    m_stare->setGeometry(0, susStare, LatimePanou, inaltimeBara);
     // Against the window's right edge, but never past the panel that holds it:
     // on a screen wider than the panel it would otherwise be clipped away.
     const int dreapta = std::min(latime, LatimePanou);
-    m_observatii->setGeometry(dreapta - LatimeObservatii, inaltime - InaltimeObservatii,
+    // Standing on the status line, not over it: on a small screen the line's
+    // end (the recognition's progress) was hidden behind the box.
+    m_observatii->setGeometry(dreapta - LatimeObservatii, susStare - InaltimeObservatii,
                               LatimeObservatii, InaltimeObservatii);
-    // Asked for, it is read over the status line rather than under it.
+    // Asked for, it is read over the picture rather than under it.
     m_observatii->raise();
 }
 

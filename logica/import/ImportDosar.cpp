@@ -201,8 +201,8 @@ std::optional<DetaliiPoze> Detalii(Colectie &definitii, InterfataImport &interfa
             return std::nullopt;
         detalii.DinCsv = std::move(*dinCsv);
     } else {
-        detalii.Comune =
-            interfata.CereDetalii(CapitoleExistente(definitii), DisciplineExistente(definitii));
+        detalii.Comune = interfata.CereDetalii(CapitoleExistente(definitii),
+                                               DisciplineExistente(definitii), int(nume.size()));
         if (!detalii.Comune)
             return std::nullopt;
     }

@@ -18,10 +18,10 @@ class InterfataImport
 {
 public:
     virtual ~InterfataImport() = default;
-    // The details every picture gets when the folder has no probleme.csv;
-    // nothing when the user gives up.
-    virtual std::optional<DetaliiProblema> CereDetalii(const QStringList &capitole,
-                                                       const QStringList &discipline) = 0;
+    // The details every picture gets when the folder has no probleme.csv,
+    // asked once for its nrFisiere files; nothing when the user gives up.
+    virtual std::optional<DetaliiProblema>
+    CereDetalii(const QStringList &capitole, const QStringList &discipline, int nrFisiere) = 0;
     // Before each picture, and once more at the end (facute == total).
     virtual void Progres(int facute, int total, const QString &nume) = 0;
     // Polled after each step: true once the user has pressed "Anulare".

@@ -111,6 +111,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
         if (vecin >= 2 && vecin <= s.NrSelectie)
             vecini << CalePoza(vecin);
     m_cache.Pregateste(CalePoza(Pozitie), vecini, Poza.Zoom());
+    emit s.ProblemaAratataSchimbata();
 }
 
 QString Vizualizator::CalePoza(int16_t pozitie) const
@@ -164,6 +165,7 @@ void Vizualizator::AnuleazaSelectie()
     m_cache.Goleste();
     TextStare.clear();
     ObservatiiVizibile = false;
+    emit m_selectie.ProblemaAratataSchimbata();
 }
 
 void Vizualizator::ArataAscundeObservatiile()

@@ -1,9 +1,11 @@
 #include "aplicatie/Aplicatie.h"
+#include "ferestre/banca/FereastraBanca.h"
 #include "ferestre/comune/PanzaQt.h"
 #include "ferestre/editare/FereastraEditare.h"
 #include "ferestre/lucrari/FereastraLucrare.h"
 #include "ferestre/principala/FereastraPrincipala.h"
 #include "ferestre/selectie/FereastraSelectie.h"
+#include "ferestre/tiparire/FereastraTiparire.h"
 #include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "model/Colectie.h"
 #include "model/SelectieCurenta.h"
@@ -11,6 +13,7 @@
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -178,5 +181,29 @@ TEST_F(Main, FerestreleIncapPeEcranSiRamanUndeAuFostLasate)
                 << w->windowTitle().toStdString();
             w->move(loc);
         }
+    }
+}
+
+// Several windows open at once are told apart on the taskbar: each has an icon of its own.
+TEST_F(Main, FiecareFereastraAreIconitaEi)
+{
+    std::vector<std::pair<QString, QImage>> iconite;
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             &f, &aplicatie.Editor(), &aplicatie.Vizualizare(), &aplicatie.Selectie(),
+             &aplicatie.Tiparire(), &aplicatie.Lucrare(), &aplicatie.Banca()})
+        iconite.emplace_back(w->windowTitle(), w->windowIcon().pixmap(32).toImage());
+    QTimer::singleShot(0, [&iconite] {
+        QWidget *pagina = QApplication::activeModalWidget();
+        ASSERT_TRUE(pagina);
+        iconite.emplace_back(pagina->windowTitle(), pagina->windowIcon().pixmap(32).toImage());
+        pagina->close();
+    });
+    Apasa(aplicatie.Editor(), "Pagină cu mai multe probleme…");
+    ASSERT_EQ(iconite.size(), 8u);
+    for (size_t i = 0; i < iconite.size(); ++i) {
+        EXPECT_FALSE(iconite[i].second.isNull()) << iconite[i].first.toStdString();
+        for (size_t j = 0; j < i; ++j)
+            EXPECT_NE(iconite[i].second, iconite[j].second)
+                << iconite[i].first.toStdString() << " = " << iconite[j].first.toStdString();
     }
 }

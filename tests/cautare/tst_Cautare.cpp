@@ -1,11 +1,13 @@
 #include "aplicatie/Aplicatie.h"
 #include "ferestre/selectie/FereastraSelectie.h"
+#include "ferestre/vizualizare/FereastraVizualizare.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/cautare/RecunoastereFundal.h"
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
 #include "platforma/RecunoastereTesseract.h"
+#include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"
 
@@ -13,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -206,6 +209,64 @@ TEST(Cautare, CeSeAdaugaTreceInainteSiSeSpuneCateAsteapta)
     MotorScriptat::Pauza = 0;
     EXPECT_LT(MotorScriptat::Citite.indexOf("8"), 3)
         << MotorScriptat::Citite.join(' ').toStdString();
+}
+
+// The text window stays the viewer's own, above it, and follows it page by page.
+TEST(Cautare, TextulRecunoscutUrmeazaProblemaAratata)
+{
+    DosarTest dosar;
+    PlatformaScriptata platforma;
+    for (const char *nume : {"a.png", "b.png", "c.png"}) {
+        QImage poza(8, 8, QImage::Format_RGB32);
+        poza.fill(Qt::white);
+        if (nume[0] != 'c')
+            poza.setText("Text", QStringLiteral("Enunțul %1").arg(nume[0]));
+        ASSERT_TRUE(poza.save(dosar.Cale() + "/Probleme/" + nume, "PNG"));
+    }
+    dosar.ScrieColectie({FaProblema(9, 7, "A", "F", "a.png"), FaProblema(9, 7, "A", "F", "b.png"),
+                         FaProblema(9, 7, "A", "F", "c.png")});
+    Aplicatie aplicatie(dosar.Cale(), platforma,
+                        {{}, [] { return std::make_unique<MotorScriptat>(); }}, ImprimanteQt,
+                        [] {});
+    aplicatie.Porneste(); // which keeps the pictures as JPEG
+    QElapsedTimer ceas;
+    for (ceas.start(); !IndexText::Text(aplicatie.Definitii().Baza(), "c.jpg").has_value() &&
+                       ceas.elapsed() < 60000;
+         QThread::msleep(5))
+        QCoreApplication::processEvents();
+    SelectieCurenta &s = aplicatie.SelectiaCurenta();
+    s.Pozitii[2] = 2, s.Pozitii[3] = 3, s.Pozitii[4] = 4;
+    s.NrSelectie = 4;
+    s.SelectieNoua = true;
+    FereastraVizualizare &vizualizare = aplicatie.Vizualizare();
+    aplicatie.ArataVizualizare();
+    Apasa(vizualizare, "Prima");
+    Apasa(vizualizare, "&Textul recunoscut");
+    auto *caseta = vizualizare.findChild<QPlainTextEdit *>("textRecunoscut");
+    ASSERT_TRUE(caseta);
+    QWidget *fereastra = caseta->window();
+    EXPECT_TRUE(fereastra != &vizualizare && fereastra->isVisible());
+    EXPECT_NE(fereastra->windowIcon().pixmap(32).toImage(),
+              vizualizare.windowIcon().pixmap(32).toImage()); // an icon of its own
+    // Asked again for the same text, a selection being copied stays.
+    caseta->selectAll();
+    Apasa(vizualizare, "Prima");
+    EXPECT_EQ(caseta->textCursor().selectedText(), "Enunțul a");
+    const std::pair<const char *, const char *> pasi[] = {
+        {"Prima", "Textul recunoscut - a.jpg: Enunțul a"},
+        {"Inainte", "Textul recunoscut - b.jpg: Enunțul b"},
+        {"Inainte", "Textul recunoscut - c.jpg: Nu am găsit text în poza problemei c.jpg."},
+        {"Inapoi", "Textul recunoscut - b.jpg: Enunțul b"},
+        {"Anuleaza selectie", "Textul recunoscut: Nu este afișată nicio problemă."}};
+    for (const auto &[buton, asteptat] : pasi) {
+        Apasa(vizualizare, buton);
+        EXPECT_EQ(fereastra->windowTitle() + ": " + caseta->toPlainText(),
+                  QString::fromUtf8(asteptat))
+            << buton;
+    }
+    Apasa(vizualizare, "Revenire Meniu"); // the viewer left, its text goes with it
+    EXPECT_FALSE(vizualizare.isVisible() || fereastra->isVisible());
+    EXPECT_TRUE(platforma.Mesaje.isEmpty()) << platforma.Mesaje.join('\n').toStdString();
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "ferestre/import/DialogDetaliiProblema.h"
+#include "ferestre/import/ImportQt.h"
 #include "logica/editare/EditareProbleme.h"
 #include "logica/import/CitireCsv.h"
 #include "logica/import/ImportDosar.h"
@@ -8,7 +10,12 @@
 #include "tests/comune/PozeGresite.h"
 #include "tests/model/AccesJurnal.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -60,10 +67,12 @@ struct Dosar final : InterfataImport
     Colectie d{dosar.Cale(), s, std::unique_ptr<AccesFisiere>(acces)};
     QString sursa = dosar.Cale() + "/scanari";
     std::optional<DetaliiProblema> Detalii;
-    int AnuleazaLa = INT_MAX, Pasi = 0;
+    int AnuleazaLa = INT_MAX, Pasi = 0, FisiereAnuntate = 0;
 
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &,
+                                               int fisiere) override
     {
+        FisiereAnuntate = fisiere;
         return Detalii;
     }
     void Progres(int, int, const QString &) override { ++Pasi; }
@@ -138,6 +147,7 @@ TEST(Import, OprireaSauEseculLasaDoarProblemeIntregi)
             t.acces->ScrieriPermise = scrieri;
             const RaportImport raport = t.Importa().value();
             EXPECT_EQ(raport.Adaugate, adaugate) << motiv;
+            EXPECT_EQ(t.FisiereAnuntate, 5);
             EXPECT_EQ(raport.Anulat, anuleazaLa != INT_MAX);
             EXPECT_TRUE(raport.Oprire.contains(QString::fromUtf8(motiv))) << raport.Text();
             Colectie reincarcat(t.dosar.Cale(), t.s);
@@ -185,3 +195,50 @@ TEST(Import, CorectareaVerificaDetaliileIarRepunereaRescrieDoarInregistrareaEi)
 }
 
 } // namespace
+
+// What "Disciplina" offers while typed covers nothing: the click meant for
+// "Capitolul" lands there, and the chapter typed next goes into the chapter.
+TEST(Import, CompletareaNuAcoperaCampulUrmator)
+{
+    DialogDetaliiProblema forma("Detalii", "Bine", {}, {"Triunghiuri"}, {"Algebră", "Geometrie"});
+    forma.show();
+    forma.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&forma));
+    std::map<QString, QWidget *> campuri;
+    for (QLabel *l : forma.findChildren<QLabel *>())
+        campuri[l->text()] = l->buddy();
+    QWidget *disciplina = campuri.at("&Disciplina:"), *capitol = campuri.at("Ca&pitolul:");
+    disciplina->setFocus();
+    QTest::keyClicks(disciplina, "geo");
+    QTest::mouseClick(forma.windowHandle(), Qt::LeftButton, {},
+                      capitol->mapTo(&forma, capitol->rect().center()));
+    EXPECT_TRUE(capitol->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "Triunghiuri");
+    const DetaliiProblema d = forma.Detalii();
+    EXPECT_EQ(d.Disciplina + "|" + d.Capitol, "Geometrie|Triunghiuri");
+}
+
+// Without probleme.csv the form says so and how many files its details go to.
+TEST(Import, FormaFaraCsvSpuneCateFisierePrimescDetaliile)
+{
+    PlatformaScriptata platforma;
+    ImportQt import(platforma, nullptr);
+    const std::pair<int, const char *> cazuri[] = {
+        {0, "niciun fișier"},    {1, "un fișier"},         {2, "2 fișiere"},
+        {19, "19 fișiere"},      {20, "20 de fișiere"},    {101, "101 fișiere"},
+        {100, "100 de fișiere"}, {1020, "1020 de fișiere"}};
+    for (const auto &[numar, cate] : cazuri) {
+        QString nota;
+        QTimer::singleShot(0, [&nota] {
+            QWidget *forma = QApplication::activeModalWidget();
+            ASSERT_TRUE(forma);
+            if (auto *l = forma->findChild<QLabel *>("nota"))
+                nota = l->text();
+            static_cast<QDialog *>(forma)->reject();
+        });
+        EXPECT_FALSE(import.CereDetalii({}, {}, numar).has_value());
+        EXPECT_TRUE(nota.startsWith("Dosarul nu are fișierul probleme.csv")) << nota.toStdString();
+        EXPECT_TRUE(nota.contains(QStringLiteral("(%1;").arg(QString::fromUtf8(cate))))
+            << nota.toStdString();
+    }
+}

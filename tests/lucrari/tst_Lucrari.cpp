@@ -9,17 +9,21 @@
 #include "tests/comune/PlatformaScriptata.h"
 #include "tests/tiparire/ProblemaAfisata.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -411,6 +415,24 @@ TEST(Lucrare, FereastraSchimbaLucrarea)
     s.platforma.FisiereAlese = {""};
     f.SalveazaPdf();
     EXPECT_FALSE(QFileInfo::exists(s.dosar.Cale() + "/teste"));
+    f.show(); // Tab leaves the date whole, Alt+I reaches the list from anywhere
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto *data = f.findChild<QDateEdit *>();
+    data->setFocus();
+    QTest::keyClick(data, Qt::Key_Tab);
+    QWidget *timp = nullptr;
+    for (QLabel *l : f.findChildren<QLabel *>())
+        if (l->text() == "Ti&mp de lucru:")
+            timp = l->buddy();
+    EXPECT_TRUE(timp && QApplication::focusWidget() == timp); // the next field down
+    const QImage faraFocus = probleme->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_I, Qt::AltModifier);
+    EXPECT_TRUE(probleme->hasFocus());
+    // Seen from across the room: the list's own edge takes the highlight.
+    const QColor margine = probleme->grab().toImage().pixelColor(0, probleme->height() - 3);
+    EXPECT_EQ(margine, probleme->palette().color(QPalette::Highlight));
+    EXPECT_NE(faraFocus.pixelColor(0, probleme->height() - 3), margine);
 }
 
 } // namespace

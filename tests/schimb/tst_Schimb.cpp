@@ -41,7 +41,8 @@ struct ProgresScriptat final : InterfataImport
     int anuleazaDupa;                         // how many problems to let through before "Anulare"
     std::optional<DetaliiProblema> detalii;   // what the form is answered with
     std::function<void(int)> La = [](int) {}; // what another program does meanwhile
-    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &) override
+    std::optional<DetaliiProblema> CereDetalii(const QStringList &, const QStringList &,
+                                               int) override
     {
         return detalii;
     }

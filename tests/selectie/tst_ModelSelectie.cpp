@@ -3,6 +3,7 @@
 #include "tests/selectie/ColectieSelectie.h"
 #include "unelte/FerestreTacute.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -125,6 +126,28 @@ TEST_F(Selectie, FereastraOglindesteModelul)
     EXPECT_FALSE(sel.SelectieNoua);                          // asked again, nothing handed over
     f.findChild<QPushButton *>("butonVizualizare")->click(); // no criterion left: handed over
     EXPECT_TRUE(Selectate() == V({2, 3, 4}) && !f.isVisible());
+}
+
+// From the keyboard: the focus starts in the words, Alt+F and Alt+C each lead to
+// their own field, and Enter in the words does what "Vizualizare" does.
+TEST_F(Selectie, TastaturaFerestrei)
+{
+    Pune({P(9, 7, "Algebra", "Functii"), P(10, 8, "Geometrie", "Arii")});
+    FerestreTacute ferestre;
+    FereastraSelectie f(sel, ferestre);
+    f.show();
+    f.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    auto *cuvinte = f.findChild<QLineEdit *>("cuvinte");
+    EXPECT_EQ(QApplication::focusWidget(), cuvinte);
+    const std::pair<Qt::Key, const char *> taste[] = {
+        {Qt::Key_F, "clasaExclusa"}, {Qt::Key_C, "cuvinte"}, {Qt::Key_C, "cuvinte"}};
+    for (const auto &[tasta, camp] : taste) {
+        QTest::keyClick(QApplication::focusWidget(), tasta, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), f.findChild<QLineEdit *>(camp)) << camp;
+    }
+    QTest::keyClick(cuvinte, Qt::Key_Return); // no criterion: the whole collection handed over
+    EXPECT_TRUE(Selectate() == V({2, 3}) && !f.isVisible());
 }
 
 // Another program appends while the dialog is open and active: the new chapter

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -126,6 +127,9 @@ TEST_F(Vizualizare, FereastraTrageSiPagineazaCuTastele)
     f.Buton("Arata/Ascunde Obs")->trigger();
     const QPlainTextEdit &obs = *f.findChild<QPlainTextEdit *>();
     EXPECT_TRUE(obs.isVisible() && obs.toPlainText() == "Domeniul de definitie");
+    // Whole in the window, above the status line, whose end it hid.
+    EXPECT_FALSE(obs.geometry().intersects(f.findChild<QStatusBar *>()->geometry()));
+    EXPECT_TRUE(f.rect().contains(QRect(obs.mapTo(&f, QPoint()), obs.size())));
     const std::tuple<Qt::Key, int, int, int> taste[] = {
         {Qt::Key_End, 4, 0, 0},      {Qt::Key_PageUp, 3, 0, 0},  {Qt::Key_Home, 2, 0, 0},
         {Qt::Key_PageDown, 3, 0, 0}, {Qt::Key_Right, 3, -40, 0}, {Qt::Key_Up, 3, -40, 40}};
