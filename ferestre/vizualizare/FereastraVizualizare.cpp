@@ -244,10 +244,12 @@ void FereastraVizualizare::Aseaza()
     m_panou->resize(LatimePanou, inaltime);
     const int inaltimeBara = m_stare->sizeHint().height();
     const int susStare = inaltime - inaltimeBara - toolbar;
-    m_stare->setGeometry(0, susStare, LatimePanou, inaltimeBara);
     // Against the window's right edge, but never past the panel that holds it:
     // on a screen wider than the panel it would otherwise be clipped away.
     const int dreapta = std::min(latime, LatimePanou);
+    // As wide as what is seen of it, so that its end (the recognition's
+    // progress) is not cut at the edge of a narrower window.
+    m_stare->setGeometry(0, susStare, dreapta, inaltimeBara);
     // Standing on the status line, not over it: on a small screen the line's
     // end (the recognition's progress) was hidden behind the box.
     m_observatii->setGeometry(dreapta - LatimeObservatii, susStare - InaltimeObservatii,

@@ -4,7 +4,9 @@
 #include "tests/vizualizare/ColectieVizualizare.h"
 #include "unelte/FerestreTacute.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QToolButton>
 
@@ -19,4 +21,19 @@ TEST_F(Vizualizare, Ecran1024FiecareTitluDinBaraDeButoaneIncapIntreg)
         EXPECT_TRUE(!b->defaultAction() ||
                     b->fontMetrics().horizontalAdvance(b->text()) + 6 <= b->width())
             << b->text();
+}
+
+// The status line ends inside the window: what stands at its end (the
+// recognition's progress) is read whole, not cut at the screen's edge.
+TEST_F(Vizualizare, Ecran1024CapatulLinieiDeStareSeVede)
+{
+    FerestreTacute ferestre;
+    FereastraVizualizare f(sel, ferestre);
+    auto *progres = new QLabel(QStringLiteral("120 de poze așteaptă recunoașterea"));
+    f.AdaugaInStare(progres);
+    f.show();
+    QCoreApplication::processEvents();
+    const QRect loc(progres->mapTo(&f, QPoint(0, 0)), progres->size());
+    EXPECT_TRUE(progres->isVisible() && f.rect().contains(loc))
+        << loc.x() << "+" << loc.width() << " in " << f.width();
 }
