@@ -155,6 +155,28 @@ TEST(Lucrare, NumarulScanuluiSeAcoperaDoarPePrimulRand)
         EXPECT_EQ(cerneala(cuvinte) < toata, acoperit) << cuvinte.front().Text.toStdString();
 }
 
+// Black text on white goes to the page as one bit a pixel, black where the
+// scan's ink is and white around it, whether it was decoded grey or in colour;
+// ink of a colour (here red and green alike, blue apart) keeps its colour.
+TEST(Lucrare, ScanulDeTextAjungeAlbNegruCuCernealaLaLoculEi)
+{
+    const std::pair<QImage::Format, QRgb> cazuri[] = {{QImage::Format_Grayscale8, qRgb(0, 0, 0)},
+                                                      {QImage::Format_RGB32, qRgb(0, 0, 0)},
+                                                      {QImage::Format_RGB32, qRgb(90, 90, 0)}};
+    for (const auto &[format, cerneala] : cazuri) {
+        QImage scan(1200, 400, format);
+        scan.fill(Qt::white);
+        QPainter(&scan).fillRect(QRect(300, 100, 600, 200), QColor(cerneala));
+        const QImage p = RedareLucrare::Pregateste(scan, 9639, {}).Poza;
+        const bool negru = qBlue(cerneala) == qRed(cerneala);
+        ASSERT_EQ(p.format() == QImage::Format_Mono, negru) << format;
+        EXPECT_EQ(p.pixel(p.width() / 2, p.height() / 2), cerneala) << format;
+        EXPECT_EQ(p.pixel(0, 0), qRgb(255, 255, 255)) << format;
+        if (negru)
+            EXPECT_EQ(p.color(0), qRgb(0, 0, 0)) << "the PDF writer keeps one bit only so";
+    }
+}
+
 TEST(Lucrare, TexteleFoii)
 {
     auto avertisment = [](std::vector<ProblemaLucrare> p) {
