@@ -31,9 +31,11 @@ QFont Litera(int marime, bool ingrosat = false)
 bool EsteText(const QImage &gri)
 {
     qint64 mijloc = 0, total = 0;
-    for (int y = 0; y < gri.height(); y += 4) {
+    // QImage's size is asked once: inside the loop it is a call per pixel.
+    const int latime = gri.width(), inaltime = gri.height();
+    for (int y = 0; y < inaltime; y += 4) {
         const uchar *rand = gri.constScanLine(y);
-        for (int x = 0; x < gri.width(); x += 2) {
+        for (int x = 0; x < latime; x += 2) {
             mijloc += rand[x] >= 64 && rand[x] < 192;
             ++total;
         }
@@ -51,10 +53,11 @@ QImage GriDacaEste(const QImage &poza)
     if (poza.format() != QImage::Format_RGB32 && poza.format() != QImage::Format_ARGB32)
         return poza.allGray() ? poza.convertToFormat(QImage::Format_Grayscale8) : QImage();
     QImage gri(poza.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < poza.height(); ++y) {
+    const int latime = poza.width(), inaltime = poza.height();
+    for (int y = 0; y < inaltime; ++y) {
         const auto *rand = reinterpret_cast<const QRgb *>(poza.constScanLine(y));
         uchar *tinta = gri.scanLine(y);
-        for (int x = 0; x < poza.width(); ++x) {
+        for (int x = 0; x < latime; ++x) {
             const int r = qRed(rand[x]);
             if (r != qGreen(rand[x]) || r != qBlue(rand[x]) || qAlpha(rand[x]) != 255)
                 return {};
@@ -62,6 +65,19 @@ QImage GriDacaEste(const QImage &poza)
         }
     }
     return gri;
+}
+
+// GasesteContinutul over the part of gri inside chenar, read where it lies
+// rather than copied out.
+ContinutScan GasesteContinutulIn(const QImage &gri, const QRect &chenar)
+{
+    QImage parte(gri.constScanLine(chenar.top()) + chenar.left(), chenar.width(), chenar.height(),
+                 gri.bytesPerLine(), QImage::Format_Grayscale8);
+    parte.setDotsPerMeterX(gri.dotsPerMeterX());
+    parte.setDotsPerMeterY(gri.dotsPerMeterY());
+    ContinutScan continut = GasesteContinutul(parte);
+    continut.Chenar.translate(chenar.topLeft());
+    return continut;
 }
 
 // One bit a pixel, black as colour 0 as Qt's PDF writer wants it, the same
@@ -75,11 +91,13 @@ QImage InAlbNegru(const QImage &poza)
     mono.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
     mono.setDotsPerMeterX(gri.dotsPerMeterX());
     mono.setDotsPerMeterY(gri.dotsPerMeterY());
-    for (int y = 0; y < gri.height(); ++y) {
+    const int latime = gri.width(), inaltime = gri.height();
+    const qsizetype octeti = mono.bytesPerLine();
+    for (int y = 0; y < inaltime; ++y) {
         const uchar *rand = gri.constScanLine(y);
         uchar *biti = mono.scanLine(y);
-        std::fill(biti, biti + mono.bytesPerLine(), uchar(0));
-        for (int x = 0; x < gri.width(); ++x)
+        std::fill(biti, biti + octeti, uchar(0));
+        for (int x = 0; x < latime; ++x)
             if (rand[x] >= 128)
                 biti[x >> 3] |= uchar(0x80 >> (x & 7));
     }
@@ -201,14 +219,20 @@ PozaPregatita RedareLucrare::Pregateste(QImage poza, int latimeZona,
     PozaPregatita pregatita;
     if (poza.isNull())
         return pregatita;
-    const QImage inGri = GriDacaEste(poza);
+    QImage inGri = GriDacaEste(poza);
     const bool gri = !inGri.isNull();
-    poza = gri ? inGri : poza.convertToFormat(QImage::Format_RGB32);
-    const QImage dupaGri = gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8);
-    ContinutScan continut = GasesteContinutul(dupaGri);
-    // Without the number the first line may start further right.
-    if (continut.PrimulRand >= 0 && AcoperaNumarul(poza, continut, NumarulScanului(cuvinte)))
-        continut = GasesteContinutul(gri ? poza : poza.convertToFormat(QImage::Format_Grayscale8));
+    // Held once: a second holder would make the number's covering copy the scan.
+    poza = gri ? std::move(inGri) : poza.convertToFormat(QImage::Format_RGB32);
+    QImage dupaGri = gri ? QImage() : poza.convertToFormat(QImage::Format_Grayscale8);
+    ContinutScan continut = GasesteContinutul(gri ? poza : dupaGri);
+    // Without the number the first line may start further right. Covering
+    // only takes ink away, so the new box lies inside the old one.
+    const QRect numar = NumarulScanului(cuvinte);
+    if (continut.PrimulRand >= 0 && AcoperaNumarul(poza, continut, numar)) {
+        if (!gri)
+            AcoperaNumarul(dupaGri, continut, numar);
+        continut = GasesteContinutulIn(gri ? poza : dupaGri, continut.Chenar);
+    }
     const int intreaga = poza.width();
     if (continut.Chenar != poza.rect())
         poza = poza.copy(continut.Chenar);
