@@ -22,6 +22,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tezaurel {
 
 namespace {
@@ -126,16 +128,22 @@ QString PlatformaQt::AlegeDosar(const QString &dosarInitial)
 
 QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
 {
-    // The kind of file follows the name proposed: a paper's PDF or a package of problems.
-    const bool pachet = propus.endsWith(QStringLiteral(".tezaurel"));
-    QFileDialog dialog(QApplication::activeWindow(),
-                       pachet ? QStringLiteral("Exportă problemele")
-                              : QStringLiteral("Salvează lucrarea"),
-                       propus);
+    // The kind of file follows the name proposed: a paper's PDF or document, or a package.
+    struct Fel
+    {
+        const char *Sufix, *Titlu, *Filtru;
+    };
+    static const Fel feluri[] = {
+        {"tezaurel", "Exportă problemele", "Pachete Tezaurel (*.tezaurel)"},
+        {"odt", "Salvează lucrarea", "Documente OpenDocument (*.odt)"},
+        {"pdf", "Salvează lucrarea", "Documente PDF (*.pdf)"}};
+    const Fel *fel = std::find_if(std::begin(feluri), std::end(feluri) - 1, [&](const Fel &f) {
+        return propus.endsWith(QLatin1Char('.') + QLatin1String(f.Sufix));
+    });
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromUtf8(fel->Titlu), propus);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(pachet ? QStringLiteral("Pachete Tezaurel (*.tezaurel)")
-                                : QStringLiteral("Documente PDF (*.pdf)"));
-    dialog.setDefaultSuffix(pachet ? QStringLiteral("tezaurel") : QStringLiteral("pdf"));
+    dialog.setNameFilter(QString::fromUtf8(fel->Filtru));
+    dialog.setDefaultSuffix(QLatin1String(fel->Sufix));
     dialog.selectFile(propus);
     Eticheteaza(dialog, QStringLiteral("Salvează"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

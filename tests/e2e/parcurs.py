@@ -329,6 +329,14 @@ class Parcurs:
         for t in ("Barem de evaluare și de notare", "Calculul discriminantului", "1p",
                   "Se acordă 1 punct din", "Barem · Pagina 1 din 1"):
             assert t in text, "%r not in the grading scheme" % t
+        # The same paper as a document a word processor opens, its scans inside.
+        p.apasa_buton("Salvează ca document ODT…", lucrare)
+        self.taste("Salvează lucrarea", "Return")
+        odt = os.path.join(self.aplicatie, "teste", "Test 1 %s.odt" % azi)
+        self.ok("Lucrarea a fost salvată în fișierul %s." % odt)
+        with zipfile.ZipFile(odt) as z:
+            assert b"Test 1" in z.read("content.xml"), "the header in the document"
+            assert len([n for n in z.namelist() if n.startswith("Pictures/")]) == 3, "three scans"
 
         self.pas = "4c export"
         self.taste("Vizualizare Probleme", "ctrl+shift+s")

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -37,6 +38,27 @@ TEST(PlatformaQt, IntrebareaSiPromptul)
     QTimer::singleShot(
         0, [] { qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject(); });
     EXPECT_EQ(platforma.CitesteText(QStringLiteral("Capitolul?")), std::nullopt);
+}
+
+// The save dialog lists and completes the kind of file proposed: a paper's
+// PDF, its document, a package.
+TEST(PlatformaQt, DialogulDeSalvareArataFelulFisieruluiPropus)
+{
+    PlatformaQt platforma;
+    const std::pair<const char *, const char *> cazuri[] = {
+        {"/tmp/Test 1.pdf", "Salvează lucrarea: Documente PDF (*.pdf)"},
+        {"/tmp/Test 1.odt", "Salvează lucrarea: Documente OpenDocument (*.odt)"},
+        {"/tmp/selectie.tezaurel", "Exportă problemele: Pachete Tezaurel (*.tezaurel)"}};
+    for (const auto &[propus, asteptat] : cazuri) {
+        QString vazut;
+        QTimer::singleShot(0, [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            vazut = d->windowTitle() + ": " + d->nameFilters().join(';');
+            d->reject();
+        });
+        EXPECT_EQ(platforma.AlegeFisierSalvare(QString::fromUtf8(propus)), QString());
+        EXPECT_EQ(vazut, QString::fromUtf8(asteptat));
+    }
 }
 
 // Qt's own file dialog and menus, in the contexts Qt looks its texts up in; dates and
