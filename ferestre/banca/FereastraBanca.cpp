@@ -21,7 +21,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -792,16 +791,8 @@ void FereastraBanca::Tipareste()
 void FereastraBanca::SalveazaPdf()
 {
     AntetSchimbat();
-    Platforma &platforma = m_definitii.platforma();
-    if (m_compunere.Curenta().Probleme.empty()) {
-        platforma.Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
-        return;
-    }
-    // As in the paper window: nothing is created for a dialog that may be cancelled.
-    const QString teste = m_definitii.CaleTeste();
-    const QString dosar =
-        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
-    const QString cale = platforma.AlegeFisierSalvare(dosar + m_compunere.Curenta().NumeFisier());
+    const QString cale =
+        AlegeFisierLucrare(m_definitii, m_compunere.Curenta(), m_compunere.Curenta().NumeFisier());
     if (!cale.isEmpty() && m_compunere.SalveazaPdf(cale, m_margini()))
         m_model->FolosireSchimbata();
 }

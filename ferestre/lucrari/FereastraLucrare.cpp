@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -537,18 +536,7 @@ void FereastraLucrare::Tipareste()
 
 void FereastraLucrare::SalveazaPdf()
 {
-    AntetSchimbat();
-    Platforma &platforma = m_definitii.platforma();
-    if (m_compunere.Curenta().Probleme.empty()) {
-        platforma.Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
-        return;
-    }
-    // Nothing is created for a dialog that may be cancelled: without teste/
-    // the paper is proposed beside the collection.
-    const QString teste = m_definitii.CaleTeste();
-    const QString dosar =
-        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
-    const QString cale = platforma.AlegeFisierSalvare(dosar + m_compunere.Curenta().NumeFisier());
+    const QString cale = AlegeFisier({}, QStringLiteral(".pdf"));
     if (!cale.isEmpty())
         m_compunere.SalveazaPdf(cale, m_margini());
 }
@@ -563,20 +551,18 @@ bool FereastraLucrare::PoateIesi()
     return true;
 }
 
-QString FereastraLucrare::AlegeFisier(const QString &nume)
+QString FereastraLucrare::AlegeFisier(const QString &prefix, const QString &extensie)
 {
-    // As for the paper's PDF: nothing is created for a dialog that may be cancelled.
-    const QString teste = m_definitii.CaleTeste();
-    const QString dosar =
-        QFileInfo(teste).isDir() ? teste : m_definitii.DosarAplicatie() + QLatin1Char('/');
-    return m_definitii.platforma().AlegeFisierSalvare(dosar + nume);
+    // The header typed a moment ago names the file too.
+    AntetSchimbat();
+    QString nume = prefix + m_compunere.Curenta().NumeFisier();
+    nume.replace(nume.size() - 4, 4, extensie);
+    return AlegeFisierLucrare(m_definitii, m_compunere.Curenta(), nume);
 }
 
 void FereastraLucrare::SalveazaBaremul()
 {
-    if (!PoateIesi())
-        return;
-    const QString cale = AlegeFisier(QStringLiteral("Barem ") + m_compunere.Curenta().NumeFisier());
+    const QString cale = AlegeFisier(QStringLiteral("Barem "), QStringLiteral(".pdf"));
     if (!cale.isEmpty())
         m_compunere.SalveazaBaremul(cale, m_margini());
 }
@@ -595,11 +581,7 @@ void FereastraLucrare::TiparesteBaremul()
 
 void FereastraLucrare::SalveazaOdt()
 {
-    if (!PoateIesi())
-        return;
-    QString nume = m_compunere.Curenta().NumeFisier();
-    nume.replace(nume.size() - 4, 4, QStringLiteral(".odt"));
-    const QString cale = AlegeFisier(nume);
+    const QString cale = AlegeFisier({}, QStringLiteral(".odt"));
     if (!cale.isEmpty())
         m_compunere.SalveazaOdt(cale, m_margini());
 }

@@ -104,7 +104,8 @@ private:
     QIcon Iconita(const QString &poza);
     // The header kept; false, with the teacher told, when there is nothing to give out.
     bool PoateIesi();
-    QString AlegeFisier(const QString &nume);
+    // The paper's file name with prefix before it and extensie in place of ".pdf".
+    QString AlegeFisier(const QString &prefix, const QString &extensie);
 
     Colectie &m_definitii;
     CompunereLucrare &m_compunere;

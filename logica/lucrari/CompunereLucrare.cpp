@@ -4,6 +4,7 @@
 #include "logica/cautare/IndexText.h"
 #include "logica/lucrari/DocumentLucrare.h"
 #include "model/BazaDate.h"
+#include "model/Colectie.h"
 
 #include <QFileInfo>
 
@@ -12,6 +13,18 @@
 #include <utility>
 
 namespace tezaurel {
+
+QString AlegeFisierLucrare(const Colectie &definitii, const Lucrare &lucrare, const QString &nume)
+{
+    if (lucrare.Probleme.empty()) {
+        definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
+        return {};
+    }
+    const QString teste = definitii.CaleTeste();
+    const QString dosar =
+        QFileInfo(teste).isDir() ? teste : definitii.DosarAplicatie() + QLatin1Char('/');
+    return definitii.platforma().AlegeFisierSalvare(dosar + nume);
+}
 
 CompunereLucrare::CompunereLucrare(BazaDate &baza, Platforma &platforma, QString dosarProbleme)
     : m_baza(baza)

@@ -11,8 +11,15 @@
 namespace tezaurel {
 
 class BazaDate;
+class Colectie;
 class Imprimanta;
 class Platforma;
+
+// The file one of the paper's outputs (nume proposed) is written to, chosen by
+// the teacher in teste/, or beside the collection while there is none: nothing
+// is created for a dialog that may be cancelled. Empty when cancelled, or when
+// the paper has no problem (the teacher told).
+QString AlegeFisierLucrare(const Colectie &definitii, const Lucrare &lucrare, const QString &nume);
 
 // The paper being composed, shared by the viewer (which adds the problem it
 // shows) and the paper's window. Every change is kept in Tezaurel.db at once;
