@@ -59,6 +59,22 @@ protected:
     }
 };
 
+// A list that asks for a few rows and takes what height is left: the
+// column's wrapped texts make it lay out at preferred heights, and a list's
+// usual preference pushed the last group below the window's foot.
+class ListaScurta final : public QListWidget
+{
+public:
+    ListaScurta(int inaltime, QWidget *parinte)
+        : QListWidget(parinte)
+        , m_inaltime(inaltime)
+    {}
+    QSize sizeHint() const override { return {QListWidget::sizeHint().width(), m_inaltime}; }
+
+private:
+    int m_inaltime;
+};
+
 } // namespace
 
 FereastraLucrare::FereastraLucrare(Colectie &definitii, CompunereLucrare &compunere,
@@ -130,8 +146,12 @@ QGroupBox *FereastraLucrare::ConstruiesteAntetul()
     forma->addRow(QStringLiteral("C&lasa:"), m_clasa);
     forma->addRow(QStringLiteral("&Data:"), m_data);
     forma->addRow(QStringLiteral("Ti&mp de lucru:"), m_timpLucru);
-    forma->addRow(m_liniaNume);
-    forma->addRow(m_dinOficiu);
+    // Side by side: a row saved keeps the column within a 1024 x 768 screen.
+    auto *bife = new QHBoxLayout;
+    bife->addWidget(m_liniaNume);
+    bife->addWidget(m_dinOficiu);
+    bife->addStretch(1);
+    forma->addRow(bife);
     return antet;
 }
 
@@ -154,7 +174,7 @@ QGroupBox *FereastraLucrare::ConstruiesteProblemele()
     randVariante->addWidget(m_varianta);
     randVariante->addStretch(1);
     coloana->addLayout(randVariante);
-    m_probleme = new QListWidget(probleme);
+    m_probleme = new ListaScurta(96, probleme);
     m_probleme->setAccessibleName(QStringLiteral("Problemele lucrării"));
     m_probleme->setIconSize(QSize(160, 60));
     // No label of its own to carry a mnemonic (one would push the list down):
@@ -298,18 +318,17 @@ QGroupBox *FereastraLucrare::ConstruiesteTiparirea()
     randIesire->addWidget(pdf);
     connect(tipareste, &QPushButton::clicked, this, &FereastraLucrare::Tipareste);
     connect(pdf, &QPushButton::clicked, this, &FereastraLucrare::SalveazaPdf);
-    auto *randBarem = new QGridLayout;
+    auto *randBarem = new QHBoxLayout;
     QPushButton *barem =
         Buton(QStringLiteral("Salvează &baremul…"), QKeySequence(Qt::CTRL | Qt::Key_B), iesire);
     QPushButton *tiparesteBarem = Buton(QStringLiteral("Tipărește bare&mul"),
                                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B), iesire);
     QPushButton *odt = Buton(QStringLiteral("Salvează ca document O&DT…"),
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D), iesire);
-    // Two to a row keep the column as narrow as the rows above it.
-    randBarem->addWidget(barem, 0, 0);
-    randBarem->addWidget(tiparesteBarem, 0, 1);
-    randBarem->addWidget(odt, 1, 0);
-    randBarem->setColumnStretch(2, 1);
+    randBarem->addWidget(barem);
+    randBarem->addWidget(tiparesteBarem);
+    randBarem->addWidget(odt);
+    randBarem->addStretch(1);
     coloana->addLayout(randBarem);
     connect(barem, &QPushButton::clicked, this, &FereastraLucrare::SalveazaBaremul);
     connect(tiparesteBarem, &QPushButton::clicked, this, &FereastraLucrare::TiparesteBaremul);
@@ -321,7 +340,7 @@ QGroupBox *FereastraLucrare::ConstruiestePastratele()
 {
     auto *arhiva = new QGroupBox(QStringLiteral("Lucrări păstrate"), this);
     auto *coloanaArhiva = new QVBoxLayout(arhiva);
-    m_pastrate = new QListWidget(arhiva);
+    m_pastrate = new ListaScurta(64, arhiva);
     m_pastrate->setAccessibleName(QStringLiteral("Lucrări păstrate"));
     coloanaArhiva->addWidget(m_pastrate);
     auto *randArhiva = new QHBoxLayout;
