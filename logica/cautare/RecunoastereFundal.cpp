@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 namespace tezaurel {
 
 namespace {
@@ -146,13 +148,18 @@ void RecunoastereFundal::Lucreaza()
 
         const Lucrare l = std::move(deRecunoscut.front());
         deRecunoscut.pop_front();
-        const PozaCitita citita = CitestePoza(l.Cale);
+        PozaCitita citita = CitestePoza(l.Cale);
         std::optional<QString> text;
         std::vector<CuvantRecunoscut> cuvinte;
         if (citita.Rezultat != PozaCitita::Stare::Citita) {
             text = QString(); // not a picture: no text, until the file changes
         } else if (motor) {
-            text = motor->Recunoaste(citita.Poza, m_oprire);
+            // The engine reads greys: a colour A4 scan held at four bytes a
+            // pixel beside the engine's own copies was 26 MB for nothing
+            // while the teacher pages through other scans.
+            const QImage gri =
+                std::exchange(citita.Poza, {}).convertToFormat(QImage::Format_Grayscale8);
+            text = motor->Recunoaste(gri, m_oprire);
             cuvinte = motor->Cuvinte();
         }
         if (m_oprire)
