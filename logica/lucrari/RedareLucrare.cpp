@@ -145,22 +145,15 @@ RedareLucrare::RedareLucrare(const Lucrare &lucrare, const QString &dosarProblem
     , m_dosar(dosarProbleme)
     , m_poze(pastrate ? *pastrate : m_proprii)
 {
-    const CuvintePoza faraCuvinte;
     m_latimeZona = ZonaLucrare(margini).width();
-    PregatesteToate(lucrare, lucrare.AscundeNumerele ? cuvinte : faraCuvinte);
+    PregatesteToate(lucrare, lucrare.AscundeNumerele ? cuvinte : CuvintePoza());
     std::vector<ProblemaDeAsezat> probleme;
-    for (const ProblemaLucrare &p : lucrare.Probleme) {
+    for (size_t i = 0; i < lucrare.Probleme.size(); ++i) {
         ProblemaDeAsezat deAsezat;
-        deAsezat.Spatiu = int(p.SpatiuCm * Pagina::TwipsPeCm);
-        m_pregatite.push_back(nullptr);
-        if (!p.Poza.isEmpty()) {
-            const PozaPregatita &poza =
-                Poza(p.Poza, lucrare.AscundeNumerele ? cuvinte : faraCuvinte);
-            m_pregatite.back() = &poza;
-            if (!poza.Poza.isNull()) {
-                deAsezat.Poza = poza.Marime;
-                deAsezat.PrimulRand = poza.PrimulRand;
-            }
+        deAsezat.Spatiu = int(lucrare.Probleme[i].SpatiuCm * Pagina::TwipsPeCm);
+        if (const PozaPregatita *poza = m_pregatite[i]; poza && !poza->Poza.isNull()) {
+            deAsezat.Poza = poza->Marime;
+            deAsezat.PrimulRand = poza->PrimulRand;
         }
         probleme.push_back(deAsezat);
     }
@@ -265,17 +258,19 @@ void RedareLucrare::PregatesteToate(const Lucrare &lucrare, const CuvintePoza &c
         QString Cheie, Nume;
         std::vector<CuvantRecunoscut> Cuvinte;
     };
+    std::vector<QString> chei; // one a problem; empty: no picture chosen
     std::vector<DePregatit> lipsa;
     for (const ProblemaLucrare &p : lucrare.Probleme) {
+        chei.emplace_back();
         if (p.Poza.isEmpty())
             continue;
         std::vector<CuvantRecunoscut> gasite =
             cuvinte ? cuvinte(p.Poza) : std::vector<CuvantRecunoscut>();
-        const QString cheie = CheiePoza(p.Poza, m_latimeZona, NumarulScanului(gasite));
-        if (m_poze.count(cheie) ||
-            std::ranges::any_of(lipsa, [&](const DePregatit &d) { return d.Cheie == cheie; }))
+        chei.back() = CheiePoza(p.Poza, m_latimeZona, NumarulScanului(gasite));
+        if (m_poze.count(chei.back()) ||
+            std::ranges::any_of(lipsa, [&](const DePregatit &d) { return d.Cheie == chei.back(); }))
             continue;
-        lipsa.push_back({cheie, p.Poza, std::move(gasite)});
+        lipsa.push_back({chei.back(), p.Poza, std::move(gasite)});
     }
     // Reading and trimming a 300-dpi scan is most of a paper's time, and each
     // scan is its own: one to a core, the pictures only gathered here.
@@ -287,20 +282,8 @@ void RedareLucrare::PregatesteToate(const Lucrare &lucrare, const CuvintePoza &c
         });
     for (size_t i = 0; i < lipsa.size(); ++i)
         m_poze.emplace(lipsa[i].Cheie, gata[qsizetype(i)]);
-}
-
-const PozaPregatita &RedareLucrare::Poza(const QString &nume, const CuvintePoza &cuvinte)
-{
-    const std::vector<CuvantRecunoscut> gasite =
-        cuvinte ? cuvinte(nume) : std::vector<CuvantRecunoscut>();
-    const QString cheie = CheiePoza(nume, m_latimeZona, NumarulScanului(gasite));
-    auto gasita = m_poze.find(cheie);
-    if (gasita == m_poze.end())
-        gasita =
-            m_poze
-                .emplace(cheie, Pregateste(CitestePoza(m_dosar + nume).Poza, m_latimeZona, gasite))
-                .first;
-    return gasita->second;
+    for (const QString &cheie : chei)
+        m_pregatite.push_back(cheie.isEmpty() ? nullptr : &m_poze.at(cheie));
 }
 
 void RedareLucrare::DeseneazaAntet(QPainter &pictor)

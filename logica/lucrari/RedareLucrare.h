@@ -92,8 +92,7 @@ public:
                                     const std::vector<CuvantRecunoscut> &cuvinte);
 
 private:
-    const PozaPregatita &Poza(const QString &nume, const CuvintePoza &cuvinte);
-    // Every scan the paper shows that is not prepared yet, several at once.
+    // Each problem's scan in m_pregatite, those not prepared yet several at once.
     void PregatesteToate(const Lucrare &lucrare, const CuvintePoza &cuvinte);
     void DeseneazaAntet(QPainter &pictor);
     void DeseneazaProblema(QPainter &pictor, size_t i);
