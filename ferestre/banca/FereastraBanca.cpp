@@ -775,15 +775,9 @@ void FereastraBanca::Repune()
 void FereastraBanca::Tipareste()
 {
     AntetSchimbat();
-    if (m_compunere.Curenta().Probleme.empty()) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
+    if (!PoateTipari(m_definitii.platforma(), m_compunere.Curenta(), *m_imprimanta,
+                     m_imprimante->currentText()))
         return;
-    }
-    if (m_imprimante->currentText().isEmpty() ||
-        !m_imprimanta->Alege(m_imprimante->currentText())) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
-        return;
-    }
     if (m_compunere.Tipareste(*m_imprimanta, m_exemplare->value(), m_margini()))
         m_model->FolosireSchimbata();
 }

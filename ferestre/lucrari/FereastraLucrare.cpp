@@ -540,17 +540,8 @@ void FereastraLucrare::ArataPastrate()
 
 void FereastraLucrare::Tipareste()
 {
-    AntetSchimbat();
-    if (m_compunere.Curenta().Probleme.empty()) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
-        return;
-    }
-    if (m_imprimante->currentText().isEmpty() ||
-        !m_imprimanta->Alege(m_imprimante->currentText())) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
-        return;
-    }
-    m_compunere.Tipareste(*m_imprimanta, m_exemplare->value(), m_margini());
+    if (PoateTipari())
+        m_compunere.Tipareste(*m_imprimanta, m_exemplare->value(), m_margini());
 }
 
 void FereastraLucrare::SalveazaPdf()
@@ -560,14 +551,11 @@ void FereastraLucrare::SalveazaPdf()
         m_compunere.SalveazaPdf(cale, m_margini());
 }
 
-bool FereastraLucrare::PoateIesi()
+bool FereastraLucrare::PoateTipari()
 {
     AntetSchimbat();
-    if (m_compunere.Curenta().Probleme.empty()) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
-        return false;
-    }
-    return true;
+    return tezaurel::PoateTipari(m_definitii.platforma(), m_compunere.Curenta(), *m_imprimanta,
+                                 m_imprimante->currentText());
 }
 
 QString FereastraLucrare::AlegeFisier(const QString &prefix, const QString &extensie)
@@ -588,14 +576,8 @@ void FereastraLucrare::SalveazaBaremul()
 
 void FereastraLucrare::TiparesteBaremul()
 {
-    if (!PoateIesi())
-        return;
-    if (m_imprimante->currentText().isEmpty() ||
-        !m_imprimanta->Alege(m_imprimante->currentText())) {
-        m_definitii.platforma().Mesaj(QStringLiteral("Nu ați ales imprimanta."));
-        return;
-    }
-    m_compunere.TiparesteBaremul(*m_imprimanta, m_exemplare->value(), m_margini());
+    if (PoateTipari())
+        m_compunere.TiparesteBaremul(*m_imprimanta, m_exemplare->value(), m_margini());
 }
 
 void FereastraLucrare::SalveazaOdt()

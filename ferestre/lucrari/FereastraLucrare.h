@@ -103,7 +103,8 @@ private:
     void AntetSchimbat();
     QIcon Iconita(const QString &poza);
     // The header kept; false, with the teacher told, when there is nothing to give out.
-    bool PoateIesi();
+    // The header kept, then the paper's and the printer's check.
+    bool PoateTipari();
     // The paper's file name with prefix before it and extensie in place of ".pdf".
     QString AlegeFisier(const QString &prefix, const QString &extensie);
 

@@ -1,5 +1,6 @@
 #include "logica/lucrari/CompunereLucrare.h"
 
+#include "interfete/Imprimanta.h"
 #include "interfete/Platforma.h"
 #include "logica/cautare/IndexText.h"
 #include "logica/lucrari/DocumentLucrare.h"
@@ -14,12 +15,31 @@
 
 namespace tezaurel {
 
+namespace {
+bool AreProbleme(Platforma &platforma, const Lucrare &lucrare)
+{
+    if (lucrare.Probleme.empty())
+        platforma.Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
+    return !lucrare.Probleme.empty();
+}
+} // namespace
+
+bool PoateTipari(Platforma &platforma, const Lucrare &lucrare, Imprimanta &imprimanta,
+                 const QString &numeImprimanta)
+{
+    if (!AreProbleme(platforma, lucrare))
+        return false;
+    if (numeImprimanta.isEmpty() || !imprimanta.Alege(numeImprimanta)) {
+        platforma.Mesaj(QStringLiteral("Nu ați ales imprimanta."));
+        return false;
+    }
+    return true;
+}
+
 QString AlegeFisierLucrare(const Colectie &definitii, const Lucrare &lucrare, const QString &nume)
 {
-    if (lucrare.Probleme.empty()) {
-        definitii.platforma().Mesaj(QStringLiteral("Lucrarea nu are nicio problemă."));
+    if (!AreProbleme(definitii.platforma(), lucrare))
         return {};
-    }
     const QString teste = definitii.CaleTeste();
     const QString dosar =
         QFileInfo(teste).isDir() ? teste : definitii.DosarAplicatie() + QLatin1Char('/');

@@ -20,6 +20,10 @@ class Platforma;
 // is created for a dialog that may be cancelled. Empty when cancelled, or when
 // the paper has no problem (the teacher told).
 QString AlegeFisierLucrare(const Colectie &definitii, const Lucrare &lucrare, const QString &nume);
+// Whether the paper (or its grading scheme) can go to the printer named: it
+// has problems and the printer is there; otherwise the teacher is told why.
+bool PoateTipari(Platforma &platforma, const Lucrare &lucrare, Imprimanta &imprimanta,
+                 const QString &numeImprimanta);
 
 // The paper being composed, shared by the viewer (which adds the problem it
 // shows) and the paper's window. Every change is kept in Tezaurel.db at once;

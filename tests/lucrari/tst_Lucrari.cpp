@@ -401,6 +401,36 @@ TEST(Lucrare, IntrariGresite)
     });
 }
 
+// Before printing or saving, the paper must have problems and the printer be
+// there; each refusal says why, and nothing goes on.
+TEST(Lucrare, FaraProblemeSauImprimantaNuSeTipareste)
+{
+    PlatformaScriptata platforma;
+    ImprimantaScriptata imprimanta;
+    const Lucrare goala, plina{0, {}, {{"a.jpg", 1, {}}}};
+    const std::tuple<const Lucrare *, QString, bool, QString> cazuri[] = {
+        {&goala, "PDF", false, "Lucrarea nu are nicio problemă."},
+        {&plina, "", false, "Nu ați ales imprimanta."},
+        {&plina, "Alta", false, "Nu ați ales imprimanta."},
+        {&plina, "PDF", true, ""}};
+    for (const auto &[lucrare, nume, poate, mesaj] : cazuri) {
+        platforma.Mesaje.clear();
+        EXPECT_EQ(PoateTipari(platforma, *lucrare, imprimanta, nume), poate) << nume.toStdString();
+        EXPECT_EQ(platforma.Mesaje.join(""), mesaj) << nume.toStdString();
+    }
+    // Asked where to save, an empty paper opens no dialog; a full one is
+    // proposed beside the collection while there is no teste/, and none is made.
+    DosarTest dosar;
+    Colectie d(dosar.Cale(), platforma);
+    QDir(dosar.Cale()).rmdir("teste");
+    platforma.Mesaje.clear();
+    EXPECT_EQ(AlegeFisierLucrare(d, goala, "t.pdf"), "");
+    EXPECT_EQ(platforma.Mesaje, QStringList("Lucrarea nu are nicio problemă."));
+    EXPECT_EQ(AlegeFisierLucrare(d, plina, "t.pdf"), d.DosarAplicatie() + "/t.pdf");
+    EXPECT_EQ(platforma.DosareInitiale.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dosar.Cale() + "/teste"));
+}
+
 // The window's controls reach the paper: the buttons on the selected problem,
 // its points, and the header once typing pauses.
 TEST(Lucrare, FereastraSchimbaLucrarea)
