@@ -216,7 +216,7 @@ void Aplicatie::ArataBanca()
         banca.CautaCuvinte(); // what a teacher starts with
 }
 
-void Aplicatie::Porneste()
+void Aplicatie::Porneste(bool cuBanca)
 {
     Principala().NumesteColectia(m_definitii->DosarAplicatie(), Colectii.Aleasa,
                                  Colectii.DoarCitire);
@@ -225,7 +225,11 @@ void Aplicatie::Porneste()
     // The window is drawn first: the database, the recovery and the
     // recognition wait for the event loop's first turn, so the teacher sees
     // Tezaurel at once rather than after all that.
-    QTimer::singleShot(0, m_definitii.get(), [this] { PornesteRestul(); });
+    QTimer::singleShot(0, m_definitii.get(), [this, cuBanca] {
+        PornesteRestul();
+        if (cuBanca)
+            ArataBanca();
+    });
 }
 
 void Aplicatie::PornesteRestul()

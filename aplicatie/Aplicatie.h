@@ -46,8 +46,9 @@ public:
     ~Aplicatie() override;
 
     // Loads the collection and shows the main window centred on the screen;
-    // the rest of the start follows at the event loop's first turn.
-    void Porneste();
+    // the rest of the start follows at the event loop's first turn, then the
+    // problem bank when cuBanca ("tezaurel --banca"), on an open database.
+    void Porneste(bool cuBanca = false);
 
     void ArataPrincipala() override;
     void ArataEditor() override;

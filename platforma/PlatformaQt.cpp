@@ -137,6 +137,7 @@ QString PlatformaQt::AlegeFisierSalvare(const QString &propus)
         {"tezaurel", "Exportă problemele", "Pachete Tezaurel (*.tezaurel)"},
         {"odt", "Salvează lucrarea", "Documente OpenDocument (*.odt)"},
         {"pdf", "Salvează lucrarea", "Documente PDF (*.pdf)"}};
+    // Any other name is a paper's PDF, the last kind.
     const Fel *fel = std::find_if(std::begin(feluri), std::end(feluri) - 1, [&](const Fel &f) {
         return propus.endsWith(QLatin1Char('.') + QLatin1String(f.Sufix));
     });

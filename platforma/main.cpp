@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QIcon>
 #include <QSettings>
-#include <QTimer>
 
 #include <malloc.h>
 
@@ -115,11 +114,8 @@ int main(int argc, char *argv[])
             aplicatie.ScrieAsezarea = [](const QString &fereastra, const QByteArray &asezare) {
                 QSettings().setValue(QStringLiteral("ferestre/") + fereastra, asezare);
             };
-            aplicatie.Porneste();
             // "tezaurel --banca": straight to the problem bank, as the desktop's action asks.
-            // After the start's second half, so the bank opens on an open database.
-            if (argumente.isSet(optiuneBanca))
-                QTimer::singleShot(0, qApp, [&aplicatie] { aplicatie.ArataBanca(); });
+            aplicatie.Porneste(argumente.isSet(optiuneBanca));
             rezultat = QApplication::exec();
         }
         if (urmatoarea.isEmpty())
