@@ -2,6 +2,7 @@
 
 #include "ferestre/import/DialogDetaliiProblema.h"
 #include "interfete/Platforma.h"
+#include "model/CuNumar.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -29,13 +30,10 @@ std::optional<DetaliiProblema> ImportQt::CereDetalii(const QStringList &capitole
                                 m_parinte);
     // Preset to class V and level 5, the form alone looked like the CSV's
     // details: it says why it is asked and how much it touches.
-    // Romanian puts "de" between a number and its noun from twenty on (and
-    // for 100, 120, ...), so "20 de fișiere" but "19 fișiere" and "101 fișiere".
-    const bool cuDe = nrFisiere % 100 >= 20 || (nrFisiere >= 100 && nrFisiere % 100 == 0);
-    const QString cate = nrFisiere == 0   ? QStringLiteral("niciun fișier")
-                         : nrFisiere == 1 ? QStringLiteral("un fișier")
-                         : cuDe           ? QStringLiteral("%1 de fișiere").arg(nrFisiere)
-                                          : QStringLiteral("%1 fișiere").arg(nrFisiere);
+    const QString cate =
+        nrFisiere == 0   ? QStringLiteral("niciun fișier")
+        : nrFisiere == 1 ? QStringLiteral("un fișier")
+                         : CuNumar(nrFisiere, QStringLiteral("fișier"), QStringLiteral("fișiere"));
     forma.Nota(QStringLiteral("Dosarul nu are fișierul probleme.csv: detaliile de mai jos se dau "
                               "fiecărei poze din dosar (%1; ce nu este poză va fi omis).")
                    .arg(cate));

@@ -6,6 +6,7 @@
 #include "logica/pagina/AnalizaPagina.h"
 #include "logica/pagina/SalvarePagina.h"
 #include "model/Colectie.h"
+#include "model/CuNumar.h"
 
 #include <QBuffer>
 #include <QCheckBox>
@@ -95,13 +96,6 @@ std::optional<AlegereScanare> CereScanarea(QWidget *parinte,
     return AlegereScanare{
         scanere->currentData().toString(),
         {rezolutie->value(), culori->currentIndex() == 1, alimentator->isChecked()}};
-}
-
-// "12 probleme", "20 de probleme": Romanian puts "de" after 20 and above.
-QString Cate(int n, const QString &ce)
-{
-    const bool de = n % 100 >= 20 || (n >= 100 && n % 100 == 0);
-    return QStringLiteral("%1 %2%3").arg(n).arg(de ? QStringLiteral("de ") : QString(), ce);
 }
 
 QPushButton *Buton(QVBoxLayout *coloana, const QString &text, const QKeySequence &tasta)
@@ -328,10 +322,12 @@ void FereastraPagina::LaSalveaza()
             {c.Cutie, c.Detalii.value_or(*m_detaliiPagina), TextDin(m_randuri, c.Cutie)});
     const RaportPagina raport = SalveazaPagina(m_definitii, import);
     const int adaugate = int(raport.Adaugate.size());
-    QString text = adaugate == 0   ? QStringLiteral("Nu a fost adăugată nicio problemă.")
-                   : adaugate == 1 ? QStringLiteral("A fost adăugată o problemă.")
-                                   : QStringLiteral("Au fost adăugate %1.")
-                                         .arg(Cate(adaugate, QStringLiteral("probleme")));
+    QString text =
+        adaugate == 0 ? QStringLiteral("Nu a fost adăugată nicio problemă.")
+        : adaugate == 1
+            ? QStringLiteral("A fost adăugată o problemă.")
+            : QStringLiteral("Au fost adăugate %1.")
+                  .arg(CuNumar(adaugate, QStringLiteral("problemă"), QStringLiteral("probleme")));
     if (!raport.Omise.isEmpty())
         text += QStringLiteral("\n\nNu au fost adăugate:\n") + raport.Omise.join(QLatin1Char('\n'));
     m_definitii.platforma().Mesaj(text);

@@ -2,6 +2,7 @@
 
 #include "model/CitirePoza.h"
 #include "model/Colectie.h"
+#include "model/CuNumar.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -201,15 +202,8 @@ QString RecunoastereFundal::TextAsteptare(int poze)
 {
     if (poze <= 0)
         return {};
-    if (poze == 1)
-        return QStringLiteral("1 poză așteaptă recunoașterea");
-    // Romanian puts "de" between a number and its noun from twenty on,
-    // unless the last two digits are 01-19 (101 poze, 120 de poze).
-    const int ultimele = poze % 100;
-    const bool cuDe = poze >= 20 && (ultimele == 0 || ultimele >= 20);
-    return QStringLiteral("%1 %2poze așteaptă recunoașterea")
-        .arg(poze)
-        .arg(cuDe ? QStringLiteral("de ") : QString());
+    return CuNumar(poze, QStringLiteral("poză"), QStringLiteral("poze")) +
+           QStringLiteral(" așteaptă recunoașterea");
 }
 
 void RecunoastereFundal::ArataProgres()

@@ -1,5 +1,7 @@
 #include "logica/lucrari/Lucrare.h"
 
+#include "model/CuNumar.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -84,12 +86,9 @@ QString LiniaTimp(const AntetLucrare &antet)
 {
     QString linie;
     if (antet.TimpLucru > 0) {
-        const int n = antet.TimpLucru;
-        // Romanian puts "de" between a number from 20 up and its noun.
-        const QString minute = n == 1                            ? QStringLiteral("minut")
-                               : (n % 100 == 0 || n % 100 >= 20) ? QStringLiteral("de minute")
-                                                                 : QStringLiteral("minute");
-        linie = QStringLiteral("Timp de lucru: %1 %2.").arg(n).arg(minute);
+        linie =
+            QStringLiteral("Timp de lucru: %1.")
+                .arg(CuNumar(antet.TimpLucru, QStringLiteral("minut"), QStringLiteral("minute")));
     }
     if (antet.DinOficiu) {
         if (!linie.isEmpty())
