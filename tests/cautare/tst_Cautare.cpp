@@ -6,7 +6,7 @@
 #include "logica/selectie/EvaluareSelectie.h"
 #include "model/SelectieCurenta.h"
 #include "model/StergereFizica.h"
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/MotorTesseract.h"
 #include "tests/aplicatie/Comenzi.h"
 #include "tests/comune/DosarTest.h"
 #include "tests/comune/PlatformaScriptata.h"

@@ -1,7 +1,6 @@
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/module/Module.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -154,26 +153,10 @@ private:
 
 } // namespace
 
-QString DosarDateTesseract()
-{
-    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
-    return prefix.isEmpty() ? QStringLiteral("/usr/share/tesseract-ocr/5/tessdata") : prefix;
-}
-
-MotorRecunoastere MotorTesseract(const QString &dosarDate)
-{
-    MotorRecunoastere motor;
-    if (!QFileInfo(QDir(dosarDate).filePath(QStringLiteral("ron.traineddata"))).isFile()) {
-        motor.Indisponibil =
-            QStringLiteral(
-                "Căutarea după cuvinte nu este disponibilă: lipsesc datele limbii române pentru "
-                "recunoașterea textului (fișierul ron.traineddata din %1, pachetul "
-                "tesseract-ocr-ron).")
-                .arg(dosarDate);
-        return motor;
-    }
-    motor.Creeaza = [dosarDate] { return std::make_unique<RecunoastereTesseract>(dosarDate); };
-    return motor;
-}
-
 } // namespace tezaurel
+
+extern "C" Q_DECL_EXPORT tezaurel::Recunoastere *
+tezaurel_recunoastere_noua(const QString &dosarDate)
+{
+    return new tezaurel::RecunoastereTesseract(dosarDate);
+}
