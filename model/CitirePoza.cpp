@@ -1,8 +1,11 @@
 #include "model/CitirePoza.h"
+#include "model/FormatPoza.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <turbojpeg.h>
 
 #include <climits>
 #include <cstring>
@@ -185,8 +188,58 @@ bool EsteIntreaga(QFile &fisier, const QByteArray &antet, const AntetBitmap *bit
     return intreg;
 }
 
-PozaCitita Citeste(const QString &cale, bool doarVerifica)
+// The resolution a JFIF header gives, as Qt's reader sets it.
+void DensitateJfif(const uchar *d, qint64 n, QImage &poza)
 {
+    if (n < 18 || d[2] != 0xFF || d[3] != 0xE0 || std::memcmp(d + 6, "JFIF", 5) != 0)
+        return;
+    const int unitate = d[13];
+    const int x = d[14] << 8 | d[15], y = d[16] << 8 | d[17];
+    if (x <= 0 || y <= 0 || (unitate != 1 && unitate != 2))
+        return;
+    const double peMetru = unitate == 1 ? 100 / 2.54 : 100;
+    poza.setDotsPerMeterX(qRound(x * peMetru));
+    poza.setDotsPerMeterY(qRound(y * peMetru));
+}
+
+// libjpeg turns the colours into grey while it decodes, skipping the colour
+// planes altogether. Null when it cannot (CMYK, a picture to be turned by its
+// EXIF tag): Qt's reader then does the whole work.
+QImage JpegGri(QFile &fisier)
+{
+    QImage gri;
+    const qint64 n = fisier.size();
+    const uchar *d = fisier.map(0, n);
+    if (!d)
+        return gri;
+    tjhandle tj = tjInitDecompress();
+    int latime = 0, inaltime = 0, esantionare = 0, culori = 0;
+    if (tj &&
+        CitesteOrientarea(QByteArray::fromRawData(reinterpret_cast<const char *>(d), n)).Valoare ==
+            1 &&
+        tjDecompressHeader3(tj, d, n, &latime, &inaltime, &esantionare, &culori) == 0 &&
+        culori != TJCS_CMYK && culori != TJCS_YCCK && MarimeAcceptata(QSize(latime, inaltime))) {
+        gri = QImage(latime, inaltime, QImage::Format_Grayscale8);
+        // A warning (a stray byte libjpeg skips) still decodes the whole picture.
+        if (!gri.isNull() &&
+            tjDecompress2(tj, d, n, gri.bits(), latime, int(gri.bytesPerLine()), inaltime,
+                          TJPF_GRAY, 0) != 0 &&
+            tjGetErrorCode(tj) == TJERR_FATAL)
+            gri = QImage();
+        if (!gri.isNull())
+            DensitateJfif(d, n, gri);
+    }
+    if (tj)
+        tjDestroy(tj);
+    fisier.unmap(const_cast<uchar *>(d));
+    return gri;
+}
+
+enum class Citire { Intreaga, Verificare, Gri };
+
+PozaCitita Citeste(const QString &cale, Citire fel)
+{
+    const bool doarVerifica = fel == Citire::Verificare;
     PozaCitita rezultat;
     const QFileInfo info(cale);
     // A folder, a pipe or a device would block or never end; only files hold pictures.
@@ -221,6 +274,15 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
         return rezultat;
     }
 
+    if (fel == Citire::Gri && antet.startsWith("\xFF\xD8\xFF")) {
+        if (QImage gri = JpegGri(fisier); !gri.isNull()) {
+            rezultat.Marime = gri.size();
+            rezultat.Poza = std::move(gri);
+            rezultat.Rezultat = PozaCitita::Stare::Citita;
+            return rezultat;
+        }
+    }
+
     fisier.seek(0);
     QImageReader cititor(&fisier);
     cititor.setDecideFormatFromContent(true);
@@ -238,7 +300,9 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
     }
     if (!doarVerifica) {
         rezultat.Marime = poza.size();
-        rezultat.Poza = std::move(poza);
+        rezultat.Poza = fel == Citire::Gri
+                            ? std::move(poza).convertToFormat(QImage::Format_Grayscale8)
+                            : std::move(poza);
     }
     rezultat.Rezultat = PozaCitita::Stare::Citita;
     return rezultat;
@@ -247,12 +311,17 @@ PozaCitita Citeste(const QString &cale, bool doarVerifica)
 
 PozaCitita CitestePoza(const QString &cale)
 {
-    return Citeste(cale, false);
+    return Citeste(cale, Citire::Intreaga);
 }
 
 PozaCitita VerificaPoza(const QString &cale)
 {
-    return Citeste(cale, true);
+    return Citeste(cale, Citire::Verificare);
+}
+
+PozaCitita CitestePozaGri(const QString &cale)
+{
+    return Citeste(cale, Citire::Gri);
 }
 
 qint64 SfarsitJpeg(const QByteArray &octeti)

@@ -31,7 +31,7 @@ struct MotorScriptat final : Recunoastere
     static inline std::atomic<int> Apeluri = 0, Pauza = 0;
     static inline QStringList Citite; // the texts in the order read, when Pauza > 0
     QString ultimul;
-    std::optional<QString> Recunoaste(const QImage &p, const std::atomic<bool> &) override
+    std::optional<QString> Recunoaste(QImage p, const std::atomic<bool> &) override
     {
         ++Apeluri;
         if (Pauza) {

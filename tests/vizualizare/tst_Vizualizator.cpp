@@ -151,7 +151,7 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
 {
     struct FaraText final : Recunoastere
     {
-        std::optional<QString> Recunoaste(const QImage &, const std::atomic<bool> &) override
+        std::optional<QString> Recunoaste(QImage, const std::atomic<bool> &) override
         {
             return QString();
         }
