@@ -102,6 +102,32 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     EXPECT_EQ(latime('a'), 20);
 }
 
+// Paging through A4 scans keeps the neighbour ahead and lets the one behind
+// go; pictures a tenth of the size keep both.
+TEST(CachePoze, VecinulDinSpateDoarCatIncapInBuget)
+{
+    const std::pair<QSize, bool> cazuri[] = {{{800, 1100}, true}, {{2480, 3508}, false}};
+    for (const auto &[marime, amandoi] : cazuri) {
+        SCOPED_TRACE(marime.width());
+        DosarTest dosar;
+        QImage alba(marime, QImage::Format_Grayscale8);
+        alba.fill(255);
+        for (const char nume : {'a', 'b', 'c', 'd'})
+            dosar.ScriePoza(QString(nume), alba);
+        const auto cale = [&](char nume) { return dosar.Cale() + "/Probleme/" + nume; };
+        CachePoze cache;
+        cache.Ia(cale('b'));
+        cache.Pregateste(cale('b'), {cale('c'), cale('a')});
+        EXPECT_TRUE(cache.Tine(cale('c')));
+        EXPECT_EQ(cache.Tine(cale('a')), amandoi);
+        cache.Ia(cale('c'));
+        cache.Pregateste(cale('c'), {cale('d'), cale('b')});
+        EXPECT_TRUE(cache.Tine(cale('d')));
+        EXPECT_EQ(cache.Tine(cale('b')), amandoi); // shown a moment ago
+        cache.AsteaptaCitirile();
+    }
+}
+
 // The window mirrors the logic into its controls (the moves between windows
 // and the status line are the journey's): an activation shows the first
 // problem; any button drags; the keys page as the buttons do and move the
