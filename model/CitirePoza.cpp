@@ -310,9 +310,11 @@ PozaCitita Citeste(const QString &cale, Citire fel)
     }
     if (!doarVerifica) {
         rezultat.Marime = poza.size();
-        rezultat.Poza = fel == Citire::Gri
-                            ? std::move(poza).convertToFormat(QImage::Format_Grayscale8)
-                            : std::move(poza);
+        rezultat.Poza = std::move(poza);
+        if (fel == Citire::Gri) {
+            rezultat.Poza.convertTo(QImage::Format_Grayscale8);
+            RezolutiaDeclarata(antet, esteBitmap, rezultat.Poza);
+        }
     }
     rezultat.Rezultat = PozaCitita::Stare::Citita;
     return rezultat;
