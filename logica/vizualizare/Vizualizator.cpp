@@ -99,8 +99,9 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     if (Pozitie < 2 || Pozitie > s.NrSelectie)
         return;
     const Problema &p = s.ProblemaLa(Pozitie);
-    // Paging goes on the way it went: that neighbour is read ahead first.
-    const int16_t pas = Pozitie < s.PozitieCurenta ? -1 : 1;
+    // The neighbour paging is heading to is read ahead first.
+    const int16_t pas = Pozitie < m_aratata ? -1 : 1;
+    m_aratata = Pozitie;
     s.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 

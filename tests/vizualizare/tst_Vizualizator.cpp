@@ -102,6 +102,22 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     EXPECT_EQ(latime('a'), 20);
 }
 
+// Paging back reads ahead the problem before, not the one just left, when
+// the pictures are too large to keep both.
+TEST_F(Vizualizare, InapoiCitesteInainteProblemaDinainte)
+{
+    QImage a4(2480, 3508, QImage::Format_Grayscale8);
+    a4.fill(255);
+    for (const char *nume : {"p12.jpg", "t.jpeg", "stricat.jpg"})
+        dosar.ScriePoza(nume, a4);
+    Selecteaza("2 3 5");
+    Pas("Ultima");
+    Pas("Inapoi");
+    EXPECT_TRUE(v.Cache().Tine(d.CalePoza("p12.jpg").Cale));
+    EXPECT_FALSE(v.Cache().Tine(d.CalePoza("stricat.jpg").Cale));
+    v.Cache().AsteaptaCitirile();
+}
+
 // Paging through A4 scans keeps the neighbour ahead and lets the one behind
 // go; pictures a tenth of the size keep both.
 TEST(CachePoze, VecinulDinSpateDoarCatIncapInBuget)
