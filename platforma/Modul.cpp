@@ -7,7 +7,8 @@ namespace tezaurel {
 
 QString CaleModul(const char *fisier)
 {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(fisier);
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/module/") +
+           QLatin1String(fisier);
 }
 
 QFunctionPointer FunctieDinModul(const QString &cale, const char *simbol, QString &eroare)

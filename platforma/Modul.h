@@ -4,8 +4,8 @@
 
 namespace tezaurel {
 
-// A module of the program (platforma/module/Module.h): beside the program
-// itself, in the portable folder and in the package alike.
+// A module of the program (platforma/module/Module.h): in module/ beside the
+// program itself, in the portable folder and in the package alike.
 QString CaleModul(const char *fisier);
 
 // The function named simbol in the module at cale, the module loaded the first

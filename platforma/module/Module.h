@@ -8,7 +8,7 @@ namespace tezaurel {
 
 // Tesseract brings forty libraries of its own and Qt Multimedia twenty: loaded
 // with the program they cost the main window a third of its start. They live
-// in modules beside the program instead, each loaded the first time it is
+// in modules in module/ beside the program instead, each loaded the first time it is
 // needed (platforma/Modul.h). What a module offers is made by one function
 // with C linkage, the only name looked up in it.
 
