@@ -4,7 +4,7 @@
 #include "logica/cautare/IndexText.h"
 #include "logica/cautare/RecunoastereFundal.h"
 #include "model/BazaDate.h"
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/MotorTesseract.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
@@ -73,7 +73,7 @@ void RecunoasterePaginiA4(benchmark::State &stare)
     std::vector<QImage> pagini;
     for (int i = 0; i < Pagini; ++i)
         pagini.push_back(PaginaA4(i));
-    const MotorRecunoastere motor = MotorTesseract();
+    const MotorRecunoastere motor = MotorTesseract(QStringLiteral(TEZAUREL_MODUL_RECUNOASTERE));
     if (!motor.Indisponibil.isEmpty()) {
         stare.SkipWithError("no Romanian language data");
         return;

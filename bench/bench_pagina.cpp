@@ -5,7 +5,7 @@
 // Tesseract, at least 95% of the problems found with their box (intersection
 // over union at least 0.9), and at most 0.3° of rotation left.
 #include "logica/pagina/AnalizaPagina.h"
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/MotorTesseract.h"
 #include "unelte/GeneratorPagina.h"
 
 #include <QGuiApplication>
@@ -41,7 +41,7 @@ double Iou(const QRect &a, const QRect &b)
 
 std::unique_ptr<Recunoastere> Motor(benchmark::State &stare)
 {
-    const MotorRecunoastere motor = MotorTesseract();
+    const MotorRecunoastere motor = MotorTesseract(QStringLiteral(TEZAUREL_MODUL_RECUNOASTERE));
     if (!motor.Creeaza)
         stare.SkipWithError(motor.Indisponibil.toUtf8().constData());
     return motor.Creeaza ? motor.Creeaza() : nullptr;

@@ -38,12 +38,11 @@ public:
 
     // The picture's text; nothing when the engine could not read it. Returns
     // early, with nothing, once oprire turns true (the program is ending).
-    virtual std::optional<QString> Recunoaste(const QImage &poza,
-                                              const std::atomic<bool> &oprire) = 0;
+    virtual std::optional<QString> Recunoaste(QImage poza, const std::atomic<bool> &oprire) = 0;
 
     // The picture's lines with their boxes, in reading order; nothing when
     // the engine could not read it, or finds no layout (the default).
-    virtual std::optional<std::vector<RandRecunoscut>> RecunoasteRanduri(const QImage &,
+    virtual std::optional<std::vector<RandRecunoscut>> RecunoasteRanduri(QImage,
                                                                          const std::atomic<bool> &)
     {
         return std::nullopt;

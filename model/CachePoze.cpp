@@ -73,11 +73,11 @@ CachePoze::PozaGata CachePoze::Ia(const QString &cale)
         }
     }
     // A jump away from the pictures held: only the one shown may be a neighbour.
-    if (m_intrari.size() >= Capacitate)
-        for (const QString &c : m_intrari.keys())
-            if (c != m_ultima)
-                Uita(c);
+    for (const QString &c : m_intrari.keys())
+        if (c != m_ultima)
+            Uita(c);
     PozaGata gata{Citeste(cale), {}, 1.0};
+    acum.Octeti = gata.Citita.Poza.sizeInBytes();
     acum.Poza = QtFuture::makeReadyFuture(gata);
     m_intrari.insert(cale, acum);
     m_ultima = cale;
@@ -86,19 +86,42 @@ CachePoze::PozaGata CachePoze::Ia(const QString &cale)
 
 void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini, Scara zoom)
 {
-    for (const QString &c : m_intrari.keys())
-        if (c != curenta && !vecini.contains(c))
-            Uita(c);
+    QStringList pastrate{curenta};
+    int64_t octeti = m_intrari.value(curenta).Octeti;
+    QList<Intrare> deCitit;
+    QStringList caiDeCitit;
     for (const QString &vecin : vecini) {
-        if (m_intrari.size() >= Capacitate)
+        if (pastrate.size() >= Capacitate)
             break;
         Intrare acum = Amprenta(vecin);
         const auto gasita = m_intrari.constFind(vecin);
-        if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum))
-            continue;
-        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, vecin, zoom);
+        const bool tinut = gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum);
+        if (tinut) {
+            acum.Octeti = gasita->Octeti;
+        } else {
+            QImageReader cititor(vecin);
+            cititor.setDecideFormatFromContent(true);
+            const QSize marime = cititor.size();
+            acum.Octeti = int64_t(qMax(marime.width(), 0)) * qMax(marime.height(), 0) * 4;
+        }
+        if (pastrate.size() > 1 && octeti + acum.Octeti > BugetOcteti)
+            break;
+        pastrate << vecin;
+        octeti += acum.Octeti;
+        if (!tinut) {
+            deCitit << acum;
+            caiDeCitit << vecin;
+        }
+    }
+    // Forgotten before the new reads start, so the two are never held together.
+    for (const QString &c : m_intrari.keys())
+        if (!pastrate.contains(c) || caiDeCitit.contains(c))
+            Uita(c);
+    for (qsizetype i = 0; i < deCitit.size(); ++i) {
+        Intrare &acum = deCitit[i];
+        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, caiDeCitit[i], zoom);
         acum.Inainte = true;
-        m_intrari.insert(vecin, acum);
+        m_intrari.insert(caiDeCitit[i], acum);
     }
 }
 

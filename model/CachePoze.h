@@ -13,8 +13,9 @@ namespace tezaurel {
 
 // The pictures of the problem shown and of its neighbours in the selection,
 // the neighbours decoded ahead on other threads, so that paging to one of
-// them shows it at once. At most Capacitate decoded pictures are held. A file
-// changed on disk since it was read (another size or time) is read again.
+// them shows it at once. At most Capacitate decoded pictures are held, and the
+// neighbour behind only while all fit in BugetOcteti. A file changed on disk
+// since it was read (another size or time) is read again.
 class CachePoze
 {
 public:
@@ -31,6 +32,10 @@ public:
     // A neighbour larger than this (an A4 page at 400 dpi) is left to be read
     // when it is shown: three of the largest pictures would take 840 MB.
     static constexpr int64_t PixeliMaximiVecin = 16'000'000;
+    // Small pictures keep both neighbours; colour A4 scans at 300 dpi (35 MB
+    // each) keep only the one ahead, which is where paging goes next: the
+    // one behind was a third of the memory of paging through scans.
+    static constexpr int64_t BugetOcteti = 64 * 1024 * 1024;
 
     CachePoze();
     ~CachePoze();
@@ -39,7 +44,9 @@ public:
     // is being read, otherwise read here and now.
     PozaGata Ia(const QString &cale);
     // Keeps curenta and vecini, forgets the rest and starts reading the
-    // neighbours not held, to be shown at zoom. Never waits.
+    // neighbours not held, to be shown at zoom. vecini come in the order
+    // they are likely to be shown: the first is read whatever the budget.
+    // Never waits.
     void Pregateste(const QString &curenta, const QStringList &vecini, Scara zoom = {});
     void Goleste();
 
@@ -60,6 +67,7 @@ private:
         QFuture<PozaGata> Poza;
         qint64 Marime = -1;
         QDateTime Modificare;
+        int64_t Octeti = 0;   // the decoded picture's, or what its header promises
         bool Inainte = false; // read ahead: anything but a picture is read again
         bool AcelasiFisier(const Intrare &acum) const
         {

@@ -41,6 +41,10 @@ PozaCitita CitestePoza(const QString &cale);
 // its segments and scans are walked to its end, which is what tells a whole
 // one, so a folder of phone photos is checked quickly. Poza stays empty.
 PozaCitita VerificaPoza(const QString &cale);
+// The picture in grey levels (Format_Grayscale8), what recognition reads. A
+// JPEG is turned grey while it is decoded, never held in colour: a colour A4
+// scan costs 9 MB instead of 35 MB beside the pages the teacher is shown.
+PozaCitita CitestePozaGri(const QString &cale);
 
 bool MarimeAcceptata(QSize marime);
 

@@ -1,6 +1,8 @@
 #include "platforma/PlatformaQt.h"
 
 #include "ferestre/comune/Iconite.h"
+#include "platforma/Modul.h"
+#include "platforma/module/Module.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,7 +17,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QTreeView>
@@ -158,12 +159,18 @@ void PlatformaQt::CantaSunet(const QString &cale)
         QApplication::beep();
         return;
     }
-    if (!m_sunet)
-        m_sunet = std::make_unique<QSoundEffect>();
-    const QUrl sursa = QUrl::fromLocalFile(cale);
-    if (m_sunet->source() != sursa)
-        m_sunet->setSource(sursa);
-    m_sunet->play();
+    if (!m_sunet && !m_faraSunet) {
+        QString eroare;
+        if (const auto fabrica = reinterpret_cast<FabricaSunetFn>(
+                FunctieDinModul(CaleModul(ModulSunet), FabricaSunet, eroare)))
+            m_sunet.reset(fabrica());
+        // Asked once: without its module the program beeps for the rest of the run.
+        m_faraSunet = !m_sunet;
+    }
+    if (m_sunet)
+        m_sunet->Canta(cale);
+    else
+        QApplication::beep();
 }
 
 namespace {

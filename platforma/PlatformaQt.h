@@ -5,12 +5,13 @@
 #include <memory>
 
 class QDialog;
-class QSoundEffect;
-
 namespace tezaurel {
 
+class Sunet;
+
 // The desktop's own services: Qt's message and input boxes with Romanian
-// buttons, the desktop's file dialog, Qt Multimedia for sound.
+// buttons, the desktop's file dialog, Qt Multimedia for sound, loaded at
+// the first sound.
 class PlatformaQt final : public Platforma
 {
 public:
@@ -28,7 +29,8 @@ public:
     bool StergeFisier(const QString &cale) override;
 
 private:
-    std::unique_ptr<QSoundEffect> m_sunet;
+    std::unique_ptr<Sunet> m_sunet;
+    bool m_faraSunet = false;
     // The help shown inside Tezaurel where the desktop has no web browser.
     std::unique_ptr<QDialog> m_ajutor;
 };

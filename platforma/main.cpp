@@ -1,10 +1,12 @@
 #include "aplicatie/Aplicatie.h"
 #include "model/ColectieAleasa.h"
 #include "platforma/ImprimantaQt.h"
+#include "platforma/Modul.h"
+#include "platforma/MotorTesseract.h"
 #include "platforma/PlatformaQt.h"
-#include "platforma/RecunoastereTesseract.h"
 #include "platforma/ScannerSane.h"
 #include "platforma/Traducere.h"
+#include "platforma/module/Module.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -100,7 +102,7 @@ int main(int argc, char *argv[])
         int rezultat = 0;
         {
             Aplicatie aplicatie(
-                dosare, platforma, MotorTesseract(),
+                dosare, platforma, MotorTesseract(CaleModul(ModulRecunoastere)),
                 [] { return std::make_unique<ImprimantaQt>(); }, {},
                 [] { return std::make_unique<ScannerSane>(); });
             aplicatie.Colectii = {aleasa, colectie.DoarCitire, RetineColectia(dosare.Date),

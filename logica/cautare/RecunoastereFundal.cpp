@@ -149,18 +149,13 @@ void RecunoastereFundal::Lucreaza()
 
         const Lucrare l = std::move(deRecunoscut.front());
         deRecunoscut.pop_front();
-        PozaCitita citita = CitestePoza(l.Cale);
+        PozaCitita citita = CitestePozaGri(l.Cale);
         std::optional<QString> text;
         std::vector<CuvantRecunoscut> cuvinte;
         if (citita.Rezultat != PozaCitita::Stare::Citita) {
             text = QString(); // not a picture: no text, until the file changes
         } else if (motor) {
-            // The engine reads greys: a colour A4 scan held at four bytes a
-            // pixel beside the engine's own copies was 26 MB for nothing
-            // while the teacher pages through other scans.
-            const QImage gri =
-                std::exchange(citita.Poza, {}).convertToFormat(QImage::Format_Grayscale8);
-            text = motor->Recunoaste(gri, m_oprire);
+            text = motor->Recunoaste(std::exchange(citita.Poza, {}), m_oprire);
             cuvinte = motor->Cuvinte();
         }
         if (m_oprire)

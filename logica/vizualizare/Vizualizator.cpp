@@ -99,6 +99,9 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     if (Pozitie < 2 || Pozitie > s.NrSelectie)
         return;
     const Problema &p = s.ProblemaLa(Pozitie);
+    // The neighbour paging is heading to is read ahead first.
+    const int16_t pas = Pozitie < m_aratata ? -1 : 1;
+    m_aratata = Pozitie;
     s.PozitieCurenta = Pozitie;
     CompuneTexte(p);
 
@@ -107,7 +110,7 @@ void Vizualizator::ArataProblema(int16_t &Pozitie)
     // Read ahead only once the picture asked for is shown: it does not share
     // the processor with them.
     QStringList vecini;
-    for (const int16_t vecin : {int16_t(Pozitie + 1), int16_t(Pozitie - 1)})
+    for (const int16_t vecin : {int16_t(Pozitie + pas), int16_t(Pozitie - pas)})
         if (vecin >= 2 && vecin <= s.NrSelectie)
             vecini << CalePoza(vecin);
     m_cache.Pregateste(CalePoza(Pozitie), vecini, Poza.Zoom());

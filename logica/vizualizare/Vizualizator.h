@@ -87,6 +87,8 @@ private:
     Colectie &m_definitii;
     SelectieCurenta &m_selectie;
     CachePoze m_cache;
+    // Where the last problem shown stood: paging goes on the way it went.
+    int16_t m_aratata = 0;
 };
 
 } // namespace tezaurel

@@ -1,7 +1,7 @@
 #include "tests/comune/PlatformaScriptata.h"
 
 #include "platforma/ImprimantaQt.h"
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/MotorTesseract.h"
 
 #include <QFile>
 
@@ -55,5 +55,6 @@ std::unique_ptr<Imprimanta> ImprimanteQt()
 
 MotorRecunoastere RecunoastereTesseract(const QString &dosarDate)
 {
-    return dosarDate.isEmpty() ? MotorTesseract() : MotorTesseract(dosarDate);
+    const QString modul = QStringLiteral(TEZAUREL_MODUL_RECUNOASTERE);
+    return dosarDate.isEmpty() ? MotorTesseract(modul) : MotorTesseract(modul, dosarDate);
 }

@@ -12,6 +12,7 @@ import tempfile
 import time
 
 IN_PACHET = """bin/tezaurel->../lib/tezaurel/tezaurel lib/tezaurel/tezaurel share/tezaurel/next.wav
+ lib/tezaurel/module/libtezaurel_recunoastere.so lib/tezaurel/module/libtezaurel_sunet.so
  share/tezaurel/help/index.html share/tezaurel/Litere/Litera20.bmp share/doc/tezaurel/copyright
  share/applications/tezaurel.desktop share/icons/hicolor/48x48/apps/tezaurel.png
  share/metainfo/ro.tezaurel.Tezaurel.metainfo.xml""".split()

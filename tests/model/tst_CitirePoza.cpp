@@ -69,8 +69,63 @@ TEST(CitirePoza, FiecareFisierDaRezultatulSau)
         const PozaCitita citita = CitestePoza(cale);
         EXPECT_EQ(citita.Rezultat, c.asteptat);
         EXPECT_EQ(VerificaPoza(cale).Rezultat, c.asteptat);
+        const PozaCitita gri = CitestePozaGri(cale);
+        EXPECT_EQ(gri.Rezultat, c.asteptat);
+        EXPECT_EQ(gri.Poza.size(), citita.Poza.size());
         EXPECT_EQ(citita.Poza.isNull(), c.asteptat != Stare::Citita);
         EXPECT_TRUE(!c.marime.isValid() || citita.Marime == c.marime);
         EXPECT_TRUE(c.asteptat != Stare::Citita || citita.Poza.size() == c.marime);
+    }
+}
+
+// What recognition reads: the picture upright, in the greys of its colours, at
+// the resolution the file declares, 300 dpi where it declares none.
+TEST(CitirePoza, GriIndreptataCuRezolutiaDeclarata)
+{
+    DosarTest dosar;
+    const auto la = [](int dpi) {
+        QImage p = PozaModel(120, 90);
+        p.setDotsPerMeterX(qRound(dpi / 0.0254));
+        p.setDotsPerMeterY(qRound(dpi / 0.0254));
+        return p;
+    };
+    QByteArray jpegFara = OctetiPoza(la(200), "JPEG"), bmpFara = OctetiPoza(la(200), "BMP");
+    jpegFara[13] = 0;                            // JFIF units: an aspect ratio only
+    bmpFara.replace(38, 8, QByteArray(8, '\0')); // no pixels per metre
+    const struct
+    {
+        const char *nume;
+        QByteArray octeti;
+        QSize marime;
+        int dpi;
+    } cazuri[] = {
+        {"jpeg", OctetiPoza(la(200), "JPEG"), {120, 90}, 200},
+        {"jpegfara", jpegFara, {120, 90}, 300},
+        {"progresiv", OctetiPoza(la(150), "JPEG", true), {120, 90}, 150},
+        // Its JFIF header no longer first, as a camera writes them.
+        {"culcata", CuOrientare(OctetiPoza(la(200), "JPEG"), 6), {90, 120}, 300},
+        {"bmp", OctetiPoza(la(150), "BMP"), {120, 90}, 150},
+        {"bmpfara", bmpFara, {120, 90}, 300},
+    };
+    for (const auto &c : cazuri) {
+        SCOPED_TRACE(c.nume);
+        const QString nume = QStringLiteral("Probleme/") + c.nume + ".jpg";
+        dosar.ScrieOcteti(nume, c.octeti);
+        const QImage gri = CitestePozaGri(dosar.Cale() + "/" + nume).Poza;
+        const QImage culori = CitestePoza(dosar.Cale() + "/" + nume).Poza;
+        ASSERT_EQ(gri.format(), QImage::Format_Grayscale8);
+        EXPECT_EQ(gri.size(), c.marime);
+        EXPECT_EQ(qRound(gri.dotsPerMeterX() * 0.0254), c.dpi);
+        EXPECT_EQ(qRound(gri.dotsPerMeterY() * 0.0254), c.dpi);
+        // libjpeg gives the luma itself; Qt's conversion, for the rest, weighs
+        // the colours its own way, 7 levels away on average.
+        double abatere = 0;
+        for (int y = 0; y < culori.height(); ++y)
+            for (int x = 0; x < culori.width(); ++x) {
+                const QRgb p = culori.pixel(x, y);
+                abatere += qAbs(qGray(gri.pixel(x, y)) -
+                                (299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p) + 500) / 1000);
+            }
+        EXPECT_LT(abatere / (culori.width() * culori.height()), 8);
     }
 }

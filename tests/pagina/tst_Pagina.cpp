@@ -231,11 +231,11 @@ TEST(Pagina, CasetelePaginiiDevinProblemeCuPozaSiTextulLor)
 struct MotorPagina final : Recunoastere
 {
     static inline std::vector<RandRecunoscut> Randuri;
-    std::optional<QString> Recunoaste(const QImage &, const std::atomic<bool> &) override
+    std::optional<QString> Recunoaste(QImage, const std::atomic<bool> &) override
     {
         return std::nullopt;
     }
-    std::optional<std::vector<RandRecunoscut>> RecunoasteRanduri(const QImage &,
+    std::optional<std::vector<RandRecunoscut>> RecunoasteRanduri(QImage,
                                                                  const std::atomic<bool> &) override
     {
         return Randuri;

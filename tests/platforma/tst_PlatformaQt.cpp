@@ -1,3 +1,4 @@
+#include "platforma/MotorTesseract.h"
 #include "platforma/PlatformaQt.h"
 #include "platforma/Traducere.h"
 
@@ -7,7 +8,9 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -69,6 +72,35 @@ TEST(PlatformaQt, TexteleLuiQtSuntInRomana)
     EXPECT_EQ(QFileSystemModel().headerData(3, Qt::Horizontal).toString(), "Data modificării");
     EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Detail View"), "Detalii");
     EXPECT_EQ(QLocale().toString(2.0, 'f', 1) + QLocale().monthName(12), "2,0decembrie");
+}
+
+// Recognition comes from the module beside the program: without it the reason
+// is told before any engine is asked for; a file there that is no module gives
+// no engine, and no crash; the module itself reads a word.
+TEST(MotorTesseract, ModululDeRecunoastere)
+{
+    QTemporaryDir dosar;
+    QFile fals(dosar.filePath("libfals.so"));
+    ASSERT_TRUE(fals.open(QIODevice::WriteOnly) && fals.write("nu este un modul") > 0);
+    fals.close();
+    const QString lipsa = dosar.filePath("lipsa.so");
+    const MotorRecunoastere faraModul = MotorTesseract(lipsa);
+    EXPECT_EQ(faraModul.Indisponibil,
+              "Căutarea după cuvinte nu este disponibilă: lipsește modulul de recunoaștere a "
+              "textului (" +
+                  lipsa + "). Reinstalați Tezaurel.");
+    EXPECT_FALSE(faraModul.Creeaza);
+    EXPECT_EQ(MotorTesseract(fals.fileName()).Creeaza(), nullptr);
+
+    QImage poza(600, 120, QImage::Format_Grayscale8);
+    poza.fill(255);
+    QPainter pictor(&poza);
+    pictor.setFont(QFont("DejaVu Sans", 40));
+    pictor.drawText(poza.rect(), Qt::AlignCenter, "Triunghiul");
+    pictor.end();
+    const auto motor = MotorTesseract(QStringLiteral(TEZAUREL_MODUL_RECUNOASTERE)).Creeaza();
+    ASSERT_NE(motor, nullptr);
+    EXPECT_EQ(motor->Recunoaste(poza, std::atomic<bool>(false)).value_or(""), "Triunghiul");
 }
 
 } // namespace

@@ -102,6 +102,48 @@ TEST(CachePoze, VeciniiCititiInainteCelMultTreiSiFisierulSchimbatRecitit)
     EXPECT_EQ(latime('a'), 20);
 }
 
+// Paging back reads ahead the problem before, not the one just left, when
+// the pictures are too large to keep both.
+TEST_F(Vizualizare, InapoiCitesteInainteProblemaDinainte)
+{
+    QImage a4(2480, 3508, QImage::Format_Grayscale8);
+    a4.fill(255);
+    for (const char *nume : {"p12.jpg", "t.jpeg", "stricat.jpg"})
+        dosar.ScriePoza(nume, a4);
+    Selecteaza("2 3 5");
+    Pas("Ultima");
+    Pas("Inapoi");
+    EXPECT_TRUE(v.Cache().Tine(d.CalePoza("p12.jpg").Cale));
+    EXPECT_FALSE(v.Cache().Tine(d.CalePoza("stricat.jpg").Cale));
+    v.Cache().AsteaptaCitirile();
+}
+
+// Paging through A4 scans keeps the neighbour ahead and lets the one behind
+// go; pictures a tenth of the size keep both.
+TEST(CachePoze, VecinulDinSpateDoarCatIncapInBuget)
+{
+    const std::pair<QSize, bool> cazuri[] = {{{800, 1100}, true}, {{2480, 3508}, false}};
+    for (const auto &[marime, amandoi] : cazuri) {
+        SCOPED_TRACE(marime.width());
+        DosarTest dosar;
+        QImage alba(marime, QImage::Format_Grayscale8);
+        alba.fill(255);
+        for (const char nume : {'a', 'b', 'c', 'd'})
+            dosar.ScriePoza(QString(nume), alba);
+        const auto cale = [&](char nume) { return dosar.Cale() + "/Probleme/" + nume; };
+        CachePoze cache;
+        cache.Ia(cale('b'));
+        cache.Pregateste(cale('b'), {cale('c'), cale('a')});
+        EXPECT_TRUE(cache.Tine(cale('c')));
+        EXPECT_EQ(cache.Tine(cale('a')), amandoi);
+        cache.Ia(cale('c'));
+        cache.Pregateste(cale('c'), {cale('d'), cale('b')});
+        EXPECT_TRUE(cache.Tine(cale('d')));
+        EXPECT_EQ(cache.Tine(cale('b')), amandoi); // shown a moment ago
+        cache.AsteaptaCitirile();
+    }
+}
+
 // The window mirrors the logic into its controls (the moves between windows
 // and the status line are the journey's): an activation shows the first
 // problem; any button drags; the keys page as the buttons do and move the
@@ -151,7 +193,7 @@ TEST_F(Vizualizare, CorectareaObservatiilorAjungeInCautare)
 {
     struct FaraText final : Recunoastere
     {
-        std::optional<QString> Recunoaste(const QImage &, const std::atomic<bool> &) override
+        std::optional<QString> Recunoaste(QImage, const std::atomic<bool> &) override
         {
             return QString();
         }

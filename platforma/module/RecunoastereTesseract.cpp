@@ -1,7 +1,6 @@
-#include "platforma/RecunoastereTesseract.h"
+#include "platforma/module/Module.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QFile>
 
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
@@ -34,11 +33,11 @@ public:
         }
     }
 
-    std::optional<QString> Recunoaste(const QImage &poza, const std::atomic<bool> &oprire) override
+    std::optional<QString> Recunoaste(QImage poza, const std::atomic<bool> &oprire) override
     {
         std::optional<QString> text;
         m_cuvinte.clear();
-        if (Citeste(poza, oprire)) {
+        if (Citeste(std::move(poza), oprire)) {
             const std::unique_ptr<char[]> utf8(m_api->GetUTF8Text());
             text = utf8 ? QString::fromUtf8(utf8.get()).trimmed() : QString();
             m_cuvinte = CuvinteGasite();
@@ -51,10 +50,10 @@ public:
     std::vector<CuvantRecunoscut> Cuvinte() const override { return m_cuvinte; }
 
     std::optional<std::vector<RandRecunoscut>>
-    RecunoasteRanduri(const QImage &poza, const std::atomic<bool> &oprire) override
+    RecunoasteRanduri(QImage poza, const std::atomic<bool> &oprire) override
     {
         std::optional<std::vector<RandRecunoscut>> randuri;
-        if (Citeste(poza, oprire)) {
+        if (Citeste(std::move(poza), oprire)) {
             randuri.emplace();
             const std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
             int bloc = 0;
@@ -77,17 +76,19 @@ public:
 
 private:
     // Recognises poza into the engine; its results are read before Clear().
-    bool Citeste(const QImage &poza, const std::atomic<bool> &oprire)
+    bool Citeste(QImage poza, const std::atomic<bool> &oprire)
     {
         if (!Pregateste() || poza.isNull())
             return false;
-        // Grey levels are all Tesseract looks at, and a quarter of the bytes of RGB.
-        const QImage gri = poza.convertToFormat(QImage::Format_Grayscale8);
-        m_api->SetImage(gri.constBits(), gri.width(), gri.height(), 1, int(gri.bytesPerLine()));
-        const int dpi = qRound(gri.dotsPerMeterX() * 0.0254);
-        // Scans carry their resolution; a picture without one is taken for
-        // the usual 300 dpi, which keeps Tesseract from guessing from noise.
-        m_api->SetSourceResolution(dpi >= 70 && dpi <= 1200 ? dpi : 300);
+        {
+            // Grey levels are all Tesseract looks at, and a quarter of the bytes of RGB.
+            const QImage gri = std::move(poza).convertToFormat(QImage::Format_Grayscale8);
+            m_api->SetImage(gri.constBits(), gri.width(), gri.height(), 1, int(gri.bytesPerLine()));
+            const int dpi = qRound(gri.dotsPerMeterX() * 0.0254);
+            // Scans carry their resolution; a picture without one is taken for
+            // the usual 300 dpi, which keeps Tesseract from guessing from noise.
+            m_api->SetSourceResolution(dpi >= 70 && dpi <= 1200 ? dpi : 300);
+        } // Tesseract keeps a copy of its own: this one would only wait beside it.
 
         tesseract::ETEXT_DESC monitor;
         monitor.cancel = [](void *stare, int) {
@@ -154,26 +155,10 @@ private:
 
 } // namespace
 
-QString DosarDateTesseract()
-{
-    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
-    return prefix.isEmpty() ? QStringLiteral("/usr/share/tesseract-ocr/5/tessdata") : prefix;
-}
-
-MotorRecunoastere MotorTesseract(const QString &dosarDate)
-{
-    MotorRecunoastere motor;
-    if (!QFileInfo(QDir(dosarDate).filePath(QStringLiteral("ron.traineddata"))).isFile()) {
-        motor.Indisponibil =
-            QStringLiteral(
-                "Căutarea după cuvinte nu este disponibilă: lipsesc datele limbii române pentru "
-                "recunoașterea textului (fișierul ron.traineddata din %1, pachetul "
-                "tesseract-ocr-ron).")
-                .arg(dosarDate);
-        return motor;
-    }
-    motor.Creeaza = [dosarDate] { return std::make_unique<RecunoastereTesseract>(dosarDate); };
-    return motor;
-}
-
 } // namespace tezaurel
+
+extern "C" Q_DECL_EXPORT tezaurel::Recunoastere *
+tezaurel_recunoastere_noua(const QString &dosarDate)
+{
+    return new tezaurel::RecunoastereTesseract(dosarDate);
+}
