@@ -32,12 +32,7 @@ PozaCitita CachePoze::Citeste(const QString &cale)
 
 CachePoze::PozaGata CachePoze::CitesteInainte(const QString &cale, Scara zoom)
 {
-    QImageReader cititor(cale);
-    cititor.setDecideFormatFromContent(true);
-    const QSize marime = cititor.size();
     PozaGata gata;
-    if (int64_t(marime.width()) * marime.height() > PixeliMaximiVecin)
-        return gata;
     gata.Citita = Citeste(cale);
     zoom.PozaNoua(gata.Citita.Poza.size());
     // Only smaller: a larger copy of each neighbour would cost more memory
@@ -88,40 +83,41 @@ void CachePoze::Pregateste(const QString &curenta, const QStringList &vecini, Sc
 {
     QStringList pastrate{curenta};
     int64_t octeti = m_intrari.value(curenta).Octeti;
-    QList<Intrare> deCitit;
-    QStringList caiDeCitit;
+    QList<std::pair<QString, Intrare>> deCitit;
     for (const QString &vecin : vecini) {
         if (pastrate.size() >= Capacitate)
             break;
         Intrare acum = Amprenta(vecin);
         const auto gasita = m_intrari.constFind(vecin);
-        const bool tinut = gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum);
-        if (tinut) {
+        if (gasita != m_intrari.constEnd() && gasita->AcelasiFisier(acum)) {
             acum.Octeti = gasita->Octeti;
         } else {
+            Uita(vecin); // held from before the file changed, if at all
+            // Its header decides whether it is read ahead at all; a picture
+            // too large is read when it is shown.
             QImageReader cititor(vecin);
             cititor.setDecideFormatFromContent(true);
             const QSize marime = cititor.size();
-            acum.Octeti = int64_t(qMax(marime.width(), 0)) * qMax(marime.height(), 0) * 4;
+            const int64_t pixeli = int64_t(qMax(marime.width(), 0)) * qMax(marime.height(), 0);
+            if (pixeli > PixeliMaximiVecin)
+                continue;
+            acum.Octeti = pixeli * 4;
+            acum.Inainte = true;
         }
         if (pastrate.size() > 1 && octeti + acum.Octeti > BugetOcteti)
             break;
         pastrate << vecin;
         octeti += acum.Octeti;
-        if (!tinut) {
-            deCitit << acum;
-            caiDeCitit << vecin;
-        }
+        if (acum.Inainte)
+            deCitit.push_back({vecin, acum});
     }
     // Forgotten before the new reads start, so the two are never held together.
     for (const QString &c : m_intrari.keys())
-        if (!pastrate.contains(c) || caiDeCitit.contains(c))
+        if (!pastrate.contains(c))
             Uita(c);
-    for (qsizetype i = 0; i < deCitit.size(); ++i) {
-        Intrare &acum = deCitit[i];
-        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, caiDeCitit[i], zoom);
-        acum.Inainte = true;
-        m_intrari.insert(caiDeCitit[i], acum);
+    for (auto &[cale, acum] : deCitit) {
+        acum.Poza = QtConcurrent::run(&m_fire, &CachePoze::CitesteInainte, cale, zoom);
+        m_intrari.insert(cale, acum);
     }
 }
 

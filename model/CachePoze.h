@@ -58,10 +58,11 @@ public:
     // A picture read the same way here and on the worker threads: in the
     // formats a drag copies without conversion.
     static PozaCitita Citeste(const QString &cale);
-    // Citeste for a neighbour; nothing for one too large to read ahead.
-    static PozaGata CitesteInainte(const QString &cale, Scara zoom);
 
 private:
+    // Citeste for a neighbour, with its copy at the zoom it will be shown at.
+    static PozaGata CitesteInainte(const QString &cale, Scara zoom);
+
     struct Intrare
     {
         QFuture<PozaGata> Poza;

@@ -102,7 +102,6 @@ private:
     void ArataPastrate();
     void AntetSchimbat();
     QIcon Iconita(const QString &poza);
-    // The header kept; false, with the teacher told, when there is nothing to give out.
     // The header kept, then the paper's and the printer's check.
     bool PoateTipari();
     // The paper's file name with prefix before it and extensie in place of ".pdf".
